@@ -1,0 +1,7 @@
+#include "app/CCorvaloApp.h"
+
+int main(int argc, char *argv[])
+{
+    CCorvaloApp app(argc, argv);
+    return app.run();
+}

@@ -1,0 +1,82 @@
+#include "platform/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace NumberText {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+double parse(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+
+    const std::size_t start = i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0.0;
+
+    // An exponent counts only when at least one digit follows it.
+    bool negativeExponent = false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            negativeExponent = text[j] == '-';
+            ++j;
+        }
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+
+    double value = 0.0;
+    const auto result = std::from_chars(text.data() + start, text.data() + i, value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = negativeExponent ? 0.0 : HUGE_VAL; // as strtod: underflow 0, overflow infinity
+    return negative ? -value : value;
+}
+
+std::string fixed(double value, int decimals)
+{
+    char buffer[400];
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return {};
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace NumberText

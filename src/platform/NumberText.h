@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Numbers typed by the user and numbers shown by the program, independent of the user's locale.
+namespace NumberText {
+
+// Reads text the way the C library's atof does in the "C" locale: leading blanks are skipped,
+// the longest prefix of sign, digits, full stop and exponent is taken, and no number gives 0.
+double parse(std::string_view text);
+
+// printf-style fixed notation ("%.<decimals>f") with a full stop, whatever the locale.
+std::string fixed(double value, int decimals);
+
+} // namespace NumberText

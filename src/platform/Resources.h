@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The program's own resources, found by type and id as ":/<TYPE>/<id>".
+namespace Resources {
+
+QString path(const char *type, int id);
+
+// The resource's bytes; empty when it does not exist.
+QByteArray bytes(const char *type, int id);
+
+// An entry of the string table (ids 131 to 145); empty when there is no such entry.
+QString string(int id);
+
+} // namespace Resources
