@@ -21,4 +21,66 @@ inline constexpr std::uint32_t PanelEdge = 0xFF8CC8FF;
 inline constexpr std::uint32_t SelectionRed = 0xFFE8202A;
 inline constexpr std::uint32_t WarningAmber = 0xFFFFB300;
 
+// Skin painter palette: the window background and the Food page overlay.
+inline constexpr std::uint32_t White = 0xFFFFFFFF;
+inline constexpr std::uint32_t HeaderTop = 0xFF3F95FF;
+inline constexpr std::uint32_t PageTop = 0xFF0568F6;
+inline constexpr std::uint32_t PageBottom = 0xFF034BC2;
+inline constexpr std::uint32_t PageGlow = 0x1CFFFFFF;
+inline constexpr std::uint32_t WindowRim = 0xFF00358C;
+inline constexpr std::uint32_t WindowRimLight = 0x47FFFFFF;
+inline constexpr std::uint32_t StripBandTop = 0x2EFFFFFF;
+inline constexpr std::uint32_t StripBandBottom = 0x0DFFFFFF;
+inline constexpr std::uint32_t StripBandEdge = 0x52FFFFFF;
+inline constexpr std::uint32_t StripDivider = 0x17FFFFFF;
+inline constexpr std::uint32_t SoftShadow = 0x30001440;
+inline constexpr std::uint32_t PanelFrost = 0x17FFFFFF;
+inline constexpr std::uint32_t PanelFrostEdge = 0x4DFFFFFF;
+inline constexpr std::uint32_t WellEdgeDark = 0x8000246E;
+inline constexpr std::uint32_t WellEdgeLight = 0x38FFFFFF;
+inline constexpr std::uint32_t TextShadow = 0x8C001A52;
+
+// Skin painter palette: button strips. Pressed tops keep a red channel of 10 to 20 so that the
+// disabled look (red times ten, no green or blue) comes out as a red button.
+inline constexpr std::uint32_t ButtonTop = 0xFF5AA9FF;
+inline constexpr std::uint32_t ButtonBottom = 0xFF0B60DC;
+inline constexpr std::uint32_t ButtonHoverTop = 0xFF8CC4FF;
+inline constexpr std::uint32_t ButtonHoverBottom = 0xFF2F80F2;
+inline constexpr std::uint32_t ButtonPressedTop = 0xFF14449E;
+inline constexpr std::uint32_t ButtonPressedBottom = 0xFF0B3584;
+inline constexpr std::uint32_t ButtonRim = 0xC700307A;
+inline constexpr std::uint32_t ButtonGloss = 0x38FFFFFF;
+inline constexpr std::uint32_t ButtonHighlight = 0x66FFFFFF;
+inline constexpr std::uint32_t PressedShade = 0x59000000;
+inline constexpr std::uint32_t PressedTextShadow = 0xCC000000;
+inline constexpr std::uint32_t GoTop = 0xFF62D872;
+inline constexpr std::uint32_t GoBottom = 0xFF1E9B36;
+inline constexpr std::uint32_t GoHoverTop = 0xFF8DE897;
+inline constexpr std::uint32_t GoHoverBottom = 0xFF35B24B;
+inline constexpr std::uint32_t GoPressedTop = 0xFF17852A;
+inline constexpr std::uint32_t GoPressedBottom = 0xFF0F6A20;
+inline constexpr std::uint32_t GoRim = 0xD90B5518;
+inline constexpr std::uint32_t GoTextShadow = 0x990A4414;
+
+// Skin painter palette: markers, tick boxes, the prompt and the icon.
+inline constexpr std::uint32_t SelectionGlow = 0x52E8202A;
+inline constexpr std::uint32_t MarkerFill = 0x2EFFFFFF;
+inline constexpr std::uint32_t MarkerEdge = 0xA6FFFFFF;
+inline constexpr std::uint32_t MarkerPressedFill = 0x5900205C;
+inline constexpr std::uint32_t MarkerPressedEdge = 0xD9FFFFFF;
+inline constexpr std::uint32_t NotePaper = 0xFFFFFCEB;
+inline constexpr std::uint32_t NoteFold = 0xFFE3D9A8;
+inline constexpr std::uint32_t NoteLine = 0xFF7DA7E0;
+inline constexpr std::uint32_t NoteEdge = 0xFF0B3F8F;
+inline constexpr std::uint32_t TickFill = 0x33FFFFFF;
+inline constexpr std::uint32_t TickEdge = 0xEBFFFFFF;
+inline constexpr std::uint32_t WarningAmberDark = 0xFFD98200;
+inline constexpr std::uint32_t WarningMark = 0xFF3B2800;
+inline constexpr std::uint32_t PromptSubtext = 0xFFD4E7FF;
+inline constexpr std::uint32_t PlateRim = 0xFFD5E6FA;
+inline constexpr std::uint32_t AppleLight = 0xFF7FE05E;
+inline constexpr std::uint32_t AppleDark = 0xFF23962E;
+inline constexpr std::uint32_t LeafGreen = 0xFF2FB54A;
+inline constexpr std::uint32_t Stem = 0xFF6B4526;
+
 } // namespace SkinColors

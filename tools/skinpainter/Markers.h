@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+
+// Small pieces: the day strip's markers, the meal list's tick boxes and the window icon.
+namespace Markers {
+
+QImage selectionFrame(); // ZNA4KI 134, 34 x 54
+QImage noteIcon(); // ZNA4KI 151, 16 x 16
+QImage dataBox(); // ZNA4KI 152, 20 x 18
+QImage dataBoxPressed(); // ZNA4KI 153, 17 x 14
+QImage tickOn(); // LAYOUT 135, 24 x 22
+QImage tickOff(); // LAYOUT 136, 24 x 22
+QImage windowIcon(); // ICON 128, 64 x 64
+
+} // namespace Markers

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+#include <cstdint>
+
+// Drawing helpers shared by the image families.
+namespace PaintKit {
+
+QColor colour(std::uint32_t argb);
+
+// A transparent canvas, or an opaque black one when the image carries no alpha.
+QImage canvas(int width, int height, bool alpha = true);
+
+// Antialiased painting with the smooth hints every image uses.
+void prepare(QPainter &painter);
+
+QFont arial(double points, bool bold);
+
+// Arial at `points`, shrunk in half-point steps until `text` is at most `width` pixels wide.
+QFont fittedArial(const QString &text, double points, bool bold, qreal width);
+
+QLinearGradient vertical(qreal top, qreal bottom, std::uint32_t topColour,
+                         std::uint32_t bottomColour);
+
+void fillRounded(QPainter &painter, const QRectF &rect, qreal radius, const QBrush &brush);
+void strokeRounded(QPainter &painter, const QRectF &rect, qreal radius, std::uint32_t colour,
+                   qreal width = 1.0);
+
+// Text laid out in `rect` with `flags`, over a copy of itself `offset` pixels lower in `shadow`.
+void shadowedText(QPainter &painter, const QRectF &rect, int flags, const QString &text,
+                  std::uint32_t colour, std::uint32_t shadow, qreal offset = 1.0);
+
+// A one-pixel line through pixel centres, so it lands on whole pixels.
+void hairline(QPainter &painter, qreal x1, qreal y1, qreal x2, qreal y2, std::uint32_t colour);
+
+} // namespace PaintKit

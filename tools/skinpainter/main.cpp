@@ -1,0 +1,91 @@
+// Paints every skin image and writes them as <type>-<id>.png into the folder given.
+#include "Backgrounds.h"
+#include "ButtonStrips.h"
+#include "Markers.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+struct SkinImage
+{
+    const char *type;
+    int id;
+    int width;
+    int height;
+    bool alpha;
+    QImage (*paint)();
+};
+
+// Sizes are what the program expects of its resources; a painter that drifts from them is an
+// error rather than a silently wrong skin.
+constexpr SkinImage Images[] = {
+    {"LAYOUT", 129, 640, 480, true, Backgrounds::mainBackground},
+    {"LAYOUT", 154, 640, 480, true, Backgrounds::foodOverlay},
+    {"LAYOUT", 157, 324, 190, false, Backgrounds::updatePrompt},
+    {"LAYOUT", 135, 24, 22, true, Markers::tickOn},
+    {"LAYOUT", 136, 24, 22, true, Markers::tickOff},
+    {"ZNA4KI", 134, 34, 54, true, Markers::selectionFrame},
+    {"ZNA4KI", 151, 16, 16, true, Markers::noteIcon},
+    {"ZNA4KI", 152, 20, 18, true, Markers::dataBox},
+    {"ZNA4KI", 153, 17, 14, true, Markers::dataBoxPressed},
+    {"BUTTONS", 130, 51, 24, true, ButtonStrips::nextDay},
+    {"BUTTONS", 132, 51, 24, true, ButtonStrips::previousDay},
+    {"BUTTONS", 140, 66, 23, true, ButtonStrips::close},
+    {"BUTTONS", 141, 105, 16, true, ButtonStrips::food},
+    {"BUTTONS", 142, 132, 16, true, ButtonStrips::charts},
+    {"BUTTONS", 143, 120, 16, true, ButtonStrips::diary},
+    {"BUTTONS", 144, 192, 16, true, ButtonStrips::ovulation},
+    {"BUTTONS", 145, 165, 16, true, ButtonStrips::settings},
+    {"BUTTONS", 146, 276, 16, true, ButtonStrips::deleteSelected},
+    {"BUTTONS", 147, 186, 16, true, ButtonStrips::clearList},
+    {"BUTTONS", 148, 210, 16, true, ButtonStrips::community},
+    {"BUTTONS", 155, 378, 29, true, ButtonStrips::add},
+    {"BUTTONS", 158, 300, 23, true, ButtonStrips::noThanks},
+    {"BUTTONS", 159, 810, 25, true, ButtonStrips::download},
+    {"ICON", 128, 64, 64, true, Markers::windowIcon},
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err << "usage: corvalo_skinpainter <output folder>\n";
+        return 2;
+    }
+    const QDir out(args.at(1));
+    if (!out.mkpath(QStringLiteral("."))) {
+        err << "cannot create " << out.path() << '\n';
+        return 1;
+    }
+
+    int failures = 0;
+    for (const SkinImage &entry : Images) {
+        const QString name = QString::fromLatin1(entry.type).toLower() + u'-' +
+            QString::number(entry.id) + QStringLiteral(".png");
+        QImage image = entry.paint();
+        if (image.width() != entry.width || image.height() != entry.height) {
+            err << name << ": painted " << image.width() << 'x' << image.height() << ", expected "
+                << entry.width << 'x' << entry.height << '\n';
+            ++failures;
+            continue;
+        }
+        image = image.convertToFormat(entry.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (!image.save(out.filePath(name), "PNG")) {
+            err << name << ": cannot write " << out.filePath(name) << '\n';
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
