@@ -67,7 +67,7 @@ constexpr Rect toPixels(Rect units)
             mulDiv(units.height, 13, 8)};
 }
 
-inline constexpr std::array<Control, 18> Controls{{
+inline constexpr std::array<Control, 18> Controls {{
     {DayStrip, {0, 27, 425, 33}, true},
     {MealList, {118, 207, 303, 78}, true},
     {SearchBox, {186, 66, 235, 12}, true},

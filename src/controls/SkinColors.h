@@ -5,8 +5,8 @@
 // The skin's colours as ARGB values, shared by the widgets and the skin painter.
 namespace SkinColors {
 
-inline constexpr std::uint32_t WindowFill = 0xFF006EFF;   // main window behind its background
-inline constexpr std::uint32_t ViewFill = 0xFF007ADE;     // views behind their slice of it
+inline constexpr std::uint32_t WindowFill = 0xFF006EFF; // main window behind its background
+inline constexpr std::uint32_t ViewFill = 0xFF007ADE; // views behind their slice of it
 inline constexpr std::uint32_t Text = 0xFFFFFFFF;
 inline constexpr std::uint32_t AmountCellFrame = 0xFFA9E0FF;
 inline constexpr std::uint32_t WeekendText = 0xFFFF0500;

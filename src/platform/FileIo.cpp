@@ -40,7 +40,7 @@ bool writeFully(int fd, std::string_view bytes)
 
 std::filesystem::path temporarySibling(const std::filesystem::path &path)
 {
-    static std::mt19937 random{std::random_device{}()};
+    static std::mt19937 random {std::random_device {}()};
     const auto suffix = std::to_string(random() % 1000000000u);
     auto name = path.filename();
     name += ".tmp" + suffix;

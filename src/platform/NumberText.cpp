@@ -72,8 +72,8 @@ double parse(std::string_view text)
 std::string fixed(double value, int decimals)
 {
     char buffer[400];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc())
         return {};
     return std::string(buffer, result.ptr);

@@ -53,7 +53,8 @@ void TestPlatform::resourcesByTypeAndId()
 void TestPlatform::lowerCasesAccentedLetters()
 {
     QCOMPARE(Text8::lower("APPLE Ümlaut ÉCLAIR"), std::string("apple ümlaut éclair"));
-    QCOMPARE(Text8::toQString(Text8::fromQString(QStringLiteral("Crème"))), QStringLiteral("Crème"));
+    QCOMPARE(Text8::toQString(Text8::fromQString(QStringLiteral("Crème"))),
+             QStringLiteral("Crème"));
 }
 
 QTEST_MAIN(TestPlatform)

@@ -1,0 +1,237 @@
+#include "app/CCorvaloDlg.h"
+
+#include "app/DialogLayout.h"
+#include "app/PageTable.h"
+#include "app/SkinStyle.h"
+#include "calendar/CDiary.h"
+#include "calendar/CTimCalentar.h"
+#include "charts/CCharts.h"
+#include "controls/CHoverButton.h"
+#include "controls/CPNGButton.h"
+#include "controls/SkinColors.h"
+#include "platform/AppSettings.h"
+#include "platform/SkinFont.h"
+#include "platform/Text8.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTableView>
+#include <QWindow>
+
+namespace {
+
+QRect qRectOf(int id)
+{
+    const DialogLayout::Rect r = DialogLayout::pixelRect(static_cast<DialogLayout::ControlId>(id));
+    return {r.x, r.y, r.width, r.height};
+}
+
+// The title strip where the month caption is painted.
+const QRect kTitleRect(0, 0, 350, 36);
+
+struct ButtonSkin
+{
+    DialogLayout::ControlId id;
+    int stringId;
+    int imageId;
+};
+
+// In the order the buttons are declared and set up.
+constexpr ButtonSkin kButtonSkins[] = {
+    {DialogLayout::CloseButton, 133, 140},          {DialogLayout::FoodButton, 134, 141},
+    {DialogLayout::ChartsButton, 135, 142},         {DialogLayout::DiaryButton, 136, 143},
+    {DialogLayout::OvulationButton, 137, 144},      {DialogLayout::SettingsButton, 138, 145},
+    {DialogLayout::DeleteSelectedButton, 139, 146}, {DialogLayout::ClearListButton, 140, 147},
+    {DialogLayout::CommunityButton, 141, 148},
+};
+
+} // namespace
+
+CCorvaloDlg::CCorvaloDlg(QWidget *parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_page(AppSettings::readTabs()),
+      m_background(129, "LAYOUT"), m_overlay(154, "LAYOUT")
+{
+    setWindowTitle(QStringLiteral("Corvalo"));
+    setWindowIcon(QIcon(QPixmap::fromImage(ResourceImage(128, "ICON").image())));
+    setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
+    setStyleSheet(SkinStyle::styleSheet());
+
+    createControls();
+    setupButtons();
+    placePages();
+    m_addButton->setEnabled(false);
+
+    m_dayStrip->m_page = m_page;
+    m_dayStrip->CreateDataDirectories();
+    m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
+    LoadDay();
+    SwitchPage(m_page);
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_dayStrip->setFocus();
+}
+
+CCorvaloDlg::~CCorvaloDlg()
+{
+    AppSettings::writeTabs(m_page);
+}
+
+void CCorvaloDlg::registerControl(int id, QWidget *widget)
+{
+    widget->setObjectName(QStringLiteral("control%1").arg(id));
+    widget->setGeometry(qRectOf(id));
+    widget->setVisible(
+        id == PageTable::ChartsPageWindow || id == PageTable::DiaryPageWindow
+            ? false
+            : DialogLayout::control(static_cast<DialogLayout::ControlId>(id)).visibleAtStart);
+    m_controls.insert(id, widget);
+}
+
+void CCorvaloDlg::createControls()
+{
+    // Declaration order is the tab order.
+    m_weightBox = new QLineEdit(this);
+    registerControl(DialogLayout::WeightBox, m_weightBox);
+
+    m_dayStrip = new CTimCalentar(this);
+    registerControl(DialogLayout::DayStrip, m_dayStrip);
+    connect(m_dayStrip, &CTimCalentar::clicked, this, &CCorvaloDlg::LoadDay);
+
+    auto *mealList = new QWidget(this);
+    registerControl(DialogLayout::MealList, mealList);
+
+    m_searchBox = new QLineEdit(this);
+    registerControl(DialogLayout::SearchBox, m_searchBox);
+
+    auto *foodList = new QTableView(this);
+    registerControl(DialogLayout::FoodList, foodList);
+
+    m_amountBox = new QLineEdit(this);
+    registerControl(DialogLayout::AmountBox, m_amountBox);
+
+    auto *panel = new QWidget(this);
+    panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    registerControl(DialogLayout::NutrientPanel, panel);
+
+    m_unitBox = new QComboBox(this);
+    registerControl(DialogLayout::UnitBox, m_unitBox);
+    // A drop-down list: the template's height is that of the open list.
+    m_unitBox->setFixedHeight(qRectOf(DialogLayout::AmountBox).height() + 2);
+
+    m_addButton = new CHoverButton(this);
+    registerControl(DialogLayout::AddButton, m_addButton);
+
+    for (const ButtonSkin &skin : kButtonSkins) {
+        auto *button = new CPNGButton(this);
+        registerControl(skin.id, button);
+    }
+}
+
+void CCorvaloDlg::setupButtons()
+{
+    for (const ButtonSkin &skin : kButtonSkins)
+        static_cast<CPNGButton *>(control(skin.id))
+            ->SetupButton(skin.stringId, skin.imageId, "BUTTONS");
+    m_addButton->SetupButton(143, 155, "BUTTONS");
+
+    connect(static_cast<CPNGButton *>(control(DialogLayout::CloseButton)),
+            &QAbstractButton::clicked, this,
+            [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    for (int page = PageTable::Food; page <= PageTable::Settings; ++page) {
+        auto *button = static_cast<CPNGButton *>(control(PageTable::ButtonOf(page)));
+        connect(button, &QAbstractButton::clicked, this, [this, page] { SwitchPage(page); });
+    }
+}
+
+void CCorvaloDlg::placePages()
+{
+    // The page area: the day strip's width, from its bottom edge to the window's.
+    const QRect strip = qRectOf(DialogLayout::DayStrip);
+    const QRect page(strip.left(), strip.bottom() + 1, strip.width(),
+                     height() - strip.bottom() - 1);
+
+    m_charts = new CCharts(this);
+    m_controls.insert(PageTable::ChartsPageWindow, m_charts);
+    m_charts->setGeometry(page);
+    m_charts->hide();
+
+    m_diary = new CDiary(this);
+    m_controls.insert(PageTable::DiaryPageWindow, m_diary);
+    m_diary->setGeometry(page);
+    m_diary->hide();
+}
+
+void CCorvaloDlg::SwitchPage(int page)
+{
+    page = PageTable::Normalized(page);
+    m_page = page;
+    m_dayStrip->m_page = page;
+    m_dayStrip->InvalidateWithErase();
+    m_dayStrip->repaint();
+
+    for (int p = PageTable::Food; p <= PageTable::Settings; ++p)
+        control(PageTable::ButtonOf(p))->setEnabled(true);
+    for (int id : PageTable::AllPageControls)
+        control(id)->hide();
+    control(PageTable::ButtonOf(page))->setEnabled(false);
+    for (int id : PageTable::ControlsOf(page))
+        control(id)->show();
+    update();
+}
+
+void CCorvaloDlg::LoadDay()
+{
+    m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
+    m_charts->m_dayCount = m_dayStrip->m_dayCount;
+    m_charts->m_firstDay = m_dayStrip->m_firstDay;
+    update(kTitleRect);
+    m_charts->UpdateCharts();
+    if (m_dayStrip->m_page != m_page) {
+        m_page = m_dayStrip->m_page;
+        SwitchPage(m_page);
+    }
+}
+
+void CCorvaloDlg::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgba(SkinColors::WindowFill));
+    painter.drawImage(QPoint(0, 0), m_background.image());
+    if (m_page == PageTable::Food)
+        painter.drawImage(QPoint(0, 0), m_overlay.image());
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(skinFont(QStringLiteral("Arial"), 24));
+    painter.setPen(QColor::fromRgba(SkinColors::Text));
+    painter.drawText(QRect(6, 0, width() - 6, height()), Qt::AlignLeft | Qt::AlignTop,
+                     m_monthTitle);
+}
+
+void CCorvaloDlg::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    // Let the window system move the window; do it by hand where it refuses.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CCorvaloDlg::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragOffset && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - *m_dragOffset);
+    else
+        QDialog::mouseMoveEvent(event);
+}
+
+void CCorvaloDlg::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragOffset.reset();
+    QDialog::mouseReleaseEvent(event);
+}

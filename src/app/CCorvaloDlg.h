@@ -1,0 +1,71 @@
+#pragma once
+
+#include "controls/ResourceImage.h"
+
+#include <QDialog>
+#include <QHash>
+#include <optional>
+
+class CCharts;
+class CDiary;
+class CHoverButton;
+class CPNGButton;
+class CTimCalentar;
+class QComboBox;
+class QLineEdit;
+
+// The main window: a fixed-size, frameless, skinned window that owns every view, switches
+// between the five pages and reloads the selected day.
+class CCorvaloDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CCorvaloDlg(QWidget *parent = nullptr);
+    ~CCorvaloDlg() override;
+
+    // Shows page 1 to 5; any other number shows page 5.
+    void SwitchPage(int page);
+    // Loads everything shown for the day strip's selected day.
+    void LoadDay();
+
+    int currentPage() const { return m_page; }
+    const QString &monthTitle() const { return m_monthTitle; }
+    // A control by its id (DialogLayout::ControlId, or the page windows of PageTable).
+    QWidget *control(int id) const { return m_controls.value(id); }
+    CTimCalentar *dayStrip() const { return m_dayStrip; }
+
+    // The Enter key does nothing; Escape and Close close the window.
+    void accept() override { }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    void setupButtons();
+    void placePages();
+    void registerControl(int id, QWidget *widget);
+
+    int m_page = 0;
+    ResourceImage m_background;
+    ResourceImage m_overlay;
+    QString m_monthTitle;
+
+    CTimCalentar *m_dayStrip = nullptr;
+    QLineEdit *m_weightBox = nullptr;
+    QLineEdit *m_searchBox = nullptr;
+    QLineEdit *m_amountBox = nullptr;
+    QComboBox *m_unitBox = nullptr;
+    CHoverButton *m_addButton = nullptr;
+    CCharts *m_charts = nullptr;
+    CDiary *m_diary = nullptr;
+    QHash<int, QWidget *> m_controls;
+
+    // Where the window was grabbed, while it is moved by hand (window systems that refuse
+    // to move it themselves).
+    std::optional<QPoint> m_dragOffset;
+};

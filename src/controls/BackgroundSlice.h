@@ -1,0 +1,19 @@
+#pragma once
+
+#include "controls/ResourceImage.h"
+
+class QPainter;
+class QWidget;
+
+// Views on the main window look transparent by painting the part of the main background that
+// lies under them: the view colour, then the background image shifted by the view's position.
+class BackgroundSlice
+{
+public:
+    BackgroundSlice();
+
+    void paint(QPainter &painter, const QWidget *view) const;
+
+private:
+    ResourceImage m_background;
+};

@@ -1,0 +1,69 @@
+#include "controls/StripButton.h"
+
+#include <QPainter>
+
+StripButton::StripButton(QWidget *parent) : QAbstractButton(parent)
+{
+    setAttribute(Qt::WA_Hover);
+}
+
+bool StripButton::LoadStrip(int imageId, const char *type)
+{
+    m_strip.Load(imageId, type);
+    m_frameWidth = m_strip.width() / 3; // remainder columns are never shown
+    m_frameHeight = m_strip.height();
+    resize(m_frameWidth, m_frameHeight);
+    raise();
+    return true;
+}
+
+void StripButton::SetToolTipText(const QString &text, bool activate)
+{
+    setToolTip(activate ? text : QString());
+}
+
+StripButton::Frame StripButton::currentFrame() const
+{
+    if (!isEnabled())
+        return Frame::Disabled;
+    if (isDown())
+        return Frame::Pressed;
+    if (m_hover)
+        return Frame::Hover;
+    return Frame::Normal;
+}
+
+void StripButton::drawFrame(QPainter &painter, int frame) const
+{
+    painter.drawImage(QPoint(0, 0), m_strip.image(),
+                      QRect(frame * m_frameWidth, 0, m_frameWidth, m_frameHeight));
+}
+
+QImage StripButton::transformed(const QImage &strip, int (*channel)(int value, int which))
+{
+    // Colour transforms work on straight (not premultiplied) colour, as the skin was drawn.
+    QImage image = strip.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            line[x] =
+                qRgba(channel(qRed(p), 0), channel(qGreen(p), 1), channel(qBlue(p), 2), qAlpha(p));
+        }
+    }
+    return image;
+}
+
+void StripButton::enterEvent(QEnterEvent *event)
+{
+    m_hover = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void StripButton::leaveEvent(QEvent *event)
+{
+    m_hover = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}

@@ -1,0 +1,301 @@
+#include "app/CCorvaloDlg.h"
+#include "app/DialogLayout.h"
+#include "app/PageTable.h"
+#include "calendar/CTimCalentar.h"
+#include "calendar/DayFiles.h"
+#include "controls/EraseRequest.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+
+#include <QLineEdit>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <clocale>
+#include <memory>
+
+using namespace DialogLayout;
+
+namespace {
+
+// 5 December 2026, 09:30 UTC.
+constexpr std::int64_t kNow = 1796463000;
+
+QSet<int> visiblePageControls(const CCorvaloDlg &dialog)
+{
+    QSet<int> shown;
+    for (int id : PageTable::AllPageControls) {
+        if (dialog.control(id)->isVisibleTo(&dialog))
+            shown.insert(id);
+    }
+    return shown;
+}
+
+QImage grabWindow(QWidget &window)
+{
+    const EraseRequest::SnapshotScope notAnErase;
+    return window.grab().toImage();
+}
+
+// What the window paints itself, without its controls.
+QImage grabSkin(QWidget &window)
+{
+    const EraseRequest::SnapshotScope notAnErase;
+    QImage image(window.size(), QImage::Format_ARGB32);
+    window.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return image;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void controlsAtTheirPlaces();
+    void pageMatrix_data();
+    void pageMatrix();
+    void rememberedPage_data();
+    void rememberedPage();
+    void enterDoesNothingEscapeCloses();
+    void closeButtonCloses();
+    void monthTitle();
+    void pressOnTheBackgroundMovesTheWindow();
+    void pageSwitchReloadsTheDay();
+
+private:
+    std::unique_ptr<CCorvaloDlg> openWindow();
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestMainWindow::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    std::setlocale(LC_TIME, "C");
+    Clock::setNowForTesting(kNow);
+}
+
+void TestMainWindow::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
+    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
+    DayFiles::ResetDirectoriesForTesting();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_dir.reset();
+}
+
+std::unique_ptr<CCorvaloDlg> TestMainWindow::openWindow()
+{
+    auto dialog = std::make_unique<CCorvaloDlg>();
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog.get()))
+        return nullptr;
+    return dialog;
+}
+
+void TestMainWindow::controlsAtTheirPlaces()
+{
+    auto dialog = openWindow();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->size(), QSize(640, 480));
+    QVERIFY(dialog->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Corvalo"));
+    QVERIFY(!dialog->windowIcon().isNull());
+
+    for (const Control &c : Controls) {
+        const Rect r = toPixels(c.dialogUnits);
+        QWidget *widget = dialog->control(c.id);
+        QVERIFY2(widget, qPrintable(QString::number(c.id)));
+        QCOMPARE(widget->pos(), QPoint(r.x, r.y));
+    }
+    // Image buttons take the size of one frame of their strip.
+    QCOMPARE(dialog->control(FoodButton)->size(), QSize(35, 16));
+    QCOMPARE(dialog->control(CloseButton)->size(), QSize(22, 23));
+    QCOMPARE(dialog->control(AddButton)->size(), QSize(126, 29));
+    QVERIFY(!dialog->control(AddButton)->isEnabled());
+    QCOMPARE(dialog->control(DayStrip)->geometry(), QRect(0, 44, 638, 54));
+    // The page windows fill the area below the strip.
+    QCOMPARE(dialog->control(PageTable::ChartsPageWindow)->geometry(), QRect(0, 98, 638, 382));
+    QCOMPARE(QApplication::focusWidget(), dialog->control(DayStrip));
+}
+
+void TestMainWindow::pageMatrix_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("shownPage");
+    for (int page : {1, 2, 3, 4, 5, 0, 6, -2})
+        QTest::addRow("page %d", page) << page << PageTable::Normalized(page);
+}
+
+void TestMainWindow::pageMatrix()
+{
+    QFETCH(int, page);
+    QFETCH(int, shownPage);
+    auto dialog = openWindow();
+    QVERIFY(dialog);
+
+    dialog->SwitchPage(page);
+    QCOMPARE(dialog->currentPage(), shownPage);
+    QCOMPARE(dialog->dayStrip()->m_page, shownPage);
+
+    const auto expected = PageTable::ControlsOf(shownPage);
+    QCOMPARE(visiblePageControls(*dialog), QSet<int>(expected.begin(), expected.end()));
+    for (int p = 1; p <= 5; ++p)
+        QCOMPARE(dialog->control(PageTable::ButtonOf(p))->isEnabled(), p != shownPage);
+
+    // Page switching never touches the strip and the buttons that are always there.
+    for (int id : {DayStrip, CloseButton, FoodButton, ChartsButton, DiaryButton, CommunityButton})
+        QVERIFY(dialog->control(id)->isVisible());
+    for (int id : {OvulationButton, SettingsButton})
+        QVERIFY(!dialog->control(id)->isVisible());
+
+    // The overlay is painted on the Food page only.
+    const QImage shown = grabSkin(*dialog);
+    dialog->SwitchPage(PageTable::Charts);
+    QCOMPARE(shown == grabSkin(*dialog), shownPage != PageTable::Food);
+}
+
+void TestMainWindow::rememberedPage_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("firstPage");
+    QTest::newRow("first run") << QVariant() << 5;
+    QTest::newRow("charts") << QVariant(2) << 2;
+    QTest::newRow("zero") << QVariant(0) << 5;
+    QTest::newRow("out of range") << QVariant(9) << 5;
+    QTest::newRow("negative") << QVariant(-4) << 5;
+}
+
+void TestMainWindow::rememberedPage()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, firstPage);
+    if (stored.isValid())
+        AppSettings::writeTabs(stored.toInt());
+
+    auto first = openWindow();
+    QVERIFY(first);
+    QCOMPARE(first->currentPage(), firstPage);
+    first.reset();
+    QCOMPARE(AppSettings::readTabs(), firstPage);
+
+    auto second = openWindow();
+    QVERIFY(second);
+    QTest::mouseClick(second->control(DiaryButton), Qt::LeftButton);
+    QCOMPARE(second->currentPage(), 3);
+    second.reset();
+    QCOMPARE(AppSettings::readTabs(), 3);
+
+    auto third = openWindow();
+    QVERIFY(third);
+    QCOMPARE(third->currentPage(), 3);
+}
+
+void TestMainWindow::enterDoesNothingEscapeCloses()
+{
+    auto dialog = openWindow();
+    QVERIFY(dialog);
+    dialog->SwitchPage(1);
+    auto *search = static_cast<QLineEdit *>(dialog->control(SearchBox));
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Return);
+    QTest::keyClick(search, Qt::Key_Enter);
+    QTest::keyClick(dialog.get(), Qt::Key_Return);
+    QVERIFY(dialog->isVisible());
+
+    QTest::keyClick(search, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    dialog.reset();
+    QCOMPARE(AppSettings::readTabs(), 1);
+}
+
+void TestMainWindow::closeButtonCloses()
+{
+    auto dialog = openWindow();
+    QVERIFY(dialog);
+    QSignalSpy finished(dialog.get(), &QDialog::finished);
+    QTest::mouseClick(dialog->control(CloseButton), Qt::LeftButton);
+    QTRY_COMPARE(finished.count(), 1); // the close request is posted
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestMainWindow::monthTitle()
+{
+    auto dialog = openWindow();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->monthTitle(), QStringLiteral("December 2026"));
+
+    // White text in the title strip, starting a few pixels in from the left edge.
+    const QImage image = grabWindow(*dialog);
+    int left = image.width();
+    int bottom = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 350; ++x) {
+            if (image.pixel(x, y) == qRgb(255, 255, 255)) {
+                left = std::min(left, x);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    QVERIFY2(left >= 6 && left <= 12, qPrintable(QString::number(left)));
+    QVERIFY2(bottom > 15 && bottom < 40, qPrintable(QString::number(bottom)));
+}
+
+void TestMainWindow::pressOnTheBackgroundMovesTheWindow()
+{
+    auto dialog = openWindow();
+    QVERIFY(dialog);
+    dialog->SwitchPage(1);
+    dialog->move(100, 100);
+
+    // On the background, and on the nutrient panel, which takes no mouse input.
+    for (const QPoint start : {QPoint(636, 300), QPoint(60, 300)}) {
+        const QPoint before = dialog->pos();
+        QWidget *target = dialog->childAt(start) ? dialog->childAt(start) : dialog.get();
+        if (target != dialog.get())
+            QVERIFY(target->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QTest::mousePress(dialog.get(), Qt::LeftButton, {}, start);
+        QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(15, 10)),
+                         dialog->mapToGlobal(QPointF(start + QPoint(15, 10))), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog.get(), &move);
+        QTest::mouseRelease(dialog.get(), Qt::LeftButton, {}, start + QPoint(15, 10));
+        QCOMPARE(dialog->pos(), before + QPoint(15, 10));
+    }
+
+    // A press on a control does not move the window.
+    const QPoint before = dialog->pos();
+    QTest::mousePress(dialog->control(SearchBox), Qt::LeftButton);
+    QTest::mouseRelease(dialog->control(SearchBox), Qt::LeftButton);
+    QCOMPARE(dialog->pos(), before);
+}
+
+void TestMainWindow::pageSwitchReloadsTheDay()
+{
+    auto dialog = openWindow();
+    QVERIFY(dialog);
+    QSignalSpy reloads(dialog->dayStrip(), &CTimCalentar::clicked);
+    dialog->SwitchPage(2);
+    QTRY_COMPARE(reloads.count(), 1);
+
+    // A click on a day cell that asks for another page switches to it after the reload.
+    dialog->dayStrip()->m_page = 3;
+    dialog->dayStrip()->InvalidateWithErase();
+    QTRY_COMPARE(dialog->currentPage(), 3);
+    QVERIFY(dialog->control(PageTable::DiaryPageWindow)->isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,86 @@
+#include "controls/ResourceImage.h"
+
+#include <QtTest>
+
+class TestResourceImages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySkinImageAtItsSize_data();
+    void everySkinImageAtItsSize();
+    void loadFailuresLeaveAnEmptyObject();
+};
+
+void TestResourceImages::everySkinImageAtItsSize_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("alpha");
+
+    const struct
+    {
+        const char *type;
+        int id;
+        int width;
+        int height;
+        bool alpha;
+    } inventory[] = {
+        {"LAYOUT", 129, 640, 480, true},  {"LAYOUT", 135, 24, 22, true},
+        {"LAYOUT", 136, 24, 22, true},    {"LAYOUT", 154, 640, 480, true},
+        {"LAYOUT", 157, 324, 190, false}, {"ZNA4KI", 134, 34, 54, true},
+        {"ZNA4KI", 151, 16, 16, true},    {"ZNA4KI", 152, 20, 18, true},
+        {"ZNA4KI", 153, 17, 14, true},    {"BUTTONS", 130, 51, 24, true},
+        {"BUTTONS", 132, 51, 24, true},   {"BUTTONS", 140, 66, 23, true},
+        {"BUTTONS", 141, 105, 16, true},  {"BUTTONS", 142, 132, 16, true},
+        {"BUTTONS", 143, 120, 16, true},  {"BUTTONS", 144, 192, 16, true},
+        {"BUTTONS", 145, 165, 16, true},  {"BUTTONS", 146, 276, 16, true},
+        {"BUTTONS", 147, 186, 16, true},  {"BUTTONS", 148, 210, 16, true},
+        {"BUTTONS", 155, 378, 29, true},  {"BUTTONS", 158, 300, 23, true},
+        {"BUTTONS", 159, 810, 25, true},  {"ICON", 128, 64, 64, true},
+    };
+    for (const auto &entry : inventory) {
+        QTest::addRow("%s %d", entry.type, entry.id)
+            << QByteArray(entry.type) << entry.id << QSize(entry.width, entry.height)
+            << entry.alpha;
+    }
+}
+
+void TestResourceImages::everySkinImageAtItsSize()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(int, id);
+    QFETCH(QSize, size);
+    QFETCH(bool, alpha);
+
+    ResourceImage image;
+    QVERIFY(image.Load(id, type.constData()));
+    QCOMPARE(image.image().size(), size);
+    QCOMPARE(image.image().hasAlphaChannel(), alpha);
+}
+
+void TestResourceImages::loadFailuresLeaveAnEmptyObject()
+{
+    ResourceImage image;
+    QVERIFY(image.isNull());
+
+    QVERIFY(!image.Load(999, "LAYOUT")); // missing id
+    QVERIFY(image.isNull());
+    QVERIFY(!image.Load(129, "NOSUCHTYPE")); // missing type
+    QVERIFY(image.isNull());
+
+    // An empty object can be loaded again; a second load replaces the first image.
+    QVERIFY(image.Load(135, "LAYOUT"));
+    QCOMPARE(image.image().size(), QSize(24, 22));
+    QVERIFY(image.Load(129, "LAYOUT"));
+    QCOMPARE(image.image().size(), QSize(640, 480));
+
+    // Bytes that are no picture: the load fails and nothing of the old image is kept.
+    QVERIFY(!image.Load(1, "BROKEN"));
+    QVERIFY(image.isNull());
+    QCOMPARE(image.width(), 0);
+}
+
+QTEST_MAIN(TestResourceImages)
+#include "tst_resourceimages.moc"
