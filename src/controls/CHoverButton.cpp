@@ -33,7 +33,7 @@ void CHoverButton::captureSnapshot()
     if (!parent)
         return;
     m_snapshot = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    m_snapshot.fill(Qt::transparent);
+    m_snapshot.fill(parent->palette().window().color());
     // Only the parent's own pixels: siblings and this button are not part of the background.
     const EraseRequest::SnapshotScope notAnErase;
     parent->render(&m_snapshot, QPoint(0, 0), QRegion(geometry()), QWidget::DrawWindowBackground);

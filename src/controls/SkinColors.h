@@ -40,19 +40,20 @@ inline constexpr std::uint32_t WellEdgeDark = 0x8000246E;
 inline constexpr std::uint32_t WellEdgeLight = 0x38FFFFFF;
 inline constexpr std::uint32_t TextShadow = 0x8C001A52;
 
-// Skin painter palette: button strips. Pressed tops keep a red channel of 10 to 20 so that the
-// disabled look (red times ten, no green or blue) comes out as a red button.
+// Skin painter palette: button strips. Pressed faces keep a red channel of about 9 to 15 so that
+// the disabled look (red times ten, no green or blue) is a red button under a brighter caption.
 inline constexpr std::uint32_t ButtonTop = 0xFF5AA9FF;
 inline constexpr std::uint32_t ButtonBottom = 0xFF0B60DC;
 inline constexpr std::uint32_t ButtonHoverTop = 0xFF8CC4FF;
 inline constexpr std::uint32_t ButtonHoverBottom = 0xFF2F80F2;
-inline constexpr std::uint32_t ButtonPressedTop = 0xFF14449E;
-inline constexpr std::uint32_t ButtonPressedBottom = 0xFF0B3584;
+inline constexpr std::uint32_t ButtonPressedTop = 0xFF0F42A0;
+inline constexpr std::uint32_t ButtonPressedBottom = 0xFF09327F;
 inline constexpr std::uint32_t ButtonRim = 0xC700307A;
 inline constexpr std::uint32_t ButtonGloss = 0x38FFFFFF;
 inline constexpr std::uint32_t ButtonHighlight = 0x66FFFFFF;
 inline constexpr std::uint32_t PressedShade = 0x59000000;
 inline constexpr std::uint32_t PressedTextShadow = 0xCC000000;
+inline constexpr std::uint32_t PressedCaption = 0xFF1AE6FF;
 inline constexpr std::uint32_t GoTop = 0xFF62D872;
 inline constexpr std::uint32_t GoBottom = 0xFF1E9B36;
 inline constexpr std::uint32_t GoHoverTop = 0xFF8DE897;

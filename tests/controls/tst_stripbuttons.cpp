@@ -29,6 +29,23 @@ protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), colour); }
 };
 
+// A parent that does work on an erase, as the day strip does.
+class ErasingParent : public QWidget
+{
+public:
+    EraseRequest erase;
+    int erases = 0;
+
+protected:
+    void showEvent(QShowEvent *) override { erase.request(); }
+    void paintEvent(QPaintEvent *) override
+    {
+        if (erase.consume())
+            ++erases;
+        QPainter(this).fillRect(rect(), Qt::darkBlue);
+    }
+};
+
 } // namespace
 
 class TestStripButtons : public QObject
@@ -42,6 +59,7 @@ private slots:
     void doubleClicks();
     void tooltips();
     void hoverButtonKeepsItsSnapshot();
+    void snapshotIsNotAnErase();
 };
 
 void TestStripButtons::sizesToOneFrame()
@@ -177,6 +195,40 @@ void TestStripButtons::hoverButtonKeepsItsSnapshot()
     const bool snapshotBefore = button->snapshotValid();
     button->move(21, 10); // the same position again changes nothing
     QCOMPARE(button->snapshotValid(), snapshotBefore);
+}
+
+void TestStripButtons::snapshotIsNotAnErase()
+{
+    ErasingParent parent;
+    parent.resize(60, 40);
+    auto *button = new CHoverButton(&parent);
+    button->SetupButton(143, 1, "TESTSTRIP");
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QTRY_VERIFY(button->snapshotValid());
+    QCOMPARE(parent.erases, 1); // being shown
+
+    // Fresh snapshots and hover changes render or repaint the parent, but never as an erase.
+    button->SetupButton(143, 1, "TESTSTRIP");
+    button->repaint();
+    button->move(5, 5);
+    button->repaint();
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(button, &enter);
+    button->repaint();
+    QVERIFY(button->snapshotValid());
+    QCOMPARE(parent.erases, 1);
+
+    // A snapshot taken while the parent waits for its erase leaves the erase to the parent.
+    parent.erase.request();
+    {
+        const EraseRequest::SnapshotScope notAnErase;
+        QImage image(parent.size(), QImage::Format_ARGB32);
+        parent.render(&image);
+    }
+    QVERIFY(parent.erase.pending());
+    parent.repaint();
+    QCOMPARE(parent.erases, 2);
 }
 
 QTEST_MAIN(TestStripButtons)

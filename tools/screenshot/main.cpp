@@ -1,0 +1,44 @@
+// Renders the real main window into a PNG, for the README:
+//   corvalo_screenshot <out.png> [page]
+// It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
+#include "app/CCorvaloDlg.h"
+#include "calendar/DayFiles.h"
+#include "controls/EraseRequest.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <clocale>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    qputenv("TZ", "UTC");
+    QApplication application(argc, argv);
+    std::setlocale(LC_ALL, "C");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: corvalo_screenshot <out.png> [page]\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const int page = argc > 2 ? std::atoi(argv[2]) : 1;
+
+    QTemporaryDir folder;
+    AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(page);
+    AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
+    Clock::setNowForTesting(1796463000); // 5 December 2026
+
+    CCorvaloDlg dialog;
+    dialog.show();
+    QTimer::singleShot(200, &dialog, [&] {
+        const EraseRequest::SnapshotScope notAnErase;
+        dialog.grab().save(output);
+        dialog.done(0);
+    });
+    dialog.exec();
+    return 0;
+}
