@@ -53,7 +53,6 @@ inline constexpr std::uint32_t ButtonGloss = 0x38FFFFFF;
 inline constexpr std::uint32_t ButtonHighlight = 0x66FFFFFF;
 inline constexpr std::uint32_t PressedShade = 0x59000000;
 inline constexpr std::uint32_t PressedTextShadow = 0xCC000000;
-inline constexpr std::uint32_t PressedCaption = 0xFF1AE6FF;
 inline constexpr std::uint32_t GoTop = 0xFF62D872;
 inline constexpr std::uint32_t GoBottom = 0xFF1E9B36;
 inline constexpr std::uint32_t GoHoverTop = 0xFF8DE897;

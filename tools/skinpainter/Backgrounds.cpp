@@ -51,11 +51,8 @@ void paintStripBand(QPainter &p)
         vertical(band.top(), band.bottom(), SkinColors::StripBandTop, SkinColors::StripBandBottom));
     strokeRounded(p, band, 8, SkinColors::StripBandEdge);
 
-    constexpr int margin = 20; // the strip keeps this much free at each side for its arrows
-    constexpr int dayCount = 29;
-    const double cellWidth = double(strip.width - 2 * margin) / dayCount;
-    for (int i = 0; i <= dayCount; ++i) {
-        const int x = int(margin + i * cellWidth);
+    for (int i = 0; i <= DayStripDays; ++i) {
+        const int x = int(DayStripMargin + i * dayCellWidth());
         hairline(p, x, band.top() + 5, x, band.bottom() - 5, SkinColors::StripDivider);
     }
 }
@@ -124,18 +121,21 @@ QImage foodOverlay()
     const QRectF weight = pixelRectF(Layout::WeightBox);
     const QRectF nutrients = pixelRectF(Layout::NutrientPanel);
     const QRectF search = pixelRectF(Layout::SearchBox);
-    const QRectF meals = pixelRectF(Layout::MealList);
     const qreal top = weight.top() - 6;
-    const qreal bottom = nutrients.bottom() + 5;
     const qreal split = (nutrients.right() + pixelRectF(Layout::FoodList).left()) / 2;
 
+    // The panels run into the window's bottom edge: Delete Selected and Clear List sit at the
+    // very bottom, and a panel edge would cut through them.
+    p.save();
+    p.setClipRect(1, 0, Layout::WindowWidth - 2, Layout::WindowHeight - 1);
+    const qreal bottom = Layout::WindowHeight + 10;
     paintPanel(p,
                QRectF(nutrients.left() - 5, top, split - 2 - (nutrients.left() - 5), bottom - top));
     paintPanel(p, QRectF(split + 2, top, search.right() + 5 - (split + 2), bottom - top));
+    p.restore();
     paintWell(p, Layout::NutrientPanel);
     paintWell(p, Layout::FoodList);
     paintWell(p, Layout::MealList);
-    (void)meals;
 
     p.setFont(arial(9, true));
     labelLeftOf(p, Layout::WeightBox, QStringLiteral("Weight"));
@@ -181,12 +181,12 @@ QImage updatePrompt()
     QRectF used;
     p.setPen(colour(SkinColors::White));
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("This version of Corvalo is outdated."), &used);
+               QStringLiteral("This version of Corvalo\nis outdated."), &used);
     p.setFont(arial(9, false));
     p.setPen(colour(SkinColors::PromptSubtext));
     p.drawText(text.adjusted(0, used.height() + 8, 0, 0),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("A newer version is available for download."));
+               QStringLiteral("A newer version is available\nfor download."));
 
     hairline(p, 14, 118, width - 15, 118, SkinColors::WellEdgeDark);
     hairline(p, 14, 119, width - 15, 119, SkinColors::WellEdgeLight);

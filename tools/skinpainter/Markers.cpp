@@ -16,7 +16,8 @@ QImage tickBox(bool ticked)
     QImage image = canvas(24, 22);
     QPainter p(&image);
     prepare(p);
-    const QRectF box(5.5, 4.5, 13, 13);
+    // The row's name starts 20 pixels in, so the box keeps to the left; rows are 24 high.
+    const QRectF box(2.5, 5.5, 13, 13);
     if (ticked) {
         fillRounded(p, box, 3,
                     vertical(box.top(), box.bottom(), SkinColors::GoTop, SkinColors::GoBottom));
@@ -26,9 +27,9 @@ QImage tickBox(bool ticked)
     strokeRounded(p, box, 3, SkinColors::TickEdge, 1.2);
     if (ticked) {
         QPainterPath check;
-        check.moveTo(8.5, 11.2);
-        check.lineTo(11.2, 14);
-        check.lineTo(15.8, 7.8);
+        check.moveTo(5.5, 12.2);
+        check.lineTo(8.2, 15);
+        check.lineTo(12.8, 8.8);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(colour(SkinColors::GoRim), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(check.translated(0, 0.7));
@@ -47,7 +48,10 @@ QImage selectionFrame()
     QImage image = canvas(34, 54);
     QPainter p(&image);
     prepare(p);
-    const QRectF frame(1.5, 1.5, 31, 51);
+    // The strip puts this image 4 pixels left of the selected cell, whose width is about 20.6:
+    // the frame hugs that cell and the image's right-hand columns stay empty.
+    constexpr qreal cellLeft = 4;
+    const QRectF frame(cellLeft - 2.5, 1.5, dayCellWidth() + 5, 51);
     strokeRounded(p, frame, 6, SkinColors::SelectionGlow, 3.5);
     strokeRounded(p, frame, 6, SkinColors::SelectionRed, 2);
     strokeRounded(p, frame.adjusted(1.5, 1.5, -1.5, -1.5), 4.5, SkinColors::MarkerEdge, 0.6);

@@ -1,5 +1,6 @@
 #include "PaintKit.h"
 
+#include "app/DialogLayout.h"
 #include "platform/SkinFont.h"
 
 #include <QFontMetricsF>
@@ -7,6 +8,12 @@
 #include <QPen>
 
 namespace PaintKit {
+
+double dayCellWidth()
+{
+    const DialogLayout::Rect strip = DialogLayout::pixelRect(DialogLayout::DayStrip);
+    return double(strip.width - 2 * DayStripMargin) / DayStripDays;
+}
 
 QColor colour(std::uint32_t argb)
 {

@@ -13,6 +13,11 @@
 // Drawing helpers shared by the image families.
 namespace PaintKit {
 
+// The day strip's cell row: this much free at each side for its arrows, then 29 equal cells.
+inline constexpr int DayStripMargin = 20;
+inline constexpr int DayStripDays = 29;
+double dayCellWidth();
+
 QColor colour(std::uint32_t argb);
 
 // A transparent canvas, or an opaque black one when the image carries no alpha.
