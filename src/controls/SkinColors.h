@@ -44,8 +44,8 @@ inline constexpr std::uint32_t TextShadow = 0x8C001A52;
 // the disabled look (red times ten, no green or blue) is a red button under a brighter caption.
 inline constexpr std::uint32_t ButtonTop = 0xFF5AA9FF;
 inline constexpr std::uint32_t ButtonBottom = 0xFF0B60DC;
-inline constexpr std::uint32_t ButtonHoverTop = 0xFF8CC4FF;
-inline constexpr std::uint32_t ButtonHoverBottom = 0xFF2F80F2;
+inline constexpr std::uint32_t ButtonHoverTop = 0xFF7AB9FF;
+inline constexpr std::uint32_t ButtonHoverBottom = 0xFF2A7AEE;
 inline constexpr std::uint32_t ButtonPressedTop = 0xFF0F42A0;
 inline constexpr std::uint32_t ButtonPressedBottom = 0xFF09327F;
 inline constexpr std::uint32_t ButtonRim = 0xC700307A;

@@ -51,9 +51,11 @@ void paintStripBand(QPainter &p)
         vertical(band.top(), band.bottom(), SkinColors::StripBandTop, SkinColors::StripBandBottom));
     strokeRounded(p, band, 8, SkinColors::StripBandEdge);
 
+    // Weekday names nearly fill a cell, so the dividers start below them.
+    const qreal weekdayRow = (strip.height - 2) / 4;
     for (int i = 0; i <= DayStripDays; ++i) {
         const int x = int(DayStripMargin + i * dayCellWidth());
-        hairline(p, x, band.top() + 5, x, band.bottom() - 5, SkinColors::StripDivider);
+        hairline(p, x, strip.y + weekdayRow + 1, x, band.bottom() - 5, SkinColors::StripDivider);
     }
 }
 
@@ -68,11 +70,7 @@ void paintWindowRim(QPainter &p)
 // themselves sit in it as wells with an inset edge.
 void paintPanel(QPainter &p, const QRectF &rect)
 {
-    fillRounded(p, rect.translated(0, 1), 9, colour(SkinColors::SoftShadow));
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
     fillRounded(p, rect, 9, colour(SkinColors::PanelFrost));
-    p.restore();
     strokeRounded(p, rect.adjusted(0.5, 0.5, -0.5, -0.5), 8.5, SkinColors::PanelFrostEdge);
 }
 
@@ -91,8 +89,7 @@ void paintWell(QPainter &p, Layout::ControlId id)
 void labelLeftOf(QPainter &p, Layout::ControlId id, const QString &text, int gap = 6)
 {
     const QRectF r = pixelRectF(id);
-    const int height = id == Layout::UnitBox ? 20 : int(r.height());
-    const QRectF box(r.left() - gap - 200, r.top(), 200, height);
+    const QRectF box(r.left() - gap - 200, r.top(), 200, r.height());
     shadowedText(p, box, Qt::AlignRight | Qt::AlignVCenter, text, SkinColors::White,
                  SkinColors::TextShadow);
 }
