@@ -23,10 +23,12 @@ inline constexpr std::uint32_t WarningAmber = 0xFFFFB300;
 
 // Skin painter palette: the window background and the Food page overlay.
 inline constexpr std::uint32_t White = 0xFFFFFFFF;
+inline constexpr std::uint32_t Transparent = 0x00000000;
 inline constexpr std::uint32_t HeaderTop = 0xFF3F95FF;
 inline constexpr std::uint32_t PageTop = 0xFF0568F6;
 inline constexpr std::uint32_t PageBottom = 0xFF034BC2;
 inline constexpr std::uint32_t PageGlow = 0x1CFFFFFF;
+inline constexpr std::uint32_t PageGlowEdge = 0x00FFFFFF;
 inline constexpr std::uint32_t WindowRim = 0xFF00358C;
 inline constexpr std::uint32_t WindowRimLight = 0x47FFFFFF;
 inline constexpr std::uint32_t StripBandTop = 0x2EFFFFFF;

@@ -18,15 +18,13 @@ QRectF pixelRectF(Layout::ControlId id)
     return QRectF(r.x, r.y, r.width, r.height);
 }
 
-// Height of the window's top band that carries the month title and the page buttons.
-constexpr int HeaderHeight = 44;
-
 void paintWindowGradient(QPainter &p)
 {
     const Layout::Rect strip = Layout::pixelRect(Layout::DayStrip);
     QLinearGradient gradient(0, 0, 0, Layout::WindowHeight);
     gradient.setColorAt(0, colour(SkinColors::HeaderTop));
-    gradient.setColorAt(qreal(HeaderHeight) / Layout::WindowHeight, colour(SkinColors::BaseBlue));
+    // Lighter behind the month title and page buttons, the base blue at the strip, deeper below.
+    gradient.setColorAt(qreal(strip.y) / Layout::WindowHeight, colour(SkinColors::BaseBlue));
     gradient.setColorAt(qreal(strip.bottom()) / Layout::WindowHeight, colour(SkinColors::PageTop));
     gradient.setColorAt(1, colour(SkinColors::PageBottom));
     p.fillRect(QRect(0, 0, Layout::WindowWidth, Layout::WindowHeight), gradient);
@@ -34,7 +32,7 @@ void paintWindowGradient(QPainter &p)
     // A faint light from above the page area keeps the large plain field from looking flat.
     QRadialGradient glow(QPointF(Layout::WindowWidth / 2.0, strip.bottom()), 420);
     glow.setColorAt(0, colour(SkinColors::PageGlow));
-    glow.setColorAt(1, Qt::transparent);
+    glow.setColorAt(1, colour(SkinColors::PageGlowEdge));
     p.fillRect(QRect(0, strip.bottom(), Layout::WindowWidth, Layout::WindowHeight - strip.bottom()),
                glow);
 }
@@ -137,6 +135,8 @@ QImage foodOverlay()
     p.setFont(arial(9, true));
     labelLeftOf(p, Layout::WeightBox, QStringLiteral("Weight"));
     labelLeftOf(p, Layout::SearchBox, QStringLiteral("Search"));
+    // The unit box is only 15 pixels right of the amount box and the food list ends 5 pixels
+    // above both, so one label names the pair.
     labelLeftOf(p, Layout::AmountBox, QStringLiteral("Amount / Unit"));
     return image;
 }

@@ -46,13 +46,14 @@ void paintFace(QPainter &p, const QRectF &frame, const Palette &palette, Look lo
                 vertical(face.top(), face.bottom(), palette.top[look], palette.bottom[look]));
     if (look == Pressed) {
         p.save();
-        p.setClipRect(face.adjusted(0, 0, 0, -face.height() / 2));
+        p.setClipRect(face.adjusted(0, 0, 0, -face.height() / 2), Qt::IntersectClip);
         fillRounded(p, face, radius,
-                    vertical(face.top(), face.top() + 5, SkinColors::PressedShade, 0));
+                    vertical(face.top(), face.top() + 5, SkinColors::PressedShade,
+                             SkinColors::Transparent));
         p.restore();
     } else {
         p.save();
-        p.setClipRect(face.adjusted(0, 0, 0, -face.height() / 2));
+        p.setClipRect(face.adjusted(0, 0, 0, -face.height() / 2), Qt::IntersectClip);
         fillRounded(p, face.adjusted(1, 1, -1, 0), radius - 1, colour(SkinColors::ButtonGloss));
         p.restore();
         hairline(p, face.left() + radius, face.top() + 0.5, face.right() - radius - 1,
