@@ -1,0 +1,49 @@
+#pragma once
+
+#include "controls/BackgroundSlice.h"
+#include "meals/MealEntry.h"
+
+#include <QFont>
+#include <QWidget>
+
+// The nutrient panel: the day's ten totals, and beside them what the portion being entered would
+// add ("+") or what the selected meal row contributes ("-"). It computes nothing itself and takes
+// no input: a press on it goes to the window underneath.
+class CElements : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum PreviewMode { PreviewNone = 0, PreviewRemove = 1, PreviewAdd = 2 };
+
+    explicit CElements(QWidget *parent = nullptr);
+
+    // New day totals; any preview ends.
+    void SetTotals(const Nutrients &values);
+    void SetAddPreview(const Nutrients &values);
+    void SetRemovePreview(const Nutrients &values);
+    // Hides the preview figures; the values stay.
+    void EndPreview();
+
+    PreviewMode previewMode() const { return m_previewMode; }
+    const Nutrients &totals() const { return m_totals; }
+
+    // The texts a nutrient's row shows.
+    QString totalText(int nutrient) const;
+    QString previewText(int nutrient) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void drawNutrient(QPainter &painter, int nutrient, const QRect &row) const;
+
+    BackgroundSlice m_background;
+    QFont m_labelFont;
+    QFont m_totalFont;
+    QFont m_previewFont;
+    Nutrients m_totals {};
+    Nutrients m_addPreview {};
+    Nutrients m_removePreview {};
+    PreviewMode m_previewMode = PreviewNone;
+};

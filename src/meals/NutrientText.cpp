@@ -1,0 +1,82 @@
+#include "meals/NutrientText.h"
+
+#include "meals/MealEntry.h"
+#include "platform/NumberText.h"
+
+#include <array>
+
+namespace NutrientText {
+
+namespace {
+
+struct Row
+{
+    std::string_view label;
+    std::string_view unit;
+    int screenRow;
+};
+
+constexpr std::array<Row, Nutrient::Count> Rows {{
+    {"Calories:", "", 0},
+    {"Carbohydrates:", "g", 1},
+    {"Fat:", "g", 3},
+    {"Protein:", "g", 2},
+    {"Fiber:", "g", 6},
+    {"Calcium:", "mg", 9},
+    {"Sodium:", "mg", 8},
+    {"Saturated fat:", "g", 4},
+    {"Cholesterol:", "mg", 5},
+    {"Sugars:", "g", 7},
+}};
+
+bool valid(int nutrient)
+{
+    return nutrient >= 0 && nutrient < Nutrient::Count;
+}
+
+// Written so that NaN falls through to "nothing", as it fails both comparisons.
+std::string figure(float value)
+{
+    if (value > 9.0f)
+        return NumberText::fixed(value, 0);
+    if (value > 0.0f)
+        return NumberText::fixed(value, 1);
+    return {};
+}
+
+} // namespace
+
+std::string_view Label(int nutrient)
+{
+    return valid(nutrient) ? Rows[nutrient].label : std::string_view();
+}
+
+std::string_view Unit(int nutrient)
+{
+    return valid(nutrient) ? Rows[nutrient].unit : std::string_view();
+}
+
+int ScreenRow(int nutrient)
+{
+    return valid(nutrient) ? Rows[nutrient].screenRow : -1;
+}
+
+std::string Total(int nutrient, float value)
+{
+    std::string text = figure(value);
+    if (text.empty())
+        return "-";
+    text += ' ';
+    text += Unit(nutrient);
+    return text;
+}
+
+std::string FormatDelta(std::string_view sign, float value)
+{
+    std::string text = figure(value);
+    if (text.empty())
+        return text;
+    return std::string(sign) + text;
+}
+
+} // namespace NutrientText

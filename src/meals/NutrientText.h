@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The nutrient panel's texts, one row per nutrient.
+namespace NutrientText {
+
+// Label ("Fat:"), unit ("g", "mg", empty for calories) and the row on screen (0 = top) of a
+// nutrient index; the screen order differs from the index order.
+std::string_view Label(int nutrient);
+std::string_view Unit(int nutrient);
+int ScreenRow(int nutrient);
+
+// The day total: "-" for 0 or less, one decimal up to 9, none above, then a blank and the unit.
+std::string Total(int nutrient, float value);
+
+// A preview figure: the sign and the value, one decimal up to 9, none above; empty for 0, less
+// or not a number. Never a unit.
+std::string FormatDelta(std::string_view sign, float value);
+
+} // namespace NutrientText

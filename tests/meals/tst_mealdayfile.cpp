@@ -1,0 +1,201 @@
+#include "MealSamples.h"
+#include "meals/MealDayFile.h"
+#include "meals/MealRecord.h"
+#include "platform/FileIo.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+
+class TestMealDayFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void missingAndEmptyFilesAreEmptyDays();
+    void appendKeepsOrderAndNeverMerges();
+    void rewriteDropsTickedEntries();
+    void rewriteChangesOnlyTheEditedRecord();
+    void failedRewriteKeepsPreviousFile();
+    void appendAfterATornWrite();
+    void clear();
+    void oversizedFileIsNotReadable();
+
+private:
+    std::vector<std::string> names(const fs::path &path) const;
+    std::size_t filesInFolder() const
+    {
+        return std::size_t(std::distance(fs::directory_iterator(m_folder), {}));
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    fs::path m_folder;
+    fs::path m_path;
+};
+
+void TestMealDayFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_folder = m_dir->path().toStdString();
+    m_path = m_folder / "12-05-2026.db";
+}
+
+void TestMealDayFile::cleanup()
+{
+    FileIo::setWritesFailForTesting(false);
+}
+
+std::vector<std::string> TestMealDayFile::names(const fs::path &path) const
+{
+    std::vector<std::string> out;
+    for (const MealEntry &entry : MealDayFile::Load(path).entries)
+        out.push_back(entry.name);
+    return out;
+}
+
+void TestMealDayFile::missingAndEmptyFilesAreEmptyDays()
+{
+    MealDayFile::Day day = MealDayFile::Load(m_path);
+    QVERIFY(day.entries.empty());
+    QCOMPARE(day.totals, Nutrients {});
+    QVERIFY(day.readable);
+
+    QVERIFY(FileIo::writeAtomically(m_path, ""));
+    day = MealDayFile::Load(m_path);
+    QVERIFY(day.entries.empty());
+    QCOMPARE(day.totals, Nutrients {});
+    QVERIFY(day.readable);
+}
+
+void TestMealDayFile::appendKeepsOrderAndNeverMerges()
+{
+    const MealEntry apple = sampleEntry("Apple", 150.0f);
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, apple));
+    QCOMPARE(FileIo::regularFileSize(m_path).value(), std::uintmax_t(56));
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("Bread", 2.0f, "slice", 32.0f)));
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, apple)); // the same food twice: two records
+
+    const MealDayFile::Day day = MealDayFile::Load(m_path);
+    QCOMPARE(day.entries.size(), std::size_t(3));
+    QCOMPARE(names(m_path), (std::vector<std::string> {"Apple", "Bread", "Apple"}));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(day.entries[i].listIndex, i);
+        QVERIFY(!day.entries[i].ticked);
+    }
+    QVERIFY(sameStoredFields(day.entries[2], apple));
+    QCOMPARE(day.totals, MealRecord::Totals(day.entries));
+    QCOMPARE(day.totals[Nutrient::Calories],
+             2.0f * apple.contribution(0) + day.entries[1].contribution(0));
+    QCOMPARE(filesInFolder(), std::size_t(1));
+}
+
+void TestMealDayFile::rewriteDropsTickedEntries()
+{
+    std::string expected;
+    for (const char *name : {"A", "B", "C", "D", "E"})
+        QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry(name, 1.0f)));
+    for (const char *name : {"A", "C", "E"})
+        expected += MealRecord::Encode(sampleEntry(name, 1.0f));
+
+    std::vector<MealEntry> entries = MealDayFile::Load(m_path).entries;
+    entries[1].ticked = true;
+    entries[3].ticked = true;
+    QVERIFY(MealDayFile::Rewrite(m_path, entries, false)); // ticks are not stored
+    QCOMPARE(names(m_path), (std::vector<std::string> {"A", "B", "C", "D", "E"}));
+
+    QVERIFY(MealDayFile::Rewrite(m_path, entries, true));
+    QCOMPARE(FileIo::readAll(m_path).value(), expected);
+    QCOMPARE(filesInFolder(), std::size_t(1));
+
+    entries = MealDayFile::Load(m_path).entries;
+    for (MealEntry &entry : entries)
+        entry.ticked = true;
+    QVERIFY(MealDayFile::Rewrite(m_path, entries, true));
+    QVERIFY(!fs::exists(m_path)); // no entries, no file
+    QVERIFY(MealDayFile::Rewrite(m_path, {}, false));
+    QVERIFY(!fs::exists(m_path));
+}
+
+void TestMealDayFile::rewriteChangesOnlyTheEditedRecord()
+{
+    for (const char *name : {"Apple", "Banana", "Cherry"})
+        QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry(name, 3.0f)));
+    const std::string before = FileIo::readAll(m_path).value();
+
+    std::vector<MealEntry> entries = MealDayFile::Load(m_path).entries;
+    entries[1].amount = 2.5f;
+    QVERIFY(MealDayFile::Rewrite(m_path, entries, false));
+    const std::string after = FileIo::readAll(m_path).value();
+
+    QCOMPARE(after.size(), before.size());
+    const std::size_t amountAt = 56 + 6 + 45; // second record: "Banana" + zero + 44 bytes
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i < amountAt || i >= amountAt + 4)
+            QCOMPARE(after[i], before[i]);
+    }
+    QVERIFY(after.compare(amountAt, 4, before, amountAt, 4) != 0);
+    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 2.5f);
+}
+
+void TestMealDayFile::failedRewriteKeepsPreviousFile()
+{
+    for (const char *name : {"A", "B", "C"})
+        QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry(name, 1.0f)));
+    const std::string before = FileIo::readAll(m_path).value();
+
+    std::vector<MealEntry> entries = MealDayFile::Load(m_path).entries;
+    entries[0].amount = 500.0f;
+    entries[2].ticked = true;
+    FileIo::setWritesFailForTesting(true);
+    QVERIFY(!MealDayFile::Rewrite(m_path, entries, true));
+    FileIo::setWritesFailForTesting(false);
+
+    QCOMPARE(FileIo::readAll(m_path).value(), before);
+    QCOMPARE(filesInFolder(), std::size_t(1)); // no temporary left behind
+}
+
+void TestMealDayFile::appendAfterATornWrite()
+{
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("A", 1.0f)));
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("B", 1.0f)));
+
+    FileIo::setWritesFailForTesting(true); // half a record reaches the disk
+    QVERIFY(!MealDayFile::AppendMealRecord(m_path, sampleEntry("Cut", 1.0f)));
+    FileIo::setWritesFailForTesting(false);
+    QCOMPARE(FileIo::regularFileSize(m_path).value(), std::uintmax_t(52 + 52 + 27));
+    QCOMPARE(names(m_path), (std::vector<std::string> {"A", "B"}));
+
+    // The torn half would otherwise read as the start of the next record.
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("D", 1.0f)));
+    QCOMPARE(names(m_path), (std::vector<std::string> {"A", "B", "D"}));
+    QCOMPARE(FileIo::regularFileSize(m_path).value(), std::uintmax_t(3 * 52));
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("E", 1.0f)));
+    QCOMPARE(names(m_path), (std::vector<std::string> {"A", "B", "D", "E"}));
+}
+
+void TestMealDayFile::clear()
+{
+    QVERIFY(MealDayFile::Clear(m_path)); // no file: nothing to do
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("A", 1.0f)));
+    QVERIFY(MealDayFile::Clear(m_path));
+    QVERIFY(!fs::exists(m_path));
+    QVERIFY(MealDayFile::Load(m_path).entries.empty());
+    QCOMPARE(filesInFolder(), std::size_t(0));
+}
+
+void TestMealDayFile::oversizedFileIsNotReadable()
+{
+    // Beyond what the reader takes in: shown empty, and flagged so nobody rewrites it.
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("A", 1.0f)));
+    fs::resize_file(m_path, 65u * 1024 * 1024);
+    const MealDayFile::Day day = MealDayFile::Load(m_path);
+    QVERIFY(day.entries.empty());
+    QVERIFY(!day.readable);
+}
+
+QTEST_GUILESS_MAIN(TestMealDayFile)
+#include "tst_mealdayfile.moc"
