@@ -9,6 +9,12 @@
 #include "controls/CHoverButton.h"
 #include "controls/CPNGButton.h"
 #include "controls/SkinColors.h"
+#include "food/FoodDatabaseResource.h"
+#include "food/FoodListView.h"
+#include "food/FoodSearchController.h"
+#include "food/PortionEntry.h"
+#include "meals/CElements.h"
+#include "meals/CMealsList.h"
 #include "platform/AppSettings.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
@@ -18,7 +24,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTableView>
 #include <QWindow>
 
 namespace {
@@ -61,8 +66,12 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
 
     createControls();
     setupButtons();
+    m_meals->setPanel(m_panel);
     placePages();
     m_addButton->setEnabled(false);
+    connectFoodPage();
+    LoadFoodDatabase(m_foods);
+    m_search->resetAfterLoad();
 
     m_dayStrip->m_page = m_page;
     m_dayStrip->CreateDataDirectories();
@@ -101,21 +110,20 @@ void CCorvaloDlg::createControls()
     registerControl(DialogLayout::DayStrip, m_dayStrip);
     connect(m_dayStrip, &CTimCalentar::clicked, this, &CCorvaloDlg::LoadDay);
 
-    auto *mealList = new QWidget(this);
-    registerControl(DialogLayout::MealList, mealList);
+    m_meals = new CMealsList(this);
+    registerControl(DialogLayout::MealList, m_meals);
 
     m_searchBox = new QLineEdit(this);
     registerControl(DialogLayout::SearchBox, m_searchBox);
 
-    auto *foodList = new QTableView(this);
-    registerControl(DialogLayout::FoodList, foodList);
+    m_foodList = new FoodListView(this);
+    registerControl(DialogLayout::FoodList, m_foodList);
 
     m_amountBox = new QLineEdit(this);
     registerControl(DialogLayout::AmountBox, m_amountBox);
 
-    auto *panel = new QWidget(this);
-    panel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    registerControl(DialogLayout::NutrientPanel, panel);
+    m_panel = new CElements(this);
+    registerControl(DialogLayout::NutrientPanel, m_panel);
 
     m_unitBox = new QComboBox(this);
     registerControl(DialogLayout::UnitBox, m_unitBox);
@@ -145,6 +153,41 @@ void CCorvaloDlg::setupButtons()
         auto *button = static_cast<CPNGButton *>(control(PageTable::ButtonOf(page)));
         connect(button, &QAbstractButton::clicked, this, [this, page] { SwitchPage(page); });
     }
+}
+
+void CCorvaloDlg::connectFoodPage()
+{
+    m_search = new FoodSearchController(m_foods, m_searchBox, m_foodList, this);
+    m_portion = new PortionEntry(
+        m_foods, {m_amountBox, m_unitBox, m_addButton, m_panel, m_meals},
+        [this] { return m_dayStrip->SelectedDataPath(".db"); }, this);
+
+    connect(m_search, &FoodSearchController::foodRowChosen, this, &CCorvaloDlg::SelectFood);
+    connect(m_search, &FoodSearchController::filterRecomputed, m_portion,
+            &PortionEntry::ClearCurrentFood);
+    connect(m_search, &FoodSearchController::listFocusLost, m_panel, &CElements::EndPreview);
+
+    connect(m_meals, &CMealsList::mealSelectionChanged, this, [this] {
+        Nutrients contribution {};
+        if (m_meals->GetSelectedContribution(contribution))
+            m_panel->SetRemovePreview(contribution);
+        m_meals->viewport()->update();
+    });
+    connect(m_meals, &CMealsList::focusLost, this, [this] {
+        m_meals->clearSelection();
+        m_meals->setCurrentRow(-1);
+        m_meals->viewport()->update();
+        m_panel->EndPreview();
+    });
+    connect(static_cast<CPNGButton *>(control(DialogLayout::DeleteSelectedButton)),
+            &QAbstractButton::clicked, this, [this] { m_meals->SaveMeals(true); });
+    connect(static_cast<CPNGButton *>(control(DialogLayout::ClearListButton)),
+            &QAbstractButton::clicked, this, [this] { m_meals->ClearMeals(); });
+}
+
+void CCorvaloDlg::SelectFood(int row)
+{
+    m_portion->SelectFood(m_search->recordForRow(row));
 }
 
 void CCorvaloDlg::placePages()
@@ -186,6 +229,7 @@ void CCorvaloDlg::SwitchPage(int page)
 void CCorvaloDlg::LoadDay()
 {
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
+    m_meals->LoadMeals(m_dayStrip->SelectedDataPath(".db"));
     m_charts->m_dayCount = m_dayStrip->m_dayCount;
     m_charts->m_firstDay = m_dayStrip->m_firstDay;
     update(kTitleRect);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ResourceImage.h"
+#include "food/FoodDatabase.h"
 
 #include <QDialog>
 #include <QHash>
@@ -8,9 +9,14 @@
 
 class CCharts;
 class CDiary;
+class CElements;
 class CHoverButton;
+class CMealsList;
 class CPNGButton;
 class CTimCalentar;
+class FoodListView;
+class FoodSearchController;
+class PortionEntry;
 class QComboBox;
 class QLineEdit;
 
@@ -28,12 +34,16 @@ public:
     void SwitchPage(int page);
     // Loads everything shown for the day strip's selected day.
     void LoadDay();
+    // The food of a food list row becomes the current food.
+    void SelectFood(int row);
 
     int currentPage() const { return m_page; }
     const QString &monthTitle() const { return m_monthTitle; }
     // A control by its id (DialogLayout::ControlId, or the page windows of PageTable).
     QWidget *control(int id) const { return m_controls.value(id); }
     CTimCalentar *dayStrip() const { return m_dayStrip; }
+    const FoodDatabase &foods() const { return m_foods; }
+    PortionEntry *portionEntry() const { return m_portion; }
 
     // The Enter key does nothing; Escape and Close close the window.
     void accept() override { }
@@ -48,6 +58,7 @@ private:
     void createControls();
     void setupButtons();
     void placePages();
+    void connectFoodPage();
     void registerControl(int id, QWidget *widget);
 
     int m_page = 0;
@@ -55,10 +66,17 @@ private:
     ResourceImage m_overlay;
     QString m_monthTitle;
 
+    FoodDatabase m_foods;
+    FoodSearchController *m_search = nullptr;
+    PortionEntry *m_portion = nullptr;
+
     CTimCalentar *m_dayStrip = nullptr;
     QLineEdit *m_weightBox = nullptr;
+    CMealsList *m_meals = nullptr;
     QLineEdit *m_searchBox = nullptr;
+    FoodListView *m_foodList = nullptr;
     QLineEdit *m_amountBox = nullptr;
+    CElements *m_panel = nullptr;
     QComboBox *m_unitBox = nullptr;
     CHoverButton *m_addButton = nullptr;
     CCharts *m_charts = nullptr;

@@ -139,6 +139,7 @@ void TestStripButtons::doubleClicks()
 
     QSignalSpy pngClicks(png, &QAbstractButton::clicked);
     QSignalSpy hoverClicks(hover, &QAbstractButton::clicked);
+    // A double click as the window system sends it: press, release, double click, release.
     for (QWidget *button : {static_cast<QWidget *>(png), static_cast<QWidget *>(hover)}) {
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseDClick(button, Qt::LeftButton);

@@ -2,13 +2,18 @@
 //   corvalo_screenshot <out.png> [page]
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
 #include "app/CCorvaloDlg.h"
+#include "app/DialogLayout.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
+#include "food/PortionEntry.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <clocale>
@@ -34,6 +39,28 @@ int main(int argc, char *argv[])
 
     CCorvaloDlg dialog;
     dialog.show();
+    if (page == 1) {
+        // A day with a few portions logged and one more being entered.
+        const auto search = [&](const char *text, int row) {
+            static_cast<QLineEdit *>(dialog.control(DialogLayout::SearchBox))
+                ->setText(QString::fromLatin1(text));
+            dialog.SelectFood(row);
+        };
+        const auto add = [&](const char *amount) {
+            static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
+                ->setText(QString::fromLatin1(amount));
+            dialog.portionEntry()->AddPortion();
+        };
+        search("oatmeal", 0);
+        add("1.0");
+        search("milk whole", 0);
+        add("1.0");
+        search("banana raw", 0);
+        add("1.0");
+        search("apple raw", 0);
+        static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
+            ->setText(QStringLiteral("2"));
+    }
     QTimer::singleShot(200, &dialog, [&] {
         const EraseRequest::SnapshotScope notAnErase;
         dialog.grab().save(output);

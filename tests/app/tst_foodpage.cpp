@@ -1,0 +1,311 @@
+// A day on the Food page, driven through the real main window: find a food, choose a unit and an
+// amount, preview it, add it, edit it in place, tick and delete, clear.
+#include "app/CCorvaloDlg.h"
+#include "app/DialogLayout.h"
+#include "calendar/CTimCalentar.h"
+#include "calendar/DayFiles.h"
+#include "food/FoodListView.h"
+#include "food/PortionEntry.h"
+#include "meals/CElements.h"
+#include "meals/CMealsList.h"
+#include "meals/MealRecord.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/FileIo.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+#include <memory>
+
+using namespace DialogLayout;
+
+namespace {
+
+constexpr std::int64_t kNow = 1796463000; // 5 December 2026
+
+template<typename T> T *controlAs(const CCorvaloDlg &dialog, int id)
+{
+    return static_cast<T *>(dialog.control(id));
+}
+
+float floatAt(const std::string &bytes, std::size_t offset)
+{
+    float value = 0;
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+} // namespace
+
+class TestFoodPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void findPreviewAndAdd();
+    void amountsAsTyped_data();
+    void amountsAsTyped();
+    void unitsOfAFoodWithManyUnits();
+    void editTickDeleteAndClear();
+    void filteringAgainClearsTheCurrentFood();
+
+private:
+    void search(const QString &text);
+    void chooseFood(const QString &name);
+    void addPortion(const QString &amount, const QString &unit);
+    std::vector<MealEntry> dayEntries() const;
+    std::string dayBytes() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CCorvaloDlg> m_dialog;
+};
+
+void TestFoodPage::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    Clock::setNowForTesting(kNow);
+}
+
+void TestFoodPage::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(1);
+    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
+    DayFiles::ResetDirectoriesForTesting();
+    m_dialog = std::make_unique<CCorvaloDlg>();
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    QVERIFY(m_dialog->foods().recordCount() > 8000);
+}
+
+void TestFoodPage::cleanup()
+{
+    m_dialog.reset();
+    m_dir.reset();
+}
+
+void TestFoodPage::search(const QString &text)
+{
+    auto *box = controlAs<QLineEdit>(*m_dialog, SearchBox);
+    box->clear();
+    QTest::keyClicks(box, text);
+}
+
+void TestFoodPage::chooseFood(const QString &name)
+{
+    auto *list = controlAs<FoodListView>(*m_dialog, FoodList);
+    const QAbstractItemModel *model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        if (index.data().toString() == name) {
+            list->scrollTo(index);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(index).center());
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no row %1").arg(name)));
+}
+
+void TestFoodPage::addPortion(const QString &amount, const QString &unit)
+{
+    auto *units = controlAs<QComboBox>(*m_dialog, UnitBox);
+    units->setCurrentIndex(units->findText(unit));
+    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
+    amountBox->selectAll();
+    QTest::keyClicks(amountBox, amount);
+    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+}
+
+std::string TestFoodPage::dayBytes() const
+{
+    return FileIo::readAll(m_dialog->dayStrip()->SelectedDataPath(".db")).value_or(std::string());
+}
+
+std::vector<MealEntry> TestFoodPage::dayEntries() const
+{
+    return MealRecord::Decode(dayBytes()).entries;
+}
+
+void TestFoodPage::findPreviewAndAdd()
+{
+    auto *panel = controlAs<CElements>(*m_dialog, NutrientPanel);
+    auto *units = controlAs<QComboBox>(*m_dialog, UnitBox);
+    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
+    QVERIFY(!m_dialog->control(AddButton)->isEnabled());
+
+    search(QStringLiteral("apple raw"));
+    chooseFood(QStringLiteral("Apples, raw, with skin"));
+    QVERIFY(m_dialog->control(AddButton)->isEnabled());
+    QCOMPARE(amountBox->text(), QStringLiteral("1.0"));
+    QCOMPARE(units->count(), 9); // seven own units, then the weight pair
+    QCOMPARE(units->itemText(0), QStringLiteral("cup, quartered or chopped"));
+    QCOMPARE(units->itemText(7), QStringLiteral("oz"));
+    QCOMPARE(units->itemText(8), QStringLiteral("g"));
+    QCOMPARE(units->currentIndex(), 0);
+    // One cup of 125 g at 52 kcal per 100 g.
+    QCOMPARE(panel->previewMode(), CElements::PreviewAdd);
+    QCOMPARE(panel->previewText(0), QStringLiteral("+65"));
+
+    units->setCurrentIndex(units->findText(QStringLiteral("g")));
+    amountBox->selectAll();
+    QTest::keyClicks(amountBox, QStringLiteral("150"));
+    QCOMPARE(panel->previewText(0), QStringLiteral("+78"));
+    QCOMPARE(panel->previewText(3), QStringLiteral("+0.4")); // protein 0.26 g per 100 g
+    QCOMPARE(panel->totalText(0), QStringLiteral("-"));
+
+    // Add twice, then double-click Add: two more entries.
+    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QCOMPARE(panel->previewMode(), CElements::PreviewNone); // the reload ends the preview
+    QCOMPARE(panel->totalText(0), QStringLiteral("78 "));
+    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    // A double click as the window system sends it: press, release, double click, release.
+    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseDClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseRelease(m_dialog->control(AddButton), Qt::LeftButton);
+
+    const std::string bytes = dayBytes();
+    const std::size_t recordLength = std::strlen("Apples, raw, with skin") + 1 + 50;
+    QCOMPARE(bytes.size(), 4 * recordLength);
+    std::string plain = bytes;
+    MealRecord::ScrambleBytes(plain.data(), plain.size());
+    QCOMPARE(plain.substr(0, 23), std::string("Apples, raw, with skin\0", 23));
+    QCOMPARE(floatAt(plain, 23), 0.52f); // calories per gram, not multiplied
+    QCOMPARE(floatAt(plain, 23 + 40), 1.0f); // grams per unit of "g"
+    QCOMPARE(floatAt(plain, 23 + 44), 150.0f); // amount
+    QCOMPARE(plain.substr(23 + 48, 2), std::string("g\0", 2));
+    QCOMPARE(plain.substr(recordLength, recordLength), plain.substr(0, recordLength));
+
+    const auto *meals = controlAs<CMealsList>(*m_dialog, MealList);
+    QCOMPARE(meals->entries().size(), std::size_t(4));
+    QCOMPARE(meals->count(), 4);
+    QCOMPARE(panel->totalText(0), QStringLiteral("312 "));
+    // Amount, unit and current food stay for the next Add.
+    QCOMPARE(amountBox->text(), QStringLiteral("150"));
+    QCOMPARE(units->currentText(), QStringLiteral("g"));
+    QVERIFY(m_dialog->portionEntry()->hasCurrentFood());
+}
+
+void TestFoodPage::amountsAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<float>("stored");
+    QTest::newRow("point") << QStringLiteral("2.5") << 2.5f;
+    QTest::newRow("comma stops the number") << QStringLiteral("72,5") << 72.0f;
+    QTest::newRow("not a number") << QStringLiteral("abc") << 0.0f;
+    QTest::newRow("empty") << QString() << 0.0f;
+    QTest::newRow("trailing text") << QStringLiteral(" 3 cups") << 3.0f;
+    QTest::newRow("negative") << QStringLiteral("-1") << -1.0f;
+}
+
+void TestFoodPage::amountsAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(float, stored);
+    search(QStringLiteral("banana raw"));
+    chooseFood(QStringLiteral("Bananas, raw"));
+    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
+    amountBox->clear();
+    QTest::keyClicks(amountBox, typed);
+    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+
+    const auto entries = dayEntries();
+    QCOMPARE(entries.size(), std::size_t(1));
+    QCOMPARE(entries[0].amount, stored);
+    QCOMPARE(entries[0].name, std::string("Bananas, raw"));
+}
+
+void TestFoodPage::unitsOfAFoodWithManyUnits()
+{
+    // Eleven stored units: the first ten are read, then the weight pair.
+    search(QStringLiteral("cantaloupe raw"));
+    chooseFood(QStringLiteral("Melons, cantaloupe, raw"));
+    auto *units = controlAs<QComboBox>(*m_dialog, UnitBox);
+    QCOMPARE(units->count(), 12);
+    QCOMPARE(units->itemText(10), QStringLiteral("oz"));
+    QCOMPARE(units->itemText(11), QStringLiteral("g"));
+
+    // "oz" with amount 2 is 2 x 28.4 g.
+    units->setCurrentIndex(10);
+    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
+    amountBox->setText(QStringLiteral("2"));
+    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    const auto entries = dayEntries();
+    QCOMPARE(entries.size(), std::size_t(1));
+    QCOMPARE(entries[0].unit, std::string("oz"));
+    QCOMPARE(entries[0].gramsPerUnit, 28.4f);
+    QCOMPARE(entries[0].amount, 2.0f);
+}
+
+void TestFoodPage::editTickDeleteAndClear()
+{
+    search(QStringLiteral("banana raw"));
+    chooseFood(QStringLiteral("Bananas, raw"));
+    for (const char *amount : {"1", "2", "3", "4", "5"})
+        addPortion(QString::fromLatin1(amount), QStringLiteral("g"));
+    auto *meals = controlAs<CMealsList>(*m_dialog, MealList);
+    QCOMPARE(meals->entries().size(), std::size_t(5));
+    const std::string before = dayBytes();
+
+    // Edit the second amount in place: only its record changes.
+    const MealRowLayout &layout = meals->rowLayout();
+    const int cellX = layout.amountCentreX();
+    meals->scrollToTop();
+    QTest::mouseClick(meals->viewport(), Qt::LeftButton, {}, QPoint(cellX, 24 + 12));
+    QCOMPARE(meals->editRow(), 1);
+    QLineEdit *editor = meals->amountEditor();
+    QCOMPARE(editor->text(), QStringLiteral("2.0"));
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("2.5"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(meals->editRow(), -1);
+    const std::string after = dayBytes();
+    QCOMPARE(after.size(), before.size());
+    const std::size_t record = before.size() / 5;
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(after.substr(i * record, record) == before.substr(i * record, record), i != 1);
+    QCOMPARE(dayEntries()[1].amount, 2.5f);
+
+    // Tick the second and fourth rows and delete them.
+    meals->scrollToTop();
+    QTest::mouseClick(meals->viewport(), Qt::LeftButton, {}, QPoint(10, 24 + 12));
+    QTest::mouseClick(meals->viewport(), Qt::LeftButton, {}, QPoint(10, 3 * 24 + 12));
+    QTest::mouseClick(m_dialog->control(DeleteSelectedButton), Qt::LeftButton);
+    std::vector<float> left;
+    for (const MealEntry &entry : dayEntries())
+        left.push_back(entry.amount);
+    QCOMPARE(left, (std::vector<float> {1, 3, 5}));
+    QCOMPARE(meals->count(), 3);
+
+    // Clear: the day has no file any more.
+    QTest::mouseClick(m_dialog->control(ClearListButton), Qt::LeftButton);
+    QVERIFY(!FileIo::regularFileSize(m_dialog->dayStrip()->SelectedDataPath(".db")));
+    QCOMPARE(meals->count(), 0);
+    QCOMPARE(controlAs<CElements>(*m_dialog, NutrientPanel)->totalText(0), QStringLiteral("-"));
+}
+
+void TestFoodPage::filteringAgainClearsTheCurrentFood()
+{
+    search(QStringLiteral("apple raw"));
+    chooseFood(QStringLiteral("Apples, raw, with skin"));
+    QVERIFY(m_dialog->portionEntry()->hasCurrentFood());
+
+    auto *box = controlAs<QLineEdit>(*m_dialog, SearchBox);
+    QTest::keyClick(box, Qt::Key_Space); // a space alone does not filter anew
+    QVERIFY(m_dialog->portionEntry()->hasCurrentFood());
+    QTest::keyClick(box, Qt::Key_Backspace); // a deletion does
+    QVERIFY(!m_dialog->portionEntry()->hasCurrentFood());
+    QVERIFY(!m_dialog->control(AddButton)->isEnabled());
+}
+
+QTEST_MAIN(TestFoodPage)
+#include "tst_foodpage.moc"
