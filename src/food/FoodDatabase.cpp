@@ -1,0 +1,140 @@
+#include "food/FoodDatabase.h"
+
+#include "food/SubstitutionTable.h"
+#include "food/UnitBlockReader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <new>
+
+bool FoodDatabase::load(std::span<const std::uint8_t> stored, std::span<const std::uint8_t> table)
+{
+    clear();
+    if (stored.empty() || stored.size() > std::size_t(std::numeric_limits<std::int32_t>::max())
+        || table.size() != FoodFormat::TableSize)
+        return false;
+
+    const std::size_t size = stored.size();
+    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[size]);
+    std::unique_ptr<char[]> copy(new (std::nothrow) char[size]);
+    if (!buffer || !copy)
+        return false;
+    // Copy, decode in place, copy again: plain copies run at memory speed, and a table pass
+    // that writes back where it read is cheaper than one that fills two fresh blocks.
+    std::memcpy(buffer.get(), stored.data(), size);
+    ApplySubstitutionTable({buffer.get(), size}, table);
+    std::memcpy(copy.get(), buffer.get(), size);
+
+    m_buffer = std::move(buffer);
+    m_searchCopy = std::move(copy);
+    m_size = int(size);
+    if (size >= 4)
+        m_declared = int(std::min<std::uint32_t>(FoodFormat::readLe32(m_buffer.get()),
+                                                 std::numeric_limits<std::int32_t>::max())
+                         / 4);
+
+    const int offsets = soundOffsetCount();
+    int count = 0;
+    while (count < offsets) {
+        const std::size_t end = count + 1 < offsets ? recordOffset(count + 1) : size;
+        if (!indexRecord(recordOffset(count), end))
+            break;
+        ++count;
+    }
+    m_count = count;
+    m_recordsEnd = count < offsets ? recordOffset(count) : size;
+    return size >= 4 && count == m_declared;
+}
+
+void FoodDatabase::clear()
+{
+    m_buffer.reset();
+    m_searchCopy.reset();
+    m_size = 0;
+    m_count = 0;
+    m_declared = 0;
+    m_recordsEnd = 0;
+}
+
+// How many offsets, from the first, rise and point inside the buffer past the offset table.
+int FoodDatabase::soundOffsetCount() const
+{
+    // The first offset is at least 4 * m_declared, so once it is inside the buffer the whole
+    // offset table is too.
+    std::size_t previous = 0;
+    for (int i = 0; i < m_declared; ++i) {
+        const std::size_t offset = recordOffset(i);
+        if (offset >= std::size_t(m_size) || (i > 0 && offset <= previous))
+            return i;
+        previous = offset;
+    }
+    return m_declared;
+}
+
+namespace {
+
+// Copies text with A to Z lowered, eight bytes at a time where it can.
+void copyLowered(const std::uint8_t *from, std::size_t length, char *to)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highBits = 0x80 * ones;
+    std::size_t j = 0;
+    for (; j + 8 <= length; j += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, from + j, 8);
+        // Per byte, without carries between bytes: high bit set where the byte is 'A' to 'Z'.
+        const std::uint64_t low7 = word & ~highBits;
+        const std::uint64_t aboveZ = low7 + (0x7f - 'Z') * ones;
+        const std::uint64_t fromA = low7 + (0x80 - 'A') * ones;
+        const std::uint64_t upper = (fromA ^ aboveZ) & ~word & highBits;
+        word |= upper >> 2; // 0x80 >> 2 is the case bit 0x20
+        std::memcpy(to + j, &word, 8);
+    }
+    for (; j < length; ++j)
+        to[j] = char(FoodFormat::lowerAscii(from[j]));
+}
+
+} // namespace
+
+// Checks that the record in [begin, end) can be read whole, and writes its search text.
+bool FoodDatabase::indexRecord(std::size_t begin, std::size_t end)
+{
+    const std::uint8_t *record = m_buffer.get() + begin;
+    const std::uint8_t *recordEnd = m_buffer.get() + end;
+    const void *zero = std::memchr(record, 0, end - begin);
+    if (zero == nullptr)
+        return false;
+    const auto *nameEnd = static_cast<const std::uint8_t *>(zero);
+    const std::uint8_t *header = NutrientBlockEnd(nameEnd + 1, recordEnd);
+    if (UnitBlockReader::blockEnd(header, recordEnd) == nullptr)
+        return false;
+
+    // Space, name, zero: the name's bytes plus two, which the nutrient mask guarantees fit.
+    char *text = m_searchCopy.get() + begin;
+    const std::size_t length = std::size_t(nameEnd - record);
+    text[0] = ' ';
+    copyLowered(record, length, text + 1);
+    text[length + 1] = '\0';
+    return true;
+}
+
+FoodRecord FoodDatabase::record(int index) const
+{
+    if (index < 0 || index >= m_count)
+        return {};
+    return {m_buffer.get() + recordOffset(index), m_buffer.get() + recordEnd(index)};
+}
+
+std::string_view FoodDatabase::name(int index) const
+{
+    return record(index).name();
+}
+
+std::string_view FoodDatabase::searchText(int index) const
+{
+    if (index < 0 || index >= m_count)
+        return {};
+    const char *text = m_searchCopy.get() + recordOffset(index);
+    return {text, std::strlen(text)}; // terminated inside the record by indexRecord
+}

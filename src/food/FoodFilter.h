@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class FoodDatabase;
+
+// Which records the food list shows for the text in the search box.
+//
+// With fewer than two characters the list shows every record. Otherwise the text, lower-cased
+// by the caller, is split into words at spaces; a record is listed when each word begins a word
+// of its name (the search copy's leading space makes " word" match only there). A new text
+// recomputes the list unless it only grew while its words stayed the same, as when spaces are
+// typed after them.
+class FoodFilter
+{
+public:
+    enum class Change {
+        ShowAll, // fewer than two characters: every record, in database order
+        Unchanged, // the list stays as it is
+        Recomputed, // the list was filtered anew; no food is current any more
+    };
+
+    explicit FoodFilter(const FoodDatabase &database);
+
+    // loweredText: the search box text, its letters lowered by the code page's rules;
+    // characters: the length of the text as typed.
+    Change setSearchText(std::string_view loweredText, int characters);
+
+    // Back to every record, as after loading; the previous search is kept.
+    void showAll() { m_filtering = false; }
+
+    bool isFiltering() const { return m_filtering; }
+    int rowCount() const;
+    // The record shown in a row; -1 for a row outside the list.
+    int recordForRow(int row) const;
+    const std::vector<std::int32_t> &filteredRecords() const { return m_filtered; }
+
+    // Each word of the text as " word", in order; runs of spaces make no empty words.
+    static std::vector<std::string> searchWords(std::string_view text);
+    // Appends, in database order, every record whose search text holds all the words.
+    static void findMatches(const FoodDatabase &database, const std::vector<std::string> &words,
+                            std::vector<std::int32_t> &matches);
+
+private:
+    const FoodDatabase &m_database;
+    bool m_filtering = false;
+    int m_previousCharacters = 0;
+    std::vector<std::string> m_previousWords;
+    std::vector<std::int32_t> m_filtered;
+};

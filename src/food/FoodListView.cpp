@@ -1,0 +1,119 @@
+#include "food/FoodListView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+FoodListView::FoodListView(QWidget *parent)
+    : QTableView(parent)
+{
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+
+    horizontalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // A model reset rebuilds the sections at their default size.
+    horizontalHeader()->setDefaultSectionSize(ColumnWidth);
+    horizontalHeader()->setStretchLastSection(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    updateRowHeight();
+
+    // The selection looks the same with or without focus.
+    QPalette colours = palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    setPalette(colours);
+}
+
+int FoodListView::selectedRow() const
+{
+    if (selectionModel() == nullptr)
+        return -1;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void FoodListView::keyPressEvent(QKeyEvent *event)
+{
+    const int rows = model() ? model()->rowCount() : 0;
+    const int selected = selectedRow();
+    int chosen = -1;
+    if (event->key() == Qt::Key_Up && selected > 0)
+        chosen = selected - 1;
+    else if (event->key() == Qt::Key_Down && selected + 1 < rows)
+        chosen = selected + 1;
+    if (chosen < 0) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    emit rowChosen(chosen);
+    // Moved here rather than by the base class, so the highlight always shows the chosen food
+    // (a modifier would otherwise move only the focus).
+    selectOnly(chosen);
+    event->accept();
+}
+
+void FoodListView::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid())
+        return; // below the last row: nothing changes
+    selectOnly(index.row());
+    emit rowChosen(index.row());
+}
+
+void FoodListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
+
+void FoodListView::mouseMoveEvent(QMouseEvent *event)
+{
+    // Dragging would move the selection away from the chosen food.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void FoodListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void FoodListView::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    emit focusLost();
+}
+
+void FoodListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateRowHeight();
+}
+
+void FoodListView::selectOnly(int row)
+{
+    const QModelIndex index = model()->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                     | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void FoodListView::updateRowHeight()
+{
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}

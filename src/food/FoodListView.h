@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QTableView>
+
+// The food list: one 600-pixel column of names, grid lines, one whole row selected at a time and
+// still shown when the list loses focus.
+//
+// A click on a row selects it and chooses it; Up and Down choose the neighbouring row before the
+// highlight moves there. Other keys move the highlight without choosing.
+class FoodListView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ColumnWidth = 600;
+
+    explicit FoodListView(QWidget *parent = nullptr);
+
+    // The selected row, or -1.
+    int selectedRow() const;
+
+signals:
+    // The food in this row becomes the current food.
+    void rowChosen(int row);
+    void focusLost();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void selectOnly(int row);
+    void updateRowHeight();
+};

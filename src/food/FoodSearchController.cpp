@@ -1,0 +1,49 @@
+#include "food/FoodSearchController.h"
+
+#include "food/FoodListModel.h"
+#include "food/FoodListView.h"
+#include "platform/Text8.h"
+
+#include <QLineEdit>
+
+FoodSearchController::FoodSearchController(const FoodDatabase &database, QLineEdit *searchBox,
+                                           FoodListView *list, QObject *parent)
+    : QObject(parent)
+    , m_filter(database)
+    , m_model(new FoodListModel(database, m_filter, this))
+    , m_list(list)
+{
+    m_list->setModel(m_model);
+    connect(searchBox, &QLineEdit::textChanged, this, &FoodSearchController::searchTextChanged);
+    connect(m_list, &FoodListView::rowChosen, this, &FoodSearchController::foodRowChosen);
+    connect(m_list, &FoodListView::focusLost, this, &FoodSearchController::listFocusLost);
+}
+
+void FoodSearchController::resetAfterLoad()
+{
+    m_filter.showAll();
+    m_model->reload();
+    m_list->scrollToTop();
+}
+
+void FoodSearchController::searchTextChanged(const QString &text)
+{
+    const bool wasFiltering = m_filter.isFiltering();
+    const int characters = int(text.size());
+    const std::string lowered = characters < 2 ? std::string()
+                                               : Text8::lower(Text8::fromQString(text));
+    switch (m_filter.setSearchText(lowered, characters)) {
+    case FoodFilter::Change::ShowAll:
+        // Already showing everything: keep the highlight on the current food.
+        if (wasFiltering)
+            resetAfterLoad();
+        break;
+    case FoodFilter::Change::Recomputed:
+        m_model->reload();
+        m_list->scrollToTop();
+        emit filterRecomputed();
+        break;
+    case FoodFilter::Change::Unchanged:
+        break;
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "food/FoodFilter.h"
+
+#include <QObject>
+
+class FoodDatabase;
+class FoodListModel;
+class FoodListView;
+class QLineEdit;
+
+// Ties the search box and the food list to the food database: every text change runs the
+// filter, and the list shows its rows. The database must outlive the controller; the widgets
+// stay the caller's.
+class FoodSearchController : public QObject
+{
+    Q_OBJECT
+
+public:
+    FoodSearchController(const FoodDatabase &database, QLineEdit *searchBox, FoodListView *list,
+                         QObject *parent = nullptr);
+
+    // After the database has been loaded: every record listed, nothing filtered.
+    void resetAfterLoad();
+
+    // The record index of a list row; -1 for a row outside the list.
+    int recordForRow(int row) const { return m_filter.recordForRow(row); }
+    const FoodFilter &filter() const { return m_filter; }
+    FoodListModel *model() const { return m_model; }
+
+signals:
+    // A row was clicked, or reached with Up or Down: its food becomes the current food.
+    void foodRowChosen(int row);
+    // The list was filtered anew: no food is current any more.
+    void filterRecomputed();
+    // The list lost the keyboard focus.
+    void listFocusLost();
+
+private:
+    void searchTextChanged(const QString &text);
+
+    FoodFilter m_filter;
+    FoodListModel *m_model = nullptr;
+    FoodListView *m_list = nullptr;
+};
