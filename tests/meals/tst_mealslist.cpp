@@ -1,0 +1,395 @@
+#include "MealSamples.h"
+#include "app/DialogLayout.h"
+#include "meals/CElements.h"
+#include "meals/CMealsList.h"
+#include "meals/MealDayFile.h"
+#include "meals/MealRecord.h"
+#include "platform/FileIo.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+
+class TestMealsList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void loadsTheDayScrolledToItsNewestRows();
+    void ticksLeftOfX24();
+    void editorOpensStrictlyInsideTheCell_data();
+    void editorOpensStrictlyInsideTheCell();
+    void editInPlaceRewritesOnlyThatRecord();
+    void leavingTheEditorUntouched();
+    void typedAmountsReadLikeAtof_data();
+    void typedAmountsReadLikeAtof();
+    void wheelScrollsOneRowPerNotch();
+    void deleteTickedRows();
+    void selectionAndFocus();
+    void clearList();
+    void unreadableDayIsNotRewritten();
+    void paintsRowsOverTheBackground();
+
+private:
+    void fill(const std::vector<float> &amounts);
+    static QPoint at(int visibleRow, int x) { return {x, visibleRow * 24 + 12}; }
+    void click(QPoint point) { QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, point); }
+    void wheel(int delta);
+    std::string fileBytes() const { return FileIo::readAll(m_path).value_or(std::string()); }
+    void openEditor(int visibleRow);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    fs::path m_path;
+    QWidget *m_window = nullptr;
+    CMealsList *m_list = nullptr;
+    CElements *m_panel = nullptr;
+    QLineEdit *m_elsewhere = nullptr;
+};
+
+static const char *const Names[] = {"Apple", "Banana", "Cherry", "Dates", "Egg",
+                                    "Fig",   "Grape",  "Honey",  "Ice",   "Jam"};
+
+void TestMealsList::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = fs::path(m_dir->path().toStdString()) / "12-05-2026.db";
+
+    m_window = new QWidget;
+    m_window->setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
+    m_elsewhere = new QLineEdit(m_window);
+    m_elsewhere->setGeometry(10, 10, 80, 20);
+    m_panel = new CElements(m_window);
+    const auto p = DialogLayout::pixelRect(DialogLayout::NutrientPanel);
+    m_panel->setGeometry(p.x, p.y, p.width, p.height);
+    m_list = new CMealsList(m_window);
+    const auto r = DialogLayout::pixelRect(DialogLayout::MealList);
+    m_list->setGeometry(r.x, r.y, r.width, r.height);
+    m_list->setPanel(m_panel);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestMealsList::cleanup()
+{
+    delete m_window;
+}
+
+void TestMealsList::fill(const std::vector<float> &amounts)
+{
+    for (std::size_t i = 0; i < amounts.size(); ++i)
+        QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry(Names[i], amounts[i])));
+    m_list->LoadMeals(m_path);
+    QCOMPARE(m_list->count(), int(amounts.size()));
+}
+
+void TestMealsList::wheel(int delta)
+{
+    const QPointF point(100, 50);
+    QWheelEvent event(point, m_list->viewport()->mapToGlobal(point), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_list->viewport(), &event);
+}
+
+void TestMealsList::openEditor(int visibleRow)
+{
+    click(at(visibleRow, m_list->rowLayout().amountLeft() + 20));
+    QVERIFY(m_list->amountEditor()->isVisible());
+    QVERIFY(m_list->amountEditor()->hasFocus());
+}
+
+void TestMealsList::loadsTheDayScrolledToItsNewestRows()
+{
+    m_list->LoadMeals(m_path); // no file yet
+    QCOMPARE(m_list->count(), 0);
+    QCOMPARE(m_list->topRow(), -1);
+    QCOMPARE(m_list->dayFile(), m_path);
+    QCOMPARE(m_panel->totalText(Nutrient::Calories), QStringLiteral("-"));
+
+    fill({1, 2, 3, 4, 5, 6, 7, 8});
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(m_list->item(i)->text(), QString::fromLatin1(Names[i])); // for type-ahead
+        QCOMPARE(m_list->entries()[i].listIndex, i);
+    }
+    // 127 pixels hold five whole rows: the newest eight end at the bottom.
+    QCOMPARE(m_list->topRow(), 3);
+    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+    QCOMPARE(m_list->rowLayout().amountLeft(), 455 - 148);
+    QCOMPARE(m_list->rowLayout().amountRight(), 455 - 89);
+}
+
+void TestMealsList::ticksLeftOfX24()
+{
+    fill({1, 2, 3});
+    click(at(1, 23));
+    QVERIFY(m_list->entries()[1].ticked);
+    QCOMPARE(m_list->currentRow(), 1); // the press also selects
+    click(at(2, 24));
+    QVERIFY(!m_list->entries()[2].ticked);
+    QCOMPARE(m_list->currentRow(), 2);
+    click(at(1, 0));
+    QVERIFY(!m_list->entries()[1].ticked);
+
+    click(at(4, 10)); // below the last row
+    for (const MealEntry &entry : m_list->entries())
+        QVERIFY(!entry.ticked);
+    QVERIFY(!m_list->amountEditor()->isVisible());
+
+    // Ticks live in memory only: any reload clears them.
+    click(at(0, 5));
+    m_list->LoadMeals(m_path);
+    QVERIFY(!m_list->entries()[0].ticked);
+
+    m_list->LoadMeals(m_path.parent_path() / "12-06-2026.db"); // an empty day
+    click(at(0, 5));
+    click(at(0, 330));
+    QCOMPARE(m_list->count(), 0);
+    QVERIFY(!m_list->amountEditor()->isVisible());
+}
+
+void TestMealsList::editorOpensStrictlyInsideTheCell_data()
+{
+    QTest::addColumn<int>("offset"); // from the cell's left edge at 307; its right edge is 366
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("left edge") << 0 << false;
+    QTest::newRow("just inside left") << 1 << true;
+    QTest::newRow("just inside right") << 58 << true;
+    QTest::newRow("right edge") << 59 << false;
+    QTest::newRow("unit") << 70 << false;
+}
+
+void TestMealsList::editorOpensStrictlyInsideTheCell()
+{
+    QFETCH(int, offset);
+    QFETCH(bool, opens);
+    fill({3, 150, 7});
+    const std::string before = fileBytes();
+
+    click(at(1, m_list->rowLayout().amountLeft() + offset));
+    QLineEdit *editor = m_list->amountEditor();
+    QCOMPARE(editor->isVisible(), opens);
+    QCOMPARE(m_list->editRow(), opens ? 1 : -1);
+    if (!opens)
+        return;
+    // Always one decimal in the editor, also where the row shows none; all of it selected.
+    QCOMPARE(editor->text(), QStringLiteral("150.0"));
+    QCOMPARE(editor->selectedText(), editor->text());
+    QCOMPARE(editor->geometry(), QRect(308, 27, 58, 19));
+    QCOMPARE(editor->maxLength(), 7);
+
+    m_elsewhere->setFocus();
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(m_list->editRow(), -1);
+    QCOMPARE(fileBytes(), before);
+}
+
+void TestMealsList::editInPlaceRewritesOnlyThatRecord()
+{
+    fill({1, 3, 5});
+    const std::string before = fileBytes();
+
+    openEditor(1);
+    QTest::keyClicks(m_list->amountEditor(), QStringLiteral("2.5"));
+    QTest::keyClick(m_list->amountEditor(), Qt::Key_Return);
+    QVERIFY(!m_list->amountEditor()->isVisible());
+    QCOMPARE(m_list->editRow(), -1);
+    QVERIFY(m_list->hasFocus());
+
+    const std::string after = fileBytes();
+    QCOMPARE(after.size(), before.size());
+    const std::size_t amountAt = 56 + 6 + 45; // "Apple"+"g" record, then "Banana", zero, 44
+    QCOMPARE(after.substr(0, amountAt), before.substr(0, amountAt));
+    QCOMPARE(after.substr(amountAt + 4), before.substr(amountAt + 4));
+    QCOMPARE(m_list->entries()[1].amount, 2.5f);
+    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 2.5f);
+    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+}
+
+void TestMealsList::leavingTheEditorUntouched()
+{
+    fill({3, 2.37f});
+    const auto old = fs::last_write_time(m_path) - std::chrono::hours(1);
+    fs::last_write_time(m_path, old);
+
+    openEditor(0); // shows "3.0": the same amount, nothing is written
+    m_elsewhere->setFocus();
+    QVERIFY(!m_list->amountEditor()->isVisible());
+    QCOMPARE(fs::last_write_time(m_path), old);
+
+    openEditor(1); // shows "2.4": leaving stores what the editor shows
+    m_elsewhere->setFocus();
+    QVERIFY(fs::last_write_time(m_path) != old);
+    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 2.4f);
+}
+
+void TestMealsList::typedAmountsReadLikeAtof_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<float>("stored");
+    QTest::addColumn<bool>("enter");
+    QTest::newRow("not a number") << "abc" << 0.0f << true;
+    QTest::newRow("decimal comma") << "72,5" << 72.0f << true;
+    QTest::newRow("blanks and a unit") << " 4.5kg" << 4.5f << true;
+    QTest::newRow("exponent") << "1e3" << 1000.0f << true;
+    QTest::newRow("on focus loss") << "4" << 4.0f << false;
+    QTest::newRow("cut at 7 characters") << "12345678" << 1234567.0f << true;
+}
+
+void TestMealsList::typedAmountsReadLikeAtof()
+{
+    QFETCH(QString, typed);
+    QFETCH(float, stored);
+    QFETCH(bool, enter);
+    fill({5, 10});
+
+    openEditor(0);
+    QTest::keyClicks(m_list->amountEditor(), typed);
+    if (enter)
+        QTest::keyClick(m_list->amountEditor(), Qt::Key_Enter);
+    else
+        m_elsewhere->setFocus();
+    QVERIFY(!m_list->amountEditor()->isVisible());
+    QCOMPARE(m_list->entries()[0].amount, stored);
+    QCOMPARE(MealDayFile::Load(m_path).entries[0].amount, stored);
+    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 10.0f);
+}
+
+void TestMealsList::wheelScrollsOneRowPerNotch()
+{
+    fill({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    m_list->verticalScrollBar()->setValue(0);
+    QCOMPARE(m_list->topRow(), 0);
+
+    wheel(-120);
+    QCOMPARE(m_list->topRow(), 1);
+    wheel(-240); // a bigger delta is still one row
+    QCOMPARE(m_list->topRow(), 2);
+    wheel(-60);
+    wheel(-119);
+    QCOMPARE(m_list->topRow(), 2);
+    wheel(120);
+    QCOMPARE(m_list->topRow(), 1);
+    wheel(360);
+    QCOMPARE(m_list->topRow(), 0);
+    wheel(120);
+    QCOMPARE(m_list->topRow(), 0);
+
+    // Hits follow the scrolled rows.
+    wheel(-120);
+    click(at(0, 5));
+    QVERIFY(m_list->entries()[1].ticked);
+}
+
+void TestMealsList::deleteTickedRows()
+{
+    fill({1, 2, 3, 4, 5});
+    QCOMPARE(m_list->topRow(), 0);
+    click(at(1, 10));
+    click(at(3, 10));
+    m_list->SaveMeals(true);
+
+    std::string expected;
+    for (int i : {0, 2, 4})
+        expected += MealRecord::Encode(sampleEntry(Names[i], float(i + 1)));
+    QCOMPARE(fileBytes(), expected);
+    QCOMPARE(m_list->count(), 3);
+    QCOMPARE(m_list->item(1)->text(), QStringLiteral("Cherry"));
+    for (const MealEntry &entry : m_list->entries())
+        QVERIFY(!entry.ticked);
+
+    for (int row = 0; row < 3; ++row)
+        click(at(row, 10));
+    m_list->SaveMeals(true);
+    QVERIFY(!fs::exists(m_path));
+    QCOMPARE(m_list->count(), 0);
+    QCOMPARE(m_panel->totals(), Nutrients {});
+}
+
+void TestMealsList::selectionAndFocus()
+{
+    fill({1, 2, 3});
+    const std::string before = fileBytes();
+    QSignalSpy selection(m_list, &CMealsList::mealSelectionChanged);
+    QSignalSpy focusLost(m_list, &CMealsList::focusLost);
+
+    Nutrients out {};
+    out[0] = -1.0f;
+    QVERIFY(!m_list->GetSelectedContribution(out));
+    QCOMPARE(out[0], -1.0f);
+
+    click(at(1, 100));
+    QCOMPARE(selection.count(), 1);
+    QVERIFY(m_list->GetSelectedContribution(out));
+    QCOMPARE(out, m_list->entries()[1].contributions());
+
+    // A selected row is not a ticked one: deleting leaves it.
+    m_list->SaveMeals(true);
+    QCOMPARE(fileBytes(), before);
+
+    selection.clear();
+    m_list->LoadMeals(m_path); // reloads are not the user's selection
+    QCOMPARE(selection.count(), 0);
+
+    m_list->setFocus();
+    QTest::keyClick(m_list, Qt::Key_C); // type-ahead by name
+    QCOMPARE(m_list->currentRow(), 2);
+    QCOMPARE(selection.count(), 1);
+
+    focusLost.clear();
+    m_elsewhere->setFocus();
+    QCOMPARE(focusLost.count(), 1);
+    openEditor(0); // the editor takes the focus from the list too
+    QCOMPARE(focusLost.count(), 2);
+}
+
+void TestMealsList::clearList()
+{
+    fill({1, 2});
+    m_list->ClearMeals();
+    QVERIFY(!fs::exists(m_path));
+    QCOMPARE(m_list->count(), 0);
+    QCOMPARE(m_panel->totalText(Nutrient::Calories), QStringLiteral("-"));
+    m_list->ClearMeals(); // a day without a file stays without one
+    QVERIFY(!fs::exists(m_path));
+    QCOMPARE(m_list->dayFile(), m_path);
+}
+
+void TestMealsList::unreadableDayIsNotRewritten()
+{
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("A", 1.0f)));
+    fs::resize_file(m_path, 65u * 1024 * 1024); // more than the reader takes in
+    m_list->LoadMeals(m_path);
+    QCOMPARE(m_list->count(), 0);
+    m_list->SaveMeals(true);
+    QCOMPARE(FileIo::regularFileSize(m_path).value(), std::uintmax_t(65u * 1024 * 1024));
+}
+
+void TestMealsList::paintsRowsOverTheBackground()
+{
+    m_list->LoadMeals(m_path);
+    const QImage empty = m_list->grab().toImage();
+    fill({1, 2, 3, 4, 5, 6});
+    m_list->verticalScrollBar()->setValue(0);
+    const QImage rows = m_list->grab().toImage();
+    QCOMPARE(rows.size(), QSize(455, 127));
+
+    // The sixth row starts at y = 120 and is drawn although only 7 pixels of it show.
+    const QRect partlyShown(0, 121, 20, 6);
+    QVERIFY(rows.copy(partlyShown) != empty.copy(partlyShown));
+
+    click(at(2, 100));
+    const QImage selected = m_list->grab().toImage();
+    const QRect nameOfRow2(20, 48, 200, 24);
+    QVERIFY(selected.copy(nameOfRow2) != rows.copy(nameOfRow2)); // bold italic
+    const QRect nameOfRow1(20, 24, 200, 24);
+    QCOMPARE(selected.copy(nameOfRow1), rows.copy(nameOfRow1));
+}
+
+QTEST_MAIN(TestMealsList)
+#include "tst_mealslist.moc"
