@@ -57,8 +57,7 @@ std::pair<double, double> compare(int rounds, const std::function<void()> &measu
     return {median(a), median(b)};
 }
 
-bool report(const char *what, double measured, const char *against, double baseline,
-            double target)
+bool report(const char *what, double measured, const char *against, double baseline, double target)
 {
     const double ratio = measured / baseline;
     std::printf("%-44s %8.3f ms\n%-44s %8.3f ms\n  ratio %.2f (target <= %.1f): %s\n\n", what,
@@ -123,21 +122,21 @@ int main(int argc, char *argv[])
         FoodFilter filter(database);
         std::size_t hits = 0;
         const auto [recompute, scan] = compare(
-                60,
-                // The same text again counts as a deletion, so every call recomputes.
-                [&] { filter.setSearchText(text, int(text.size())); },
-                [&] {
-                    const char *from = database.searchCopy();
-                    const char *end = from + database.size();
-                    std::size_t count = 0;
-                    while (const void *hit = memmem(from, std::size_t(end - from), first.data(),
-                                                    first.size())) {
-                        ++count;
-                        from = static_cast<const char *>(hit) + 1;
-                    }
-                    hits = count;
-                    g_sink = count;
-                });
+            60,
+            // The same text again counts as a deletion, so every call recomputes.
+            [&] { filter.setSearchText(text, int(text.size())); },
+            [&] {
+                const char *from = database.searchCopy();
+                const char *end = from + database.size();
+                std::size_t count = 0;
+                while (const void *hit =
+                           memmem(from, std::size_t(end - from), first.data(), first.size())) {
+                    ++count;
+                    from = static_cast<const char *>(hit) + 1;
+                }
+                hits = count;
+                g_sink = count;
+            });
         char what[96], against[96];
         std::snprintf(what, sizeof what, "filter \"%s\" (%d rows)", query, filter.rowCount());
         std::snprintf(against, sizeof against, "memmem \"%s\" over the copy (%zu hits)",

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "food/Nutrients.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -10,10 +11,9 @@
 // Offsets and nutrient values are little-endian; unit factors are big-endian.
 namespace FoodFormat {
 
-// Calories, carbohydrates, fat, protein, fibre, calcium, sodium, saturated fat, cholesterol,
-// sugars: amounts in one gram of the food (one millilitre for foods measured by volume).
-inline constexpr int NutrientCount = 10;
-using Nutrients = std::array<float, NutrientCount>;
+// Amounts in one gram of the food (one millilitre for foods measured by volume).
+inline constexpr int NutrientCount = Nutrient::Count;
+using Nutrients = ::Nutrients;
 
 inline constexpr std::size_t TableSize = 256;
 
@@ -38,14 +38,14 @@ inline std::uint16_t readLe16(const std::uint8_t *p)
 
 inline std::uint32_t readLe32(const std::uint8_t *p)
 {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-            | std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+        std::uint32_t(p[3]) << 24;
 }
 
 inline std::uint32_t readBe32(const std::uint8_t *p)
 {
-    return std::uint32_t(p[3]) | std::uint32_t(p[2]) << 8 | std::uint32_t(p[1]) << 16
-            | std::uint32_t(p[0]) << 24;
+    return std::uint32_t(p[3]) | std::uint32_t(p[2]) << 8 | std::uint32_t(p[1]) << 16 |
+        std::uint32_t(p[0]) << 24;
 }
 
 inline float readLeFloat(const std::uint8_t *p)

@@ -1,26 +1,8 @@
 #pragma once
 
-#include <array>
+#include "food/Nutrients.h"
+
 #include <string>
-
-// The ten nutrients, in the order the food database, the day file and the panel all use.
-namespace Nutrient {
-enum Index : int {
-    Calories = 0,
-    Carbohydrates,
-    Fat,
-    Protein,
-    Fiber,
-    Calcium,
-    Sodium,
-    SaturatedFat,
-    Cholesterol,
-    Sugars,
-    Count
-};
-} // namespace Nutrient
-
-using Nutrients = std::array<float, Nutrient::Count>;
 
 // One logged portion of a day. Texts are 8-bit, as in the food database.
 struct MealEntry

@@ -1,0 +1,140 @@
+// Response times of the real main window, offscreen: from a key press in the search box until
+// the food list has repainted, and from a click on Add until the nutrient panel has repainted
+// the new totals. Each figure is the median (and worst) over many rounds.
+// Usage: corvalo_bench_interaction   (QT_QPA_PLATFORM=offscreen unless set otherwise)
+
+#include "app/CCorvaloDlg.h"
+#include "app/DialogLayout.h"
+#include "calendar/DayFiles.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Notes when a widget has finished painting: the filter sees the paint event before the widget
+// does, so the flag is read only after the event loop has run.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(QWidget *widget) : m_widget(widget) { widget->installEventFilter(this); }
+
+    // Runs the event loop until the widget has painted; milliseconds since `since`, or -1 when
+    // nothing was repainted (a space after a word leaves the list as it is).
+    double waitForPaint(const QElapsedTimer &since)
+    {
+        QElapsedTimer idle;
+        idle.start();
+        while (!m_painted && idle.elapsed() < 300)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const double elapsed = m_painted ? double(since.nsecsElapsed()) / 1e6 : -1.0;
+        m_painted = false;
+        return elapsed;
+    }
+    void reset() { m_painted = false; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_widget && event->type() == QEvent::Paint)
+            m_painted = true;
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+    bool m_painted = false;
+};
+
+void report(const char *what, std::vector<double> times)
+{
+    std::erase(times, -1.0);
+    std::sort(times.begin(), times.end());
+    std::printf("%-50s median %7.2f ms   worst %7.2f ms   (%zu rounds)\n", what,
+                times[times.size() / 2], times.back(), times.size());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+
+    QTemporaryDir dir;
+    AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(1);
+    AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
+    DayFiles::ResetDirectoriesForTesting();
+    Clock::setNowForTesting(1796463000); // 5 December 2026
+
+    CCorvaloDlg dialog;
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        return 1;
+    auto *searchBox = static_cast<QLineEdit *>(dialog.control(DialogLayout::SearchBox));
+    auto *list = static_cast<QAbstractItemView *>(dialog.control(DialogLayout::FoodList));
+    auto *units = static_cast<QComboBox *>(dialog.control(DialogLayout::UnitBox));
+    QWidget *addButton = dialog.control(DialogLayout::AddButton);
+    QWidget *panel = dialog.control(DialogLayout::NutrientPanel);
+    PaintWatch listPaint(list->viewport());
+    PaintWatch panelPaint(panel);
+    QTest::qWait(50);
+
+    // Every key of a few real searches, the first two letters (a pass over every record) and
+    // the deletions back to an empty box included.
+    std::vector<double> typing, deleting;
+    const char *queries[] = {"chicken raw", "apple juice", "cheese cheddar", "beef ground"};
+    for (int round = 0; round < 5; ++round) {
+        for (const char *query : queries) {
+            for (const char *c = query; *c; ++c) {
+                listPaint.reset();
+                QElapsedTimer timer;
+                timer.start();
+                QTest::keyClick(searchBox, *c);
+                typing.push_back(listPaint.waitForPaint(timer));
+            }
+            while (!searchBox->text().isEmpty()) {
+                listPaint.reset();
+                QElapsedTimer timer;
+                timer.start();
+                QTest::keyClick(searchBox, Qt::Key_Backspace);
+                deleting.push_back(listPaint.waitForPaint(timer));
+            }
+        }
+    }
+    report("key press -> food list repainted (typing)", typing);
+    report("key press -> food list repainted (deleting)", deleting);
+
+    QTest::keyClicks(searchBox, QStringLiteral("apple raw"));
+    QCoreApplication::processEvents();
+    const QModelIndex first = list->model()->index(0, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
+    if (units->count() == 0)
+        return 1;
+    std::vector<double> adding;
+    for (int round = 0; round < 60; ++round) {
+        QCoreApplication::processEvents();
+        panelPaint.reset();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(addButton, Qt::LeftButton);
+        adding.push_back(panelPaint.waitForPaint(timer));
+    }
+    report("Add -> totals repainted (day of 1 to 60 entries)", adding);
+    return 0;
+}
