@@ -31,6 +31,18 @@ class PaintWatch : public QObject
 public:
     explicit PaintWatch(QWidget *widget) : m_widget(widget) { widget->installEventFilter(this); }
 
+    // Milliseconds from the start of `action` until the widget has painted, or -1.
+    template<typename Action> double time(Action action)
+    {
+        QCoreApplication::processEvents();
+        m_painted = false;
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        return waitForPaint(timer);
+    }
+
+private:
     // Runs the event loop until the widget has painted; milliseconds since `since`, or -1 when
     // nothing was repainted (a space after a word leaves the list as it is).
     double waitForPaint(const QElapsedTimer &since)
@@ -43,9 +55,7 @@ public:
         m_painted = false;
         return elapsed;
     }
-    void reset() { m_painted = false; }
 
-protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_widget && event->type() == QEvent::Paint)
@@ -53,7 +63,6 @@ protected:
         return false;
     }
 
-private:
     QWidget *m_widget;
     bool m_painted = false;
 };
@@ -101,20 +110,11 @@ int main(int argc, char *argv[])
     const char *queries[] = {"chicken raw", "apple juice", "cheese cheddar", "beef ground"};
     for (int round = 0; round < 5; ++round) {
         for (const char *query : queries) {
-            for (const char *c = query; *c; ++c) {
-                listPaint.reset();
-                QElapsedTimer timer;
-                timer.start();
-                QTest::keyClick(searchBox, *c);
-                typing.push_back(listPaint.waitForPaint(timer));
-            }
-            while (!searchBox->text().isEmpty()) {
-                listPaint.reset();
-                QElapsedTimer timer;
-                timer.start();
-                QTest::keyClick(searchBox, Qt::Key_Backspace);
-                deleting.push_back(listPaint.waitForPaint(timer));
-            }
+            for (const char *c = query; *c; ++c)
+                typing.push_back(listPaint.time([&] { QTest::keyClick(searchBox, *c); }));
+            while (!searchBox->text().isEmpty())
+                deleting.push_back(
+                    listPaint.time([&] { QTest::keyClick(searchBox, Qt::Key_Backspace); }));
         }
     }
     report("key press -> food list repainted (typing)", typing);
@@ -127,14 +127,8 @@ int main(int argc, char *argv[])
     if (units->count() == 0)
         return 1;
     std::vector<double> adding;
-    for (int round = 0; round < 60; ++round) {
-        QCoreApplication::processEvents();
-        panelPaint.reset();
-        QElapsedTimer timer;
-        timer.start();
-        QTest::mouseClick(addButton, Qt::LeftButton);
-        adding.push_back(panelPaint.waitForPaint(timer));
-    }
+    for (int round = 0; round < 60; ++round)
+        adding.push_back(panelPaint.time([&] { QTest::mouseClick(addButton, Qt::LeftButton); }));
     report("Add -> totals repainted (day of 1 to 60 entries)", adding);
     return 0;
 }

@@ -11,8 +11,10 @@
 #include "platform/Clock.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -28,7 +30,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: corvalo_screenshot <out.png> [page]\n");
         return 2;
     }
-    const QString output = QString::fromLocal8Bit(argv[1]);
+    // Absolute now: the window makes its data folder the current directory.
+    const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int page = argc > 2 ? std::atoi(argv[2]) : 1;
 
     QTemporaryDir folder;
@@ -44,6 +47,8 @@ int main(int argc, char *argv[])
         const auto search = [&](const char *text, int row) {
             static_cast<QLineEdit *>(dialog.control(DialogLayout::SearchBox))
                 ->setText(QString::fromLatin1(text));
+            auto *list = static_cast<QAbstractItemView *>(dialog.control(DialogLayout::FoodList));
+            list->setCurrentIndex(list->model()->index(row, 0));
             dialog.SelectFood(row);
         };
         const auto add = [&](const char *amount) {
@@ -51,13 +56,13 @@ int main(int argc, char *argv[])
                 ->setText(QString::fromLatin1(amount));
             dialog.portionEntry()->AddPortion();
         };
-        search("oatmeal", 0);
+        search("oats regular cooked", 0);
         add("1.0");
-        search("milk whole", 0);
+        search("milk, whole, 3.25%", 0);
         add("1.0");
-        search("banana raw", 0);
+        search("bananas, raw", 0);
         add("1.0");
-        search("apple raw", 0);
+        search("apples, raw, with skin", 0);
         static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
             ->setText(QStringLiteral("2"));
     }
