@@ -11,8 +11,8 @@
 bool FoodDatabase::load(std::span<const std::uint8_t> stored, std::span<const std::uint8_t> table)
 {
     clear();
-    if (stored.empty() || stored.size() > std::size_t(std::numeric_limits<std::int32_t>::max())
-        || table.size() != FoodFormat::TableSize)
+    if (stored.empty() || stored.size() > std::size_t(std::numeric_limits<std::int32_t>::max()) ||
+        table.size() != FoodFormat::TableSize)
         return false;
 
     const std::size_t size = stored.size();
@@ -31,8 +31,8 @@ bool FoodDatabase::load(std::span<const std::uint8_t> stored, std::span<const st
     m_size = int(size);
     if (size >= 4)
         m_declared = int(std::min<std::uint32_t>(FoodFormat::readLe32(m_buffer.get()),
-                                                 std::numeric_limits<std::int32_t>::max())
-                         / 4);
+                                                 std::numeric_limits<std::int32_t>::max()) /
+                         4);
 
     const int offsets = soundOffsetCount();
     int count = 0;

@@ -12,7 +12,7 @@ const char *findBytes(const char *from, const char *to, std::string_view needle)
 {
 #if defined(__GLIBC__)
     return static_cast<const char *>(
-            memmem(from, std::size_t(to - from), needle.data(), needle.size()));
+        memmem(from, std::size_t(to - from), needle.data(), needle.size()));
 #else
     const std::string_view haystack(from, std::size_t(to - from));
     const std::size_t found = haystack.find(needle);
@@ -22,10 +22,7 @@ const char *findBytes(const char *from, const char *to, std::string_view needle)
 
 } // namespace
 
-FoodFilter::FoodFilter(const FoodDatabase &database)
-    : m_database(database)
-{
-}
+FoodFilter::FoodFilter(const FoodDatabase &database) : m_database(database) { }
 
 FoodFilter::Change FoodFilter::setSearchText(std::string_view loweredText, int characters)
 {

@@ -6,9 +6,7 @@
 
 FoodListModel::FoodListModel(const FoodDatabase &database, const FoodFilter &filter,
                              QObject *parent)
-    : QAbstractListModel(parent)
-    , m_database(database)
-    , m_filter(filter)
+    : QAbstractListModel(parent), m_database(database), m_filter(filter)
 {
 }
 

@@ -4,8 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-FoodListView::FoodListView(QWidget *parent)
-    : QTableView(parent)
+FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
 {
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -107,8 +106,8 @@ void FoodListView::changeEvent(QEvent *event)
 void FoodListView::selectOnly(int row)
 {
     const QModelIndex index = model()->index(row, 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
-                                                     | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
 }
 

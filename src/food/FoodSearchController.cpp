@@ -8,10 +8,8 @@
 
 FoodSearchController::FoodSearchController(const FoodDatabase &database, QLineEdit *searchBox,
                                            FoodListView *list, QObject *parent)
-    : QObject(parent)
-    , m_filter(database)
-    , m_model(new FoodListModel(database, m_filter, this))
-    , m_list(list)
+    : QObject(parent), m_filter(database), m_model(new FoodListModel(database, m_filter, this)),
+      m_list(list)
 {
     m_list->setModel(m_model);
     connect(searchBox, &QLineEdit::textChanged, this, &FoodSearchController::searchTextChanged);
@@ -30,8 +28,8 @@ void FoodSearchController::searchTextChanged(const QString &text)
 {
     const bool wasFiltering = m_filter.isFiltering();
     const int characters = int(text.size());
-    const std::string lowered = characters < 2 ? std::string()
-                                               : Text8::lower(Text8::fromQString(text));
+    const std::string lowered =
+        characters < 2 ? std::string() : Text8::lower(Text8::fromQString(text));
     switch (m_filter.setSearchText(lowered, characters)) {
     case FoodFilter::Change::ShowAll:
         // Already showing everything: keep the highlight on the current food.

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-UnitBlockReader::UnitBlockReader(const std::uint8_t *header, const std::uint8_t *end)
-    : m_end(end)
+UnitBlockReader::UnitBlockReader(const std::uint8_t *header, const std::uint8_t *end) : m_end(end)
 {
     if (header == nullptr || end == nullptr || header >= end)
         return;
@@ -44,8 +43,7 @@ const std::uint8_t *UnitBlockReader::blockEnd(const std::uint8_t *header, const 
 {
     UnitBlockReader reader(header, end);
     FoodUnit unit;
-    while (reader.next(unit)) {
-    }
+    while (reader.next(unit)) { }
     return reader.readCount() == reader.readableCount() ? reader.position() : nullptr;
 }
 

@@ -17,7 +17,7 @@ struct FoodUnit
 // A food's units in the order the unit box lists them: its own, then the standard pair.
 struct FoodUnits
 {
-    std::array<FoodUnit, FoodFormat::MaxUnits> items{};
+    std::array<FoodUnit, FoodFormat::MaxUnits> items {};
     int count = 0;
     int storedCount = 0; // how many of the items came from the record
     int pairKind = FoodFormat::NoPair;

@@ -75,7 +75,8 @@ inline std::vector<std::uint8_t> decodedDatabase(const std::vector<FoodTableEntr
     return writer.decodedBytes();
 }
 
-inline std::vector<std::uint8_t> decodedDatabase(const std::vector<std::vector<std::uint8_t>> &records)
+inline std::vector<std::uint8_t>
+decodedDatabase(const std::vector<std::vector<std::uint8_t>> &records)
 {
     FoodDatabaseWriter writer;
     for (const auto &record : records)

@@ -77,10 +77,16 @@ void TestFoodData::sourceValues()
     const int apples = indexOf("Apples, raw, with skin");
     QVERIFY(apples >= 0);
     const FoodRecord apple = m_database.record(apples);
-    const FoodFormat::Nutrients expected = {
-            float(52 / 100.0), float(13.81 / 100.0), float(0.17 / 100.0), float(0.26 / 100.0),
-            float(2.4 / 100.0), float(6 / 100.0),    float(1 / 100.0),     float(0.028 / 100.0),
-            0.0f, /* no cholesterol */ float(10.39 / 100.0)};
+    const FoodFormat::Nutrients expected = {float(52 / 100.0),
+                                            float(13.81 / 100.0),
+                                            float(0.17 / 100.0),
+                                            float(0.26 / 100.0),
+                                            float(2.4 / 100.0),
+                                            float(6 / 100.0),
+                                            float(1 / 100.0),
+                                            float(0.028 / 100.0),
+                                            0.0f,
+                                            /* no cholesterol */ float(10.39 / 100.0)};
     QCOMPARE(apple.nutrients(), expected);
     QCOMPARE(apple.nutrients()[0], 0.52f);
     const FoodUnits appleUnits = apple.units();
@@ -141,7 +147,8 @@ void TestFoodData::resources()
     const QByteArray stored = LoadDbResource(137);
     QCOMPARE(table.size(), 256);
     const SubstitutionTable::Table fixed = SubstitutionTable::fixedTable();
-    QVERIFY(std::equal(fixed.begin(), fixed.end(), reinterpret_cast<const std::uint8_t *>(table.constData())));
+    QVERIFY(std::equal(fixed.begin(), fixed.end(),
+                       reinterpret_cast<const std::uint8_t *>(table.constData())));
     QCOMPARE(stored.size(), qsizetype(m_database.size()));
     QVERIFY(!stored.contains("Apples, raw")); // enciphered
     QVERIFY(LoadDbResource(139).isEmpty());
@@ -153,8 +160,7 @@ void TestFoodData::searchFindsRealFoods()
     QCOMPARE(filter.setSearchText("raw apple", 9), FoodFilter::Change::Recomputed);
     QVERIFY(filter.filteredRecords().size() > 1);
     QVERIFY(std::count(filter.filteredRecords().begin(), filter.filteredRecords().end(),
-                       indexOf("Apples, raw, with skin"))
-            == 1);
+                       indexOf("Apples, raw, with skin")) == 1);
     for (const int record : filter.filteredRecords()) {
         const std::string_view text = m_database.searchText(record);
         QVERIFY(text.find(" raw") != text.npos && text.find(" apple") != text.npos);

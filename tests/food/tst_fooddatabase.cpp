@@ -36,8 +36,8 @@ QStringList unitList(const FoodUnits &units)
     QStringList list;
     for (int i = 0; i < units.count; ++i) {
         const FoodUnit &unit = units.items[std::size_t(i)];
-        list << QString::fromUtf8(unit.name.data(), qsizetype(unit.name.size())) + u'='
-                        + QString::number(double(unit.factor));
+        list << QString::fromUtf8(unit.name.data(), qsizetype(unit.name.size())) + u'=' +
+                QString::number(double(unit.factor));
     }
     return list;
 }
@@ -118,7 +118,7 @@ void TestFoodDatabase::tableSize()
     Bytes bytes = {1, 2, 3};
     QCOMPARE(ApplySubstitutionTable(bytes, table), size == 256);
     if (size != 256)
-        QCOMPARE(bytes, (Bytes{1, 2, 3}));
+        QCOMPARE(bytes, (Bytes {1, 2, 3}));
 }
 
 void TestFoodDatabase::nutrientBlock_data()
@@ -130,15 +130,14 @@ void TestFoodDatabase::nutrientBlock_data()
     QTest::newRow("mask 0") << RecordBytes().text("Salt").le16(0).byte(0x50).bytes()
                             << QList<float>(10, 0.0f) << 5 + 2;
     QTest::newRow("first and last")
-            << RecordBytes().text("Tea").le16(0x0201).leFloat(0.01f).leFloat(0.5f).byte(0).bytes()
-            << QList<float>{0.01f, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f} << 4 + 2 + 8;
+        << RecordBytes().text("Tea").le16(0x0201).leFloat(0.01f).leFloat(0.5f).byte(0).bytes()
+        << QList<float> {0.01f, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f} << 4 + 2 + 8;
     // Bits 10 to 15 carry no value: nothing is read for them.
     QTest::newRow("high bits")
-            << RecordBytes().text("Egg").le16(0xfc04).leFloat(0.13f).byte(0x50).bytes()
-            << QList<float>{0, 0, 0.13f, 0, 0, 0, 0, 0, 0, 0} << 4 + 2 + 4;
-    QTest::newRow("only high bits")
-            << RecordBytes().text("Ice").le16(0xfc00).byte(0x50).bytes() << QList<float>(10, 0.0f)
-            << 4 + 2;
+        << RecordBytes().text("Egg").le16(0xfc04).leFloat(0.13f).byte(0x50).bytes()
+        << QList<float> {0, 0, 0.13f, 0, 0, 0, 0, 0, 0, 0} << 4 + 2 + 4;
+    QTest::newRow("only high bits") << RecordBytes().text("Ice").le16(0xfc00).byte(0x50).bytes()
+                                    << QList<float>(10, 0.0f) << 4 + 2;
 }
 
 void TestFoodDatabase::nutrientBlock()
@@ -148,7 +147,7 @@ void TestFoodDatabase::nutrientBlock()
     QFETCH(int, headerAt);
 
     FoodDatabase database;
-    QVERIFY(loadDecoded(database, decodedDatabase(std::vector<Bytes>{record})));
+    QVERIFY(loadDecoded(database, decodedDatabase(std::vector<Bytes> {record})));
     const FoodRecord food = database.record(0);
     FoodFormat::Nutrients read;
     read.fill(-1.0f);
@@ -169,25 +168,21 @@ void TestFoodDatabase::unitBlock_data()
     QTest::addColumn<QStringList>("units");
     QTest::addColumn<int>("stored");
 
-    const auto start = [] { return RecordBytes().text("Food").le16(0); };
+    const auto start = [] {
+        return RecordBytes().text("Food").le16(0);
+    };
     QTest::newRow("0x50: weight pair only")
-            << start().byte(0x50).bytes() << QStringList{u"oz=28.4"_s, u"g=1"_s} << 0;
+        << start().byte(0x50).bytes() << QStringList {u"oz=28.4"_s, u"g=1"_s} << 0;
     QTest::newRow("0x62: stored, then volume pair")
-            << start().byte(0x62).beFloat(240.0f).text("cup").beFloat(15.0f).text("tbsp").bytes()
-            << QStringList{u"cup=240"_s, u"tbsp=15"_s, u"fl.oz=28.4"_s, u"mL=1"_s} << 2;
-    QTest::newRow("0x00: no units") << start().byte(0x00).bytes() << QStringList{} << 0;
+        << start().byte(0x62).beFloat(240.0f).text("cup").beFloat(15.0f).text("tbsp").bytes()
+        << QStringList {u"cup=240"_s, u"tbsp=15"_s, u"fl.oz=28.4"_s, u"mL=1"_s} << 2;
+    QTest::newRow("0x00: no units") << start().byte(0x00).bytes() << QStringList {} << 0;
     QTest::newRow("0x31: other kind, no pair")
-            << start().byte(0x31).beFloat(2.5f).text("slice").bytes() << QStringList{u"slice=2.5"_s}
-            << 1;
-    QTest::newRow("big-endian factor") << start()
-                                                  .byte(0x01)
-                                                  .byte(0x43)
-                                                  .byte(0x34)
-                                                  .byte(0x00)
-                                                  .byte(0x00)
-                                                  .text("cup")
-                                                  .bytes()
-                                       << QStringList{u"cup=180"_s} << 1;
+        << start().byte(0x31).beFloat(2.5f).text("slice").bytes() << QStringList {u"slice=2.5"_s}
+        << 1;
+    QTest::newRow("big-endian factor")
+        << start().byte(0x01).byte(0x43).byte(0x34).byte(0x00).byte(0x00).text("cup").bytes()
+        << QStringList {u"cup=180"_s} << 1;
 
     // Twelve and fifteen stored units: the first ten are read, the pair still follows.
     for (const int count : {12, 15}) {
@@ -205,8 +200,8 @@ void TestFoodDatabase::unitBlock_data()
     RecordBytes cut = start().byte(0x5c);
     for (int i = 0; i < 10; ++i)
         cut.beFloat(1.0f).text("x");
-    QTest::newRow("count 12, ten present") << cut.bytes() << (QStringList(10, u"x=1"_s) << u"oz=28.4"_s << u"g=1"_s)
-                                           << 10;
+    QTest::newRow("count 12, ten present")
+        << cut.bytes() << (QStringList(10, u"x=1"_s) << u"oz=28.4"_s << u"g=1"_s) << 10;
 }
 
 void TestFoodDatabase::unitBlock()
@@ -216,7 +211,7 @@ void TestFoodDatabase::unitBlock()
     QFETCH(int, stored);
 
     FoodDatabase database;
-    QVERIFY(loadDecoded(database, decodedDatabase(std::vector<Bytes>{record})));
+    QVERIFY(loadDecoded(database, decodedDatabase(std::vector<Bytes> {record})));
     const FoodUnits read = database.record(0).units();
     QCOMPARE(unitList(read), units);
     QCOMPARE(read.storedCount, stored);
@@ -226,8 +221,8 @@ void TestFoodDatabase::searchCopy()
 {
     // Only A to Z are lowered; bytes above 127 (UTF-8 here) stay as they are.
     const std::string name = "CRÈME Brûlée, APPLE (Raw) #2";
-    const Bytes decoded = decodedDatabase(
-            {food(name, FoodFormat::WeightPair, {0.5f}), food("Zucchini"), food("a")});
+    const Bytes decoded =
+        decodedDatabase({food(name, FoodFormat::WeightPair, {0.5f}), food("Zucchini"), food("a")});
     FoodDatabase database;
     QVERIFY(loadDecoded(database, decoded));
 
@@ -251,10 +246,10 @@ void TestFoodDatabase::searchCopy()
 void TestFoodDatabase::writerRoundTrip()
 {
     std::vector<FoodTableEntry> foods;
-    foods.push_back(food("Milk, whole", FoodFormat::VolumePair,
-                         {0.63f, 0.0495f, 0.0335f, 0.0325f, 0, 1.165f, 0.443f, 0.0192f, 0.103f,
-                          0.052f},
-                         {{"cup", 236.588f}, {"fl oz", 29.5735f}}));
+    foods.push_back(
+        food("Milk, whole", FoodFormat::VolumePair,
+             {0.63f, 0.0495f, 0.0335f, 0.0325f, 0, 1.165f, 0.443f, 0.0192f, 0.103f, 0.052f},
+             {{"cup", 236.588f}, {"fl oz", 29.5735f}}));
     foods.push_back(food("Salt, table", FoodFormat::WeightPair, {0, 0, 0, 0, 0, 0.24f, 387.58f},
                          {{"tsp", 6.0f}}));
     foods.push_back(food("Plain", FoodFormat::NoPair));
@@ -283,42 +278,50 @@ void TestFoodDatabase::rejectsBrokenDatabases_data()
     QTest::addColumn<int>("records");
     QTest::addColumn<bool>("sound"); // every record the offset table names loaded
 
-    const Bytes good = RecordBytes().text("Good").le16(1).leFloat(1.0f).byte(0x51).beFloat(2.0f)
-                               .text("cup")
-                               .bytes();
-    const Bytes sound = decodedDatabase(std::vector<Bytes>{good, good, good});
+    const Bytes good = RecordBytes()
+                           .text("Good")
+                           .le16(1)
+                           .leFloat(1.0f)
+                           .byte(0x51)
+                           .beFloat(2.0f)
+                           .text("cup")
+                           .bytes();
+    const Bytes sound = decodedDatabase(std::vector<Bytes> {good, good, good});
     const auto setOffset = [](Bytes bytes, int index, std::uint32_t value) {
         for (int b = 0; b < 4; ++b)
             bytes[std::size_t(4 * index + b)] = std::uint8_t(value >> (8 * b));
         return bytes;
     };
     const auto withLast = [&](const Bytes &last) {
-        return decodedDatabase(std::vector<Bytes>{good, good, last});
+        return decodedDatabase(std::vector<Bytes> {good, good, last});
     };
 
     QTest::newRow("sound") << sound << 3 << true;
-    QTest::newRow("three bytes") << Bytes{12, 0, 0} << 0 << false;
-    QTest::newRow("first offset 0") << Bytes{0, 0, 0, 0, 'x'} << 0 << true; // no records
+    QTest::newRow("three bytes") << Bytes {12, 0, 0} << 0 << false;
+    QTest::newRow("first offset 0") << Bytes {0, 0, 0, 0, 'x'} << 0 << true; // no records
     QTest::newRow("first offset past the end") << setOffset(sound, 0, 1000) << 0 << false;
     QTest::newRow("first offset negative") << setOffset(sound, 0, 0x80000010u) << 0 << false;
-    QTest::newRow("offset past the end") << setOffset(sound, 2, std::uint32_t(sound.size())) << 2 << false;
+    QTest::newRow("offset past the end")
+        << setOffset(sound, 2, std::uint32_t(sound.size())) << 2 << false;
     QTest::newRow("offsets descending") << setOffset(sound, 2, 13) << 2 << false;
-    QTest::newRow("offsets equal") << setOffset(sound, 2, 12 + std::uint32_t(good.size())) << 2 << false;
+    QTest::newRow("offsets equal")
+        << setOffset(sound, 2, 12 + std::uint32_t(good.size())) << 2 << false;
     QTest::newRow("offset into the offset table") << setOffset(sound, 1, 4) << 1 << false;
     QTest::newRow("name not terminated")
-            << withLast(Bytes{'L', 'o', 'n', 'g', ' ', 'n', 'a', 'm', 'e'}) << 2 << false;
+        << withLast(Bytes {'L', 'o', 'n', 'g', ' ', 'n', 'a', 'm', 'e'}) << 2 << false;
     QTest::newRow("mask cut") << withLast(RecordBytes().text("Cut").byte(1).bytes()) << 2 << false;
     QTest::newRow("values cut")
-            << withLast(RecordBytes().text("Cut").le16(3).leFloat(1.0f).byte(0).bytes()) << 2 << false;
-    QTest::newRow("no unit header") << withLast(RecordBytes().text("Cut").le16(0).bytes()) << 2 << false;
+        << withLast(RecordBytes().text("Cut").le16(3).leFloat(1.0f).byte(0).bytes()) << 2 << false;
+    QTest::newRow("no unit header")
+        << withLast(RecordBytes().text("Cut").le16(0).bytes()) << 2 << false;
     QTest::newRow("factor cut")
-            << withLast(RecordBytes().text("Cut").le16(0).byte(0x51).byte(0x43).bytes()) << 2 << false;
+        << withLast(RecordBytes().text("Cut").le16(0).byte(0x51).byte(0x43).bytes()) << 2 << false;
     QTest::newRow("unit name not terminated")
-            << withLast(RecordBytes().text("Cut").le16(0).byte(0x51).beFloat(1.0f).raw("cu").bytes())
-            << 2 << false;
+        << withLast(RecordBytes().text("Cut").le16(0).byte(0x51).beFloat(1.0f).raw("cu").bytes())
+        << 2 << false;
     QTest::newRow("fewer units than counted")
-            << withLast(RecordBytes().text("Cut").le16(0).byte(0x53).beFloat(1.0f).text("a").bytes())
-            << 2 << false;
+        << withLast(RecordBytes().text("Cut").le16(0).byte(0x53).beFloat(1.0f).text("a").bytes())
+        << 2 << false;
     // A record must end where the next begins: the first overruns into the second.
     Bytes overrun = sound;
     overrun[12 + good.size() - 1] = 'p'; // the first record's last unit name loses its zero
@@ -345,9 +348,9 @@ void TestFoodDatabase::rejectsBrokenDatabases()
 void TestFoodDatabase::survivesTruncationAndCorruption()
 {
     const Bytes decoded = decodedDatabase(
-            {food("Apples, raw", FoodFormat::WeightPair, {0.52f, 0.14f}, {{"cup", 125.0f}}),
-             food("Bread", FoodFormat::NoPair, {}, {{"slice", 25.0f}, {"loaf", 454.0f}}),
-             food("Cola", FoodFormat::VolumePair, {0.38f}, {{"can", 355.0f}})});
+        {food("Apples, raw", FoodFormat::WeightPair, {0.52f, 0.14f}, {{"cup", 125.0f}}),
+         food("Bread", FoodFormat::NoPair, {}, {{"slice", 25.0f}, {"loaf", 454.0f}}),
+         food("Cola", FoodFormat::VolumePair, {0.38f}, {{"can", 355.0f}})});
     FoodDatabase database;
 
     // Cut anywhere: what is left loads as far as it is whole, never more.

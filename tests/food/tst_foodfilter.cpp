@@ -29,17 +29,18 @@ private:
 
 void TestFoodFilter::initTestCase()
 {
-    QVERIFY(loadFoods(m_database, {
-                                          food("Apple juice, canned"), // 0
-                                          food("Apples, raw, with skin"), // 1
-                                          food("Pineapple, raw"), // 2
-                                          food("Juice, APPLE and grape"), // 3
-                                          food("Crème brûlée"), // 4
-                                          food("CRÈME BRÛLÉE"), // 5
-                                          food("Beans (pinto), boiled"), // 6
-                                          food("Snapple drink"), // 7
-                                          food("Rawhide"), // 8
-                                  }));
+    QVERIFY(loadFoods(m_database,
+                      {
+                          food("Apple juice, canned"), // 0
+                          food("Apples, raw, with skin"), // 1
+                          food("Pineapple, raw"), // 2
+                          food("Juice, APPLE and grape"), // 3
+                          food("Crème brûlée"), // 4
+                          food("CRÈME BRÛLÉE"), // 5
+                          food("Beans (pinto), boiled"), // 6
+                          food("Snapple drink"), // 7
+                          food("Rawhide"), // 8
+                      }));
 }
 
 void TestFoodFilter::matching_data()
@@ -47,25 +48,25 @@ void TestFoodFilter::matching_data()
     QTest::addColumn<QByteArray>("text"); // as the search box passes it on: lowered
     QTest::addColumn<QList<int>>("records");
 
-    QTest::newRow("start of a name") << QByteArray("ap") << QList<int>{0, 1, 3};
-    QTest::newRow("inside a word does not match") << QByteArray("pple") << QList<int>{};
-    QTest::newRow("start of a later word") << QByteArray("raw") << QList<int>{1, 2, 8};
-    QTest::newRow("whole word with its comma") << QByteArray("raw,") << QList<int>{1};
-    QTest::newRow("two words") << QByteArray("apple juice") << QList<int>{0, 3};
-    QTest::newRow("two words, other order") << QByteArray("juice apple") << QList<int>{0, 3};
-    QTest::newRow("word repeated") << QByteArray("apple apple") << QList<int>{0, 1, 3};
-    QTest::newRow("words at the same place") << QByteArray("app apple") << QList<int>{0, 1, 3};
-    QTest::newRow("runs of spaces") << QByteArray("  juice   apple  ") << QList<int>{0, 3};
-    QTest::newRow("capitals in the name") << QByteArray("apple and") << QList<int>{3};
-    QTest::newRow("bracket belongs to the word") << QByteArray("(pinto") << QList<int>{6};
-    QTest::newRow("without the bracket") << QByteArray("pinto") << QList<int>{};
+    QTest::newRow("start of a name") << QByteArray("ap") << QList<int> {0, 1, 3};
+    QTest::newRow("inside a word does not match") << QByteArray("pple") << QList<int> {};
+    QTest::newRow("start of a later word") << QByteArray("raw") << QList<int> {1, 2, 8};
+    QTest::newRow("whole word with its comma") << QByteArray("raw,") << QList<int> {1};
+    QTest::newRow("two words") << QByteArray("apple juice") << QList<int> {0, 3};
+    QTest::newRow("two words, other order") << QByteArray("juice apple") << QList<int> {0, 3};
+    QTest::newRow("word repeated") << QByteArray("apple apple") << QList<int> {0, 1, 3};
+    QTest::newRow("words at the same place") << QByteArray("app apple") << QList<int> {0, 1, 3};
+    QTest::newRow("runs of spaces") << QByteArray("  juice   apple  ") << QList<int> {0, 3};
+    QTest::newRow("capitals in the name") << QByteArray("apple and") << QList<int> {3};
+    QTest::newRow("bracket belongs to the word") << QByteArray("(pinto") << QList<int> {6};
+    QTest::newRow("without the bracket") << QByteArray("pinto") << QList<int> {};
     // Letters above 127 are not lowered in names: the lowered search word finds only the
     // name that holds the lower-case letter.
-    QTest::newRow("accented letter") << QByteArray("crème") << QList<int>{4};
-    QTest::newRow("accented capital typed") << QByteArray("crÈme") << QList<int>{5};
-    QTest::newRow("no word matches") << QByteArray("zz") << QList<int>{};
-    QTest::newRow("second word missing") << QByteArray("apple zz") << QList<int>{};
-    QTest::newRow("spaces only") << QByteArray("   ") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    QTest::newRow("accented letter") << QByteArray("crème") << QList<int> {4};
+    QTest::newRow("accented capital typed") << QByteArray("crÈme") << QList<int> {5};
+    QTest::newRow("no word matches") << QByteArray("zz") << QList<int> {};
+    QTest::newRow("second word missing") << QByteArray("apple zz") << QList<int> {};
+    QTest::newRow("spaces only") << QByteArray("   ") << QList<int> {0, 1, 2, 3, 4, 5, 6, 7, 8};
 }
 
 void TestFoodFilter::matching()
@@ -93,19 +94,19 @@ void TestFoodFilter::recomputeDecision_data()
     QTest::addColumn<QList<Change>>("changes");
 
     const auto R = Change::Recomputed, U = Change::Unchanged, A = Change::ShowAll;
-    QTest::newRow("typing")
-            << QByteArrayList{"a", "ap", "app", "apple"} << QList<Change>{A, R, R, R};
+    QTest::newRow("typing") << QByteArrayList {"a", "ap", "app", "apple"}
+                            << QList<Change> {A, R, R, R};
     QTest::newRow("spaces do not recompute")
-            << QByteArrayList{"ap", "ap ", "ap  ", "ap  j", "ap  j "} << QList<Change>{R, U, U, R, U};
+        << QByteArrayList {"ap", "ap ", "ap  ", "ap  j", "ap  j "} << QList<Change> {R, U, U, R, U};
     QTest::newRow("deleting recomputes")
-            << QByteArrayList{"apple", "appl", "app", "ap"} << QList<Change>{R, R, R, R};
+        << QByteArrayList {"apple", "appl", "app", "ap"} << QList<Change> {R, R, R, R};
     QTest::newRow("deleting a space recomputes")
-            << QByteArrayList{"ap", "ap ", "ap"} << QList<Change>{R, U, R};
+        << QByteArrayList {"ap", "ap ", "ap"} << QList<Change> {R, U, R};
     QTest::newRow("changed word recomputes")
-            << QByteArrayList{"ap ju", "ap jx"} << QList<Change>{R, R};
+        << QByteArrayList {"ap ju", "ap jx"} << QList<Change> {R, R};
     QTest::newRow("back to one character and on")
-            << QByteArrayList{"app", "a", "", "ap"} << QList<Change>{R, A, A, R};
-    QTest::newRow("spaces only at first") << QByteArrayList{"  ", "   "} << QList<Change>{U, U};
+        << QByteArrayList {"app", "a", "", "ap"} << QList<Change> {R, A, A, R};
+    QTest::newRow("spaces only at first") << QByteArrayList {"  ", "   "} << QList<Change> {U, U};
 }
 
 void TestFoodFilter::recomputeDecision()
@@ -135,7 +136,7 @@ void TestFoodFilter::shortTextShowsAll()
     QCOMPARE(filter.rowCount(), m_database.recordCount());
     for (int row = 0; row < filter.rowCount(); ++row)
         QCOMPARE(filter.recordForRow(row), row);
-    QCOMPARE(filter.filteredRecords(), (std::vector<std::int32_t>{1, 2, 8}));
+    QCOMPARE(filter.filteredRecords(), (std::vector<std::int32_t> {1, 2, 8}));
 
     filter.showAll();
     QCOMPARE(filter.rowCount(), m_database.recordCount());

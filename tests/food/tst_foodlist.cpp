@@ -44,9 +44,9 @@ private:
 
 void TestFoodList::initTestCase()
 {
-    QVERIFY(loadFoods(m_database, {food("Apple juice, canned"), food("Apples, raw"),
-                                   food("Crème brûlée"), food("CRÈME CARAMEL"),
-                                   food("Pineapple, raw")}));
+    QVERIFY(loadFoods(m_database,
+                      {food("Apple juice, canned"), food("Apples, raw"), food("Crème brûlée"),
+                       food("CRÈME CARAMEL"), food("Pineapple, raw")}));
 }
 
 void TestFoodList::init()
@@ -98,8 +98,9 @@ void TestFoodList::type(const QString &text)
 void TestFoodList::listLooksLikeTheFoodList()
 {
     QCOMPARE(m_list->model(), m_controller->model());
-    QCOMPARE(rows(), (QStringList{u"Apple juice, canned"_s, u"Apples, raw"_s, u"Crème brûlée"_s,
-                                  u"CRÈME CARAMEL"_s, u"Pineapple, raw"_s}));
+    QCOMPARE(rows(),
+             (QStringList {u"Apple juice, canned"_s, u"Apples, raw"_s, u"Crème brûlée"_s,
+                           u"CRÈME CARAMEL"_s, u"Pineapple, raw"_s}));
     QCOMPARE(m_list->columnWidth(0), 600);
     QVERIFY(m_list->showGrid());
     QVERIFY(m_list->horizontalHeader()->isHidden());
@@ -123,12 +124,12 @@ void TestFoodList::typingFilters()
     QCOMPARE(rows().size(), 5); // one character shows everything
     QCOMPARE(recomputed.count(), 0);
     type(u"p"_s);
-    QCOMPARE(rows(), (QStringList{u"Apple juice, canned"_s, u"Apples, raw"_s}));
+    QCOMPARE(rows(), (QStringList {u"Apple juice, canned"_s, u"Apples, raw"_s}));
     QCOMPARE(recomputed.count(), 1);
     type(u" "_s);
     QCOMPARE(recomputed.count(), 1);
     type(u"r"_s);
-    QCOMPARE(rows(), QStringList{u"Apples, raw"_s});
+    QCOMPARE(rows(), QStringList {u"Apples, raw"_s});
     QCOMPARE(recomputed.count(), 2);
     QTest::keyClick(m_box, Qt::Key_Backspace);
     QCOMPARE(recomputed.count(), 3);
@@ -136,20 +137,20 @@ void TestFoodList::typingFilters()
     m_box->setText(u"x"_s);
     QCOMPARE(rows().size(), 5);
     m_box->setText(u"raw pine"_s);
-    QCOMPARE(rows(), QStringList{u"Pineapple, raw"_s});
+    QCOMPARE(rows(), QStringList {u"Pineapple, raw"_s});
 }
 
 void TestFoodList::caseAndAccents()
 {
     m_box->setText(u"APPLES"_s);
-    QCOMPARE(rows(), QStringList{u"Apples, raw"_s});
+    QCOMPARE(rows(), QStringList {u"Apples, raw"_s});
     m_box->setText(u"apples"_s);
-    QCOMPARE(rows(), QStringList{u"Apples, raw"_s});
+    QCOMPARE(rows(), QStringList {u"Apples, raw"_s});
     // The search text's È becomes è; the name's È stays a capital, so only "Crème" is found.
     m_box->setText(u"CRÈME"_s);
-    QCOMPARE(rows(), QStringList{u"Crème brûlée"_s});
+    QCOMPARE(rows(), QStringList {u"Crème brûlée"_s});
     m_box->setText(u"crème"_s);
-    QCOMPARE(rows(), QStringList{u"Crème brûlée"_s});
+    QCOMPARE(rows(), QStringList {u"Crème brûlée"_s});
     m_box->setText(u"cr"_s);
     QCOMPARE(rows().size(), 2);
 }

@@ -102,9 +102,9 @@ bool FoodTable::parseLine(std::string_view line, FoodTableEntry &food, std::stri
         const std::string_view field = fields[i];
         const std::size_t space = field.find(' ');
         double factor = 0.0;
-        if (space == std::string_view::npos || space + 1 == field.size()
-            || !readNumber(field.substr(0, space), factor) || !(factor > 0.0)
-            || field.find('\0') != std::string_view::npos) {
+        if (space == std::string_view::npos || space + 1 == field.size() ||
+            !readNumber(field.substr(0, space), factor) || !(factor > 0.0) ||
+            field.find('\0') != std::string_view::npos) {
             error = "unit \"" + std::string(field) + "\" is not \"factor name\"";
             return false;
         }
@@ -115,10 +115,12 @@ bool FoodTable::parseLine(std::string_view line, FoodTableEntry &food, std::stri
 
 bool FoodTable::nameLess(std::string_view a, std::string_view b)
 {
-    const auto lowered = [](char c) { return FoodFormat::lowerAscii(std::uint8_t(c)); };
-    const auto [stopA, stopB] = std::mismatch(
-            a.begin(), a.end(), b.begin(), b.end(),
-            [&](char x, char y) { return lowered(x) == lowered(y); });
+    const auto lowered = [](char c) {
+        return FoodFormat::lowerAscii(std::uint8_t(c));
+    };
+    const auto [stopA, stopB] =
+        std::mismatch(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lowered(x) == lowered(y); });
     if (stopA == a.end() || stopB == b.end())
         return stopA == a.end() && stopB != b.end();
     return lowered(*stopA) < lowered(*stopB);
@@ -126,8 +128,7 @@ bool FoodTable::nameLess(std::string_view a, std::string_view b)
 
 void FoodTable::sortByName()
 {
-    std::stable_sort(m_foods.begin(), m_foods.end(),
-                     [](const FoodTableEntry &a, const FoodTableEntry &b) {
-                         return nameLess(a.name, b.name);
-                     });
+    std::stable_sort(
+        m_foods.begin(), m_foods.end(),
+        [](const FoodTableEntry &a, const FoodTableEntry &b) { return nameLess(a.name, b.name); });
 }

@@ -16,7 +16,7 @@ struct FoodTableEntry
 {
     std::string name;
     int pairKind = FoodFormat::NoPair;
-    FoodFormat::Nutrients nutrients{}; // per gram (millilitre); 0 = not stored
+    FoodFormat::Nutrients nutrients {}; // per gram (millilitre); 0 = not stored
     std::vector<FoodTableUnit> units;
     int line = 0; // in the table, for messages
 };

@@ -59,8 +59,8 @@ int main(int argc, char *argv[])
     std::size_t targetSize = 0;
     if (argc == 6) {
         const std::string_view option = argv[4], value = argv[5];
-        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(),
-                                                  targetSize);
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), targetSize);
         if (option != "--size" || error != std::errc() || end != value.data() + value.size())
             return usage();
     }
@@ -101,8 +101,8 @@ int main(int argc, char *argv[])
 
     const SubstitutionTable::Table substitution = SubstitutionTable::fixedTable();
     const std::vector<std::uint8_t> stored = SubstitutionTable::encode(decoded, substitution);
-    if (!writeFile(argv[2], stored.data(), stored.size())
-        || !writeFile(argv[3], substitution.data(), substitution.size())) {
+    if (!writeFile(argv[2], stored.data(), stored.size()) ||
+        !writeFile(argv[3], substitution.data(), substitution.size())) {
         std::cerr << "corvalo_foodbuild: cannot write " << argv[2] << " or " << argv[3] << '\n';
         return 1;
     }
