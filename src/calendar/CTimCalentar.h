@@ -1,16 +1,25 @@
 #pragma once
 
+#include "calendar/DayStripModel.h"
 #include "controls/BackgroundSlice.h"
 #include "controls/EraseRequest.h"
+#include "controls/ResourceImage.h"
 
+#include <QBrush>
+#include <QFont>
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
-// The day strip across the top of the window: it holds the selected day and the page field
-// shared with the main window, builds the selected day's file paths, and tells the main window
-// to reload the day after every redraw with erase but the first.
+class CHoverButton;
+
+// The day strip across the top of the window: 29 days, each with its weekday, its day of the
+// month and markers for its meals or weight and its note. A click picks the day and the page
+// (Food in a cell's upper half, the Diary below, page 4 at the bottom edge); the arrow keys and
+// the buttons at the ends move the selection. It also builds the selected day's file paths, and
+// tells the main window to reload the day after every redraw with erase but the first.
 class CTimCalentar : public QWidget
 {
     Q_OBJECT
@@ -30,6 +39,14 @@ public:
     // Redraw with erase: the next paint lays the strip out and notifies the main window.
     void InvalidateWithErase();
 
+    // Moves the selection as the arrow keys do.
+    void MoveSelection(DayStripModel::Key key);
+
+    // The cells of the last layout pass.
+    const std::vector<DayStripModel::DayCell> &cells() const { return m_cells; }
+    CHoverButton *nextButton() const { return m_nextButton; }
+    CHoverButton *prevButton() const { return m_prevButton; }
+
     int m_day = 0;
     int m_month = 0;
     int m_year = 0;
@@ -44,12 +61,38 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    DayStripModel::Selection selection() const;
+    void setSelection(const DayStripModel::Selection &selection);
+    void scroll(DayStripModel::Key key);
+    bool handleKey(int key);
     void LayoutCells();
     void NotifyParent();
+    void postClicked();
+    void drawCell(QPainter &painter, const DayStripModel::DayCell &cell,
+                  const DayFiles::LocalDate &today) const;
 
     BackgroundSlice m_background;
+    ResourceImage m_selFrame;
+    ResourceImage m_noteIcon;
+    ResourceImage m_box;
+    ResourceImage m_boxPressed;
+    QFont m_weekdayFont;
+    QFont m_dayFont;
+    QFont m_otherMonthDayFont;
+    QBrush m_todayHatch;
+    CHoverButton *m_nextButton = nullptr;
+    CHoverButton *m_prevButton = nullptr;
+
+    std::vector<DayStripModel::DayCell> m_cells;
+    float m_cellHeight = 0;
     EraseRequest m_erase;
     bool m_laidOutBefore = false;
+    bool m_pressed = false;
 };

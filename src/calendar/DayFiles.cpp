@@ -15,21 +15,6 @@ namespace {
 fs::path s_dataDirectory = "db";
 fs::path s_noteDirectory = "note";
 
-bool toLocalTime(std::int64_t timestamp, std::tm &out)
-{
-    if constexpr (sizeof(std::time_t) < sizeof(std::int64_t)) {
-        if (timestamp < std::numeric_limits<std::time_t>::min() ||
-            timestamp > std::numeric_limits<std::time_t>::max())
-            return false;
-    }
-    const auto time = static_cast<std::time_t>(timestamp);
-#ifdef _WIN32
-    return localtime_s(&out, &time) == 0;
-#else
-    return localtime_r(&time, &out) != nullptr;
-#endif
-}
-
 std::string fileName(std::int64_t timestamp, std::string_view extension)
 {
     std::string name = DayKey(timestamp);
@@ -57,10 +42,25 @@ void createDirectoriesIn(const fs::path &folder)
 
 } // namespace
 
+bool LocalTime(std::int64_t timestamp, std::tm &out)
+{
+    if constexpr (sizeof(std::time_t) < sizeof(std::int64_t)) {
+        if (timestamp < std::numeric_limits<std::time_t>::min() ||
+            timestamp > std::numeric_limits<std::time_t>::max())
+            return false;
+    }
+    const auto time = static_cast<std::time_t>(timestamp);
+#ifdef _WIN32
+    return localtime_s(&out, &time) == 0;
+#else
+    return localtime_r(&time, &out) != nullptr;
+#endif
+}
+
 std::string DayKey(std::int64_t timestamp)
 {
     std::tm local {};
-    if (!toLocalTime(timestamp, local))
+    if (!LocalTime(timestamp, local))
         return {};
     char buffer[128];
     const std::size_t length = std::strftime(buffer, sizeof buffer, "%m-%d-%Y", &local);
@@ -85,7 +85,7 @@ std::int64_t NoonOf(int day, int month, int year)
 LocalDate LocalDateOf(std::int64_t timestamp)
 {
     std::tm local {};
-    if (!toLocalTime(timestamp, local))
+    if (!LocalTime(timestamp, local))
         return {};
     return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
 }

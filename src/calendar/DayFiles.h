@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@
 namespace DayFiles {
 
 inline constexpr std::int64_t SecondsPerDay = 86400;
+
+// The local time of a timestamp; false when the system cannot convert it.
+bool LocalTime(std::int64_t timestamp, std::tm &out);
 
 // Local date of a timestamp as "%m-%d-%Y"; empty when it cannot be converted.
 std::string DayKey(std::int64_t timestamp);

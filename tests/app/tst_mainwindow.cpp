@@ -241,7 +241,8 @@ void TestMainWindow::monthTitle()
     const QImage image = grabWindow(*dialog);
     int left = image.width();
     int bottom = 0;
-    for (int y = 0; y < 60; ++y) {
+    const int stripTop = dialog->control(DayStrip)->y(); // the strip below paints white, too
+    for (int y = 0; y < stripTop; ++y) {
         for (int x = 0; x < 350; ++x) {
             if (image.pixel(x, y) == qRgb(255, 255, 255)) {
                 left = std::min(left, x);
