@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <clocale>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -37,6 +38,7 @@ class TestDayStripModel : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { std::setlocale(LC_TIME, "C"); } // English weekday names
     void init() { setZone("UTC"); }
     void cleanupTestCase() { setZone("UTC"); }
     void startShowsTodayInTheMiddle();

@@ -1,0 +1,187 @@
+// The day strip in the real main window: clicks pick the day and the page, the arrow keys and
+// the end buttons move the selection, and every move reloads the day.
+#include "app/CCorvaloDlg.h"
+#include "app/DialogLayout.h"
+#include "calendar/CTimCalentar.h"
+#include "calendar/DayFiles.h"
+#include "controls/CHoverButton.h"
+#include "controls/EraseRequest.h"
+#include "meals/CMealsList.h"
+#include "meals/MealDayFile.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/FileIo.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <clocale>
+#include <memory>
+
+namespace {
+
+constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
+
+DayFiles::LocalDate selectedDay(const CTimCalentar &strip)
+{
+    return {strip.m_day, strip.m_month, strip.m_year};
+}
+
+} // namespace
+
+class TestTimCalentar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsOnToday();
+    void clicksPickTheDayAndThePage();
+    void keysAndButtonsMoveTheSelection();
+    void selectedDayIsFramedInRed();
+
+private:
+    void clickCell(int index, double heightFraction);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CCorvaloDlg> m_dialog;
+    CTimCalentar *m_strip = nullptr;
+};
+
+void TestTimCalentar::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    std::setlocale(LC_TIME, "C");
+    Clock::setNowForTesting(kNow);
+}
+
+void TestTimCalentar::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(1);
+    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
+    DayFiles::ResetDirectoriesForTesting();
+    m_dialog = std::make_unique<CCorvaloDlg>();
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    m_strip = m_dialog->dayStrip();
+    QTRY_COMPARE(m_strip->cells().size(), std::size_t(29));
+}
+
+void TestTimCalentar::cleanup()
+{
+    m_dialog.reset();
+    m_dir.reset();
+}
+
+void TestTimCalentar::clickCell(int index, double heightFraction)
+{
+    const DayStripModel::Rect cell = m_strip->cells()[std::size_t(index)].rect;
+    const QPoint at(int(cell.x + cell.width / 2), int(cell.height * heightFraction));
+    QTest::mouseClick(m_strip, Qt::LeftButton, {}, at);
+}
+
+void TestTimCalentar::startsOnToday()
+{
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {5, 12, 2026}));
+    QCOMPARE(m_strip->cells()[14].date, selectedDay(*m_strip));
+    QCOMPARE(m_strip->size(), QSize(638, 54));
+    // The end buttons sit at the strip's edges, below the weekday row.
+    QCOMPARE(m_strip->prevButton()->geometry(), QRect(0, 15, 17, 24));
+    QCOMPARE(m_strip->nextButton()->geometry(), QRect(621, 15, 17, 24));
+    QCOMPARE(m_strip->nextButton()->toolTip(), QStringLiteral("Next Month"));
+    QCOMPARE(m_strip->prevButton()->toolTip(), QStringLiteral("Previous Month"));
+}
+
+void TestTimCalentar::clicksPickTheDayAndThePage()
+{
+    // A meal on 3 December, so the reload after the click shows it.
+    MealEntry entry;
+    entry.name = "Bananas, raw";
+    entry.unit = "g";
+    entry.gramsPerUnit = 1;
+    entry.amount = 120;
+    const std::int64_t third = DayFiles::NoonOf(3, 12, 2026);
+    QVERIFY(MealDayFile::AppendMealRecord(DayFiles::DataFilePath(third, ".db"), entry));
+    auto *meals = static_cast<CMealsList *>(m_dialog->control(DialogLayout::MealList));
+    QCOMPARE(meals->count(), 0);
+
+    clickCell(12, 0.25); // upper half: the day, on the Food page
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {3, 12, 2026}));
+    QTRY_COMPARE(meals->count(), 1);
+    QCOMPARE(m_dialog->currentPage(), 1);
+    QVERIFY(m_strip->cells()[12].hasData);
+
+    clickCell(12, 0.7); // lower down on the same day: the Diary
+    QTRY_COMPARE(m_dialog->currentPage(), 3);
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {3, 12, 2026}));
+
+    clickCell(20, 0.95); // the bottom edge: page 4, which shows no controls
+    QTRY_COMPARE(m_dialog->currentPage(), 4);
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {11, 12, 2026}));
+    QVERIFY(!m_dialog->control(DialogLayout::MealList)->isVisible());
+
+    // The margins hold no day.
+    QTest::mouseClick(m_strip, Qt::LeftButton, {}, QPoint(10, 5));
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {11, 12, 2026}));
+}
+
+void TestTimCalentar::keysAndButtonsMoveTheSelection()
+{
+    m_strip->setFocus();
+    QTest::keyClick(m_strip, Qt::Key_Right);
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {6, 12, 2026}));
+    QTest::keyClick(m_strip, Qt::Key_Up);
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {6, 1, 2027}));
+    QTRY_COMPARE(m_dialog->monthTitle(), QStringLiteral("January 2027"));
+    QTest::keyClick(m_strip, Qt::Key_Down);
+    QTest::keyClick(m_strip, Qt::Key_Left);
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {5, 12, 2026}));
+
+    // The buttons scroll the strip by a day and the selection with it; the arrows work while
+    // a button has the focus.
+    const std::int64_t firstDay = m_strip->m_firstDay;
+    QTest::mouseClick(m_strip->nextButton(), Qt::LeftButton);
+    QCOMPARE(m_strip->m_firstDay, firstDay + DayFiles::SecondsPerDay);
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {6, 12, 2026}));
+    QTest::mouseClick(m_strip->prevButton(), Qt::LeftButton);
+    QCOMPARE(m_strip->m_firstDay, firstDay);
+    m_strip->prevButton()->setFocus();
+    QTest::keyClick(m_strip->prevButton(), Qt::Key_Left);
+    QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {4, 12, 2026}));
+    QTRY_COMPARE(m_strip->cells()[13].date, selectedDay(*m_strip));
+}
+
+void TestTimCalentar::selectedDayIsFramedInRed()
+{
+    const auto redColumns = [this] {
+        const EraseRequest::SnapshotScope notAnErase;
+        const QImage image = m_strip->grab().toImage();
+        QList<int> columns;
+        for (int x = 0; x < image.width(); ++x) {
+            // Below the weekday row, where the weekend names are red too.
+            const QColor colour = image.pixelColor(x, 30);
+            if (colour.red() > 180 && colour.green() < 90 && colour.blue() < 90)
+                columns.append(x);
+        }
+        return columns;
+    };
+    const QList<int> before = redColumns();
+    QVERIFY(!before.isEmpty());
+    const float todayX = m_strip->cells()[14].rect.x;
+    QVERIFY(before.first() >= todayX - 4 && before.last() < todayX + 30);
+
+    clickCell(20, 0.25);
+    QTRY_COMPARE(m_strip->cells()[20].date, selectedDay(*m_strip));
+    const float x = m_strip->cells()[20].rect.x;
+    const QList<int> after = redColumns();
+    QVERIFY(!after.isEmpty());
+    QVERIFY(after.first() >= x - 4 && after.last() < x + 30);
+}
+
+QTEST_MAIN(TestTimCalentar)
+#include "tst_timcalentar.moc"
