@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+// A day's body weight: a file of exactly four bytes, one little-endian single-precision float,
+// stored plain. No unit is kept. Only weights above zero are ever written.
+namespace WeightFile {
+
+// The stored weight; nothing when the file is missing, unreadable or holds fewer than 4 bytes.
+std::optional<float> Read(const std::filesystem::path &path);
+
+// Replaces the file with the weight, through a temporary file so a crash never leaves a part.
+// Writes nothing and returns false for a weight that is not above zero (or not a number).
+bool Write(const std::filesystem::path &path, float weight);
+
+} // namespace WeightFile
