@@ -6,6 +6,7 @@
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "charts/CCharts.h"
+#include "charts/WeightFile.h"
 #include "controls/CHoverButton.h"
 #include "controls/CPNGButton.h"
 #include "controls/SkinColors.h"
@@ -16,6 +17,7 @@
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
 #include "platform/AppSettings.h"
+#include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 
@@ -24,7 +26,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWindow>
+#include <cmath>
 
 namespace {
 
@@ -105,6 +109,8 @@ void CCorvaloDlg::createControls()
     // Declaration order is the tab order.
     m_weightBox = new QLineEdit(this);
     registerControl(DialogLayout::WeightBox, m_weightBox);
+    // Every change is saved at once: there is no Save button.
+    connect(m_weightBox, &QLineEdit::textChanged, this, &CCorvaloDlg::OnWeightChanged);
 
     m_dayStrip = new CTimCalentar(this);
     registerControl(DialogLayout::DayStrip, m_dayStrip);
@@ -232,12 +238,37 @@ void CCorvaloDlg::LoadDay()
     m_meals->LoadMeals(m_dayStrip->SelectedDataPath(".db"));
     m_charts->m_dayCount = m_dayStrip->m_dayCount;
     m_charts->m_firstDay = m_dayStrip->m_firstDay;
+    LoadDayWeight();
     update(kTitleRect);
     m_charts->UpdateCharts();
     if (m_dayStrip->m_page != m_page) {
         m_page = m_dayStrip->m_page;
         SwitchPage(m_page);
     }
+}
+
+void CCorvaloDlg::OnWeightChanged()
+{
+    const auto weight = float(NumberText::parse(Text8::fromQString(m_weightBox->text())));
+    // Text that is no weight leaves the stored one alone; so does a number too large for the
+    // file's float, which would otherwise be stored as infinity.
+    if (!(weight > 0.0f) || !std::isfinite(weight))
+        return;
+    WeightFile::Write(m_dayStrip->SelectedDataPath(".wth"), weight);
+}
+
+void CCorvaloDlg::LoadDayWeight()
+{
+    const std::optional<float> weight = WeightFile::Read(m_dayStrip->SelectedDataPath(".wth"));
+    const std::string text =
+        weight && std::isfinite(*weight) ? NumberText::fixed(*weight, 1) : std::string();
+    {
+        // One save per load, also when the text does not change: the shown one-decimal value
+        // is what the day keeps. An empty box saves nothing, so no file appears for the day.
+        const QSignalBlocker quiet(m_weightBox);
+        m_weightBox->setText(Text8::toQString(text));
+    }
+    OnWeightChanged();
 }
 
 void CCorvaloDlg::paintEvent(QPaintEvent *)

@@ -34,6 +34,10 @@ public:
     void SwitchPage(int page);
     // Loads everything shown for the day strip's selected day.
     void LoadDay();
+    // Saves the weight box's number, when it is above zero, to the selected day's weight file.
+    void OnWeightChanged();
+    // Fills the weight box from the selected day's weight file; empty when it has none.
+    void LoadDayWeight();
     // The food of a food list row becomes the current food.
     void SelectFood(int row);
 

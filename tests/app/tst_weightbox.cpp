@@ -1,0 +1,163 @@
+// The weight box in the real main window: every change of its text saves a positive number to the
+// selected day's weight file at once, and each day load fills it from that file.
+#include "app/CCorvaloDlg.h"
+#include "app/DialogLayout.h"
+#include "calendar/CTimCalentar.h"
+#include "calendar/DayFiles.h"
+#include "charts/WeightFile.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/FileIo.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <clocale>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
+
+fs::path weightPath(int day)
+{
+    return DayFiles::DataFilePath(DayFiles::NoonOf(day, 12, 2026), ".wth");
+}
+
+} // namespace
+
+class TestWeightBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void typingKeyByKey();
+    void textsAsEntered_data();
+    void textsAsEntered();
+    void switchingDaysReloadsTheBox();
+
+private:
+    void selectDay(Qt::Key key, int day, const QString &shown);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CCorvaloDlg> m_dialog;
+    QLineEdit *m_box = nullptr;
+};
+
+void TestWeightBox::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    std::setlocale(LC_TIME, "C");
+    Clock::setNowForTesting(kNow);
+}
+
+void TestWeightBox::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(1);
+    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
+    DayFiles::ResetDirectoriesForTesting();
+    m_dialog = std::make_unique<CCorvaloDlg>();
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    m_box = static_cast<QLineEdit *>(m_dialog->control(DialogLayout::WeightBox));
+    QVERIFY(m_box->isVisible());
+}
+
+void TestWeightBox::cleanup()
+{
+    m_dialog.reset();
+    m_dir.reset();
+}
+
+// Moves the strip's selection by a key; the day reload that follows its redraw fills the box.
+void TestWeightBox::selectDay(Qt::Key key, int day, const QString &shown)
+{
+    CTimCalentar *strip = m_dialog->dayStrip();
+    strip->setFocus();
+    QTest::keyClick(strip, key);
+    QCOMPARE(strip->m_day, day);
+    QTRY_COMPARE(m_box->text(), shown);
+}
+
+void TestWeightBox::typingKeyByKey()
+{
+    QCOMPARE(m_box->text(), QString());
+    QVERIFY(!fs::exists(weightPath(5)));
+
+    const std::pair<char, float> steps[] = {{'7', 7.0f}, {'2', 72.0f}, {'.', 72.0f}, {'5', 72.5f}};
+    for (const auto &[key, stored] : steps) {
+        QTest::keyClick(m_box, key);
+        QCOMPARE(WeightFile::Read(weightPath(5)), std::optional<float>(stored));
+    }
+    QCOMPARE(fs::file_size(weightPath(5)), std::uintmax_t(4));
+
+    // Erasing key by key ends on the last positive number; the empty box saves nothing.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(m_box, Qt::Key_Backspace);
+    QCOMPARE(m_box->text(), QString());
+    QCOMPARE(WeightFile::Read(weightPath(5)), std::optional<float>(7.0f));
+}
+
+void TestWeightBox::textsAsEntered_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("stored");
+
+    // An earlier weight of 80 stays unless the text reads as a number above zero.
+    QTest::newRow("zero") << QStringLiteral("0") << 80.0f;
+    QTest::newRow("negative") << QStringLiteral("-3") << 80.0f;
+    QTest::newRow("no number") << QStringLiteral("abc") << 80.0f;
+    QTest::newRow("too large for a float") << QStringLiteral("1e39") << 80.0f;
+    QTest::newRow("blanks and a unit") << QStringLiteral(" 72.5 kg") << 72.5f;
+    QTest::newRow("comma stops the number") << QStringLiteral("72,5") << 72.0f;
+    QTest::newRow("exponent") << QStringLiteral("1e2") << 100.0f;
+}
+
+void TestWeightBox::textsAsEntered()
+{
+    QFETCH(QString, text);
+    QFETCH(float, stored);
+
+    m_box->setText(QStringLiteral("80"));
+    m_box->selectAll();
+    QTest::keyClick(m_box, Qt::Key_Delete);
+    // Pasted whole, so no prefix of the text is saved on the way.
+    m_box->insert(text);
+    QCOMPARE(m_box->text(), text);
+    QCOMPARE(WeightFile::Read(weightPath(5)), std::optional<float>(stored));
+    QCOMPARE(fs::file_size(weightPath(5)), std::uintmax_t(4));
+}
+
+void TestWeightBox::switchingDaysReloadsTheBox()
+{
+    QVERIFY(WeightFile::Write(weightPath(4), 72.25f));
+    QVERIFY(FileIo::writeAtomically(weightPath(6), std::string_view("\x00\x00\x91", 3)));
+    m_box->setText(QStringLiteral("80"));
+
+    // A stored weight is shown with one decimal, and that value is what the day keeps.
+    selectDay(Qt::Key_Left, 4, QStringLiteral("72.2"));
+    QCOMPARE(WeightFile::Read(weightPath(4)), std::optional<float>(72.2f));
+
+    // A day without a weight shows an empty box and gets no file.
+    selectDay(Qt::Key_Left, 3, QString());
+    QVERIFY(!fs::exists(weightPath(3)));
+
+    selectDay(Qt::Key_Right, 4, QStringLiteral("72.2"));
+    selectDay(Qt::Key_Right, 5, QStringLiteral("80.0"));
+
+    // Three bytes are no weight: an empty box, and the file is left as it was.
+    selectDay(Qt::Key_Right, 6, QString());
+    QCOMPARE(fs::file_size(weightPath(6)), std::uintmax_t(3));
+}
+
+QTEST_MAIN(TestWeightBox)
+#include "tst_weightbox.moc"
