@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// A day's diary note: the note's text and nothing else, with CR LF between lines on every
+// platform. A day without a note has no file; an emptied note stays as a file of 0 bytes.
+namespace NoteFile {
+
+// Editor text, whatever its line breaks, as the file stores it: every break becomes CR LF.
+std::string ToFileBytes(std::string_view text);
+
+// File bytes as editor text: what comes before the first zero byte, every break (CR LF, a lone
+// LF or a lone CR) as one LF.
+std::string FromFileBytes(std::string_view bytes);
+
+struct Note
+{
+    enum class State {
+        Absent, // no file: an empty note, which the first edit creates
+        Loaded,
+        Unreadable, // a file that cannot be read, or too large to be a note: must not be replaced
+    };
+    State state = State::Absent;
+    std::string text;
+};
+
+// Larger files are not notes anyone typed; they are left alone rather than loaded.
+inline constexpr std::uintmax_t MaxBytes = 16u * 1024 * 1024;
+
+Note Read(const std::filesystem::path &path);
+
+// Replaces the file with the text, through a temporary file so a crash never leaves a part.
+// A file the user made read-only is left as it is, and so is a text too large to read back.
+bool Write(const std::filesystem::path &path, std::string_view text);
+
+} // namespace NoteFile
