@@ -72,6 +72,8 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     setupButtons();
     m_meals->setPanel(m_panel);
     placePages();
+    // Not loaded: the data directories do not exist yet; the first day load shows the note.
+    m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
     m_addButton->setEnabled(false);
     connectFoodPage();
     LoadFoodDatabase(m_foods);
@@ -240,6 +242,7 @@ void CCorvaloDlg::LoadDay()
     m_charts->m_firstDay = m_dayStrip->m_firstDay;
     LoadDayWeight();
     update(kTitleRect);
+    m_diary->SetNotePath(m_dayStrip->SelectedNotePath(".txt"));
     m_charts->UpdateCharts();
     if (m_dayStrip->m_page != m_page) {
         m_page = m_dayStrip->m_page;

@@ -1,0 +1,160 @@
+// The Diary page in the real main window: every edit rewrites the day's note file at once, with
+// CR LF between lines, and each day load shows that day's note without writing it.
+#include "app/CCorvaloDlg.h"
+#include "calendar/CDiary.h"
+#include "calendar/CTimCalentar.h"
+#include "calendar/DayFiles.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/FileIo.h"
+
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <clocale>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
+constexpr int kDiaryPage = 3;
+constexpr std::size_t kTodayCell = 14;
+
+fs::path notePath(int day)
+{
+    return DayFiles::NoteFilePath(DayFiles::NoonOf(day, 12, 2026), ".txt");
+}
+
+std::string fileBytes(int day)
+{
+    return FileIo::readAll(notePath(day)).value_or("<none>");
+}
+
+} // namespace
+
+class TestDiary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void typedNoteIsStoredAndShownAgain();
+    void enterAndEscapeKeepTheWindowOpen();
+    void foreignFileWithZeroByte();
+
+private:
+    void selectDay(Qt::Key key, int day, const QString &shown);
+    bool todayMarkedWithNote();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CCorvaloDlg> m_dialog;
+    CDiary *m_diary = nullptr;
+    QPlainTextEdit *m_edit = nullptr;
+};
+
+void TestDiary::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    std::setlocale(LC_TIME, "C");
+    Clock::setNowForTesting(kNow);
+}
+
+void TestDiary::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(kDiaryPage);
+    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
+    DayFiles::ResetDirectoriesForTesting();
+    m_dialog = std::make_unique<CCorvaloDlg>();
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    m_edit = m_dialog->findChild<QPlainTextEdit *>(QStringLiteral("control1021"));
+    QVERIFY(m_edit);
+    m_diary = qobject_cast<CDiary *>(m_edit->parentWidget());
+    QVERIFY(m_diary && m_diary->isVisible());
+    QCOMPARE(m_diary->m_notePath, notePath(5));
+}
+
+void TestDiary::cleanup()
+{
+    m_dialog.reset();
+    m_dir.reset();
+}
+
+void TestDiary::selectDay(Qt::Key key, int day, const QString &shown)
+{
+    CTimCalentar *strip = m_dialog->dayStrip();
+    strip->setFocus();
+    QTest::keyClick(strip, key);
+    QCOMPARE(strip->m_day, day);
+    QTRY_COMPARE(m_diary->m_notePath, notePath(day));
+    QCOMPARE(m_edit->toPlainText(), shown);
+}
+
+bool TestDiary::todayMarkedWithNote()
+{
+    CTimCalentar *strip = m_dialog->dayStrip();
+    strip->InvalidateWithErase();
+    strip->repaint();
+    return strip->cells()[kTodayCell].hasNote;
+}
+
+void TestDiary::typedNoteIsStoredAndShownAgain()
+{
+    // Showing a day creates no note for it.
+    QVERIFY(!fs::exists(notePath(5)));
+    QVERIFY(!todayMarkedWithNote());
+
+    m_edit->setFocus();
+    QTest::keyClick(m_edit, 'R');
+    QCOMPARE(fileBytes(5), "R");
+    QTest::keyClicks(m_edit, QStringLiteral("ain"));
+    QTest::keyClick(m_edit, Qt::Key_Return);
+    QTest::keyClicks(m_edit, QStringLiteral("ran 5 km"));
+    QCOMPARE(fileBytes(5), "Rain\r\nran 5 km");
+    QVERIFY(todayMarkedWithNote());
+
+    selectDay(Qt::Key_Right, 6, QString());
+    QVERIFY(!fs::exists(notePath(6)));
+    selectDay(Qt::Key_Left, 5, QStringLiteral("Rain\nran 5 km"));
+    QCOMPARE(m_edit->document()->blockCount(), 2);
+    QCOMPARE(fileBytes(5), "Rain\r\nran 5 km");
+
+    // Erased, the note stays as a file of no bytes, which earns no marker.
+    m_edit->selectAll();
+    QTest::keyClick(m_edit, Qt::Key_Delete);
+    QCOMPARE(fileBytes(5), "");
+    QVERIFY(!todayMarkedWithNote());
+}
+
+void TestDiary::enterAndEscapeKeepTheWindowOpen()
+{
+    m_edit->setFocus();
+    QTest::keyClick(m_edit, Qt::Key_Enter);
+    QTest::keyClick(m_edit, Qt::Key_Escape);
+    QTest::keyClick(m_diary, Qt::Key_Return);
+    QTest::keyClick(m_diary, Qt::Key_Escape);
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(fileBytes(5), "\r\n");
+}
+
+void TestDiary::foreignFileWithZeroByte()
+{
+    QVERIFY(FileIo::writeAtomically(notePath(4), std::string_view("before\r\n\0after", 14)));
+    selectDay(Qt::Key_Left, 4, QStringLiteral("before\n"));
+    // Shown and left alone until the first edit, which rewrites it whole.
+    QCOMPARE(fs::file_size(notePath(4)), std::uintmax_t(14));
+    m_edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(m_edit, '!');
+    QCOMPARE(fileBytes(4), "before\r\n!");
+}
+
+QTEST_MAIN(TestDiary)
+#include "tst_diary.moc"
