@@ -29,23 +29,24 @@ QString css(std::uint32_t argb)
         .arg(c.alpha());
 }
 
-// Light text straight on the page's slice of the skin, with a slim scroll bar to match.
+// Dark blue ink on light blue paper, with a slim scroll bar to match.
 QString noteStyle()
 {
     return QStringLiteral(R"(
 QPlainTextEdit {
-    background: transparent;
+    background: %1;
     border: none;
-    color: %1;
-    selection-background-color: %2;
-    selection-color: %1;
+    color: %2;
+    selection-background-color: %3;
+    selection-color: %4;
 }
 QScrollBar:vertical { background: transparent; width: 10px; margin: 2px 0px 2px 2px; }
-QScrollBar::handle:vertical { background: %3; border-radius: 4px; min-height: 24px; }
+QScrollBar::handle:vertical { background: %5; border-radius: 4px; min-height: 24px; }
 QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }
 QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }
 )")
-        .arg(css(SkinColors::Text), css(SkinColors::LightBlue), css(SkinColors::PanelFrostEdge));
+        .arg(css(SkinColors::DiaryPaper), css(SkinColors::DiaryText), css(SkinColors::LightBlue),
+             css(SkinColors::Text), css(SkinColors::DiaryScrollHandle));
 }
 
 // The editor's text as the program keeps text: 8-bit, one LF between lines.

@@ -11,6 +11,9 @@ inline constexpr std::uint32_t Text = 0xFFFFFFFF;
 inline constexpr std::uint32_t AmountCellFrame = 0xFFA9E0FF;
 inline constexpr std::uint32_t WeekendText = 0xFFFF0500;
 inline constexpr std::uint32_t TodayHatch = 0x91CDE1FF;
+inline constexpr std::uint32_t DiaryText = 0xFF1258A5; // dark blue ink on light blue paper
+inline constexpr std::uint32_t DiaryPaper = 0xFFE2F2FF;
+inline constexpr std::uint32_t DiaryScrollHandle = 0x801258A5;
 
 // Skin artwork (painted into the PNGs).
 inline constexpr std::uint32_t BaseBlue = 0xFF006EFF;
