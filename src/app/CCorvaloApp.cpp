@@ -16,6 +16,8 @@ CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(argc, argv)
 int CCorvaloApp::run()
 {
     CCorvaloDlg dialog;
+    // Once the window is up, and before the user can work in it.
+    QMetaObject::invokeMethod(&dialog, &CCorvaloDlg::CheckForNewVersion, Qt::QueuedConnection);
     dialog.exec();
     return 0;
 }

@@ -14,10 +14,15 @@
 #include "food/FoodListView.h"
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
+#include "links/BrowserLauncher.h"
+#include "links/CNewVerWarng.h"
+#include "links/NewVersionCheck.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
 #include "platform/AppSettings.h"
+#include "platform/Clock.h"
 #include "platform/NumberText.h"
+#include "platform/Resources.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 
@@ -161,6 +166,8 @@ void CCorvaloDlg::setupButtons()
         auto *button = static_cast<CPNGButton *>(control(PageTable::ButtonOf(page)));
         connect(button, &QAbstractButton::clicked, this, [this, page] { SwitchPage(page); });
     }
+    connect(static_cast<CPNGButton *>(control(DialogLayout::CommunityButton)),
+            &QAbstractButton::clicked, this, &CCorvaloDlg::OnCommunity);
 }
 
 void CCorvaloDlg::connectFoodPage()
@@ -196,6 +203,26 @@ void CCorvaloDlg::connectFoodPage()
 void CCorvaloDlg::SelectFood(int row)
 {
     m_portion->SelectFood(m_search->recordForRow(row));
+}
+
+int CCorvaloDlg::OpenInBrowser(const QString &address, int)
+{
+    return BrowserLauncher::OpenInBrowser(address) ? 1 : 0;
+}
+
+bool CCorvaloDlg::CheckForNewVersion()
+{
+    if (!NewVersionCheck::ShouldPrompt(Clock::now()))
+        return false;
+    CNewVerWarng prompt(this);
+    if (prompt.exec() == QDialog::Accepted)
+        OpenInBrowser(QString::fromLatin1(NewVersionCheck::DownloadPage), 5);
+    return true;
+}
+
+void CCorvaloDlg::OnCommunity()
+{
+    OpenInBrowser(Resources::string(142), 5);
 }
 
 void CCorvaloDlg::placePages()

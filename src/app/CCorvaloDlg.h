@@ -41,6 +41,14 @@ public:
     // The food of a food list row becomes the current food.
     void SelectFood(int row);
 
+    // Opens a web address in the user's browser; nonzero when it was handed over.
+    // showCommand is kept for the callers' sake: the browser decides how it shows itself.
+    int OpenInBrowser(const QString &address, int showCommand);
+    // At start-up, past the date this version was superseded: the prompt to download the new
+    // one. True when it was shown.
+    bool CheckForNewVersion();
+    void OnCommunity();
+
     int currentPage() const { return m_page; }
     const QString &monthTitle() const { return m_monthTitle; }
     // A control by its id (DialogLayout::ControlId, or the page windows of PageTable).
