@@ -1,0 +1,83 @@
+#pragma once
+
+#include "charts/DaySample.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Where the chart's shapes lie on a page of the given size, in pixels from its top-left corner.
+// Coordinates name pixel centres, so a line at a whole y covers exactly one row of pixels.
+// The plot area leaves fixed margins for the titles above and the lowest labels below.
+class ChartGeometry
+{
+public:
+    struct Point
+    {
+        float x = 0.0f;
+        float y = 0.0f;
+    };
+    struct Rect
+    {
+        float x = 0.0f;
+        float y = 0.0f;
+        float width = 0.0f;
+        float height = 0.0f;
+    };
+
+    static constexpr int GridRows = 10; // spaces between the 11 horizontal lines
+    static constexpr int GridColumns = 29; // one per day cell of the strip above
+
+    ChartGeometry(int width, int height, std::int64_t firstDay, int dayCount);
+
+    int plotLeft() const { return m_marginSide; }
+    int plotTop() const { return m_marginTop; }
+    int plotRight() const { return m_width - m_marginSide; }
+    int plotBottom() const { return m_height - m_marginBottom; }
+    int plotWidth() const { return m_width - 2 * m_marginSide; }
+    int plotHeight() const { return m_height - m_marginTop - m_marginBottom; }
+
+    // The plot area with its bottom line: bars and the line are cut to it.
+    Rect clipRect() const;
+
+    // The lower bound on the plot's bottom line, the upper bound on its top line.
+    float ValueToY(float value, float top, float bottom) const;
+
+    // The x of a day: its calendar-day distance from the first day of the strip, in columns
+    // from the first day's position. Counting calendar days rather than elapsed hours keeps a
+    // day under its own cell whatever time of day the strip's first timestamp carries, and
+    // across a daylight-saving change.
+    float DayX(std::int64_t date) const;
+
+    float GridLineY(int row) const; // row 0 (top) to GridRows
+    float GridLineX(int column) const; // column 0 (left) to GridColumns
+
+    // Every sample is placed, also those outside the strip's days: the clip cuts them off.
+    std::vector<Point> WeightPoints(const std::vector<DaySample> &samples, float top,
+                                    float bottom) const;
+    // Bars 11 pixels wide centred on their day, from the value down to the page's bottom edge.
+    std::vector<Rect> CalorieBars(const std::vector<DaySample> &samples, float top,
+                                  float bottom) const;
+
+    // The label of a horizontal grid line: the upper bound at the top, a tenth of the range
+    // less on each line down, as a whole number.
+    static std::string ScaleLabel(float top, float bottom, int row);
+
+    // The arrowhead that ends a line drawn with a pen of the given width, pointing from `from`
+    // to `to` with its tip beyond `to`. Empty (all points at `to`) when the two points coincide.
+    static std::array<Point, 3> Arrowhead(Point from, Point to, float penWidth);
+
+    // Whole days from one local date to another, by the calendar.
+    static std::int64_t DaysBetween(std::int64_t fromTimestamp, std::int64_t toTimestamp);
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::int64_t m_firstDay = 0;
+    int m_dayCount = 29;
+    int m_marginTop = 20;
+    int m_marginBottom = 40;
+    int m_marginSide = 20;
+    float m_dayOffset = 29.0f; // x of the first day's position
+};

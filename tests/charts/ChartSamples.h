@@ -1,0 +1,37 @@
+#pragma once
+
+#include "calendar/DayFiles.h"
+#include "charts/WeightFile.h"
+#include "meals/MealDayFile.h"
+#include "platform/FileIo.h"
+
+#include <string>
+
+// Stored days for the chart tests, written in the data directory.
+inline MealEntry caloriesEntry(float calories)
+{
+    MealEntry entry;
+    entry.name = "Oatmeal";
+    entry.unit = "g";
+    entry.gramsPerUnit = 1.0f;
+    entry.amount = calories;
+    entry.nutrients[0] = 1.0f; // one calorie a gram
+    return entry;
+}
+
+inline bool writeMeal(int day, int month, int year, float calories)
+{
+    return MealDayFile::AppendMealRecord(
+        DayFiles::DataFilePath(DayFiles::NoonOf(day, month, year), ".db"), caloriesEntry(calories));
+}
+
+inline bool writeWeight(int day, int month, int year, float weight)
+{
+    return WeightFile::Write(DayFiles::DataFilePath(DayFiles::NoonOf(day, month, year), ".wth"),
+                             weight);
+}
+
+inline bool writeDataFile(const std::string &name, std::string_view bytes)
+{
+    return FileIo::writeAtomically(DayFiles::DataDirectory() / name, bytes);
+}
