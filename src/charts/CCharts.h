@@ -1,11 +1,21 @@
 #pragma once
 
+#include "charts/ChartGeometry.h"
+#include "charts/DaySample.h"
 #include "controls/BackgroundSlice.h"
 
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRectF>
+#include <QVector>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
-// The Charts page: weight and daily calories over the days of the strip.
+// The Charts page: the weight history as a yellow line with its scale on the left, and the daily
+// calorie totals of the strip's days as translucent red bars with their scale on the right, on
+// one grid whose columns stand under the day strip's cells. All file reading happens in
+// UpdateCharts; painting only draws what the last update prepared.
 class CCharts : public QWidget
 {
     Q_OBJECT
@@ -13,14 +23,41 @@ class CCharts : public QWidget
 public:
     explicit CCharts(QWidget *parent = nullptr);
 
+    // Rebuilds the series and shapes from the stored files and repaints.
     void UpdateCharts();
 
+    // The strip's days, set by the main window before each update.
     std::int64_t m_firstDay = 0;
     int m_dayCount = 29;
+
+    const std::vector<DaySample> &weightSeries() const { return m_weightSeries; }
+    const std::vector<DaySample> &calorieSeries() const { return m_calorieSeries; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    ChartGeometry chartGeometry() const;
+    float LoadWeightSeries();
+    void LoadCalorieSeries();
+    void BuildWeightLine();
+    void BuildCalorieBars();
+    void paintShapes(QPainter &painter, const ChartGeometry &geometry) const;
+    void paintTexts(QPainter &painter, const ChartGeometry &geometry) const;
+
     BackgroundSlice m_background;
+    float m_weightTop = 0.0f;
+    float m_weightBottom = 9999999.0f;
+    float m_calTop = 0.0f;
+    float m_calBottom = 1000000000.0f;
+    bool m_hasWeight = false;
+    bool m_hasCalories = false;
+    QPointF m_firstPoint;
+    QPainterPath m_weightLine;
+    // The line ends in an arrowhead at the latest weight, one for each of the two pens.
+    QPolygonF m_shadowArrow;
+    QPolygonF m_lineArrow;
+    std::vector<DaySample> m_weightSeries;
+    std::vector<DaySample> m_calorieSeries;
+    QVector<QRectF> m_calorieBars;
 };

@@ -1,0 +1,184 @@
+// The Charts page in the real main window, checked by its pixels: bars and the weight line at
+// their days, the titles of the series present, and "No Data" when there is nothing to draw.
+#include "ChartSamples.h"
+#include "app/CCorvaloDlg.h"
+#include "app/PageTable.h"
+#include "charts/CCharts.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <clocale>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
+// The strip shows 21 November to 19 December; the page is 638 x 382 with its plot from
+// (20, 20) to (618, 342).
+constexpr int kPlotBottom = 342;
+
+float dayX(int cell)
+{
+    return 29.0f + float(cell) * 598.0f / 29.0f;
+}
+
+int count(const QImage &image, const QRect &area, const std::function<bool(QColor)> &test)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += test(image.pixelColor(x, y));
+    return n;
+}
+
+bool yellow(QColor c)
+{
+    return c.red() > 200 && c.green() > 200 && c.blue() < 100;
+}
+
+bool red(QColor c)
+{
+    return c.red() > 120 && c.green() < 60 && c.blue() < 120;
+}
+
+bool white(QColor c)
+{
+    return c.red() > 235 && c.green() > 235 && c.blue() > 235;
+}
+
+// Where the big "No Data" stands.
+const QRect kNoDataArea(60, 110, 450, 90);
+
+} // namespace
+
+class TestCharts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void whatIsDrawn_data();
+    void whatIsDrawn();
+    void barsAndLineStandOnTheirDays();
+
+private:
+    QImage showCharts();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CCorvaloDlg> m_dialog;
+    CCharts *m_charts = nullptr;
+};
+
+void TestCharts::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    std::setlocale(LC_TIME, "C");
+    Clock::setNowForTesting(kNow);
+}
+
+void TestCharts::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(1);
+    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
+    DayFiles::ResetDirectoriesForTesting();
+    m_dialog = std::make_unique<CCorvaloDlg>();
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    m_charts = static_cast<CCharts *>(m_dialog->control(PageTable::ChartsPageWindow));
+}
+
+void TestCharts::cleanup()
+{
+    m_dialog.reset();
+    m_dir.reset();
+}
+
+// The files are read on the next day reload, as after a click on the strip.
+QImage TestCharts::showCharts()
+{
+    m_dialog->LoadDay();
+    m_dialog->SwitchPage(PageTable::Charts);
+    if (!m_charts->isVisible() || m_charts->size() != QSize(638, 382))
+        return {};
+    return m_charts->grab().toImage();
+}
+
+void TestCharts::whatIsDrawn_data()
+{
+    QTest::addColumn<bool>("weights");
+    QTest::addColumn<bool>("meals");
+
+    QTest::newRow("nothing stored") << false << false;
+    QTest::newRow("weights only") << true << false;
+    QTest::newRow("meals only") << false << true;
+}
+
+void TestCharts::whatIsDrawn()
+{
+    QFETCH(bool, weights);
+    QFETCH(bool, meals);
+    if (weights)
+        QVERIFY(writeWeight(1, 12, 2026, 72.5f) && writeWeight(3, 12, 2026, 74.0f));
+    if (meals)
+        QVERIFY(writeMeal(23, 11, 2026, 1234.0f) && writeMeal(10, 12, 2026, 1780.0f));
+    // A file that is not a day changes nothing.
+    QVERIFY(writeDataFile("notes.wth", "\x00\x00\xc8\x42"));
+
+    const QImage image = showCharts();
+    QVERIFY(!image.isNull());
+    const QRect everywhere = image.rect();
+    const QRect titles(0, 0, image.width(), 20);
+    QCOMPARE(count(image, titles, yellow) > 30, weights); // "Weight", top left
+    QCOMPARE(count(image, titles, red) > 30, meals); // "Calories", top right
+    QCOMPARE(count(image, everywhere, yellow) > 0, weights);
+    QCOMPARE(count(image, everywhere, red) > 0, meals);
+    QCOMPARE(count(image, kNoDataArea, white) > 4000, !weights && !meals);
+}
+
+void TestCharts::barsAndLineStandOnTheirDays()
+{
+    QVERIFY(writeMeal(23, 11, 2026, 1234.0f)); // cell 2
+    QVERIFY(writeMeal(10, 12, 2026, 1780.0f)); // cell 19
+    QVERIFY(writeWeight(1, 12, 2026, 72.5f)); // cell 10
+    QVERIFY(writeWeight(3, 12, 2026, 74.0f)); // cell 12
+    QVERIFY(writeWeight(5, 1, 2026, 79.0f)); // long before the strip: off the plot's left edge
+
+    const QImage image = showCharts();
+    QVERIFY(!image.isNull());
+    QCOMPARE(m_charts->weightSeries().size(), std::size_t(3));
+
+    // A translucent red bar reddens its day just above the bottom line, and only its day.
+    const auto reddening = [&](int cell) {
+        const int x = qRound(dayX(cell));
+        const int y = kPlotBottom - 4;
+        return image.pixelColor(x, y).red() - image.pixelColor(x + 8, y).red();
+    };
+    QVERIFY(reddening(2) > 25);
+    QVERIFY(reddening(19) > 25);
+    QVERIFY(qAbs(reddening(5)) < 8);
+    QVERIFY(qAbs(reddening(25)) < 8);
+
+    // The yellow line runs through the weights of 1 and 3 December (bounds 70 to 80).
+    const auto rowOf = [](float weight) {
+        return qRound(kPlotBottom - 322 * (weight - 70) / 10);
+    };
+    QVERIFY(yellow(image.pixelColor(qRound(dayX(10)), rowOf(72.5f))));
+    QVERIFY(yellow(image.pixelColor(qRound(dayX(11)), rowOf(73.25f))));
+    // The January weight (cell -320) lies off the plot; the line enters from its left edge.
+    const float y = rowOf(79.0f) + (rowOf(72.5f) - rowOf(79.0f)) * (3 + 320) / float(10 + 320);
+    QVERIFY(yellow(image.pixelColor(qRound(dayX(3)), qRound(y))));
+    QCOMPARE(count(image, QRect(0, 20, 20, 322), yellow), 0);
+    QVERIFY(count(image, kNoDataArea, white) < 2000);
+}
+
+QTEST_MAIN(TestCharts)
+#include "tst_charts.moc"
