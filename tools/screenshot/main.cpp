@@ -4,8 +4,10 @@
 #include "app/CCorvaloDlg.h"
 #include "app/DialogLayout.h"
 #include "calendar/DayFiles.h"
+#include "charts/WeightFile.h"
 #include "controls/EraseRequest.h"
 #include "food/PortionEntry.h"
+#include "meals/MealDayFile.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
@@ -20,6 +22,37 @@
 #include <QTimer>
 #include <clocale>
 #include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+constexpr std::int64_t kNow = 1796463000; // 5 December 2026
+
+// Two weeks of weights and meals before the day shown, for the chart page.
+void writeHistory(const std::filesystem::path &folder)
+{
+    const std::filesystem::path data = folder / "db";
+    std::filesystem::create_directories(data);
+    const float weights[] = {82.4f, 82.1f, 0,     81.9f, 82.0f, 81.6f, 81.3f,
+                             0,     81.1f, 80.8f, 80.9f, 80.5f, 80.2f, 80.1f};
+    const float calories[] = {2350, 2100, 1980, 2420, 2050, 1890, 2600,
+                              2200, 1950, 2010, 1870, 2150, 1920, 1800};
+    for (int i = 0; i < 14; ++i) {
+        const std::int64_t day = kNow - (14 - i) * DayFiles::SecondsPerDay;
+        const std::string key = DayFiles::DayKey(day);
+        if (weights[i] > 0)
+            WeightFile::Write(data / (key + ".wth"), weights[i]);
+        MealEntry meal;
+        meal.name = "Day's meals";
+        meal.unit = "g";
+        meal.nutrients[Nutrient::Calories] = 1.0f;
+        meal.gramsPerUnit = 1.0f;
+        meal.amount = calories[i];
+        MealDayFile::AppendMealRecord(data / (key + ".db"), meal);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -38,7 +71,9 @@ int main(int argc, char *argv[])
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
     AppSettings::writeTabs(page);
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
-    Clock::setNowForTesting(1796463000); // 5 December 2026
+    Clock::setNowForTesting(kNow);
+    if (page == 2)
+        writeHistory(folder.path().toStdString());
 
     CCorvaloDlg dialog;
     dialog.show();
