@@ -30,9 +30,6 @@ public:
     std::int64_t m_firstDay = 0;
     int m_dayCount = 29;
 
-    const std::vector<DaySample> &weightSeries() const { return m_weightSeries; }
-    const std::vector<DaySample> &calorieSeries() const { return m_calorieSeries; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

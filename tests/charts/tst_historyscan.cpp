@@ -39,7 +39,6 @@ private slots:
     void roundedBounds_data();
     void roundedBounds();
     void weightSeriesTakesEveryDayFile();
-    void missingDataDirectory();
     void calorieSeriesCoversTheStripDays();
     void calorieWindowCountsCalendarDays();
 
@@ -120,20 +119,6 @@ void TestHistoryScan::weightSeriesTakesEveryDayFile()
     QCOMPARE(series.samples, expected);
     QCOMPARE(series.top, 80.0f);
     QCOMPARE(series.bottom, 70.0f);
-}
-
-void TestHistoryScan::missingDataDirectory()
-{
-    QVERIFY(writeMeal(5, 12, 2026, 1200.0f));
-    QVERIFY(writeWeight(5, 12, 2026, 70.0f));
-    fs::remove_all(DayFiles::DataDirectory());
-    const HistoryScan::Series weights = HistoryScan::LoadWeightSeries();
-    const HistoryScan::Series calories =
-        HistoryScan::LoadCalorieSeries(DayFiles::NoonOf(21, 11, 2026), 29);
-    QVERIFY(!weights.hasSamples);
-    QVERIFY(weights.samples.empty());
-    QVERIFY(!calories.hasSamples);
-    QVERIFY(calories.samples.empty());
 }
 
 void TestHistoryScan::calorieSeriesCoversTheStripDays()
