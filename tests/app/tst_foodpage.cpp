@@ -1,5 +1,6 @@
 // A day on the Food page, driven through the real main window: find a food, choose a unit and an
 // amount, preview it, add it, edit it in place, tick and delete, clear.
+#include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "app/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
@@ -9,9 +10,6 @@
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
 #include "meals/MealRecord.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
-#include "platform/Clock.h"
 #include "platform/FileIo.h"
 
 #include <QComboBox>
@@ -24,8 +22,6 @@
 using namespace DialogLayout;
 
 namespace {
-
-constexpr std::int64_t kNow = 1796463000; // 5 December 2026
 
 template<typename T> T *controlAs(const CCorvaloDlg &dialog, int id)
 {
@@ -63,46 +59,35 @@ private:
     std::vector<MealEntry> dayEntries() const;
     std::string dayBytes() const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CCorvaloDlg> m_dialog;
+    MainWindowUnderTest m_window;
 };
 
 void TestFoodPage::initTestCase()
 {
-    qputenv("TZ", "UTC");
-    tzset();
-    Clock::setNowForTesting(kNow);
+    MainWindowUnderTest::setUpEnvironment();
 }
 
 void TestFoodPage::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(1);
-    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
-    m_dialog = std::make_unique<CCorvaloDlg>();
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    QVERIFY(m_dialog->foods().recordCount() > 8000);
+    QVERIFY(m_window.open(1));
+    QVERIFY(m_window.dialog->foods().recordCount() > 8000);
 }
 
 void TestFoodPage::cleanup()
 {
-    m_dialog.reset();
-    m_dir.reset();
+    m_window.close();
 }
 
 void TestFoodPage::search(const QString &text)
 {
-    auto *box = controlAs<QLineEdit>(*m_dialog, SearchBox);
+    auto *box = controlAs<QLineEdit>(*m_window.dialog, SearchBox);
     box->clear();
     QTest::keyClicks(box, text);
 }
 
 void TestFoodPage::chooseFood(const QString &name)
 {
-    auto *list = controlAs<FoodListView>(*m_dialog, FoodList);
+    auto *list = controlAs<FoodListView>(*m_window.dialog, FoodList);
     const QAbstractItemModel *model = list->model();
     for (int row = 0; row < model->rowCount(); ++row) {
         const QModelIndex index = model->index(row, 0);
@@ -118,17 +103,18 @@ void TestFoodPage::chooseFood(const QString &name)
 
 void TestFoodPage::addPortion(const QString &amount, const QString &unit)
 {
-    auto *units = controlAs<QComboBox>(*m_dialog, UnitBox);
+    auto *units = controlAs<QComboBox>(*m_window.dialog, UnitBox);
     units->setCurrentIndex(units->findText(unit));
-    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
+    auto *amountBox = controlAs<QLineEdit>(*m_window.dialog, AmountBox);
     amountBox->selectAll();
     QTest::keyClicks(amountBox, amount);
-    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseClick(m_window.dialog->control(AddButton), Qt::LeftButton);
 }
 
 std::string TestFoodPage::dayBytes() const
 {
-    return FileIo::readAll(m_dialog->dayStrip()->SelectedDataPath(".db")).value_or(std::string());
+    return FileIo::readAll(m_window.dialog->dayStrip()->SelectedDataPath(".db"))
+        .value_or(std::string());
 }
 
 std::vector<MealEntry> TestFoodPage::dayEntries() const
@@ -138,14 +124,14 @@ std::vector<MealEntry> TestFoodPage::dayEntries() const
 
 void TestFoodPage::findPreviewAndAdd()
 {
-    auto *panel = controlAs<CElements>(*m_dialog, NutrientPanel);
-    auto *units = controlAs<QComboBox>(*m_dialog, UnitBox);
-    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
-    QVERIFY(!m_dialog->control(AddButton)->isEnabled());
+    auto *panel = controlAs<CElements>(*m_window.dialog, NutrientPanel);
+    auto *units = controlAs<QComboBox>(*m_window.dialog, UnitBox);
+    auto *amountBox = controlAs<QLineEdit>(*m_window.dialog, AmountBox);
+    QVERIFY(!m_window.dialog->control(AddButton)->isEnabled());
 
     search(QStringLiteral("apple raw"));
     chooseFood(QStringLiteral("Apples, raw, with skin"));
-    QVERIFY(m_dialog->control(AddButton)->isEnabled());
+    QVERIFY(m_window.dialog->control(AddButton)->isEnabled());
     QCOMPARE(amountBox->text(), QStringLiteral("1.0"));
     QCOMPARE(units->count(), 9); // seven own units, then the weight pair
     QCOMPARE(units->itemText(0), QStringLiteral("cup, quartered or chopped"));
@@ -164,14 +150,14 @@ void TestFoodPage::findPreviewAndAdd()
     QCOMPARE(panel->totalText(0), QStringLiteral("-"));
 
     // Add twice, then double-click Add: two more entries.
-    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseClick(m_window.dialog->control(AddButton), Qt::LeftButton);
     QCOMPARE(panel->previewMode(), CElements::PreviewNone); // the reload ends the preview
     QCOMPARE(panel->totalText(0), QStringLiteral("78 "));
-    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseClick(m_window.dialog->control(AddButton), Qt::LeftButton);
     // A double click as the window system sends it: press, release, double click, release.
-    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
-    QTest::mouseDClick(m_dialog->control(AddButton), Qt::LeftButton);
-    QTest::mouseRelease(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseClick(m_window.dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseDClick(m_window.dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseRelease(m_window.dialog->control(AddButton), Qt::LeftButton);
 
     const std::string bytes = dayBytes();
     const std::size_t recordLength = std::strlen("Apples, raw, with skin") + 1 + 50;
@@ -185,14 +171,14 @@ void TestFoodPage::findPreviewAndAdd()
     QCOMPARE(plain.substr(23 + 48, 2), std::string("g\0", 2));
     QCOMPARE(plain.substr(recordLength, recordLength), plain.substr(0, recordLength));
 
-    const auto *meals = controlAs<CMealsList>(*m_dialog, MealList);
+    const auto *meals = controlAs<CMealsList>(*m_window.dialog, MealList);
     QCOMPARE(meals->entries().size(), std::size_t(4));
     QCOMPARE(meals->count(), 4);
     QCOMPARE(panel->totalText(0), QStringLiteral("312 "));
     // Amount, unit and current food stay for the next Add.
     QCOMPARE(amountBox->text(), QStringLiteral("150"));
     QCOMPARE(units->currentText(), QStringLiteral("g"));
-    QVERIFY(m_dialog->portionEntry()->hasCurrentFood());
+    QVERIFY(m_window.dialog->portionEntry()->hasCurrentFood());
 }
 
 void TestFoodPage::amountsAsTyped_data()
@@ -213,10 +199,10 @@ void TestFoodPage::amountsAsTyped()
     QFETCH(float, stored);
     search(QStringLiteral("banana raw"));
     chooseFood(QStringLiteral("Bananas, raw"));
-    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
+    auto *amountBox = controlAs<QLineEdit>(*m_window.dialog, AmountBox);
     amountBox->clear();
     QTest::keyClicks(amountBox, typed);
-    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseClick(m_window.dialog->control(AddButton), Qt::LeftButton);
 
     const auto entries = dayEntries();
     QCOMPARE(entries.size(), std::size_t(1));
@@ -229,16 +215,16 @@ void TestFoodPage::unitsOfAFoodWithManyUnits()
     // Eleven stored units: the first ten are read, then the weight pair.
     search(QStringLiteral("cantaloupe raw"));
     chooseFood(QStringLiteral("Melons, cantaloupe, raw"));
-    auto *units = controlAs<QComboBox>(*m_dialog, UnitBox);
+    auto *units = controlAs<QComboBox>(*m_window.dialog, UnitBox);
     QCOMPARE(units->count(), 12);
     QCOMPARE(units->itemText(10), QStringLiteral("oz"));
     QCOMPARE(units->itemText(11), QStringLiteral("g"));
 
     // "oz" with amount 2 is 2 x 28.4 g.
     units->setCurrentIndex(10);
-    auto *amountBox = controlAs<QLineEdit>(*m_dialog, AmountBox);
+    auto *amountBox = controlAs<QLineEdit>(*m_window.dialog, AmountBox);
     amountBox->setText(QStringLiteral("2"));
-    QTest::mouseClick(m_dialog->control(AddButton), Qt::LeftButton);
+    QTest::mouseClick(m_window.dialog->control(AddButton), Qt::LeftButton);
     const auto entries = dayEntries();
     QCOMPARE(entries.size(), std::size_t(1));
     QCOMPARE(entries[0].unit, std::string("oz"));
@@ -252,7 +238,7 @@ void TestFoodPage::editTickDeleteAndClear()
     chooseFood(QStringLiteral("Bananas, raw"));
     for (const char *amount : {"1", "2", "3", "4", "5"})
         addPortion(QString::fromLatin1(amount), QStringLiteral("g"));
-    auto *meals = controlAs<CMealsList>(*m_dialog, MealList);
+    auto *meals = controlAs<CMealsList>(*m_window.dialog, MealList);
     QCOMPARE(meals->entries().size(), std::size_t(5));
     const std::string before = dayBytes();
 
@@ -279,7 +265,7 @@ void TestFoodPage::editTickDeleteAndClear()
     meals->scrollToTop();
     QTest::mouseClick(meals->viewport(), Qt::LeftButton, {}, QPoint(10, 24 + 12));
     QTest::mouseClick(meals->viewport(), Qt::LeftButton, {}, QPoint(10, 3 * 24 + 12));
-    QTest::mouseClick(m_dialog->control(DeleteSelectedButton), Qt::LeftButton);
+    QTest::mouseClick(m_window.dialog->control(DeleteSelectedButton), Qt::LeftButton);
     std::vector<float> left;
     for (const MealEntry &entry : dayEntries())
         left.push_back(entry.amount);
@@ -287,24 +273,25 @@ void TestFoodPage::editTickDeleteAndClear()
     QCOMPARE(meals->count(), 3);
 
     // Clear: the day has no file any more.
-    QTest::mouseClick(m_dialog->control(ClearListButton), Qt::LeftButton);
-    QVERIFY(!FileIo::regularFileSize(m_dialog->dayStrip()->SelectedDataPath(".db")));
+    QTest::mouseClick(m_window.dialog->control(ClearListButton), Qt::LeftButton);
+    QVERIFY(!FileIo::regularFileSize(m_window.dialog->dayStrip()->SelectedDataPath(".db")));
     QCOMPARE(meals->count(), 0);
-    QCOMPARE(controlAs<CElements>(*m_dialog, NutrientPanel)->totalText(0), QStringLiteral("-"));
+    QCOMPARE(controlAs<CElements>(*m_window.dialog, NutrientPanel)->totalText(0),
+             QStringLiteral("-"));
 }
 
 void TestFoodPage::filteringAgainClearsTheCurrentFood()
 {
     search(QStringLiteral("apple raw"));
     chooseFood(QStringLiteral("Apples, raw, with skin"));
-    QVERIFY(m_dialog->portionEntry()->hasCurrentFood());
+    QVERIFY(m_window.dialog->portionEntry()->hasCurrentFood());
 
-    auto *box = controlAs<QLineEdit>(*m_dialog, SearchBox);
+    auto *box = controlAs<QLineEdit>(*m_window.dialog, SearchBox);
     QTest::keyClick(box, Qt::Key_Space); // a space alone does not filter anew
-    QVERIFY(m_dialog->portionEntry()->hasCurrentFood());
+    QVERIFY(m_window.dialog->portionEntry()->hasCurrentFood());
     QTest::keyClick(box, Qt::Key_Backspace); // a deletion does
-    QVERIFY(!m_dialog->portionEntry()->hasCurrentFood());
-    QVERIFY(!m_dialog->control(AddButton)->isEnabled());
+    QVERIFY(!m_window.dialog->portionEntry()->hasCurrentFood());
+    QVERIFY(!m_window.dialog->control(AddButton)->isEnabled());
 }
 
 QTEST_MAIN(TestFoodPage)

@@ -1,13 +1,11 @@
 // The weight box in the real main window: every change of its text saves a positive number to the
 // selected day's weight file at once, and each day load fills it from that file.
+#include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "app/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "charts/WeightFile.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
-#include "platform/Clock.h"
 #include "platform/FileIo.h"
 
 #include <QLineEdit>
@@ -19,8 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
 
 fs::path weightPath(int day)
 {
@@ -45,43 +41,31 @@ private slots:
 private:
     void selectDay(Qt::Key key, int day, const QString &shown);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CCorvaloDlg> m_dialog;
+    MainWindowUnderTest m_window;
     QLineEdit *m_box = nullptr;
 };
 
 void TestWeightBox::initTestCase()
 {
-    qputenv("TZ", "UTC");
-    tzset();
-    std::setlocale(LC_TIME, "C");
-    Clock::setNowForTesting(kNow);
+    MainWindowUnderTest::setUpEnvironment();
 }
 
 void TestWeightBox::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(1);
-    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
-    m_dialog = std::make_unique<CCorvaloDlg>();
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    m_box = static_cast<QLineEdit *>(m_dialog->control(DialogLayout::WeightBox));
+    QVERIFY(m_window.open(1));
+    m_box = static_cast<QLineEdit *>(m_window.dialog->control(DialogLayout::WeightBox));
     QVERIFY(m_box->isVisible());
 }
 
 void TestWeightBox::cleanup()
 {
-    m_dialog.reset();
-    m_dir.reset();
+    m_window.close();
 }
 
 // Moves the strip's selection by a key; the day reload that follows its redraw fills the box.
 void TestWeightBox::selectDay(Qt::Key key, int day, const QString &shown)
 {
-    CTimCalentar *strip = m_dialog->dayStrip();
+    CTimCalentar *strip = m_window.dialog->dayStrip();
     strip->setFocus();
     QTest::keyClick(strip, key);
     QCOMPARE(strip->m_day, day);

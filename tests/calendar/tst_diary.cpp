@@ -1,12 +1,10 @@
 // The Diary page in the real main window: every edit rewrites the day's note file at once, with
 // CR LF between lines, and each day load shows that day's note without writing it.
+#include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
-#include "platform/Clock.h"
 #include "platform/FileIo.h"
 
 #include <QPlainTextEdit>
@@ -19,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
 constexpr int kDiaryPage = 3;
 constexpr std::size_t kTodayCell = 14;
 
@@ -51,31 +48,20 @@ private:
     void selectDay(Qt::Key key, int day, const QString &shown);
     bool todayMarkedWithNote();
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CCorvaloDlg> m_dialog;
+    MainWindowUnderTest m_window;
     CDiary *m_diary = nullptr;
     QPlainTextEdit *m_edit = nullptr;
 };
 
 void TestDiary::initTestCase()
 {
-    qputenv("TZ", "UTC");
-    tzset();
-    std::setlocale(LC_TIME, "C");
-    Clock::setNowForTesting(kNow);
+    MainWindowUnderTest::setUpEnvironment();
 }
 
 void TestDiary::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(kDiaryPage);
-    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
-    m_dialog = std::make_unique<CCorvaloDlg>();
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    m_edit = m_dialog->findChild<QPlainTextEdit *>(QStringLiteral("control1021"));
+    QVERIFY(m_window.open(kDiaryPage));
+    m_edit = m_window.dialog->findChild<QPlainTextEdit *>(QStringLiteral("control1021"));
     QVERIFY(m_edit);
     m_diary = qobject_cast<CDiary *>(m_edit->parentWidget());
     QVERIFY(m_diary && m_diary->isVisible());
@@ -84,13 +70,12 @@ void TestDiary::init()
 
 void TestDiary::cleanup()
 {
-    m_dialog.reset();
-    m_dir.reset();
+    m_window.close();
 }
 
 void TestDiary::selectDay(Qt::Key key, int day, const QString &shown)
 {
-    CTimCalentar *strip = m_dialog->dayStrip();
+    CTimCalentar *strip = m_window.dialog->dayStrip();
     strip->setFocus();
     QTest::keyClick(strip, key);
     QCOMPARE(strip->m_day, day);
@@ -100,7 +85,7 @@ void TestDiary::selectDay(Qt::Key key, int day, const QString &shown)
 
 bool TestDiary::todayMarkedWithNote()
 {
-    CTimCalentar *strip = m_dialog->dayStrip();
+    CTimCalentar *strip = m_window.dialog->dayStrip();
     strip->InvalidateWithErase();
     strip->repaint();
     return strip->cells()[kTodayCell].hasNote;
@@ -141,7 +126,7 @@ void TestDiary::enterAndEscapeKeepTheWindowOpen()
     QTest::keyClick(m_edit, Qt::Key_Escape);
     QTest::keyClick(m_diary, Qt::Key_Return);
     QTest::keyClick(m_diary, Qt::Key_Escape);
-    QVERIFY(m_dialog->isVisible());
+    QVERIFY(m_window.dialog->isVisible());
     QCOMPARE(fileBytes(5), "\r\n");
 }
 

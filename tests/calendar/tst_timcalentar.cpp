@@ -1,5 +1,6 @@
 // The day strip in the real main window: clicks pick the day and the page, the arrow keys and
 // the end buttons move the selection, and every move reloads the day.
+#include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "app/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
@@ -8,9 +9,6 @@
 #include "controls/EraseRequest.h"
 #include "meals/CMealsList.h"
 #include "meals/MealDayFile.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
-#include "platform/Clock.h"
 #include "platform/FileIo.h"
 
 #include <QTemporaryDir>
@@ -19,8 +17,6 @@
 #include <memory>
 
 namespace {
-
-constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
 
 DayFiles::LocalDate selectedDay(const CTimCalentar &strip)
 {
@@ -45,37 +41,25 @@ private slots:
 private:
     void clickCell(int index, double heightFraction);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CCorvaloDlg> m_dialog;
+    MainWindowUnderTest m_window;
     CTimCalentar *m_strip = nullptr;
 };
 
 void TestTimCalentar::initTestCase()
 {
-    qputenv("TZ", "UTC");
-    tzset();
-    std::setlocale(LC_TIME, "C");
-    Clock::setNowForTesting(kNow);
+    MainWindowUnderTest::setUpEnvironment();
 }
 
 void TestTimCalentar::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(1);
-    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
-    m_dialog = std::make_unique<CCorvaloDlg>();
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    m_strip = m_dialog->dayStrip();
+    QVERIFY(m_window.open(1));
+    m_strip = m_window.dialog->dayStrip();
     QTRY_COMPARE(m_strip->cells().size(), std::size_t(29));
 }
 
 void TestTimCalentar::cleanup()
 {
-    m_dialog.reset();
-    m_dir.reset();
+    m_window.close();
 }
 
 void TestTimCalentar::clickCell(int index, double heightFraction)
@@ -107,23 +91,23 @@ void TestTimCalentar::clicksPickTheDayAndThePage()
     entry.amount = 120;
     const std::int64_t third = DayFiles::NoonOf(3, 12, 2026);
     QVERIFY(MealDayFile::AppendMealRecord(DayFiles::DataFilePath(third, ".db"), entry));
-    auto *meals = static_cast<CMealsList *>(m_dialog->control(DialogLayout::MealList));
+    auto *meals = static_cast<CMealsList *>(m_window.dialog->control(DialogLayout::MealList));
     QCOMPARE(meals->count(), 0);
 
     clickCell(12, 0.25); // upper half: the day, on the Food page
     QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {3, 12, 2026}));
     QTRY_COMPARE(meals->count(), 1);
-    QCOMPARE(m_dialog->currentPage(), 1);
+    QCOMPARE(m_window.dialog->currentPage(), 1);
     QVERIFY(m_strip->cells()[12].hasData);
 
     clickCell(12, 0.7); // lower down on the same day: the Diary
-    QTRY_COMPARE(m_dialog->currentPage(), 3);
+    QTRY_COMPARE(m_window.dialog->currentPage(), 3);
     QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {3, 12, 2026}));
 
     clickCell(20, 0.95); // the bottom edge: page 4, which shows no controls
-    QTRY_COMPARE(m_dialog->currentPage(), 4);
+    QTRY_COMPARE(m_window.dialog->currentPage(), 4);
     QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {11, 12, 2026}));
-    QVERIFY(!m_dialog->control(DialogLayout::MealList)->isVisible());
+    QVERIFY(!m_window.dialog->control(DialogLayout::MealList)->isVisible());
 
     // The margins hold no day.
     QTest::mouseClick(m_strip, Qt::LeftButton, {}, QPoint(10, 5));
@@ -137,7 +121,7 @@ void TestTimCalentar::keysAndButtonsMoveTheSelection()
     QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {6, 12, 2026}));
     QTest::keyClick(m_strip, Qt::Key_Up);
     QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {6, 1, 2027}));
-    QTRY_COMPARE(m_dialog->monthTitle(), QStringLiteral("January 2027"));
+    QTRY_COMPARE(m_window.dialog->monthTitle(), QStringLiteral("January 2027"));
     QTest::keyClick(m_strip, Qt::Key_Down);
     QTest::keyClick(m_strip, Qt::Key_Left);
     QCOMPARE(selectedDay(*m_strip), (DayFiles::LocalDate {5, 12, 2026}));

@@ -1,12 +1,10 @@
 // The Charts page in the real main window, checked by its pixels: bars and the weight line at
 // their days, the titles of the series present, and "No Data" when there is nothing to draw.
 #include "ChartSamples.h"
+#include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "app/PageTable.h"
 #include "charts/CCharts.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
-#include "platform/Clock.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,7 +14,6 @@
 
 namespace {
 
-constexpr std::int64_t kNow = 1796463000; // Saturday 5 December 2026, 09:30 UTC
 // The strip shows 21 November to 19 December; the page is 638 x 382 with its plot from
 // (20, 20) to (618, 342).
 constexpr int kPlotBottom = 342;
@@ -70,43 +67,31 @@ private slots:
 private:
     QImage showCharts();
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CCorvaloDlg> m_dialog;
+    MainWindowUnderTest m_window;
     CCharts *m_charts = nullptr;
 };
 
 void TestCharts::initTestCase()
 {
-    qputenv("TZ", "UTC");
-    tzset();
-    std::setlocale(LC_TIME, "C");
-    Clock::setNowForTesting(kNow);
+    MainWindowUnderTest::setUpEnvironment();
 }
 
 void TestCharts::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(1);
-    AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
-    m_dialog = std::make_unique<CCorvaloDlg>();
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    m_charts = static_cast<CCharts *>(m_dialog->control(PageTable::ChartsPageWindow));
+    QVERIFY(m_window.open(1));
+    m_charts = static_cast<CCharts *>(m_window.dialog->control(PageTable::ChartsPageWindow));
 }
 
 void TestCharts::cleanup()
 {
-    m_dialog.reset();
-    m_dir.reset();
+    m_window.close();
 }
 
 // The files are read on the next day reload, as after a click on the strip.
 QImage TestCharts::showCharts()
 {
-    m_dialog->LoadDay();
-    m_dialog->SwitchPage(PageTable::Charts);
+    m_window.dialog->LoadDay();
+    m_window.dialog->SwitchPage(PageTable::Charts);
     if (!m_charts->isVisible() || m_charts->size() != QSize(638, 382))
         return {};
     return m_charts->grab().toImage();
