@@ -1,5 +1,5 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page]
+//   corvalo_screenshot <out.png> [page]   (page 0: the start-up prompt)
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
 #include "app/CCorvaloDlg.h"
 #include "app/DialogLayout.h"
@@ -7,6 +7,7 @@
 #include "charts/WeightFile.h"
 #include "controls/EraseRequest.h"
 #include "food/PortionEntry.h"
+#include "links/CNewVerWarng.h"
 #include "meals/MealDayFile.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
@@ -74,6 +75,17 @@ int main(int argc, char *argv[])
     Clock::setNowForTesting(kNow);
     if (page == 2)
         writeHistory(folder.path().toStdString());
+
+    if (page == 0) {
+        CNewVerWarng prompt;
+        prompt.show();
+        QTimer::singleShot(200, &prompt, [&] {
+            prompt.grab().save(output);
+            prompt.done(0);
+        });
+        prompt.exec();
+        return 0;
+    }
 
     CCorvaloDlg dialog;
     dialog.show();
