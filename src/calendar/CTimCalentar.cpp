@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -173,8 +172,9 @@ void CTimCalentar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    // A hit redraws the strip with erase, and that pass notifies the window; the release sends
+    // no second notification, which would only reload the same day again.
     setFocus(Qt::MouseFocusReason);
-    m_pressed = true;
     const QPointF point = event->position();
     for (const DayStripModel::DayCell &cell : m_cells) {
         if (!cell.rect.contains(float(point.x()), float(point.y())))
@@ -185,14 +185,6 @@ void CTimCalentar::mousePressEvent(QMouseEvent *event)
         m_page = DayStripModel::PageForClick(float(point.y()), m_cellHeight);
         InvalidateWithErase();
     }
-}
-
-void CTimCalentar::mouseReleaseEvent(QMouseEvent *event)
-{
-    // A whole click on the strip is a click notification as well, as a button's is.
-    if (event->button() == Qt::LeftButton && std::exchange(m_pressed, false) &&
-        rect().contains(event->position().toPoint()))
-        postClicked();
 }
 
 void CTimCalentar::showEvent(QShowEvent *event)
@@ -223,11 +215,6 @@ void CTimCalentar::NotifyParent()
         m_laidOutBefore = true;
         return;
     }
-    postClicked();
-}
-
-void CTimCalentar::postClicked()
-{
     QMetaObject::invokeMethod(this, &CTimCalentar::clicked, Qt::QueuedConnection);
 }
 

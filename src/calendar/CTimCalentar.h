@@ -63,7 +63,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -74,7 +73,6 @@ private:
     bool handleKey(int key);
     void LayoutCells();
     void NotifyParent();
-    void postClicked();
     void drawCell(QPainter &painter, const DayStripModel::DayCell &cell,
                   const DayFiles::LocalDate &today) const;
 
@@ -94,5 +92,4 @@ private:
     float m_cellHeight = 0;
     EraseRequest m_erase;
     bool m_laidOutBefore = false;
-    bool m_pressed = false;
 };
