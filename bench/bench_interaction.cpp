@@ -4,7 +4,7 @@
 // Usage: corvalo_bench_interaction   (QT_QPA_PLATFORM=offscreen unless set otherwise)
 
 #include "app/CCorvaloDlg.h"
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "calendar/DayFiles.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"

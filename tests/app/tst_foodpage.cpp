@@ -2,7 +2,7 @@
 // amount, preview it, add it, edit it in place, tick and delete, clear.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "food/FoodListView.h"

@@ -1,6 +1,6 @@
 #include "app/CCorvaloDlg.h"
-#include "app/DialogLayout.h"
-#include "app/PageTable.h"
+#include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"

@@ -1,5 +1,5 @@
-#include "app/DialogLayout.h"
-#include "app/PageTable.h"
+#include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
 
 #include <QtTest>
 

@@ -2,10 +2,10 @@
 // selected day's weight file at once, and each day load fills it from that file.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
-#include "charts/WeightFile.h"
+#include "store/WeightFile.h"
 #include "platform/FileIo.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The diary note file: the note's bytes with CR LF line breaks, rewritten whole, never lost to a
 // file that could not be read.
-#include "calendar/NoteFile.h"
+#include "store/NoteFile.h"
 #include "platform/FileIo.h"
 
 #include <QTemporaryDir>

@@ -2,13 +2,13 @@
 // the end buttons move the selection, and every move reloads the day.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/CHoverButton.h"
 #include "controls/EraseRequest.h"
 #include "meals/CMealsList.h"
-#include "meals/MealDayFile.h"
+#include "store/MealDayFile.h"
 #include "platform/FileIo.h"
 
 #include <QTemporaryDir>

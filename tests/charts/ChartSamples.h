@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calendar/DayFiles.h"
-#include "charts/WeightFile.h"
-#include "meals/MealDayFile.h"
+#include "store/WeightFile.h"
+#include "store/MealDayFile.h"
 #include "platform/FileIo.h"
 
 #include <string>

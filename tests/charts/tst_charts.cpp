@@ -3,7 +3,7 @@
 #include "ChartSamples.h"
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "app/PageTable.h"
+#include "layout/PageTable.h"
 #include "charts/CCharts.h"
 
 #include <QTemporaryDir>

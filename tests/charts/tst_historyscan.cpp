@@ -1,7 +1,7 @@
 // The history scan: every weight file whatever its date, the meal files of the strip's days,
 // bounds widened to whole steps, and files that are not days left alone.
 #include "ChartSamples.h"
-#include "charts/HistoryScan.h"
+#include "store/HistoryScan.h"
 #include "meals/MealRecord.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // The weight file: four plain bytes, written whole, read back only when whole.
-#include "charts/WeightFile.h"
+#include "store/WeightFile.h"
 #include "platform/FileIo.h"
 
 #include <QTemporaryDir>

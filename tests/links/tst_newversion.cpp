@@ -1,6 +1,6 @@
 // The outdated-version prompt and the browser launch behind it and the Community button.
 #include "app/CCorvaloDlg.h"
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "calendar/DayFiles.h"
 #include "controls/CHoverButton.h"
 #include "links/BrowserLauncher.h"

@@ -1,4 +1,4 @@
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "platform/Resources.h"
 

@@ -1,5 +1,5 @@
 #include "MealSamples.h"
-#include "meals/MealDayFile.h"
+#include "store/MealDayFile.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
 

@@ -1,8 +1,8 @@
 #include "MealSamples.h"
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
-#include "meals/MealDayFile.h"
+#include "store/MealDayFile.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
 

@@ -2,13 +2,13 @@
 //   corvalo_screenshot <out.png> [page]   (page 0: the start-up prompt)
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
 #include "app/CCorvaloDlg.h"
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "calendar/DayFiles.h"
-#include "charts/WeightFile.h"
+#include "store/WeightFile.h"
 #include "controls/EraseRequest.h"
 #include "food/PortionEntry.h"
 #include "links/CNewVerWarng.h"
-#include "meals/MealDayFile.h"
+#include "store/MealDayFile.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"

@@ -1,8 +1,8 @@
 #include "Backgrounds.h"
 
 #include "PaintKit.h"
-#include "app/DialogLayout.h"
-#include "controls/SkinColors.h"
+#include "layout/DialogLayout.h"
+#include "skin/SkinColors.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>

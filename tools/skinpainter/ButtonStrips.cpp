@@ -1,7 +1,7 @@
 #include "ButtonStrips.h"
 
 #include "PaintKit.h"
-#include "controls/SkinColors.h"
+#include "skin/SkinColors.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #include "Markers.h"
 
 #include "PaintKit.h"
-#include "controls/SkinColors.h"
+#include "skin/SkinColors.h"
 
 #include <QPainterPath>
 #include <QPen>

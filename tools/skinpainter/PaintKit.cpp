@@ -1,6 +1,6 @@
 #include "PaintKit.h"
 
-#include "app/DialogLayout.h"
+#include "layout/DialogLayout.h"
 #include "platform/SkinFont.h"
 
 #include <QFontMetricsF>

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "layout/DialogLayout.h"
+
+#include <span>
+
+// The five pages of the main window, the button of each and the controls each shows.
+namespace PageTable {
+
+enum Page : int { Food = 1, Charts = 2, Diary = 3, Ovulation = 4, Settings = 5 };
+
+// Stand-ins for the two page windows among the control ids.
+inline constexpr int ChartsPageWindow = 149;
+inline constexpr int DiaryPageWindow = 150;
+
+// Any number outside 1 to 5 shows the Settings page.
+constexpr int Normalized(int page)
+{
+    return page >= Food && page <= Settings ? page : Settings;
+}
+
+constexpr DialogLayout::ControlId ButtonOf(int page)
+{
+    using namespace DialogLayout;
+    constexpr ControlId buttons[] = {FoodButton, ChartsButton, DiaryButton, OvulationButton,
+                                     SettingsButton};
+    return buttons[Normalized(page) - 1];
+}
+
+inline constexpr int FoodPageControls[] = {
+    DialogLayout::WeightBox,      DialogLayout::MealList,  DialogLayout::SearchBox,
+    DialogLayout::FoodList,       DialogLayout::AmountBox, DialogLayout::NutrientPanel,
+    DialogLayout::UnitBox,        DialogLayout::AddButton, DialogLayout::DeleteSelectedButton,
+    DialogLayout::ClearListButton};
+inline constexpr int ChartsPageControls[] = {ChartsPageWindow};
+inline constexpr int DiaryPageControls[] = {DiaryPageWindow};
+
+// Every control that belongs to some page; all are hidden before a page shows its own.
+inline constexpr int AllPageControls[] = {
+    DialogLayout::WeightBox,       DialogLayout::MealList,  DialogLayout::SearchBox,
+    DialogLayout::FoodList,        DialogLayout::AmountBox, DialogLayout::NutrientPanel,
+    DialogLayout::UnitBox,         DialogLayout::AddButton, DialogLayout::DeleteSelectedButton,
+    DialogLayout::ClearListButton, ChartsPageWindow,        DiaryPageWindow};
+
+constexpr std::span<const int> ControlsOf(int page)
+{
+    switch (Normalized(page)) {
+    case Food:
+        return FoodPageControls;
+    case Charts:
+        return ChartsPageControls;
+    case Diary:
+        return DiaryPageControls;
+    default:
+        return {};
+    }
+}
+
+} // namespace PageTable

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "meals/Nutrients.h"
+
+#include <string>
+
+// One logged portion of a day. Texts are 8-bit, as in the food database.
+struct MealEntry
+{
+    int listIndex = -1; // row in the meal list; not stored in the file
+    bool ticked = false; // not stored in the file
+    std::string name;
+    Nutrients nutrients {}; // per gram (per millilitre for foods measured by volume)
+    float gramsPerUnit = 0.0f;
+    float amount = 0.0f;
+    std::string unit;
+
+    // What the entry adds to nutrient k, in single precision as the totals are kept.
+    float contribution(int k) const { return nutrients[k] * amount * gramsPerUnit; }
+    Nutrients contributions() const
+    {
+        Nutrients out {};
+        for (int k = 0; k < Nutrient::Count; ++k)
+            out[k] = contribution(k);
+        return out;
+    }
+};

@@ -1,0 +1,69 @@
+#include "store/NoteFile.h"
+
+#include "platform/FileIo.h"
+
+#include <system_error>
+
+namespace NoteFile {
+
+std::string ToFileBytes(std::string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            bytes += "\r\n";
+        } else {
+            bytes += c;
+        }
+    }
+    return bytes;
+}
+
+std::string FromFileBytes(std::string_view bytes)
+{
+    bytes = bytes.substr(0, bytes.find('\0'));
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r') {
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+            text += '\n';
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+Note Read(const std::filesystem::path &path)
+{
+    if (const std::optional<std::string> bytes = FileIo::readAll(path, MaxBytes))
+        return {Note::State::Loaded, FromFileBytes(*bytes)};
+    std::error_code error;
+    const bool absent = !std::filesystem::exists(path, error) && !error;
+    return {absent ? Note::State::Absent : Note::State::Unreadable, {}};
+}
+
+bool Write(const std::filesystem::path &path, std::string_view text)
+{
+    const std::string bytes = ToFileBytes(text);
+    // What is written must read back.
+    if (bytes.size() > MaxBytes)
+        return false;
+    // The rename would replace a read-only file as easily as any other.
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!error && std::filesystem::exists(status) &&
+        (status.permissions() & std::filesystem::perms::owner_write) ==
+            std::filesystem::perms::none)
+        return false;
+    return FileIo::writeAtomically(path, bytes);
+}
+
+} // namespace NoteFile

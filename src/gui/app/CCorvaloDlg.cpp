@@ -1,0 +1,342 @@
+#include "app/CCorvaloDlg.h"
+
+#include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
+#include "app/SkinStyle.h"
+#include "calendar/CDiary.h"
+#include "calendar/CTimCalentar.h"
+#include "charts/CCharts.h"
+#include "store/WeightFile.h"
+#include "controls/CHoverButton.h"
+#include "controls/CPNGButton.h"
+#include "skin/SkinColors.h"
+#include "food/FoodDatabaseResource.h"
+#include "food/FoodListView.h"
+#include "food/FoodSearchController.h"
+#include "food/PortionEntry.h"
+#include "links/BrowserLauncher.h"
+#include "links/CNewVerWarng.h"
+#include "links/NewVersionCheck.h"
+#include "meals/CElements.h"
+#include "meals/CMealsList.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/NumberText.h"
+#include "platform/Resources.h"
+#include "platform/SkinFont.h"
+#include "platform/Text8.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QWindow>
+#include <cmath>
+
+namespace {
+
+QRect qRectOf(int id)
+{
+    const DialogLayout::Rect r = DialogLayout::pixelRect(static_cast<DialogLayout::ControlId>(id));
+    return {r.x, r.y, r.width, r.height};
+}
+
+// The title strip where the month caption is painted.
+const QRect kTitleRect(0, 0, 350, 36);
+
+struct ButtonSkin
+{
+    DialogLayout::ControlId id;
+    int stringId;
+    int imageId;
+};
+
+// In the order the buttons are declared and set up.
+constexpr ButtonSkin kButtonSkins[] = {
+    {DialogLayout::CloseButton, 133, 140},          {DialogLayout::FoodButton, 134, 141},
+    {DialogLayout::ChartsButton, 135, 142},         {DialogLayout::DiaryButton, 136, 143},
+    {DialogLayout::OvulationButton, 137, 144},      {DialogLayout::SettingsButton, 138, 145},
+    {DialogLayout::DeleteSelectedButton, 139, 146}, {DialogLayout::ClearListButton, 140, 147},
+    {DialogLayout::CommunityButton, 141, 148},
+};
+
+} // namespace
+
+CCorvaloDlg::CCorvaloDlg(QWidget *parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_page(AppSettings::readTabs()),
+      m_background(129, "LAYOUT"), m_overlay(154, "LAYOUT")
+{
+    setWindowTitle(QStringLiteral("Corvalo"));
+    setWindowIcon(QIcon(QPixmap::fromImage(ResourceImage(128, "ICON").image())));
+    setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
+    setStyleSheet(SkinStyle::styleSheet());
+
+    createControls();
+    setupButtons();
+    m_meals->setPanel(m_panel);
+    placePages();
+    // Not loaded: the data directories do not exist yet; the first day load shows the note.
+    m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
+    m_addButton->setEnabled(false);
+    connectFoodPage();
+    LoadFoodDatabase(m_foods);
+    m_search->resetAfterLoad();
+
+    m_dayStrip->m_page = m_page;
+    m_dayStrip->CreateDataDirectories();
+    m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
+    LoadDay();
+    SwitchPage(m_page);
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_dayStrip->setFocus();
+}
+
+CCorvaloDlg::~CCorvaloDlg()
+{
+    AppSettings::writeTabs(m_page);
+}
+
+void CCorvaloDlg::registerControl(int id, QWidget *widget)
+{
+    widget->setObjectName(QStringLiteral("control%1").arg(id));
+    widget->setGeometry(qRectOf(id));
+    widget->setVisible(
+        id == PageTable::ChartsPageWindow || id == PageTable::DiaryPageWindow
+            ? false
+            : DialogLayout::control(static_cast<DialogLayout::ControlId>(id)).visibleAtStart);
+    m_controls.insert(id, widget);
+}
+
+void CCorvaloDlg::createControls()
+{
+    // Declaration order is the tab order.
+    m_weightBox = new QLineEdit(this);
+    registerControl(DialogLayout::WeightBox, m_weightBox);
+    // Every change is saved at once: there is no Save button.
+    connect(m_weightBox, &QLineEdit::textChanged, this, &CCorvaloDlg::OnWeightChanged);
+
+    m_dayStrip = new CTimCalentar(this);
+    registerControl(DialogLayout::DayStrip, m_dayStrip);
+    connect(m_dayStrip, &CTimCalentar::clicked, this, &CCorvaloDlg::LoadDay);
+
+    m_meals = new CMealsList(this);
+    registerControl(DialogLayout::MealList, m_meals);
+
+    m_searchBox = new QLineEdit(this);
+    registerControl(DialogLayout::SearchBox, m_searchBox);
+
+    m_foodList = new FoodListView(this);
+    registerControl(DialogLayout::FoodList, m_foodList);
+
+    m_amountBox = new QLineEdit(this);
+    registerControl(DialogLayout::AmountBox, m_amountBox);
+
+    m_panel = new CElements(this);
+    registerControl(DialogLayout::NutrientPanel, m_panel);
+
+    m_unitBox = new QComboBox(this);
+    registerControl(DialogLayout::UnitBox, m_unitBox);
+    // A drop-down list: the template's height is that of the open list.
+    m_unitBox->setFixedHeight(qRectOf(DialogLayout::AmountBox).height() + 2);
+
+    m_addButton = new CHoverButton(this);
+    registerControl(DialogLayout::AddButton, m_addButton);
+
+    for (const ButtonSkin &skin : kButtonSkins) {
+        auto *button = new CPNGButton(this);
+        registerControl(skin.id, button);
+    }
+}
+
+void CCorvaloDlg::setupButtons()
+{
+    for (const ButtonSkin &skin : kButtonSkins)
+        static_cast<CPNGButton *>(control(skin.id))
+            ->SetupButton(skin.stringId, skin.imageId, "BUTTONS");
+    m_addButton->SetupButton(143, 155, "BUTTONS");
+
+    connect(static_cast<CPNGButton *>(control(DialogLayout::CloseButton)),
+            &QAbstractButton::clicked, this,
+            [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    for (int page = PageTable::Food; page <= PageTable::Settings; ++page) {
+        auto *button = static_cast<CPNGButton *>(control(PageTable::ButtonOf(page)));
+        connect(button, &QAbstractButton::clicked, this, [this, page] { SwitchPage(page); });
+    }
+    connect(static_cast<CPNGButton *>(control(DialogLayout::CommunityButton)),
+            &QAbstractButton::clicked, this, &CCorvaloDlg::OnCommunity);
+}
+
+void CCorvaloDlg::connectFoodPage()
+{
+    m_search = new FoodSearchController(m_foods, m_searchBox, m_foodList, this);
+    m_portion = new PortionEntry(
+        m_foods, {m_amountBox, m_unitBox, m_addButton, m_panel, m_meals},
+        [this] { return m_dayStrip->SelectedDataPath(".db"); }, this);
+
+    connect(m_search, &FoodSearchController::foodRowChosen, this, &CCorvaloDlg::SelectFood);
+    connect(m_search, &FoodSearchController::filterRecomputed, m_portion,
+            &PortionEntry::ClearCurrentFood);
+    connect(m_search, &FoodSearchController::listFocusLost, m_panel, &CElements::EndPreview);
+
+    connect(m_meals, &CMealsList::mealSelectionChanged, this, [this] {
+        Nutrients contribution {};
+        if (m_meals->GetSelectedContribution(contribution))
+            m_panel->SetRemovePreview(contribution);
+        m_meals->viewport()->update();
+    });
+    connect(m_meals, &CMealsList::focusLost, this, [this] {
+        m_meals->clearSelection();
+        m_meals->setCurrentRow(-1);
+        m_meals->viewport()->update();
+        m_panel->EndPreview();
+    });
+    connect(static_cast<CPNGButton *>(control(DialogLayout::DeleteSelectedButton)),
+            &QAbstractButton::clicked, this, [this] { m_meals->SaveMeals(true); });
+    connect(static_cast<CPNGButton *>(control(DialogLayout::ClearListButton)),
+            &QAbstractButton::clicked, this, [this] { m_meals->ClearMeals(); });
+}
+
+void CCorvaloDlg::SelectFood(int row)
+{
+    m_portion->SelectFood(m_search->recordForRow(row));
+}
+
+int CCorvaloDlg::OpenInBrowser(const QString &address, int)
+{
+    return BrowserLauncher::OpenInBrowser(address) ? 1 : 0;
+}
+
+bool CCorvaloDlg::CheckForNewVersion()
+{
+    if (!NewVersionCheck::ShouldPrompt(Clock::now()))
+        return false;
+    CNewVerWarng prompt(this);
+    if (prompt.exec() == QDialog::Accepted)
+        OpenInBrowser(QString::fromLatin1(NewVersionCheck::DownloadPage), 5);
+    return true;
+}
+
+void CCorvaloDlg::OnCommunity()
+{
+    OpenInBrowser(Resources::string(142), 5);
+}
+
+void CCorvaloDlg::placePages()
+{
+    // The page area: the day strip's width, from its bottom edge to the window's.
+    const QRect strip = qRectOf(DialogLayout::DayStrip);
+    const QRect page(strip.left(), strip.bottom() + 1, strip.width(),
+                     height() - strip.bottom() - 1);
+
+    m_charts = new CCharts(this);
+    m_controls.insert(PageTable::ChartsPageWindow, m_charts);
+    m_charts->setGeometry(page);
+    m_charts->hide();
+
+    m_diary = new CDiary(this);
+    m_controls.insert(PageTable::DiaryPageWindow, m_diary);
+    m_diary->setGeometry(page);
+    m_diary->hide();
+}
+
+void CCorvaloDlg::SwitchPage(int page)
+{
+    page = PageTable::Normalized(page);
+    m_page = page;
+    m_dayStrip->m_page = page;
+    m_dayStrip->InvalidateWithErase();
+    m_dayStrip->repaint();
+
+    for (int p = PageTable::Food; p <= PageTable::Settings; ++p)
+        control(PageTable::ButtonOf(p))->setEnabled(true);
+    for (int id : PageTable::AllPageControls)
+        control(id)->hide();
+    control(PageTable::ButtonOf(page))->setEnabled(false);
+    for (int id : PageTable::ControlsOf(page))
+        control(id)->show();
+    update();
+}
+
+void CCorvaloDlg::LoadDay()
+{
+    m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
+    m_meals->LoadMeals(m_dayStrip->SelectedDataPath(".db"));
+    m_charts->m_dayCount = m_dayStrip->m_dayCount;
+    m_charts->m_firstDay = m_dayStrip->m_firstDay;
+    LoadDayWeight();
+    update(kTitleRect);
+    m_diary->SetNotePath(m_dayStrip->SelectedNotePath(".txt"));
+    m_charts->UpdateCharts();
+    if (m_dayStrip->m_page != m_page) {
+        m_page = m_dayStrip->m_page;
+        SwitchPage(m_page);
+    }
+}
+
+void CCorvaloDlg::OnWeightChanged()
+{
+    const auto weight = float(NumberText::parse(Text8::fromQString(m_weightBox->text())));
+    // Text that is no weight leaves the stored one alone; so does a number too large for the
+    // file's float, which would otherwise be stored as infinity.
+    if (!(weight > 0.0f) || !std::isfinite(weight))
+        return;
+    WeightFile::Write(m_dayStrip->SelectedDataPath(".wth"), weight);
+}
+
+void CCorvaloDlg::LoadDayWeight()
+{
+    const std::optional<float> weight = WeightFile::Read(m_dayStrip->SelectedDataPath(".wth"));
+    const std::string text =
+        weight && std::isfinite(*weight) ? NumberText::fixed(*weight, 1) : std::string();
+    {
+        // One save per load, also when the text does not change: the shown one-decimal value
+        // is what the day keeps. An empty box saves nothing, so no file appears for the day.
+        const QSignalBlocker quiet(m_weightBox);
+        m_weightBox->setText(Text8::toQString(text));
+    }
+    OnWeightChanged();
+}
+
+void CCorvaloDlg::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgba(SkinColors::WindowFill));
+    painter.drawImage(QPoint(0, 0), m_background.image());
+    if (m_page == PageTable::Food)
+        painter.drawImage(QPoint(0, 0), m_overlay.image());
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(skinFont(QStringLiteral("Arial"), 24));
+    painter.setPen(QColor::fromRgba(SkinColors::Text));
+    painter.drawText(QRect(6, 0, width() - 6, height()), Qt::AlignLeft | Qt::AlignTop,
+                     m_monthTitle);
+}
+
+void CCorvaloDlg::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    // Let the window system move the window; do it by hand where it refuses.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CCorvaloDlg::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragOffset && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - *m_dragOffset);
+    else
+        QDialog::mouseMoveEvent(event);
+}
+
+void CCorvaloDlg::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragOffset.reset();
+    QDialog::mouseReleaseEvent(event);
+}

@@ -1,0 +1,129 @@
+#include "calendar/CDiary.h"
+
+#include "layout/DialogLayout.h"
+#include "store/NoteFile.h"
+#include "skin/SkinColors.h"
+#include "platform/SkinFont.h"
+#include "platform/Text8.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+// The note box in the page's dialog units.
+constexpr DialogLayout::Rect kNoteBox = DialogLayout::toPixels({77, 7, 267, 176});
+// The frosted panel reaches a little beyond the text.
+constexpr int kPanelMargin = 6;
+constexpr qreal kPanelRadius = 8;
+
+QString css(std::uint32_t argb)
+{
+    const QColor c = QColor::fromRgba(argb);
+    return QStringLiteral("rgba(%1, %2, %3, %4)")
+        .arg(c.red())
+        .arg(c.green())
+        .arg(c.blue())
+        .arg(c.alpha());
+}
+
+// Dark blue ink on light blue paper, with a slim scroll bar to match.
+QString noteStyle()
+{
+    return QStringLiteral(R"(
+QPlainTextEdit {
+    background: %1;
+    border: none;
+    color: %2;
+    selection-background-color: %3;
+    selection-color: %4;
+}
+QScrollBar:vertical { background: transparent; width: 10px; margin: 2px 0px 2px 2px; }
+QScrollBar::handle:vertical { background: %5; border-radius: 4px; min-height: 24px; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }
+)")
+        .arg(css(SkinColors::DiaryPaper), css(SkinColors::DiaryText), css(SkinColors::LightBlue),
+             css(SkinColors::Text), css(SkinColors::DiaryScrollHandle));
+}
+
+// The editor's text as the program keeps text: 8-bit, one LF between lines.
+std::string editorText(const QPlainTextEdit &edit)
+{
+    // The raw text keeps no-break spaces; only the break characters need mapping.
+    QString text = edit.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return Text8::fromQString(text);
+}
+
+} // namespace
+
+CDiary::CDiary(QWidget *parent) : QWidget(parent)
+{
+    m_edit = new QPlainTextEdit(this);
+    m_edit->setObjectName(QStringLiteral("control%1").arg(NoteEditId));
+    m_edit->setGeometry(kNoteBox.x, kNoteBox.y, kNoteBox.width, kNoteBox.height);
+    m_edit->setStyleSheet(noteStyle());
+    // A 28-pixel character cell.
+    m_edit->setFont(skinFont(QStringLiteral("Comic Sans MS"), 15));
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // As in a dialog: Tab moves on, Enter starts a new line.
+    m_edit->setTabChangesFocus(true);
+    connect(m_edit, &QPlainTextEdit::textChanged, this, &CDiary::SaveNote);
+}
+
+void CDiary::SetNotePath(const std::filesystem::path &path)
+{
+    m_notePath = path;
+    LoadNote();
+}
+
+void CDiary::LoadNote()
+{
+    const NoteFile::Note note = NoteFile::Read(m_notePath);
+    const QSignalBlocker notAnEdit(m_edit);
+    m_edit->setPlainText(Text8::toQString(note.text));
+    // A file that could not be read shows empty; typing into it would replace it.
+    m_edit->setReadOnly(note.state == NoteFile::Note::State::Unreadable);
+}
+
+void CDiary::SaveNote()
+{
+    if (m_notePath.empty() || m_edit->isReadOnly())
+        return;
+    // Unwritable: the text stays in the box until the day changes.
+    NoteFile::Write(m_notePath, editorText(*m_edit));
+}
+
+void CDiary::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_background.paint(painter, this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
+    painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
+    const QRectF panel = QRectF(m_edit->geometry())
+                             .adjusted(-kPanelMargin, -kPanelMargin, kPanelMargin, kPanelMargin)
+                             .adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.drawRoundedRect(panel, kPanelRadius, kPanelRadius);
+}
+
+void CDiary::keyPressEvent(QKeyEvent *event)
+{
+    // The page is no dialog of its own: Enter and Escape must not reach the main window and
+    // close it.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

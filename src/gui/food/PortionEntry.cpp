@@ -1,0 +1,101 @@
+#include "food/PortionEntry.h"
+
+#include "food/FoodDatabase.h"
+#include "food/Portion.h"
+#include "meals/CElements.h"
+#include "meals/CMealsList.h"
+#include "store/MealDayFile.h"
+#include "platform/NumberText.h"
+#include "platform/Text8.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+double parseAmount(const QLineEdit *box)
+{
+    return NumberText::parse(Text8::fromQString(box->text()));
+}
+
+} // namespace
+
+PortionEntry::PortionEntry(const FoodDatabase &database, Controls controls,
+                           std::function<std::filesystem::path()> dayFile, QObject *parent)
+    : QObject(parent), m_database(database), m_controls(controls), m_dayFile(std::move(dayFile))
+{
+    connect(m_controls.amountBox, &QLineEdit::textChanged, this,
+            &PortionEntry::UpdatePortionPreview);
+    connect(m_controls.unitBox, &QComboBox::currentIndexChanged, this,
+            &PortionEntry::UpdatePortionPreview);
+    connect(m_controls.addButton, &QAbstractButton::clicked, this, &PortionEntry::AddPortion);
+}
+
+void PortionEntry::SelectFood(int recordIndex)
+{
+    const FoodRecord record = m_database.record(recordIndex);
+    if (record.isNull()) {
+        m_current = {};
+        return;
+    }
+
+    m_controls.amountBox->setText(QStringLiteral("1.0"));
+    m_current = record;
+    m_controls.addButton->setEnabled(true);
+    m_nutrients = record.nutrients();
+
+    const FoodUnits units = record.units();
+    {
+        const QSignalBlocker quiet(m_controls.unitBox);
+        m_controls.unitBox->clear();
+        m_unitFactors.fill(0.0f);
+        for (int i = 0; i < units.count; ++i) {
+            m_unitFactors[i] = units.items[i].factor;
+            m_controls.unitBox->addItem(Text8::toQString(units.items[i].name), i);
+        }
+        m_controls.unitBox->setCurrentIndex(units.count > 0 ? 0 : -1);
+    }
+    UpdatePortionPreview();
+}
+
+void PortionEntry::ClearCurrentFood()
+{
+    m_current = {};
+    m_controls.addButton->setEnabled(false);
+}
+
+bool PortionEntry::selectedFactor(float &factor) const
+{
+    const int index = m_controls.unitBox->currentIndex();
+    if (index < 0)
+        return false;
+    const int slot = m_controls.unitBox->itemData(index).toInt();
+    if (slot < 0 || slot >= int(m_unitFactors.size()))
+        return false;
+    factor = m_unitFactors[slot];
+    return true;
+}
+
+void PortionEntry::UpdatePortionPreview()
+{
+    float factor = 0.0f;
+    if (!hasCurrentFood() || !selectedFactor(factor))
+        return;
+    m_controls.panel->SetAddPreview(
+        Portion::Contents(m_nutrients, parseAmount(m_controls.amountBox), factor));
+}
+
+void PortionEntry::AddPortion()
+{
+    float factor = 0.0f;
+    if (!hasCurrentFood() || !selectedFactor(factor))
+        return;
+    const MealEntry entry =
+        Portion::MakeEntry(m_current.name(), m_nutrients, factor, parseAmount(m_controls.amountBox),
+                           Text8::fromQString(m_controls.unitBox->currentText()));
+    const std::filesystem::path path = m_dayFile();
+    MealDayFile::AppendMealRecord(path, entry);
+    m_controls.meals->LoadMeals(path);
+}

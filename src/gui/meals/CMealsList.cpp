@@ -1,0 +1,320 @@
+#include "meals/CMealsList.h"
+
+#include "skin/SkinColors.h"
+#include "meals/CElements.h"
+#include "store/MealDayFile.h"
+#include "platform/NumberText.h"
+#include "platform/SkinFont.h"
+#include "platform/Text8.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace {
+
+constexpr int MinimumEditorLength = 7;
+constexpr int WheelNotch = 120;
+constexpr qreal TextWidth = 1000; // wide enough that a centred amount is never cut
+
+QRectF toRect(const MealRowLayout::Box &box)
+{
+    return QRectF(box.x, box.y, box.width, box.height);
+}
+
+// Out of range doubles become infinities instead of undefined behaviour.
+float toStoredAmount(double value)
+{
+    if (std::isfinite(value) && std::abs(value) > std::numeric_limits<float>::max())
+        return value > 0 ? std::numeric_limits<float>::infinity()
+                         : -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
+QFont editorFont()
+{
+    // Arial's cell is 2288/2048 of its em, so the 19-pixel cell the editor is laid out for is
+    // a 17-pixel em.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(17);
+    return font;
+}
+
+} // namespace
+
+CMealsList::CMealsList(QWidget *parent)
+    : QListWidget(parent), m_tickOn(135, "LAYOUT"), m_tickOff(136, "LAYOUT"),
+      m_textFont(skinFont(QStringLiteral("Arial"), 8)),
+      m_selectedTextFont(skinFont(QStringLiteral("Arial"), 8, QFont::Bold, true)),
+      m_amountFont(skinFont(QStringLiteral("Arial"), 16)),
+      m_selectedAmountFont(skinFont(QStringLiteral("Arial"), 16, QFont::Bold, true))
+{
+    setFrameShape(QFrame::NoFrame);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_Hover, false);
+
+    m_amountEdit = new QLineEdit(viewport());
+    m_amountEdit->setObjectName(QStringLiteral("amountEditor"));
+    m_amountEdit->setFrame(false);
+    m_amountEdit->setAlignment(Qt::AlignCenter);
+    m_amountEdit->setMaxLength(MinimumEditorLength);
+    m_amountEdit->setFont(editorFont());
+    m_amountEdit->hide();
+    m_amountEdit->installEventFilter(this);
+
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_reloading)
+            emit mealSelectionChanged();
+    });
+}
+
+void CMealsList::LoadMeals(const std::filesystem::path &path)
+{
+    // A reload under an open editor would leave it pointing at a row that is gone.
+    if (m_editRow != -1) {
+        m_editRow = -1;
+        m_amountEdit->hide();
+    }
+
+    m_reloading = true;
+    clear();
+    m_entries.clear();
+    m_dayFile = path;
+    const MealDayFile::Day day = MealDayFile::Load(path);
+    m_dayReadable = day.readable;
+    for (const MealEntry &entry : day.entries)
+        AppendEntry(entry);
+    if (count() > 0)
+        scrollToBottom();
+    m_reloading = false;
+
+    if (m_panel)
+        m_panel->SetTotals(day.totals);
+    viewport()->update();
+}
+
+void CMealsList::SaveMeals(bool skipTicked)
+{
+    const std::filesystem::path path = m_dayFile;
+    // A file that is there but could not be read shows as an empty list; rewriting it from
+    // that list would delete it.
+    if (!path.empty() && m_dayReadable)
+        MealDayFile::Rewrite(path, m_entries, skipTicked);
+    LoadMeals(path);
+}
+
+void CMealsList::ClearMeals()
+{
+    const std::filesystem::path path = m_dayFile;
+    if (!path.empty())
+        MealDayFile::Clear(path);
+    LoadMeals(path);
+}
+
+int CMealsList::AppendEntry(const MealEntry &entry)
+{
+    auto *item = new QListWidgetItem(Text8::toQString(entry.name));
+    item->setSizeHint(QSize(1, MealRowLayout::ItemHeight));
+    addItem(item);
+    const int row = count() - 1;
+    m_entries.push_back(entry);
+    m_entries.back().listIndex = row;
+    viewport()->update();
+    return row;
+}
+
+bool CMealsList::GetSelectedContribution(Nutrients &out) const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    if (selected.isEmpty())
+        return false;
+    const int index = row(selected.first());
+    if (index < 0 || index >= int(m_entries.size()))
+        return false;
+    out = m_entries[index].contributions();
+    return true;
+}
+
+int CMealsList::topRow() const
+{
+    if (count() == 0)
+        return -1;
+    // Scrolling is by whole rows, so the scroll position is the index of the top row.
+    return std::clamp(verticalScrollBar()->value(), 0, count() - 1);
+}
+
+void CMealsList::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    m_background.paint(painter, viewport());
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+
+    const int first = topRow();
+    if (first < 0)
+        return;
+    const int bottom = viewport()->height();
+    int top = 0;
+    for (int index = first; index < int(m_entries.size()) && top < bottom; ++index) {
+        const QListWidgetItem *rowItem = item(index);
+        drawRow(painter, m_entries[index], top, rowItem && rowItem->isSelected());
+        top += MealRowLayout::ItemHeight;
+    }
+}
+
+void CMealsList::drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const
+{
+    painter.drawImage(QPoint(0, top), (entry.ticked ? m_tickOn : m_tickOff).image());
+
+    const QPen textPen(QColor::fromRgba(SkinColors::Text));
+    painter.setPen(textPen);
+    painter.setFont(selected ? m_selectedTextFont : m_textFont);
+    painter.drawText(toRect(m_layout.nameBox(top)),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     Text8::toQString(entry.name));
+    painter.drawText(toRect(m_layout.unitBox(top, viewport()->width())),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     Text8::toQString(entry.unit));
+
+    // Half a pixel in, so the 1-pixel frame covers whole pixels.
+    painter.setPen(QPen(QColor::fromRgba(SkinColors::AmountCellFrame), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(toRect(m_layout.amountFrame(top)).translated(0.5, 0.5));
+
+    painter.setPen(textPen);
+    painter.setFont(selected ? m_selectedAmountFont : m_amountFont);
+    const qreal centre = m_layout.amountCentreX();
+    painter.drawText(QRectF(centre - TextWidth / 2, top, TextWidth, TextWidth),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+                     Text8::toQString(MealRowLayout::amountText(entry.amount)));
+}
+
+void CMealsList::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+
+    const QPoint at = event->position().toPoint();
+    const MealRowLayout::Hit hit =
+        m_layout.hitTest(at.x(), at.y(), topRow(), int(m_entries.size()));
+    switch (hit.part) {
+    case MealRowLayout::Part::Tick:
+        m_entries[hit.entry].ticked = !m_entries[hit.entry].ticked;
+        viewport()->update();
+        break;
+    case MealRowLayout::Part::Amount:
+        BeginAmountEdit(hit.entry, hit.visibleRow);
+        break;
+    case MealRowLayout::Part::Row:
+    case MealRowLayout::Part::None:
+        break;
+    }
+}
+
+void CMealsList::wheelEvent(QWheelEvent *event)
+{
+    // One row per message of at least a notch, whatever its size; smaller deltas do nothing.
+    const int delta = event->angleDelta().y();
+    if (std::abs(delta) >= WheelNotch) {
+        QScrollBar *bar = verticalScrollBar();
+        bar->setValue(bar->value() + (delta < 0 ? 1 : -1));
+    }
+    event->accept();
+}
+
+void CMealsList::scrollContentsBy(int dx, int dy)
+{
+    QListWidget::scrollContentsBy(dx, dy);
+    // The background stays put while the rows move: repaint everything, not the exposed strip.
+    viewport()->update();
+}
+
+void CMealsList::resizeEvent(QResizeEvent *event)
+{
+    QListWidget::resizeEvent(event);
+    m_layout = MealRowLayout(width());
+}
+
+void CMealsList::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit focusLost();
+}
+
+bool CMealsList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_amountEdit)
+        return QListWidget::eventFilter(watched, event);
+
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CommitAmountEdit(CommitOn::Enter);
+            // Back to the list before hiding, so the focus does not wander off to another
+            // control; the editor's focus loss then finds no edit open.
+            setFocus(Qt::OtherFocusReason);
+            m_amountEdit->hide();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // The editor's own context menu takes the focus only for a moment.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            CommitAmountEdit(CommitOn::FocusLoss);
+    }
+    return false;
+}
+
+void CMealsList::BeginAmountEdit(int index, int visibleRow)
+{
+    const MealRowLayout::Box box = m_layout.editorBox(visibleRow);
+    m_amountEdit->setGeometry(box.x, box.y, box.width, box.height);
+    m_amountEdit->raise();
+    m_amountEdit->show();
+    m_amountEdit->setFocus(Qt::MouseFocusReason);
+    m_editRow = index;
+
+    // Always one decimal, also where the row shows none. The length limit is for typing: a
+    // longer stored amount is shown whole, not cut into another number.
+    const QString text = Text8::toQString(NumberText::fixed(m_entries[index].amount, 1));
+    m_amountEdit->setMaxLength(std::max<int>(MinimumEditorLength, text.size()));
+    m_amountEdit->setText(text);
+    m_amountEdit->selectAll();
+}
+
+void CMealsList::CommitAmountEdit(CommitOn reason)
+{
+    // Closed before anything else: saving reloads the list and moves the focus, and neither
+    // may commit this edit a second time.
+    const int index = std::exchange(m_editRow, -1);
+    if (index < 0 || index >= int(m_entries.size())) {
+        viewport()->update();
+        return;
+    }
+    const QString text = m_amountEdit->text();
+    if (reason == CommitOn::FocusLoss)
+        m_amountEdit->hide();
+
+    // Compared in double precision: a value single precision cannot hold (12.3) always counts
+    // as a change and rewrites the same stored value.
+    const double typed = NumberText::parse(Text8::fromQString(text));
+    if (typed != double(m_entries[index].amount)) {
+        m_entries[index].amount = toStoredAmount(typed);
+        SaveMeals(false);
+    }
+    viewport()->update();
+}
