@@ -22,16 +22,18 @@ inline MealEntry caloriesEntry(float calories)
 inline bool writeMeal(int day, int month, int year, float calories)
 {
     return MealDayFile::AppendMealRecord(
-        DayFiles::DataFilePath(DayFiles::NoonOf(day, month, year), ".db"), caloriesEntry(calories));
+        DayFiles::DataFilePath(DayFiles::NoonOf(day, month, year), ".db"), caloriesEntry(calories))
+        .ok();
 }
 
 inline bool writeWeight(int day, int month, int year, float weight)
 {
     return WeightFile::Write(DayFiles::DataFilePath(DayFiles::NoonOf(day, month, year), ".wth"),
-                             weight);
+                             weight)
+        .ok();
 }
 
 inline bool writeDataFile(const std::string &name, std::string_view bytes)
 {
-    return FileIo::writeAtomically(DayFiles::DataDirectory() / name, bytes);
+    return FileIo::writeAtomically(DayFiles::DataDirectory() / name, bytes).ok();
 }

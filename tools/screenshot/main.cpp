@@ -41,15 +41,16 @@ void writeHistory(const std::filesystem::path &folder)
     for (int i = 0; i < 14; ++i) {
         const std::int64_t day = kNow - (14 - i) * DayFiles::SecondsPerDay;
         const std::string key = DayFiles::DayKey(day);
-        if (weights[i] > 0)
-            WeightFile::Write(data / (key + ".wth"), weights[i]);
+        if (weights[i] > 0 && !WeightFile::Write(data / (key + ".wth"), weights[i]))
+            std::fprintf(stderr, "could not write the sample weight of %s\n", key.c_str());
         MealEntry meal;
         meal.name = "Day's meals";
         meal.unit = "g";
         meal.nutrients[Nutrient::Calories] = 1.0f;
         meal.gramsPerUnit = 1.0f;
         meal.amount = calories[i];
-        MealDayFile::AppendMealRecord(data / (key + ".db"), meal);
+        if (!MealDayFile::AppendMealRecord(data / (key + ".db"), meal))
+            std::fprintf(stderr, "could not write the sample meal of %s\n", key.c_str());
     }
 }
 

@@ -27,10 +27,9 @@ std::string fileName(std::int64_t timestamp, std::string_view extension)
 bool canWriteInto(const fs::path &directory)
 {
     const fs::path probe = directory / ".write-probe";
-    if (!FileIo::append(probe, {}))
+    if (!FileIo::append(probe, {}).ok())
         return false;
-    FileIo::remove(probe);
-    return true;
+    return FileIo::remove(probe).ok();
 }
 
 void createDirectoriesIn(const fs::path &folder)

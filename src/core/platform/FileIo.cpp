@@ -1,5 +1,6 @@
 #include "platform/FileIo.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -20,8 +21,9 @@ bool s_writesFail = false;
 bool writeFully(int fd, std::string_view bytes)
 {
     if (s_writesFail) {
-        // Leave a torn write behind, as a crash would.
+        // Leave a torn write behind, as a crash would, and fail as a full disk does.
         (void)!::write(fd, bytes.data(), bytes.size() / 2);
+        errno = ENOSPC;
         return false;
     }
     std::size_t done = 0;
@@ -49,14 +51,45 @@ std::filesystem::path temporarySibling(const std::filesystem::path &path)
 
 } // namespace
 
-bool writeAtomically(const std::filesystem::path &path, std::string_view bytes)
+Result Result::failure(const std::filesystem::path &file, int error)
+{
+    Problem problem = Problem::Other;
+    switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        problem = Problem::DiskFull;
+        break;
+    case EROFS:
+        problem = Problem::ReadOnly;
+        break;
+    case EACCES:
+    case EPERM:
+        problem = Problem::NoPermission;
+        break;
+    case EISDIR:
+    case ENXIO:
+        problem = Problem::NotAFile;
+        break;
+    case EFBIG:
+        problem = Problem::TooLarge;
+        break;
+    default:
+        break;
+    }
+    return {problem, error, file};
+}
+
+Result writeAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
     const std::filesystem::path temporary = temporarySibling(path);
 #ifndef _WIN32
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
+        return Result::failure(path, errno);
     bool ok = writeFully(fd, bytes) && ::fsync(fd) == 0;
+    const int writeError = ok ? 0 : (errno != 0 ? errno : EIO);
     ok = (::close(fd) == 0) && ok;
 #else
     bool ok = false;
@@ -73,26 +106,33 @@ bool writeAtomically(const std::filesystem::path &path, std::string_view bytes)
     if (ok)
         std::filesystem::rename(temporary, path, error);
     if (!ok || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+#ifndef _WIN32
+        return Result::failure(path, !ok ? writeError : error.value());
+#else
+        return Result::failure(path, Problem::Other);
+#endif
     }
-    return true;
+    return Result::success(path);
 }
 
-bool append(const std::filesystem::path &path, std::string_view bytes)
+Result append(const std::filesystem::path &path, std::string_view bytes)
 {
 #ifndef _WIN32
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
-    const bool ok = writeFully(fd, bytes);
-    return (::close(fd) == 0) && ok;
+        return Result::failure(path, errno);
+    bool ok = writeFully(fd, bytes);
+    const int writeError = ok ? 0 : (errno != 0 ? errno : EIO);
+    ok = (::close(fd) == 0) && ok;
+    return ok ? Result::success(path) : Result::failure(path, writeError != 0 ? writeError : errno);
 #else
     std::ofstream out(path, std::ios::binary | std::ios::app);
     if (!out || s_writesFail)
-        return false;
+        return Result::failure(path, Problem::Other);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out.flush());
+    return out.flush() ? Result::success(path) : Result::failure(path, Problem::Other);
 #endif
 }
 
@@ -116,11 +156,11 @@ std::optional<std::string> readAll(const std::filesystem::path &path, std::uintm
     return bytes;
 }
 
-bool remove(const std::filesystem::path &path)
+Result remove(const std::filesystem::path &path)
 {
     std::error_code error;
     std::filesystem::remove(path, error);
-    return !error;
+    return error ? Result::failure(path, error.value()) : Result::success(path);
 }
 
 std::optional<std::uintmax_t> regularFileSize(const std::filesystem::path &path)

@@ -21,7 +21,7 @@ Day Load(const std::filesystem::path &path)
     return day;
 }
 
-bool AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry)
+FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry)
 {
     const std::string record = MealRecord::Encode(entry);
     const auto size = FileIo::regularFileSize(path);
@@ -35,7 +35,7 @@ bool AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry)
     return FileIo::append(path, record);
 }
 
-bool Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
+FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
              bool skipTicked)
 {
     std::string image;
@@ -48,7 +48,7 @@ bool Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &en
     return FileIo::writeAtomically(path, image);
 }
 
-bool Clear(const std::filesystem::path &path)
+FileIo::Result Clear(const std::filesystem::path &path)
 {
     return FileIo::remove(path);
 }

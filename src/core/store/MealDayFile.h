@@ -1,6 +1,7 @@
 #pragma once
 
 #include "meals/MealEntry.h"
+#include "platform/FileIo.h"
 
 #include <filesystem>
 #include <vector>
@@ -23,14 +24,14 @@ Day Load(const std::filesystem::path &path);
 
 // Adds one record at the end in one write, creating the file when missing. A cut-short record
 // left by an earlier failed write is dropped first, so it cannot swallow the new one.
-bool AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry);
+FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry);
 
 // Replaces the file with the entries (ticked ones left out on request) in one atomic rewrite;
 // the old file stays whole if that fails. When no entry is left the file is removed.
-bool Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
+FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
              bool skipTicked);
 
 // Removes the day's file; a missing file is no error.
-bool Clear(const std::filesystem::path &path);
+FileIo::Result Clear(const std::filesystem::path &path);
 
 } // namespace MealDayFile

@@ -50,19 +50,19 @@ Note Read(const std::filesystem::path &path)
     return {absent ? Note::State::Absent : Note::State::Unreadable, {}};
 }
 
-bool Write(const std::filesystem::path &path, std::string_view text)
+FileIo::Result Write(const std::filesystem::path &path, std::string_view text)
 {
     const std::string bytes = ToFileBytes(text);
     // What is written must read back.
     if (bytes.size() > MaxBytes)
-        return false;
+        return FileIo::Result::failure(path, FileIo::Problem::TooLarge);
     // The rename would replace a read-only file as easily as any other.
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (!error && std::filesystem::exists(status) &&
         (status.permissions() & std::filesystem::perms::owner_write) ==
             std::filesystem::perms::none)
-        return false;
+        return FileIo::Result::failure(path, FileIo::Problem::ReadOnly);
     return FileIo::writeAtomically(path, bytes);
 }
 

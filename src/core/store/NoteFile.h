@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include "platform/FileIo.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -34,6 +36,6 @@ Note Read(const std::filesystem::path &path);
 
 // Replaces the file with the text, through a temporary file so a crash never leaves a part.
 // A file the user made read-only is left as it is, and so is a text too large to read back.
-bool Write(const std::filesystem::path &path, std::string_view text);
+FileIo::Result Write(const std::filesystem::path &path, std::string_view text);
 
 } // namespace NoteFile

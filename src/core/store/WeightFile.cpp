@@ -26,10 +26,10 @@ std::optional<float> Read(const std::filesystem::path &path)
     return std::bit_cast<float>(bits);
 }
 
-bool Write(const std::filesystem::path &path, float weight)
+FileIo::Result Write(const std::filesystem::path &path, float weight)
 {
     if (!(weight > 0.0f))
-        return false;
+        return FileIo::Result::failure(path, FileIo::Problem::Other);
     const auto bits = std::bit_cast<std::uint32_t>(weight);
     char bytes[Size];
     for (std::size_t i = 0; i < Size; ++i)

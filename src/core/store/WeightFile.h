@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileIo.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -12,6 +14,6 @@ std::optional<float> Read(const std::filesystem::path &path);
 
 // Replaces the file with the weight, through a temporary file so a crash never leaves a part.
 // Writes nothing and returns false for a weight that is not above zero (or not a number).
-bool Write(const std::filesystem::path &path, float weight);
+FileIo::Result Write(const std::filesystem::path &path, float weight);
 
 } // namespace WeightFile
