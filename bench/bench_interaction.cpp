@@ -5,7 +5,6 @@
 
 #include "app/CCorvaloDlg.h"
 #include "layout/DialogLayout.h"
-#include "calendar/DayFiles.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
@@ -88,7 +87,6 @@ int main(int argc, char *argv[])
     AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
     AppSettings::writeTabs(1);
     AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
     Clock::setNowForTesting(1796463000); // 5 December 2026
 
     CCorvaloDlg dialog;

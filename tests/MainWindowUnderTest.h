@@ -36,7 +36,6 @@ struct MainWindowUnderTest
         AppSettings::useFileForTesting(dir->filePath(QStringLiteral("settings.ini")));
         AppSettings::writeTabs(page);
         AppFolders::setExecutableFolderForTesting(dir->path().toStdString());
-        DayFiles::ResetDirectoriesForTesting();
         dialog = std::make_unique<CCorvaloDlg>();
         dialog->show();
         return QTest::qWaitForWindowExposed(dialog.get());
@@ -49,6 +48,14 @@ struct MainWindowUnderTest
     }
 
     std::filesystem::path folder() const { return dir->path().toStdString(); }
+
+    // A day's file in the window's data folder, named by the day key's own rule "%m-%d-%Y".
+    std::filesystem::path dayFile(const char *subfolder, int day, int month, int year,
+                                  const char *extension) const
+    {
+        return folder() / subfolder /
+            QString::asprintf("%02d-%02d-%04d%s", month, day, year, extension).toStdString();
+    }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<CCorvaloDlg> dialog;

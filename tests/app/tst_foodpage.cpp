@@ -2,11 +2,11 @@
 // amount, preview it, add it, edit it in place, tick and delete, clear.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "layout/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "food/FoodListView.h"
 #include "food/PortionEntry.h"
+#include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
 #include "meals/MealRecord.h"

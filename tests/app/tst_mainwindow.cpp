@@ -1,9 +1,9 @@
 #include "app/CCorvaloDlg.h"
-#include "layout/DialogLayout.h"
-#include "layout/PageTable.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
+#include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
@@ -87,7 +87,6 @@ void TestMainWindow::init()
     m_dir = std::make_unique<QTemporaryDir>();
     AppSettings::useFileForTesting(m_dir->filePath(QStringLiteral("settings.ini")));
     AppFolders::setExecutableFolderForTesting(m_dir->path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
 }
 
 void TestMainWindow::cleanup()
@@ -287,7 +286,7 @@ void TestMainWindow::pageSwitchReloadsTheDay()
 {
     auto dialog = openWindow();
     QVERIFY(dialog);
-    QSignalSpy reloads(dialog->dayStrip(), &CTimCalentar::clicked);
+    QSignalSpy reloads(dialog->dayStrip(), &CTimCalentar::dayChosen);
     dialog->SwitchPage(2);
     QTRY_COMPARE(reloads.count(), 1);
 

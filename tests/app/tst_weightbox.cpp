@@ -2,11 +2,11 @@
 // selected day's weight file at once, and each day load fills it from that file.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "layout/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
-#include "store/WeightFile.h"
+#include "layout/DialogLayout.h"
 #include "platform/FileIo.h"
+#include "store/WeightFile.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -17,11 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path weightPath(int day)
-{
-    return DayFiles::DataFilePath(DayFiles::NoonOf(day, 12, 2026), ".wth");
-}
 
 } // namespace
 
@@ -75,20 +70,22 @@ void TestWeightBox::selectDay(Qt::Key key, int day, const QString &shown)
 void TestWeightBox::typingKeyByKey()
 {
     QCOMPARE(m_box->text(), QString());
-    QVERIFY(!fs::exists(weightPath(5)));
+    QVERIFY(!fs::exists(m_window.dayFile("db", 5, 12, 2026, ".wth")));
 
     const std::pair<char, float> steps[] = {{'7', 7.0f}, {'2', 72.0f}, {'.', 72.0f}, {'5', 72.5f}};
     for (const auto &[key, stored] : steps) {
         QTest::keyClick(m_box, key);
-        QCOMPARE(WeightFile::Read(weightPath(5)), std::optional<float>(stored));
+        QCOMPARE(WeightFile::Read(m_window.dayFile("db", 5, 12, 2026, ".wth")),
+                 std::optional<float>(stored));
     }
-    QCOMPARE(fs::file_size(weightPath(5)), std::uintmax_t(4));
+    QCOMPARE(fs::file_size(m_window.dayFile("db", 5, 12, 2026, ".wth")), std::uintmax_t(4));
 
     // Erasing key by key ends on the last positive number; the empty box saves nothing.
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(m_box, Qt::Key_Backspace);
     QCOMPARE(m_box->text(), QString());
-    QCOMPARE(WeightFile::Read(weightPath(5)), std::optional<float>(7.0f));
+    QCOMPARE(WeightFile::Read(m_window.dayFile("db", 5, 12, 2026, ".wth")),
+             std::optional<float>(7.0f));
 }
 
 void TestWeightBox::textsAsEntered_data()
@@ -117,30 +114,33 @@ void TestWeightBox::textsAsEntered()
     // Pasted whole, so no prefix of the text is saved on the way.
     m_box->insert(text);
     QCOMPARE(m_box->text(), text);
-    QCOMPARE(WeightFile::Read(weightPath(5)), std::optional<float>(stored));
-    QCOMPARE(fs::file_size(weightPath(5)), std::uintmax_t(4));
+    QCOMPARE(WeightFile::Read(m_window.dayFile("db", 5, 12, 2026, ".wth")),
+             std::optional<float>(stored));
+    QCOMPARE(fs::file_size(m_window.dayFile("db", 5, 12, 2026, ".wth")), std::uintmax_t(4));
 }
 
 void TestWeightBox::switchingDaysReloadsTheBox()
 {
-    QVERIFY(WeightFile::Write(weightPath(4), 72.25f));
-    QVERIFY(FileIo::writeAtomically(weightPath(6), std::string_view("\x00\x00\x91", 3)));
+    QVERIFY(WeightFile::Write(m_window.dayFile("db", 4, 12, 2026, ".wth"), 72.25f));
+    QVERIFY(FileIo::writeAtomically(m_window.dayFile("db", 6, 12, 2026, ".wth"),
+                                    std::string_view("\x00\x00\x91", 3)));
     m_box->setText(QStringLiteral("80"));
 
     // A stored weight is shown with one decimal, and that value is what the day keeps.
     selectDay(Qt::Key_Left, 4, QStringLiteral("72.2"));
-    QCOMPARE(WeightFile::Read(weightPath(4)), std::optional<float>(72.2f));
+    QCOMPARE(WeightFile::Read(m_window.dayFile("db", 4, 12, 2026, ".wth")),
+             std::optional<float>(72.2f));
 
     // A day without a weight shows an empty box and gets no file.
     selectDay(Qt::Key_Left, 3, QString());
-    QVERIFY(!fs::exists(weightPath(3)));
+    QVERIFY(!fs::exists(m_window.dayFile("db", 3, 12, 2026, ".wth")));
 
     selectDay(Qt::Key_Right, 4, QStringLiteral("72.2"));
     selectDay(Qt::Key_Right, 5, QStringLiteral("80.0"));
 
     // Three bytes are no weight: an empty box, and the file is left as it was.
     selectDay(Qt::Key_Right, 6, QString());
-    QCOMPARE(fs::file_size(weightPath(6)), std::uintmax_t(3));
+    QCOMPARE(fs::file_size(m_window.dayFile("db", 6, 12, 2026, ".wth")), std::uintmax_t(3));
 }
 
 QTEST_MAIN(TestWeightBox)

@@ -1,12 +1,8 @@
 #include "calendar/DayFiles.h"
-#include "platform/FileIo.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <ctime>
 #include <limits>
-
-namespace fs = std::filesystem;
 
 class TestDayFiles : public QObject
 {
@@ -21,17 +17,10 @@ private slots:
     void noonOf_data();
     void noonOf();
     void unconvertibleTimestamps();
-    void pathsBeforeAndAfterStart();
-    void directoriesCreatedOnceAndLeftAlone();
-    void unwritableFolderFallsBackToPerUser();
-    void hasDayFile();
 
 private:
     static void setZone(const char *zone);
-    fs::path temp(const char *name) const { return fs::path(m_dir->path().toStdString()) / name; }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    fs::path m_startDirectory;
     QByteArray m_startZone;
 };
 
@@ -43,23 +32,16 @@ void TestDayFiles::setZone(const char *zone)
 
 void TestDayFiles::initTestCase()
 {
-    m_startDirectory = fs::current_path();
     m_startZone = qgetenv("TZ");
 }
 
 void TestDayFiles::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    DayFiles::ResetDirectoriesForTesting();
     setZone("UTC");
 }
 
 void TestDayFiles::cleanup()
 {
-    FileIo::setWritesFailForTesting(false);
-    fs::current_path(m_startDirectory);
-    DayFiles::ResetDirectoriesForTesting();
     qputenv("TZ", m_startZone);
     tzset();
 }
@@ -144,90 +126,6 @@ void TestDayFiles::unconvertibleTimestamps()
     const auto huge = std::numeric_limits<std::int64_t>::max();
     QCOMPARE(DayFiles::DayKey(huge), std::string());
     QCOMPARE(DayFiles::LocalDateOf(huge), DayFiles::LocalDate {});
-    // The empty key still makes a path: the bare extension in the data directory.
-    QCOMPARE(DayFiles::DataFilePath(huge, ".db"), fs::path("db") / ".db");
-}
-
-void TestDayFiles::pathsBeforeAndAfterStart()
-{
-    const std::int64_t day = DayFiles::NoonOf(5, 12, 2026);
-    QCOMPARE(DayFiles::DataFilePath(day, ".db"), fs::path("db") / "12-05-2026.db");
-    QCOMPARE(DayFiles::NoteFilePath(day, ".txt"), fs::path("note") / "12-05-2026.txt");
-
-    const fs::path folder = temp("app");
-    fs::create_directory(folder);
-    DayFiles::CreateDataDirectories(folder, temp("user"));
-
-    QCOMPARE(DayFiles::DataDirectory(), folder / "db");
-    QVERIFY(DayFiles::DataDirectory().is_absolute());
-    QCOMPARE(DayFiles::DataFilePath(day, ".db"), folder / "db" / "12-05-2026.db");
-    QCOMPARE(DayFiles::DataFilePath(day, ".wth"), folder / "db" / "12-05-2026.wth");
-    QCOMPARE(DayFiles::NoteFilePath(day, ".txt"), folder / "note" / "12-05-2026.txt");
-    const std::string prefix = DayFiles::DataDirectoryPrefix();
-    QCOMPARE(prefix, (folder / "db").string() + char(fs::path::preferred_separator));
-    QCOMPARE(fs::path(prefix + "12-05-2026.db"), DayFiles::DataFilePath(day, ".db"));
-}
-
-void TestDayFiles::directoriesCreatedOnceAndLeftAlone()
-{
-    const fs::path folder = temp("app");
-    fs::create_directory(folder);
-    fs::create_directory(temp("elsewhere"));
-    fs::current_path(temp("elsewhere")); // started from a shortcut with another working folder
-
-    DayFiles::CreateDataDirectories(folder, temp("user"));
-    QVERIFY(fs::is_directory(folder / "db"));
-    QVERIFY(fs::is_directory(folder / "note"));
-    QVERIFY(fs::equivalent(fs::current_path(), folder));
-    QVERIFY(fs::is_empty(folder / "db")); // the write probe is gone
-    QVERIFY(!fs::exists(temp("user")));
-    QVERIFY(fs::is_empty(temp("elsewhere")));
-
-    QVERIFY(FileIo::append(folder / "db" / "12-05-2026.db", "meal"));
-    QVERIFY(FileIo::append(folder / "note" / "12-05-2026.txt", "note"));
-    DayFiles::ResetDirectoriesForTesting();
-    DayFiles::CreateDataDirectories(folder, temp("user"));
-    QCOMPARE(FileIo::readAll(folder / "db" / "12-05-2026.db").value(), std::string("meal"));
-    QCOMPARE(FileIo::readAll(folder / "note" / "12-05-2026.txt").value(), std::string("note"));
-    QCOMPARE(std::distance(fs::directory_iterator(folder / "db"), fs::directory_iterator()), 1);
-}
-
-void TestDayFiles::unwritableFolderFallsBackToPerUser()
-{
-    const fs::path folder = temp("app");
-    const fs::path user = temp("user") / "Corvalo";
-    fs::create_directory(folder);
-
-    // The probe write fails as it would in a read-only program folder.
-    FileIo::setWritesFailForTesting(true);
-    DayFiles::CreateDataDirectories(folder, user);
-    FileIo::setWritesFailForTesting(false);
-
-    QCOMPARE(DayFiles::DataDirectory(), user / "db");
-    QCOMPARE(DayFiles::NoteDirectory(), user / "note");
-    QVERIFY(fs::is_directory(user / "db"));
-    QVERIFY(fs::is_directory(user / "note"));
-    QVERIFY(fs::equivalent(fs::current_path(), user));
-    QCOMPARE(DayFiles::DataFilePath(DayFiles::NoonOf(5, 12, 2026), ".db"),
-             user / "db" / "12-05-2026.db");
-}
-
-void TestDayFiles::hasDayFile()
-{
-    const fs::path db = temp("");
-    const std::int64_t day = DayFiles::NoonOf(5, 12, 2026);
-    QVERIFY(!DayFiles::HasDayFile(day, db, ".db"));
-
-    QVERIFY(FileIo::writeAtomically(db / "12-05-2026.db", ""));
-    QVERIFY(!DayFiles::HasDayFile(day, db, ".db")); // empty counts as absent
-
-    QVERIFY(FileIo::append(db / "12-05-2026.db", "x"));
-    QVERIFY(DayFiles::HasDayFile(day, db, ".db"));
-    QVERIFY(!DayFiles::HasDayFile(day, db, ".wth"));
-    QVERIFY(!DayFiles::HasDayFile(day + DayFiles::SecondsPerDay, db, ".db"));
-
-    fs::create_directory(db / "12-06-2026.wth");
-    QVERIFY(!DayFiles::HasDayFile(day + DayFiles::SecondsPerDay, db, ".wth"));
 }
 
 QTEST_GUILESS_MAIN(TestDayFiles)

@@ -2,12 +2,9 @@
 // how the selection and the strip move.
 #include "calendar/DayStripModel.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
-#include <fstream>
 
-namespace fs = std::filesystem;
 using namespace DayStripModel;
 
 namespace {
@@ -24,11 +21,6 @@ Selection startingAt(std::int64_t now)
 {
     const DayFiles::LocalDate today = DayFiles::LocalDateOf(now);
     return {today.day, today.month, today.year, now - 14 * DayFiles::SecondsPerDay, 29};
-}
-
-void writeFile(const fs::path &path, const char *bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 } // namespace
@@ -53,7 +45,7 @@ private slots:
 
 void TestDayStripModel::startShowsTodayInTheMiddle()
 {
-    const std::vector<DayCell> cells = LayoutCells(startingAt(kNow), 638, 54, "db", "note");
+    const std::vector<DayCell> cells = LayoutCells(startingAt(kNow), 638, 54, {});
     QCOMPARE(cells.size(), std::size_t(29));
     QCOMPARE(cells[0].date, (DayFiles::LocalDate {21, 11, 2026}));
     QCOMPARE(cells[14].date, (DayFiles::LocalDate {5, 12, 2026}));
@@ -76,7 +68,7 @@ void TestDayStripModel::daylightSavingNeitherRepeatsNorSkips()
     setZone("CET-1CEST,M3.5.0,M10.5.0/3");
     Selection selection = startingAt(1773527400 + 14 * DayFiles::SecondsPerDay);
     QCOMPARE(DayFiles::LocalDateOf(selection.firstDay), (DayFiles::LocalDate {14, 3, 2026}));
-    const std::vector<DayCell> cells = LayoutCells(selection, 638, 54, "db", "note");
+    const std::vector<DayCell> cells = LayoutCells(selection, 638, 54, {});
     for (std::size_t i = 1; i < cells.size(); ++i) {
         const std::int64_t previous = DayFiles::NoonOf(
             cells[i - 1].date.day, cells[i - 1].date.month, cells[i - 1].date.year);
@@ -87,26 +79,20 @@ void TestDayStripModel::daylightSavingNeitherRepeatsNorSkips()
 
 void TestDayStripModel::markers()
 {
-    QTemporaryDir dir;
-    const fs::path data = fs::path(dir.path().toStdString()) / "db";
-    const fs::path note = fs::path(dir.path().toStdString()) / "note";
-    fs::create_directories(data);
-    fs::create_directories(note);
-    writeFile(data / "12-01-2026.db", "x");
-    writeFile(data / "12-02-2026.wth", "72.5");
-    writeFile(data / "12-03-2026.db", ""); // empty files count as absent
-    writeFile(note / "12-04-2026.txt", "");
-    writeFile(note / "12-05-2026.txt", "Ran 5 km");
-
-    const std::vector<DayCell> cells = LayoutCells(startingAt(kNow), 638, 54, data, note);
+    // Each cell asks for its own date's markers.
+    const MarkerSource source = [](const DayFiles::LocalDate &date) {
+        return Markers {date.month == 12 && (date.day == 1 || date.day == 2),
+                        date.month == 12 && date.day == 5};
+    };
+    const std::vector<DayCell> cells = LayoutCells(startingAt(kNow), 638, 54, source);
     const auto cellOf = [&](int day) {
         return cells[std::size_t(14 - 5 + day)];
     };
     QVERIFY(cellOf(1).hasData && !cellOf(1).hasNote);
-    QVERIFY(cellOf(2).hasData); // a weight alone marks the day
-    QVERIFY(!cellOf(3).hasData);
-    QVERIFY(!cellOf(4).hasNote);
+    QVERIFY(cellOf(2).hasData);
+    QVERIFY(!cellOf(3).hasData && !cellOf(4).hasNote);
     QVERIFY(cellOf(5).hasNote && !cellOf(5).hasData);
+    QVERIFY(!cells[0].hasData && !cells[28].hasNote);
 }
 
 void TestDayStripModel::pageForClick_data()

@@ -20,16 +20,6 @@ namespace {
 constexpr int kDiaryPage = 3;
 constexpr std::size_t kTodayCell = 14;
 
-fs::path notePath(int day)
-{
-    return DayFiles::NoteFilePath(DayFiles::NoonOf(day, 12, 2026), ".txt");
-}
-
-std::string fileBytes(int day)
-{
-    return FileIo::readAll(notePath(day)).value_or("<none>");
-}
-
 } // namespace
 
 class TestDiary : public QObject
@@ -47,6 +37,12 @@ private slots:
 private:
     void selectDay(Qt::Key key, int day, const QString &shown);
     bool todayMarkedWithNote();
+
+    fs::path notePath(int day) const { return m_window.dayFile("note", day, 12, 2026, ".txt"); }
+    std::string fileBytes(int day) const
+    {
+        return FileIo::readAll(notePath(day)).value_or("<none>");
+    }
 
     MainWindowUnderTest m_window;
     CDiary *m_diary = nullptr;

@@ -2,14 +2,14 @@
 // the end buttons move the selection, and every move reloads the day.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "layout/DialogLayout.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/CHoverButton.h"
 #include "controls/EraseRequest.h"
+#include "layout/DialogLayout.h"
 #include "meals/CMealsList.h"
-#include "store/MealDayFile.h"
 #include "platform/FileIo.h"
+#include "store/MealDayFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -89,8 +89,7 @@ void TestTimCalentar::clicksPickTheDayAndThePage()
     entry.unit = "g";
     entry.gramsPerUnit = 1;
     entry.amount = 120;
-    const std::int64_t third = DayFiles::NoonOf(3, 12, 2026);
-    QVERIFY(MealDayFile::AppendMealRecord(DayFiles::DataFilePath(third, ".db"), entry));
+    QVERIFY(m_window.dialog->store().AppendMeal({3, 12, 2026}, entry).ok());
     auto *meals = static_cast<CMealsList *>(m_window.dialog->control(DialogLayout::MealList));
     QCOMPARE(meals->count(), 0);
 

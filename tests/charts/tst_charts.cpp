@@ -3,8 +3,8 @@
 #include "ChartSamples.h"
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
-#include "layout/PageTable.h"
 #include "charts/CCharts.h"
+#include "layout/PageTable.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,6 +80,7 @@ void TestCharts::init()
 {
     QVERIFY(m_window.open(1));
     m_charts = static_cast<CCharts *>(m_window.dialog->control(PageTable::ChartsPageWindow));
+    sampleDataDirectory() = m_window.folder() / "db";
 }
 
 void TestCharts::cleanup()

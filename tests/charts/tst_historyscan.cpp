@@ -1,8 +1,10 @@
 // The history scan: every weight file whatever its date, the meal files of the strip's days,
 // bounds widened to whole steps, and files that are not days left alone.
 #include "ChartSamples.h"
-#include "store/HistoryScan.h"
+#include "TempFolder.h"
+#include "calendar/DayFiles.h"
 #include "meals/MealRecord.h"
+#include "store/HistoryScan.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -49,23 +51,19 @@ private:
         tzset();
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    fs::path m_startDirectory;
+    std::unique_ptr<TempFolder> m_dir;
 };
 
 void TestHistoryScan::init()
 {
-    m_startDirectory = fs::current_path();
     setZone("UTC");
-    m_dir = std::make_unique<QTemporaryDir>();
+    m_dir = std::make_unique<TempFolder>();
     QVERIFY(m_dir->isValid());
-    DayFiles::CreateDataDirectories(m_dir->path().toStdString(), {});
+    sampleDataDirectory() = m_dir->make("db");
 }
 
 void TestHistoryScan::cleanup()
 {
-    fs::current_path(m_startDirectory);
-    DayFiles::ResetDirectoriesForTesting();
     m_dir.reset();
 }
 
@@ -102,7 +100,7 @@ void TestHistoryScan::weightSeriesTakesEveryDayFile()
     for (const char *foreign : {"notes.wth", "13-01-2026.wth", "02-30-2026.wth", "1-5-2026.wth",
                                 "12-02-2026.wth.wth", ".12-02-2026.wth"})
         QVERIFY(writeDataFile(foreign, floatBytes(95.0f)));
-    QVERIFY(fs::create_directory(DayFiles::DataDirectory() / "12-04-2026.wth"));
+    QVERIFY(fs::create_directory(sampleDataDirectory() / "12-04-2026.wth"));
     // Days whose files hold no weight.
     QVERIFY(writeDataFile("12-05-2026.wth", ""));
     QVERIFY(writeDataFile("12-06-2026.wth", std::string_view("\x00\x00\x91", 3)));
@@ -112,7 +110,7 @@ void TestHistoryScan::weightSeriesTakesEveryDayFile()
     QVERIFY(writeDataFile("12-10-2026.wth", floatBytes(0.0f)));
     QVERIFY(writeDataFile("12-11-2026.db", floatBytes(99.0f)));
 
-    const HistoryScan::Series series = HistoryScan::LoadWeightSeries();
+    const HistoryScan::Series series = HistoryScan::LoadWeightSeries(sampleDataDirectory());
     QVERIFY(series.hasSamples);
     const std::vector<DaySample> expected {sample(15, 1, 2025, 75.0f), sample(1, 12, 2026, 72.5f),
                                            sample(3, 12, 2026, 74.0f)};
@@ -138,7 +136,8 @@ void TestHistoryScan::calorieSeriesCoversTheStripDays()
     QVERIFY(writeDataFile("12-03-2026.db", std::string(200, '\0'))); // no record ends
     QVERIFY(writeDataFile("12-04-2026.db", ""));
 
-    const HistoryScan::Series series = HistoryScan::LoadCalorieSeries(firstDay, 29);
+    const HistoryScan::Series series =
+        HistoryScan::LoadCalorieSeries(sampleDataDirectory(), firstDay, 29);
     QVERIFY(series.hasSamples);
     const std::vector<DaySample> expected {
         sample(23, 11, 2026, 1234.0f), sample(2, 12, 2026, 1500.0f), sample(10, 12, 2026, 1780.0f)};
@@ -158,7 +157,8 @@ void TestHistoryScan::calorieWindowCountsCalendarDays()
     QVERIFY(writeMeal(2, 11, 2026, 1100.0f));
     QVERIFY(writeMeal(29, 11, 2026, 1200.0f));
 
-    const HistoryScan::Series series = HistoryScan::LoadCalorieSeries(firstDay, 29);
+    const HistoryScan::Series series =
+        HistoryScan::LoadCalorieSeries(sampleDataDirectory(), firstDay, 29);
     const std::vector<DaySample> expected {sample(2, 11, 2026, 1100.0f),
                                            sample(29, 11, 2026, 1200.0f)};
     QCOMPARE(series.samples, expected);

@@ -1,8 +1,8 @@
 // The outdated-version prompt and the browser launch behind it and the Community button.
 #include "app/CCorvaloDlg.h"
-#include "layout/DialogLayout.h"
 #include "calendar/DayFiles.h"
 #include "controls/CHoverButton.h"
+#include "layout/DialogLayout.h"
 #include "links/BrowserLauncher.h"
 #include "links/CNewVerWarng.h"
 #include "platform/AppFolders.h"
@@ -119,7 +119,6 @@ void TestNewVersion::startupPromptAndCommunity()
     QTemporaryDir dir;
     AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
     AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
-    DayFiles::ResetDirectoriesForTesting();
     CCorvaloDlg dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

@@ -2,9 +2,10 @@
 #include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
-#include "store/MealDayFile.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
+#include "store/DayStore.h"
+#include "store/MealDayFile.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -44,7 +45,9 @@ private:
     std::string fileBytes() const { return FileIo::readAll(m_path).value_or(std::string()); }
     void openEditor(int visibleRow);
 
+    static constexpr DayFiles::LocalDate Day {5, 12, 2026};
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<DayStore> m_store;
     fs::path m_path;
     QWidget *m_window = nullptr;
     CMealsList *m_list = nullptr;
@@ -59,7 +62,10 @@ void TestMealsList::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_path = fs::path(m_dir->path().toStdString()) / "12-05-2026.db";
+    const fs::path root = m_dir->path().toStdString();
+    fs::create_directory(root / "db");
+    m_store = std::make_unique<DayStore>(root);
+    m_path = root / "db" / "12-05-2026.db";
 
     m_window = new QWidget;
     m_window->setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
@@ -72,6 +78,7 @@ void TestMealsList::init()
     const auto r = DialogLayout::pixelRect(DialogLayout::MealList);
     m_list->setGeometry(r.x, r.y, r.width, r.height);
     m_list->setPanel(m_panel);
+    m_list->setStore(m_store.get());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
@@ -85,7 +92,7 @@ void TestMealsList::fill(const std::vector<float> &amounts)
 {
     for (std::size_t i = 0; i < amounts.size(); ++i)
         QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry(Names[i], amounts[i])));
-    m_list->LoadMeals(m_path);
+    m_list->LoadMeals(Day);
     QCOMPARE(m_list->count(), int(amounts.size()));
 }
 
@@ -106,10 +113,10 @@ void TestMealsList::openEditor(int visibleRow)
 
 void TestMealsList::loadsTheDayScrolledToItsNewestRows()
 {
-    m_list->LoadMeals(m_path); // no file yet
+    m_list->LoadMeals(Day); // no file yet
     QCOMPARE(m_list->count(), 0);
     QCOMPARE(m_list->topRow(), -1);
-    QCOMPARE(m_list->dayFile(), m_path);
+    QCOMPARE(m_list->day(), Day);
     QCOMPARE(m_panel->totalText(Nutrient::Calories), QStringLiteral("-"));
 
     fill({1, 2, 3, 4, 5, 6, 7, 8});
@@ -143,10 +150,10 @@ void TestMealsList::ticksLeftOfX24()
 
     // Ticks live in memory only: any reload clears them.
     click(at(0, 5));
-    m_list->LoadMeals(m_path);
+    m_list->LoadMeals(Day);
     QVERIFY(!m_list->entries()[0].ticked);
 
-    m_list->LoadMeals(m_path.parent_path() / "12-06-2026.db"); // an empty day
+    m_list->LoadMeals({6, 12, 2026}); // an empty day
     click(at(0, 5));
     click(at(0, 330));
     QCOMPARE(m_list->count(), 0);
@@ -333,7 +340,7 @@ void TestMealsList::selectionAndFocus()
     QCOMPARE(fileBytes(), before);
 
     selection.clear();
-    m_list->LoadMeals(m_path); // reloads are not the user's selection
+    m_list->LoadMeals(Day); // reloads are not the user's selection
     QCOMPARE(selection.count(), 0);
 
     m_list->setFocus();
@@ -357,14 +364,14 @@ void TestMealsList::clearList()
     QCOMPARE(m_panel->totalText(Nutrient::Calories), QStringLiteral("-"));
     m_list->ClearMeals(); // a day without a file stays without one
     QVERIFY(!fs::exists(m_path));
-    QCOMPARE(m_list->dayFile(), m_path);
+    QCOMPARE(m_list->day(), Day);
 }
 
 void TestMealsList::unreadableDayIsNotRewritten()
 {
     QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("A", 1.0f)));
     fs::resize_file(m_path, 65u * 1024 * 1024); // more than the reader takes in
-    m_list->LoadMeals(m_path);
+    m_list->LoadMeals(Day);
     QCOMPARE(m_list->count(), 0);
     m_list->SaveMeals(true);
     QCOMPARE(FileIo::regularFileSize(m_path).value(), std::uintmax_t(65u * 1024 * 1024));
@@ -372,7 +379,7 @@ void TestMealsList::unreadableDayIsNotRewritten()
 
 void TestMealsList::paintsRowsOverTheBackground()
 {
-    m_list->LoadMeals(m_path);
+    m_list->LoadMeals(Day);
     const QImage empty = m_list->grab().toImage();
     fill({1, 2, 3, 4, 5, 6});
     m_list->verticalScrollBar()->setValue(0);

@@ -2,16 +2,16 @@
 //   corvalo_screenshot <out.png> [page]   (page 0: the start-up prompt)
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
 #include "app/CCorvaloDlg.h"
-#include "layout/DialogLayout.h"
 #include "calendar/DayFiles.h"
-#include "store/WeightFile.h"
 #include "controls/EraseRequest.h"
 #include "food/PortionEntry.h"
+#include "layout/DialogLayout.h"
 #include "links/CNewVerWarng.h"
-#include "store/MealDayFile.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
+#include "store/MealDayFile.h"
+#include "store/WeightFile.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

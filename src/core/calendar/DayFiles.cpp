@@ -1,45 +1,9 @@
 #include "calendar/DayFiles.h"
 
-#include "platform/FileIo.h"
-
 #include <ctime>
 #include <limits>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace DayFiles {
-
-namespace {
-
-fs::path s_dataDirectory = "db";
-fs::path s_noteDirectory = "note";
-
-std::string fileName(std::int64_t timestamp, std::string_view extension)
-{
-    std::string name = DayKey(timestamp);
-    name += extension;
-    return name;
-}
-
-// Creating and removing a file is the only honest test: permission bits, read-only mounts and
-// ACLs all show up here and nowhere else. The dot keeps a leftover out of the history scan.
-bool canWriteInto(const fs::path &directory)
-{
-    const fs::path probe = directory / ".write-probe";
-    if (!FileIo::append(probe, {}).ok())
-        return false;
-    return FileIo::remove(probe).ok();
-}
-
-void createDirectoriesIn(const fs::path &folder)
-{
-    std::error_code ignored;
-    fs::create_directory(folder / "db", ignored);
-    fs::create_directory(folder / "note", ignored);
-}
-
-} // namespace
 
 bool LocalTime(std::int64_t timestamp, std::tm &out)
 {
@@ -87,71 +51,6 @@ LocalDate LocalDateOf(std::int64_t timestamp)
     if (!LocalTime(timestamp, local))
         return {};
     return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
-}
-
-void CreateDataDirectories(const fs::path &executableFolder, const fs::path &perUserFolder)
-{
-    if (executableFolder.empty())
-        return;
-    std::error_code error;
-    fs::path folder = fs::absolute(executableFolder, error);
-    if (error)
-        return;
-
-    fs::current_path(folder, error);
-    createDirectoriesIn(folder);
-
-    if (!canWriteInto(folder / "db") && !perUserFolder.empty()) {
-        const fs::path fallback = fs::absolute(perUserFolder, error);
-        if (!error) {
-            fs::create_directories(fallback, error);
-            createDirectoriesIn(fallback);
-            fs::current_path(fallback, error);
-            folder = fallback;
-        }
-    }
-
-    s_dataDirectory = folder / "db";
-    s_noteDirectory = folder / "note";
-}
-
-const fs::path &DataDirectory()
-{
-    return s_dataDirectory;
-}
-
-const fs::path &NoteDirectory()
-{
-    return s_noteDirectory;
-}
-
-void ResetDirectoriesForTesting()
-{
-    s_dataDirectory = "db";
-    s_noteDirectory = "note";
-}
-
-fs::path DataFilePath(std::int64_t timestamp, std::string_view extension)
-{
-    return s_dataDirectory / fileName(timestamp, extension);
-}
-
-fs::path NoteFilePath(std::int64_t timestamp, std::string_view extension)
-{
-    return s_noteDirectory / fileName(timestamp, extension);
-}
-
-std::string DataDirectoryPrefix()
-{
-    std::string prefix = s_dataDirectory.string();
-    prefix += static_cast<char>(fs::path::preferred_separator);
-    return prefix;
-}
-
-bool HasDayFile(std::int64_t timestamp, const fs::path &directory, std::string_view extension)
-{
-    const auto size = FileIo::regularFileSize(directory / fileName(timestamp, extension));
-    return size && *size > 0;
 }
 
 } // namespace DayFiles

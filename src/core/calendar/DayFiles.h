@@ -2,13 +2,11 @@
 
 #include <cstdint>
 #include <ctime>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
-// Where each day's files live and what they are called. A day file is named by its day key,
-// the local date "%m-%d-%Y", plus an extension: ".db" meals and ".wth" weight in the data
-// directory, ".txt" notes in the note directory.
+// Days as the diary counts them: local dates, the instant that stands for a day (12:00:01 local
+// time) and the day key "%m-%d-%Y" that names a day's files.
 namespace DayFiles {
 
 inline constexpr std::int64_t SecondsPerDay = 86400;
@@ -32,27 +30,5 @@ struct LocalDate
     bool operator==(const LocalDate &) const = default;
 };
 LocalDate LocalDateOf(std::int64_t timestamp);
-
-// "db" and "note" beside the executable, made the current directory at start. When that folder
-// cannot be written the per-user folder holds them instead, so nothing typed is lost in silence.
-// Until CreateDataDirectories runs, both are the relative names "db" and "note".
-void CreateDataDirectories(const std::filesystem::path &executableFolder,
-                           const std::filesystem::path &perUserFolder);
-
-const std::filesystem::path &DataDirectory();
-const std::filesystem::path &NoteDirectory();
-
-// Back to the relative names, as at program start (for tests).
-void ResetDirectoriesForTesting();
-
-std::filesystem::path DataFilePath(std::int64_t timestamp, std::string_view extension);
-std::filesystem::path NoteFilePath(std::int64_t timestamp, std::string_view extension);
-
-// The data directory followed by a separator, for listing its files.
-std::string DataDirectoryPrefix();
-
-// True when the day's file exists, is a regular file and is not empty.
-bool HasDayFile(std::int64_t timestamp, const std::filesystem::path &directory,
-                std::string_view extension);
 
 } // namespace DayFiles

@@ -12,8 +12,7 @@ DayFiles::LocalDate CellDate(const DayFiles::LocalDate &first, int index)
 }
 
 std::vector<DayCell> LayoutCells(const Selection &selection, int clientWidth, int clientHeight,
-                                 const std::filesystem::path &dataDirectory,
-                                 const std::filesystem::path &noteDirectory)
+                                 const MarkerSource &markers)
 {
     std::vector<DayCell> cells(std::size_t(std::max(selection.dayCount, 0)));
     const float left = float(Margin);
@@ -34,9 +33,11 @@ std::vector<DayCell> LayoutCells(const Selection &selection, int clientWidth, in
             cell.weekday.assign(weekday, std::strftime(weekday, sizeof weekday, "%a", &local));
         }
         cell.dayCaption = std::to_string(cell.date.day);
-        cell.hasData = DayFiles::HasDayFile(noon, dataDirectory, ".db") ||
-            DayFiles::HasDayFile(noon, dataDirectory, ".wth");
-        cell.hasNote = DayFiles::HasDayFile(noon, noteDirectory, ".txt");
+        if (markers) {
+            const Markers stored = markers(cell.date);
+            cell.hasData = stored.hasData;
+            cell.hasNote = stored.hasNote;
+        }
     }
     return cells;
 }

@@ -3,7 +3,7 @@
 #include "calendar/DayFiles.h"
 
 #include <cstdint>
-#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,10 +48,18 @@ struct Selection
 // a day, whatever time of day the first cell's timestamp carries.
 DayFiles::LocalDate CellDate(const DayFiles::LocalDate &first, int index);
 
-// Cells for a client area of the given size, with their captions and file markers.
+// What a day has stored, for its markers.
+struct Markers
+{
+    bool hasData = false; // a meal or weight file that is not empty
+    bool hasNote = false; // a note file that is not empty
+};
+using MarkerSource = std::function<Markers(const DayFiles::LocalDate &)>;
+
+// Cells for a client area of the given size, with their captions and the markers the source
+// gives (none without a source).
 std::vector<DayCell> LayoutCells(const Selection &selection, int clientWidth, int clientHeight,
-                                 const std::filesystem::path &dataDirectory,
-                                 const std::filesystem::path &noteDirectory);
+                                 const MarkerSource &markers);
 
 // The page a click at height py asks for: Food in the upper half of a cell, the Diary down to
 // 89 % of its height, page 4 below that.

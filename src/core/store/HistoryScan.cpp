@@ -2,9 +2,9 @@
 
 #include "calendar/DayFiles.h"
 #include "calendar/DayStripModel.h"
-#include "store/WeightFile.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
+#include "store/WeightFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,13 +60,13 @@ struct Accumulator
 
 } // namespace
 
-std::vector<std::string> ListDataFiles(std::string_view extension)
+std::vector<std::string> ListDataFiles(const fs::path &dataDirectory, std::string_view extension)
 {
     std::vector<std::string> names;
     std::string suffix = ".";
     suffix += extension;
     std::error_code error;
-    fs::directory_iterator it(DayFiles::DataDirectory(), error);
+    fs::directory_iterator it(dataDirectory, error);
     for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
         if (name.size() <= suffix.size() || name.front() == '.' ||
@@ -99,22 +99,22 @@ std::optional<std::int64_t> DateOfFileName(std::string_view name, std::string_vi
     return noon;
 }
 
-Series LoadWeightSeries()
+Series LoadWeightSeries(const fs::path &dataDirectory)
 {
     Accumulator weights;
     weights.smallest = 9999999.0f;
-    for (const std::string &name : ListDataFiles("wth")) {
+    for (const std::string &name : ListDataFiles(dataDirectory, "wth")) {
         const std::optional<std::int64_t> date = DateOfFileName(name, "wth");
         if (!date)
             continue;
-        const std::optional<float> value = WeightFile::Read(DayFiles::DataDirectory() / name);
+        const std::optional<float> value = WeightFile::Read(dataDirectory / name);
         if (value && usable(*value))
             weights.add(*date, *value);
     }
     return weights.finish(WeightStep);
 }
 
-Series LoadCalorieSeries(std::int64_t firstDay, int dayCount)
+Series LoadCalorieSeries(const fs::path &dataDirectory, std::int64_t firstDay, int dayCount)
 {
     Accumulator calories;
     calories.smallest = 1000000000.0f;
@@ -125,7 +125,7 @@ Series LoadCalorieSeries(std::int64_t firstDay, int dayCount)
             continue;
         const std::int64_t noon = DayFiles::NoonOf(date.day, date.month, date.year);
         const std::optional<std::string> bytes =
-            FileIo::readAll(DayFiles::DataFilePath(noon, ".db"));
+            FileIo::readAll(dataDirectory / (DayFiles::DayKey(noon) + ".db"));
         if (!bytes)
             continue;
         const auto total = static_cast<float>(MealRecord::DayCalories(*bytes));

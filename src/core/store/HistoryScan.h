@@ -3,13 +3,14 @@
 #include "charts/DaySample.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Reads the stored days into the two chart series: every weight file in the data directory, and
-// the meal day files of the days on the strip. Nothing is cached and nothing is written.
+// Reads the stored days of a data directory into the two chart series: every weight file, and
+// the meal day files of the days on the strip. Nothing is written.
 namespace HistoryScan {
 
 struct Series
@@ -22,18 +23,20 @@ struct Series
 
 // Bare names of the regular, non-hidden files in the data directory whose names end in "." and
 // the extension, in the order the file system lists them. Nothing when the directory is missing.
-std::vector<std::string> ListDataFiles(std::string_view extension);
+std::vector<std::string> ListDataFiles(const std::filesystem::path &dataDirectory,
+                                       std::string_view extension);
 
 // The day a file name stands for (12:00:01 local time), when the name is a day key "%m-%d-%Y"
 // followed by the extension; foreign files in the data folder give nothing.
 std::optional<std::int64_t> DateOfFileName(std::string_view name, std::string_view extension);
 
 // Every stored weight above zero, whatever its date; bounds on multiples of 10.
-Series LoadWeightSeries();
+Series LoadWeightSeries(const std::filesystem::path &dataDirectory);
 
 // The calorie totals above zero of the dayCount calendar days from the local date of firstDay,
 // counted the way the day strip counts its cells; bounds on multiples of 500.
-Series LoadCalorieSeries(std::int64_t firstDay, int dayCount);
+Series LoadCalorieSeries(const std::filesystem::path &dataDirectory, std::int64_t firstDay,
+                         int dayCount);
 
 // A scale step and its reciprocal, kept as the single-precision constant the bounds are
 // computed with, so that the results fall exactly as the stored scales always have.

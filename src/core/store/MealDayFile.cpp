@@ -36,7 +36,7 @@ FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEnt
 }
 
 FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
-             bool skipTicked)
+                       bool skipTicked)
 {
     std::string image;
     for (const MealEntry &entry : entries) {

@@ -29,7 +29,7 @@ FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEnt
 // Replaces the file with the entries (ticked ones left out on request) in one atomic rewrite;
 // the old file stays whole if that fails. When no entry is left the file is removed.
 FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
-             bool skipTicked);
+                       bool skipTicked);
 
 // Removes the day's file; a missing file is no error.
 FileIo::Result Clear(const std::filesystem::path &path);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
 #include "platform/FileIo.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>

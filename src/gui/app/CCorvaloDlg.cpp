@@ -1,19 +1,17 @@
 #include "app/CCorvaloDlg.h"
 
-#include "layout/DialogLayout.h"
-#include "layout/PageTable.h"
 #include "app/SkinStyle.h"
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "charts/CCharts.h"
-#include "store/WeightFile.h"
 #include "controls/CHoverButton.h"
 #include "controls/CPNGButton.h"
-#include "skin/SkinColors.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodListView.h"
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
+#include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
 #include "links/BrowserLauncher.h"
 #include "links/CNewVerWarng.h"
 #include "links/NewVersionCheck.h"
@@ -25,6 +23,7 @@
 #include "platform/Resources.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "skin/SkinColors.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -77,6 +76,12 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     setupButtons();
     m_meals->setPanel(m_panel);
     placePages();
+    m_dayStrip->setStore(&m_store);
+    m_meals->setStore(&m_store);
+    m_diary->setStore(&m_store);
+    m_charts->setStore(&m_store);
+    connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
+    connect(m_diary, &CDiary::saved, this, &CCorvaloDlg::reportSave);
     // Not loaded: the data directories do not exist yet; the first day load shows the note.
     m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
     m_addButton->setEnabled(false);
@@ -85,6 +90,8 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_search->resetAfterLoad();
 
     m_dayStrip->m_page = m_page;
+    m_stripPage = m_page;
+    m_day = m_dayStrip->selectedDay();
     m_dayStrip->CreateDataDirectories();
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     LoadDay();
@@ -121,7 +128,7 @@ void CCorvaloDlg::createControls()
 
     m_dayStrip = new CTimCalentar(this);
     registerControl(DialogLayout::DayStrip, m_dayStrip);
-    connect(m_dayStrip, &CTimCalentar::clicked, this, &CCorvaloDlg::LoadDay);
+    connect(m_dayStrip, &CTimCalentar::dayChosen, this, &CCorvaloDlg::onDayChosen);
 
     m_meals = new CMealsList(this);
     registerControl(DialogLayout::MealList, m_meals);
@@ -173,9 +180,8 @@ void CCorvaloDlg::setupButtons()
 void CCorvaloDlg::connectFoodPage()
 {
     m_search = new FoodSearchController(m_foods, m_searchBox, m_foodList, this);
-    m_portion = new PortionEntry(
-        m_foods, {m_amountBox, m_unitBox, m_addButton, m_panel, m_meals},
-        [this] { return m_dayStrip->SelectedDataPath(".db"); }, this);
+    m_portion =
+        new PortionEntry(m_foods, {m_amountBox, m_unitBox, m_addButton, m_panel, m_meals}, this);
 
     connect(m_search, &FoodSearchController::foodRowChosen, this, &CCorvaloDlg::SelectFood);
     connect(m_search, &FoodSearchController::filterRecomputed, m_portion,
@@ -247,6 +253,7 @@ void CCorvaloDlg::SwitchPage(int page)
 {
     page = PageTable::Normalized(page);
     m_page = page;
+    m_stripPage = page;
     m_dayStrip->m_page = page;
     m_dayStrip->InvalidateWithErase();
     m_dayStrip->repaint();
@@ -261,37 +268,43 @@ void CCorvaloDlg::SwitchPage(int page)
     update();
 }
 
+void CCorvaloDlg::onDayChosen(const DayFiles::LocalDate &day, int page)
+{
+    m_day = day;
+    m_stripPage = page;
+    LoadDay();
+}
+
 void CCorvaloDlg::LoadDay()
 {
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
-    m_meals->LoadMeals(m_dayStrip->SelectedDataPath(".db"));
+    m_meals->LoadMeals(m_day);
     m_charts->m_dayCount = m_dayStrip->m_dayCount;
     m_charts->m_firstDay = m_dayStrip->m_firstDay;
     LoadDayWeight();
     update(kTitleRect);
-    m_diary->SetNotePath(m_dayStrip->SelectedNotePath(".txt"));
+    m_diary->SetNoteDay(m_day);
     m_charts->UpdateCharts();
-    if (m_dayStrip->m_page != m_page) {
-        m_page = m_dayStrip->m_page;
+    if (m_stripPage != m_page) {
+        m_page = m_stripPage;
         SwitchPage(m_page);
     }
 }
 
+void CCorvaloDlg::reportSave(const FileIo::Result &result)
+{
+    Q_UNUSED(result);
+}
+
 void CCorvaloDlg::OnWeightChanged()
 {
-    const auto weight = float(NumberText::parse(Text8::fromQString(m_weightBox->text())));
-    // Text that is no weight leaves the stored one alone; so does a number too large for the
-    // file's float, which would otherwise be stored as infinity.
-    if (!(weight > 0.0f) || !std::isfinite(weight))
-        return;
-    WeightFile::Write(m_dayStrip->SelectedDataPath(".wth"), weight);
+    reportSave(m_store.SaveWeight(m_day, Text8::fromQString(m_weightBox->text())));
 }
 
 void CCorvaloDlg::LoadDayWeight()
 {
-    const std::optional<float> weight = WeightFile::Read(m_dayStrip->SelectedDataPath(".wth"));
-    const std::string text =
-        weight && std::isfinite(*weight) ? NumberText::fixed(*weight, 1) : std::string();
+    const std::optional<float> weight = m_store.LoadWeight(m_day);
+    const std::string text = weight ? NumberText::fixed(*weight, 1) : std::string();
     {
         // One save per load, also when the text does not change: the shown one-decimal value
         // is what the day keeps. An empty box saves nothing, so no file appears for the day.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "calendar/DayFiles.h"
 #include "controls/ResourceImage.h"
 #include "food/FoodDatabase.h"
+#include "platform/FileIo.h"
+#include "store/DayStore.h"
 
 #include <QDialog>
 #include <QHash>
@@ -34,9 +37,9 @@ public:
     void SwitchPage(int page);
     // Loads everything shown for the day strip's selected day.
     void LoadDay();
-    // Saves the weight box's number, when it is above zero, to the selected day's weight file.
+    // Hands the weight box's text to the store, which keeps it when it is a weight.
     void OnWeightChanged();
-    // Fills the weight box from the selected day's weight file; empty when it has none.
+    // Fills the weight box from the selected day's weight; empty when it has none.
     void LoadDayWeight();
     // The food of a food list row becomes the current food.
     void SelectFood(int row);
@@ -54,6 +57,8 @@ public:
     // A control by its id (DialogLayout::ControlId, or the page windows of PageTable).
     QWidget *control(int id) const { return m_controls.value(id); }
     CTimCalentar *dayStrip() const { return m_dayStrip; }
+    const DayFiles::LocalDate &selectedDay() const { return m_day; }
+    DayStore &store() { return m_store; }
     const FoodDatabase &foods() const { return m_foods; }
     PortionEntry *portionEntry() const { return m_portion; }
 
@@ -67,6 +72,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The strip's notification: the day and the page it asks for.
+    void onDayChosen(const DayFiles::LocalDate &day, int page);
+    // Every write's outcome comes here.
+    void reportSave(const FileIo::Result &result);
     void createControls();
     void setupButtons();
     void placePages();
@@ -74,6 +83,10 @@ private:
     void registerControl(int id, QWidget *widget);
 
     int m_page = 0;
+    // The day shown, and the page the strip last asked for.
+    DayFiles::LocalDate m_day;
+    int m_stripPage = 0;
+    DayStore m_store;
     ResourceImage m_background;
     ResourceImage m_overlay;
     QString m_monthTitle;

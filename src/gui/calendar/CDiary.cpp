@@ -1,10 +1,10 @@
 #include "calendar/CDiary.h"
 
 #include "layout/DialogLayout.h"
-#include "store/NoteFile.h"
-#include "skin/SkinColors.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "skin/SkinColors.h"
+#include "store/DayStore.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -77,15 +77,16 @@ CDiary::CDiary(QWidget *parent) : QWidget(parent)
     connect(m_edit, &QPlainTextEdit::textChanged, this, &CDiary::SaveNote);
 }
 
-void CDiary::SetNotePath(const std::filesystem::path &path)
+void CDiary::SetNoteDay(const DayFiles::LocalDate &day)
 {
-    m_notePath = path;
+    m_day = day;
+    m_notePath = m_store ? m_store->NoteFile(day) : std::filesystem::path();
     LoadNote();
 }
 
 void CDiary::LoadNote()
 {
-    const NoteFile::Note note = NoteFile::Read(m_notePath);
+    const NoteFile::Note note = m_store ? m_store->LoadNote(m_day) : NoteFile::Note();
     const QSignalBlocker notAnEdit(m_edit);
     m_edit->setPlainText(Text8::toQString(note.text));
     // A file that could not be read shows empty; typing into it would replace it.
@@ -94,10 +95,9 @@ void CDiary::LoadNote()
 
 void CDiary::SaveNote()
 {
-    if (m_notePath.empty() || m_edit->isReadOnly())
+    if (!m_store || m_edit->isReadOnly())
         return;
-    // Unwritable: the text stays in the box until the day changes.
-    NoteFile::Write(m_notePath, editorText(*m_edit));
+    emit saved(m_store->SaveNote(m_day, editorText(*m_edit)));
 }
 
 void CDiary::paintEvent(QPaintEvent *)

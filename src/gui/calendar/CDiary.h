@@ -1,14 +1,17 @@
 #pragma once
 
+#include "calendar/DayFiles.h"
 #include "controls/BackgroundSlice.h"
+#include "platform/FileIo.h"
 
 #include <QWidget>
 #include <filesystem>
 
+class DayStore;
 class QPlainTextEdit;
 
 // The Diary page: a free-text note for the selected day. There is no Save button: every change
-// of the text rewrites the day's note file at once, so nothing is lost when the day changes.
+// of the text is handed to the store at once, so nothing is lost when the day changes.
 class CDiary : public QWidget
 {
     Q_OBJECT
@@ -19,16 +22,24 @@ public:
 
     explicit CDiary(QWidget *parent = nullptr);
 
+    // Where the notes are kept; not owned.
+    void setStore(DayStore *store) { m_store = store; }
+
     // Shows the note of another day.
-    void SetNotePath(const std::filesystem::path &path);
-    // Fills the edit box from the note file; showing a note never writes it.
+    void SetNoteDay(const DayFiles::LocalDate &day);
+    // Fills the edit box from the day's note; showing a note never writes it.
     void LoadNote();
-    // Writes the edit box's text to the note file.
+    // Hands the edit box's text to the store.
     void SaveNote();
 
     QPlainTextEdit *editor() const { return m_edit; }
 
+    // The shown day's note file.
     std::filesystem::path m_notePath;
+
+signals:
+    // The outcome of every save.
+    void saved(const FileIo::Result &result);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -37,4 +48,6 @@ protected:
 private:
     BackgroundSlice m_background;
     QPlainTextEdit *m_edit = nullptr;
+    DayStore *m_store = nullptr;
+    DayFiles::LocalDate m_day;
 };

@@ -2,11 +2,12 @@
 
 #include "calendar/DayFiles.h"
 #include "controls/CHoverButton.h"
-#include "skin/SkinColors.h"
 #include "platform/AppFolders.h"
 #include "platform/Clock.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "skin/SkinColors.h"
+#include "store/DayStore.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -86,18 +87,19 @@ std::int64_t CTimCalentar::SelectedTime() const
 
 std::filesystem::path CTimCalentar::SelectedDataPath(const char *extension) const
 {
-    return DayFiles::DataFilePath(SelectedTime(), extension);
+    return m_store ? m_store->DataFilePath(selectedDay(), extension) : std::filesystem::path();
 }
 
 std::filesystem::path CTimCalentar::SelectedNotePath(const char *extension) const
 {
-    return DayFiles::NoteFilePath(SelectedTime(), extension);
+    return m_store ? m_store->NoteFilePath(selectedDay(), extension) : std::filesystem::path();
 }
 
 void CTimCalentar::CreateDataDirectories()
 {
-    DayFiles::CreateDataDirectories(AppFolders::executableFolder(),
-                                    AppFolders::perUserDataFolder());
+    if (m_store)
+        m_store->CreateDataDirectories(AppFolders::executableFolder(),
+                                       AppFolders::perUserDataFolder());
 }
 
 std::string CTimCalentar::MonthCaption() const
@@ -203,8 +205,13 @@ void CTimCalentar::resizeEvent(QResizeEvent *event)
 void CTimCalentar::LayoutCells()
 {
     NotifyParent();
-    m_cells = DayStripModel::LayoutCells(selection(), width(), height(), DayFiles::DataDirectory(),
-                                         DayFiles::NoteDirectory());
+    DayStripModel::MarkerSource markers;
+    if (m_store) {
+        markers = [store = m_store](const DayFiles::LocalDate &day) {
+            return DayStripModel::Markers {store->HasMealsOrWeight(day), store->HasNote(day)};
+        };
+    }
+    m_cells = DayStripModel::LayoutCells(selection(), width(), height(), markers);
     m_cellHeight = float(height() - 2);
 }
 
@@ -215,7 +222,8 @@ void CTimCalentar::NotifyParent()
         m_laidOutBefore = true;
         return;
     }
-    QMetaObject::invokeMethod(this, &CTimCalentar::clicked, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit dayChosen(selectedDay(), m_page); }, Qt::QueuedConnection);
 }
 
 void CTimCalentar::paintEvent(QPaintEvent *)

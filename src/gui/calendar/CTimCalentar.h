@@ -14,12 +14,13 @@
 #include <vector>
 
 class CHoverButton;
+class DayStore;
 
 // The day strip across the top of the window: 29 days, each with its weekday, its day of the
 // month and markers for its meals or weight and its note. A click picks the day and the page
 // (Food in a cell's upper half, the Diary below, page 4 at the bottom edge); the arrow keys and
-// the buttons at the ends move the selection. It also builds the selected day's file paths, and
-// tells the main window to reload the day after every redraw with erase but the first.
+// the buttons at the ends move the selection. It hands the chosen day and page to the main window
+// after every redraw with erase but the first; the window then reloads the day.
 class CTimCalentar : public QWidget
 {
     Q_OBJECT
@@ -27,6 +28,11 @@ class CTimCalentar : public QWidget
 public:
     explicit CTimCalentar(QWidget *parent = nullptr);
 
+    // Where the markers come from and the selected day's files live; not owned. Without a store
+    // the strip shows no markers.
+    void setStore(DayStore *store) { m_store = store; }
+
+    DayFiles::LocalDate selectedDay() const { return {m_day, m_month, m_year}; }
     // The selected day at 12:00:01 local time, and the paths of its files.
     std::int64_t SelectedTime() const;
     std::filesystem::path SelectedDataPath(const char *extension) const;
@@ -55,8 +61,9 @@ public:
     int m_dayCount = 29;
 
 signals:
-    // The click notification of the strip: the main window reloads the selected day.
-    void clicked();
+    // The strip's notification: the main window loads this day and, when it differs from the
+    // one showing, switches to this page.
+    void dayChosen(const DayFiles::LocalDate &day, int page);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -87,6 +94,7 @@ private:
     QBrush m_todayHatch;
     CHoverButton *m_nextButton = nullptr;
     CHoverButton *m_prevButton = nullptr;
+    DayStore *m_store = nullptr;
 
     std::vector<DayStripModel::DayCell> m_cells;
     float m_cellHeight = 0;

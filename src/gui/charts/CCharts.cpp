@@ -1,9 +1,9 @@
 #include "charts/CCharts.h"
 
-#include "skin/ChartColors.h"
-#include "store/HistoryScan.h"
-#include "skin/SkinColors.h"
 #include "platform/SkinFont.h"
+#include "skin/ChartColors.h"
+#include "skin/SkinColors.h"
+#include "store/DayStore.h"
 
 #include <QPainter>
 
@@ -70,7 +70,8 @@ void CCharts::UpdateCharts()
 
 float CCharts::LoadWeightSeries()
 {
-    HistoryScan::Series series = HistoryScan::LoadWeightSeries();
+    HistoryScan::Series series =
+        m_store ? m_store->WeightSeries() : HistoryScan::Series {{}, 0.0f, 9999999.0f, false};
     m_weightSeries = std::move(series.samples);
     m_weightTop = series.top;
     m_weightBottom = series.bottom;
@@ -80,7 +81,8 @@ float CCharts::LoadWeightSeries()
 
 void CCharts::LoadCalorieSeries()
 {
-    HistoryScan::Series series = HistoryScan::LoadCalorieSeries(m_firstDay, m_dayCount);
+    HistoryScan::Series series = m_store ? m_store->CalorieSeries(m_firstDay, m_dayCount)
+                                         : HistoryScan::Series {{}, 0.0f, 1000000000.0f, false};
     m_calorieSeries = std::move(series.samples);
     m_calTop = series.top;
     m_calBottom = series.bottom;

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+class DayStore;
+
 // The Charts page: the weight history as a yellow line with its scale on the left, and the daily
 // calorie totals of the strip's days as translucent red bars with their scale on the right, on
 // one grid whose columns stand under the day strip's cells. All file reading happens in
@@ -22,6 +24,9 @@ class CCharts : public QWidget
 
 public:
     explicit CCharts(QWidget *parent = nullptr);
+
+    // Where the history comes from; not owned. Without a store the page has no data.
+    void setStore(const DayStore *store) { m_store = store; }
 
     // Rebuilds the series and shapes from the stored files and repaints.
     void UpdateCharts();
@@ -43,6 +48,7 @@ private:
     void paintTexts(QPainter &painter, const ChartGeometry &geometry) const;
 
     BackgroundSlice m_background;
+    const DayStore *m_store = nullptr;
     float m_weightTop = 0.0f;
     float m_weightBottom = 9999999.0f;
     float m_calTop = 0.0f;

@@ -4,7 +4,6 @@
 #include "food/Portion.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
-#include "store/MealDayFile.h"
 #include "platform/NumberText.h"
 #include "platform/Text8.h"
 
@@ -22,9 +21,8 @@ double parseAmount(const QLineEdit *box)
 
 } // namespace
 
-PortionEntry::PortionEntry(const FoodDatabase &database, Controls controls,
-                           std::function<std::filesystem::path()> dayFile, QObject *parent)
-    : QObject(parent), m_database(database), m_controls(controls), m_dayFile(std::move(dayFile))
+PortionEntry::PortionEntry(const FoodDatabase &database, Controls controls, QObject *parent)
+    : QObject(parent), m_database(database), m_controls(controls)
 {
     connect(m_controls.amountBox, &QLineEdit::textChanged, this,
             &PortionEntry::UpdatePortionPreview);
@@ -95,7 +93,5 @@ void PortionEntry::AddPortion()
     const MealEntry entry =
         Portion::MakeEntry(m_current.name(), m_nutrients, factor, parseAmount(m_controls.amountBox),
                            Text8::fromQString(m_controls.unitBox->currentText()));
-    const std::filesystem::path path = m_dayFile();
-    MealDayFile::AppendMealRecord(path, entry);
-    m_controls.meals->LoadMeals(path);
+    m_controls.meals->AppendMeal(entry);
 }

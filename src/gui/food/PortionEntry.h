@@ -6,8 +6,6 @@
 
 #include <QObject>
 #include <array>
-#include <filesystem>
-#include <functional>
 
 class CElements;
 class CMealsList;
@@ -32,9 +30,8 @@ public:
         CMealsList *meals = nullptr;
     };
 
-    // `dayFile` gives the selected day's meal file when Add needs it.
-    PortionEntry(const FoodDatabase &database, Controls controls,
-                 std::function<std::filesystem::path()> dayFile, QObject *parent = nullptr);
+    // Add logs the portion for the day the meal list shows.
+    PortionEntry(const FoodDatabase &database, Controls controls, QObject *parent = nullptr);
 
     // Makes the record the current food: amount "1.0", its units with the first one chosen,
     // and the preview. -1 leaves no food current.
@@ -53,7 +50,6 @@ private:
 
     const FoodDatabase &m_database;
     Controls m_controls;
-    std::function<std::filesystem::path()> m_dayFile;
 
     FoodRecord m_current;
     Nutrients m_nutrients {};

@@ -1,7 +1,7 @@
 #include "links/CNewVerWarng.h"
 
-#include "layout/DialogLayout.h"
 #include "controls/CHoverButton.h"
+#include "layout/DialogLayout.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "meals/CElements.h"
 
-#include "skin/SkinColors.h"
 #include "meals/NutrientText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "skin/SkinColors.h"
 
 #include <QPainter>
 

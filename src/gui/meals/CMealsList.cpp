@@ -1,11 +1,11 @@
 #include "meals/CMealsList.h"
 
-#include "skin/SkinColors.h"
 #include "meals/CElements.h"
-#include "store/MealDayFile.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "skin/SkinColors.h"
+#include "store/DayStore.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -80,7 +80,7 @@ CMealsList::CMealsList(QWidget *parent)
     });
 }
 
-void CMealsList::LoadMeals(const std::filesystem::path &path)
+void CMealsList::LoadMeals(const DayFiles::LocalDate &day)
 {
     // A reload under an open editor would leave it pointing at a row that is gone.
     if (m_editRow != -1) {
@@ -91,36 +91,38 @@ void CMealsList::LoadMeals(const std::filesystem::path &path)
     m_reloading = true;
     clear();
     m_entries.clear();
-    m_dayFile = path;
-    const MealDayFile::Day day = MealDayFile::Load(path);
-    m_dayReadable = day.readable;
-    for (const MealEntry &entry : day.entries)
+    m_day = day;
+    const DayStore::Meals meals = m_store ? m_store->LoadMeals(day) : DayStore::Meals();
+    for (const MealEntry &entry : meals.entries)
         AppendEntry(entry);
     if (count() > 0)
         scrollToBottom();
     m_reloading = false;
 
     if (m_panel)
-        m_panel->SetTotals(day.totals);
+        m_panel->SetTotals(meals.totals);
     viewport()->update();
 }
 
 void CMealsList::SaveMeals(bool skipTicked)
 {
-    const std::filesystem::path path = m_dayFile;
-    // A file that is there but could not be read shows as an empty list; rewriting it from
-    // that list would delete it.
-    if (!path.empty() && m_dayReadable)
-        MealDayFile::Rewrite(path, m_entries, skipTicked);
-    LoadMeals(path);
+    if (m_store)
+        emit saved(m_store->RewriteMeals(m_day, m_entries, skipTicked));
+    LoadMeals(m_day);
 }
 
 void CMealsList::ClearMeals()
 {
-    const std::filesystem::path path = m_dayFile;
-    if (!path.empty())
-        MealDayFile::Clear(path);
-    LoadMeals(path);
+    if (m_store)
+        emit saved(m_store->ClearMeals(m_day));
+    LoadMeals(m_day);
+}
+
+void CMealsList::AppendMeal(const MealEntry &entry)
+{
+    if (m_store)
+        emit saved(m_store->AppendMeal(m_day, entry));
+    LoadMeals(m_day);
 }
 
 int CMealsList::AppendEntry(const MealEntry &entry)

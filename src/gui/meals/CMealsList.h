@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calendar/DayFiles.h"
 #include "controls/BackgroundSlice.h"
 #include "controls/ResourceImage.h"
 #include "meals/MealEntry.h"
 #include "meals/MealRowLayout.h"
+#include "platform/FileIo.h"
 
 #include <QFont>
 #include <QListWidget>
@@ -11,12 +13,13 @@
 #include <vector>
 
 class CElements;
+class DayStore;
 class QLineEdit;
 
 // The day's meal list: one row per entry with a tick box, the name, the amount in a framed cell
-// that edits in place, and the unit. The list owns the day's entries and the path of its file;
-// every change is written to the file at once and the list is reloaded from it, so the rows, the
-// totals on the panel and the file always agree. Row i always holds entry i.
+// that edits in place, and the unit. The list shows one day of the store; every change is handed
+// to the store at once and the list is reloaded from it, so the rows, the totals on the panel and
+// the file always agree. Row i always holds entry i.
 class CMealsList : public QListWidget
 {
     Q_OBJECT
@@ -26,14 +29,18 @@ public:
 
     // The panel that receives the day totals after each load; not owned.
     void setPanel(CElements *panel) { m_panel = panel; }
+    // Where the days are kept; not owned.
+    void setStore(DayStore *store) { m_store = store; }
 
-    // Shows the day file at `path` (which becomes the current day file even when it does not
-    // exist yet), scrolled to its newest entries, and hands the totals to the panel.
-    void LoadMeals(const std::filesystem::path &path);
-    // Rewrites the current day file from the entries, ticked ones left out on request; reloads.
+    // Shows the day (which becomes the current day even when it has no entries yet), scrolled to
+    // its newest entries, and hands the totals to the panel.
+    void LoadMeals(const DayFiles::LocalDate &day);
+    // Rewrites the current day from the entries, ticked ones left out on request; reloads.
     void SaveMeals(bool skipTicked);
-    // Deletes the current day file; reloads.
+    // Removes the current day's entries; reloads.
     void ClearMeals();
+    // Logs one more entry for the current day; reloads.
+    void AppendMeal(const MealEntry &entry);
 
     // Adds a row for the entry and returns its index.
     int AppendEntry(const MealEntry &entry);
@@ -41,7 +48,7 @@ public:
     bool GetSelectedContribution(Nutrients &out) const;
 
     const std::vector<MealEntry> &entries() const { return m_entries; }
-    const std::filesystem::path &dayFile() const { return m_dayFile; }
+    const DayFiles::LocalDate &day() const { return m_day; }
     const MealRowLayout &rowLayout() const { return m_layout; }
     int topRow() const;
     int editRow() const { return m_editRow; }
@@ -52,6 +59,8 @@ signals:
     void mealSelectionChanged();
     // The list lost the keyboard focus, also to its own amount editor.
     void focusLost();
+    // The outcome of every write the list handed to the store.
+    void saved(const FileIo::Result &result);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -70,10 +79,10 @@ private:
     void drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const;
 
     CElements *m_panel = nullptr;
+    DayStore *m_store = nullptr;
     MealRowLayout m_layout;
     int m_editRow = -1;
     bool m_reloading = false;
-    bool m_dayReadable = true;
     BackgroundSlice m_background;
     ResourceImage m_tickOn;
     ResourceImage m_tickOff;
@@ -82,6 +91,6 @@ private:
     QFont m_amountFont;
     QFont m_selectedAmountFont;
     std::vector<MealEntry> m_entries;
-    std::filesystem::path m_dayFile;
+    DayFiles::LocalDate m_day;
     QLineEdit *m_amountEdit = nullptr;
 };

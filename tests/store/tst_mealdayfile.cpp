@@ -1,7 +1,7 @@
-#include "MealSamples.h"
-#include "store/MealDayFile.h"
 #include "meals/MealRecord.h"
+#include "meals/MealSamples.h"
 #include "platform/FileIo.h"
+#include "store/MealDayFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

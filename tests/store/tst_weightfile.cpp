@@ -1,6 +1,6 @@
 // The weight file: four plain bytes, written whole, read back only when whole.
-#include "store/WeightFile.h"
 #include "platform/FileIo.h"
+#include "store/WeightFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

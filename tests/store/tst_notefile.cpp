@@ -1,7 +1,7 @@
 // The diary note file: the note's bytes with CR LF line breaks, rewritten whole, never lost to a
 // file that could not be read.
-#include "store/NoteFile.h"
 #include "platform/FileIo.h"
+#include "store/NoteFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "calendar/DayFiles.h"
+#include "meals/MealEntry.h"
+#include "platform/FileIo.h"
+#include "store/HistoryScan.h"
+#include "store/NoteFile.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Everything the user records, one day at a time: the day's meals, weight and note, whether a
+// day has any of them (the strip's markers), and the history the chart draws. The store owns a
+// data folder holding "db" (meal files ".db" and weight files ".wth") and "note" (note files
+// ".txt"), each named by the day's key "%m-%d-%Y"; no other code knows these names or layouts.
+//
+// Every write reports what failed and why. A failed write leaves the day's file as it was.
+class DayStore
+{
+public:
+    using Day = DayFiles::LocalDate;
+
+    // Until a folder is chosen the directories are the relative names "db" and "note".
+    DayStore() = default;
+    // A store over `root`/db and `root`/note, which must exist.
+    explicit DayStore(const std::filesystem::path &root);
+
+    // The folder beside the executable, made the current directory, with "db" and "note" created
+    // in it; when that folder cannot be written, the per-user folder instead.
+    void CreateDataDirectories(const std::filesystem::path &executableFolder,
+                               const std::filesystem::path &perUserFolder);
+
+    const std::filesystem::path &dataDirectory() const { return m_dataDirectory; }
+    const std::filesystem::path &noteDirectory() const { return m_noteDirectory; }
+
+    // The day's key, "%m-%d-%Y" of its local date; empty for a date the system cannot convert.
+    static std::string Key(const Day &day);
+
+    // Paths of a day's files: ".db" and ".wth" in the data directory, ".txt" in the note one.
+    std::filesystem::path DataFilePath(const Day &day, std::string_view extension) const;
+    std::filesystem::path NoteFilePath(const Day &day, std::string_view extension) const;
+    std::filesystem::path MealFile(const Day &day) const { return DataFilePath(day, ".db"); }
+    std::filesystem::path WeightFile(const Day &day) const { return DataFilePath(day, ".wth"); }
+    std::filesystem::path NoteFile(const Day &day) const { return NoteFilePath(day, ".txt"); }
+
+    struct Meals
+    {
+        std::vector<MealEntry> entries; // file order, listIndex = position, nothing ticked
+        Nutrients totals {};
+        // False when a file is there but could not be read: it is never rewritten from the
+        // empty list it shows, which would throw its content away.
+        bool readable = true;
+    };
+    Meals LoadMeals(const Day &day) const;
+    // One record at the end of the day's file, created when missing.
+    [[nodiscard]] FileIo::Result AppendMeal(const Day &day, const MealEntry &entry);
+    // The day's file replaced by the entries (ticked ones left out on request); removed when
+    // none is left. Refused for a file that is there but cannot be read.
+    [[nodiscard]] FileIo::Result RewriteMeals(const Day &day, const std::vector<MealEntry> &entries,
+                                              bool skipTicked);
+    [[nodiscard]] FileIo::Result ClearMeals(const Day &day);
+
+    // The stored weight when the day has one that is a number.
+    std::optional<float> LoadWeight(const Day &day) const;
+    // Stores the number the text starts with (read as atof reads it) when it is above zero and
+    // fits the file; any other text leaves the stored weight alone and is no failure.
+    [[nodiscard]] FileIo::Result SaveWeight(const Day &day, std::string_view typed);
+
+    NoteFile::Note LoadNote(const Day &day) const;
+    // Refused for a note file that is there but cannot be read, or that the user made read-only.
+    [[nodiscard]] FileIo::Result SaveNote(const Day &day, std::string_view text);
+
+    // The strip's markers: a meal or weight file that is not empty; a note that is not empty.
+    bool HasMealsOrWeight(const Day &day) const;
+    bool HasNote(const Day &day) const;
+
+    // Every stored weight above zero, whatever its date; bounds on multiples of 10.
+    HistoryScan::Series WeightSeries() const;
+    // The calorie totals of the dayCount calendar days from the local date of firstDay.
+    HistoryScan::Series CalorieSeries(std::int64_t firstDay, int dayCount) const;
+
+private:
+    std::filesystem::path m_dataDirectory = "db";
+    std::filesystem::path m_noteDirectory = "note";
+};

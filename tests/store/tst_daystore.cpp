@@ -1,0 +1,222 @@
+// The day store: where a day's files live and what they are called, the folder it keeps them
+// in, and every write's outcome, failures included.
+#include "TempFolder.h"
+#include "meals/MealSamples.h"
+#include "platform/FileIo.h"
+#include "store/DayStore.h"
+
+#include <QtTest>
+#include <clocale>
+#include <ctime>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr DayStore::Day Fifth {5, 12, 2026};
+constexpr DayStore::Day Sixth {6, 12, 2026};
+
+} // namespace
+
+class TestDayStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void pathsBeforeAndAfterStart();
+    void directoriesCreatedOnceAndLeftAlone();
+    void unwritableFolderFallsBackToPerUser();
+    void mealsAppendRewriteClear();
+    void failedWritesAreReportedAndKeepTheFile();
+    void weightOnlyWhenAboveZero();
+    void unreadableFilesAreNeverReplaced();
+    void markers();
+
+private:
+    std::unique_ptr<TempFolder> m_temp;
+    std::unique_ptr<DayStore> m_store;
+    fs::path m_startDirectory;
+};
+
+void TestDayStore::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    m_startDirectory = fs::current_path();
+}
+
+void TestDayStore::init()
+{
+    m_temp = std::make_unique<TempFolder>();
+    QVERIFY(m_temp->isValid());
+    m_temp->make("db");
+    m_temp->make("note");
+    m_store = std::make_unique<DayStore>(m_temp->path());
+}
+
+void TestDayStore::cleanup()
+{
+    FileIo::setWritesFailForTesting(false);
+    fs::current_path(m_startDirectory);
+    m_store.reset();
+    m_temp.reset();
+}
+
+void TestDayStore::pathsBeforeAndAfterStart()
+{
+    DayStore store;
+    QCOMPARE(store.MealFile(Fifth), fs::path("db") / "12-05-2026.db");
+    QCOMPARE(store.NoteFile(Fifth), fs::path("note") / "12-05-2026.txt");
+
+    const fs::path folder = m_temp->make("app");
+    store.CreateDataDirectories(folder, *m_temp / "user");
+    QVERIFY(store.dataDirectory().is_absolute());
+    QCOMPARE(store.MealFile(Fifth), folder / "db" / "12-05-2026.db");
+    QCOMPARE(store.WeightFile(Fifth), folder / "db" / "12-05-2026.wth");
+    QCOMPARE(store.NoteFile(Fifth), folder / "note" / "12-05-2026.txt");
+    QCOMPARE(store.DataFilePath({1, 2, 2027}, ".db"), folder / "db" / "02-01-2027.db");
+    QCOMPARE(DayStore::Key({31, 12, 1999}), std::string("12-31-1999"));
+}
+
+void TestDayStore::directoriesCreatedOnceAndLeftAlone()
+{
+    const fs::path folder = m_temp->make("app");
+    fs::current_path(m_temp->make("elsewhere")); // started from a shortcut elsewhere
+
+    DayStore store;
+    store.CreateDataDirectories(folder, *m_temp / "user");
+    QVERIFY(fs::is_directory(folder / "db"));
+    QVERIFY(fs::is_directory(folder / "note"));
+    QVERIFY(fs::equivalent(fs::current_path(), folder));
+    QVERIFY(fs::is_empty(folder / "db")); // the write probe is gone
+    QVERIFY(!fs::exists(*m_temp / "user"));
+    QVERIFY(fs::is_empty(*m_temp / "elsewhere"));
+
+    QVERIFY(store.AppendMeal(Fifth, sampleEntry("Apple", 1)));
+    QVERIFY(store.SaveNote(Fifth, "note"));
+    DayStore again;
+    again.CreateDataDirectories(folder, *m_temp / "user");
+    QCOMPARE(again.LoadMeals(Fifth).entries.size(), std::size_t(1));
+    QCOMPARE(again.LoadNote(Fifth).text, std::string("note"));
+}
+
+void TestDayStore::unwritableFolderFallsBackToPerUser()
+{
+    const fs::path folder = m_temp->make("app");
+    const fs::path user = *m_temp / "user" / "Corvalo";
+
+    // The probe write fails as it would in a read-only program folder.
+    FileIo::setWritesFailForTesting(true);
+    DayStore store;
+    store.CreateDataDirectories(folder, user);
+    FileIo::setWritesFailForTesting(false);
+
+    QCOMPARE(store.dataDirectory(), user / "db");
+    QCOMPARE(store.noteDirectory(), user / "note");
+    QVERIFY(fs::is_directory(user / "note"));
+    QVERIFY(fs::equivalent(fs::current_path(), user));
+}
+
+void TestDayStore::mealsAppendRewriteClear()
+{
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Apple", 1)));
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Bread", 2)));
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Cheese", 3)));
+    // Name, zero, 48 bytes of numbers, "g", zero.
+    QCOMPARE(fs::file_size(*m_temp / "db" / "12-05-2026.db"), std::uintmax_t(56 + 56 + 57));
+
+    DayStore::Meals day = m_store->LoadMeals(Fifth);
+    QCOMPARE(day.entries.size(), std::size_t(3));
+    QCOMPARE(day.entries[1].name, std::string("Bread"));
+    QCOMPARE(day.entries[2].listIndex, 2);
+    QVERIFY(m_store->LoadMeals(Sixth).entries.empty());
+
+    day.entries[1].ticked = true;
+    QVERIFY(m_store->RewriteMeals(Fifth, day.entries, true));
+    day = m_store->LoadMeals(Fifth);
+    QCOMPARE(day.entries.size(), std::size_t(2));
+    QCOMPARE(day.entries[1].name, std::string("Cheese"));
+
+    QVERIFY(m_store->ClearMeals(Fifth));
+    QVERIFY(!fs::exists(*m_temp / "db" / "12-05-2026.db"));
+    QVERIFY(m_store->ClearMeals(Fifth)); // nothing to clear is no failure
+}
+
+void TestDayStore::failedWritesAreReportedAndKeepTheFile()
+{
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Apple", 1)));
+    QVERIFY(m_store->SaveWeight(Fifth, "72.5"));
+    QVERIFY(m_store->SaveNote(Fifth, "Rain"));
+    const fs::path meals = *m_temp / "db" / "12-05-2026.db";
+    const std::string mealBytes = FileIo::readAll(meals).value();
+
+    FileIo::setWritesFailForTesting(true); // a full disk
+    const FileIo::Result weight = m_store->SaveWeight(Fifth, "80");
+    QVERIFY(!weight.ok());
+    QCOMPARE(weight.problem, FileIo::Problem::DiskFull);
+    QCOMPARE(weight.file, *m_temp / "db" / "12-05-2026.wth");
+    const FileIo::Result note = m_store->SaveNote(Fifth, "Sun");
+    QCOMPARE(note.problem, FileIo::Problem::DiskFull);
+    QCOMPARE(note.file, *m_temp / "note" / "12-05-2026.txt");
+    std::vector<MealEntry> entries = m_store->LoadMeals(Fifth).entries;
+    entries[0].amount = 9;
+    QVERIFY(!m_store->RewriteMeals(Fifth, entries, false));
+    FileIo::setWritesFailForTesting(false);
+
+    QCOMPARE(m_store->LoadWeight(Fifth), std::optional<float>(72.5f));
+    QCOMPARE(m_store->LoadNote(Fifth).text, std::string("Rain"));
+    QCOMPARE(FileIo::readAll(meals).value(), mealBytes);
+}
+
+void TestDayStore::weightOnlyWhenAboveZero()
+{
+    QCOMPARE(m_store->LoadWeight(Fifth), std::nullopt);
+    QVERIFY(m_store->SaveWeight(Fifth, " 72.5 kg"));
+    QCOMPARE(m_store->LoadWeight(Fifth), std::optional<float>(72.5f));
+    // Text that is no weight changes nothing and is no failure.
+    for (const char *typed : {"0", "-3", "kg", "", "1e39"})
+        QVERIFY(m_store->SaveWeight(Fifth, typed));
+    QCOMPARE(m_store->LoadWeight(Fifth), std::optional<float>(72.5f));
+    QVERIFY(m_store->SaveWeight(Sixth, "-1"));
+    QVERIFY(!fs::exists(*m_temp / "db" / "12-06-2026.wth"));
+}
+
+void TestDayStore::unreadableFilesAreNeverReplaced()
+{
+    // Larger than the readers take in: shown empty, and never rewritten from that.
+    const fs::path meals = *m_temp / "db" / "12-05-2026.db";
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Apple", 1)));
+    fs::resize_file(meals, 65u * 1024 * 1024);
+    const DayStore::Meals day = m_store->LoadMeals(Fifth);
+    QVERIFY(!day.readable);
+    QCOMPARE(m_store->RewriteMeals(Fifth, day.entries, false).problem, FileIo::Problem::Unreadable);
+    QCOMPARE(fs::file_size(meals), std::uintmax_t(65u * 1024 * 1024));
+
+    const fs::path note = *m_temp / "note" / "12-05-2026.txt";
+    QVERIFY(m_store->SaveNote(Fifth, "x"));
+    fs::resize_file(note, 17u * 1024 * 1024);
+    QCOMPARE(m_store->LoadNote(Fifth).state, NoteFile::Note::State::Unreadable);
+    QCOMPARE(m_store->SaveNote(Fifth, "typed").problem, FileIo::Problem::Unreadable);
+    QCOMPARE(fs::file_size(note), std::uintmax_t(17u * 1024 * 1024));
+}
+
+void TestDayStore::markers()
+{
+    QVERIFY(!m_store->HasMealsOrWeight(Fifth) && !m_store->HasNote(Fifth));
+    QVERIFY(FileIo::writeAtomically(*m_temp / "db" / "12-05-2026.db", ""));
+    QVERIFY(!m_store->HasMealsOrWeight(Fifth)); // empty counts as absent
+    QVERIFY(m_store->SaveWeight(Fifth, "70"));
+    QVERIFY(m_store->HasMealsOrWeight(Fifth)); // a weight alone marks the day
+    QVERIFY(m_store->SaveNote(Sixth, ""));
+    QVERIFY(!m_store->HasNote(Sixth));
+    QVERIFY(m_store->SaveNote(Sixth, "Ran 5 km"));
+    QVERIFY(m_store->HasNote(Sixth) && !m_store->HasMealsOrWeight(Sixth));
+    fs::create_directory(*m_temp / "db" / "12-07-2026.wth");
+    QVERIFY(!m_store->HasMealsOrWeight({7, 12, 2026}));
+}
+
+QTEST_GUILESS_MAIN(TestDayStore)
+#include "tst_daystore.moc"
