@@ -185,12 +185,10 @@ void TestFoodPage::amountsAsTyped_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<float>("stored");
+    // The reading rules are the number parser's (tst_numbertext); here only that the box uses
+    // it, with a full stop whatever the locale.
     QTest::newRow("point") << QStringLiteral("2.5") << 2.5f;
     QTest::newRow("comma stops the number") << QStringLiteral("72,5") << 72.0f;
-    QTest::newRow("not a number") << QStringLiteral("abc") << 0.0f;
-    QTest::newRow("empty") << QString() << 0.0f;
-    QTest::newRow("trailing text") << QStringLiteral(" 3 cups") << 3.0f;
-    QTest::newRow("negative") << QStringLiteral("-1") << -1.0f;
 }
 
 void TestFoodPage::amountsAsTyped()

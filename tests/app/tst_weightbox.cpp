@@ -93,14 +93,11 @@ void TestWeightBox::textsAsEntered_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("stored");
 
-    // An earlier weight of 80 stays unless the text reads as a number above zero.
-    QTest::newRow("zero") << QStringLiteral("0") << 80.0f;
+    // The rules are the number parser's and the store's (tst_numbertext, tst_daystore); here
+    // only that the box hands its text on: an earlier 80 stays for text that is no weight.
     QTest::newRow("negative") << QStringLiteral("-3") << 80.0f;
-    QTest::newRow("no number") << QStringLiteral("abc") << 80.0f;
-    QTest::newRow("too large for a float") << QStringLiteral("1e39") << 80.0f;
     QTest::newRow("blanks and a unit") << QStringLiteral(" 72.5 kg") << 72.5f;
     QTest::newRow("comma stops the number") << QStringLiteral("72,5") << 72.0f;
-    QTest::newRow("exponent") << QStringLiteral("1e2") << 100.0f;
 }
 
 void TestWeightBox::textsAsEntered()

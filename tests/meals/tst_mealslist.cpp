@@ -240,10 +240,8 @@ void TestMealsList::typedAmountsReadLikeAtof_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<float>("stored");
     QTest::addColumn<bool>("enter");
-    QTest::newRow("not a number") << "abc" << 0.0f << true;
+    // The reading rules are the number parser's (tst_numbertext); here only the wiring.
     QTest::newRow("decimal comma") << "72,5" << 72.0f << true;
-    QTest::newRow("blanks and a unit") << " 4.5kg" << 4.5f << true;
-    QTest::newRow("exponent") << "1e3" << 1000.0f << true;
     QTest::newRow("on focus loss") << "4" << 4.0f << false;
     QTest::newRow("cut at 7 characters") << "12345678" << 1234567.0f << true;
 }
