@@ -1,9 +1,9 @@
+#include "TempFolder.h"
 #include "meals/MealRecord.h"
 #include "meals/MealSamples.h"
 #include "platform/FileIo.h"
 #include "store/MealDayFile.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -31,16 +31,16 @@ private:
         return std::size_t(std::distance(fs::directory_iterator(m_folder), {}));
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempFolder> m_dir;
     fs::path m_folder;
     fs::path m_path;
 };
 
 void TestMealDayFile::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
+    m_dir = std::make_unique<TempFolder>();
     QVERIFY(m_dir->isValid());
-    m_folder = m_dir->path().toStdString();
+    m_folder = m_dir->path();
     m_path = m_folder / "12-05-2026.db";
 }
 

@@ -1,9 +1,9 @@
 // The diary note file: the note's bytes with CR LF line breaks, rewritten whole, never lost to a
 // file that could not be read.
+#include "TempFolder.h"
 #include "platform/FileIo.h"
 #include "store/NoteFile.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -17,7 +17,7 @@ class TestNoteFile : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir = std::make_unique<TempFolder>();
         QVERIFY(m_dir->isValid());
     }
     void cleanup() { FileIo::setWritesFailForTesting(false); }
@@ -27,8 +27,8 @@ private slots:
     void absentUnreadableAndProtectedFiles();
 
 private:
-    fs::path path() const { return fs::path(m_dir->path().toStdString()) / "12-05-2026.txt"; }
-    std::unique_ptr<QTemporaryDir> m_dir;
+    fs::path path() const { return *m_dir / "12-05-2026.txt"; }
+    std::unique_ptr<TempFolder> m_dir;
 };
 
 void TestNoteFile::lineBreaks_data()

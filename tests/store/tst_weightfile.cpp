@@ -1,8 +1,8 @@
 // The weight file: four plain bytes, written whole, read back only when whole.
+#include "TempFolder.h"
 #include "platform/FileIo.h"
 #include "store/WeightFile.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <limits>
 #include <memory>
@@ -16,7 +16,7 @@ class TestWeightFile : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir = std::make_unique<TempFolder>();
         QVERIFY(m_dir->isValid());
     }
     void cleanup() { FileIo::setWritesFailForTesting(false); }
@@ -26,8 +26,8 @@ private slots:
     void failedWriteKeepsTheOldWeight();
 
 private:
-    fs::path path() const { return fs::path(m_dir->path().toStdString()) / "12-05-2026.wth"; }
-    std::unique_ptr<QTemporaryDir> m_dir;
+    fs::path path() const { return *m_dir / "12-05-2026.wth"; }
+    std::unique_ptr<TempFolder> m_dir;
 };
 
 void TestWeightFile::fourLittleEndianBytes()
