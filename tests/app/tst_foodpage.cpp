@@ -134,13 +134,13 @@ void TestFoodPage::findPreviewAndAdd()
     QVERIFY(m_window.dialog->control(AddButton)->isEnabled());
     QCOMPARE(amountBox->text(), QStringLiteral("1.0"));
     QCOMPARE(units->count(), 9); // seven own units, then the weight pair
-    QCOMPARE(units->itemText(0), QStringLiteral("cup, quartered or chopped"));
+    QCOMPARE(units->itemText(0), QStringLiteral("medium (3\" dia)")); // one apple first
     QCOMPARE(units->itemText(7), QStringLiteral("oz"));
     QCOMPARE(units->itemText(8), QStringLiteral("g"));
     QCOMPARE(units->currentIndex(), 0);
-    // One cup of 125 g at 52 kcal per 100 g.
+    // One apple of 182 g at 52 kcal per 100 g.
     QCOMPARE(panel->previewMode(), CElements::PreviewAdd);
-    QCOMPARE(panel->previewText(0), QStringLiteral("+65"));
+    QCOMPARE(panel->previewText(0), QStringLiteral("+95"));
 
     units->setCurrentIndex(units->findText(QStringLiteral("g")));
     amountBox->selectAll();

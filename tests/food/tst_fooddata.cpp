@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QtTest>
+#include <cctype>
 
 // The shipped database: the text table, built into the resources, loaded back.
 class TestFoodData : public QObject
@@ -16,7 +17,7 @@ private slots:
     void initTestCase();
     void everyFoodRoundTrips();
     void sourceValues();
-    void unitsPastTheTenth();
+    void unitChoices();
     void resources();
     void searchFindsRealFoods();
 
@@ -91,9 +92,9 @@ void TestFoodData::sourceValues()
     QCOMPARE(apple.nutrients()[0], 0.52f);
     const FoodUnits appleUnits = apple.units();
     QCOMPARE(appleUnits.count, 7 + 2);
-    QCOMPARE(appleUnits.items[0].name, std::string_view("cup, quartered or chopped"));
-    QCOMPARE(appleUnits.items[0].factor, 125.0f);
-    QCOMPARE(appleUnits.items[2].name, std::string_view("large (3-1/4\" dia)")); // &quot;
+    QCOMPARE(appleUnits.items[1].name, std::string_view("cup, quartered or chopped"));
+    QCOMPARE(appleUnits.items[1].factor, 125.0f);
+    QCOMPARE(appleUnits.items[3].name, std::string_view("large (3-1/4\" dia)")); // &quot;
     QCOMPARE(appleUnits.items[7].name, std::string_view("oz"));
     QCOMPARE(appleUnits.items[8].name, std::string_view("g"));
 
@@ -108,7 +109,7 @@ void TestFoodData::sourceValues()
     QCOMPARE(milkUnits.pairKind, FoodFormat::VolumePair);
     QCOMPARE(milkUnits.items[0].name, std::string_view("cup"));
     QVERIFY(qAbs(milkUnits.items[0].factor - 244 / density) < 1e-3); // millilitres in a cup
-    QCOMPARE(milkUnits.items[2].name, std::string_view("fl oz"));
+    QCOMPARE(milkUnits.items[2].name, std::string_view("fl oz (US)"));
     QVERIFY(qAbs(milkUnits.items[2].factor - 29.5735) < 1e-3);
     // A portion comes out the same whichever way it is measured: 1 cup = 244 g of milk.
     QVERIFY(qAbs(milkUnits.items[0].factor * milkRecord.nutrients()[0] - 2.44 * 61) < 1e-3);
@@ -128,17 +129,43 @@ void TestFoodData::sourceValues()
     QCOMPARE(waterUnits.items[3].name, std::string_view("mL"));
 }
 
-void TestFoodData::unitsPastTheTenth()
+void TestFoodData::unitChoices()
 {
-    const int gumdrops = indexOf("Candies, gumdrops, starch jelly pieces");
-    QVERIFY(gumdrops >= 0);
-    const FoodRecord record = m_database.record(gumdrops);
-    FoodFormat::Nutrients values;
-    QVERIFY(UnitBlockReader(record.nutrients(values), record.end()).declaredCount() > 10);
-    const FoodUnits units = record.units();
-    QCOMPARE(units.storedCount, 10);
-    QCOMPARE(units.count, 12); // the pair keeps its place
-    QCOMPARE(units.items[11].name, std::string_view("g"));
+    const auto firstUnit = [&](std::string_view food) {
+        const int index = indexOf(food);
+        return index < 0 ? std::string_view("(no such food)")
+                         : m_database.record(index).units().items[0].name;
+    };
+    // The first unit, the default, is a natural single serving.
+    QCOMPARE(firstUnit("Egg, whole, raw, fresh"), std::string_view("large"));
+    QCOMPARE(firstUnit("Apples, raw, with skin"), std::string_view("medium (3\" dia)"));
+    QCOMPARE(firstUnit("Alcoholic beverage, wine, table, red"),
+             std::string_view("serving 5 fl oz"));
+    QCOMPARE(firstUnit("Milk, whole, 3.25% milkfat, with added vitamin D"),
+             std::string_view("cup"));
+
+    for (const FoodTableEntry &food : m_table.foods()) {
+        // No food stores units the program never reads.
+        QVERIFY2(food.units.size() <= 10, food.name.c_str());
+        // No unit of a liquid passes for the pair's "fl.oz" (28.4 mL) with another size.
+        if (food.pairKind != FoodFormat::VolumePair)
+            continue;
+        for (const FoodTableUnit &unit : food.units) {
+            std::string letters;
+            for (const char c : unit.name) {
+                if (std::isalpha(static_cast<unsigned char>(c)))
+                    letters += char(std::tolower(static_cast<unsigned char>(c)));
+            }
+            QVERIFY2(letters != "floz" && letters != "fluidounce" && letters != "fluidounces",
+                     (food.name + ": " + unit.name).c_str());
+        }
+    }
+    // Trimmed to ten, a tomato keeps its slices and wedge.
+    const FoodUnits tomato =
+        m_database.record(indexOf("Tomatoes, red, ripe, raw, year round average")).units();
+    QCOMPARE(tomato.storedCount, 10);
+    QCOMPARE(tomato.items[9].name, std::string_view("wedge (1/4 of medium tomato)"));
+    QCOMPARE(tomato.items[6].name, std::string_view("slice, medium (1/4\" thick)"));
 }
 
 void TestFoodData::resources()

@@ -5,12 +5,17 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
 
 using namespace FoodTestData;
 using namespace Qt::StringLiterals;
+
+// Far wider than the list and its 600-pixel column.
+const QString kLongName = u"Pineapple, raw, all varieties, sliced or in chunks, KRAFT JELL-O Brand "
+                          u"Sugar Free Reduced Calorie Dessert Topping, with aspartame, powder"_s;
 
 // The search box and the food list wired through their controller, as the main window does.
 class TestFoodList : public QObject
@@ -46,7 +51,7 @@ void TestFoodList::initTestCase()
 {
     QVERIFY(loadFoods(m_database,
                       {food("Apple juice, canned"), food("Apples, raw"), food("Crème brûlée"),
-                       food("CRÈME CARAMEL"), food("Pineapple, raw")}));
+                       food("CRÈME CARAMEL"), food(kLongName.toStdString())}));
 }
 
 void TestFoodList::init()
@@ -100,7 +105,7 @@ void TestFoodList::listLooksLikeTheFoodList()
     QCOMPARE(m_list->model(), m_controller->model());
     QCOMPARE(rows(),
              (QStringList {u"Apple juice, canned"_s, u"Apples, raw"_s, u"Crème brûlée"_s,
-                           u"CRÈME CARAMEL"_s, u"Pineapple, raw"_s}));
+                           u"CRÈME CARAMEL"_s, kLongName}));
     QCOMPARE(m_list->columnWidth(0), 600);
     QVERIFY(m_list->showGrid());
     QVERIFY(m_list->horizontalHeader()->isHidden());
@@ -115,6 +120,21 @@ void TestFoodList::listLooksLikeTheFoodList()
     // A reset keeps the column's width.
     type(u"ap"_s);
     QCOMPARE(m_list->columnWidth(0), 600);
+
+    // The list is narrower than the column: it scrolls to the column's end, and the tooltip
+    // holds the whole name where the column cuts it.
+    m_box->setText(u"pine"_s);
+    QScrollBar *bar = m_list->horizontalScrollBar();
+    QVERIFY(m_list->viewport()->width() < 600);
+    QCOMPARE(bar->maximum(), 600 - m_list->viewport()->width());
+    QCOMPARE(m_list->model()->index(0, 0).data(Qt::ToolTipRole).toString(), kLongName);
+    // Choosing a row keeps the part of the names scrolled to.
+    bar->setValue(bar->maximum());
+    clickRow(0);
+    m_list->setFocus();
+    QTest::keyClick(m_list, Qt::Key_Home);
+    QTest::keyClick(m_list, Qt::Key_PageDown);
+    QCOMPARE(bar->value(), bar->maximum());
 }
 
 void TestFoodList::typingFilters()
@@ -137,7 +157,7 @@ void TestFoodList::typingFilters()
     m_box->setText(u"x"_s);
     QCOMPARE(rows().size(), 5);
     m_box->setText(u"raw pine"_s);
-    QCOMPARE(rows(), QStringList {u"Pineapple, raw"_s});
+    QCOMPARE(rows(), QStringList {kLongName});
 }
 
 void TestFoodList::caseAndAccents()
@@ -226,12 +246,22 @@ void TestFoodList::upAndDown()
     QCOMPARE(chosen.count(), 0);
     QCOMPARE(m_list->selectedRow(), 4);
 
-    // End moves the highlight without choosing.
-    clickRow(0);
+    // Home and End go to the first and last food and choose it; Page Down only moves.
+    clickRow(2);
     chosen.clear();
     QTest::keyClick(m_list, Qt::Key_End);
-    QCOMPARE(chosen.count(), 0);
+    QCOMPARE(chosen.takeFirst().at(0).toInt(), 4);
+    QCOMPARE(m_list->selectedRow(), 4);
+    QTest::keyClick(m_list, Qt::Key_Home);
+    QCOMPARE(chosen.takeFirst().at(0).toInt(), 0);
+    QCOMPARE(m_list->selectedRow(), 0);
     QCOMPARE(m_current, 0);
+    QTest::keyClick(m_list, Qt::Key_PageDown);
+    QCOMPARE(chosen.count(), 0);
+    m_box->setText(u"zz"_s); // an empty list: nothing to choose
+    m_list->setFocus();
+    QTest::keyClick(m_list, Qt::Key_End);
+    QCOMPARE(chosen.count(), 0);
 }
 
 void TestFoodList::focusLoss()

@@ -39,7 +39,11 @@ void TestBrowserCommand::arguments_data()
         << "browser --private" << Words {"browser", "--private", address};
     QTest::newRow("desktop entry %U")
         << "/usr/bin/firefox-esr %U" << Words {"/usr/bin/firefox-esr", address};
-    QTest::newRow("BROWSER with %s") << "w3m '%s'" << Words {"w3m", "'", address};
+    QTest::newRow("BROWSER with '%s'")
+        << "fakebrowser --new-window '%s'" << Words {"fakebrowser", "--new-window", address};
+    QTest::newRow("single quotes take everything as it is")
+        << R"('/opt/My Browser/run' 'a\"b' "it's" %s)"
+        << Words {"/opt/My Browser/run", R"(a\"b)", "it's", address};
     QTest::newRow("quotes keep blanks") << R"("/opt/My Browser/run" --flag="a b" %u)"
                                         << Words {"/opt/My Browser/run", "--flag=a b", address};
     QTest::newRow("the address is one argument, never parsed")

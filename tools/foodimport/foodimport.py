@@ -15,7 +15,8 @@ import zipfile
 # Source nutrient names in the program's nutrient order.
 NUTRIENTS = ["Energy", "Carbs", "Fat", "Protein", "Fiber",
              "Calcium", "Sodium", "Saturated", "Cholesterol", "Sugars"]
-MAX_UNITS = 15
+# The program reads no more than ten stored units.
+MAX_UNITS = 10
 FL_OZ_ML = 29.5735
 BEVERAGE_GROUP = "14"
 
@@ -31,6 +32,39 @@ COUNTED_FL_OZ = re.compile(r"(\d*\.?\d+)\s*(fl\.? ?oz|fluid ounces?)\b", re.IGNO
 NOT_ITS_VOLUME = re.compile(r"\b(make|makes|prepared|dry|powder)\b", re.IGNORECASE)
 # Plausible densities in g/mL; outside them the measure is taken as a mistake.
 DENSITY_RANGE = (0.5, 2.0)
+
+# The standard pair's fluid ounce in mL. The source's fluid ounce is the US one (29.57 mL): in a
+# volume food it is kept as "fl oz (US)", unless it is within 1 % of the pair's, which already
+# offers it.
+PAIR_FL_OZ_ML = 28.4
+US_FL_OZ_NAME = "fl oz (US)"
+
+# First words of units that measure a quantity rather than a serving. When a food's first unit
+# is one of these and a later one is a serving, the serving is listed first: it is the default.
+BULK_WORDS = {"cup", "cups", "tbsp", "tsp", "tablespoon", "tablespoons", "teaspoon",
+              "teaspoons", "oz", "ounce", "ounces", "lb", "lbs", "pound", "fl", "fluid",
+              "package", "pkg", "container", "jar", "can", "bottle", "box", "bag", "quart",
+              "pint", "gallon", "liter", "litre", "ml", "dash", "pinch", "cubic", "yield",
+              "recipe", "loaf", "head", "bunch", "nlea"}
+# First words of units that are one piece of a weighed food.
+PIECE_WORDS = {"piece", "slice", "item", "each", "fruit", "bar", "cookie", "cracker", "muffin",
+               "roll", "bun", "biscuit", "bagel", "sandwich", "burger", "patty", "link",
+               "sausage", "frank", "strip", "wing", "drumstick", "thigh", "breast", "leg",
+               "fillet", "steak", "chop", "egg", "pancake", "waffle", "tortilla", "taco",
+               "burrito", "pastry", "doughnut", "stalk", "spear", "ear", "pod", "clove",
+               "nugget", "serving", "portion", "packet", "scoop", "wedge"}
+# First words of units that are one serving of a drink.
+DRINK_WORDS = {"cup", "glass", "can", "bottle", "serving", "jigger", "shot", "mug", "box",
+               "drink", "pouch", "carton", "jar", "container", "cocktail", "portion", "packet"}
+SIZE_WORDS = {"extra", "small", "medium", "large", "jumbo"}
+# Poultry, pork, beef, lamb, veal and game: their pieces are breasts, chops, steaks...
+MEAT_GROUPS = {"05", "10", "13", "17"}
+# A serving is one of something (not "10 nuts") weighing 5 to 500 g (mL): a single peanut or a
+# whole chicken is not one.
+SERVING_RANGE = (5.0, 500.0)
+PREFERRED_SIZE = "medium"
+# A measure that counts the food in pieces of one size, as in "cup (4.86 large eggs)".
+COUNTED_SIZE = re.compile(r"\(\s*[\d.]+\s+(small|medium|large|jumbo)\b", re.IGNORECASE)
 
 
 def clean_text(text):
@@ -115,6 +149,140 @@ def read_food(xml_bytes):
     return food
 
 
+def first_word(name):
+    return re.split(r"[\s,(;:/]+", name.strip().lower(), maxsplit=1)[0]
+
+
+def singular(word):
+    if word.endswith("ies"):
+        return word[:-3] + "y"
+    if word.endswith("oes"):
+        return word[:-2]
+    if word.endswith("s") and not word.endswith("ss"):
+        return word[:-1]
+    return word
+
+
+def fluid_ounce_unit(measure, scale):
+    """A volume food's unit of a measure named in fluid ounces: (factor, name), or None.
+
+    Plain fluid ounces are the US ounce, named so that it is not taken for the pair's "fl.oz";
+    "12 fl oz cup small" is the serving "cup small (12 fl oz)".
+    """
+    match = PLAIN_FL_OZ.match(measure["name"])
+    if not match:
+        return None
+    rest = measure["name"][match.end():].strip()
+    if rest.startswith("(") and rest.endswith(")"):
+        rest = rest[1:-1].strip()
+    if not rest or rest == "US":
+        return measure["grams"] / measure["amount"] / scale, US_FL_OZ_NAME
+    # "approximate weight, 1 serving", "1 pouch, 200 ml": the part that counts one thing.
+    parts = [part.strip() for part in rest.split(",")]
+    ones = [part[2:] for part in parts if part.startswith("1 ")]
+    what = ones[0] if ones else rest
+    return (measure["grams"] / scale,
+            "%s (%s fl oz)" % (what, number_text(measure["amount"])))
+
+
+def is_serving(unit, food, volume):
+    if unit["amount"] > 1 or not SERVING_RANGE[0] <= unit["factor"] <= SERVING_RANGE[1]:
+        return False
+    word = first_word(unit["name"])
+    if volume:
+        return word in DRINK_WORDS or word in SIZE_WORDS
+    if word in PIECE_WORDS or word in SIZE_WORDS:
+        return True
+    # "apricot" of "Apricots, raw"; but "chicken" of a chicken's meat is the whole bird.
+    return (food["group"] not in MEAT_GROUPS
+            and singular(word) == singular(first_word(food["name"])))
+
+
+def serving_first(units, food, volume):
+    """The units with the food's natural single serving first, where the first is a quantity."""
+    if (not units or is_serving(units[0], food, volume)
+            or first_word(units[0]["name"]) not in BULK_WORDS):
+        return units
+    name = food["name"].lower()
+    if "concentrate" in name and "diluted with" not in name:
+        return units  # a can of concentrate makes several drinks
+    servings = [unit for unit in units[1:] if is_serving(unit, food, volume)]
+    if not servings:
+        return units
+    chosen = servings[0]
+    # Among sizes of one thing ("large", "medium"; "wedge, large", "wedge, medium"): the size the
+    # source counts by, else medium, else the first.
+    word = first_word(chosen["name"])
+    if word in SIZE_WORDS:
+        sizes = [unit for unit in servings if first_word(unit["name"]) in SIZE_WORDS]
+    else:
+        sizes = [unit for unit in servings if first_word(unit["name"]) == word]
+    counted = [COUNTED_SIZE.search(m["name"]) for m in food["measures"]]
+    for size in [m.group(1).lower() for m in counted if m] + [PREFERRED_SIZE]:
+        match = [unit for unit in sizes
+                 if re.search(r"\b%s\b" % size, unit["name"], re.IGNORECASE)
+                 and not re.search(r"\bextra %s\b" % size, unit["name"], re.IGNORECASE)]
+        if match:
+            chosen = match[0]
+            break
+    return [chosen] + [unit for unit in units if unit is not chosen]
+
+
+def within(a, b, fraction):
+    return abs(a - b) <= fraction * max(a, b)
+
+
+def keep_readable(units):
+    """At most MAX_UNITS units, leaving out the least useful first; the first unit stays.
+
+    In turn, each from the end: a unit of the same weight as an earlier one (the same portion
+    under another name), the "NLEA serving" (a labelling reference amount), a unit within 10 %
+    of an earlier one of the same thing ("honeybun (5 x 3-1/2)" after "honeybun (4-1/2 x 3-1/2)"),
+    then the last units.
+    """
+    def same_weight(unit, earlier):
+        return any(within(unit["factor"], other["factor"], 1e-9) for other in earlier)
+
+    def label_serving(unit, earlier):
+        return unit["name"].lower() == "nlea serving"
+
+    def near_repeat(unit, earlier):
+        word = singular(first_word(unit["name"]))
+        return any(singular(first_word(other["name"])) == word
+                   and within(unit["factor"], other["factor"], 0.10) for other in earlier)
+
+    units = list(units)
+    for rule in (same_weight, label_serving, near_repeat):
+        index = len(units) - 1
+        while len(units) > MAX_UNITS and index > 0:
+            if rule(units[index], units[:index]):
+                del units[index]
+            index -= 1
+    return units[:MAX_UNITS]
+
+
+def food_units(food, pair, scale):
+    """The food's own units, in the order the unit box lists them: [{"factor", "name"}]."""
+    volume = pair == "ml"
+    seen = set(PAIR_UNITS[pair])
+    units = []
+    for measure in food["measures"]:
+        unit = fluid_ounce_unit(measure, scale) if volume else None
+        if unit:
+            factor, name = unit
+            if name == US_FL_OZ_NAME and within(factor, PAIR_FL_OZ_ML, 0.01):
+                continue
+            amount = 1.0
+        else:
+            factor, name = measure["grams"] / measure["amount"] / scale, measure["name"]
+            amount = measure["amount"]
+        if name.lower() in seen:
+            continue
+        seen.add(name.lower())
+        units.append({"factor": factor, "name": name, "amount": amount})
+    return keep_readable(serving_first(units, food, volume))
+
+
 def table_line(food):
     rho = density(food)
     pair = "ml" if rho else "g"
@@ -124,17 +292,8 @@ def table_line(food):
     for name in NUTRIENTS:
         value = food["nutrients"].get(name, 0.0)
         fields.append(number_text(value * scale) if value > 0 else "-")
-
-    seen = set(PAIR_UNITS[pair])
-    units = []
-    for measure in food["measures"]:
-        key = measure["name"].lower()
-        if key in seen:
-            continue
-        seen.add(key)
-        factor = measure["grams"] / measure["amount"] / scale
-        units.append("%s %s" % (number_text(factor), measure["name"]))
-    fields.extend(units[:MAX_UNITS])
+    fields.extend("%s %s" % (number_text(unit["factor"]), unit["name"])
+                  for unit in food_units(food, pair, scale))
     return "\t".join(fields)
 
 

@@ -10,12 +10,13 @@ namespace {
 // "%s" is the placeholder of the BROWSER variable's convention.
 constexpr std::array<std::string_view, 6> Placeholders {"%1", "%u", "%U", "%f", "%F", "%s"};
 
-std::size_t firstOf(std::string_view text, bool quoted)
+// The first placeholder, bare or with quotes of the given kind round it (0: bare).
+std::size_t firstOf(std::string_view text, char quote)
 {
     std::size_t first = std::string_view::npos;
     for (std::string_view placeholder : Placeholders) {
         const std::string needle =
-            quoted ? '"' + std::string(placeholder) + '"' : std::string(placeholder);
+            quote != 0 ? quote + std::string(placeholder) + quote : std::string(placeholder);
         first = std::min(first, text.find(needle));
     }
     return first;
@@ -48,9 +49,9 @@ template<typename Visit> void forEachLine(std::string_view text, Visit visit)
 
 std::string CutAtPlaceholder(std::string_view command)
 {
-    std::size_t cut = firstOf(command, true);
+    std::size_t cut = std::min(firstOf(command, '"'), firstOf(command, '\''));
     if (cut == std::string_view::npos)
-        cut = firstOf(command, false);
+        cut = firstOf(command, 0);
     return std::string(command.substr(0, cut));
 }
 
@@ -59,20 +60,27 @@ std::vector<std::string> SplitCommandLine(std::string_view command)
     std::vector<std::string> words;
     std::string word;
     bool inWord = false;
-    bool quoted = false;
+    char quote = 0; // the quote that is open, if any
     for (std::size_t i = 0; i < command.size(); ++i) {
         const char c = command[i];
-        if (quoted) {
+        if (quote == '\'') {
+            // Everything up to the closing quote is taken as it is.
+            if (c == '\'')
+                quote = 0;
+            else
+                word += c;
+        } else if (quote == '"') {
             // Desktop entries escape only these; a Windows path keeps its backslashes.
             if (c == '\\' && i + 1 < command.size() &&
                 std::string_view("\"\\`$").find(command[i + 1]) != std::string_view::npos)
                 word += command[++i];
             else if (c == '"')
-                quoted = false;
+                quote = 0;
             else
                 word += c;
-        } else if (c == '"') {
-            quoted = inWord = true;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+            inWord = true;
         } else if (c == ' ' || c == '\t') {
             if (inWord)
                 words.push_back(std::move(word));

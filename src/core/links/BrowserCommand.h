@@ -8,12 +8,13 @@
 namespace BrowserCommand {
 
 // The command cut before its first placeholder ("%1", or a desktop entry's "%u", "%U", "%f",
-// "%F", and "%s" of the BROWSER variable): at the opening quote when the placeholder is quoted; the
-// whole command when it has none.
+// "%F", and "%s" of the BROWSER variable): at the opening quote when the placeholder is quoted
+// (with either kind of quote); the whole command when it has none.
 std::string CutAtPlaceholder(std::string_view command);
 
-// Splits a command line into words at blanks; double quotes group, and inside them a backslash
-// escapes a quote, a backslash, "`" or "$". A quote left open ends at the end of the line.
+// Splits a command line into words at blanks, as a desktop does and with no shell: quotes of
+// either kind group; inside double quotes a backslash escapes a quote, a backslash, "`" or "$",
+// inside single quotes every character is itself. A quote left open ends at the end of the line.
 std::vector<std::string> SplitCommandLine(std::string_view command);
 
 // The program and arguments that open the address: the cut command's words, then the address

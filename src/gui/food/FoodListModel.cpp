@@ -20,7 +20,9 @@ QVariant FoodListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.column() != 0)
         return {};
     switch (role) {
-    case Qt::DisplayRole: {
+    // The tooltip tells apart long names that the column cuts at the same place.
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: {
         const int record = m_filter.recordForRow(index.row());
         if (record < 0)
             return {};

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
 {
@@ -13,6 +14,9 @@ FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Per item, the one column would never scroll: a name longer than the list could not be read.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     horizontalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -47,6 +51,11 @@ void FoodListView::keyPressEvent(QKeyEvent *event)
         chosen = selected - 1;
     else if (event->key() == Qt::Key_Down && selected + 1 < rows)
         chosen = selected + 1;
+    // The base class would move along the row; the list has one column, so go to its ends.
+    else if (event->key() == Qt::Key_Home && rows > 0)
+        chosen = 0;
+    else if (event->key() == Qt::Key_End && rows > 0)
+        chosen = rows - 1;
     if (chosen < 0) {
         QTableView::keyPressEvent(event);
         return;
@@ -109,6 +118,15 @@ void FoodListView::selectOnly(int row)
     selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
+}
+
+void FoodListView::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    // The column is wider than the list, so the base class would also jump back to the start of
+    // the names; keep the part of the names the user scrolled to.
+    const int sideways = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(sideways);
 }
 
 void FoodListView::updateRowHeight()

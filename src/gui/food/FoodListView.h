@@ -5,8 +5,9 @@
 // The food list: one 600-pixel column of names, grid lines, one whole row selected at a time and
 // still shown when the list loses focus.
 //
-// A click on a row selects it and chooses it; Up and Down choose the neighbouring row before the
-// highlight moves there. Other keys move the highlight without choosing.
+// A click on a row selects it and chooses it; Up and Down choose the neighbouring row, Home and End
+// the first and last, before the highlight moves there. Other keys move the highlight without
+// choosing. A name wider than the list scrolls sideways; its row's tooltip holds it whole.
 class FoodListView : public QTableView
 {
     Q_OBJECT
@@ -18,6 +19,9 @@ public:
 
     // The selected row, or -1.
     int selectedRow() const;
+
+    // Moves only up and down: the sideways position stays where the user put it.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 signals:
     // The food in this row becomes the current food.
