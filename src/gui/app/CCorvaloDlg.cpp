@@ -80,6 +80,8 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_meals->setStore(&m_store);
     m_diary->setStore(&m_store);
     m_charts->setStore(&m_store);
+    m_retryTimer.setInterval(RetryInterval);
+    connect(&m_retryTimer, &QTimer::timeout, this, &CCorvaloDlg::retryUnsaved);
     connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
     connect(m_diary, &CDiary::saved, this, &CCorvaloDlg::reportSave);
     // Not loaded: the data directories do not exist yet; the first day load shows the note.
@@ -293,18 +295,44 @@ void CCorvaloDlg::LoadDay()
 
 void CCorvaloDlg::reportSave(const FileIo::Result &result)
 {
+    // What failed is tried again every few seconds, so a passing problem (a full disk that was
+    // cleared) ends by itself.
+    if (hasUnsaved())
+        m_retryTimer.start();
+    else
+        m_retryTimer.stop();
     Q_UNUSED(result);
 }
 
 void CCorvaloDlg::OnWeightChanged()
 {
-    reportSave(m_store.SaveWeight(m_day, Text8::fromQString(m_weightBox->text())));
+    const std::string text = Text8::fromQString(m_weightBox->text());
+    reportSave(m_unsavedWeights.record(m_day, text, m_store.SaveWeight(m_day, text)));
+}
+
+void CCorvaloDlg::retryUnsaved()
+{
+    m_diary->RetryUnsaved();
+    const auto results =
+        m_unsavedWeights.retry([this](const DayFiles::LocalDate &day, const std::string &text) {
+            return m_store.SaveWeight(day, text);
+        });
+    for (const FileIo::Result &result : results)
+        reportSave(result);
+}
+
+bool CCorvaloDlg::hasUnsaved() const
+{
+    return m_diary->hasUnsaved() || !m_unsavedWeights.empty();
 }
 
 void CCorvaloDlg::LoadDayWeight()
 {
+    // A weight that could not be saved yet is shown as typed, not the stored one.
     const std::optional<float> weight = m_store.LoadWeight(m_day);
-    const std::string text = weight ? NumberText::fixed(*weight, 1) : std::string();
+    const std::string *unsaved = m_unsavedWeights.find(m_day);
+    const std::string text =
+        unsaved ? *unsaved : (weight ? NumberText::fixed(*weight, 1) : std::string());
     {
         // One save per load, also when the text does not change: the shown one-decimal value
         // is what the day keeps. An empty box saves nothing, so no file appears for the day.

@@ -5,9 +5,11 @@
 #include "food/FoodDatabase.h"
 #include "platform/FileIo.h"
 #include "store/DayStore.h"
+#include "store/UnsavedTexts.h"
 
 #include <QDialog>
 #include <QHash>
+#include <QTimer>
 #include <optional>
 
 class CCharts;
@@ -76,6 +78,9 @@ private:
     void onDayChosen(const DayFiles::LocalDate &day, int page);
     // Every write's outcome comes here.
     void reportSave(const FileIo::Result &result);
+    // Saves again what the user typed that could not be saved.
+    void retryUnsaved();
+    bool hasUnsaved() const;
     void createControls();
     void setupButtons();
     void placePages();
@@ -87,6 +92,9 @@ private:
     DayFiles::LocalDate m_day;
     int m_stripPage = 0;
     DayStore m_store;
+    UnsavedTexts m_unsavedWeights;
+    QTimer m_retryTimer;
+    static constexpr int RetryInterval = 3000; // ms
     ResourceImage m_background;
     ResourceImage m_overlay;
     QString m_monthTitle;

@@ -86,8 +86,13 @@ void CDiary::SetNoteDay(const DayFiles::LocalDate &day)
 
 void CDiary::LoadNote()
 {
-    const NoteFile::Note note = m_store ? m_store->LoadNote(m_day) : NoteFile::Note();
     const QSignalBlocker notAnEdit(m_edit);
+    if (const std::string *unsaved = m_unsaved.find(m_day)) {
+        m_edit->setPlainText(Text8::toQString(*unsaved));
+        m_edit->setReadOnly(false);
+        return;
+    }
+    const NoteFile::Note note = m_store ? m_store->LoadNote(m_day) : NoteFile::Note();
     m_edit->setPlainText(Text8::toQString(note.text));
     // A file that could not be read shows empty; typing into it would replace it.
     m_edit->setReadOnly(note.state == NoteFile::Note::State::Unreadable);
@@ -97,7 +102,20 @@ void CDiary::SaveNote()
 {
     if (!m_store || m_edit->isReadOnly())
         return;
-    emit saved(m_store->SaveNote(m_day, editorText(*m_edit)));
+    const std::string text = editorText(*m_edit);
+    emit saved(m_unsaved.record(m_day, text, m_store->SaveNote(m_day, text)));
+}
+
+void CDiary::RetryUnsaved()
+{
+    if (!m_store)
+        return;
+    const auto results =
+        m_unsaved.retry([this](const DayFiles::LocalDate &day, const std::string &text) {
+            return m_store->SaveNote(day, text);
+        });
+    for (const FileIo::Result &result : results)
+        emit saved(result);
 }
 
 void CDiary::paintEvent(QPaintEvent *)

@@ -3,6 +3,7 @@
 #include "calendar/DayFiles.h"
 #include "controls/BackgroundSlice.h"
 #include "platform/FileIo.h"
+#include "store/UnsavedTexts.h"
 
 #include <QWidget>
 #include <filesystem>
@@ -29,8 +30,12 @@ public:
     void SetNoteDay(const DayFiles::LocalDate &day);
     // Fills the edit box from the day's note; showing a note never writes it.
     void LoadNote();
-    // Hands the edit box's text to the store.
+    // Hands the edit box's text to the store. What could not be saved stays in the box and is
+    // kept, also across day changes, until a later save succeeds.
     void SaveNote();
+    bool hasUnsaved() const { return !m_unsaved.empty(); }
+    // Saves the kept texts again.
+    void RetryUnsaved();
 
     QPlainTextEdit *editor() const { return m_edit; }
 
@@ -50,4 +55,5 @@ private:
     QPlainTextEdit *m_edit = nullptr;
     DayStore *m_store = nullptr;
     DayFiles::LocalDate m_day;
+    UnsavedTexts m_unsaved;
 };

@@ -26,6 +26,7 @@ PortionEntry::PortionEntry(const FoodDatabase &database, Controls controls, QObj
 {
     connect(m_controls.amountBox, &QLineEdit::textChanged, this,
             &PortionEntry::UpdatePortionPreview);
+    connect(m_controls.amountBox, &QLineEdit::textChanged, this, &PortionEntry::updateAddButton);
     connect(m_controls.unitBox, &QComboBox::currentIndexChanged, this,
             &PortionEntry::UpdatePortionPreview);
     connect(m_controls.addButton, &QAbstractButton::clicked, this, &PortionEntry::AddPortion);
@@ -41,7 +42,7 @@ void PortionEntry::SelectFood(int recordIndex)
 
     m_controls.amountBox->setText(QStringLiteral("1.0"));
     m_current = record;
-    m_controls.addButton->setEnabled(true);
+    updateAddButton();
     m_nutrients = record.nutrients();
 
     const FoodUnits units = record.units();
@@ -61,7 +62,13 @@ void PortionEntry::SelectFood(int recordIndex)
 void PortionEntry::ClearCurrentFood()
 {
     m_current = {};
-    m_controls.addButton->setEnabled(false);
+    updateAddButton();
+}
+
+void PortionEntry::updateAddButton()
+{
+    m_controls.addButton->setEnabled(hasCurrentFood() &&
+                                     Portion::IsStorableAmount(parseAmount(m_controls.amountBox)));
 }
 
 bool PortionEntry::selectedFactor(float &factor) const
@@ -88,10 +95,11 @@ void PortionEntry::UpdatePortionPreview()
 void PortionEntry::AddPortion()
 {
     float factor = 0.0f;
-    if (!hasCurrentFood() || !selectedFactor(factor))
+    const double amount = parseAmount(m_controls.amountBox);
+    if (!hasCurrentFood() || !selectedFactor(factor) || !Portion::IsStorableAmount(amount))
         return;
     const MealEntry entry =
-        Portion::MakeEntry(m_current.name(), m_nutrients, factor, parseAmount(m_controls.amountBox),
+        Portion::MakeEntry(m_current.name(), m_nutrients, factor, amount,
                            Text8::fromQString(m_controls.unitBox->currentText()));
     m_controls.meals->AppendMeal(entry);
 }

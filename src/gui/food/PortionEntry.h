@@ -47,6 +47,8 @@ public:
 private:
     // The factor of the unit chosen in the unit box, or nothing when none is chosen.
     bool selectedFactor(float &factor) const;
+    // Add is offered for a current food with an amount that can be logged.
+    void updateAddButton();
 
     const FoodDatabase &m_database;
     Controls m_controls;
