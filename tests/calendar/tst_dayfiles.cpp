@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 #include <ctime>
 #include <limits>
 
@@ -198,10 +199,10 @@ void TestDayFiles::unwritableFolderFallsBackToPerUser()
     const fs::path user = temp("user") / "Corvalo";
     fs::create_directory(folder);
 
-    // The probe write fails as it would in a read-only program folder.
-    FileIo::setWritesFailForTesting(true);
+    // The probe fails as it would in a program folder on a read-only disk.
+    FileIo::setOpenErrorForTesting(EROFS);
     DayFiles::CreateDataDirectories(folder, user);
-    FileIo::setWritesFailForTesting(false);
+    FileIo::setOpenErrorForTesting(0);
 
     QCOMPARE(DayFiles::DataDirectory(), user / "db");
     QCOMPARE(DayFiles::NoteDirectory(), user / "note");

@@ -22,16 +22,6 @@ std::string fileName(std::int64_t timestamp, std::string_view extension)
     return name;
 }
 
-// Creating and removing a file is the only honest test: permission bits, read-only mounts and
-// ACLs all show up here and nowhere else. The dot keeps a leftover out of the history scan.
-bool canWriteInto(const fs::path &directory)
-{
-    const fs::path probe = directory / ".write-probe";
-    if (!FileIo::append(probe, {}).ok())
-        return false;
-    return FileIo::remove(probe).ok();
-}
-
 void createDirectoriesIn(const fs::path &folder)
 {
     std::error_code ignored;
@@ -101,7 +91,7 @@ void CreateDataDirectories(const fs::path &executableFolder, const fs::path &per
     fs::current_path(folder, error);
     createDirectoriesIn(folder);
 
-    if (!canWriteInto(folder / "db") && !perUserFolder.empty()) {
+    if (!FileIo::canWriteInto(folder / "db").ok() && !perUserFolder.empty()) {
         const fs::path fallback = fs::absolute(perUserFolder, error);
         if (!error) {
             fs::create_directories(fallback, error);
