@@ -2,6 +2,7 @@
 
 #include <QtTest>
 #include <clocale>
+#include <cmath>
 #include <limits>
 
 class TestNumberText : public QObject
@@ -42,13 +43,25 @@ void TestNumberText::parse_data()
     QTest::newRow("no hex") << QByteArray("0x10") << 0.0;
     QTest::newRow("no words") << QByteArray("inf") << 0.0;
     QTest::newRow("underflow") << QByteArray("1e-999") << 0.0;
+    // Out of range is decided by the size of the number, not by the sign of its exponent.
+    const QByteArray zeros(400, '0');
+    const double infinity = std::numeric_limits<double>::infinity();
+    QTest::newRow("tiny by its zeros") << QByteArray("0." + zeros + "1") << 0.0;
+    QTest::newRow("tiny negative") << QByteArray("-0." + zeros + "1") << -0.0;
+    QTest::newRow("huge despite e-5") << QByteArray("1" + zeros + "e-5") << infinity;
+    QTest::newRow("tiny despite e+5") << QByteArray("0." + zeros + "1e+5") << 0.0;
+    QTest::newRow("negative overflow") << QByteArray("-1e999") << -infinity;
+    QTest::newRow("subnormal kept") << QByteArray("1e-310") << 1e-310;
+    QTest::newRow("zero, huge exponent") << QByteArray("0e99999999999") << 0.0;
 }
 
 void TestNumberText::parse()
 {
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
-    QCOMPARE(NumberText::parse(std::string_view(text.constData(), text.size())), expected);
+    const double parsed = NumberText::parse(std::string_view(text.constData(), text.size()));
+    QCOMPARE(parsed, expected);
+    QCOMPARE(std::signbit(parsed), std::signbit(expected));
 }
 
 void TestNumberText::parseIgnoresLocale()

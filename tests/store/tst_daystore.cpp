@@ -6,6 +6,7 @@
 #include "store/DayStore.h"
 
 #include <QtTest>
+#include <cerrno>
 #include <clocale>
 #include <ctime>
 
@@ -60,6 +61,7 @@ void TestDayStore::init()
 void TestDayStore::cleanup()
 {
     FileIo::setWritesFailForTesting(false);
+    FileIo::setOpenErrorForTesting(0);
     fs::current_path(m_startDirectory);
     m_store.reset();
     m_temp.reset();
@@ -108,11 +110,11 @@ void TestDayStore::unwritableFolderFallsBackToPerUser()
     const fs::path folder = m_temp->make("app");
     const fs::path user = *m_temp / "user" / "Corvalo";
 
-    // The probe write fails as it would in a read-only program folder.
-    FileIo::setWritesFailForTesting(true);
+    // The probe fails as it would in a program folder on a read-only disk.
+    FileIo::setOpenErrorForTesting(EROFS);
     DayStore store;
     store.CreateDataDirectories(folder, user);
-    FileIo::setWritesFailForTesting(false);
+    FileIo::setOpenErrorForTesting(0);
 
     QCOMPARE(store.dataDirectory(), user / "db");
     QCOMPARE(store.noteDirectory(), user / "note");

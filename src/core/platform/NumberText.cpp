@@ -33,13 +33,19 @@ double parse(std::string_view text)
 
     const std::size_t start = i;
     std::size_t digits = 0;
+    std::size_t firstNonZero = std::string_view::npos; // among all digits, before and after '.'
     while (i < text.size() && isDigit(text[i])) {
+        if (firstNonZero == std::string_view::npos && text[i] != '0')
+            firstNonZero = digits;
         ++i;
         ++digits;
     }
+    const std::size_t integerDigits = digits;
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && isDigit(text[i])) {
+            if (firstNonZero == std::string_view::npos && text[i] != '0')
+                firstNonZero = digits;
             ++i;
             ++digits;
         }
@@ -48,24 +54,37 @@ double parse(std::string_view text)
         return 0.0;
 
     // An exponent counts only when at least one digit follows it.
-    bool negativeExponent = false;
+    long long exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
+        bool negativeExponent = false;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
             negativeExponent = text[j] == '-';
             ++j;
         }
         if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j]))
+            while (j < text.size() && isDigit(text[j])) {
+                // Far beyond any double either way; saturate rather than wrap.
+                if (exponent < 1'000'000'000)
+                    exponent = exponent * 10 + (text[j] - '0');
                 ++j;
+            }
+            if (negativeExponent)
+                exponent = -exponent;
             i = j;
         }
     }
 
     double value = 0.0;
     const auto result = std::from_chars(text.data() + start, text.data() + i, value);
-    if (result.ec == std::errc::result_out_of_range)
-        value = negativeExponent ? 0.0 : HUGE_VAL; // as strtod: underflow 0, overflow infinity
+    if (result.ec == std::errc::result_out_of_range) {
+        // As strtod: too small gives 0, too large infinity. Which one depends on where the
+        // first significant digit sits, not on the exponent's sign: "0.000...1" is tiny and
+        // "1000...0e-5" huge.
+        const long long magnitude = static_cast<long long>(integerDigits) - 1 -
+            static_cast<long long>(firstNonZero) + exponent;
+        value = firstNonZero == std::string_view::npos || magnitude < 0 ? 0.0 : HUGE_VAL;
+    }
     return negative ? -value : value;
 }
 

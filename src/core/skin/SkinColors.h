@@ -14,6 +14,10 @@ inline constexpr std::uint32_t TodayHatch = 0x91CDE1FF;
 inline constexpr std::uint32_t DiaryText = 0xFF1258A5; // dark blue ink on light blue paper
 inline constexpr std::uint32_t DiaryPaper = 0xFFE2F2FF;
 inline constexpr std::uint32_t DiaryScrollHandle = 0x801258A5;
+// The notice bar that reports a failed save: dark ink on an amber plate (contrast 10.6:1).
+inline constexpr std::uint32_t NoticePlate = 0xFFFFC83D;
+inline constexpr std::uint32_t NoticeEdge = 0xFFD98200;
+inline constexpr std::uint32_t NoticeText = 0xFF2B1D00;
 
 // Skin artwork (painted into the PNGs).
 inline constexpr std::uint32_t BaseBlue = 0xFF006EFF;

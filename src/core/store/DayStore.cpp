@@ -12,16 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Creating and removing a file is the only honest test: permission bits, read-only mounts and
-// ACLs all show up here and nowhere else. The dot keeps a leftover out of the history scan.
-bool canWriteInto(const fs::path &directory)
-{
-    const fs::path probe = directory / ".write-probe";
-    if (!FileIo::append(probe, {}).ok())
-        return false;
-    return FileIo::remove(probe).ok();
-}
-
 void createDirectoriesIn(const fs::path &folder)
 {
     std::error_code ignored;
@@ -55,7 +45,7 @@ void DayStore::CreateDataDirectories(const fs::path &executableFolder,
     fs::current_path(folder, error);
     createDirectoriesIn(folder);
 
-    if (!canWriteInto(folder / "db") && !perUserFolder.empty()) {
+    if (!FileIo::canWriteInto(folder / "db").ok() && !perUserFolder.empty()) {
         const fs::path fallback = fs::absolute(perUserFolder, error);
         if (!error) {
             fs::create_directories(fallback, error);

@@ -14,16 +14,23 @@ constexpr std::size_t Size = 4;
 
 } // namespace
 
+std::optional<float> Decode(std::string_view bytes)
+{
+    if (bytes.size() < Size)
+        return std::nullopt;
+    std::uint32_t bits = 0;
+    for (std::size_t i = 0; i < Size; ++i)
+        bits |= std::uint32_t(std::uint8_t(bytes[i])) << (8 * i);
+    return std::bit_cast<float>(bits);
+}
+
 std::optional<float> Read(const std::filesystem::path &path)
 {
     // More than four bytes are not a weight file either way; read no more than that.
     const std::optional<std::string> bytes = FileIo::readAll(path, 4096);
-    if (!bytes || bytes->size() < Size)
+    if (!bytes)
         return std::nullopt;
-    std::uint32_t bits = 0;
-    for (std::size_t i = 0; i < Size; ++i)
-        bits |= std::uint32_t(std::uint8_t((*bytes)[i])) << (8 * i);
-    return std::bit_cast<float>(bits);
+    return Decode(*bytes);
 }
 
 FileIo::Result Write(const std::filesystem::path &path, float weight)

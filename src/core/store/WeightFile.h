@@ -4,10 +4,14 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 // A day's body weight: a file of exactly four bytes, one little-endian single-precision float,
 // stored plain. No unit is kept. Only weights above zero are ever written.
 namespace WeightFile {
+
+// The weight the file's bytes hold: the first four, whatever follows; nothing when fewer.
+std::optional<float> Decode(std::string_view bytes);
 
 // The stored weight; nothing when the file is missing, unreadable or holds fewer than 4 bytes.
 std::optional<float> Read(const std::filesystem::path &path);

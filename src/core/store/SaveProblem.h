@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/FileIo.h"
+
+#include <filesystem>
+#include <string>
+
+// A failed save, load or removal in words for the window: what was not done, why, and which
+// file, e.g. "Not saved: the disk is full (db/12-07-2026.wth)".
+namespace SaveProblem {
+
+enum class Action {
+    Save,
+    Load,
+    Remove,
+};
+
+// The sentence for a failed result; empty for a success. The file is shown relative to the data
+// folder when it lies inside it, in full otherwise.
+std::string Describe(const FileIo::Result &result, const std::filesystem::path &dataRoot,
+                     Action action = Action::Save);
+
+// The reason alone, e.g. "the disk is full".
+std::string Reason(const FileIo::Result &result, Action action = Action::Save);
+
+} // namespace SaveProblem

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+// A strip that tells the user what could not be saved, without stopping them: hidden until a
+// notice comes, it shows the latest one (elided, the whole text in the tooltip) on an amber
+// plate with a small close cross. Each notice has a key, the file it is about, so that a later
+// successful save of that file clears it. It never takes the keyboard focus.
+class CNoticeBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNoticeBar(QWidget *parent = nullptr);
+
+    // Shows `text` under `key`, replacing an earlier notice of the same key.
+    void showNotice(const QString &key, const QString &text);
+    // Removes the notice of `key`; the bar goes back to the one before, or hides.
+    void clearNotice(const QString &key);
+    void clearAll();
+
+    bool hasNotice(const QString &key) const;
+    int noticeCount() const { return int(m_notices.size()); }
+    // The latest notice in full, and as much of it as the bar shows.
+    QString text() const;
+    QString displayedText() const;
+    // Where the close cross is, in the bar's coordinates.
+    QRect closeRect() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // The user closed the bar with its cross.
+    void dismissed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    struct Notice
+    {
+        QString key;
+        QString text;
+    };
+
+    QRect markRect() const;
+    QRect textRect() const;
+    void refresh();
+
+    QVector<Notice> m_notices; // oldest first
+    QFont m_font;
+    bool m_closeHover = false;
+};
