@@ -2,10 +2,11 @@
 #include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
-#include "store/MealDayFile.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
+#include "store/MealDayFile.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -61,7 +62,7 @@ void TestMealsList::init()
     QVERIFY(m_dir->isValid());
     m_path = fs::path(m_dir->path().toStdString()) / "12-05-2026.db";
 
-    m_window = new QWidget;
+    m_window = new QDialog; // Escape would close it
     m_window->setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
     m_elsewhere = new QLineEdit(m_window);
     m_elsewhere->setGeometry(10, 10, 80, 20);
@@ -213,19 +214,38 @@ void TestMealsList::editInPlaceRewritesOnlyThatRecord()
 
 void TestMealsList::leavingTheEditorUntouched()
 {
-    fill({3, 2.37f});
+    fill({3, 0.25f});
     const auto old = fs::last_write_time(m_path) - std::chrono::hours(1);
     fs::last_write_time(m_path, old);
+    const std::string before = fileBytes();
 
-    openEditor(0); // shows "3.0": the same amount, nothing is written
-    m_elsewhere->setFocus();
-    QVERIFY(!m_list->amountEditor()->isVisible());
+    // The editor shows "0.2" for 0.25: a rounded view, not something the user typed.
+    for (int row : {0, 1}) {
+        openEditor(row);
+        m_elsewhere->setFocus();
+        QVERIFY(!m_list->amountEditor()->isVisible());
+        openEditor(row);
+        QTest::keyClick(m_list->amountEditor(), Qt::Key_Return);
+    }
     QCOMPARE(fs::last_write_time(m_path), old);
+    QCOMPARE(fileBytes(), before);
+    QCOMPARE(m_list->entries()[1].amount, 0.25f);
 
-    openEditor(1); // shows "2.4": leaving stores what the editor shows
+    // Escape cancels what was half typed and keeps the window open.
+    openEditor(1);
+    QTest::keyClicks(m_list->amountEditor(), QStringLiteral("7"));
+    QTest::keyClick(m_list->amountEditor(), Qt::Key_Escape);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_list->amountEditor()->isVisible());
+    QCOMPARE(m_list->editRow(), -1);
     m_elsewhere->setFocus();
-    QVERIFY(fs::last_write_time(m_path) != old);
-    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 2.4f);
+    QCOMPARE(fileBytes(), before);
+
+    // What the user types is stored as typed.
+    openEditor(1);
+    QTest::keyClicks(m_list->amountEditor(), QStringLiteral("0.35"));
+    m_elsewhere->setFocus();
+    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 0.35f);
 }
 
 void TestMealsList::typedAmountsReadLikeAtof_data()

@@ -1,11 +1,11 @@
 #include "meals/CMealsList.h"
 
-#include "skin/SkinColors.h"
 #include "meals/CElements.h"
-#include "store/MealDayFile.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "skin/SkinColors.h"
+#include "store/MealDayFile.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -271,6 +271,15 @@ bool CMealsList::eventFilter(QObject *watched, QEvent *event)
             m_amountEdit->hide();
             return true;
         }
+        if (key == Qt::Key_Escape) {
+            // Cancels the edit only; left to travel on, it would close the window and save
+            // what was half typed on the way out.
+            m_editRow = -1;
+            setFocus(Qt::OtherFocusReason);
+            m_amountEdit->hide();
+            viewport()->update();
+            return true;
+        }
     } else if (event->type() == QEvent::FocusOut) {
         // The editor's own context menu takes the focus only for a moment.
         if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
@@ -309,10 +318,11 @@ void CMealsList::CommitAmountEdit(CommitOn reason)
     if (reason == CommitOn::FocusLoss)
         m_amountEdit->hide();
 
-    // Compared in double precision: a value single precision cannot hold (12.3) always counts
-    // as a change and rewrites the same stored value.
+    // The editor shows one decimal, so its text is only a rounded view of the amount: store
+    // it only when the user has changed it. Compared in double precision: a value single
+    // precision cannot hold (12.3) always counts as a change and rewrites the same value.
     const double typed = NumberText::parse(Text8::fromQString(text));
-    if (typed != double(m_entries[index].amount)) {
+    if (m_amountEdit->isModified() && typed != double(m_entries[index].amount)) {
         m_entries[index].amount = toStoredAmount(typed);
         SaveMeals(false);
     }
