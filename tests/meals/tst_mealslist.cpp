@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -36,6 +37,7 @@ private slots:
     void clearList();
     void unreadableDayIsNotRewritten();
     void paintsRowsOverTheBackground();
+    void longTextsStayInTheirPlaces();
 
 private:
     void fill(const std::vector<float> &amounts);
@@ -409,6 +411,35 @@ void TestMealsList::paintsRowsOverTheBackground()
     QVERIFY(selected.copy(nameOfRow2) != rows.copy(nameOfRow2)); // bold italic
     const QRect nameOfRow1(20, 24, 200, 24);
     QCOMPARE(selected.copy(nameOfRow1), rows.copy(nameOfRow1));
+}
+
+void TestMealsList::longTextsStayInTheirPlaces()
+{
+    m_list->LoadMeals(m_path);
+    const QImage empty = m_list->grab().toImage();
+    const std::string name =
+        "Cereals, oats, regular and quick and instant, unenriched, cooked with "
+        "water (includes boiling and microwaving), with salt";
+    QVERIFY(MealDayFile::AppendMealRecord(m_path,
+                                          sampleEntry(name, 9999999.0f, "cup (4.86 large eggs)")));
+    m_list->LoadMeals(m_path);
+    const QImage row = m_list->grab().toImage();
+
+    // The amount stays inside its frame, the unit on one line in the middle of the row.
+    const int right = m_list->rowLayout().amountRight();
+    const QRect besideTheFrame(right + 1, 0, 5, 24);
+    QCOMPARE(row.copy(besideTheFrame), empty.copy(besideTheFrame));
+    const QRect aboveTheUnit(right + 6, 0, 80, 4);
+    QCOMPARE(row.copy(aboveTheUnit), empty.copy(aboveTheUnit));
+
+    // What was cut short is there whole in a tooltip.
+    const auto tooltipAt = [&](QPoint point) {
+        QHelpEvent help(QEvent::ToolTip, point, m_list->viewport()->mapToGlobal(point));
+        QApplication::sendEvent(m_list->viewport(), &help);
+        return QToolTip::text();
+    };
+    QCOMPARE(tooltipAt(QPoint(100, 12)), QString::fromStdString(name));
+    QCOMPARE(tooltipAt(QPoint(right + 20, 12)), QStringLiteral("cup (4.86 large eggs)"));
 }
 
 QTEST_MAIN(TestMealsList)
