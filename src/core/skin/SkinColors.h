@@ -9,7 +9,9 @@ inline constexpr std::uint32_t WindowFill = 0xFF006EFF; // main window behind it
 inline constexpr std::uint32_t ViewFill = 0xFF007ADE; // views behind their slice of it
 inline constexpr std::uint32_t Text = 0xFFFFFFFF;
 inline constexpr std::uint32_t AmountCellFrame = 0xFFA9E0FF;
-inline constexpr std::uint32_t WeekendText = 0xFFFF0500;
+inline constexpr std::uint32_t WeekendText = 0xFFFF3B30;
+// Red and the skin's blue are nearly equally light: red texts sit on this plate (4:1).
+inline constexpr std::uint32_t WeekendPlate = 0xFF00266B;
 inline constexpr std::uint32_t TodayHatch = 0x91CDE1FF;
 inline constexpr std::uint32_t DiaryText = 0xFF1258A5; // dark blue ink on light blue paper
 inline constexpr std::uint32_t DiaryPaper = 0xFFE2F2FF;
