@@ -47,14 +47,17 @@ inline constexpr std::uint32_t WellEdgeDark = 0x8000246E;
 inline constexpr std::uint32_t WellEdgeLight = 0x38FFFFFF;
 inline constexpr std::uint32_t TextShadow = 0x8C001A52;
 
-// Skin painter palette: button strips. Pressed faces keep a red channel of about 9 to 15 so that
-// the disabled look (red times ten, no green or blue) is a red button under a brighter caption.
+// Skin painter palette: button strips. Pressed faces keep a red channel of about 6 to 8 so that
+// the disabled look (red times ten, no green or blue) is a dark plate under a red caption.
 inline constexpr std::uint32_t ButtonTop = 0xFF5AA9FF;
 inline constexpr std::uint32_t ButtonBottom = 0xFF0B60DC;
 inline constexpr std::uint32_t ButtonHoverTop = 0xFF7AB9FF;
 inline constexpr std::uint32_t ButtonHoverBottom = 0xFF2A7AEE;
-inline constexpr std::uint32_t ButtonPressedTop = 0xFF0F42A0;
-inline constexpr std::uint32_t ButtonPressedBottom = 0xFF09327F;
+inline constexpr std::uint32_t ButtonPressedTop = 0xFF08429F;
+inline constexpr std::uint32_t ButtonPressedBottom = 0xFF06327F;
+// Nothing in a pressed frame has a red channel above 25, so red times ten never clips: the
+// disabled look keeps its antialiased edges, a bright red caption on a near-black face.
+inline constexpr std::uint32_t PressedCaption = 0xFF17E1FF;
 inline constexpr std::uint32_t ButtonRim = 0xC700307A;
 inline constexpr std::uint32_t ButtonGloss = 0x38FFFFFF;
 inline constexpr std::uint32_t ButtonHighlight = 0x66FFFFFF;
