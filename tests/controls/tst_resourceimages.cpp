@@ -41,6 +41,7 @@ void TestResourceImages::everySkinImageAtItsSize_data()
         {"BUTTONS", 147, 186, 16, true},  {"BUTTONS", 148, 210, 16, true},
         {"BUTTONS", 155, 378, 29, true},  {"BUTTONS", 158, 300, 23, true},
         {"BUTTONS", 159, 810, 25, true},  {"ICON", 128, 64, 64, true},
+        {"STYLE", 1, 10, 7, true},
     };
     for (const auto &entry : inventory) {
         QTest::addRow("%s %d", entry.type, entry.id)

@@ -120,6 +120,10 @@ int main(int argc, char *argv[])
             static_cast<QComboBox *>(dialog.control(DialogLayout::UnitBox))
                 ->setCurrentText(QStringLiteral("cup (4.86 large eggs)"));
             add("9999999");
+            // Enough rows for the list to scroll.
+            search("bananas, raw", 0);
+            add("0.25");
+            add("3");
         }
         search("apples, raw, with skin", 0);
         static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
