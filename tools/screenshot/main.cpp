@@ -122,8 +122,9 @@ int main(int argc, char *argv[])
             add("9999999");
             // Enough rows for the list to scroll.
             search("bananas, raw", 0);
-            add("0.25");
             add("3");
+            search("oats regular cooked", 0);
+            add("0.25");
         }
         search("apples, raw, with skin", 0);
         static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
