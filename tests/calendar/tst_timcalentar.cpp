@@ -1,5 +1,6 @@
 // The day strip in the real main window: clicks pick the day and the page, the arrow keys and
 // the end buttons move the selection, and every move reloads the day.
+#include "Contrast.h"
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
@@ -37,6 +38,7 @@ private slots:
     void clicksPickTheDayAndThePage();
     void keysAndButtonsMoveTheSelection();
     void selectedDayIsFramedInRed();
+    void weekendNamesAreReadable();
 
 private:
     void clickCell(int index, double heightFraction);
@@ -164,6 +166,18 @@ void TestTimCalentar::selectedDayIsFramedInRed()
     const QList<int> after = redColumns();
     QVERIFY(!after.isEmpty());
     QVERIFY(after.first() >= x - 4 && after.last() < x + 30);
+}
+
+void TestTimCalentar::weekendNamesAreReadable()
+{
+    const EraseRequest::SnapshotScope notAnErase;
+    const QImage image = m_strip->grab().toImage();
+    // Saturday 5 December is today, under the hatch; Sunday 6 December is not.
+    for (int index : {14, 15}) {
+        const DayStripModel::Rect cell = m_strip->cells()[std::size_t(index)].rect;
+        const QRect weekday(int(cell.x), 0, int(cell.width), int(cell.height / 4));
+        QVERIFY2(Contrast::ofRedText(image, weekday) >= 3.0, qPrintable(QString::number(index)));
+    }
 }
 
 QTEST_MAIN(TestTimCalentar)

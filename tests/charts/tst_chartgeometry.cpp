@@ -90,6 +90,11 @@ void TestChartGeometry::scaleLabels()
         QCOMPARE(ChartGeometry::ScaleLabel(2000.0f, 1000.0f, row),
                  std::to_string(2000 - 100 * row));
     }
+    // Labels stay short enough for the plot's edge, whatever was typed as a weight.
+    QCOMPARE(ChartGeometry::ScaleLabel(3e38f, 0.0f, 0), "3e38");
+    QCOMPARE(ChartGeometry::ScaleLabel(3e38f, 0.0f, 5), "1.5e38");
+    QCOMPARE(ChartGeometry::ScaleLabel(1234567.0f, 0.0f, 0), "1.23e6");
+    QCOMPARE(ChartGeometry::ScaleLabel(999999.0f, 0.0f, 0), "999999");
 }
 
 QTEST_GUILESS_MAIN(TestChartGeometry)

@@ -1,6 +1,7 @@
 // The Charts page in the real main window, checked by its pixels: bars and the weight line at
 // their days, the titles of the series present, and "No Data" when there is nothing to draw.
 #include "ChartSamples.h"
+#include "Contrast.h"
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "charts/CCharts.h"
@@ -125,6 +126,11 @@ void TestCharts::whatIsDrawn()
     QCOMPARE(count(image, image.rect(), yellow) > 300, weights);
     QCOMPARE(count(image, image.rect(), red) > 300, meals);
     QCOMPARE(count(image, kNoDataArea, white) > 4000, !weights && !meals);
+    if (meals) {
+        // The red title and the top scale label stay readable on the blue.
+        QVERIFY(Contrast::ofRedText(image, QRect(530, 0, 100, 20)) >= 3.0);
+        QVERIFY(Contrast::ofRedText(image, QRect(580, 20, 38, 12)) >= 3.0);
+    }
 }
 
 void TestCharts::barsAndLineStandOnTheirDays()

@@ -1,4 +1,5 @@
 #include "controls/ResourceImage.h"
+#include "layout/DialogLayout.h"
 
 #include <QtTest>
 
@@ -10,6 +11,7 @@ private slots:
     void everySkinImageAtItsSize_data();
     void everySkinImageAtItsSize();
     void loadFailuresLeaveAnEmptyObject();
+    void pageButtonsLookApartAndSmooth();
 };
 
 void TestResourceImages::everySkinImageAtItsSize_data()
@@ -39,6 +41,7 @@ void TestResourceImages::everySkinImageAtItsSize_data()
         {"BUTTONS", 147, 186, 16, true},  {"BUTTONS", 148, 210, 16, true},
         {"BUTTONS", 155, 378, 29, true},  {"BUTTONS", 158, 300, 23, true},
         {"BUTTONS", 159, 810, 25, true},  {"ICON", 128, 64, 64, true},
+        {"STYLE", 1, 10, 7, true},
     };
     for (const auto &entry : inventory) {
         QTest::addRow("%s %d", entry.type, entry.id)
@@ -80,6 +83,67 @@ void TestResourceImages::loadFailuresLeaveAnEmptyObject()
     QVERIFY(!image.Load(1, "BROKEN"));
     QVERIFY(image.isNull());
     QCOMPARE(image.width(), 0);
+}
+
+namespace {
+
+// The columns of one frame, in window pixels, where the strip paints anything.
+QPair<int, int> paintedColumns(const QImage &strip, int frame, int windowX)
+{
+    const int width = strip.width() / 3;
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < strip.height(); ++y) {
+            if (qAlpha(strip.pixel(frame * width + x, y)) > 0) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {windowX + first, windowX + last};
+}
+
+} // namespace
+
+void TestResourceImages::pageButtonsLookApartAndSmooth()
+{
+    // Placed by the template and sized by their frames, the page buttons overlap by a pixel or
+    // two; their faces must not.
+    const struct
+    {
+        DialogLayout::ControlId id;
+        int strip;
+    } row[] = {{DialogLayout::FoodButton, 141},
+               {DialogLayout::ChartsButton, 142},
+               {DialogLayout::DiaryButton, 143},
+               {DialogLayout::CommunityButton, 148}};
+    for (std::size_t i = 0; i + 1 < std::size(row); ++i) {
+        const ResourceImage left(row[i].strip, "BUTTONS");
+        const ResourceImage right(row[i + 1].strip, "BUTTONS");
+        for (int frame = 0; frame < 3; ++frame) {
+            const int leftEnd =
+                paintedColumns(left.image(), frame, DialogLayout::pixelRect(row[i].id).x).second;
+            const int rightStart =
+                paintedColumns(right.image(), frame, DialogLayout::pixelRect(row[i + 1].id).x)
+                    .first;
+            QVERIFY2(rightStart - leftEnd > 2, qPrintable(QString::number(row[i].strip)));
+        }
+    }
+
+    // The disabled look multiplies red by ten: a red channel above 25 in the pressed frame
+    // would clip, and the current page's caption would lose its smooth edges.
+    for (int id = 140; id <= 148; ++id) {
+        const QImage strip = ResourceImage(id, "BUTTONS").image();
+        const int width = strip.width() / 3;
+        int reddest = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 2 * width; x < 3 * width; ++x)
+                reddest = std::max(reddest, qRed(strip.pixel(x, y)));
+        QVERIFY2(reddest <= 25, qPrintable(QString::number(id)));
+    }
 }
 
 QTEST_MAIN(TestResourceImages)

@@ -2,6 +2,7 @@
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"
 #include "controls/CHoverButton.h"
+#include "controls/ResourceImage.h"
 #include "layout/DialogLayout.h"
 #include "links/BrowserLauncher.h"
 #include "links/CNewVerWarng.h"
@@ -87,6 +88,31 @@ void TestNewVersion::promptLooksAsLaidOut()
     QCOMPARE(prompt.downloadButton()->geometry(), QRect(27, 130, 270, 25));
     QCOMPARE(prompt.noThanksButton()->toolTip(), QStringLiteral("No, thanks"));
     QCOMPARE(prompt.downloadButton()->toolTip(), QStringLiteral("Click to download"));
+
+    // The two buttons overlap by two rows; their faces keep apart, and "No, thanks" stands in
+    // the prompt's middle, as "Click to download" does.
+    prompt.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&prompt));
+    const QImage shown = prompt.grab().toImage();
+    const QImage picture = ResourceImage(157, "LAYOUT").image();
+    const auto painted = [&](int x, int y) {
+        return shown.pixel(x, y) != picture.pixel(x, y);
+    };
+    int paintedBetween = 0;
+    for (int y = 153; y <= 155; ++y)
+        for (int x = 30; x < 294; ++x)
+            paintedBetween += painted(x, y);
+    QCOMPARE(paintedBetween, 0);
+    int first = -1;
+    int last = -1;
+    for (int x = 104; x < 204; ++x) {
+        if (painted(x, 166)) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    QVERIFY(first >= 0);
+    QVERIFY2(qAbs((first + last + 1) / 2.0 - 162) <= 1, qPrintable(QString::number(first)));
 }
 
 void TestNewVersion::promptAnswers()

@@ -12,6 +12,7 @@ private slots:
     void rowGeometry();
     void amountText_data();
     void amountText();
+    void longAmountsFitTheCell();
 };
 
 using Part = MealRowLayout::Part;
@@ -85,6 +86,18 @@ void TestMealRowLayout::amountText()
     QFETCH(float, amount);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(MealRowLayout::amountText(amount)), text);
+}
+
+void TestMealRowLayout::longAmountsFitTheCell()
+{
+    // Long amounts lose their decimal, then take the exponent form.
+    const auto threeChars = [](const std::string &s) {
+        return s.size() <= 3;
+    };
+    QCOMPARE(MealRowLayout::amountText(2.37f, threeChars), "2.4");
+    QCOMPARE(MealRowLayout::amountText(12.7f, threeChars), "13");
+    QCOMPARE(MealRowLayout::amountText(123.0f, threeChars), "123");
+    QCOMPARE(MealRowLayout::amountText(9999999.0f, threeChars), "1e7");
 }
 
 QTEST_GUILESS_MAIN(TestMealRowLayout)

@@ -7,10 +7,12 @@
 #include "store/DayStore.h"
 #include "store/MealDayFile.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -36,6 +38,7 @@ private slots:
     void clearList();
     void unreadableDayIsNotRewritten();
     void paintsRowsOverTheBackground();
+    void longTextsStayInTheirPlaces();
 
 private:
     void fill(const std::vector<float> &amounts);
@@ -67,7 +70,7 @@ void TestMealsList::init()
     m_store = std::make_unique<DayStore>(root);
     m_path = root / "db" / "12-05-2026.db";
 
-    m_window = new QWidget;
+    m_window = new QDialog; // Escape would close it
     m_window->setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
     m_elsewhere = new QLineEdit(m_window);
     m_elsewhere->setGeometry(10, 10, 80, 20);
@@ -220,19 +223,38 @@ void TestMealsList::editInPlaceRewritesOnlyThatRecord()
 
 void TestMealsList::leavingTheEditorUntouched()
 {
-    fill({3, 2.37f});
+    fill({3, 0.25f});
     const auto old = fs::last_write_time(m_path) - std::chrono::hours(1);
     fs::last_write_time(m_path, old);
+    const std::string before = fileBytes();
 
-    openEditor(0); // shows "3.0": the same amount, nothing is written
-    m_elsewhere->setFocus();
-    QVERIFY(!m_list->amountEditor()->isVisible());
+    // The editor shows "0.2" for 0.25: a rounded view, not something the user typed.
+    for (int row : {0, 1}) {
+        openEditor(row);
+        m_elsewhere->setFocus();
+        QVERIFY(!m_list->amountEditor()->isVisible());
+        openEditor(row);
+        QTest::keyClick(m_list->amountEditor(), Qt::Key_Return);
+    }
     QCOMPARE(fs::last_write_time(m_path), old);
+    QCOMPARE(fileBytes(), before);
+    QCOMPARE(m_list->entries()[1].amount, 0.25f);
 
-    openEditor(1); // shows "2.4": leaving stores what the editor shows
+    // Escape cancels what was half typed and keeps the window open.
+    openEditor(1);
+    QTest::keyClicks(m_list->amountEditor(), QStringLiteral("7"));
+    QTest::keyClick(m_list->amountEditor(), Qt::Key_Escape);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_list->amountEditor()->isVisible());
+    QCOMPARE(m_list->editRow(), -1);
     m_elsewhere->setFocus();
-    QVERIFY(fs::last_write_time(m_path) != old);
-    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 2.4f);
+    QCOMPARE(fileBytes(), before);
+
+    // What the user types is stored as typed.
+    openEditor(1);
+    QTest::keyClicks(m_list->amountEditor(), QStringLiteral("0.35"));
+    m_elsewhere->setFocus();
+    QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 0.35f);
 }
 
 void TestMealsList::typedAmountsReadLikeAtof_data()
@@ -394,6 +416,35 @@ void TestMealsList::paintsRowsOverTheBackground()
     QVERIFY(selected.copy(nameOfRow2) != rows.copy(nameOfRow2)); // bold italic
     const QRect nameOfRow1(20, 24, 200, 24);
     QCOMPARE(selected.copy(nameOfRow1), rows.copy(nameOfRow1));
+}
+
+void TestMealsList::longTextsStayInTheirPlaces()
+{
+    m_list->LoadMeals(Day);
+    const QImage empty = m_list->grab().toImage();
+    const std::string name =
+        "Cereals, oats, regular and quick and instant, unenriched, cooked with "
+        "water (includes boiling and microwaving), with salt";
+    QVERIFY(MealDayFile::AppendMealRecord(m_path,
+                                          sampleEntry(name, 9999999.0f, "cup (4.86 large eggs)")));
+    m_list->LoadMeals(Day);
+    const QImage row = m_list->grab().toImage();
+
+    // The amount stays inside its frame, the unit on one line in the middle of the row.
+    const int right = m_list->rowLayout().amountRight();
+    const QRect besideTheFrame(right + 1, 0, 5, 24);
+    QCOMPARE(row.copy(besideTheFrame), empty.copy(besideTheFrame));
+    const QRect aboveTheUnit(right + 6, 0, 80, 4);
+    QCOMPARE(row.copy(aboveTheUnit), empty.copy(aboveTheUnit));
+
+    // What was cut short is there whole in a tooltip.
+    const auto tooltipAt = [&](QPoint point) {
+        QHelpEvent help(QEvent::ToolTip, point, m_list->viewport()->mapToGlobal(point));
+        QApplication::sendEvent(m_list->viewport(), &help);
+        return QToolTip::text();
+    };
+    QCOMPARE(tooltipAt(QPoint(100, 12)), QString::fromStdString(name));
+    QCOMPARE(tooltipAt(QPoint(right + 20, 12)), QStringLiteral("cup (4.86 large eggs)"));
 }
 
 QTEST_MAIN(TestMealsList)

@@ -31,6 +31,8 @@ void TestNutrientText::totals_data()
     QTest::newRow("zero") << int(Nutrient::Protein) << 0.0f << "-";
     QTest::newRow("negative") << int(Nutrient::Sugars) << -3.0f << "-";
     QTest::newRow("not a number") << int(Nutrient::Fiber) << std::nanf("") << "-";
+    QTest::newRow("six digits") << int(Nutrient::Sodium) << 999999.0f << "999999 mg";
+    QTest::newRow("too long") << int(Nutrient::Sodium) << 99999999999.0f << "1e11 mg";
 }
 
 void TestNutrientText::totals()
@@ -55,6 +57,9 @@ void TestNutrientText::deltas_data()
     QTest::newRow("negative") << "-" << -5.0f << "";
     QTest::newRow("not a number") << "+" << std::nanf("") << "";
     QTest::newRow("infinite") << "+" << std::numeric_limits<float>::infinity() << "+inf";
+    QTest::newRow("five digits") << "+" << 12345.0f << "+12345";
+    QTest::newRow("too long") << "+" << 99999999999.0f << "+1e11";
+    QTest::newRow("too long, decimals") << "-" << 123456.0f << "-1.2e5";
 }
 
 void TestNutrientText::deltas()

@@ -1,5 +1,6 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page]   (page 0: the start-up prompt)
+//   corvalo_screenshot <out.png> [page] [edges]   (page 0: the start-up prompt)
+// "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"
@@ -24,18 +25,21 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 
 namespace {
 
 constexpr std::int64_t kNow = 1796463000; // 5 December 2026
 
 // Two weeks of weights and meals before the day shown, for the chart page.
-void writeHistory(const std::filesystem::path &folder)
+void writeHistory(const std::filesystem::path &folder, bool edges)
 {
     const std::filesystem::path data = folder / "db";
     std::filesystem::create_directories(data);
-    const float weights[] = {82.4f, 82.1f, 0,     81.9f, 82.0f, 81.6f, 81.3f,
-                             0,     81.1f, 80.8f, 80.9f, 80.5f, 80.2f, 80.1f};
+    float weights[] = {82.4f, 82.1f, 0,     81.9f, 82.0f, 81.6f, 81.3f,
+                       0,     81.1f, 80.8f, 80.9f, 80.5f, 80.2f, 80.1f};
+    if (edges)
+        weights[2] = 3e38f;
     const float calories[] = {2350, 2100, 1980, 2420, 2050, 1890, 2600,
                               2200, 1950, 2010, 1870, 2150, 1920, 1800};
     for (int i = 0; i < 14; ++i) {
@@ -68,6 +72,7 @@ int main(int argc, char *argv[])
     // Absolute now: the window makes its data folder the current directory.
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int page = argc > 2 ? std::atoi(argv[2]) : 1;
+    const bool edges = argc > 3 && std::string_view(argv[3]) == "edges";
 
     QTemporaryDir folder;
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
@@ -75,7 +80,7 @@ int main(int argc, char *argv[])
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);
     if (page == 2)
-        writeHistory(folder.path().toStdString());
+        writeHistory(folder.path().toStdString(), edges);
 
     if (page == 0) {
         CNewVerWarng prompt;
@@ -110,9 +115,20 @@ int main(int argc, char *argv[])
         add("1.0");
         search("bananas, raw", 0);
         add("1.0");
+        if (edges) {
+            search("egg, whole, raw, fresh", 0);
+            static_cast<QComboBox *>(dialog.control(DialogLayout::UnitBox))
+                ->setCurrentText(QStringLiteral("cup (4.86 large eggs)"));
+            add("9999999");
+            // Enough rows for the list to scroll.
+            search("bananas, raw", 0);
+            add("3");
+            search("oats regular cooked", 0);
+            add("0.25");
+        }
         search("apples, raw, with skin", 0);
         static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
-            ->setText(QStringLiteral("2"));
+            ->setText(QString::fromLatin1(edges ? "99999999999" : "2"));
     }
     QTimer::singleShot(200, &dialog, [&] {
         const EraseRequest::SnapshotScope notAnErase;

@@ -1,11 +1,13 @@
 #include "ButtonStrips.h"
 
 #include "PaintKit.h"
+#include "layout/DialogLayout.h"
 #include "skin/SkinColors.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPen>
+#include <algorithm>
 #include <functional>
 
 using namespace PaintKit;
@@ -20,19 +22,32 @@ struct Palette
     std::uint32_t bottom[LookCount];
     std::uint32_t rim;
     std::uint32_t textShadow;
+    std::uint32_t pressedCaption;
 };
 
 constexpr Palette Blue {
     {SkinColors::ButtonTop, SkinColors::ButtonHoverTop, SkinColors::ButtonPressedTop},
     {SkinColors::ButtonBottom, SkinColors::ButtonHoverBottom, SkinColors::ButtonPressedBottom},
     SkinColors::ButtonRim,
-    SkinColors::TextShadow};
+    SkinColors::TextShadow,
+    SkinColors::PressedCaption};
 
 constexpr Palette Green {
     {SkinColors::GoTop, SkinColors::GoHoverTop, SkinColors::GoPressedTop},
     {SkinColors::GoBottom, SkinColors::GoHoverBottom, SkinColors::GoPressedBottom},
     SkinColors::GoRim,
-    SkinColors::GoTextShadow};
+    SkinColors::GoTextShadow,
+    SkinColors::White};
+
+// Pixels of a frame left clear at each side, so that the face keeps off a neighbour that the
+// frame overlaps.
+struct Margins
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
 
 // Draws what sits on a button (caption or glyph) into the frame's face rectangle.
 using Content = std::function<void(QPainter &, const QRectF &face, Look look)>;
@@ -63,13 +78,15 @@ void paintFace(QPainter &p, const QRectF &frame, const Palette &palette, Look lo
 }
 
 QImage strip(int frameWidth, int frameHeight, const Palette &palette, qreal radius,
-             const Content &content)
+             const Content &content, Margins margins = {})
 {
     QImage image = canvas(frameWidth * LookCount, frameHeight);
     QPainter p(&image);
     prepare(p);
     for (int look = Normal; look < LookCount; ++look) {
-        const QRectF frame(look * frameWidth, 0, frameWidth, frameHeight);
+        const QRectF frame =
+            QRectF(look * frameWidth, 0, frameWidth, frameHeight)
+                .adjusted(margins.left, margins.top, -margins.right, -margins.bottom);
         p.save();
         p.setClipRect(frame);
         paintFace(p, frame, palette, Look(look), radius);
@@ -88,19 +105,77 @@ std::uint32_t shadowFor(const Palette &palette, Look look)
     return look == Pressed ? SkinColors::PressedTextShadow : palette.textShadow;
 }
 
+std::uint32_t captionFor(const Palette &palette, Look look)
+{
+    return look == Pressed ? palette.pressedCaption : SkinColors::White;
+}
+
 Content caption(const QString &text, double points, const Palette &palette)
 {
     return [text, points, palette](QPainter &p, const QRectF &face, Look look) {
         p.setFont(fittedArial(text, points, true, face.width() - 4));
-        shadowedText(p, face, Qt::AlignCenter, text, SkinColors::White, shadowFor(palette, look));
+        shadowedText(p, face, Qt::AlignCenter, text, captionFor(palette, look),
+                     shadowFor(palette, look));
     };
 }
 
 QImage captionStrip(int frameWidth, int frameHeight, const QString &text, double points,
-                    const Palette &palette = Blue)
+                    const Palette &palette = Blue, Margins margins = {})
 {
     const qreal radius = frameHeight <= 16 ? 4 : 6;
-    return strip(frameWidth, frameHeight, palette, radius, caption(text, points, palette));
+    return strip(frameWidth, frameHeight, palette, radius, caption(text, points, palette), margins);
+}
+
+// The page buttons in the window's top row, left to right, with their frames' widths. Each takes
+// its frame's size at the template's place, so neighbours overlap by up to two pixels.
+struct PageButton
+{
+    DialogLayout::ControlId id;
+    int frameWidth;
+};
+constexpr PageButton PageButtons[] = {{DialogLayout::FoodButton, 35},
+                                      {DialogLayout::ChartsButton, 44},
+                                      {DialogLayout::DiaryButton, 40},
+                                      {DialogLayout::CommunityButton, 70}};
+constexpr int PageButtonGap = 2;
+
+// Either neighbour may lie on top, so both leave their shared pixels clear; the faces then keep
+// at least PageButtonGap apart.
+Margins pageButtonMargins(DialogLayout::ControlId id)
+{
+    const auto overlap = [](const PageButton &left, const PageButton &right) {
+        return DialogLayout::pixelRect(left.id).x + left.frameWidth -
+            DialogLayout::pixelRect(right.id).x;
+    };
+    constexpr int count = int(std::size(PageButtons));
+    Margins margins;
+    for (int i = 0; i < count; ++i) {
+        if (PageButtons[i].id != id)
+            continue;
+        if (i > 0)
+            margins.left = std::max(0, overlap(PageButtons[i - 1], PageButtons[i]));
+        if (i + 1 < count) {
+            const int shared = overlap(PageButtons[i], PageButtons[i + 1]);
+            margins.right = std::max(0, shared);
+            const int gap = margins.right + std::max(0, shared) - shared;
+            margins.right += std::max(0, PageButtonGap - gap);
+        }
+    }
+    return margins;
+}
+
+int pageFrameWidth(DialogLayout::ControlId id)
+{
+    for (const PageButton &button : PageButtons) {
+        if (button.id == id)
+            return button.frameWidth;
+    }
+    return 0;
+}
+
+QImage pageStrip(DialogLayout::ControlId id, const QString &text)
+{
+    return captionStrip(pageFrameWidth(id), 16, text, 8, Blue, pageButtonMargins(id));
 }
 
 // Glyphs are stroked twice: a dark pass one pixel lower, then white.
@@ -112,7 +187,8 @@ void strokeGlyph(QPainter &p, const QPainterPath &path, qreal width, const Palet
     p.setPen(
         QPen(colour(shadowFor(palette, look)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path.translated(0, 1));
-    p.setPen(QPen(colour(SkinColors::White), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(
+        QPen(colour(captionFor(palette, look)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
     p.restore();
 }
@@ -160,17 +236,17 @@ QImage close()
 
 QImage food()
 {
-    return captionStrip(35, 16, QStringLiteral("Food"), 8);
+    return pageStrip(DialogLayout::FoodButton, QStringLiteral("Food"));
 }
 
 QImage charts()
 {
-    return captionStrip(44, 16, QStringLiteral("Charts"), 8);
+    return pageStrip(DialogLayout::ChartsButton, QStringLiteral("Charts"));
 }
 
 QImage diary()
 {
-    return captionStrip(40, 16, QStringLiteral("Diary"), 8);
+    return pageStrip(DialogLayout::DiaryButton, QStringLiteral("Diary"));
 }
 
 QImage ovulation()
@@ -195,7 +271,7 @@ QImage clearList()
 
 QImage community()
 {
-    return captionStrip(70, 16, QStringLiteral("Community"), 8);
+    return pageStrip(DialogLayout::CommunityButton, QStringLiteral("Community"));
 }
 
 QImage add()
@@ -220,14 +296,40 @@ QImage add()
     });
 }
 
+// The prompt's buttons take their frames' sizes at the template's places: "Click to download"
+// (on top) covers the first two rows of "No, thanks", which also sits 8 pixels right of the
+// prompt's middle. The faces keep clear of the shared rows, and "No, thanks" centres its face.
+constexpr int NoThanksWidth = 100;
+constexpr int NoThanksHeight = 23;
+constexpr int DownloadWidth = 270;
+constexpr int DownloadHeight = 25;
+constexpr int NoThanksFaceWidth = 80;
+constexpr int PromptButtonGap = 3;
+
+int promptRowsShared()
+{
+    const DialogLayout::Rect download = DialogLayout::toPixels(DialogLayout::PromptDownloadUnits);
+    const DialogLayout::Rect noThanks = DialogLayout::toPixels(DialogLayout::PromptNoThanksUnits);
+    return std::max(0, download.y + DownloadHeight - noThanks.y);
+}
+
 QImage noThanks()
 {
-    return captionStrip(100, 23, QStringLiteral("No, thanks"), 9);
+    const int promptWidth = DialogLayout::toPixels(DialogLayout::PromptUnits).width;
+    const int x = DialogLayout::toPixels(DialogLayout::PromptNoThanksUnits).x;
+    const int left = std::clamp(promptWidth / 2 - x - NoThanksFaceWidth / 2, 0,
+                                NoThanksWidth - NoThanksFaceWidth);
+    // The download face ends where this frame begins, so the gap is this frame's top margin.
+    const int top = std::max(promptRowsShared(), PromptButtonGap);
+    const Margins margins {left, top, NoThanksWidth - NoThanksFaceWidth - left, 0};
+    return captionStrip(NoThanksWidth, NoThanksHeight, QStringLiteral("No, thanks"), 9, Blue,
+                        margins);
 }
 
 QImage download()
 {
-    return captionStrip(270, 25, QStringLiteral("Click to download"), 10, Green);
+    return captionStrip(DownloadWidth, DownloadHeight, QStringLiteral("Click to download"), 10,
+                        Green, Margins {0, 0, 0, promptRowsShared()});
 }
 
 } // namespace ButtonStrips

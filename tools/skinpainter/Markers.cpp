@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <QPen>
+#include <QPolygonF>
 #include <QRadialGradient>
 
 using namespace PaintKit;
@@ -115,6 +116,21 @@ QImage tickOn()
 QImage tickOff()
 {
     return tickBox(false);
+}
+
+QImage dropArrow()
+{
+    QImage image = canvas(10, 7);
+    QPainter p(&image);
+    prepare(p);
+    QPolygonF arrow;
+    arrow << QPointF(0.5, 0.5) << QPointF(9.5, 0.5) << QPointF(5, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour(SkinColors::TextShadow));
+    p.drawPolygon(arrow.translated(0, 1));
+    p.setBrush(colour(SkinColors::White));
+    p.drawPolygon(arrow);
+    return image;
 }
 
 QImage windowIcon()

@@ -48,6 +48,7 @@ constexpr SkinImage Images[] = {
     {"BUTTONS", 158, 300, 23, true, ButtonStrips::noThanks},
     {"BUTTONS", 159, 810, 25, true, ButtonStrips::download},
     {"ICON", 128, 64, 64, true, Markers::windowIcon},
+    {"STYLE", 1, 10, 7, true, Markers::dropArrow},
 };
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "charts/ChartGeometry.h"
 
 #include "calendar/DayFiles.h"
+#include "platform/CompactNumber.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -83,11 +83,7 @@ std::string ChartGeometry::ScaleLabel(float top, float bottom, int row)
 {
     const double value =
         double(bottom) + (double(top) - double(bottom)) * (GridRows - row) * double(0.1f);
-    char text[64];
-    const int length = std::snprintf(text, sizeof text, "%.0f", value);
-    if (length <= 0 || std::size_t(length) >= sizeof text)
-        return {};
-    return std::string(text, std::size_t(length));
+    return CompactNumber::fit(value, 0, MaxLabelChars);
 }
 
 std::array<ChartGeometry::Point, 3> ChartGeometry::Arrowhead(Point from, Point to, float penWidth)

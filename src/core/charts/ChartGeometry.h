@@ -61,7 +61,9 @@ public:
                                   float bottom) const;
 
     // The label of a horizontal grid line: the upper bound at the top, a tenth of the range
-    // less on each line down, as a whole number.
+    // less on each line down, as a whole number; in the exponent form ("3e38") when a whole
+    // number would run across the plot.
+    static constexpr std::size_t MaxLabelChars = 6;
     static std::string ScaleLabel(float top, float bottom, int row);
 
     // The arrowhead that ends a line drawn with a pen of the given width, pointing from `from`

@@ -104,4 +104,10 @@ constexpr Rect pixelRect(ControlId id)
     return toPixels(control(id).dialogUnits);
 }
 
+// The new-version prompt's template: the dialog and its two buttons, in dialog units. Its
+// buttons also take their frames' sizes: 100 x 23 and 270 x 25 pixels.
+inline constexpr Rect PromptUnits {0, 0, 216, 117};
+inline constexpr Rect PromptNoThanksUnits {69, 94, 75, 14};
+inline constexpr Rect PromptDownloadUnits {18, 80, 177, 15};
+
 } // namespace DialogLayout

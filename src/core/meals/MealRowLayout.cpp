@@ -1,5 +1,6 @@
 #include "meals/MealRowLayout.h"
 
+#include "platform/CompactNumber.h"
 #include "platform/NumberText.h"
 
 MealRowLayout::MealRowLayout(int controlWidth)
@@ -47,4 +48,10 @@ MealRowLayout::Box MealRowLayout::editorBox(int visibleRow) const
 std::string MealRowLayout::amountText(float amount)
 {
     return NumberText::fixed(amount, amount > 49.0f ? 0 : 1);
+}
+
+std::string MealRowLayout::amountText(float amount,
+                                      const std::function<bool(const std::string &)> &fits)
+{
+    return CompactNumber::fit(amount, amount > 49.0f ? 0 : 1, fits);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Geometry of the meal list's rows, shared by its painting and its hit testing. x is measured
@@ -47,6 +48,10 @@ public:
 
     // The amount as the row shows it: one decimal up to 49, none above.
     static std::string amountText(float amount);
+    // The same for a cell that holds only the texts `fits` accepts: fewer decimals, then the
+    // exponent form ("1e7").
+    static std::string amountText(float amount,
+                                  const std::function<bool(const std::string &)> &fits);
 
 private:
     int m_amountLeft = 0;

@@ -1,8 +1,9 @@
 #include "meals/NutrientText.h"
 
 #include "meals/MealEntry.h"
-#include "platform/NumberText.h"
+#include "platform/CompactNumber.h"
 
+#include <algorithm>
 #include <array>
 
 namespace NutrientText {
@@ -34,13 +35,14 @@ bool valid(int nutrient)
     return nutrient >= 0 && nutrient < Nutrient::Count;
 }
 
-// Written so that NaN falls through to "nothing", as it fails both comparisons.
-std::string figure(float value)
+// Written so that NaN falls through to "nothing", as it fails both comparisons. Longer figures
+// take the exponent form so that they stay inside the panel.
+std::string figure(float value, std::size_t maxChars)
 {
     if (value > 9.0f)
-        return NumberText::fixed(value, 0);
+        return CompactNumber::fit(value, 0, maxChars);
     if (value > 0.0f)
-        return NumberText::fixed(value, 1);
+        return CompactNumber::fit(value, 1, maxChars);
     return {};
 }
 
@@ -63,7 +65,7 @@ int ScreenRow(int nutrient)
 
 std::string Total(int nutrient, float value)
 {
-    std::string text = figure(value);
+    std::string text = figure(value, MaxTotalChars);
     if (text.empty())
         return "-";
     text += ' ';
@@ -73,7 +75,7 @@ std::string Total(int nutrient, float value)
 
 std::string FormatDelta(std::string_view sign, float value)
 {
-    std::string text = figure(value);
+    std::string text = figure(value, MaxDeltaChars - std::min(sign.size(), MaxDeltaChars - 1));
     if (text.empty())
         return text;
     return std::string(sign) + text;

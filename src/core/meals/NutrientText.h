@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ namespace NutrientText {
 std::string_view Label(int nutrient);
 std::string_view Unit(int nutrient);
 int ScreenRow(int nutrient);
+
+// Figures longer than these take the exponent form ("1e11"), so that the total stays left of the
+// preview and the preview inside the panel.
+inline constexpr std::size_t MaxTotalChars = 6; // the figure, without the unit
+inline constexpr std::size_t MaxDeltaChars = 6; // the sign included
 
 // The day total: "-" for 0 or less, one decimal up to 9, none above, then a blank and the unit.
 std::string Total(int nutrient, float value);

@@ -9,7 +9,9 @@ inline constexpr std::uint32_t WindowFill = 0xFF006EFF; // main window behind it
 inline constexpr std::uint32_t ViewFill = 0xFF007ADE; // views behind their slice of it
 inline constexpr std::uint32_t Text = 0xFFFFFFFF;
 inline constexpr std::uint32_t AmountCellFrame = 0xFFA9E0FF;
-inline constexpr std::uint32_t WeekendText = 0xFFFF0500;
+inline constexpr std::uint32_t WeekendText = 0xFFFF3B30;
+// Red and the skin's blue are nearly equally light: red texts sit on this plate (4:1).
+inline constexpr std::uint32_t WeekendPlate = 0xFF00266B;
 inline constexpr std::uint32_t TodayHatch = 0x91CDE1FF;
 inline constexpr std::uint32_t DiaryText = 0xFF1258A5; // dark blue ink on light blue paper
 inline constexpr std::uint32_t DiaryPaper = 0xFFE2F2FF;
@@ -49,14 +51,17 @@ inline constexpr std::uint32_t WellEdgeDark = 0x8000246E;
 inline constexpr std::uint32_t WellEdgeLight = 0x38FFFFFF;
 inline constexpr std::uint32_t TextShadow = 0x8C001A52;
 
-// Skin painter palette: button strips. Pressed faces keep a red channel of about 9 to 15 so that
-// the disabled look (red times ten, no green or blue) is a red button under a brighter caption.
+// Skin painter palette: button strips. Pressed faces keep a red channel of about 6 to 8 so that
+// the disabled look (red times ten, no green or blue) is a dark plate under a red caption.
 inline constexpr std::uint32_t ButtonTop = 0xFF5AA9FF;
 inline constexpr std::uint32_t ButtonBottom = 0xFF0B60DC;
 inline constexpr std::uint32_t ButtonHoverTop = 0xFF7AB9FF;
 inline constexpr std::uint32_t ButtonHoverBottom = 0xFF2A7AEE;
-inline constexpr std::uint32_t ButtonPressedTop = 0xFF0F42A0;
-inline constexpr std::uint32_t ButtonPressedBottom = 0xFF09327F;
+inline constexpr std::uint32_t ButtonPressedTop = 0xFF08429F;
+inline constexpr std::uint32_t ButtonPressedBottom = 0xFF06327F;
+// Nothing in a pressed frame has a red channel above 25, so red times ten never clips: the
+// disabled look keeps its antialiased edges, a bright red caption on a near-black face.
+inline constexpr std::uint32_t PressedCaption = 0xFF17E1FF;
 inline constexpr std::uint32_t ButtonRim = 0xC700307A;
 inline constexpr std::uint32_t ButtonGloss = 0x38FFFFFF;
 inline constexpr std::uint32_t ButtonHighlight = 0x66FFFFFF;

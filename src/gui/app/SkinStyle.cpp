@@ -1,9 +1,66 @@
 #include "app/SkinStyle.h"
 
+#include "skin/SkinColors.h"
+
 namespace SkinStyle {
+
+namespace {
+
+QString hex(std::uint32_t argb)
+{
+    return QStringLiteral("#%1").arg(argb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+}
+
+// The unit box's drop-down part and the scroll bars look like the skin's buttons. The scroll bar
+// rules name no list: a scroll area makes its bars while it is still being constructed, before
+// a selector by its own class could match.
+QString skinnedParts()
+{
+    return QStringLiteral(R"(
+QComboBox { padding-right: 18px; }
+QComboBox::drop-down {
+    subcontrol-origin: border;
+    subcontrol-position: top right;
+    width: 16px;
+    border: none;
+    border-left: 1px solid %3;
+    border-top-right-radius: 3px;
+    border-bottom-right-radius: 3px;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);
+}
+QComboBox::down-arrow { image: url(:/STYLE/1); width: 10px; height: 7px; }
+QComboBox::down-arrow:on { top: 1px; }
+QScrollBar:vertical {
+    background: %4;
+    width: 14px;
+    margin: 0px;
+    border: none;
+    border-radius: 4px;
+}
+QScrollBar::handle:vertical {
+    background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 %2);
+    border: 1px solid %3;
+    border-radius: 4px;
+    min-height: 20px;
+}
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical {
+    height: 0px;
+    border: none;
+    background: none;
+}
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical {
+    background: none;
+}
+)")
+        .arg(hex(SkinColors::ButtonTop), hex(SkinColors::ButtonBottom), hex(SkinColors::PanelEdge),
+             hex(SkinColors::DeepBlue));
+}
+
+} // namespace
 
 QString styleSheet()
 {
+    // The skinned parts come last: they refine the rules above.
     return QStringLiteral(R"(
 QLineEdit, QComboBox {
     background: #ffffff;
@@ -16,7 +73,6 @@ QLineEdit, QComboBox {
     font-size: 12px;
 }
 QLineEdit:focus, QComboBox:focus { border: 1px solid #ffffff; }
-QComboBox::drop-down { border: none; width: 16px; }
 QComboBox QAbstractItemView {
     background: #ffffff;
     color: #12325a;
@@ -38,7 +94,7 @@ QToolTip {
     color: #12325a;
     border: 1px solid #8cc8ff;
 }
-)");
+)") + skinnedParts();
 }
 
 } // namespace SkinStyle

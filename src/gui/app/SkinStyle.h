@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The look of the standard controls on the skin: edit boxes, the unit box and the food list.
+// The look of the standard controls on the skin: edit boxes, the unit box, the food list and the
+// scroll bars.
 namespace SkinStyle {
 
 QString styleSheet();

@@ -9,9 +9,11 @@
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -253,16 +255,36 @@ void CTimCalentar::drawCell(QPainter &painter, const DayStripModel::DayCell &cel
     const float w = cell.rect.width;
     const float h = m_cellHeight;
     const QRectF weekdayBox(x, 0, w, h / 4);
-    painter.setFont(m_weekdayFont);
-    painter.setPen(QColor::fromRgba(cell.weekend ? SkinColors::WeekendText : SkinColors::Text));
-    painter.drawText(weekdayBox, Qt::AlignCenter, Text8::toQString(cell.weekday));
-
-    if (cell.date == today) {
+    const bool isToday = cell.date == today;
+    if (isToday) {
         painter.fillRect(weekdayBox, m_todayHatch);
         painter.setPen(QPen(QColor::fromRgba(SkinColors::Text), 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(x, cell.rect.y, w, h - 6));
     }
+
+    // The name goes over the hatch. Red on the skin's blue is told apart by hue only, so
+    // weekend names sit on a dark plate; today's white name gets a shadow against the hatch.
+    const QString weekday = Text8::toQString(cell.weekday);
+    painter.setFont(m_weekdayFont);
+    if (cell.weekend && !weekday.isEmpty()) {
+        const QFontMetricsF metrics(m_weekdayFont);
+        const qreal plateWidth = std::min<qreal>(metrics.horizontalAdvance(weekday) + 4, w - 1);
+        const qreal plateHeight = std::min<qreal>(metrics.height(), weekdayBox.height());
+        const QRectF plate(weekdayBox.center().x() - plateWidth / 2,
+                           weekdayBox.center().y() - plateHeight / 2, plateWidth, plateHeight);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(SkinColors::WeekendPlate));
+        painter.drawRoundedRect(plate, 2, 2);
+        painter.setPen(QColor::fromRgba(SkinColors::WeekendText));
+    } else if (isToday) {
+        painter.setPen(QColor::fromRgba(SkinColors::TextShadow));
+        painter.drawText(weekdayBox.translated(1, 1), Qt::AlignCenter, weekday);
+        painter.setPen(QColor::fromRgba(SkinColors::Text));
+    } else {
+        painter.setPen(QColor::fromRgba(SkinColors::Text));
+    }
+    painter.drawText(weekdayBox, Qt::AlignCenter, weekday);
 
     painter.setFont(cell.date.month == m_month ? m_dayFont : m_otherMonthDayFont);
     painter.setPen(QColor::fromRgba(SkinColors::Text));

@@ -35,17 +35,31 @@ QPen linePen(std::uint32_t argb, float width)
 
 // Texts hang from their anchor: its y is their top edge, its x their start or their end, less
 // a sixth of the font's size as padding (so a label ending at the plot's edge stays off its grid
-// line). A dark shadow a pixel below and right keeps red and yellow readable on the blue skin.
-void drawAnchored(QPainter &painter, QPointF anchor, Qt::Alignment side, const QString &text)
+// line). A dark shadow a pixel below and right keeps yellow readable on the blue skin; red is
+// nearly as light as that blue, so red texts sit on a dark plate instead.
+enum class Backing { Shadow, Plate };
+
+void drawAnchored(QPainter &painter, QPointF anchor, Qt::Alignment side, const QString &text,
+                  Backing backing = Backing::Shadow)
 {
     const qreal padding = painter.font().pixelSize() / 6.0;
     anchor.rx() += side & Qt::AlignRight ? -padding : padding;
     const int flags = int(side | Qt::AlignTop | Qt::TextDontClip);
+    const QRectF at(anchor, QSizeF(0, 0));
     const QPen pen = painter.pen();
-    painter.setPen(QColor::fromRgba(SkinColors::TextShadow));
-    painter.drawText(QRectF(anchor + QPointF(1, 1), QSizeF(0, 0)), flags, text);
-    painter.setPen(pen);
-    painter.drawText(QRectF(anchor, QSizeF(0, 0)), flags, text);
+    if (backing == Backing::Plate) {
+        const QRectF plate = painter.boundingRect(at, flags, text).adjusted(-2, 0, 2, 0);
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(SkinColors::WeekendPlate));
+        painter.drawRoundedRect(plate, 3, 3);
+        painter.restore();
+    } else {
+        painter.setPen(QColor::fromRgba(SkinColors::TextShadow));
+        painter.drawText(at.translated(1, 1), flags, text);
+        painter.setPen(pen);
+    }
+    painter.drawText(at, flags, text);
 }
 
 } // namespace
@@ -186,7 +200,7 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
     const QFont title = skinFont(QStringLiteral("Arial"), 16);
     const QFont label = skinFont(QStringLiteral("Arial"), 8);
     const QColor weight = QColor::fromRgba(ChartColors::Weight);
-    const QColor calories = QColor::fromRgba(ChartColors::Calories);
+    const QColor calories = QColor::fromRgba(ChartColors::CalorieText);
     const qreal left = geometry.plotLeft();
     const qreal right = geometry.plotRight();
 
@@ -199,7 +213,7 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
     if (m_hasCalories) {
         painter.setPen(calories);
         drawAnchored(painter, {right + 4, geometry.plotTop() - 21.0}, Qt::AlignRight,
-                     QStringLiteral("Calories"));
+                     QStringLiteral("Calories"), Backing::Plate);
     }
 
     painter.setFont(label);
@@ -215,7 +229,8 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
             painter.setPen(calories);
             drawAnchored(
                 painter, {right, y}, Qt::AlignRight,
-                QString::fromStdString(ChartGeometry::ScaleLabel(m_calTop, m_calBottom, row)));
+                QString::fromStdString(ChartGeometry::ScaleLabel(m_calTop, m_calBottom, row)),
+                Backing::Plate);
         }
     }
 

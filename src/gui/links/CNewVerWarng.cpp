@@ -7,11 +7,6 @@
 
 namespace {
 
-// Dialog units of the prompt's template: the dialog and its two buttons.
-constexpr DialogLayout::Rect DialogUnits {0, 0, 216, 117};
-constexpr DialogLayout::Rect NoThanksUnits {69, 94, 75, 14};
-constexpr DialogLayout::Rect DownloadUnits {18, 80, 177, 15};
-
 QPoint topLeft(DialogLayout::Rect units)
 {
     const DialogLayout::Rect pixels = DialogLayout::toPixels(units);
@@ -23,16 +18,16 @@ QPoint topLeft(DialogLayout::Rect units)
 CNewVerWarng::CNewVerWarng(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_picture(157, "LAYOUT")
 {
-    const DialogLayout::Rect size = DialogLayout::toPixels(DialogUnits);
+    const DialogLayout::Rect size = DialogLayout::toPixels(DialogLayout::PromptUnits);
     setFixedSize(size.width, size.height);
     setWindowTitle(QStringLiteral("Corvalo"));
 
     // The buttons keep their places and take the size of one frame of their strips.
     m_noThanks = new CHoverButton(this);
-    m_noThanks->move(topLeft(NoThanksUnits));
+    m_noThanks->move(topLeft(DialogLayout::PromptNoThanksUnits));
     m_noThanks->SetupButton(144, 158, "BUTTONS");
     m_download = new CHoverButton(this);
-    m_download->move(topLeft(DownloadUnits));
+    m_download->move(topLeft(DialogLayout::PromptDownloadUnits));
     m_download->SetupButton(145, 159, "BUTTONS");
     connect(m_download, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(m_noThanks, &QAbstractButton::clicked, this, &QDialog::reject);

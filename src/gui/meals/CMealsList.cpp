@@ -8,10 +8,13 @@
 #include "store/DayStore.h"
 
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -27,6 +30,56 @@ constexpr qreal TextWidth = 1000; // wide enough that a centred amount is never 
 QRectF toRect(const MealRowLayout::Box &box)
 {
     return QRectF(box.x, box.y, box.width, box.height);
+}
+
+constexpr int NameLines = 2; // a third line would be cut by the row's height
+constexpr int UnitLines = 1;
+
+struct FittedLines
+{
+    QStringList lines;
+    bool elided = false;
+};
+
+// The text wrapped at word boundaries into at most `maxLines` lines of `width`, the last line
+// ending in an ellipsis when the text goes on.
+FittedLines fitLines(const QFont &font, const QString &text, qreal width, int maxLines)
+{
+    FittedLines fitted;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (fitted.lines.size() == maxLines - 1) {
+            const QString rest = text.mid(line.textStart()).simplified();
+            const QString cut = QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width);
+            fitted.elided = cut != rest;
+            fitted.lines << cut;
+            break;
+        }
+        fitted.lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return fitted;
+}
+
+// Lines centred as a block in `box`, pressed a little closer when they would not fit its height.
+void drawLines(QPainter &painter, const QRectF &box, const FittedLines &fitted)
+{
+    if (fitted.lines.isEmpty())
+        return;
+    const qreal count = fitted.lines.size();
+    const qreal lineHeight =
+        std::min<qreal>(painter.fontMetrics().lineSpacing(), box.height() / count);
+    qreal y = box.top() + (box.height() - lineHeight * count) / 2;
+    for (const QString &line : fitted.lines) {
+        painter.drawText(QRectF(box.left(), y, box.width(), lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, line);
+        y += lineHeight;
+    }
 }
 
 // Out of range doubles become infinities instead of undefined behaviour.
@@ -181,25 +234,72 @@ void CMealsList::drawRow(QPainter &painter, const MealEntry &entry, int top, boo
 
     const QPen textPen(QColor::fromRgba(SkinColors::Text));
     painter.setPen(textPen);
-    painter.setFont(selected ? m_selectedTextFont : m_textFont);
-    painter.drawText(toRect(m_layout.nameBox(top)),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                     Text8::toQString(entry.name));
-    painter.drawText(toRect(m_layout.unitBox(top, viewport()->width())),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                     Text8::toQString(entry.unit));
+    const QFont &textFont = selected ? m_selectedTextFont : m_textFont;
+    painter.setFont(textFont);
+    drawLines(
+        painter, toRect(m_layout.nameBox(top)),
+        fitLines(textFont, Text8::toQString(entry.name), m_layout.nameBox(top).width, NameLines));
+    const MealRowLayout::Box unit = m_layout.unitBox(top, viewport()->width());
+    drawLines(painter, toRect(unit),
+              fitLines(textFont, Text8::toQString(entry.unit), unit.width, UnitLines));
 
     // Half a pixel in, so the 1-pixel frame covers whole pixels.
+    const QRectF frame = toRect(m_layout.amountFrame(top));
     painter.setPen(QPen(QColor::fromRgba(SkinColors::AmountCellFrame), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(toRect(m_layout.amountFrame(top)).translated(0.5, 0.5));
+    painter.drawRect(frame.translated(0.5, 0.5));
 
     painter.setPen(textPen);
-    painter.setFont(selected ? m_selectedAmountFont : m_amountFont);
+    const QFont &amountFont = selected ? m_selectedAmountFont : m_amountFont;
+    painter.setFont(amountFont);
+    // A long amount is shown shorter (never stored so): it stays inside its frame.
+    const QFontMetricsF metrics(amountFont);
+    const qreal room = frame.width() - 2;
+    QString amount =
+        Text8::toQString(MealRowLayout::amountText(entry.amount, [&](const std::string &text) {
+            return metrics.horizontalAdvance(Text8::toQString(text)) <= room;
+        }));
+    if (amount.isEmpty())
+        amount = metrics.elidedText(Text8::toQString(MealRowLayout::amountText(entry.amount)),
+                                    Qt::ElideRight, room);
     const qreal centre = m_layout.amountCentreX();
     painter.drawText(QRectF(centre - TextWidth / 2, top, TextWidth, TextWidth),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                     Text8::toQString(MealRowLayout::amountText(entry.amount)));
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, amount);
+}
+
+bool CMealsList::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(event);
+
+    // Names and units cut short on screen are shown whole in a tooltip.
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QPoint at = help->pos();
+    const MealRowLayout::Hit hit =
+        m_layout.hitTest(at.x(), at.y(), topRow(), int(m_entries.size()));
+    QString whole;
+    if (hit.entry >= 0) {
+        const MealEntry &entry = m_entries[hit.entry];
+        const int rowTop = hit.visibleRow * MealRowLayout::ItemHeight;
+        const bool selected = item(hit.entry) && item(hit.entry)->isSelected();
+        const QFont &font = selected ? m_selectedTextFont : m_textFont;
+        const MealRowLayout::Box name = m_layout.nameBox(rowTop);
+        const MealRowLayout::Box unit = m_layout.unitBox(rowTop, viewport()->width());
+        if (toRect(name).contains(at)) {
+            whole = Text8::toQString(entry.name);
+            if (!fitLines(font, whole, name.width, NameLines).elided)
+                whole.clear();
+        } else if (toRect(unit).contains(at)) {
+            whole = Text8::toQString(entry.unit);
+            if (!fitLines(font, whole, unit.width, UnitLines).elided)
+                whole.clear();
+        }
+    }
+    if (whole.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), whole, viewport());
+    return true;
 }
 
 void CMealsList::mousePressEvent(QMouseEvent *event)
@@ -273,6 +373,15 @@ bool CMealsList::eventFilter(QObject *watched, QEvent *event)
             m_amountEdit->hide();
             return true;
         }
+        if (key == Qt::Key_Escape) {
+            // Cancels the edit only; left to travel on, it would close the window and save
+            // what was half typed on the way out.
+            m_editRow = -1;
+            setFocus(Qt::OtherFocusReason);
+            m_amountEdit->hide();
+            viewport()->update();
+            return true;
+        }
     } else if (event->type() == QEvent::FocusOut) {
         // The editor's own context menu takes the focus only for a moment.
         if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
@@ -311,10 +420,11 @@ void CMealsList::CommitAmountEdit(CommitOn reason)
     if (reason == CommitOn::FocusLoss)
         m_amountEdit->hide();
 
-    // Compared in double precision: a value single precision cannot hold (12.3) always counts
-    // as a change and rewrites the same stored value.
+    // The editor shows one decimal, so its text is only a rounded view of the amount: store
+    // it only when the user has changed it. Compared in double precision: a value single
+    // precision cannot hold (12.3) always counts as a change and rewrites the same value.
     const double typed = NumberText::parse(Text8::fromQString(text));
-    if (typed != double(m_entries[index].amount)) {
+    if (m_amountEdit->isModified() && typed != double(m_entries[index].amount)) {
         m_entries[index].amount = toStoredAmount(typed);
         SaveMeals(false);
     }

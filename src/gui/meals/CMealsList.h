@@ -70,6 +70,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     enum class CommitOn { Enter, FocusLoss };
