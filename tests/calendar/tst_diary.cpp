@@ -33,6 +33,7 @@ private slots:
     void typedNoteIsStoredAndShownAgain();
     void enterAndEscapeKeepTheWindowOpen();
     void foreignFileWithZeroByte();
+    void westernEightBitNoteKeepsItsLetters();
 
 private:
     void selectDay(Qt::Key key, int day, const QString &shown);
@@ -135,6 +136,16 @@ void TestDiary::foreignFileWithZeroByte()
     m_edit->moveCursor(QTextCursor::End);
     QTest::keyClick(m_edit, '!');
     QCOMPARE(fileBytes(4), "before\r\n!");
+}
+
+void TestDiary::westernEightBitNoteKeepsItsLetters()
+{
+    // Written by an older program: not UTF-8, so Windows-1252.
+    QVERIFY(FileIo::writeAtomically(notePath(4), "caf\xe9 cr\xe8me"));
+    selectDay(Qt::Key_Left, 4, QStringLiteral("caf\u00e9 cr\u00e8me"));
+    m_edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(m_edit, '!');
+    QCOMPARE(fileBytes(4), "caf\xc3\xa9 cr\xc3\xa8me!");
 }
 
 QTEST_MAIN(TestDiary)

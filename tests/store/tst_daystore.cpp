@@ -35,6 +35,10 @@ private slots:
     void weightOnlyWhenAboveZero();
     void unreadableFilesAreNeverReplaced();
     void markers();
+    void folderWithADiaryIsNeverLeftInSilence();
+    void readOnlyDayFilesAreLeftAlike();
+    void noEntryGoesWhereTheListCannotShowIt();
+    void staleTemporariesAreRemovedAtStart();
 
 private:
     std::unique_ptr<TempFolder> m_temp;
@@ -74,7 +78,7 @@ void TestDayStore::pathsBeforeAndAfterStart()
     QCOMPARE(store.NoteFile(Fifth), fs::path("note") / "12-05-2026.txt");
 
     const fs::path folder = m_temp->make("app");
-    store.CreateDataDirectories(folder, *m_temp / "user");
+    QVERIFY(store.CreateDataDirectories(folder, *m_temp / "user"));
     QVERIFY(store.dataDirectory().is_absolute());
     QCOMPARE(store.MealFile(Fifth), folder / "db" / "12-05-2026.db");
     QCOMPARE(store.WeightFile(Fifth), folder / "db" / "12-05-2026.wth");
@@ -89,7 +93,7 @@ void TestDayStore::directoriesCreatedOnceAndLeftAlone()
     fs::current_path(m_temp->make("elsewhere")); // started from a shortcut elsewhere
 
     DayStore store;
-    store.CreateDataDirectories(folder, *m_temp / "user");
+    QVERIFY(store.CreateDataDirectories(folder, *m_temp / "user"));
     QVERIFY(fs::is_directory(folder / "db"));
     QVERIFY(fs::is_directory(folder / "note"));
     QVERIFY(fs::equivalent(fs::current_path(), folder));
@@ -100,7 +104,7 @@ void TestDayStore::directoriesCreatedOnceAndLeftAlone()
     QVERIFY(store.AppendMeal(Fifth, sampleEntry("Apple", 1)));
     QVERIFY(store.SaveNote(Fifth, "note"));
     DayStore again;
-    again.CreateDataDirectories(folder, *m_temp / "user");
+    QVERIFY(again.CreateDataDirectories(folder, *m_temp / "user"));
     QCOMPARE(again.LoadMeals(Fifth).entries.size(), std::size_t(1));
     QCOMPARE(again.LoadNote(Fifth).text, std::string("note"));
 }
@@ -113,7 +117,9 @@ void TestDayStore::unwritableFolderFallsBackToPerUser()
     // The probe fails as it would in a program folder on a read-only disk.
     FileIo::setOpenErrorForTesting(EROFS);
     DayStore store;
-    store.CreateDataDirectories(folder, user);
+    // Every open fails under the seam, the per-user probe too: only the choice counts here.
+    const FileIo::Result ignored = store.CreateDataDirectories(folder, user);
+    Q_UNUSED(ignored);
     FileIo::setOpenErrorForTesting(0);
 
     QCOMPARE(store.dataDirectory(), user / "db");
@@ -218,6 +224,71 @@ void TestDayStore::markers()
     QVERIFY(m_store->HasNote(Sixth) && !m_store->HasMealsOrWeight(Sixth));
     fs::create_directory(*m_temp / "db" / "12-07-2026.wth");
     QVERIFY(!m_store->HasMealsOrWeight({7, 12, 2026}));
+}
+
+void TestDayStore::folderWithADiaryIsNeverLeftInSilence()
+{
+    const fs::path folder = m_temp->make("app");
+    fs::create_directories(folder / "db");
+    QVERIFY(FileIo::writeAtomically(folder / "db" / "12-05-2026.wth", std::string(4, '\x42')));
+
+    // The folder cannot be written, but it holds a diary: it stays, and the reason is given.
+    FileIo::setOpenErrorForTesting(EROFS);
+    DayStore store;
+    const FileIo::Result result = store.CreateDataDirectories(folder, *m_temp / "user");
+    FileIo::setOpenErrorForTesting(0);
+    QCOMPARE(result.problem, FileIo::Problem::ReadOnly);
+    QCOMPARE(store.dataDirectory(), folder / "db");
+    QVERIFY(store.LoadWeight(Fifth).has_value());
+    QVERIFY(!fs::exists(*m_temp / "user"));
+}
+
+void TestDayStore::readOnlyDayFilesAreLeftAlike()
+{
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Apple", 1)));
+    QVERIFY(m_store->SaveWeight(Fifth, "70"));
+    QVERIFY(m_store->SaveNote(Fifth, "Rain"));
+    for (const char *file : {"db/12-05-2026.db", "db/12-05-2026.wth", "note/12-05-2026.txt"})
+        fs::permissions(*m_temp / file, fs::perms::owner_read | fs::perms::group_read);
+    const std::string meals = FileIo::readAll(*m_temp / "db" / "12-05-2026.db").value();
+
+    QCOMPARE(m_store->AppendMeal(Fifth, sampleEntry("Bread", 2)).problem,
+             FileIo::Problem::ReadOnly);
+    QCOMPARE(m_store->RewriteMeals(Fifth, {}, false).problem, FileIo::Problem::ReadOnly);
+    QCOMPARE(m_store->SaveWeight(Fifth, "80").problem, FileIo::Problem::ReadOnly);
+    QCOMPARE(m_store->SaveNote(Fifth, "Sun").problem, FileIo::Problem::ReadOnly);
+
+    QCOMPARE(FileIo::readAll(*m_temp / "db" / "12-05-2026.db").value(), meals);
+    QCOMPARE(m_store->LoadWeight(Fifth), std::optional<float>(70.0f));
+    QCOMPARE(m_store->LoadNote(Fifth).text, std::string("Rain"));
+    QCOMPARE(fs::status(*m_temp / "db" / "12-05-2026.wth").permissions() & fs::perms::owner_write,
+             fs::perms::none);
+}
+
+void TestDayStore::noEntryGoesWhereTheListCannotShowIt()
+{
+    const fs::path meals = *m_temp / "db" / "12-05-2026.db";
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Apple", 1)));
+    fs::resize_file(meals, 65u * 1024 * 1024);
+    QCOMPARE(m_store->AppendMeal(Fifth, sampleEntry("Bread", 2)).problem,
+             FileIo::Problem::TooLarge);
+    QCOMPARE(fs::file_size(meals), std::uintmax_t(65u * 1024 * 1024));
+}
+
+void TestDayStore::staleTemporariesAreRemovedAtStart()
+{
+    const fs::path folder = m_temp->make("app");
+    fs::create_directories(folder / "db");
+    fs::create_directories(folder / "note");
+    for (const char *name : {"db/12-07-2026.db.tmp894610389", "note/12-07-2026.txt.tmp12",
+                             "db/12-07-2026.wth", "db/notes.tmp5", "db/12-07-2026.db.tmpx"})
+        QVERIFY(FileIo::writeAtomically(folder / name, "x"));
+    DayStore store;
+    QVERIFY(store.CreateDataDirectories(folder, *m_temp / "user"));
+    QVERIFY(!fs::exists(folder / "db" / "12-07-2026.db.tmp894610389"));
+    QVERIFY(!fs::exists(folder / "note" / "12-07-2026.txt.tmp12"));
+    for (const char *kept : {"db/12-07-2026.wth", "db/notes.tmp5", "db/12-07-2026.db.tmpx"})
+        QVERIFY2(fs::exists(folder / kept), kept);
 }
 
 QTEST_GUILESS_MAIN(TestDayStore)

@@ -1,14 +1,6 @@
 #include "food/Portion.h"
 
-#include <cmath>
-#include <limits>
-
 namespace Portion {
-
-bool IsStorableAmount(double amount)
-{
-    return amount > 0.0 && amount <= double(std::numeric_limits<float>::max());
-}
 
 Nutrients Contents(const Nutrients &perGram, double amount, float factor)
 {

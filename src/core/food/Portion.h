@@ -14,11 +14,6 @@ inline float EffectiveFactor(float factor)
     return factor > 0.0f ? factor : 1.0f;
 }
 
-// An amount that can be logged: a finite number above zero that the day file's float can hold.
-// Anything else (no number, zero, a negative that would subtract from the day, infinity) is not
-// added and not stored by an edit.
-bool IsStorableAmount(double amount);
-
 // amount x value x factor for each nutrient, multiplied in that order.
 Nutrients Contents(const Nutrients &perGram, double amount, float factor);
 

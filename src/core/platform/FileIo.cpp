@@ -116,6 +116,13 @@ Result writeFailure(const fs::path &path, int error, bool fileExists)
     return Result::failure(path, error);
 }
 
+// A file whose owner may not write it was made read-only on purpose: a rename or an open as
+// the administrator would still replace it, so it is refused here, the same for every write.
+bool madeReadOnly(const struct stat &status)
+{
+    return S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0;
+}
+
 Result notAFile(const fs::path &path, const struct stat &status)
 {
     return {Problem::NotAFile, S_ISDIR(status.st_mode) ? EISDIR : ENXIO, path};
@@ -239,6 +246,8 @@ Result writeAtomically(const std::filesystem::path &path, std::string_view bytes
     };
     if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
         return notAFile(path, status);
+    if (madeReadOnly(status))
+        return {Problem::ReadOnly, EACCES, path};
 
     fs::path temporary;
     Result failure;
@@ -299,6 +308,10 @@ Result append(const std::filesystem::path &path, std::string_view bytes)
     {
     };
     const bool sized = ::fstat(fd, &before) == 0;
+    if (sized && madeReadOnly(before)) {
+        ::close(fd);
+        return {Problem::ReadOnly, EACCES, path};
+    }
     bool ok = writeFully(fd, bytes) && ::fdatasync(fd) == 0;
     int error = ok ? 0 : (errno != 0 ? errno : EIO);
     // A record is whole or absent: a torn one would shift every record appended after it.
@@ -393,6 +406,11 @@ Result remove(const std::filesystem::path &path)
     if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
         !std::filesystem::is_symlink(status))
         return Result::failure(path, Problem::NotAFile);
+    // Deleting a file the user made read-only is writing it too.
+    if (!error && std::filesystem::is_regular_file(status) &&
+        (status.permissions() & std::filesystem::perms::owner_write) ==
+            std::filesystem::perms::none)
+        return {Problem::ReadOnly, EACCES, path};
     std::filesystem::remove(path, error);
     return error ? Result::failure(path, error.value()) : Result::success(path);
 }

@@ -19,6 +19,26 @@ void createDirectoriesIn(const fs::path &folder)
     fs::create_directory(folder / "note", ignored);
 }
 
+FileIo::Result canWriteBoth(const fs::path &folder)
+{
+    const FileIo::Result data = FileIo::canWriteInto(folder / "db");
+    return data.ok() ? FileIo::canWriteInto(folder / "note") : data;
+}
+
+// Any file the user may have written: a folder with them is somebody's diary.
+bool holdsDiary(const fs::path &folder)
+{
+    for (const char *sub : {"db", "note"}) {
+        std::error_code error;
+        for (fs::directory_iterator it(folder / sub, error), end; !error && it != end;
+             it.increment(error)) {
+            if (it->path().filename().string().front() != '.')
+                return true;
+        }
+    }
+    return false;
+}
+
 bool hasContent(const fs::path &path)
 {
     const auto size = FileIo::regularFileSize(path);
@@ -32,31 +52,37 @@ DayStore::DayStore(const fs::path &root)
 {
 }
 
-void DayStore::CreateDataDirectories(const fs::path &executableFolder,
-                                     const fs::path &perUserFolder)
+FileIo::Result DayStore::CreateDataDirectories(const fs::path &executableFolder,
+                                               const fs::path &perUserFolder)
 {
     if (executableFolder.empty())
-        return;
+        return FileIo::Result::failure(executableFolder, FileIo::Problem::Missing);
     std::error_code error;
     fs::path folder = fs::absolute(executableFolder, error);
     if (error)
-        return;
+        return FileIo::Result::failure(executableFolder, error.value());
 
     fs::current_path(folder, error);
     createDirectoriesIn(folder);
-
-    if (!FileIo::canWriteInto(folder / "db").ok() && !perUserFolder.empty()) {
+    FileIo::Result writable = canWriteBoth(folder);
+    if (!writable.ok() && !holdsDiary(folder) && !perUserFolder.empty()) {
         const fs::path fallback = fs::absolute(perUserFolder, error);
         if (!error) {
             fs::create_directories(fallback, error);
             createDirectoriesIn(fallback);
             fs::current_path(fallback, error);
             folder = fallback;
+            writable = canWriteBoth(folder);
         }
     }
 
     m_dataDirectory = folder / "db";
     m_noteDirectory = folder / "note";
+    if (writable.ok()) {
+        FileIo::removeStaleTemporaries(m_dataDirectory);
+        FileIo::removeStaleTemporaries(m_noteDirectory);
+    }
+    return writable;
 }
 
 std::string DayStore::Key(const Day &day)

@@ -29,9 +29,13 @@ public:
     explicit DayStore(const std::filesystem::path &root);
 
     // The folder beside the executable, made the current directory, with "db" and "note" created
-    // in it; when that folder cannot be written, the per-user folder instead.
-    void CreateDataDirectories(const std::filesystem::path &executableFolder,
-                               const std::filesystem::path &perUserFolder);
+    // in it. When either cannot be written, the per-user folder instead, but only while the
+    // folder beside the executable holds no diary: existing data is never hidden by a switch.
+    // The result says why the chosen folder cannot be written (ok when it can). The program's
+    // own stale temporary files are removed.
+    [[nodiscard]] FileIo::Result
+    CreateDataDirectories(const std::filesystem::path &executableFolder,
+                          const std::filesystem::path &perUserFolder);
 
     const std::filesystem::path &dataDirectory() const { return m_dataDirectory; }
     const std::filesystem::path &noteDirectory() const { return m_noteDirectory; }

@@ -26,11 +26,13 @@ FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEnt
     const std::string record = MealRecord::Encode(entry);
     const auto size = FileIo::regularFileSize(path);
     if (size && *size > 0) {
-        if (const auto image = FileIo::readAll(path)) {
-            const std::size_t whole = MealRecord::Decode(*image).consumed;
-            if (whole != image->size())
-                return FileIo::writeAtomically(path, image->substr(0, whole) + record);
-        }
+        // A day the list cannot show (too large, unreadable) gets nothing it would never show.
+        std::string image;
+        if (const FileIo::Result read = FileIo::read(path, image); !read.ok())
+            return read;
+        const std::size_t whole = MealRecord::Decode(image).consumed;
+        if (whole != image.size())
+            return FileIo::writeAtomically(path, image.substr(0, whole) + record);
     }
     return FileIo::append(path, record);
 }

@@ -56,13 +56,6 @@ FileIo::Result Write(const std::filesystem::path &path, std::string_view text)
     // What is written must read back.
     if (bytes.size() > MaxBytes)
         return FileIo::Result::failure(path, FileIo::Problem::TooLarge);
-    // The rename would replace a read-only file as easily as any other.
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!error && std::filesystem::exists(status) &&
-        (status.permissions() & std::filesystem::perms::owner_write) ==
-            std::filesystem::perms::none)
-        return FileIo::Result::failure(path, FileIo::Problem::ReadOnly);
     return FileIo::writeAtomically(path, bytes);
 }
 

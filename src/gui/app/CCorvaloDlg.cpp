@@ -5,6 +5,7 @@
 #include "calendar/CTimCalentar.h"
 #include "charts/CCharts.h"
 #include "controls/CHoverButton.h"
+#include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodListView.h"
@@ -24,6 +25,7 @@
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
+#include "store/SaveProblem.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,6 +46,8 @@ QRect qRectOf(int id)
 
 // The title strip where the month caption is painted.
 const QRect kTitleRect(0, 0, 350, 36);
+// The band above the page buttons, right of the longest month caption: free on every page.
+const QRect kNoticeRect(256, 2, 356, 18);
 
 struct ButtonSkin
 {
@@ -83,7 +87,14 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_retryTimer.setInterval(RetryInterval);
     connect(&m_retryTimer, &QTimer::timeout, this, &CCorvaloDlg::retryUnsaved);
     connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
+    connect(m_meals, &CMealsList::opened, this, &CCorvaloDlg::reportOpen);
+    connect(m_meals, &CMealsList::amountRefused, this, [this](const QString &typed) {
+        m_notice->showNotice(QStringLiteral("amount"),
+                             QStringLiteral("Not changed: \u201c%1\u201d is no amount above zero")
+                                 .arg(typed.trimmed()));
+    });
     connect(m_diary, &CDiary::saved, this, &CCorvaloDlg::reportSave);
+    connect(m_diary, &CDiary::opened, this, &CCorvaloDlg::reportOpen);
     // Not loaded: the data directories do not exist yet; the first day load shows the note.
     m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
     m_addButton->setEnabled(false);
@@ -94,7 +105,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_dayStrip->m_page = m_page;
     m_stripPage = m_page;
     m_day = m_dayStrip->selectedDay();
-    m_dayStrip->CreateDataDirectories();
+    reportFolder(m_dayStrip->CreateDataDirectories());
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     LoadDay();
     SwitchPage(m_page);
@@ -154,6 +165,10 @@ void CCorvaloDlg::createControls()
 
     m_addButton = new CHoverButton(this);
     registerControl(DialogLayout::AddButton, m_addButton);
+
+    m_notice = new CNoticeBar(this);
+    m_notice->setObjectName(QStringLiteral("noticeBar"));
+    m_notice->setGeometry(kNoticeRect);
 
     for (const ButtonSkin &skin : kButtonSkins) {
         auto *button = new CPNGButton(this);
@@ -295,13 +310,41 @@ void CCorvaloDlg::LoadDay()
 
 void CCorvaloDlg::reportSave(const FileIo::Result &result)
 {
+    const QString key = QString::fromStdString(result.file.string());
+    if (result.ok())
+        m_notice->clearNotice(key);
+    else
+        m_notice->showNotice(key,
+                             QString::fromStdString(SaveProblem::Describe(
+                                 result, m_store.dataDirectory().parent_path())));
     // What failed is tried again every few seconds, so a passing problem (a full disk that was
     // cleared) ends by itself.
     if (hasUnsaved())
         m_retryTimer.start();
     else
         m_retryTimer.stop();
-    Q_UNUSED(result);
+}
+
+void CCorvaloDlg::reportOpen(const FileIo::Result &result)
+{
+    const QString key = QString::fromStdString(result.file.string());
+    if (result.ok())
+        return;
+    m_notice->showNotice(
+        key,
+        QString::fromStdString(SaveProblem::Describe(result, m_store.dataDirectory().parent_path(),
+                                                     SaveProblem::Action::Load)));
+}
+
+void CCorvaloDlg::reportFolder(const FileIo::Result &result)
+{
+    if (result.ok())
+        return;
+    // The diary stays where it is, shown as it is, rather than vanishing into another folder.
+    const QString folder = QString::fromStdString(m_store.dataDirectory().parent_path().string());
+    m_notice->showNotice(QStringLiteral("folder"),
+                         QStringLiteral("Nothing can be saved in %1: %2")
+                             .arg(folder, QString::fromStdString(SaveProblem::Reason(result))));
 }
 
 void CCorvaloDlg::OnWeightChanged()

@@ -17,6 +17,7 @@ class CDiary;
 class CElements;
 class CHoverButton;
 class CMealsList;
+class CNoticeBar;
 class CPNGButton;
 class CTimCalentar;
 class FoodListView;
@@ -59,6 +60,7 @@ public:
     // A control by its id (DialogLayout::ControlId, or the page windows of PageTable).
     QWidget *control(int id) const { return m_controls.value(id); }
     CTimCalentar *dayStrip() const { return m_dayStrip; }
+    CNoticeBar *noticeBar() const { return m_notice; }
     const DayFiles::LocalDate &selectedDay() const { return m_day; }
     DayStore &store() { return m_store; }
     const FoodDatabase &foods() const { return m_foods; }
@@ -76,8 +78,11 @@ protected:
 private:
     // The strip's notification: the day and the page it asks for.
     void onDayChosen(const DayFiles::LocalDate &day, int page);
-    // Every write's outcome comes here.
+    // Every write's and load's outcome comes here; failures are said in the notice bar until
+    // the same file is saved or read again.
     void reportSave(const FileIo::Result &result);
+    void reportOpen(const FileIo::Result &result);
+    void reportFolder(const FileIo::Result &result);
     // Saves again what the user typed that could not be saved.
     void retryUnsaved();
     bool hasUnsaved() const;
@@ -114,6 +119,7 @@ private:
     CHoverButton *m_addButton = nullptr;
     CCharts *m_charts = nullptr;
     CDiary *m_diary = nullptr;
+    CNoticeBar *m_notice = nullptr;
     QHash<int, QWidget *> m_controls;
 
     // Where the window was grabbed, while it is moved by hand (window systems that refuse

@@ -95,7 +95,12 @@ void CDiary::LoadNote()
     const NoteFile::Note note = m_store ? m_store->LoadNote(m_day) : NoteFile::Note();
     m_edit->setPlainText(Text8::toQString(note.text));
     // A file that could not be read shows empty; typing into it would replace it.
-    m_edit->setReadOnly(note.state == NoteFile::Note::State::Unreadable);
+    const bool unreadable = note.state == NoteFile::Note::State::Unreadable;
+    m_edit->setReadOnly(unreadable);
+    if (m_store) {
+        emit opened(unreadable ? FileIo::Result::failure(m_notePath, FileIo::Problem::Unreadable)
+                               : FileIo::Result::success(m_notePath));
+    }
 }
 
 void CDiary::SaveNote()

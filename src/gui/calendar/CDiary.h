@@ -43,8 +43,9 @@ public:
     std::filesystem::path m_notePath;
 
 signals:
-    // The outcome of every save.
+    // The outcome of every save, and of every load.
     void saved(const FileIo::Result &result);
+    void opened(const FileIo::Result &result);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

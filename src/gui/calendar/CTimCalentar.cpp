@@ -97,11 +97,12 @@ std::filesystem::path CTimCalentar::SelectedNotePath(const char *extension) cons
     return m_store ? m_store->NoteFilePath(selectedDay(), extension) : std::filesystem::path();
 }
 
-void CTimCalentar::CreateDataDirectories()
+FileIo::Result CTimCalentar::CreateDataDirectories()
 {
-    if (m_store)
-        m_store->CreateDataDirectories(AppFolders::executableFolder(),
-                                       AppFolders::perUserDataFolder());
+    if (!m_store)
+        return FileIo::Result::success({});
+    return m_store->CreateDataDirectories(AppFolders::executableFolder(),
+                                          AppFolders::perUserDataFolder());
 }
 
 std::string CTimCalentar::MonthCaption() const

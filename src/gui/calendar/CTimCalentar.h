@@ -4,6 +4,7 @@
 #include "controls/BackgroundSlice.h"
 #include "controls/EraseRequest.h"
 #include "controls/ResourceImage.h"
+#include "platform/FileIo.h"
 
 #include <QBrush>
 #include <QFont>
@@ -37,7 +38,8 @@ public:
     std::int64_t SelectedTime() const;
     std::filesystem::path SelectedDataPath(const char *extension) const;
     std::filesystem::path SelectedNotePath(const char *extension) const;
-    void CreateDataDirectories();
+    // Chooses and creates the data folders; says why they cannot be written (ok when they can).
+    FileIo::Result CreateDataDirectories();
 
     // Full month name and four-digit year of the selected day, in the user's language.
     std::string MonthCaption() const;

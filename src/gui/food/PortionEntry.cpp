@@ -68,7 +68,7 @@ void PortionEntry::ClearCurrentFood()
 void PortionEntry::updateAddButton()
 {
     m_controls.addButton->setEnabled(hasCurrentFood() &&
-                                     Portion::IsStorableAmount(parseAmount(m_controls.amountBox)));
+                                     IsStorableAmount(parseAmount(m_controls.amountBox)));
 }
 
 bool PortionEntry::selectedFactor(float &factor) const
@@ -96,7 +96,7 @@ void PortionEntry::AddPortion()
 {
     float factor = 0.0f;
     const double amount = parseAmount(m_controls.amountBox);
-    if (!hasCurrentFood() || !selectedFactor(factor) || !Portion::IsStorableAmount(amount))
+    if (!hasCurrentFood() || !selectedFactor(factor) || !IsStorableAmount(amount))
         return;
     const MealEntry entry =
         Portion::MakeEntry(m_current.name(), m_nutrients, factor, amount,

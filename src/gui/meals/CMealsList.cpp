@@ -146,6 +146,11 @@ void CMealsList::LoadMeals(const DayFiles::LocalDate &day)
     m_entries.clear();
     m_day = day;
     const DayStore::Meals meals = m_store ? m_store->LoadMeals(day) : DayStore::Meals();
+    if (m_store) {
+        const std::filesystem::path file = m_store->MealFile(day);
+        emit opened(meals.readable ? FileIo::Result::success(file)
+                                   : FileIo::Result::failure(file, FileIo::Problem::Unreadable));
+    }
     for (const MealEntry &entry : meals.entries)
         AppendEntry(entry);
     if (count() > 0)
@@ -423,10 +428,16 @@ void CMealsList::CommitAmountEdit(CommitOn reason)
     // The editor shows one decimal, so its text is only a rounded view of the amount: store
     // it only when the user has changed it. Compared in double precision: a value single
     // precision cannot hold (12.3) always counts as a change and rewrites the same value.
+    // An amount that cannot be logged (no number, zero, negative, too large) is refused: the
+    // entry keeps its old one.
     const double typed = NumberText::parse(Text8::fromQString(text));
     if (m_amountEdit->isModified() && typed != double(m_entries[index].amount)) {
-        m_entries[index].amount = toStoredAmount(typed);
-        SaveMeals(false);
+        if (!IsStorableAmount(typed)) {
+            emit amountRefused(text);
+        } else {
+            m_entries[index].amount = toStoredAmount(typed);
+            SaveMeals(false);
+        }
     }
     viewport()->update();
 }

@@ -59,8 +59,11 @@ signals:
     void mealSelectionChanged();
     // The list lost the keyboard focus, also to its own amount editor.
     void focusLost();
-    // The outcome of every write the list handed to the store.
+    // The outcome of every write the list handed to the store, and of every load.
     void saved(const FileIo::Result &result);
+    void opened(const FileIo::Result &result);
+    // An edited amount was not taken: the text is no amount that can be logged.
+    void amountRefused(const QString &typed);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
