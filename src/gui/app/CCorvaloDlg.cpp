@@ -47,7 +47,7 @@ QRect qRectOf(int id)
 // The title strip where the month caption is painted.
 const QRect kTitleRect(0, 0, 350, 36);
 // The band above the page buttons, right of the longest month caption: free on every page.
-const QRect kNoticeRect(256, 2, 356, 18);
+const QRect kNoticeRect(256, 1, 356, 17);
 
 struct ButtonSkin
 {
