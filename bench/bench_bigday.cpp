@@ -1,0 +1,111 @@
+// The window's longest freeze while it opens a very large day and while Add appends to it: a
+// timer asks to run every 5 ms, and the longest gap between its runs is how long the window
+// could not answer. Usage: corvalo_bench_bigday [megabytes]   (default 50)
+
+#include "app/CCorvaloDlg.h"
+#include "calendar/CTimCalentar.h"
+#include "layout/DialogLayout.h"
+#include "meals/MealRecord.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/FileIo.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+// Runs `action`, then the event loop until `done`, and returns the longest gap between two runs
+// of a 5 ms timer, and the time until done, in milliseconds.
+std::pair<double, double> longestFreeze(const std::function<void()> &action,
+                                        const std::function<bool()> &done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    tick.start();
+    QTimer::singleShot(0, action);
+    while (!done() && clock.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+    longest = std::max(longest, clock.nsecsElapsed() - last);
+    return {double(longest) / 1e6, double(clock.nsecsElapsed()) / 1e6};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const long megabytes = argc > 1 ? std::atol(argv[1]) : 50;
+
+    QTemporaryDir dir;
+    AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(1);
+    AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
+    Clock::setNowForTesting(1796463000); // 5 December 2026
+
+    // 4 December: records of a real food's size until the file has the size asked for.
+    MealEntry entry;
+    entry.name = "Cereals, oats, regular and quick, unenriched, cooked with water";
+    entry.unit = "cup";
+    entry.gramsPerUnit = 234.0f;
+    entry.amount = 1.0f;
+    entry.nutrients.fill(0.5f);
+    const std::string record = MealRecord::Encode(entry);
+    std::string image;
+    image.reserve(std::size_t(megabytes) << 20);
+    while (image.size() + record.size() <= std::size_t(megabytes) << 20)
+        image += record;
+    std::filesystem::create_directories(dir.path().toStdString() + "/db");
+    if (!FileIo::writeAtomically(dir.path().toStdString() + "/db/12-04-2026.db", image)) {
+        std::fprintf(stderr, "could not write the day\n");
+        return 1;
+    }
+    const int records = int(image.size() / record.size());
+
+    CCorvaloDlg dialog;
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        return 1;
+    auto *meals = static_cast<QListWidget *>(dialog.control(DialogLayout::MealList));
+
+    const auto [openFreeze, openTotal] = longestFreeze(
+        [&] { dialog.dayStrip()->MoveSelection(DayStripModel::Key::Left); },
+        [&] { return meals->count() == records; });
+    std::printf("open a day of %ld MB (%d entries): longest freeze %.0f ms, shown after %.0f ms\n",
+                megabytes, records, openFreeze, openTotal);
+
+    static_cast<QLineEdit *>(dialog.control(DialogLayout::SearchBox))
+        ->setText(QStringLiteral("banana raw"));
+    dialog.SelectFood(0);
+    const auto [addFreeze, addTotal] = longestFreeze(
+        [&] { static_cast<QAbstractButton *>(dialog.control(DialogLayout::AddButton))->click(); },
+        [&] { return meals->count() == records + 1; });
+    std::printf("Add on that day: longest freeze %.0f ms, shown after %.0f ms\n", addFreeze,
+                addTotal);
+    return 0;
+}
