@@ -93,9 +93,9 @@ int main(int argc, char *argv[])
         return 1;
     auto *meals = static_cast<QListWidget *>(dialog.control(DialogLayout::MealList));
 
-    const auto [openFreeze, openTotal] = longestFreeze(
-        [&] { dialog.dayStrip()->MoveSelection(DayStripModel::Key::Left); },
-        [&] { return meals->count() == records; });
+    const auto [openFreeze, openTotal] =
+        longestFreeze([&] { dialog.dayStrip()->MoveSelection(DayStripModel::Key::Left); },
+                      [&] { return meals->count() == records; });
     std::printf("open a day of %ld MB (%d entries): longest freeze %.0f ms, shown after %.0f ms\n",
                 megabytes, records, openFreeze, openTotal);
 

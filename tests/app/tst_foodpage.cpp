@@ -48,6 +48,7 @@ private slots:
     void findPreviewAndAdd();
     void amountsAsTyped_data();
     void amountsAsTyped();
+    void onlyAmountsAboveZeroAreAdded();
     void unitsOfAFoodWithManyUnits();
     void editTickDeleteAndClear();
     void filteringAgainClearsTheCurrentFood();
@@ -206,6 +207,24 @@ void TestFoodPage::amountsAsTyped()
     QCOMPARE(entries.size(), std::size_t(1));
     QCOMPARE(entries[0].amount, stored);
     QCOMPARE(entries[0].name, std::string("Bananas, raw"));
+}
+
+void TestFoodPage::onlyAmountsAboveZeroAreAdded()
+{
+    search(QStringLiteral("banana raw"));
+    chooseFood(QStringLiteral("Bananas, raw"));
+    auto *amountBox = controlAs<QLineEdit>(*m_window.dialog, AmountBox);
+    QWidget *add = m_window.dialog->control(AddButton);
+    const QString tiny = QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QLatin1Char('1');
+    for (const QString &typed : {QStringLiteral("-1"), QStringLiteral("0"), QStringLiteral("abc"),
+                                 QString(), tiny, QStringLiteral("1e999")}) {
+        amountBox->setText(typed);
+        QVERIFY2(!add->isEnabled(), qPrintable(typed));
+        QTest::mouseClick(add, Qt::LeftButton);
+    }
+    QVERIFY(dayEntries().empty());
+    amountBox->setText(QStringLiteral("0.5"));
+    QVERIFY(add->isEnabled());
 }
 
 void TestFoodPage::unitsOfAFoodWithManyUnits()

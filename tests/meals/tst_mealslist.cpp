@@ -265,6 +265,9 @@ void TestMealsList::typedAmountsReadLikeAtof_data()
     // The reading rules are the number parser's (tst_numbertext); here only the wiring.
     QTest::newRow("decimal comma") << "72,5" << 72.0f << true;
     QTest::newRow("on focus loss") << "4" << 4.0f << false;
+    // An amount that is no number above zero is refused: the entry keeps its 5.
+    QTest::newRow("negative refused") << "-1" << 5.0f << true;
+    QTest::newRow("zero refused") << "0" << 5.0f << true;
     QTest::newRow("cut at 7 characters") << "12345678" << 1234567.0f << true;
 }
 
