@@ -57,6 +57,10 @@ void TestWeightFile::shortOrMissingFiles()
     // Longer files give their first four bytes.
     QVERIFY(FileIo::writeAtomically(path(), std::string_view("\x00\x00\x91\x42garbage", 11)));
     QCOMPARE(WeightFile::Read(path()), std::optional<float>(72.5f));
+    // However long: a file over 4 KB is no different.
+    QVERIFY(FileIo::writeAtomically(path(),
+                                    std::string("\x00\x00\x91\x42", 4) + std::string(5000, 'x')));
+    QCOMPARE(WeightFile::Read(path()), std::optional<float>(72.5f));
 }
 
 void TestWeightFile::failedWriteKeepsTheOldWeight()

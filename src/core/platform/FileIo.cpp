@@ -331,6 +331,47 @@ Result append(const std::filesystem::path &path, std::string_view bytes)
 #endif
 }
 
+Result readStart(const std::filesystem::path &path, std::string &bytes, std::size_t count)
+{
+    bytes.assign(count, '\0');
+    std::size_t done = 0;
+#ifndef _WIN32
+    Result failure;
+    const int fd = openRegular(path, O_RDONLY, failure);
+    if (fd < 0) {
+        bytes.clear();
+        return failure;
+    }
+    int error = 0;
+    while (done < count) {
+        const ssize_t n = ::read(fd, bytes.data() + done, count - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : 0;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(done);
+    if (error != 0) {
+        bytes.clear();
+        return {Problem::Unreadable, error, path};
+    }
+    return Result::success(path);
+#else
+    std::ifstream in(path, std::ios::binary);
+    if (!in || !std::filesystem::is_regular_file(path)) {
+        bytes.clear();
+        return Result::failure(path, Problem::Unreadable);
+    }
+    in.read(bytes.data(), static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return Result::success(path);
+#endif
+}
+
 Result read(const std::filesystem::path &path, std::string &bytes, std::uintmax_t maxBytes)
 {
     bytes.clear();

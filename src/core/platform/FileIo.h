@@ -59,6 +59,9 @@ inline constexpr std::uintmax_t DefaultMaxBytes = 64u * 1024 * 1024;
 Result read(const std::filesystem::path &path, std::string &bytes,
             std::uintmax_t maxBytes = DefaultMaxBytes);
 
+// The first `count` bytes of the file (fewer when it is shorter), however long it is.
+Result readStart(const std::filesystem::path &path, std::string &bytes, std::size_t count);
+
 // The whole file, or nothing when it cannot be read (see read() for why).
 std::optional<std::string> readAll(const std::filesystem::path &path,
                                    std::uintmax_t maxBytes = DefaultMaxBytes);

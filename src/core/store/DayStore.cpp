@@ -5,7 +5,9 @@
 #include "store/MealDayFile.h"
 #include "store/WeightFile.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -140,6 +142,12 @@ FileIo::Result DayStore::SaveWeight(const Day &day, std::string_view typed)
     // Text that is no weight leaves the stored one alone; so does a number too large for the
     // file's float, which would otherwise be stored as infinity.
     if (!(weight > 0.0f) || !std::isfinite(weight))
+        return FileIo::Result::success(path);
+    // Showing a day writes its weight back; the same four bytes need no second write (nor a
+    // failure on a folder that cannot be written).
+    if (const std::optional<float> stored = WeightFile::Read(path); stored &&
+        std::bit_cast<std::uint32_t>(*stored) == std::bit_cast<std::uint32_t>(weight) &&
+        FileIo::regularFileSize(path) == std::uintmax_t(4))
         return FileIo::Result::success(path);
     return WeightFile::Write(path, weight);
 }

@@ -26,11 +26,11 @@ std::optional<float> Decode(std::string_view bytes)
 
 std::optional<float> Read(const std::filesystem::path &path)
 {
-    // More than four bytes are not a weight file either way; read no more than that.
-    const std::optional<std::string> bytes = FileIo::readAll(path, 4096);
-    if (!bytes)
+    // The weight is the first four bytes, whatever follows them.
+    std::string bytes;
+    if (!FileIo::readStart(path, bytes, Size).ok())
         return std::nullopt;
-    return Decode(*bytes);
+    return Decode(bytes);
 }
 
 FileIo::Result Write(const std::filesystem::path &path, float weight)

@@ -13,7 +13,8 @@ namespace WeightFile {
 // The weight the file's bytes hold: the first four, whatever follows; nothing when fewer.
 std::optional<float> Decode(std::string_view bytes);
 
-// The stored weight; nothing when the file is missing, unreadable or holds fewer than 4 bytes.
+// The stored weight, its first four bytes however long the file is; nothing when it is missing,
+// unreadable or holds fewer than 4 bytes.
 std::optional<float> Read(const std::filesystem::path &path);
 
 // Replaces the file with the weight, through a temporary file so a crash never leaves a part.
