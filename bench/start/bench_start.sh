@@ -19,7 +19,7 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 # A copy of the program in a folder of its own: its data folders start empty, and the settings
 # live in a throw-away home.
 cp "$build/corvalo" "$work/corvalo"
-mkdir -p "$work/home"
+mkdir -p "$work/home" && chmod 700 "$work/home"
 
 display=:97
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -47,3 +47,12 @@ cm=$(median "$work/corvalo.txt" 2); cp=$(median "$work/corvalo.txt" 4)
 echo "rounds: $rounds (interleaved), medians in ms"
 printf 'launch to mapped:  corvalo %7.1f  bare %7.1f  ratio %.2f\n' "$cm" "$bm" "$(echo "$cm $bm" | awk '{print $1/$2}')"
 printf 'launch to painted: corvalo %7.1f  bare %7.1f  ratio %.2f\n' "$cp" "$bp" "$(echo "$cp $bp" | awk '{print $1/$2}')"
+
+# Resident memory once the window is up and idle.
+env DISPLAY="$display" QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_RUNTIME_DIR="$work/home" \
+    XDG_CONFIG_HOME="$work/home/.config" "$work/corvalo" &
+app=$!
+sleep 3
+printf 'resident memory after start: %s\n' "$(awk '/VmRSS/ {printf "%.1f MB", $2/1024}' /proc/$app/status)"
+kill "$app"
+wait "$app" 2>/dev/null || true
