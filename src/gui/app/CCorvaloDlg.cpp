@@ -277,6 +277,8 @@ void CCorvaloDlg::onDayChosen(const DayFiles::LocalDate &day, int page)
 
 void CCorvaloDlg::LoadDay()
 {
+    // Files added or replaced by hand since the store last looked are picked up here.
+    m_store.Refresh();
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     m_meals->LoadMeals(m_day);
     m_charts->m_dayCount = m_dayStrip->m_dayCount;
