@@ -3,6 +3,7 @@
 // switch, the CPU time of the process and the wall time until the weight box has repainted.
 // Usage: corvalo_bench_dayswitch [years...]   (default: 10 20)
 
+#include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
@@ -171,6 +172,10 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the program does, unless the environment names a zone (CORVALO_BENCH_TZ_UNPINNED=1
+    // leaves it as it was, to see what the pin saves).
+    if (qEnvironmentVariableIsEmpty("CORVALO_BENCH_TZ_UNPINNED"))
+        CCorvaloApp::PinTimeZone();
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     Clock::setNowForTesting(kNow);
