@@ -17,6 +17,7 @@ class CHoverButton;
 class CMealsList;
 class CPNGButton;
 class CTimCalentar;
+class FoodDatabaseLoader;
 class FoodListView;
 class FoodSearchController;
 class PortionEntry;
@@ -59,7 +60,8 @@ public:
     CTimCalentar *dayStrip() const { return m_dayStrip; }
     const DayFiles::LocalDate &selectedDay() const { return m_day; }
     DayStore &store() { return m_store; }
-    const FoodDatabase &foods() const { return m_foods; }
+    // The food database, waited for when it is still being loaded.
+    const FoodDatabase &foods() const;
     PortionEntry *portionEntry() const { return m_portion; }
 
     // The Enter key does nothing; Escape and Close close the window.
@@ -92,6 +94,7 @@ private:
     QString m_monthTitle;
 
     FoodDatabase m_foods;
+    FoodDatabaseLoader *m_foodLoader = nullptr;
     FoodSearchController *m_search = nullptr;
     PortionEntry *m_portion = nullptr;
 
