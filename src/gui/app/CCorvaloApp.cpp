@@ -1,6 +1,7 @@
 #include "app/CCorvaloApp.h"
 
 #include "app/CCorvaloDlg.h"
+#include "controls/ResourceImage.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -36,6 +37,13 @@ CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(beforeApplicati
 
 int CCorvaloApp::run()
 {
+    // The skin in the order the window and its views ask for it, the start-up prompt last.
+    ResourceImage::DecodeAhead(
+        {{129, "LAYOUT"},  {154, "LAYOUT"},  {128, "ICON"},    {134, "ZNA4KI"},  {151, "ZNA4KI"},
+         {152, "ZNA4KI"},  {153, "ZNA4KI"},  {130, "BUTTONS"}, {132, "BUTTONS"}, {135, "LAYOUT"},
+         {136, "LAYOUT"},  {140, "BUTTONS"}, {141, "BUTTONS"}, {142, "BUTTONS"}, {143, "BUTTONS"},
+         {144, "BUTTONS"}, {145, "BUTTONS"}, {146, "BUTTONS"}, {147, "BUTTONS"}, {148, "BUTTONS"},
+         {155, "BUTTONS"}, {157, "LAYOUT"},  {158, "BUTTONS"}, {159, "BUTTONS"}});
     CCorvaloDlg dialog;
     // Once the window is up, and before the user can work in it.
     QMetaObject::invokeMethod(&dialog, &CCorvaloDlg::CheckForNewVersion, Qt::QueuedConnection);

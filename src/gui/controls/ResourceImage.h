@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <vector>
 
 // A PNG from the program's resources, decoded once and kept for the owner's lifetime.
 class ResourceImage
@@ -16,6 +17,15 @@ public:
     const QImage &image() const { return m_image; }
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
+
+    struct Name
+    {
+        int id;
+        const char *type; // a string literal
+    };
+    // Starts decoding these images on a worker thread, in the order they will be asked for;
+    // a Load of one of them takes the worker's result. Once per run, from the GUI thread.
+    static void DecodeAhead(const std::vector<Name> &names);
 
 private:
     QImage m_image;
