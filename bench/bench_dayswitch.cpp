@@ -26,6 +26,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -149,11 +150,14 @@ int run(int years)
     PaintWatch weightPaint(dialog.control(DialogLayout::WeightBox));
 
     std::vector<PaintWatch::Times> daySwitches, pageSwitches;
+    // Markers for a system call trace (strace -f -e trace=%file): the day switches lie between.
+    ::access("/corvalo-bench/day-switches-begin", F_OK);
     for (int round = 0; round < 20; ++round) {
         strip->setFocus();
         daySwitches.push_back(weightPaint.time(
             [&] { QTest::keyClick(strip, round % 2 ? Qt::Key_Right : Qt::Key_Left); }));
     }
+    ::access("/corvalo-bench/day-switches-end", F_OK);
     const int pages[] = {PageTable::Charts, PageTable::Diary, PageTable::Food};
     for (int round = 0; round < 21; ++round) {
         auto *button =
