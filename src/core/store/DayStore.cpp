@@ -200,6 +200,7 @@ void DayStore::weightWritten(const std::string &name, bool wasCurrent)
     const std::optional<std::int64_t> date = weightDate(name);
     if (!date)
         return;
+    m_index.weightSeriesMade.reset();
     const std::optional<float> weight = storedWeight(name);
     if (usableWeight(weight))
         (*m_index.weightSeries)[*date] = *weight;
@@ -325,11 +326,14 @@ HistoryScan::Series DayStore::WeightSeries() const
         }
         m_index.weightSeries = std::move(weights);
     }
-    std::vector<DaySample> samples;
-    samples.reserve(m_index.weightSeries->size());
-    for (const auto &[date, weight] : *m_index.weightSeries)
-        samples.push_back({date, weight});
-    return HistoryScan::WeightSeriesOf(std::move(samples));
+    if (!m_index.weightSeriesMade) {
+        std::vector<DaySample> samples;
+        samples.reserve(m_index.weightSeries->size());
+        for (const auto &[date, weight] : *m_index.weightSeries)
+            samples.push_back({date, weight});
+        m_index.weightSeriesMade = HistoryScan::WeightSeriesOf(std::move(samples));
+    }
+    return *m_index.weightSeriesMade;
 }
 
 HistoryScan::Series DayStore::CalorieSeries(std::int64_t firstDay, int dayCount) const

@@ -115,6 +115,8 @@ private:
         std::unordered_map<std::string, std::optional<double>> calories;
         // Usable weights by date, once the weight series has been asked for.
         std::optional<std::map<std::int64_t, float>> weightSeries;
+        // The series made of them, until a weight is written.
+        std::optional<HistoryScan::Series> weightSeriesMade;
     };
 
     Folder &listed(Folder &folder, const std::filesystem::path &directory) const;
