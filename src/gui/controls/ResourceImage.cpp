@@ -78,8 +78,16 @@ QImage decode(int id, const char *type)
 
 bool ResourceImage::Load(int id, const char *type)
 {
+    m_type = nullptr;
     m_image = decode(id, type);
     return !m_image.isNull();
+}
+
+void ResourceImage::decodePending() const
+{
+    const char *type = m_type;
+    m_type = nullptr;
+    m_image = decode(m_id, type);
 }
 
 void ResourceImage::DecodeAhead(const std::vector<Name> &names)
@@ -93,14 +101,12 @@ void ResourceImage::DecodeAhead(const std::vector<Name> &names)
         ahead->type = name.type;
         aheadList().push_back(std::move(ahead));
     }
-    // From the end: the window asks for the first ones at once and decodes them itself, while
-    // the worker gets the later ones ready.
+    // The owners decode on first use, mostly when they first paint; by then the worker has
+    // most of them ready.
     aheadWorker() = std::async(std::launch::async, [] {
-        const auto &list = aheadList();
-        for (auto it = list.rbegin(); it != list.rend(); ++it) {
-            Ahead &ahead = **it;
-            if (!ahead.claimed.exchange(true))
-                ahead.promise.set_value(decodeNow(ahead.id, ahead.type));
+        for (const std::unique_ptr<Ahead> &ahead : aheadList()) {
+            if (!ahead->claimed.exchange(true))
+                ahead->promise.set_value(decodeNow(ahead->id, ahead->type));
         }
     });
 }
