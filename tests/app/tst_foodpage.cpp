@@ -52,6 +52,7 @@ private slots:
     void unitsOfAFoodWithManyUnits();
     void editTickDeleteAndClear();
     void filteringAgainClearsTheCurrentFood();
+    void searchTypedBeforeTheDatabaseIsReady();
 
 private:
     void search(const QString &text);
@@ -309,6 +310,30 @@ void TestFoodPage::filteringAgainClearsTheCurrentFood()
     QTest::keyClick(box, Qt::Key_Backspace); // a deletion does
     QVERIFY(!m_window.dialog->portionEntry()->hasCurrentFood());
     QVERIFY(!m_window.dialog->control(AddButton)->isEnabled());
+}
+
+// The database loads while the window comes up: an empty list until then, all foods once it is
+// there, and a search typed before that filters the whole database and stays filtered.
+void TestFoodPage::searchTypedBeforeTheDatabaseIsReady()
+{
+    CCorvaloDlg idle;
+    const QAbstractItemModel *allFoods = controlAs<FoodListView>(idle, FoodList)->model();
+    QCOMPARE(allFoods->rowCount(), 0); // no event handled yet: nothing handed over
+    QTRY_VERIFY(allFoods->rowCount() > 8000);
+
+    CCorvaloDlg early;
+    QTest::keyClicks(controlAs<QLineEdit>(early, SearchBox), QStringLiteral("apple raw"));
+    const QAbstractItemModel *model = controlAs<FoodListView>(early, FoodList)->model();
+    // The four foods of the table whose name has words starting "apple" and "raw".
+    const auto checkRows = [&] {
+        QCOMPARE(model->rowCount(), 4);
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Apples, raw, with skin"));
+        QCOMPARE(model->index(3, 0).data().toString(),
+                 QStringLiteral("Apples, raw, without skin, cooked, microwave"));
+    };
+    checkRows();
+    QTest::qWait(200); // the worker's late notice must not reset the list
+    checkRows();
 }
 
 QTEST_MAIN(TestFoodPage)

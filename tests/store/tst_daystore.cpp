@@ -39,6 +39,9 @@ private slots:
     void readOnlyDayFilesAreLeftAlike();
     void noEntryGoesWhereTheListCannotShowIt();
     void staleTemporariesAreRemovedAtStart();
+    void historyFollowsTheStoresOwnWrites();
+    void filesAddedByHandAfterRefresh();
+    void keysOfRealAndCarriedDates();
 
 private:
     std::unique_ptr<TempFolder> m_temp;
@@ -289,6 +292,86 @@ void TestDayStore::staleTemporariesAreRemovedAtStart()
     QVERIFY(!fs::exists(folder / "note" / "12-07-2026.txt.tmp12"));
     for (const char *kept : {"db/12-07-2026.wth", "db/notes.tmp5", "db/12-07-2026.db.tmpx"})
         QVERIFY2(fs::exists(folder / kept), kept);
+namespace {
+
+constexpr std::int64_t FifthNoon = 1796472001; // 5 December 2026, 12:00:01 UTC
+constexpr std::int64_t SixthNoon = FifthNoon + 86400;
+
+std::vector<DaySample> calories(const DayStore &store)
+{
+    return store.CalorieSeries(FifthNoon, 2).samples;
+}
+
+} // namespace
+
+// Once the store has listed its folders, each kind of write must show in the markers and the
+// chart series without another listing.
+void TestDayStore::historyFollowsTheStoresOwnWrites()
+{
+    QVERIFY(!m_store->HasMealsOrWeight(Fifth) && !m_store->HasNote(Fifth));
+    QVERIFY(!m_store->WeightSeries().hasSamples && calories(*m_store).empty());
+
+    // Calories of a sample entry: (0.25 + the name's length) per gram.
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Apple", 100)));
+    QVERIFY(m_store->HasMealsOrWeight(Fifth));
+    QCOMPARE(calories(*m_store), (std::vector<DaySample> {{FifthNoon, 525.0f}}));
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Bread", 200)));
+    QCOMPARE(calories(*m_store), (std::vector<DaySample> {{FifthNoon, 1575.0f}}));
+
+    std::vector<MealEntry> entries = m_store->LoadMeals(Fifth).entries;
+    entries[0].ticked = true;
+    QVERIFY(m_store->RewriteMeals(Fifth, entries, true));
+    QCOMPARE(calories(*m_store), (std::vector<DaySample> {{FifthNoon, 1050.0f}}));
+    QVERIFY(m_store->ClearMeals(Fifth));
+    QVERIFY(!m_store->HasMealsOrWeight(Fifth) && calories(*m_store).empty());
+
+    QVERIFY(m_store->SaveWeight(Sixth, "72.5"));
+    QVERIFY(m_store->HasMealsOrWeight(Sixth));
+    QCOMPARE(m_store->WeightSeries().samples, (std::vector<DaySample> {{SixthNoon, 72.5f}}));
+    QVERIFY(m_store->SaveWeight(Fifth, "81"));
+    QVERIFY(m_store->SaveWeight(Sixth, "80"));
+    const HistoryScan::Series weights = m_store->WeightSeries();
+    QCOMPARE(weights.samples, (std::vector<DaySample> {{FifthNoon, 81.0f}, {SixthNoon, 80.0f}}));
+    QCOMPARE(weights.top, 90.0f);
+    QCOMPARE(weights.bottom, 80.0f);
+    QCOMPARE(m_store->LoadWeight(Sixth), std::optional<float>(80.0f));
+
+    QVERIFY(m_store->SaveNote(Fifth, "Rain"));
+    QVERIFY(m_store->HasNote(Fifth));
+    QVERIFY(m_store->SaveNote(Fifth, ""));
+    QVERIFY(!m_store->HasNote(Fifth));
+
+    // A failed write leaves the markers with what is on disk.
+    FileIo::setWritesFailForTesting(true);
+    QVERIFY(!m_store->SaveNote(Sixth, "Sun"));
+    QVERIFY(!m_store->SaveWeight(Fifth, "90"));
+    FileIo::setWritesFailForTesting(false);
+    QVERIFY(!m_store->HasNote(Sixth));
+    QCOMPARE(m_store->LoadWeight(Fifth), std::optional<float>(81.0f));
+}
+
+void TestDayStore::filesAddedByHandAfterRefresh()
+{
+    QVERIFY(!m_store->HasMealsOrWeight(Fifth));
+    QVERIFY(!m_store->WeightSeries().hasSamples);
+    const char weight[] = {0, 0, char(0x91), 0x42}; // 72.5
+    QVERIFY(FileIo::writeAtomically(*m_temp / "db" / "12-05-2026.wth", {weight, 4}));
+    QVERIFY(FileIo::writeAtomically(*m_temp / "note" / "12-06-2026.txt", "Sun"));
+    m_store->Refresh();
+    QVERIFY(m_store->HasMealsOrWeight(Fifth) && m_store->HasNote(Sixth));
+    QCOMPARE(m_store->WeightSeries().samples, (std::vector<DaySample> {{FifthNoon, 72.5f}}));
+}
+
+void TestDayStore::keysOfRealAndCarriedDates()
+{
+    QCOMPARE(DayStore::Key({29, 2, 2024}), std::string("02-29-2024"));
+    QCOMPARE(DayStore::Key({1, 1, 1000}), std::string("01-01-1000"));
+    QCOMPARE(DayStore::Key({31, 12, 9999}), std::string("12-31-9999"));
+    // Days past a month's end carry into the next one, as they always have.
+    QCOMPARE(DayStore::Key({29, 2, 2023}), std::string("03-01-2023"));
+    QCOMPARE(DayStore::Key({31, 4, 2026}), std::string("05-01-2026"));
+    QCOMPARE(DayStore::Key({0, 1, 2026}), std::string("12-31-2025"));
+    QCOMPARE(DayStore::Key({1, 13, 2026}), std::string("01-01-2027"));
 }
 
 QTEST_GUILESS_MAIN(TestDayStore)

@@ -32,6 +32,25 @@ std::string DayKey(std::int64_t timestamp)
     return std::string(buffer, length);
 }
 
+std::string DateKey(int day, int month, int year)
+{
+    if (year < 1000 || year > 9999 || month < 1 || month > 12 || day < 1)
+        return {};
+    static constexpr int Lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > Lengths[month - 1] + (month == 2 && leap ? 1 : 0))
+        return {};
+    char key[] = "mm-dd-yyyy";
+    const auto put = [&key](int at, int value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            key[at + i] = char('0' + value % 10);
+    };
+    put(0, month, 2);
+    put(3, day, 2);
+    put(6, year, 4);
+    return std::string(key, 10);
+}
+
 std::int64_t NoonOf(int day, int month, int year)
 {
     std::tm local {};

@@ -17,6 +17,10 @@ bool LocalTime(std::int64_t timestamp, std::tm &out);
 // Local date of a timestamp as "%m-%d-%Y"; empty when it cannot be converted.
 std::string DayKey(std::int64_t timestamp);
 
+// "%m-%d-%Y" of a real calendar date of the years 1000 to 9999, written out without asking the
+// system; empty for any other date (a day or month out of range, which mktime would carry).
+std::string DateKey(int day, int month, int year);
+
 // The timestamp of a local date at 12:00:01, the instant that stands for the whole day
 // (daylight saving decided by the system). Out-of-range days and months normalise as mktime does.
 std::int64_t NoonOf(int day, int month, int year);

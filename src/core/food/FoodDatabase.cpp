@@ -1,6 +1,5 @@
 #include "food/FoodDatabase.h"
 
-#include "food/SubstitutionTable.h"
 #include "food/UnitBlockReader.h"
 
 #include <algorithm>
@@ -20,10 +19,14 @@ bool FoodDatabase::load(std::span<const std::uint8_t> stored, std::span<const st
     std::unique_ptr<char[]> copy(new (std::nothrow) char[size]);
     if (!buffer || !copy)
         return false;
-    // Copy, decode in place, copy again: plain copies run at memory speed, and a table pass
-    // that writes back where it read is cheaper than one that fills two fresh blocks.
-    std::memcpy(buffer.get(), stored.data(), size);
-    ApplySubstitutionTable({buffer.get(), size}, table);
+    // One table pass from the stored bytes (the program's own resource, read in place) into the
+    // buffer, then a plain copy at memory speed for the search copy.
+    std::uint8_t map[FoodFormat::TableSize];
+    std::memcpy(map, table.data(), sizeof map);
+    const std::uint8_t *from = stored.data();
+    std::uint8_t *to = buffer.get();
+    for (std::size_t i = 0; i < size; ++i)
+        to[i] = map[from[i]];
     std::memcpy(copy.get(), buffer.get(), size);
 
     m_buffer = std::move(buffer);

@@ -25,8 +25,8 @@ public:
     FoodDatabase(FoodDatabase &&) noexcept = default;
     FoodDatabase &operator=(FoodDatabase &&) noexcept = default;
 
-    // Copies the stored bytes, decodes them through the table, checks every record the offset
-    // table names and builds the search copy. True when all of them are sound.
+    // Decodes the stored bytes through the table into its own buffer, checks every record the
+    // offset table names and builds the search copy. True when all of them are sound.
     //
     // The bytes are not trusted: offsets must rise and stay inside the buffer, and each record
     // (name, nutrients, readable units) must end before the next one starts. The records before

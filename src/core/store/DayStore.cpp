@@ -41,10 +41,17 @@ bool holdsDiary(const fs::path &folder)
     return false;
 }
 
-bool hasContent(const fs::path &path)
+// The weight series' files: "<key>.wth", hidden names left out as the history scan leaves them.
+std::optional<std::int64_t> weightDate(const std::string &name)
 {
-    const auto size = FileIo::regularFileSize(path);
-    return size && *size > 0;
+    if (name.empty() || name.front() == '.')
+        return std::nullopt;
+    return HistoryScan::DateOfFileName(name, "wth");
+}
+
+bool usableWeight(const std::optional<float> &weight)
+{
+    return weight && std::isfinite(*weight) && *weight > 0.0f;
 }
 
 } // namespace
@@ -84,12 +91,138 @@ FileIo::Result DayStore::CreateDataDirectories(const fs::path &executableFolder,
         FileIo::removeStaleTemporaries(m_dataDirectory);
         FileIo::removeStaleTemporaries(m_noteDirectory);
     }
+    Rescan();
     return writable;
 }
 
 std::string DayStore::Key(const Day &day)
 {
+    // A real date is its own key; only what mktime would carry over needs the system's help.
+    std::string key = DayFiles::DateKey(day.day, day.month, day.year);
+    if (!key.empty())
+        return key;
     return DayFiles::DayKey(DayFiles::NoonOf(day.day, day.month, day.year));
+}
+
+void DayStore::Rescan()
+{
+    m_index = Index();
+}
+
+void DayStore::Refresh()
+{
+    if (changedBehindOurBack(m_index.data, m_dataDirectory) ||
+        changedBehindOurBack(m_index.notes, m_noteDirectory))
+        Rescan();
+}
+
+namespace {
+
+std::optional<fs::file_time_type> stampOf(const fs::path &directory)
+{
+    std::error_code error;
+    const fs::file_time_type stamp = fs::last_write_time(directory, error);
+    if (error)
+        return std::nullopt;
+    return stamp;
+}
+
+} // namespace
+
+bool DayStore::changedBehindOurBack(const Folder &folder, const fs::path &directory) const
+{
+    return folder.listed && folder.stamp != stampOf(directory);
+}
+
+DayStore::Folder &DayStore::listed(Folder &folder, const fs::path &directory) const
+{
+    if (folder.listed)
+        return folder;
+    folder.listed = true;
+    // Taken before the listing: a file added while it runs shows as a change next time.
+    folder.stamp = stampOf(directory);
+    std::error_code error;
+    fs::directory_iterator it(directory, error);
+    for (const fs::directory_iterator end; !error && it != end; it.increment(error))
+        folder.names.insert(it->path().filename().string());
+    return folder;
+}
+
+std::optional<std::uintmax_t> DayStore::fileSize(Folder &folder, const fs::path &directory,
+                                                 const std::string &name) const
+{
+    if (!listed(folder, directory).names.contains(name))
+        return std::nullopt;
+    const auto known = folder.sizes.find(name);
+    if (known != folder.sizes.end())
+        return known->second;
+    const std::optional<std::uintmax_t> size = FileIo::regularFileSize(directory / name);
+    folder.sizes.emplace(name, size);
+    return size;
+}
+
+bool DayStore::hasContent(Folder &folder, const fs::path &directory, const std::string &name) const
+{
+    const std::optional<std::uintmax_t> size = fileSize(folder, directory, name);
+    return size && *size > 0;
+}
+
+std::optional<float> DayStore::storedWeight(const std::string &name) const
+{
+    if (!fileSize(m_index.data, m_dataDirectory, name))
+        return std::nullopt;
+    const auto known = m_index.weights.find(name);
+    if (known != m_index.weights.end())
+        return known->second;
+    const std::optional<float> weight = WeightFile::Read(m_dataDirectory / name);
+    m_index.weights.emplace(name, weight);
+    return weight;
+}
+
+std::optional<double> DayStore::storedCalories(const std::string &name) const
+{
+    if (!fileSize(m_index.data, m_dataDirectory, name))
+        return std::nullopt;
+    const auto known = m_index.calories.find(name);
+    if (known != m_index.calories.end())
+        return known->second;
+    std::optional<double> calories;
+    if (const std::optional<std::string> bytes = FileIo::readAll(m_dataDirectory / name))
+        calories = MealRecord::DayCalories(*bytes);
+    m_index.calories.emplace(name, calories);
+    return calories;
+}
+
+void DayStore::written(Folder &folder, const fs::path &directory, const std::string &name,
+                       bool wasCurrent)
+{
+    // Listed already or not: the listing would find the file anyway when it is there.
+    folder.names.insert(name);
+    // Our own write moved the folder's stamp; that is no change by anyone else. A change made
+    // before it keeps the old stamp, so that the next refresh still sees it.
+    if (folder.listed && wasCurrent)
+        folder.stamp = stampOf(directory);
+    folder.sizes.erase(name);
+    if (&folder == &m_index.data) {
+        m_index.weights.erase(name);
+        m_index.calories.erase(name);
+    }
+}
+
+void DayStore::weightWritten(const std::string &name, bool wasCurrent)
+{
+    written(m_index.data, m_dataDirectory, name, wasCurrent);
+    if (!m_index.weightSeries)
+        return;
+    const std::optional<std::int64_t> date = weightDate(name);
+    if (!date)
+        return;
+    m_index.weightSeriesMade.reset();
+    const std::optional<float> weight = storedWeight(name);
+    if (usableWeight(weight))
+        (*m_index.weightSeries)[*date] = *weight;
+    else
+        m_index.weightSeries->erase(*date);
 }
 
 fs::path DayStore::DataFilePath(const Day &day, std::string_view extension) const
@@ -110,26 +243,38 @@ DayStore::Meals DayStore::LoadMeals(const Day &day) const
 
 FileIo::Result DayStore::AppendMeal(const Day &day, const MealEntry &entry)
 {
-    return MealDayFile::AppendMealRecord(MealFile(day), entry);
+    const std::string name = Key(day) + ".db";
+    const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
+    FileIo::Result result = MealDayFile::AppendMealRecord(m_dataDirectory / name, entry);
+    written(m_index.data, m_dataDirectory, name, current);
+    return result;
 }
 
 FileIo::Result DayStore::RewriteMeals(const Day &day, const std::vector<MealEntry> &entries,
                                       bool skipTicked)
 {
-    const fs::path path = MealFile(day);
+    const std::string name = Key(day) + ".db";
+    const fs::path path = m_dataDirectory / name;
     if (!MealDayFile::Load(path).readable)
         return FileIo::Result::failure(path, FileIo::Problem::Unreadable);
-    return MealDayFile::Rewrite(path, entries, skipTicked);
+    const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
+    FileIo::Result result = MealDayFile::Rewrite(path, entries, skipTicked);
+    written(m_index.data, m_dataDirectory, name, current);
+    return result;
 }
 
 FileIo::Result DayStore::ClearMeals(const Day &day)
 {
-    return MealDayFile::Clear(MealFile(day));
+    const std::string name = Key(day) + ".db";
+    const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
+    FileIo::Result result = MealDayFile::Clear(m_dataDirectory / name);
+    written(m_index.data, m_dataDirectory, name, current);
+    return result;
 }
 
 std::optional<float> DayStore::LoadWeight(const Day &day) const
 {
-    const std::optional<float> weight = WeightFile::Read(WeightFile(day));
+    const std::optional<float> weight = storedWeight(Key(day) + ".wth");
     if (!weight || !std::isfinite(*weight))
         return std::nullopt;
     return weight;
@@ -137,19 +282,23 @@ std::optional<float> DayStore::LoadWeight(const Day &day) const
 
 FileIo::Result DayStore::SaveWeight(const Day &day, std::string_view typed)
 {
-    const fs::path path = WeightFile(day);
+    const std::string name = Key(day) + ".wth";
+    const fs::path path = m_dataDirectory / name;
     const auto weight = static_cast<float>(NumberText::parse(typed));
     // Text that is no weight leaves the stored one alone; so does a number too large for the
     // file's float, which would otherwise be stored as infinity.
     if (!(weight > 0.0f) || !std::isfinite(weight))
         return FileIo::Result::success(path);
-    // Showing a day writes its weight back; the same four bytes need no second write (nor a
-    // failure on a folder that cannot be written).
-    if (const std::optional<float> stored = WeightFile::Read(path); stored &&
-        std::bit_cast<std::uint32_t>(*stored) == std::bit_cast<std::uint32_t>(weight) &&
-        FileIo::regularFileSize(path) == std::uintmax_t(4))
+    // Every day load saves the weight it shows: a file that holds these very bytes already
+    // needs no rewrite.
+    const std::optional<float> stored = storedWeight(name);
+    if (stored && std::bit_cast<std::uint32_t>(*stored) == std::bit_cast<std::uint32_t>(weight) &&
+        fileSize(m_index.data, m_dataDirectory, name) == std::uintmax_t(4))
         return FileIo::Result::success(path);
-    return WeightFile::Write(path, weight);
+    const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
+    FileIo::Result result = WeightFile::Write(path, weight);
+    weightWritten(name, current);
+    return result;
 }
 
 NoteFile::Note DayStore::LoadNote(const Day &day) const
@@ -159,28 +308,53 @@ NoteFile::Note DayStore::LoadNote(const Day &day) const
 
 FileIo::Result DayStore::SaveNote(const Day &day, std::string_view text)
 {
-    const fs::path path = NoteFile(day);
+    const std::string name = Key(day) + ".txt";
+    const fs::path path = m_noteDirectory / name;
     if (NoteFile::Read(path).state == NoteFile::Note::State::Unreadable)
         return FileIo::Result::failure(path, FileIo::Problem::Unreadable);
-    return NoteFile::Write(path, text);
+    const bool current = !changedBehindOurBack(m_index.notes, m_noteDirectory);
+    FileIo::Result result = NoteFile::Write(path, text);
+    written(m_index.notes, m_noteDirectory, name, current);
+    return result;
 }
 
 bool DayStore::HasMealsOrWeight(const Day &day) const
 {
-    return hasContent(MealFile(day)) || hasContent(WeightFile(day));
+    const std::string key = Key(day);
+    return hasContent(m_index.data, m_dataDirectory, key + ".db") ||
+        hasContent(m_index.data, m_dataDirectory, key + ".wth");
 }
 
 bool DayStore::HasNote(const Day &day) const
 {
-    return hasContent(NoteFile(day));
+    return hasContent(m_index.notes, m_noteDirectory, Key(day) + ".txt");
 }
 
 HistoryScan::Series DayStore::WeightSeries() const
 {
-    return HistoryScan::LoadWeightSeries(m_dataDirectory);
+    if (!m_index.weightSeries) {
+        std::map<std::int64_t, float> weights;
+        for (const std::string &name : listed(m_index.data, m_dataDirectory).names) {
+            if (const std::optional<std::int64_t> date = weightDate(name)) {
+                const std::optional<float> weight = storedWeight(name);
+                if (usableWeight(weight))
+                    weights.emplace(*date, *weight);
+            }
+        }
+        m_index.weightSeries = std::move(weights);
+    }
+    if (!m_index.weightSeriesMade) {
+        std::vector<DaySample> samples;
+        samples.reserve(m_index.weightSeries->size());
+        for (const auto &[date, weight] : *m_index.weightSeries)
+            samples.push_back({date, weight});
+        m_index.weightSeriesMade = HistoryScan::WeightSeriesOf(std::move(samples));
+    }
+    return *m_index.weightSeriesMade;
 }
 
 HistoryScan::Series DayStore::CalorieSeries(std::int64_t firstDay, int dayCount) const
 {
-    return HistoryScan::LoadCalorieSeries(m_dataDirectory, firstDay, dayCount);
+    return HistoryScan::LoadCalorieSeries(
+        firstDay, dayCount, [this](const std::string &key) { return storedCalories(key + ".db"); });
 }

@@ -6,10 +6,14 @@
 #include "store/HistoryScan.h"
 #include "store/NoteFile.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Everything the user records, one day at a time: the day's meals, weight and note, whether a
@@ -18,6 +22,11 @@
 // ".txt"), each named by the day's key "%m-%d-%Y"; no other code knows these names or layouts.
 //
 // Every write reports what failed and why. A failed write leaves the day's file as it was.
+//
+// What the markers and the charts need is learnt once, from one listing of each folder on first
+// use and each day's file when it is first asked about, and kept current by the store's own
+// writes: the program is the only writer while it runs, so a day switch costs the same with ten
+// days stored as with ten years. A file changed by hand meanwhile is seen at the next start.
 class DayStore
 {
 public:
@@ -42,6 +51,12 @@ public:
 
     // The day's key, "%m-%d-%Y" of its local date; empty for a date the system cannot convert.
     static std::string Key(const Day &day);
+
+    // Forgets all that was learnt of the folders: the next question lists them anew.
+    void Rescan();
+    // Rescans when a folder's own time stamp says that files were added, removed or replaced
+    // there by someone else since it was listed: two status calls, whatever the history.
+    void Refresh();
 
     // Paths of a day's files: ".db" and ".wth" in the data directory, ".txt" in the note one.
     std::filesystem::path DataFilePath(const Day &day, std::string_view extension) const;
@@ -87,6 +102,42 @@ public:
     HistoryScan::Series CalorieSeries(std::int64_t firstDay, int dayCount) const;
 
 private:
+    // One folder's files by bare name: which were there at the listing (or written since), and
+    // what has been read of them.
+    struct Folder
+    {
+        bool listed = false;
+        std::optional<std::filesystem::file_time_type> stamp;
+        std::unordered_set<std::string> names;
+        std::unordered_map<std::string, std::optional<std::uintmax_t>> sizes; // regular files only
+    };
+    struct Index
+    {
+        Folder data;
+        Folder notes;
+        std::unordered_map<std::string, std::optional<float>> weights;
+        std::unordered_map<std::string, std::optional<double>> calories;
+        // Usable weights by date, once the weight series has been asked for.
+        std::optional<std::map<std::int64_t, float>> weightSeries;
+        // The series made of them, until a weight is written.
+        std::optional<HistoryScan::Series> weightSeriesMade;
+    };
+
+    Folder &listed(Folder &folder, const std::filesystem::path &directory) const;
+    bool changedBehindOurBack(const Folder &folder, const std::filesystem::path &directory) const;
+    std::optional<std::uintmax_t> fileSize(Folder &folder, const std::filesystem::path &directory,
+                                           const std::string &name) const;
+    bool hasContent(Folder &folder, const std::filesystem::path &directory,
+                    const std::string &name) const;
+    std::optional<float> storedWeight(const std::string &name) const;
+    std::optional<double> storedCalories(const std::string &name) const;
+    // After a write: what was learnt of the file is read again when next needed.
+    // wasCurrent: the folder showed no change by others just before the write.
+    void written(Folder &folder, const std::filesystem::path &directory, const std::string &name,
+                 bool wasCurrent);
+    void weightWritten(const std::string &name, bool wasCurrent);
+
     std::filesystem::path m_dataDirectory = "db";
     std::filesystem::path m_noteDirectory = "note";
+    mutable Index m_index;
 };

@@ -114,7 +114,27 @@ Series LoadWeightSeries(const fs::path &dataDirectory)
     return weights.finish(WeightStep);
 }
 
+Series WeightSeriesOf(std::vector<DaySample> samples)
+{
+    Accumulator weights;
+    weights.smallest = 9999999.0f;
+    weights.series.samples.reserve(samples.size());
+    for (const DaySample &sample : samples)
+        weights.add(sample.date, sample.value);
+    return weights.finish(WeightStep);
+}
+
 Series LoadCalorieSeries(const fs::path &dataDirectory, std::int64_t firstDay, int dayCount)
+{
+    return LoadCalorieSeries(firstDay, dayCount, [&](const std::string &key) {
+        std::optional<double> calories;
+        if (const std::optional<std::string> bytes = FileIo::readAll(dataDirectory / (key + ".db")))
+            calories = MealRecord::DayCalories(*bytes);
+        return calories;
+    });
+}
+
+Series LoadCalorieSeries(std::int64_t firstDay, int dayCount, const CaloriesOf &caloriesOf)
 {
     Accumulator calories;
     calories.smallest = 1000000000.0f;
@@ -124,11 +144,10 @@ Series LoadCalorieSeries(const fs::path &dataDirectory, std::int64_t firstDay, i
         if (date.year == 0)
             continue;
         const std::int64_t noon = DayFiles::NoonOf(date.day, date.month, date.year);
-        const std::optional<std::string> bytes =
-            FileIo::readAll(dataDirectory / (DayFiles::DayKey(noon) + ".db"));
-        if (!bytes)
+        const std::optional<double> stored = caloriesOf(DayFiles::DayKey(noon));
+        if (!stored)
             continue;
-        const auto total = static_cast<float>(MealRecord::DayCalories(*bytes));
+        const auto total = static_cast<float>(*stored);
         if (usable(total))
             calories.add(noon, total);
     }

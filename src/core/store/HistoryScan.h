@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,11 +33,17 @@ std::optional<std::int64_t> DateOfFileName(std::string_view name, std::string_vi
 
 // Every stored weight above zero, whatever its date; bounds on multiples of 10.
 Series LoadWeightSeries(const std::filesystem::path &dataDirectory);
+// The same bounds around weights above zero that are already ascending by date.
+Series WeightSeriesOf(std::vector<DaySample> samples);
 
 // The calorie totals above zero of the dayCount calendar days from the local date of firstDay,
 // counted the way the day strip counts its cells; bounds on multiples of 500.
 Series LoadCalorieSeries(const std::filesystem::path &dataDirectory, std::int64_t firstDay,
                          int dayCount);
+// The same through `caloriesOf`, which gives the calories of the meal file of a day key
+// ("%m-%d-%Y"), or nothing when the day has no readable file.
+using CaloriesOf = std::function<std::optional<double>(const std::string &key)>;
+Series LoadCalorieSeries(std::int64_t firstDay, int dayCount, const CaloriesOf &caloriesOf);
 
 // A scale step and its reciprocal, kept as the single-precision constant the bounds are
 // computed with, so that the results fall exactly as the stored scales always have.

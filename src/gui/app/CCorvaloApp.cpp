@@ -1,10 +1,32 @@
 #include "app/CCorvaloApp.h"
 
 #include "app/CCorvaloDlg.h"
+#include "controls/ResourceImage.h"
 
 #include <clocale>
+#include <cstdlib>
+#include <ctime>
 
-CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(argc, argv)
+// Without TZ, glibc checks /etc/localtime again on every local time conversion, thousands of
+// times per day switch; naming that same file once keeps the zone and drops the checks. A zone
+// changed while the program runs is then seen at the next start.
+void CCorvaloApp::PinTimeZone()
+{
+#if defined(__GLIBC__)
+    if (std::getenv("TZ") == nullptr) {
+        setenv("TZ", ":/etc/localtime", 0);
+        tzset();
+    }
+#endif
+}
+
+int &CCorvaloApp::beforeApplication(int &argc)
+{
+    PinTimeZone();
+    return argc;
+}
+
+CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(beforeApplication(argc), argv)
 {
     // QApplication takes the whole C locale from the environment; month and weekday names
     // should follow the user's language, but numbers in the C library stay "C".
@@ -15,6 +37,13 @@ CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(argc, argv)
 
 int CCorvaloApp::run()
 {
+    // The skin in the order the window and its views ask for it, the start-up prompt last.
+    ResourceImage::DecodeAhead(
+        {{129, "LAYOUT"},  {154, "LAYOUT"},  {128, "ICON"},    {134, "ZNA4KI"},  {151, "ZNA4KI"},
+         {152, "ZNA4KI"},  {153, "ZNA4KI"},  {130, "BUTTONS"}, {132, "BUTTONS"}, {135, "LAYOUT"},
+         {136, "LAYOUT"},  {140, "BUTTONS"}, {141, "BUTTONS"}, {142, "BUTTONS"}, {143, "BUTTONS"},
+         {144, "BUTTONS"}, {145, "BUTTONS"}, {146, "BUTTONS"}, {147, "BUTTONS"}, {148, "BUTTONS"},
+         {155, "BUTTONS"}, {157, "LAYOUT"},  {158, "BUTTONS"}, {159, "BUTTONS"}});
     CCorvaloDlg dialog;
     // Once the window is up, and before the user can work in it.
     QMetaObject::invokeMethod(&dialog, &CCorvaloDlg::CheckForNewVersion, Qt::QueuedConnection);

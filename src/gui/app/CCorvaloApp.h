@@ -10,6 +10,12 @@ public:
 
     int run();
 
+    // Reads the local time zone once for the whole run (done before the application object
+    // exists, so before anything converts a time).
+    static void PinTimeZone();
+
 private:
+    static int &beforeApplication(int &argc);
+
     QApplication m_application;
 };

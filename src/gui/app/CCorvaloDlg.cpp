@@ -71,6 +71,10 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_page(AppSettings::readTabs()),
       m_background(129, "LAYOUT"), m_overlay(154, "LAYOUT")
 {
+    // The food list is not needed before the window is up: the database loads meanwhile.
+    m_foodLoader = new FoodDatabaseLoader(m_foods, this);
+    m_foodLoader->start();
+
     setWindowTitle(QStringLiteral("Corvalo"));
     setWindowIcon(QIcon(QPixmap::fromImage(ResourceImage(128, "ICON").image())));
     setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
@@ -99,8 +103,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
     m_addButton->setEnabled(false);
     connectFoodPage();
-    LoadFoodDatabase(m_foods);
-    m_search->resetAfterLoad();
+    m_search->setLoader(m_foodLoader);
 
     m_dayStrip->m_page = m_page;
     m_stripPage = m_page;
@@ -118,6 +121,12 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
 CCorvaloDlg::~CCorvaloDlg()
 {
     AppSettings::writeTabs(m_page);
+}
+
+const FoodDatabase &CCorvaloDlg::foods() const
+{
+    m_foodLoader->finish();
+    return m_foods;
 }
 
 void CCorvaloDlg::registerControl(int id, QWidget *widget)
@@ -294,6 +303,8 @@ void CCorvaloDlg::onDayChosen(const DayFiles::LocalDate &day, int page)
 
 void CCorvaloDlg::LoadDay()
 {
+    // Files added or replaced by hand since the store last looked are picked up here.
+    m_store.Refresh();
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     m_meals->LoadMeals(m_day);
     m_charts->m_dayCount = m_dayStrip->m_dayCount;

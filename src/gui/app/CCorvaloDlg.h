@@ -20,6 +20,7 @@ class CMealsList;
 class CNoticeBar;
 class CPNGButton;
 class CTimCalentar;
+class FoodDatabaseLoader;
 class FoodListView;
 class FoodSearchController;
 class PortionEntry;
@@ -63,7 +64,8 @@ public:
     CNoticeBar *noticeBar() const { return m_notice; }
     const DayFiles::LocalDate &selectedDay() const { return m_day; }
     DayStore &store() { return m_store; }
-    const FoodDatabase &foods() const { return m_foods; }
+    // The food database, waited for when it is still being loaded.
+    const FoodDatabase &foods() const;
     PortionEntry *portionEntry() const { return m_portion; }
 
     // The Enter key does nothing; Escape and Close close the window.
@@ -105,6 +107,7 @@ private:
     QString m_monthTitle;
 
     FoodDatabase m_foods;
+    FoodDatabaseLoader *m_foodLoader = nullptr;
     FoodSearchController *m_search = nullptr;
     PortionEntry *m_portion = nullptr;
 

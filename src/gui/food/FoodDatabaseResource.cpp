@@ -1,8 +1,8 @@
 #include "food/FoodDatabaseResource.h"
 
-#include "food/FoodDatabase.h"
 #include "platform/Resources.h"
 
+#include <QResource>
 #include <span>
 
 namespace {
@@ -15,6 +15,18 @@ std::span<const std::uint8_t> bytesOf(const QByteArray &data)
     return {reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size())};
 }
 
+// The resource's bytes where the program carries them, without a copy when they are stored
+// uncompressed (as the database is); a copy otherwise.
+QByteArray resourceBytes(int id)
+{
+    const QResource resource(Resources::path("DB", id));
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression &&
+        resource.data() != nullptr)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                       qsizetype(resource.size()));
+    return LoadDbResource(id);
+}
+
 } // namespace
 
 QByteArray LoadDbResource(int id)
@@ -24,10 +36,46 @@ QByteArray LoadDbResource(int id)
 
 bool LoadFoodDatabase(FoodDatabase &database)
 {
-    const QByteArray stored = LoadDbResource(DatabaseId);
+    const QByteArray stored = resourceBytes(DatabaseId);
     if (stored.isEmpty()) {
         database.clear();
         return false;
     }
-    return database.load(bytesOf(stored), bytesOf(LoadDbResource(TableId)));
+    return database.load(bytesOf(stored), bytesOf(resourceBytes(TableId)));
+}
+
+FoodDatabaseLoader::FoodDatabaseLoader(FoodDatabase &target, QObject *parent)
+    : QObject(parent), m_target(target)
+{
+}
+
+FoodDatabaseLoader::~FoodDatabaseLoader()
+{
+    // The worker posts its notice to this object; it must be done before the object goes.
+    if (m_worker.valid())
+        m_worker.wait();
+}
+
+void FoodDatabaseLoader::start()
+{
+    if (m_worker.valid() || m_finished)
+        return;
+    m_worker = std::async(std::launch::async, [this] {
+        Result result;
+        result.sound = LoadFoodDatabase(result.database);
+        QMetaObject::invokeMethod(this, &FoodDatabaseLoader::finish, Qt::QueuedConnection);
+        return result;
+    });
+}
+
+void FoodDatabaseLoader::finish()
+{
+    if (m_finished)
+        return;
+    if (!m_worker.valid())
+        start();
+    Result result = m_worker.get();
+    m_target = std::move(result.database);
+    m_finished = true;
+    emit loaded(result.sound);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "food/FoodDatabase.h"
 
-class FoodDatabase;
+#include <QByteArray>
+#include <QObject>
+#include <future>
 
 // A copy of the program's resource "DB" with the id; empty when there is none.
 QByteArray LoadDbResource(int id);
@@ -11,3 +13,37 @@ QByteArray LoadDbResource(int id);
 // False when either is missing or the database is not wholly sound; the database then holds
 // what could be loaded safely, possibly nothing. The food list is reset by its controller.
 bool LoadFoodDatabase(FoodDatabase &database);
+
+// Loads the food database on a worker thread while the window comes up, and hands it over on
+// the thread that started it: at the first turn of the event loop after it is ready, or at once
+// when finish() is called because something needs it now (a search typed early).
+class FoodDatabaseLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The target must outlive the loader's use of it: it is written only by finish().
+    explicit FoodDatabaseLoader(FoodDatabase &target, QObject *parent = nullptr);
+    ~FoodDatabaseLoader() override;
+
+    void start();
+    // Waits for the worker if it is still busy and hands the database over; nothing more once
+    // that is done.
+    void finish();
+    bool isFinished() const { return m_finished; }
+
+signals:
+    // The target holds the database; sound as LoadFoodDatabase's result.
+    void loaded(bool sound);
+
+private:
+    struct Result
+    {
+        FoodDatabase database;
+        bool sound = false;
+    };
+
+    FoodDatabase &m_target;
+    std::future<Result> m_worker;
+    bool m_finished = false;
+};

@@ -1,5 +1,6 @@
 #include "food/FoodSearchController.h"
 
+#include "food/FoodDatabaseResource.h"
 #include "food/FoodListModel.h"
 #include "food/FoodListView.h"
 #include "platform/Text8.h"
@@ -24,8 +25,17 @@ void FoodSearchController::resetAfterLoad()
     m_list->scrollToTop();
 }
 
+void FoodSearchController::setLoader(FoodDatabaseLoader *loader)
+{
+    m_loader = loader;
+    connect(loader, &FoodDatabaseLoader::loaded, this, &FoodSearchController::resetAfterLoad);
+}
+
 void FoodSearchController::searchTextChanged(const QString &text)
 {
+    // Typed before the database is there: the search runs on the whole database, a moment later.
+    if (m_loader && !m_loader->isFinished())
+        m_loader->finish();
     const bool wasFiltering = m_filter.isFiltering();
     const int characters = int(text.size());
     const std::string lowered =

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class FoodDatabase;
+class FoodDatabaseLoader;
 class FoodListModel;
 class FoodListView;
 class QLineEdit;
@@ -22,6 +23,9 @@ public:
 
     // After the database has been loaded: every record listed, nothing filtered.
     void resetAfterLoad();
+    // The database is still being loaded by `loader`: the list is reset when it is there, and a
+    // search typed before then waits for it.
+    void setLoader(FoodDatabaseLoader *loader);
 
     // The record index of a list row; -1 for a row outside the list.
     int recordForRow(int row) const { return m_filter.recordForRow(row); }
@@ -42,4 +46,5 @@ private:
     FoodFilter m_filter;
     FoodListModel *m_model = nullptr;
     FoodListView *m_list = nullptr;
+    FoodDatabaseLoader *m_loader = nullptr;
 };
