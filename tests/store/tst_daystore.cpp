@@ -292,6 +292,8 @@ void TestDayStore::staleTemporariesAreRemovedAtStart()
     QVERIFY(!fs::exists(folder / "note" / "12-07-2026.txt.tmp12"));
     for (const char *kept : {"db/12-07-2026.wth", "db/notes.tmp5", "db/12-07-2026.db.tmpx"})
         QVERIFY2(fs::exists(folder / kept), kept);
+}
+
 namespace {
 
 constexpr std::int64_t FifthNoon = 1796472001; // 5 December 2026, 12:00:01 UTC
