@@ -135,9 +135,16 @@ QImage dropArrow()
 
 QImage windowIcon()
 {
-    QImage image = canvas(64, 64);
+    return appIcon(64);
+}
+
+QImage appIcon(int size)
+{
+    // Drawn on a 64-unit grid and scaled, so every size shows the same picture.
+    QImage image = canvas(size, size);
     QPainter p(&image);
     prepare(p);
+    p.scale(size / 64.0, size / 64.0);
     const QRectF tile(2, 2, 60, 60);
     fillRounded(p, tile.translated(0, 1), 14, colour(SkinColors::SoftShadow));
     QLinearGradient base(0, tile.top(), 0, tile.bottom());

@@ -13,6 +13,7 @@ QImage dataBoxPressed(); // ZNA4KI 153, 17 x 14
 QImage tickOn(); // LAYOUT 135, 24 x 22
 QImage tickOff(); // LAYOUT 136, 24 x 22
 QImage windowIcon(); // ICON 128, 64 x 64
+QImage appIcon(int size); // the window icon at size x size, for the desktop's icon theme
 QImage dropArrow(); // STYLE 1, 10 x 7: the unit box's drop-down arrow
 
 } // namespace Markers

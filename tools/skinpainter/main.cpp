@@ -1,4 +1,5 @@
-// Paints every skin image and writes them as <type>-<id>.png into the folder given.
+// Paints every skin image and writes them as <type>-<id>.png into the folder given; with a second
+// folder, also the desktop icon as hicolor/<n>x<n>/apps/corvalo.png in the sizes themes look for.
 #include "Backgrounds.h"
 #include "ButtonStrips.h"
 #include "Markers.h"
@@ -51,6 +52,8 @@ constexpr SkinImage Images[] = {
     {"STYLE", 1, 10, 7, true, Markers::dropArrow},
 };
 
+constexpr int IconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -61,8 +64,8 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
 
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        err << "usage: corvalo_skinpainter <output folder>\n";
+    if (args.size() != 2 && args.size() != 3) {
+        err << "usage: corvalo_skinpainter <skin folder> [<icons folder>]\n";
         return 2;
     }
     const QDir out(args.at(1));
@@ -86,6 +89,18 @@ int main(int argc, char *argv[])
         if (!image.save(out.filePath(name), "PNG")) {
             err << name << ": cannot write " << out.filePath(name) << '\n';
             ++failures;
+        }
+    }
+    if (args.size() == 3) {
+        const QDir icons(args.at(2));
+        for (const int size : IconSizes) {
+            const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+            const QString file = icons.filePath(folder + QStringLiteral("/corvalo.png"));
+            if (!icons.mkpath(folder) ||
+                !Markers::appIcon(size).convertToFormat(QImage::Format_ARGB32).save(file, "PNG")) {
+                err << "cannot write " << file << '\n';
+                ++failures;
+            }
         }
     }
     return failures == 0 ? 0 : 1;
