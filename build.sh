@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # ./build.sh run   installs what is missing, builds (Release) and starts Corvalo
 # ./build.sh test  the same set-up, then the whole test suite headless
+# ./build.sh package  the same set-up, then a Debian package of an installed copy
+#                     (build-package/corvalo_<version>_<arch>.deb)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-comic-neue
           locales-all)
+
+# Only the package needs these: dpkg-shlibdeps works out the dependencies, and CPack uses file
+# to find the programs to inspect.
+package_tools=(dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -38,8 +44,17 @@ test)
     build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$(nproc)"
     ;;
+package)
+    packages+=("${package_tools[@]}")
+    install_missing
+    cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCORVALO_INSTALLED=ON \
+        -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+    cmake --build build-package --parallel "$(nproc)" --target corvalo corvalo_package_files
+    (cd build-package && cpack -G DEB)
+    echo "Package: $(ls -1 "$PWD"/build-package/corvalo_*.deb | tail -n 1)"
+    ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|package]" >&2
     exit 2
     ;;
 esac

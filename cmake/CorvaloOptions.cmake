@@ -1,6 +1,7 @@
 # One interface target carries the language level, warnings and the sanitizer switches.
 option(CORVALO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(CORVALO_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+option(CORVALO_INSTALLED "A build for installing: data only in the per-user folder" OFF)
 option(CORVALO_WERROR "Treat compiler warnings as errors (CI turns this on)" OFF)
 
 add_library(corvalo_options INTERFACE)

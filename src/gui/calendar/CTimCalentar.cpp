@@ -101,7 +101,7 @@ FileIo::Result CTimCalentar::CreateDataDirectories()
 {
     if (!m_store)
         return FileIo::Result::success({});
-    return m_store->CreateDataDirectories(AppFolders::executableFolder(),
+    return m_store->CreateDataDirectories(AppFolders::dataHomeFolder(),
                                           AppFolders::perUserDataFolder());
 }
 

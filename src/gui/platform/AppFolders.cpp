@@ -21,6 +21,23 @@ std::filesystem::path perUserDataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String();
 }
 
+bool installedCopy()
+{
+#ifdef CORVALO_INSTALLED
+    return true;
+#else
+    return false;
+#endif
+}
+
+std::filesystem::path dataHomeFolder()
+{
+    // A folder set by a test wins, so the suite runs the same in either kind of build.
+    if (installedCopy() && s_testFolder.empty())
+        return perUserDataFolder();
+    return executableFolder();
+}
+
 void setExecutableFolderForTesting(const std::filesystem::path &folder)
 {
     s_testFolder = folder;

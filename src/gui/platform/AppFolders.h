@@ -11,6 +11,14 @@ std::filesystem::path executableFolder();
 // The per-user data folder, used when the executable's folder cannot be written.
 std::filesystem::path perUserDataFolder();
 
+// True in a build made for installing (CORVALO_INSTALLED): such a copy keeps its data in the
+// per-user folder only, even when run as root, and never writes beside itself.
+bool installedCopy();
+
+// The folder whose db/ and note/ are tried first: beside the executable, or the per-user folder
+// for an installed copy.
+std::filesystem::path dataHomeFolder();
+
 void setExecutableFolderForTesting(const std::filesystem::path &folder);
 
 } // namespace AppFolders
