@@ -43,7 +43,7 @@ void TestSaveFailures::failedWeightIsSaidKeptAndSavedLater()
 
     FileIo::setWritesFailForTesting(true); // a full disk
     box(WeightBox)->setText(QStringLiteral("72.5"));
-    QVERIFY(notice()->isVisible());
+    QTRY_VERIFY(notice()->isVisible());
     QCOMPARE(notice()->text(), QStringLiteral("Not saved: the disk is full (db/12-05-2026.wth)"));
     QVERIFY(!fs::exists(weight));
 

@@ -1,5 +1,6 @@
-// The weight box in the real main window: every change of its text saves a positive number to the
-// selected day's weight file at once, and each day load fills it from that file.
+// The weight box in the real main window: a change of its text saves a positive number to the
+// selected day's weight file shortly after (at once when the day or the window goes), and each day
+// load fills it from that file.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
@@ -32,6 +33,7 @@ private slots:
     void textsAsEntered_data();
     void textsAsEntered();
     void switchingDaysReloadsTheBox();
+    void typingIsSavedBeforeTheDayOrWindowGoes();
 
 private:
     void selectDay(Qt::Key key, int day, const QString &shown);
@@ -75,14 +77,16 @@ void TestWeightBox::typingKeyByKey()
     const std::pair<char, float> steps[] = {{'7', 7.0f}, {'2', 72.0f}, {'.', 72.0f}, {'5', 72.5f}};
     for (const auto &[key, stored] : steps) {
         QTest::keyClick(m_box, key);
-        QCOMPARE(WeightFile::Read(m_window.dayFile("db", 5, 12, 2026, ".wth")),
-                 std::optional<float>(stored));
+        QTRY_COMPARE(WeightFile::Read(m_window.dayFile("db", 5, 12, 2026, ".wth")),
+                     std::optional<float>(stored));
     }
     QCOMPARE(fs::file_size(m_window.dayFile("db", 5, 12, 2026, ".wth")), std::uintmax_t(4));
 
     // Erasing key by key ends on the last positive number; the empty box saves nothing.
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         QTest::keyClick(m_box, Qt::Key_Backspace);
+        m_window.dialog->FlushTyping();
+    }
     QCOMPARE(m_box->text(), QString());
     QCOMPARE(WeightFile::Read(m_window.dayFile("db", 5, 12, 2026, ".wth")),
              std::optional<float>(7.0f));
@@ -106,11 +110,13 @@ void TestWeightBox::textsAsEntered()
     QFETCH(float, stored);
 
     m_box->setText(QStringLiteral("80"));
+    m_window.dialog->FlushTyping();
     m_box->selectAll();
     QTest::keyClick(m_box, Qt::Key_Delete);
     // Pasted whole, so no prefix of the text is saved on the way.
     m_box->insert(text);
     QCOMPARE(m_box->text(), text);
+    m_window.dialog->FlushTyping();
     QCOMPARE(WeightFile::Read(m_window.dayFile("db", 5, 12, 2026, ".wth")),
              std::optional<float>(stored));
     QCOMPARE(fs::file_size(m_window.dayFile("db", 5, 12, 2026, ".wth")), std::uintmax_t(4));
@@ -138,6 +144,21 @@ void TestWeightBox::switchingDaysReloadsTheBox()
     // Three bytes are no weight: an empty box, and the file is left as it was.
     selectDay(Qt::Key_Right, 6, QString());
     QCOMPARE(fs::file_size(m_window.dayFile("db", 6, 12, 2026, ".wth")), std::uintmax_t(3));
+}
+
+void TestWeightBox::typingIsSavedBeforeTheDayOrWindowGoes()
+{
+    const fs::path fifth = m_window.dayFile("db", 5, 12, 2026, ".wth");
+    const fs::path fourth = m_window.dayFile("db", 4, 12, 2026, ".wth");
+    QTest::keyClicks(m_box, QStringLiteral("72.5"));
+    QVERIFY(!fs::exists(fifth));
+    selectDay(Qt::Key_Left, 4, QString());
+    QCOMPARE(WeightFile::Read(fifth), std::optional<float>(72.5f));
+
+    QTest::keyClicks(m_box, QStringLiteral("71"));
+    QVERIFY(!fs::exists(fourth));
+    m_window.dialog.reset();
+    QCOMPARE(WeightFile::Read(fourth), std::optional<float>(71.0f));
 }
 
 QTEST_MAIN(TestWeightBox)

@@ -1,5 +1,6 @@
-// The Diary page in the real main window: every edit rewrites the day's note file at once, with
-// CR LF between lines, and each day load shows that day's note without writing it.
+// The Diary page in the real main window: edits rewrite the day's note file shortly after the
+// first key (at once when the day, the page or the window goes), with CR LF between lines, and
+// each day load shows that day's note without writing it.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CDiary.h"
@@ -34,6 +35,8 @@ private slots:
     void enterAndEscapeKeepTheWindowOpen();
     void foreignFileWithZeroByte();
     void westernEightBitNoteKeepsItsLetters();
+    void typingIsSavedBeforeTheDayPageOrWindowGoes();
+    void steadyTypingIsSavedWhileItGoesOn();
 
 private:
     void selectDay(Qt::Key key, int day, const QString &shown);
@@ -85,6 +88,9 @@ bool TestDiary::todayMarkedWithNote()
     CTimCalentar *strip = m_window.dialog->dayStrip();
     strip->InvalidateWithErase();
     strip->repaint();
+    // The redraw asks for a reload of the day, which puts the cursor at the start: here, not
+    // amid the typing that follows.
+    QCoreApplication::processEvents();
     return strip->cells()[kTodayCell].hasNote;
 }
 
@@ -96,11 +102,11 @@ void TestDiary::typedNoteIsStoredAndShownAgain()
 
     m_edit->setFocus();
     QTest::keyClick(m_edit, 'R');
-    QCOMPARE(fileBytes(5), "R");
+    QTRY_COMPARE(fileBytes(5), "R");
     QTest::keyClicks(m_edit, QStringLiteral("ain"));
     QTest::keyClick(m_edit, Qt::Key_Return);
     QTest::keyClicks(m_edit, QStringLiteral("ran 5 km"));
-    QCOMPARE(fileBytes(5), "Rain\r\nran 5 km");
+    QTRY_COMPARE(fileBytes(5), "Rain\r\nran 5 km");
     QVERIFY(todayMarkedWithNote());
 
     selectDay(Qt::Key_Right, 6, QString());
@@ -112,7 +118,7 @@ void TestDiary::typedNoteIsStoredAndShownAgain()
     // Erased, the note stays as a file of no bytes, which earns no marker.
     m_edit->selectAll();
     QTest::keyClick(m_edit, Qt::Key_Delete);
-    QCOMPARE(fileBytes(5), "");
+    QTRY_COMPARE(fileBytes(5), "");
     QVERIFY(!todayMarkedWithNote());
 }
 
@@ -124,7 +130,7 @@ void TestDiary::enterAndEscapeKeepTheWindowOpen()
     QTest::keyClick(m_diary, Qt::Key_Return);
     QTest::keyClick(m_diary, Qt::Key_Escape);
     QVERIFY(m_window.dialog->isVisible());
-    QCOMPARE(fileBytes(5), "\r\n");
+    QTRY_COMPARE(fileBytes(5), "\r\n");
 }
 
 void TestDiary::foreignFileWithZeroByte()
@@ -135,7 +141,7 @@ void TestDiary::foreignFileWithZeroByte()
     QCOMPARE(fs::file_size(notePath(4)), std::uintmax_t(14));
     m_edit->moveCursor(QTextCursor::End);
     QTest::keyClick(m_edit, '!');
-    QCOMPARE(fileBytes(4), "before\r\n!");
+    QTRY_COMPARE(fileBytes(4), "before\r\n!");
 }
 
 void TestDiary::westernEightBitNoteKeepsItsLetters()
@@ -145,7 +151,42 @@ void TestDiary::westernEightBitNoteKeepsItsLetters()
     selectDay(Qt::Key_Left, 4, QStringLiteral("caf\u00e9 cr\u00e8me"));
     m_edit->moveCursor(QTextCursor::End);
     QTest::keyClick(m_edit, '!');
-    QCOMPARE(fileBytes(4), "caf\xc3\xa9 cr\xc3\xa8me!");
+    QTRY_COMPARE(fileBytes(4), "caf\xc3\xa9 cr\xc3\xa8me!");
+}
+
+void TestDiary::typingIsSavedBeforeTheDayPageOrWindowGoes()
+{
+    m_edit->setFocus();
+    QTest::keyClicks(m_edit, QStringLiteral("Rain"));
+    // Not per key: the keys wait for one save.
+    QVERIFY(!fs::exists(notePath(5)));
+    selectDay(Qt::Key_Right, 6, QString());
+    QCOMPARE(fileBytes(5), "Rain");
+
+    QTest::keyClicks(m_edit, QStringLiteral("Sun"));
+    m_window.dialog->SwitchPage(1);
+    QCOMPARE(fileBytes(6), "Sun");
+
+    m_window.dialog->SwitchPage(kDiaryPage);
+    QTest::keyClicks(m_edit, QStringLiteral(" and wind"));
+    QVERIFY(fs::exists(notePath(6)));
+    QCOMPARE(fileBytes(6), "Sun");
+    m_window.dialog.reset();
+    QCOMPARE(fileBytes(6), "Sun and wind");
+}
+
+void TestDiary::steadyTypingIsSavedWhileItGoesOn()
+{
+    // A key every 50 ms for a second: the wait for the save is not restarted by each key.
+    m_edit->setFocus();
+    bool savedWhileTyping = false;
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(m_edit, 'a');
+        QTest::qWait(50);
+        savedWhileTyping = savedWhileTyping || fs::exists(notePath(5));
+    }
+    QVERIFY(savedWhileTyping);
+    QTRY_COMPARE(fileBytes(5), std::string(20, 'a'));
 }
 
 QTEST_MAIN(TestDiary)

@@ -28,6 +28,7 @@
 #include "store/SaveProblem.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,6 +90,12 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_diary->setStore(&m_store);
     m_charts->setStore(&m_store);
     m_retryTimer.setInterval(RetryInterval);
+    m_weightTimer.setSingleShot(true);
+    m_weightTimer.setInterval(WeightSaveDelay);
+    connect(&m_weightTimer, &QTimer::timeout, this, &CCorvaloDlg::OnWeightChanged);
+    // A session that ends may not close the window first.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            &CCorvaloDlg::FlushTyping);
     connect(&m_retryTimer, &QTimer::timeout, this, &CCorvaloDlg::retryUnsaved);
     connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
     connect(m_meals, &CMealsList::opened, this, &CCorvaloDlg::reportOpen);
@@ -120,6 +127,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
 
 CCorvaloDlg::~CCorvaloDlg()
 {
+    FlushTyping();
     AppSettings::writeTabs(m_page);
 }
 
@@ -145,8 +153,11 @@ void CCorvaloDlg::createControls()
     // Declaration order is the tab order.
     m_weightBox = new QLineEdit(this);
     registerControl(DialogLayout::WeightBox, m_weightBox);
-    // Every change is saved at once: there is no Save button.
-    connect(m_weightBox, &QLineEdit::textChanged, this, &CCorvaloDlg::OnWeightChanged);
+    // There is no Save button: typing is saved shortly after, one write for a burst of keys.
+    connect(m_weightBox, &QLineEdit::textChanged, this, [this] {
+        if (!m_weightTimer.isActive())
+            m_weightTimer.start();
+    });
 
     m_dayStrip = new CTimCalentar(this);
     registerControl(DialogLayout::DayStrip, m_dayStrip);
@@ -296,6 +307,7 @@ void CCorvaloDlg::SwitchPage(int page)
 
 void CCorvaloDlg::onDayChosen(const DayFiles::LocalDate &day, int page)
 {
+    FlushTyping();
     m_day = day;
     m_stripPage = page;
     LoadDay();
@@ -358,8 +370,22 @@ void CCorvaloDlg::reportFolder(const FileIo::Result &result)
                              .arg(folder, QString::fromStdString(SaveProblem::Reason(result))));
 }
 
+void CCorvaloDlg::FlushTyping()
+{
+    if (m_weightTimer.isActive())
+        OnWeightChanged();
+    m_diary->FlushNote();
+}
+
+void CCorvaloDlg::hideEvent(QHideEvent *event)
+{
+    FlushTyping();
+    QDialog::hideEvent(event);
+}
+
 void CCorvaloDlg::OnWeightChanged()
 {
+    m_weightTimer.stop();
     const std::string text = Text8::fromQString(m_weightBox->text());
     reportSave(m_unsavedWeights.record(m_day, text, m_store.SaveWeight(m_day, text)));
 }
@@ -382,6 +408,9 @@ bool CCorvaloDlg::hasUnsaved() const
 
 void CCorvaloDlg::LoadDayWeight()
 {
+    // Typing not saved yet must not be replaced by the stored weight.
+    if (m_weightTimer.isActive())
+        OnWeightChanged();
     // A weight that could not be saved yet is shown as typed, not the stored one.
     const std::optional<float> weight = m_store.LoadWeight(m_day);
     const std::string *unsaved = m_unsavedWeights.find(m_day);

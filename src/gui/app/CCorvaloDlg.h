@@ -43,6 +43,8 @@ public:
     void LoadDay();
     // Hands the weight box's text to the store, which keeps it when it is a weight.
     void OnWeightChanged();
+    // Saves at once whatever typing (weight, note) is still waiting for its save timer.
+    void FlushTyping();
     // Fills the weight box from the selected day's weight; empty when it has none.
     void LoadDayWeight();
     // The food of a food list row becomes the current food.
@@ -76,6 +78,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // The strip's notification: the day and the page it asks for.
@@ -101,6 +104,9 @@ private:
     DayStore m_store;
     UnsavedTexts m_unsavedWeights;
     QTimer m_retryTimer;
+    // Typing in the weight box is saved this long after its first unsaved key.
+    QTimer m_weightTimer;
+    static constexpr int WeightSaveDelay = 250; // ms
     static constexpr int RetryInterval = 3000; // ms
     ResourceImage m_background;
     ResourceImage m_overlay;

@@ -74,11 +74,38 @@ CDiary::CDiary(QWidget *parent) : QWidget(parent)
     m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // As in a dialog: Tab moves on, Enter starts a new line.
     m_edit->setTabChangesFocus(true);
-    connect(m_edit, &QPlainTextEdit::textChanged, this, &CDiary::SaveNote);
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(SaveDelay);
+    connect(&m_saveTimer, &QTimer::timeout, this, &CDiary::FlushNote);
+    connect(m_edit, &QPlainTextEdit::textChanged, this, &CDiary::noteEdited);
+}
+
+void CDiary::noteEdited()
+{
+    if (!m_store || m_edit->isReadOnly())
+        return;
+    m_pending = true;
+    // Armed by the first unsaved key only: steady typing still reaches the file in time.
+    if (!m_saveTimer.isActive())
+        m_saveTimer.start();
+}
+
+void CDiary::FlushNote()
+{
+    if (m_pending)
+        SaveNote();
+}
+
+void CDiary::hideEvent(QHideEvent *event)
+{
+    FlushNote();
+    QWidget::hideEvent(event);
 }
 
 void CDiary::SetNoteDay(const DayFiles::LocalDate &day)
 {
+    // The typing belongs to the day it was typed on.
+    FlushNote();
     m_day = day;
     m_notePath = m_store ? m_store->NoteFile(day) : std::filesystem::path();
     LoadNote();
@@ -86,6 +113,7 @@ void CDiary::SetNoteDay(const DayFiles::LocalDate &day)
 
 void CDiary::LoadNote()
 {
+    FlushNote();
     const QSignalBlocker notAnEdit(m_edit);
     if (const std::string *unsaved = m_unsaved.find(m_day)) {
         m_edit->setPlainText(Text8::toQString(*unsaved));
@@ -105,6 +133,8 @@ void CDiary::LoadNote()
 
 void CDiary::SaveNote()
 {
+    m_saveTimer.stop();
+    m_pending = false;
     if (!m_store || m_edit->isReadOnly())
         return;
     const std::string text = editorText(*m_edit);

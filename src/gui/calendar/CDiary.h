@@ -5,14 +5,16 @@
 #include "platform/FileIo.h"
 #include "store/UnsavedTexts.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 
 class DayStore;
 class QPlainTextEdit;
 
-// The Diary page: a free-text note for the selected day. There is no Save button: every change
-// of the text is handed to the store at once, so nothing is lost when the day changes.
+// The Diary page: a free-text note for the selected day. There is no Save button: typing is
+// handed to the store at most SaveDelay after the first unsaved key, and at once when the day
+// changes or the page goes away, so a long note does not rewrite its file on every key.
 class CDiary : public QWidget
 {
     Q_OBJECT
@@ -33,6 +35,8 @@ public:
     // Hands the edit box's text to the store. What could not be saved stays in the box and is
     // kept, also across day changes, until a later save succeeds.
     void SaveNote();
+    // Saves typing that is still waiting for its timer; nothing when there is none.
+    void FlushNote();
     bool hasUnsaved() const { return !m_unsaved.empty(); }
     // Saves the kept texts again.
     void RetryUnsaved();
@@ -50,6 +54,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     BackgroundSlice m_background;
@@ -57,4 +62,10 @@ private:
     DayStore *m_store = nullptr;
     DayFiles::LocalDate m_day;
     UnsavedTexts m_unsaved;
+
+    // A crash loses at most this much typing; the file is rewritten whole, so not per key.
+    static constexpr int SaveDelay = 250; // ms
+    void noteEdited();
+    QTimer m_saveTimer;
+    bool m_pending = false;
 };

@@ -1,0 +1,106 @@
+// Typing at the end of a long diary note, offscreen: the time each key takes to be handled (key
+// event sent until the event loop is idle again), and the time from the last key until the note
+// file holds everything typed. Usage: corvalo_bench_notetyping [keys]   (default 20)
+
+#include "app/CCorvaloDlg.h"
+#include "calendar/CDiary.h"
+#include "layout/PageTable.h"
+#include "platform/AppFolders.h"
+#include "platform/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/FileIo.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kDiaryPage = 3;
+
+double ms(qint64 nanoseconds)
+{
+    return double(nanoseconds) / 1e6;
+}
+
+void run(std::size_t bytes, int keys)
+{
+    QTemporaryDir dir;
+    AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
+    AppSettings::writeTabs(kDiaryPage);
+    AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
+    auto window = std::make_unique<CCorvaloDlg>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        std::exit(1);
+
+    // Lines of 77 letters (79 bytes: no size asked for ends inside a line break) and CR LF, ending
+    // in a letter so typed keys only append.
+    std::string note;
+    note.reserve(bytes + 80);
+    while (note.size() < bytes)
+        note += std::string(77, 'x') + "\r\n";
+    note.resize(bytes);
+    note.back() = 'x';
+    const std::filesystem::path file = window->store().NoteFile(window->selectedDay());
+    if (!FileIo::writeAtomically(file, note))
+        std::exit(1);
+    window->LoadDay();
+    auto *diary = qobject_cast<CDiary *>(window->control(PageTable::DiaryPageWindow));
+    QPlainTextEdit *edit = diary->editor();
+    edit->setFocus();
+    edit->moveCursor(QTextCursor::End);
+    QCoreApplication::processEvents();
+
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int i = 0; i < keys; ++i) {
+        clock.start();
+        QTest::keyClick(edit, 'a');
+        QCoreApplication::processEvents();
+        times.push_back(ms(clock.nsecsElapsed()));
+    }
+    clock.start();
+    const std::uintmax_t wanted = bytes + std::uintmax_t(keys);
+    auto written = [&] {
+        std::error_code error;
+        if (std::filesystem::file_size(file, error) != wanted || error)
+            return false;
+        const auto bytesNow = FileIo::readAll(file);
+        return bytesNow && bytesNow->ends_with(std::string(std::size_t(keys), 'a'));
+    };
+    while (!written() && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+    const double toFile = ms(clock.nsecsElapsed());
+
+    std::sort(times.begin(), times.end());
+    std::printf("%8zu bytes: per key median %7.2f ms, worst %7.2f ms; file complete %7.1f ms "
+                "after the last of %d keys%s\n",
+                bytes, times[times.size() / 2], times.back(), toFile, keys,
+                written() ? "" : " (NOT WRITTEN)");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const int keys = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    Clock::setNowForTesting(1796463000); // 5 December 2026
+    for (std::size_t size : {std::size_t(10) << 10, std::size_t(1) << 20, std::size_t(5) << 20})
+        run(size, keys);
+    return 0;
+}
