@@ -2,12 +2,11 @@
 // timer asks to run every 5 ms, and the longest gap between its runs is how long the window
 // could not answer. Usage: corvalo_bench_bigday [megabytes]   (default 50)
 
+#include "BenchFolder.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
 #include "layout/DialogLayout.h"
 #include "meals/MealRecord.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
 #include "platform/Clock.h"
 #include "platform/FileIo.h"
 
@@ -16,7 +15,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -62,10 +60,7 @@ int main(int argc, char *argv[])
     std::setlocale(LC_NUMERIC, "C");
     const long megabytes = argc > 1 ? std::atol(argv[1]) : 50;
 
-    QTemporaryDir dir;
-    AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(1);
-    AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
+    const BenchFolder dir(1);
     Clock::setNowForTesting(1796463000); // 5 December 2026
 
     // 4 December: records of a real food's size until the file has the size asked for.
@@ -80,8 +75,8 @@ int main(int argc, char *argv[])
     image.reserve(std::size_t(megabytes) << 20);
     while (image.size() + record.size() <= std::size_t(megabytes) << 20)
         image += record;
-    std::filesystem::create_directories(dir.path().toStdString() + "/db");
-    if (!FileIo::writeAtomically(dir.path().toStdString() + "/db/12-04-2026.db", image)) {
+    std::filesystem::create_directories(dir.path() / "db");
+    if (!FileIo::writeAtomically(dir.path() / "db" / "12-04-2026.db", image)) {
         std::fprintf(stderr, "could not write the day\n");
         return 1;
     }

@@ -3,6 +3,7 @@
 // switch, the CPU time of the process and the wall time until the weight box has repainted.
 // Usage: corvalo_bench_dayswitch [years...]   (default: 10 20)
 
+#include "BenchFolder.h"
 #include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
@@ -10,14 +11,11 @@
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
 #include "meals/MealRecord.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
 #include "platform/Clock.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <clocale>
@@ -135,11 +133,8 @@ void report(const char *what, const std::vector<PaintWatch::Times> &times)
 int run(int years)
 {
     const int days = years * 365;
-    QTemporaryDir dir;
-    AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(PageTable::Food);
-    AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
-    writeHistory(dir.path().toStdString(), days);
+    const BenchFolder dir(PageTable::Food);
+    writeHistory(dir.path(), days);
 
     CCorvaloDlg dialog;
     dialog.show();

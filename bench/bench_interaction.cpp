@@ -3,10 +3,9 @@
 // the new totals. Each figure is the median (and worst) over many rounds.
 // Usage: corvalo_bench_interaction   (QT_QPA_PLATFORM=offscreen unless set otherwise)
 
+#include "BenchFolder.h"
 #include "app/CCorvaloDlg.h"
 #include "layout/DialogLayout.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
 #include "platform/Clock.h"
 
 #include <QAbstractItemView>
@@ -14,7 +13,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <clocale>
@@ -83,10 +81,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
 
-    QTemporaryDir dir;
-    AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(1);
-    AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
+    const BenchFolder dir(1);
     Clock::setNowForTesting(1796463000); // 5 December 2026
 
     CCorvaloDlg dialog;

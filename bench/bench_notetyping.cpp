@@ -2,18 +2,16 @@
 // event sent until the event loop is idle again), and the time from the last key until the note
 // file holds everything typed. Usage: corvalo_bench_notetyping [keys]   (default 20)
 
+#include "BenchFolder.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CDiary.h"
 #include "layout/PageTable.h"
-#include "platform/AppFolders.h"
-#include "platform/AppSettings.h"
 #include "platform/Clock.h"
 #include "platform/FileIo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <clocale>
@@ -34,10 +32,7 @@ double ms(qint64 nanoseconds)
 
 void run(std::size_t bytes, int keys)
 {
-    QTemporaryDir dir;
-    AppSettings::useFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
-    AppSettings::writeTabs(kDiaryPage);
-    AppFolders::setExecutableFolderForTesting(dir.path().toStdString());
+    const BenchFolder dir(kDiaryPage);
     auto window = std::make_unique<CCorvaloDlg>();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
