@@ -331,7 +331,7 @@ void CCorvaloDlg::LoadDay()
     }
 }
 
-void CCorvaloDlg::reportSave(const FileIo::Result &result)
+void CCorvaloDlg::tell(const FileIo::Result &result, SaveProblem::Action action)
 {
     const QString key = QString::fromStdString(result.file.string());
     if (result.ok())
@@ -339,7 +339,12 @@ void CCorvaloDlg::reportSave(const FileIo::Result &result)
     else
         m_notice->showNotice(key,
                              QString::fromStdString(SaveProblem::Describe(
-                                 result, m_store.dataDirectory().parent_path())));
+                                 result, m_store.dataDirectory().parent_path(), action)));
+}
+
+void CCorvaloDlg::reportSave(const FileIo::Result &result)
+{
+    tell(result, SaveProblem::Action::Save);
     // What failed is tried again every few seconds, so a passing problem (a full disk that was
     // cleared) ends by itself.
     if (hasUnsaved())
@@ -350,13 +355,9 @@ void CCorvaloDlg::reportSave(const FileIo::Result &result)
 
 void CCorvaloDlg::reportOpen(const FileIo::Result &result)
 {
-    const QString key = QString::fromStdString(result.file.string());
-    if (result.ok())
-        return;
-    m_notice->showNotice(
-        key,
-        QString::fromStdString(SaveProblem::Describe(result, m_store.dataDirectory().parent_path(),
-                                                     SaveProblem::Action::Load)));
+    // A file read without trouble does not end a notice that its failed save left.
+    if (!result.ok())
+        tell(result, SaveProblem::Action::Load);
 }
 
 void CCorvaloDlg::reportFolder(const FileIo::Result &result)

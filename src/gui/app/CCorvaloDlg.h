@@ -5,6 +5,7 @@
 #include "food/FoodDatabase.h"
 #include "platform/FileIo.h"
 #include "store/DayStore.h"
+#include "store/SaveProblem.h"
 #include "store/UnsavedTexts.h"
 
 #include <QDialog>
@@ -88,6 +89,8 @@ private:
     void reportSave(const FileIo::Result &result);
     void reportOpen(const FileIo::Result &result);
     void reportFolder(const FileIo::Result &result);
+    // Shows a failure in the notice bar, or clears the file's notice on success.
+    void tell(const FileIo::Result &result, SaveProblem::Action action);
     // Saves again what the user typed that could not be saved.
     void retryUnsaved();
     bool hasUnsaved() const;
