@@ -61,6 +61,10 @@ void TestResourceImages::everySkinImageAtItsSize()
     QVERIFY(image.Load(id, type.constData()));
     QCOMPARE(image.image().size(), size);
     QCOMPARE(image.image().hasAlphaChannel(), alpha);
+
+    // High-density screens take the 2x painting, which all but the window icon have.
+    const QImage twice(QStringLiteral(":/%1/%2@2x").arg(QLatin1String(type)).arg(id));
+    QCOMPARE(twice.size(), type == "ICON" ? QSize(0, 0) : size * 2);
 }
 
 void TestResourceImages::loadFailuresLeaveAnEmptyObject()

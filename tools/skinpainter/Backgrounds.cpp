@@ -148,7 +148,8 @@ QImage updatePrompt()
     QImage image = canvas(width, height, false);
     QPainter p(&image);
     prepare(p);
-    p.fillRect(image.rect(), vertical(0, height, SkinColors::HeaderTop, SkinColors::PageBottom));
+    p.fillRect(QRect(0, 0, width, height),
+               vertical(0, height, SkinColors::HeaderTop, SkinColors::PageBottom));
     strokeRounded(p, QRectF(0.5, 0.5, width - 1, height - 1), 0, SkinColors::WindowRim);
     hairline(p, 1, 1, width - 2, 1, SkinColors::WindowRimLight);
 

@@ -20,9 +20,25 @@ QColor colour(std::uint32_t argb)
     return QColor::fromRgba(argb);
 }
 
+namespace {
+int g_scale = 1;
+} // namespace
+
+void setScale(int scale)
+{
+    g_scale = scale;
+}
+
+int scale()
+{
+    return g_scale;
+}
+
 QImage canvas(int width, int height, bool alpha)
 {
-    QImage image(width, height, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage image(width * g_scale, height * g_scale,
+                 alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.setDevicePixelRatio(g_scale);
     image.fill(alpha ? Qt::transparent : Qt::black);
     return image;
 }

@@ -20,7 +20,13 @@ double dayCellWidth();
 
 QColor colour(std::uint32_t argb);
 
-// A transparent canvas, or an opaque black one when the image carries no alpha.
+// Every canvas has this many device pixels per layout pixel (1 or 2); painting stays in layout
+// pixels, so the same code paints both sizes.
+void setScale(int scale);
+int scale();
+
+// A transparent canvas of `width` x `height` layout pixels at the current scale, or an opaque
+// black one when the image carries no alpha.
 QImage canvas(int width, int height, bool alpha = true);
 
 // Antialiased painting with the smooth hints every image uses.

@@ -1,8 +1,10 @@
-// Paints every skin image and writes them as <type>-<id>.png into the folder given; with a second
-// folder, also the desktop icon as hicolor/<n>x<n>/apps/corvalo.png in the sizes themes look for.
+// Paints every skin image and writes them as <type>-<id>.png into the folder given, and again at
+// twice the pixels as <type>-<id>@2x.png for high-density screens; with a second folder, also the
+// desktop icon as hicolor/<n>x<n>/apps/corvalo.png in the sizes themes look for.
 #include "Backgrounds.h"
 #include "ButtonStrips.h"
 #include "Markers.h"
+#include "PaintKit.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -20,6 +22,7 @@ struct SkinImage
     int height;
     bool alpha;
     QImage (*paint)();
+    bool twice = true; // also painted at 2x
 };
 
 // Sizes are what the program expects of its resources; a painter that drifts from them is an
@@ -48,7 +51,8 @@ constexpr SkinImage Images[] = {
     {"BUTTONS", 155, 378, 29, true, ButtonStrips::add},
     {"BUTTONS", 158, 300, 23, true, ButtonStrips::noThanks},
     {"BUTTONS", 159, 810, 25, true, ButtonStrips::download},
-    {"ICON", 128, 64, 64, true, Markers::windowIcon},
+    // The window icon is already larger than any title bar shows it.
+    {"ICON", 128, 64, 64, true, Markers::windowIcon, false},
     {"STYLE", 1, 10, 7, true, Markers::dropArrow},
 };
 
@@ -75,22 +79,31 @@ int main(int argc, char *argv[])
     }
 
     int failures = 0;
-    for (const SkinImage &entry : Images) {
-        const QString name = QString::fromLatin1(entry.type).toLower() + u'-' +
-            QString::number(entry.id) + QStringLiteral(".png");
-        QImage image = entry.paint();
-        if (image.width() != entry.width || image.height() != entry.height) {
-            err << name << ": painted " << image.width() << 'x' << image.height() << ", expected "
-                << entry.width << 'x' << entry.height << '\n';
-            ++failures;
-            continue;
-        }
-        image = image.convertToFormat(entry.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        if (!image.save(out.filePath(name), "PNG")) {
-            err << name << ": cannot write " << out.filePath(name) << '\n';
-            ++failures;
+    for (const int scale : {1, 2}) {
+        PaintKit::setScale(scale);
+        for (const SkinImage &entry : Images) {
+            if (scale != 1 && !entry.twice)
+                continue;
+            const QString name = QString::fromLatin1(entry.type).toLower() + u'-' +
+                QString::number(entry.id) +
+                (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) +
+                QStringLiteral(".png");
+            QImage image = entry.paint();
+            if (image.width() != entry.width * scale || image.height() != entry.height * scale) {
+                err << name << ": painted " << image.width() << 'x' << image.height()
+                    << ", expected " << entry.width * scale << 'x' << entry.height * scale << '\n';
+                ++failures;
+                continue;
+            }
+            image =
+                image.convertToFormat(entry.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+            if (!image.save(out.filePath(name), "PNG")) {
+                err << name << ": cannot write " << out.filePath(name) << '\n';
+                ++failures;
+            }
         }
     }
+    PaintKit::setScale(1);
     if (args.size() == 3) {
         const QDir icons(args.at(2));
         for (const int size : IconSizes) {

@@ -430,6 +430,7 @@ void CCorvaloDlg::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgba(SkinColors::WindowFill));
+    ResourceImage::smoothWhenScaled(painter, m_background.image());
     painter.drawImage(QPoint(0, 0), m_background.image());
     if (m_page == PageTable::Food)
         painter.drawImage(QPoint(0, 0), m_overlay.image());

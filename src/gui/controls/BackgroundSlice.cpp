@@ -11,5 +11,6 @@ void BackgroundSlice::paint(QPainter &painter, const QWidget *view) const
 {
     painter.fillRect(view->rect(), QColor::fromRgba(SkinColors::ViewFill));
     const QPoint offset = view->mapTo(view->window(), QPoint(0, 0));
+    ResourceImage::smoothWhenScaled(painter, m_background.image());
     painter.drawImage(-offset, m_background.image());
 }

@@ -14,9 +14,10 @@ void CHoverButton::SetupButton(int stringId, int imageId, const char *type)
     SetToolTipText(Resources::string(stringId), true);
     LoadStrip(imageId, type);
     // Each colour channel compressed into 0.6..0.9 of its range, alpha kept.
-    m_disabledFrame = transformed(strip(), [](int value, int) {
-                          return std::min(255, qRound(0.3 * value + 0.6 * 255));
-                      }).copy(0, 0, frameWidth(), frameHeight());
+    m_disabledFrame = frameImage(
+        transformed(strip(),
+                    [](int value, int) { return std::min(255, qRound(0.3 * value + 0.6 * 255)); }),
+        0);
     refreshSnapshot();
 }
 
@@ -32,7 +33,10 @@ void CHoverButton::captureSnapshot()
     QWidget *parent = parentWidget();
     if (!parent)
         return;
-    m_snapshot = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // At the screen's pixel density, or the parent's pixels would be blown up.
+    const qreal ratio = devicePixelRatioF();
+    m_snapshot = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    m_snapshot.setDevicePixelRatio(ratio);
     m_snapshot.fill(parent->palette().window().color());
     // Only the parent's own pixels: siblings and this button are not part of the background.
     const EraseRequest::SnapshotScope notAnErase;
@@ -41,15 +45,18 @@ void CHoverButton::captureSnapshot()
 
 void CHoverButton::paintEvent(QPaintEvent *)
 {
-    if (!m_snapshotValid)
+    // A window moved to a screen of another pixel density needs a new snapshot too.
+    if (!m_snapshotValid || m_snapshot.devicePixelRatio() != devicePixelRatioF())
         captureSnapshot();
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), m_snapshot);
     const Frame frame = currentFrame();
-    if (frame == Frame::Disabled)
+    if (frame == Frame::Disabled) {
+        ResourceImage::smoothWhenScaled(painter, m_disabledFrame);
         painter.drawImage(QPoint(0, 0), m_disabledFrame);
-    else
+    } else {
         drawFrame(painter, static_cast<int>(frame));
+    }
 }
 
 void CHoverButton::moveEvent(QMoveEvent *event)

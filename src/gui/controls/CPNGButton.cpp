@@ -12,9 +12,11 @@ void CPNGButton::SetupButton(int stringId, int imageId, const char *type)
     SetToolTipText(Resources::string(stringId), true);
     LoadStrip(imageId, type);
     // Red times ten, green and blue gone, alpha kept; computed once, not on every paint.
-    m_disabledFrame = transformed(strip(), [](int value, int which) {
-                          return which == 0 ? std::min(255, value * 10) : 0;
-                      }).copy(2 * frameWidth(), 0, frameWidth(), frameHeight());
+    m_disabledFrame = frameImage(transformed(strip(),
+                                             [](int value, int which) {
+                                                 return which == 0 ? std::min(255, value * 10) : 0;
+                                             }),
+                                 2);
     update();
 }
 

@@ -2,7 +2,10 @@
 
 #include "platform/Resources.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QPainter>
 #include <atomic>
 #include <future>
 #include <memory>
@@ -10,12 +13,39 @@
 
 namespace {
 
-QImage decodeNow(int id, const char *type)
+// The resource standing for an image on screens of this device pixel ratio: the 2x painting
+// where the ratio is above 1 and the skin has one, else the plain one. Ratios between 1 and 2
+// take the 2x painting too, and Qt scales it down.
+struct Source
 {
-    const QByteArray bytes = Resources::bytes(type, id);
+    QString path;
+    int ratio = 1;
+};
+
+Source sourceFor(int id, const char *type, qreal screenRatio)
+{
+    QString plain = Resources::path(type, id);
+    if (screenRatio > 1) {
+        QString twice = plain + QStringLiteral("@2x");
+        if (QFile::exists(twice))
+            return {std::move(twice), 2};
+    }
+    return {std::move(plain), 1};
+}
+
+// The highest ratio of all screens: one decoded image serves windows on any of them.
+qreal screenRatio()
+{
+    const auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return application ? application->devicePixelRatio() : 1.0;
+}
+
+QImage decodeNow(const Source &source)
+{
+    const QByteArray bytes = Resources::bytes(source.path);
     QImage image;
-    if (!bytes.isEmpty())
-        image.loadFromData(bytes);
+    if (!bytes.isEmpty() && image.loadFromData(bytes))
+        image.setDevicePixelRatio(source.ratio);
     return image;
 }
 
@@ -23,9 +53,7 @@ QImage decodeNow(int id, const char *type)
 // one waits for that result instead of decoding it twice.
 struct Ahead
 {
-    QString key;
-    int id = 0;
-    const char *type = nullptr;
+    Source source;
     std::atomic<bool> claimed {false};
     std::promise<QImage> promise;
     std::shared_future<QImage> result = promise.get_future().share();
@@ -49,26 +77,27 @@ std::future<void> &aheadWorker()
 QImage decode(int id, const char *type)
 {
     static QHash<QString, QImage> decoded;
-    const QString key = Resources::path(type, id);
+    const Source source = sourceFor(id, type, screenRatio());
+    const QString &key = source.path;
     const auto found = decoded.constFind(key);
     if (found != decoded.cend())
         return *found;
     QImage image;
     bool done = false;
     for (const std::unique_ptr<Ahead> &ahead : aheadList()) {
-        if (ahead->key != key)
+        if (ahead->source.path != key)
             continue;
         if (ahead->claimed.exchange(true)) {
             image = ahead->result.get();
         } else {
-            image = decodeNow(id, type);
+            image = decodeNow(source);
             ahead->promise.set_value(image);
         }
         done = true;
         break;
     }
     if (!done)
-        image = decodeNow(id, type);
+        image = decodeNow(source);
     if (!image.isNull())
         decoded.insert(key, image);
     return image;
@@ -90,15 +119,20 @@ void ResourceImage::decodePending() const
     m_image = decode(m_id, type);
 }
 
+void ResourceImage::smoothWhenScaled(QPainter &painter, const QImage &image)
+{
+    if (painter.device() && painter.device()->devicePixelRatio() != image.devicePixelRatio())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
 void ResourceImage::DecodeAhead(const std::vector<Name> &names)
 {
     if (!aheadList().empty())
         return;
+    const qreal ratio = screenRatio();
     for (const Name &name : names) {
         auto ahead = std::make_unique<Ahead>();
-        ahead->key = Resources::path(name.type, name.id);
-        ahead->id = name.id;
-        ahead->type = name.type;
+        ahead->source = sourceFor(name.id, name.type, ratio);
         aheadList().push_back(std::move(ahead));
     }
     // The owners decode on first use, mostly when they first paint; by then the worker has
@@ -106,7 +140,7 @@ void ResourceImage::DecodeAhead(const std::vector<Name> &names)
     aheadWorker() = std::async(std::launch::async, [] {
         for (const std::unique_ptr<Ahead> &ahead : aheadList()) {
             if (!ahead->claimed.exchange(true))
-                ahead->promise.set_value(decodeNow(ahead->id, ahead->type));
+                ahead->promise.set_value(decodeNow(ahead->source));
         }
     });
 }

@@ -3,7 +3,11 @@
 #include <QImage>
 #include <vector>
 
-// A PNG from the program's resources, decoded once and kept for the owner's lifetime.
+class QPainter;
+
+// A PNG from the program's resources, decoded once and kept for the owner's lifetime. On a
+// high-density screen it is the skin's 2x painting: image() then has twice the pixels and a
+// device pixel ratio of 2, and width() and height() stay in layout pixels.
 class ResourceImage
 {
 public:
@@ -22,14 +26,18 @@ public:
             decodePending();
         return m_image;
     }
-    int width() const { return image().width(); }
-    int height() const { return image().height(); }
+    int width() const { return qRound(image().deviceIndependentSize().width()); }
+    int height() const { return qRound(image().deviceIndependentSize().height()); }
 
     struct Name
     {
         int id;
         const char *type; // a string literal
     };
+    // Asks for smooth scaling where `image` meets a device of another pixel density (a 2x image
+    // on a 1.5 screen); at equal densities it is drawn pixel for pixel and nothing changes.
+    static void smoothWhenScaled(QPainter &painter, const QImage &image);
+
     // Starts decoding these images on a worker thread, in the order they will be asked for;
     // a Load of one of them takes the worker's result. Once per run, from the GUI thread.
     static void DecodeAhead(const std::vector<Name> &names);

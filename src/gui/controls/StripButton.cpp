@@ -33,10 +33,25 @@ StripButton::Frame StripButton::currentFrame() const
     return Frame::Normal;
 }
 
+QRect StripButton::framePixels(const QImage &image, int frame) const
+{
+    // Frames are laid out in layout pixels; a 2x strip has twice as many of its own.
+    const int ratio = qRound(image.devicePixelRatio());
+    return QRect(frame * m_frameWidth * ratio, 0, m_frameWidth * ratio, m_frameHeight * ratio);
+}
+
+QImage StripButton::frameImage(const QImage &image, int frame) const
+{
+    QImage copy = image.copy(framePixels(image, frame));
+    copy.setDevicePixelRatio(image.devicePixelRatio());
+    return copy;
+}
+
 void StripButton::drawFrame(QPainter &painter, int frame) const
 {
-    painter.drawImage(QPoint(0, 0), m_strip.image(),
-                      QRect(frame * m_frameWidth, 0, m_frameWidth, m_frameHeight));
+    const QImage &image = m_strip.image();
+    ResourceImage::smoothWhenScaled(painter, image);
+    painter.drawImage(QRectF(0, 0, m_frameWidth, m_frameHeight), image, framePixels(image, frame));
 }
 
 QImage StripButton::transformed(const QImage &strip, int (*channel)(int value, int which))

@@ -33,6 +33,8 @@ protected:
     const QImage &strip() const { return m_strip.image(); }
     // Draws frame 0, 1 or 2 of the strip at the origin.
     void drawFrame(QPainter &painter, int frame) const;
+    // Frame 0, 1 or 2 of the strip or of an image made from it, at its device pixel ratio.
+    QImage frameImage(const QImage &image, int frame) const;
     // The strip with a colour transform applied once, for the disabled look.
     static QImage transformed(const QImage &strip, int (*channel)(int value, int which));
 
@@ -40,6 +42,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    QRect framePixels(const QImage &image, int frame) const;
+
     bool m_hover = false;
     ResourceImage m_strip;
     int m_frameWidth = 0;

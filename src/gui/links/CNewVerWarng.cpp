@@ -36,5 +36,6 @@ CNewVerWarng::CNewVerWarng(QWidget *parent)
 void CNewVerWarng::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    ResourceImage::smoothWhenScaled(painter, m_picture.image());
     painter.drawImage(QPoint(0, 0), m_picture.image());
 }

@@ -12,7 +12,12 @@ QString path(const char *type, int id)
 
 QByteArray bytes(const char *type, int id)
 {
-    QFile file(path(type, id));
+    return bytes(path(type, id));
+}
+
+QByteArray bytes(const QString &path)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();

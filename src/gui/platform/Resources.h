@@ -10,6 +10,7 @@ QString path(const char *type, int id);
 
 // The resource's bytes; empty when it does not exist.
 QByteArray bytes(const char *type, int id);
+QByteArray bytes(const QString &path);
 
 // An entry of the string table (ids 131 to 145); empty when there is no such entry.
 QString string(int id);
