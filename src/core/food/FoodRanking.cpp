@@ -3,6 +3,8 @@
 #include "food/FoodDatabase.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -49,7 +51,7 @@ constexpr KindRule KindRules[] = {
     {Where::Head, " with ", Kind::Dish},
     {Where::Text, "home-prepared", Kind::Dish},
     {Where::Text, "prepared from recipe", Kind::Dish},
-    // Chains' meals. Makers' and chains' own names are in capitals (see isBrandWord).
+    // Chains' meals. Makers' and chains' own names are in capitals (isBrandWord).
     {Where::NameStart, "Fast food", Kind::Brand},
     {Where::NameStart, "Restaurant", Kind::Brand},
     // Food for babies and small children.
@@ -59,12 +61,33 @@ constexpr KindRule KindRules[] = {
     {Where::NameStart, "Toddler formula", Kind::Baby},
 };
 
+// The rules met word by word, apart, as they are tried on every word of every match.
+constexpr auto WordRules = [] {
+    std::array<KindRule, std::ranges::count(KindRules, Where::Word, &KindRule::where)> rules {};
+    std::ranges::copy_if(KindRules, rules.begin(),
+                         [](const KindRule &rule) { return rule.where == Where::Word; });
+    return rules;
+}();
+
 // Runs of capitals that name no maker: "USDA Commodity" foods are plain, "type III" a grade.
 constexpr std::string_view NotBrands[] = {"USDA", "III"};
 
 // Where a part of a name starts to note an addition, not another food: "Milk, whole, with added
 // vitamin D" is whole milk. Its words up to the next comma do not count.
 constexpr std::string_view NoteOpeners[] = {"with added ", "without added ", "fortified with "};
+
+// As the alphabetical search finds its first word.
+const char *findBytes(const char *from, const char *to, std::string_view needle)
+{
+#if defined(__GLIBC__)
+    return static_cast<const char *>(
+        memmem(from, std::size_t(to - from), needle.data(), needle.size()));
+#else
+    const std::string_view haystack(from, std::size_t(to - from));
+    const std::size_t found = haystack.find(needle);
+    return found == std::string_view::npos ? nullptr : from + found;
+#endif
+}
 
 bool isUpper(char c)
 {
@@ -100,37 +123,19 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
     return equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
-bool hasWord(std::string_view name, std::string_view word)
-{
-    std::size_t i = 0;
-    while (i < name.size()) {
-        if (!isWordByte(name[i])) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < name.size() && isWordByte(name[end]))
-            ++end;
-        if (equalsIgnoringCase(name.substr(i, end - i), word))
-            return true;
-        i = end;
-    }
-    return false;
-}
-
 // A maker's or chain's name: three or more capitals in a row ("KRAFT", "McDONALD'S").
-bool hasBrandWord(std::string_view name)
+bool isBrandWord(std::string_view word)
 {
     std::size_t i = 0;
-    while (i < name.size()) {
-        if (!isUpper(name[i])) {
+    while (i < word.size()) {
+        if (!isUpper(word[i])) {
             ++i;
             continue;
         }
         std::size_t end = i;
-        while (end < name.size() && isUpper(name[end]))
+        while (end < word.size() && isUpper(word[end]))
             ++end;
-        const std::string_view run = name.substr(i, end - i);
+        const std::string_view run = word.substr(i, end - i);
         if (run.size() >= 3 &&
             std::find(std::begin(NotBrands), std::end(NotBrands), run) == std::end(NotBrands))
             return true;
@@ -150,7 +155,7 @@ bool meets(const KindRule &rule, std::string_view name)
         return std::search(name.begin(), name.end(), rule.text.begin(), rule.text.end(),
                            [](char a, char b) { return lowered(a) == lowered(b); }) != name.end();
     case Where::Word:
-        return hasWord(name, rule.text);
+        break; // met word by word in kindOf
     }
     return false;
 }
@@ -198,6 +203,14 @@ FoodRanking::FoodRanking(const std::vector<std::string> &words)
             std::replace(apart.begin(), apart.end(), '-', ' ');
             addForms(apart);
         }
+        if (m_words.empty()) {
+            m_firstCommon = forms.front().text;
+            for (const Form &form : forms) {
+                const auto differ = std::mismatch(m_firstCommon.begin(), m_firstCommon.end(),
+                                                  form.text.begin(), form.text.end());
+                m_firstCommon.erase(differ.first, m_firstCommon.end());
+            }
+        }
         m_words.push_back(std::move(forms));
 
         forEachPiece(word, [&](std::string_view piece) {
@@ -230,14 +243,37 @@ void FoodRanking::findMatches(const FoodDatabase &database, const std::vector<st
 
     // One key per match, the record index in its low half, so one sort of integers orders them.
     std::vector<std::uint64_t> keys;
-    for (int record = 0; record < count; ++record) {
-        const std::string_view text = database.searchText(record);
+    const auto consider = [&](int record, std::string_view text) {
         if (!ranking.matches(text))
-            continue;
+            return;
         const auto naming = std::uint64_t(ranking.namingOf(text));
         const auto kind = std::uint64_t(kindOf(database.name(record)));
         const auto words = std::uint64_t(std::min(countedWords(text), 255));
         keys.push_back(naming << 44 | kind << 40 | words << 32 | std::uint32_t(record));
+    };
+
+    // Every form of the first word starts with the same letters: one scan of the search copy for
+    // them finds the only records worth a closer look, as the alphabetical search does.
+    const std::string_view common = ranking.m_firstCommon;
+    if (common.size() < 3) {
+        for (int record = 0; record < count; ++record)
+            consider(record, database.searchText(record));
+    } else {
+        const char *copy = database.searchCopy();
+        const char *scan = copy + database.recordsBegin();
+        const char *end = copy + database.recordsEnd();
+        int record = 0;
+        while (const char *hit = findBytes(scan, end, common)) {
+            // Hits come in ascending order, so the record is found from the last one on.
+            while (record + 1 < count &&
+                   database.recordOffset(record + 1) <= std::size_t(hit - copy))
+                ++record;
+            const char *text = copy + database.recordOffset(record);
+            scan = copy + database.recordEnd(record);
+            // A hit past the name's zero lies in the record's other bytes.
+            if (std::memchr(text, 0, std::size_t(hit - text)) == nullptr)
+                consider(record, database.searchText(record));
+        }
     }
     std::sort(keys.begin(), keys.end());
     for (const std::uint64_t key : keys)
@@ -286,15 +322,33 @@ FoodRanking::Kind FoodRanking::kindOf(std::string_view name)
 {
     bool met = false;
     Kind kind = Kind::Basic;
-    if (hasBrandWord(name)) {
+    const auto meet = [&](Kind rule) {
+        if (!met || rule > kind)
+            kind = rule;
         met = true;
-        kind = Kind::Brand;
+    };
+    // One pass over the words, as this runs for every match of every key typed.
+    std::size_t i = 0;
+    while (i < name.size()) {
+        if (!isWordByte(name[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < name.size() && isWordByte(name[end]))
+            ++end;
+        const std::string_view word = name.substr(i, end - i);
+        if (isBrandWord(word))
+            meet(Kind::Brand);
+        for (const KindRule &rule : WordRules) {
+            if (equalsIgnoringCase(word, rule.text))
+                meet(rule.kind);
+        }
+        i = end;
     }
     for (const KindRule &rule : KindRules) {
-        if ((!met || rule.kind > kind) && meets(rule, name)) {
-            met = true;
-            kind = rule.kind;
-        }
+        if (rule.where != Where::Word && (!met || rule.kind > kind) && meets(rule, name))
+            meet(rule.kind);
     }
     return met ? kind : Kind::Plain;
 }

@@ -61,4 +61,5 @@ private:
 
     std::vector<std::vector<Form>> m_words; // the forms of each typed word
     std::vector<std::string> m_headWords; // words a name's head may hold to be named by them
+    std::string m_firstCommon; // the letters every form of the first word starts with
 };
