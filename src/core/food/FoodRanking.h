@@ -20,8 +20,10 @@ class FoodDatabase;
 //     name starts with the first typed word; else the name only mentions the words;
 //  2. its kind: said to be plain or fresh, plain, a processed form, a dish, a brand or chain
 //     product, baby food;
-//  3. the number of words that name it (notes such as "3.25% milkfat" do not count);
-//  4. alphabetical, as the list without the setting.
+//  3. the number of words that name it: words in brackets, figures, a part of the name (between
+//     commas) that starts with a figure ("3.25% milkfat") and one from "with added", "without
+//     added" or "fortified with" on do not count;
+//  4. database order, alphabetical as the list without the setting.
 class FoodRanking
 {
 public:
@@ -41,7 +43,7 @@ public:
     // The word's singular and plural forms by the English rules: -s, -es, -ies for -y, -ves for
     // -f and -fe, each way. Nothing for words under three letters.
     static std::vector<std::string> otherNumbers(std::string_view word);
-    // name: as stored, with its capitals.
+    // name: as stored, with its capitals, which tell makers' names.
     static Kind kindOf(std::string_view name);
     // searchText: as for matches().
     static int countedWords(std::string_view searchText);
