@@ -53,6 +53,7 @@ private slots:
     void editTickDeleteAndClear();
     void filteringAgainClearsTheCurrentFood();
     void searchTypedBeforeTheDatabaseIsReady();
+    void bestMatchesFirstFromTheSettings();
 
 private:
     void search(const QString &text);
@@ -334,6 +335,27 @@ void TestFoodPage::searchTypedBeforeTheDatabaseIsReady()
     checkRows();
     QTest::qWait(200); // the worker's late notice must not reset the list
     checkRows();
+}
+
+void TestFoodPage::bestMatchesFirstFromTheSettings()
+{
+    const QString egg = QStringLiteral("Egg, whole, raw, fresh");
+    const auto firstRows = [this] {
+        const QAbstractItemModel *model =
+            controlAs<FoodListView>(*m_window.dialog, FoodList)->model();
+        QStringList names;
+        for (int row = 0; row < std::min(8, model->rowCount()); ++row)
+            names << model->index(row, 0).data().toString();
+        return names;
+    };
+    search(QStringLiteral("eggs")); // off unless set: alphabetical, and "eggs" is not "Egg"
+    QVERIFY(!firstRows().contains(egg));
+
+    AppSettings::writeBestMatchesFirst(true);
+    m_window.dialog = std::make_unique<CCorvaloDlg>();
+    m_window.dialog->show();
+    search(QStringLiteral("eggs"));
+    QVERIFY(firstRows().contains(egg));
 }
 
 QTEST_MAIN(TestFoodPage)

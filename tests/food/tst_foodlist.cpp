@@ -33,6 +33,7 @@ private slots:
     void clicks();
     void upAndDown();
     void focusLoss();
+    void bestMatchesFirst();
 
 private:
     QStringList rows() const;
@@ -273,6 +274,22 @@ void TestFoodList::focusLoss()
     QVERIFY(m_list->hasFocus());
     m_box->setFocus();
     QCOMPARE(lost.count(), 1);
+}
+
+void TestFoodList::bestMatchesFirst()
+{
+    type(u"apple"_s);
+    clickRow(1);
+    QCOMPARE(m_current, 1);
+    QSignalSpy recomputed(m_controller, &FoodSearchController::filterRecomputed);
+    // Switched while a search shows: its words are matched and ordered anew, so the row that was
+    // current no longer is.
+    m_controller->setBestMatchesFirst(true);
+    QCOMPARE(rows(), (QStringList {u"Apples, raw"_s, u"Apple juice, canned"_s}));
+    QCOMPARE(recomputed.count(), 1);
+    QCOMPARE(m_current, -1);
+    m_controller->setBestMatchesFirst(false);
+    QCOMPARE(rows(), (QStringList {u"Apple juice, canned"_s, u"Apples, raw"_s}));
 }
 
 QTEST_MAIN(TestFoodList)

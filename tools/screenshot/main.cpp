@@ -1,6 +1,7 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page] [edges]   (page 0: the start-up prompt)
+//   corvalo_screenshot <out.png> [page] [edges|best]   (page 0: the start-up prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places.
+// "best" shows the food list with best matches first, searched for "milk".
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"
@@ -73,10 +74,12 @@ int main(int argc, char *argv[])
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int page = argc > 2 ? std::atoi(argv[2]) : 1;
     const bool edges = argc > 3 && std::string_view(argv[3]) == "edges";
+    const bool best = argc > 3 && std::string_view(argv[3]) == "best";
 
     QTemporaryDir folder;
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
     AppSettings::writeTabs(page);
+    AppSettings::writeBestMatchesFirst(best);
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);
     if (page == 2)
@@ -126,7 +129,10 @@ int main(int argc, char *argv[])
             search("oats regular cooked", 0);
             add("0.25");
         }
-        search("apples, raw, with skin", 0);
+        if (best)
+            search("milk", 1);
+        else
+            search("apples, raw, with skin", 0);
         static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
             ->setText(QString::fromLatin1(edges ? "99999999999" : "2"));
     }

@@ -1,6 +1,7 @@
 #include "food/FoodFilter.h"
 
 #include "food/FoodDatabase.h"
+#include "food/FoodRanking.h"
 
 #include <algorithm>
 #include <cstring>
@@ -43,11 +44,30 @@ FoodFilter::Change FoodFilter::setSearchText(std::string_view loweredText, int c
         return Change::Unchanged;
 
     m_previousCharacters = characters;
+    runFilter(std::move(words));
+    return Change::Recomputed;
+}
+
+FoodFilter::Change FoodFilter::setBestMatchesFirst(bool on)
+{
+    if (on == m_bestMatchesFirst)
+        return Change::Unchanged;
+    m_bestMatchesFirst = on;
+    if (!m_filtering)
+        return Change::Unchanged;
+    runFilter(m_previousWords);
+    return Change::Recomputed;
+}
+
+void FoodFilter::runFilter(std::vector<std::string> words)
+{
     m_filtered.clear();
-    findMatches(m_database, words, m_filtered);
+    if (m_bestMatchesFirst)
+        FoodRanking::findMatches(m_database, words, m_filtered);
+    else
+        findMatches(m_database, words, m_filtered);
     m_filtering = true;
     m_previousWords = std::move(words);
-    return Change::Recomputed;
 }
 
 int FoodFilter::rowCount() const

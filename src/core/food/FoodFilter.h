@@ -14,6 +14,8 @@ class FoodDatabase;
 // of its name (the search copy's leading space makes " word" match only there). A new text
 // recomputes the list unless it only grew while its words stayed the same, as when spaces are
 // typed after them.
+//
+// With best matches first, the words match and the rows are ordered as FoodRanking says.
 class FoodFilter
 {
 public:
@@ -32,10 +34,15 @@ public:
     // Back to every record, as after loading; the previous search is kept.
     void showAll() { m_filtering = false; }
 
+    // Recomputed when a filtered list had to be matched and ordered anew, else Unchanged.
+    Change setBestMatchesFirst(bool on);
+    bool bestMatchesFirst() const { return m_bestMatchesFirst; }
+
     bool isFiltering() const { return m_filtering; }
     int rowCount() const;
     // The record shown in a row; -1 for a row outside the list.
     int recordForRow(int row) const;
+    // In database order, or best match first.
     const std::vector<std::int32_t> &filteredRecords() const { return m_filtered; }
 
     // Each word of the text as " word", in order; runs of spaces make no empty words.
@@ -45,8 +52,11 @@ public:
                             std::vector<std::int32_t> &matches);
 
 private:
+    void runFilter(std::vector<std::string> words);
+
     const FoodDatabase &m_database;
     bool m_filtering = false;
+    bool m_bestMatchesFirst = false;
     int m_previousCharacters = 0;
     std::vector<std::string> m_previousWords;
     std::vector<std::int32_t> m_filtered;

@@ -217,6 +217,7 @@ void CCorvaloDlg::setupButtons()
 void CCorvaloDlg::connectFoodPage()
 {
     m_search = new FoodSearchController(m_foods, m_searchBox, m_foodList, this);
+    m_search->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
     m_portion =
         new PortionEntry(m_foods, {m_amountBox, m_unitBox, m_addButton, m_panel, m_meals}, this);
 

@@ -31,6 +31,19 @@ void FoodSearchController::setLoader(FoodDatabaseLoader *loader)
     connect(loader, &FoodDatabaseLoader::loaded, this, &FoodSearchController::resetAfterLoad);
 }
 
+void FoodSearchController::setBestMatchesFirst(bool on)
+{
+    if (m_filter.setBestMatchesFirst(on) == FoodFilter::Change::Recomputed)
+        showRecomputed();
+}
+
+void FoodSearchController::showRecomputed()
+{
+    m_model->reload();
+    m_list->scrollToTop();
+    emit filterRecomputed();
+}
+
 void FoodSearchController::searchTextChanged(const QString &text)
 {
     // Typed before the database is there: the search runs on the whole database, a moment later.
@@ -47,9 +60,7 @@ void FoodSearchController::searchTextChanged(const QString &text)
             resetAfterLoad();
         break;
     case FoodFilter::Change::Recomputed:
-        m_model->reload();
-        m_list->scrollToTop();
-        emit filterRecomputed();
+        showRecomputed();
         break;
     case FoodFilter::Change::Unchanged:
         break;

@@ -26,6 +26,8 @@ public:
     // The database is still being loaded by `loader`: the list is reset when it is there, and a
     // search typed before then waits for it.
     void setLoader(FoodDatabaseLoader *loader);
+    // Best matches first instead of alphabetical; a filtered list is matched and ordered anew.
+    void setBestMatchesFirst(bool on);
 
     // The record index of a list row; -1 for a row outside the list.
     int recordForRow(int row) const { return m_filter.recordForRow(row); }
@@ -42,6 +44,7 @@ signals:
 
 private:
     void searchTextChanged(const QString &text);
+    void showRecomputed();
 
     FoodFilter m_filter;
     FoodListModel *m_model = nullptr;

@@ -23,6 +23,7 @@ std::unique_ptr<QSettings> open()
 }
 
 const QString kTabsKey = QStringLiteral("Settings/Tabs");
+const QString kBestMatchesFirstKey = QStringLiteral("Settings/BestMatchesFirst");
 
 } // namespace
 
@@ -35,6 +36,18 @@ void writeTabs(int page)
 {
     auto settings = open();
     settings->setValue(kTabsKey, page);
+    settings->sync();
+}
+
+bool readBestMatchesFirst()
+{
+    return open()->value(kBestMatchesFirstKey, false).toBool();
+}
+
+void writeBestMatchesFirst(bool on)
+{
+    auto settings = open();
+    settings->setValue(kBestMatchesFirstKey, on);
     settings->sync();
 }
 

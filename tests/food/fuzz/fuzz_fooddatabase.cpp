@@ -1,6 +1,7 @@
 // libFuzzer entry for the food database loader: any bytes, through either an identity table or
 // one the input carries, must load without reading past them, and every record the loader
-// accepts must read whole: name, nutrients, units and a search over the copy.
+// accepts must read whole: name, nutrients, units and a search over the copy, alphabetical and
+// best matches first.
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
 
@@ -45,9 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
 
     FoodFilter filter(database);
+    const auto checkRows = [&] {
+        for (int row = 0; row < filter.rowCount(); ++row)
+            if (filter.recordForRow(row) < 0 || filter.recordForRow(row) >= database.recordCount())
+                std::abort();
+    };
     filter.setSearchText("a b", 3);
-    for (int row = 0; row < filter.rowCount(); ++row)
-        if (filter.recordForRow(row) < 0 || filter.recordForRow(row) >= database.recordCount())
-            std::abort();
+    checkRows();
+    // Best matches first reads every name it finds, a short word on each record and a longer one
+    // through the scan of the copy.
+    filter.setBestMatchesFirst(true);
+    checkRows();
+    filter.setSearchText("ab-ies a", 8);
+    checkRows();
     return 0;
 }

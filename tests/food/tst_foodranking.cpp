@@ -1,0 +1,204 @@
+#include "FoodTestData.h"
+#include "food/FoodDatabase.h"
+#include "food/FoodFilter.h"
+
+#include <QFile>
+#include <QtTest>
+#include <algorithm>
+
+using namespace FoodTestData;
+
+// Best matches first: the wider matching, the order, and what a new user finds in the real table.
+class TestFoodRanking : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void wideMatching_data();
+    void wideMatching();
+    void order();
+    void switching();
+    void everydayQueries_data();
+    void everydayQueries();
+
+private:
+    static QByteArrayList rows(const FoodDatabase &database, const FoodFilter &filter);
+
+    FoodDatabase m_small;
+    FoodDatabase m_real;
+};
+
+void TestFoodRanking::initTestCase()
+{
+    QVERIFY(loadFoods(m_small,
+                      {
+                          food("Bread, whole-wheat, commercially prepared"),
+                          food("Cherries, sweet, raw"),
+                          food("Crackers, whole wheat"),
+                          food("Egg, whole, raw, fresh"),
+                          food("Eggplant, raw"),
+                          food("Grape leaves, raw"),
+                          food("Peaches, raw"),
+                          food("Spices, bay leaf"),
+                          food("Tomato, raw"),
+                      }));
+
+    QFile file(QStringLiteral(CORVALO_FOOD_TABLE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    FoodTable table;
+    QVERIFY(table.parse(file.readAll().toStdString()));
+    QVERIFY(loadFoods(m_real, table.foods()));
+}
+
+QByteArrayList TestFoodRanking::rows(const FoodDatabase &database, const FoodFilter &filter)
+{
+    QByteArrayList names;
+    for (int row = 0; row < filter.rowCount(); ++row) {
+        const std::string_view name = database.name(filter.recordForRow(row));
+        names << QByteArray(name.data(), qsizetype(name.size()));
+    }
+    return names;
+}
+
+void TestFoodRanking::wideMatching_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArrayList>("found"); // in any order
+
+    QTest::newRow("singular of the typed word, whole words only")
+        << QByteArray("eggs") << QByteArrayList {"Egg, whole, raw, fresh"};
+    QTest::newRow("typed word still a prefix")
+        << QByteArray("egg") << QByteArrayList {"Egg, whole, raw, fresh", "Eggplant, raw"};
+    QTest::newRow("-y to -ies") << QByteArray("cherry") << QByteArrayList {"Cherries, sweet, raw"};
+    QTest::newRow("-ies to -y") << QByteArray("cherries")
+                                << QByteArrayList {"Cherries, sweet, raw"};
+    QTest::newRow("-ves to -f") << QByteArray("leaves")
+                                << QByteArrayList {"Grape leaves, raw", "Spices, bay leaf"};
+    QTest::newRow("-f to -ves") << QByteArray("leaf")
+                                << QByteArrayList {"Grape leaves, raw", "Spices, bay leaf"};
+    QTest::newRow("-es to none") << QByteArray("tomatoes") << QByteArrayList {"Tomato, raw"};
+    QTest::newRow("a word after a hyphen")
+        << QByteArray("wheat")
+        << QByteArrayList {"Bread, whole-wheat, commercially prepared", "Crackers, whole wheat"};
+    QTest::newRow("two words across a hyphen")
+        << QByteArray("whole wheat")
+        << QByteArrayList {"Bread, whole-wheat, commercially prepared", "Crackers, whole wheat"};
+    QTest::newRow("hyphen across two words")
+        << QByteArray("whole-wheat")
+        << QByteArrayList {"Bread, whole-wheat, commercially prepared", "Crackers, whole wheat"};
+    QTest::newRow("inside a word still does not match") << QByteArray("heat") << QByteArrayList {};
+}
+
+void TestFoodRanking::wideMatching()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArrayList, found);
+    FoodFilter filter(m_small);
+    filter.setBestMatchesFirst(true);
+    filter.setSearchText(text.toStdString(), int(text.size()));
+    QByteArrayList names = rows(m_small, filter);
+    std::sort(names.begin(), names.end());
+    QCOMPARE(names, found);
+}
+
+void TestFoodRanking::order()
+{
+    // Alphabetical, as the table is stored.
+    FoodDatabase database;
+    QVERIFY(loadFoods(database,
+                      {
+                          food("Babyfood, milk, toddler"),
+                          food("Candies, milk chocolate"),
+                          food("McDONALD'S, milk shake"),
+                          food("Milk shakes, thick vanilla"),
+                          food("Milk, canned, evaporated"),
+                          food("Milk, goat, fluid"),
+                          food("Milk, human, mature, fluid"),
+                          food("Milk, sheep, fluid"),
+                          food("Milk, whole, 3.25% milkfat, with added vitamin D (whole)"),
+                          food("Rice pudding with milk, prepared"),
+                          food("USDA Commodity, milk, nonfat, fluid"),
+                          food("Yogurt, plain, whole milk, 8 grams protein per 8 ounce"),
+                      }));
+    FoodFilter filter(database);
+    filter.setBestMatchesFirst(true);
+    filter.setSearchText("milk", 4);
+    const QByteArrayList expected {
+        // Named by the words: plain, fewest words first; a measure, an addition and an
+        // explanation in brackets name no other food.
+        "Milk, whole, 3.25% milkfat, with added vitamin D (whole)",
+        "Milk, goat, fluid",
+        "Milk, sheep, fluid",
+        "Milk, human, mature, fluid",
+        "Milk, canned, evaporated", // a processed form
+        "Milk shakes, thick vanilla", // starts with the word, but is a shake
+        // Only mention it.
+        "Yogurt, plain, whole milk, 8 grams protein per 8 ounce",
+        "USDA Commodity, milk, nonfat, fluid", // the USDA is no maker
+        "Candies, milk chocolate",
+        "Rice pudding with milk, prepared",
+        "McDONALD'S, milk shake",
+        "Babyfood, milk, toddler",
+    };
+    QCOMPARE(rows(database, filter), expected);
+}
+
+void TestFoodRanking::switching()
+{
+    FoodFilter filter(m_small);
+    QCOMPARE(filter.setBestMatchesFirst(true), FoodFilter::Change::Unchanged); // nothing filtered
+    QCOMPARE(filter.setSearchText("wheat", 5), FoodFilter::Change::Recomputed);
+    QCOMPARE(
+        rows(m_small, filter),
+        (QByteArrayList {"Crackers, whole wheat", "Bread, whole-wheat, commercially prepared"}));
+    // Off again: the narrower matching, in database order.
+    QCOMPARE(filter.setBestMatchesFirst(false), FoodFilter::Change::Recomputed);
+    QCOMPARE(filter.setBestMatchesFirst(false), FoodFilter::Change::Unchanged);
+    QCOMPARE(rows(m_small, filter), QByteArrayList {"Crackers, whole wheat"});
+}
+
+void TestFoodRanking::everydayQueries_data()
+{
+    QTest::addColumn<QByteArray>("meant");
+
+    QTest::newRow("apple") << QByteArray("Apples, raw, with skin");
+    QTest::newRow("milk") << QByteArray("Milk, whole, 3.25% milkfat, with added vitamin D");
+    QTest::newRow("banana") << QByteArray("Bananas, raw");
+    QTest::newRow("egg") << QByteArray("Egg, whole, raw, fresh");
+    QTest::newRow("eggs") << QByteArray("Egg, whole, raw, fresh");
+    QTest::newRow("rice") << QByteArray("Rice, brown, long-grain, cooked");
+    QTest::newRow("white bread") << QByteArray(
+        "Bread, white, commercially prepared (includes soft bread crumbs)");
+    QTest::newRow("whole wheat bread") << QByteArray("Bread, whole-wheat, commercially prepared");
+    QTest::newRow("orange juice") << QByteArray("Orange juice, raw");
+    QTest::newRow("coffee") << QByteArray("Coffee, brewed from grounds, prepared with tap water");
+    QTest::newRow("tea") << QByteArray("Tea, black, brewed, prepared with tap water");
+    QTest::newRow("beer") << QByteArray("Alcoholic beverage, beer, regular, all");
+    QTest::newRow("chicken breast")
+        << QByteArray("Chicken, broilers or fryers, breast, meat only, cooked, roasted");
+    QTest::newRow("cheddar") << QByteArray("Cheese, cheddar");
+    QTest::newRow("yogurt") << QByteArray("Yogurt, plain, whole milk, 8 grams protein per 8 ounce");
+    QTest::newRow("butter") << QByteArray("Butter, salted");
+    QTest::newRow("potato") << QByteArray("Potato, flesh and skin, raw");
+    QTest::newRow("carrot") << QByteArray("Carrots, raw");
+    QTest::newRow("strawberries") << QByteArray("Strawberries, raw");
+    QTest::newRow("grapes") << QByteArray(
+        "Grapes, red or green (European type, such as Thompson seedless), raw");
+}
+
+void TestFoodRanking::everydayQueries()
+{
+    // The food list of the main window shows eight whole rows without scrolling.
+    constexpr int VisibleRows = 8;
+    QFETCH(QByteArray, meant);
+    const std::string text = QTest::currentDataTag();
+    FoodFilter filter(m_real);
+    filter.setBestMatchesFirst(true);
+    filter.setSearchText(text, int(text.size()));
+    const QByteArrayList shown = rows(m_real, filter).mid(0, VisibleRows);
+    QVERIFY2(shown.contains(meant), shown.join('\n').constData());
+}
+
+QTEST_GUILESS_MAIN(TestFoodRanking)
+#include "tst_foodranking.moc"
