@@ -1,6 +1,9 @@
 // Typing at the end of a long diary note, offscreen: the time each key takes to be handled (key
 // event sent until the event loop is idle again), and the time from the last key until the note
-// file holds everything typed. Usage: corvalo_bench_notetyping [keys]   (default 20)
+// file holds everything typed. Then steady typing, a key every 60 ms for two seconds, with the
+// periodic saves it brings: the window's longest freeze, the longest gap between two runs of a
+// 1 ms timer, and the processor time the window's thread used in that gap. Usage:
+// corvalo_bench_notetyping [keys]   (default 20)
 
 #include "BenchFolder.h"
 #include "app/CCorvaloDlg.h"
@@ -13,10 +16,12 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -24,6 +29,14 @@
 namespace {
 
 constexpr int kDiaryPage = 3;
+
+// The processor time this thread has used.
+qint64 threadTime()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
 
 double ms(qint64 nanoseconds)
 {
@@ -76,12 +89,62 @@ void run(std::size_t bytes, int keys)
     while (!written() && clock.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
     const double toFile = ms(clock.nsecsElapsed());
+    const bool burstWritten = written();
+
+    // Steady typing: each key from the event loop, as a user's would come.
+    constexpr int kSteadyKeys = 33;
+    int typed = 0;
+    QTimer typing;
+    typing.setInterval(60);
+    QObject::connect(&typing, &QTimer::timeout, [&] {
+        if (typed < kSteadyKeys) {
+            QTest::keyClick(edit, 'b');
+            ++typed;
+        }
+    });
+    qint64 last = 0;
+    qint64 longest = 0;
+    // The same in the thread's own processor time: what the window did itself in one go, apart
+    // from the time other programs had the processor.
+    qint64 lastWork = 0;
+    qint64 longestWork = 0;
+    QTimer tick;
+    tick.setInterval(1);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+        const qint64 work = threadTime();
+        longestWork = std::max(longestWork, work - lastWork);
+        lastWork = work;
+    });
+    // A status call while typing goes on; the file is read once it has its full size.
+    auto steadySize = [&] {
+        std::error_code error;
+        return std::filesystem::file_size(file, error) == wanted + kSteadyKeys && !error;
+    };
+    clock.start();
+    last = clock.nsecsElapsed();
+    lastWork = threadTime();
+    typing.start();
+    tick.start();
+    while ((typed < kSteadyKeys || !steadySize()) && clock.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    tick.stop();
+    typing.stop();
+    const auto bytesNow = FileIo::readAll(file);
+    const bool steadyWritten = bytesNow && bytesNow->size() == wanted + kSteadyKeys &&
+        bytesNow->ends_with(std::string(std::size_t(kSteadyKeys), 'b'));
 
     std::sort(times.begin(), times.end());
     std::printf("%8zu bytes: per key median %7.2f ms, worst %7.2f ms; file complete %7.1f ms "
                 "after the last of %d keys%s\n",
                 bytes, times[times.size() / 2], times.back(), toFile, keys,
-                written() ? "" : " (NOT WRITTEN)");
+                burstWritten ? "" : " (NOT WRITTEN)");
+    std::printf("%8zu bytes: steady typing, longest freeze %7.2f ms (of it working %7.2f ms) "
+                "over %d keys%s\n",
+                bytes, ms(longest), ms(longestWork), kSteadyKeys,
+                steadyWritten ? "" : " (NOT WRITTEN)");
     std::fflush(stdout);
 }
 

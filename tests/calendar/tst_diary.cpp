@@ -37,6 +37,7 @@ private slots:
     void westernEightBitNoteKeepsItsLetters();
     void typingIsSavedBeforeTheDayPageOrWindowGoes();
     void steadyTypingIsSavedWhileItGoesOn();
+    void longNoteKeepsTypingWrittenWhileTheDayChangesAndTheWindowGoes();
 
 private:
     void selectDay(Qt::Key key, int day, const QString &shown);
@@ -107,7 +108,8 @@ void TestDiary::typedNoteIsStoredAndShownAgain()
     QTest::keyClick(m_edit, Qt::Key_Return);
     QTest::keyClicks(m_edit, QStringLiteral("ran 5 km"));
     QTRY_COMPARE(fileBytes(5), "Rain\r\nran 5 km");
-    QVERIFY(todayMarkedWithNote());
+    // The window learns of a save just after the file has it.
+    QTRY_VERIFY(todayMarkedWithNote());
 
     selectDay(Qt::Key_Right, 6, QString());
     QVERIFY(!fs::exists(notePath(6)));
@@ -119,7 +121,7 @@ void TestDiary::typedNoteIsStoredAndShownAgain()
     m_edit->selectAll();
     QTest::keyClick(m_edit, Qt::Key_Delete);
     QTRY_COMPARE(fileBytes(5), "");
-    QVERIFY(!todayMarkedWithNote());
+    QTRY_VERIFY(!todayMarkedWithNote());
 }
 
 void TestDiary::enterAndEscapeKeepTheWindowOpen()
@@ -187,6 +189,36 @@ void TestDiary::steadyTypingIsSavedWhileItGoesOn()
     }
     QVERIFY(savedWhileTyping);
     QTRY_COMPARE(fileBytes(5), std::string(20, 'a'));
+}
+
+void TestDiary::longNoteKeepsTypingWrittenWhileTheDayChangesAndTheWindowGoes()
+{
+    // Four megabytes take a while to write: the day changes, and the window goes, while the
+    // save the timer started is still on its way.
+    std::string file;
+    QString shown;
+    for (int line = 0; line < 4 * 1024 * 1024 / 80; ++line) {
+        file += std::string(78, 'x') + "\r\n";
+        shown += QString(78, QLatin1Char('x')) + QLatin1Char('\n');
+    }
+    QVERIFY(FileIo::writeAtomically(notePath(4), file));
+    selectDay(Qt::Key_Left, 4, shown);
+
+    m_edit->setFocus();
+    m_edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(m_edit, QStringLiteral("abc"));
+    QTest::qWait(270);
+    QTest::keyClicks(m_edit, QStringLiteral("def"));
+    selectDay(Qt::Key_Right, 5, QString());
+    QCOMPARE(fileBytes(4), file + "abcdef");
+    selectDay(Qt::Key_Left, 4, shown + QStringLiteral("abcdef"));
+
+    m_edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(m_edit, 'g');
+    QTest::qWait(270);
+    QTest::keyClick(m_edit, 'h');
+    m_window.dialog.reset();
+    QCOMPARE(fileBytes(4), file + "abcdefgh");
 }
 
 QTEST_MAIN(TestDiary)

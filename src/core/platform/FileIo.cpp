@@ -1,5 +1,6 @@
 #include "platform/FileIo.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -18,12 +19,14 @@ namespace FileIo {
 
 namespace {
 
-bool s_writesFail = false;
-int s_openError = 0;
+// Set by tests on one thread, read by writes on any.
+std::atomic<bool> s_writesFail = false;
+std::atomic<int> s_openError = 0;
 
+// Files are written from more than one thread: each draws its temporary names from its own.
 std::mt19937 &generator()
 {
-    static std::mt19937 generator {std::random_device {}()};
+    thread_local std::mt19937 generator {std::random_device {}()};
     return generator;
 }
 
@@ -372,9 +375,13 @@ Result readStart(const std::filesystem::path &path, std::string &bytes, std::siz
 #endif
 }
 
-Result read(const std::filesystem::path &path, std::string &bytes, std::uintmax_t maxBytes)
+namespace {
+
+// Reads the file through in chunks, handing each to keep(data, size); read() and readable().
+template<typename Keep>
+Result readThrough(const std::filesystem::path &path, std::uintmax_t maxBytes, Keep keep)
 {
-    bytes.clear();
+    std::uintmax_t size = 0;
 #ifndef _WIN32
     Result failure;
     const int fd = openRegular(path, O_RDONLY, failure);
@@ -392,18 +399,16 @@ Result read(const std::filesystem::path &path, std::string &bytes, std::uintmax_
         }
         if (n == 0)
             break;
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+        size += static_cast<std::uintmax_t>(n);
+        if (size > maxBytes) {
             ::close(fd);
-            bytes.clear();
             return Result::failure(path, Problem::TooLarge);
         }
-        bytes.append(chunk, static_cast<std::size_t>(n));
+        keep(chunk, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    if (error != 0) {
-        bytes.clear();
+    if (error != 0)
         return {Problem::Unreadable, error, path};
-    }
     return Result::success(path);
 #else
     std::error_code error;
@@ -418,18 +423,32 @@ Result read(const std::filesystem::path &path, std::string &bytes, std::uintmax_
     char chunk[65536];
     while (in) {
         in.read(chunk, sizeof chunk);
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > maxBytes) {
-            bytes.clear();
+        size += static_cast<std::uintmax_t>(in.gcount());
+        if (size > maxBytes)
             return Result::failure(path, Problem::TooLarge);
-        }
+        keep(chunk, static_cast<std::size_t>(in.gcount()));
     }
-    if (in.bad()) {
-        bytes.clear();
+    if (in.bad())
         return Result::failure(path, Problem::Unreadable);
-    }
     return Result::success(path);
 #endif
+}
+
+} // namespace
+
+Result read(const std::filesystem::path &path, std::string &bytes, std::uintmax_t maxBytes)
+{
+    bytes.clear();
+    Result result = readThrough(
+        path, maxBytes, [&](const char *data, std::size_t size) { bytes.append(data, size); });
+    if (!result.ok())
+        bytes.clear();
+    return result;
+}
+
+Result readable(const std::filesystem::path &path, std::uintmax_t maxBytes)
+{
+    return readThrough(path, maxBytes, [](const char *, std::size_t) {});
 }
 
 std::optional<std::string> readAll(const std::filesystem::path &path, std::uintmax_t maxBytes)

@@ -59,6 +59,10 @@ inline constexpr std::uintmax_t DefaultMaxBytes = 64u * 1024 * 1024;
 Result read(const std::filesystem::path &path, std::string &bytes,
             std::uintmax_t maxBytes = DefaultMaxBytes);
 
+// Reads the file through as read() does, keeping nothing: whether read() would succeed, without
+// the memory for the whole file.
+Result readable(const std::filesystem::path &path, std::uintmax_t maxBytes = DefaultMaxBytes);
+
 // The first `count` bytes of the file (fewer when it is shorter), however long it is.
 Result readStart(const std::filesystem::path &path, std::string &bytes, std::size_t count);
 

@@ -308,14 +308,37 @@ NoteFile::Note DayStore::LoadNote(const Day &day) const
 
 FileIo::Result DayStore::SaveNote(const Day &day, std::string_view text)
 {
-    const std::string name = Key(day) + ".txt";
-    const fs::path path = m_noteDirectory / name;
-    if (NoteFile::Read(path).state == NoteFile::Note::State::Unreadable)
-        return FileIo::Result::failure(path, FileIo::Problem::Unreadable);
-    const bool current = !changedBehindOurBack(m_index.notes, m_noteDirectory);
-    FileIo::Result result = NoteFile::Write(path, text);
-    written(m_index.notes, m_noteDirectory, name, current);
-    return result;
+    const NoteWrite write = WriteNote(NoteFile(day), text);
+    NoteWritten(write);
+    return write.result;
+}
+
+DayStore::NoteWrite DayStore::WriteNote(const fs::path &file, std::string_view text)
+{
+    NoteWrite write {file, FileIo::Result::success(file), false, std::nullopt, std::nullopt};
+    if (NoteFile::Unreadable(file)) {
+        write.result = FileIo::Result::failure(file, FileIo::Problem::Unreadable);
+        return write;
+    }
+    write.tried = true;
+    write.before = stampOf(file.parent_path());
+    write.result = NoteFile::Write(file, text);
+    write.after = stampOf(file.parent_path());
+    return write;
+}
+
+void DayStore::NoteWritten(const NoteWrite &write)
+{
+    // A write into a folder the store has since left tells nothing about the one it uses now.
+    if (!write.tried || write.file.parent_path() != m_noteDirectory)
+        return;
+    Folder &folder = m_index.notes;
+    const bool wasCurrent = folder.stamp == write.before;
+    written(folder, m_noteDirectory, write.file.filename().string(), false);
+    // The stamp our own write left is no change by anyone else; one made before it does not
+    // match, so that the next refresh still sees it.
+    if (folder.listed && wasCurrent)
+        folder.stamp = write.after;
 }
 
 bool DayStore::HasMealsOrWeight(const Day &day) const

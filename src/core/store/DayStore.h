@@ -92,6 +92,21 @@ public:
     // Refused for a note file that is there but cannot be read, or that the user made read-only.
     [[nodiscard]] FileIo::Result SaveNote(const Day &day, std::string_view text);
 
+    // SaveNote in two halves, so that a long note can be written on another thread: WriteNote
+    // uses nothing of the store's and may run anywhere; NoteWritten, back on the store's thread,
+    // learns what the write did. The file is NoteFile(day).
+    struct NoteWrite
+    {
+        std::filesystem::path file;
+        FileIo::Result result;
+        bool tried = false; // false: refused before the file was touched
+        // The note folder's time stamp just before and just after the write.
+        std::optional<std::filesystem::file_time_type> before;
+        std::optional<std::filesystem::file_time_type> after;
+    };
+    static NoteWrite WriteNote(const std::filesystem::path &file, std::string_view text);
+    void NoteWritten(const NoteWrite &write);
+
     // The strip's markers: a meal or weight file that is not empty; a note that is not empty.
     bool HasMealsOrWeight(const Day &day) const;
     bool HasNote(const Day &day) const;

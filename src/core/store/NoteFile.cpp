@@ -50,6 +50,12 @@ Note Read(const std::filesystem::path &path)
     return {absent ? Note::State::Absent : Note::State::Unreadable, {}};
 }
 
+bool Unreadable(const std::filesystem::path &path)
+{
+    const FileIo::Result result = FileIo::readable(path, MaxBytes);
+    return !result.ok() && result.problem != FileIo::Problem::Missing;
+}
+
 FileIo::Result Write(const std::filesystem::path &path, std::string_view text)
 {
     const std::string bytes = ToFileBytes(text);

@@ -33,6 +33,8 @@ struct Note
 inline constexpr std::uintmax_t MaxBytes = 16u * 1024 * 1024;
 
 Note Read(const std::filesystem::path &path);
+// Whether Read() would find the file Unreadable; reads it through without keeping its bytes.
+bool Unreadable(const std::filesystem::path &path);
 
 // Replaces the file with the text, through a temporary file so a crash never leaves a part.
 // A file the user made read-only is left as it is, and so is a text too large to read back.

@@ -23,6 +23,12 @@ public:
         return found == m_texts.end() ? nullptr : &found->second.second;
     }
     bool empty() const { return m_texts.empty(); }
+    // Calls visit(day, text) for each kept text.
+    template<typename Visit> void forEach(Visit visit) const
+    {
+        for (const auto &[where, entry] : m_texts)
+            visit(entry.first, entry.second);
+    }
 
     // Keeps the text when the save failed, forgets it when it succeeded; hands the result on.
     FileIo::Result record(const Day &day, const std::string &text, FileIo::Result result)

@@ -6,6 +6,7 @@
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -49,14 +50,24 @@ QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none;
              css(SkinColors::Text), css(SkinColors::DiaryScrollHandle));
 }
 
-// The editor's text as the program keeps text: 8-bit, one LF between lines.
-std::string editorText(const QPlainTextEdit &edit)
+// The editor's raw text as the program keeps text: 8-bit, one LF between lines. The raw text
+// keeps no-break spaces; only the break characters need mapping. Line by line, so that a long
+// note is never copied whole on its way.
+std::string noteText(const QString &raw)
 {
-    // The raw text keeps no-break spaces; only the break characters need mapping.
-    QString text = edit.document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return Text8::fromQString(text);
+    std::string text;
+    text.reserve(std::size_t(raw.size()));
+    qsizetype start = 0;
+    for (qsizetype i = 0;; ++i) {
+        const bool end = i == raw.size();
+        if (!end && raw[i] != QChar::ParagraphSeparator && raw[i] != QChar::LineSeparator)
+            continue;
+        text += Text8::fromQString(QStringView(raw).sliced(start, i - start));
+        if (end)
+            return text;
+        text += '\n';
+        start = i + 1;
+    }
 }
 
 } // namespace
@@ -76,7 +87,7 @@ CDiary::CDiary(QWidget *parent) : QWidget(parent)
     m_edit->setTabChangesFocus(true);
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(SaveDelay);
-    connect(&m_saveTimer, &QTimer::timeout, this, &CDiary::FlushNote);
+    connect(&m_saveTimer, &QTimer::timeout, this, &CDiary::SaveNote);
     connect(m_edit, &QPlainTextEdit::textChanged, this, &CDiary::noteEdited);
 }
 
@@ -94,6 +105,9 @@ void CDiary::FlushNote()
 {
     if (m_pending)
         SaveNote();
+    m_writer.flush();
+    // The outcomes are posted already; told now, before whatever made us wait goes on.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void CDiary::hideEvent(QHideEvent *event)
@@ -137,20 +151,51 @@ void CDiary::SaveNote()
     m_pending = false;
     if (!m_store || m_edit->isReadOnly())
         return;
-    const std::string text = editorText(*m_edit);
-    emit saved(m_unsaved.record(m_day, text, m_store->SaveNote(m_day, text)));
+    // Only the copy is made here; the bytes are made where they are written.
+    queueSave(m_day, [raw = m_edit->document()->toRawText()] { return noteText(raw); });
 }
 
 void CDiary::RetryUnsaved()
 {
     if (!m_store)
         return;
-    const auto results =
-        m_unsaved.retry([this](const DayFiles::LocalDate &day, const std::string &text) {
-            return m_store->SaveNote(day, text);
-        });
-    for (const FileIo::Result &result : results)
-        emit saved(result);
+    m_unsaved.forEach([this](const DayFiles::LocalDate &day, const std::string &text) {
+        // A save on its way for the day carries newer typing than the kept text.
+        if (!m_saving.contains(m_store->NoteFile(day)))
+            queueSave(day, [text] { return text; });
+    });
+}
+
+void CDiary::queueSave(const DayFiles::LocalDate &day, std::function<std::string()> text)
+{
+    const std::filesystem::path file = m_store->NoteFile(day);
+    const std::uint64_t ticket = ++m_lastTicket;
+    m_saving[file] = ticket;
+    // On the writer's thread: only its own copies, and `this` only to post the outcome to.
+    m_writer.put(file, [this, day, ticket, file, text = std::move(text)] {
+        std::string kept = text();
+        DayStore::NoteWrite write = DayStore::WriteNote(file, kept);
+        // Only a text that failed is kept; a saved one is let go here, not on the window's thread.
+        if (write.result.ok())
+            kept = std::string();
+        QMetaObject::invokeMethod(
+            this,
+            [this, day, ticket, write = std::move(write), kept = std::move(kept)] {
+                noteWritten(day, ticket, write, kept);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CDiary::noteWritten(const DayFiles::LocalDate &day, std::uint64_t ticket,
+                         const DayStore::NoteWrite &write, const std::string &text)
+{
+    const auto saving = m_saving.find(write.file);
+    if (saving != m_saving.end() && saving->second == ticket)
+        m_saving.erase(saving);
+    if (m_store)
+        m_store->NoteWritten(write);
+    emit saved(m_unsaved.record(day, text, write.result));
 }
 
 void CDiary::paintEvent(QPaintEvent *)

@@ -3,18 +3,25 @@
 #include "calendar/DayFiles.h"
 #include "controls/BackgroundSlice.h"
 #include "platform/FileIo.h"
+#include "store/BackgroundWriter.h"
+#include "store/DayStore.h"
 #include "store/UnsavedTexts.h"
 
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
 
-class DayStore;
 class QPlainTextEdit;
 
 // The Diary page: a free-text note for the selected day. There is no Save button: typing is
 // handed to the store at most SaveDelay after the first unsaved key, and at once when the day
-// changes or the page goes away, so a long note does not rewrite its file on every key.
+// changes or the page goes away, so a long note does not rewrite its file on every key. The
+// file is written on a thread of its own, so a long note never stops the typing; a day change,
+// a load and a flush wait for it, and come after the note is on disk (or kept as unsaved).
 class CDiary : public QWidget
 {
     Q_OBJECT
@@ -32,13 +39,15 @@ public:
     void SetNoteDay(const DayFiles::LocalDate &day);
     // Fills the edit box from the day's note; showing a note never writes it.
     void LoadNote();
-    // Hands the edit box's text to the store. What could not be saved stays in the box and is
-    // kept, also across day changes, until a later save succeeds.
+    // Hands the edit box's text to the store, to be written in the background. What could not
+    // be saved stays in the box and is kept, also across day changes, until a later save
+    // succeeds.
     void SaveNote();
-    // Saves typing that is still waiting for its timer; nothing when there is none.
+    // Saves typing that is still waiting for its timer, and returns once every save asked for
+    // has been written and its outcome told.
     void FlushNote();
     bool hasUnsaved() const { return !m_unsaved.empty(); }
-    // Saves the kept texts again.
+    // Saves the kept texts again, in the background.
     void RetryUnsaved();
 
     QPlainTextEdit *editor() const { return m_edit; }
@@ -68,4 +77,15 @@ private:
     void noteEdited();
     QTimer m_saveTimer;
     bool m_pending = false;
+
+    // Queues a save of the day's note; `text` makes the text on the writer's thread.
+    void queueSave(const DayFiles::LocalDate &day, std::function<std::string()> text);
+    // Back on this thread: the store learns of the write, the user of its outcome.
+    void noteWritten(const DayFiles::LocalDate &day, std::uint64_t ticket,
+                     const DayStore::NoteWrite &write, const std::string &text);
+    // The latest save asked for each file, until its outcome is in.
+    std::map<std::filesystem::path, std::uint64_t> m_saving;
+    std::uint64_t m_lastTicket = 0;
+    // Last: its thread has ended before anything it posts to goes.
+    BackgroundWriter m_writer;
 };

@@ -16,9 +16,10 @@ QString toQString(std::string_view text)
 #endif
 }
 
-std::string fromQString(const QString &text)
+std::string fromQString(QStringView text)
 {
-    return text.toLocal8Bit().toStdString();
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
 std::string lower(std::string_view text)
