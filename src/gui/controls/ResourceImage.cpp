@@ -2,6 +2,7 @@
 
 #include "platform/Resources.h"
 
+#include <QFile>
 #include <QHash>
 #include <atomic>
 #include <future>
@@ -10,12 +11,12 @@
 
 namespace {
 
-QImage decodeNow(int id, const char *type)
+QImage decodeNow(const QString &path)
 {
-    const QByteArray bytes = Resources::bytes(type, id);
+    QFile file(path);
     QImage image;
-    if (!bytes.isEmpty())
-        image.loadFromData(bytes);
+    if (file.open(QIODevice::ReadOnly))
+        image.loadFromData(file.readAll());
     return image;
 }
 
@@ -24,8 +25,6 @@ QImage decodeNow(int id, const char *type)
 struct Ahead
 {
     QString key;
-    int id = 0;
-    const char *type = nullptr;
     std::atomic<bool> claimed {false};
     std::promise<QImage> promise;
     std::shared_future<QImage> result = promise.get_future().share();
@@ -49,7 +48,7 @@ std::future<void> &aheadWorker()
 QImage decode(int id, const char *type)
 {
     static QHash<QString, QImage> decoded;
-    const QString key = Resources::path(type, id);
+    const QString key = Resources::localizedPath(type, id);
     const auto found = decoded.constFind(key);
     if (found != decoded.cend())
         return *found;
@@ -61,14 +60,14 @@ QImage decode(int id, const char *type)
         if (ahead->claimed.exchange(true)) {
             image = ahead->result.get();
         } else {
-            image = decodeNow(id, type);
+            image = decodeNow(key);
             ahead->promise.set_value(image);
         }
         done = true;
         break;
     }
     if (!done)
-        image = decodeNow(id, type);
+        image = decodeNow(key);
     if (!image.isNull())
         decoded.insert(key, image);
     return image;
@@ -96,9 +95,7 @@ void ResourceImage::DecodeAhead(const std::vector<Name> &names)
         return;
     for (const Name &name : names) {
         auto ahead = std::make_unique<Ahead>();
-        ahead->key = Resources::path(name.type, name.id);
-        ahead->id = name.id;
-        ahead->type = name.type;
+        ahead->key = Resources::localizedPath(name.type, name.id);
         aheadList().push_back(std::move(ahead));
     }
     // The owners decode on first use, mostly when they first paint; by then the worker has
@@ -106,7 +103,7 @@ void ResourceImage::DecodeAhead(const std::vector<Name> &names)
     aheadWorker() = std::async(std::launch::async, [] {
         for (const std::unique_ptr<Ahead> &ahead : aheadList()) {
             if (!ahead->claimed.exchange(true))
-                ahead->promise.set_value(decodeNow(ahead->id, ahead->type));
+                ahead->promise.set_value(decodeNow(ahead->key));
         }
     });
 }
