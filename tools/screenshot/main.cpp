@@ -1,7 +1,9 @@
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page] [edges]   (page 0: the start-up prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places.
-// It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
+// It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
+// in English unless the environment asks for a language the program has (LANGUAGE=de).
+#include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
@@ -65,6 +67,9 @@ int main(int argc, char *argv[])
     qputenv("TZ", "UTC");
     QApplication application(argc, argv);
     std::setlocale(LC_ALL, "C");
+    // In the user's language when the program has it (LANGUAGE=de), month names included.
+    if (!CCorvaloApp::LoadUserLanguage().isEmpty())
+        std::setlocale(LC_TIME, "");
     if (argc < 2) {
         std::fprintf(stderr, "usage: corvalo_screenshot <out.png> [page]\n");
         return 2;
