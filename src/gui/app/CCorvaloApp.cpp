@@ -56,8 +56,19 @@ QString CCorvaloApp::LoadTranslations(const QStringList &uiLanguages)
 QString CCorvaloApp::LoadUserLanguage()
 {
     const QString chosen = qEnvironmentVariable("CORVALO_LANGUAGE");
-    return LoadTranslations(chosen.isEmpty() ? QLocale::system().uiLanguages()
-                                             : QStringList {chosen});
+    if (!chosen.isEmpty())
+        return LoadTranslations({chosen});
+    // As gettext does, LANGUAGE counts only when the messages are in some language at all: a
+    // "C" locale stays English, as it always was.
+    QString messages = qEnvironmentVariable("LC_ALL");
+    if (messages.isEmpty())
+        messages = qEnvironmentVariable("LC_MESSAGES");
+    if (messages.isEmpty())
+        messages = qEnvironmentVariable("LANG");
+    const QString base = messages.section(QLatin1Char('.'), 0, 0);
+    if (base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX"))
+        return LoadTranslations({});
+    return LoadTranslations(QLocale::system().uiLanguages());
 }
 
 int &CCorvaloApp::beforeApplication(int &argc)
