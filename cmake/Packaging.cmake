@@ -12,19 +12,20 @@ set(pkg_out ${PROJECT_BINARY_DIR}/packaging)
 configure_file(${pkg_src}/${CORVALO_APP_ID}.metainfo.xml.in
                ${pkg_out}/${CORVALO_APP_ID}.metainfo.xml @ONLY)
 configure_file(${pkg_src}/corvalo.1 ${pkg_out}/corvalo.1 @ONLY)
+configure_file(${pkg_src}/de/corvalo.1 ${pkg_out}/de/corvalo.1 @ONLY)
 configure_file(${pkg_src}/copyright ${pkg_out}/copyright @ONLY)
 configure_file(${pkg_src}/changelog.Debian ${pkg_out}/changelog.Debian @ONLY)
 
 # Debian wants manual pages and changelogs compressed, reproducibly (-n: no name or time).
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
-foreach(file corvalo.1 changelog.Debian)
+foreach(file corvalo.1 de/corvalo.1 changelog.Debian)
     add_custom_command(OUTPUT ${pkg_out}/${file}.gz
         COMMAND ${GZIP_EXECUTABLE} -9nf -k ${pkg_out}/${file}
         DEPENDS ${pkg_out}/${file}
         VERBATIM)
 endforeach()
 add_custom_target(corvalo_package_files ALL
-    DEPENDS ${pkg_out}/corvalo.1.gz ${pkg_out}/changelog.Debian.gz)
+    DEPENDS ${pkg_out}/corvalo.1.gz ${pkg_out}/de/corvalo.1.gz ${pkg_out}/changelog.Debian.gz)
 
 install(TARGETS corvalo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${pkg_src}/${CORVALO_APP_ID}.desktop
@@ -34,6 +35,7 @@ install(FILES ${pkg_out}/${CORVALO_APP_ID}.metainfo.xml
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${pkg_out}/corvalo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${pkg_out}/de/corvalo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 install(FILES ${pkg_out}/copyright ${pkg_out}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvalo)
 
@@ -58,5 +60,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CORVALO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own German texts (standard context menus); the program's own are built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

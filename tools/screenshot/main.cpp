@@ -2,7 +2,9 @@
 //   corvalo_screenshot <out.png> [page] [edges|best]   (page 0: the start-up prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places.
 // "best" shows the food list with best matches first, searched for "milk".
-// It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
+// It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
+// in English unless the environment asks for a language the program has (LANGUAGE=de).
+#include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
@@ -66,6 +68,9 @@ int main(int argc, char *argv[])
     qputenv("TZ", "UTC");
     QApplication application(argc, argv);
     std::setlocale(LC_ALL, "C");
+    // In the user's language when the program has it (LANGUAGE=de), month names included.
+    if (!CCorvaloApp::LoadUserLanguage().isEmpty())
+        std::setlocale(LC_TIME, "");
     if (argc < 2) {
         std::fprintf(stderr, "usage: corvalo_screenshot <out.png> [page]\n");
         return 2;

@@ -4,6 +4,7 @@
 #include "layout/DialogLayout.h"
 #include "skin/SkinColors.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 #include <QRadialGradient>
 
@@ -133,11 +134,11 @@ QImage foodOverlay()
     paintWell(p, Layout::MealList);
 
     p.setFont(arial(9, true));
-    labelLeftOf(p, Layout::WeightBox, QStringLiteral("Weight"));
-    labelLeftOf(p, Layout::SearchBox, QStringLiteral("Search"));
+    labelLeftOf(p, Layout::WeightBox, QCoreApplication::translate("Skin", "Weight"));
+    labelLeftOf(p, Layout::SearchBox, QCoreApplication::translate("Skin", "Search"));
     // The unit box is only 15 pixels right of the amount box and the food list ends 5 pixels
     // above both, so one label names the pair.
-    labelLeftOf(p, Layout::AmountBox, QStringLiteral("Amount / Unit"));
+    labelLeftOf(p, Layout::AmountBox, QCoreApplication::translate("Skin", "Amount / Unit"));
     return image;
 }
 
@@ -179,12 +180,12 @@ QImage updatePrompt()
     QRectF used;
     p.setPen(colour(SkinColors::White));
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("This version of Corvalo\nis outdated."), &used);
+               QCoreApplication::translate("Skin", "This version of Corvalo\nis outdated."), &used);
     p.setFont(arial(9, false));
     p.setPen(colour(SkinColors::PromptSubtext));
     p.drawText(text.adjusted(0, used.height() + 8, 0, 0),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("A newer version is available\nfor download."));
+               QCoreApplication::translate("Skin", "A newer version is available\nfor download."));
 
     hairline(p, 14, 118, width - 15, 118, SkinColors::WellEdgeDark);
     hairline(p, 14, 119, width - 15, 119, SkinColors::WellEdgeLight);

@@ -4,6 +4,7 @@
 #include "layout/DialogLayout.h"
 #include "skin/SkinColors.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPen>
@@ -236,48 +237,49 @@ QImage close()
 
 QImage food()
 {
-    return pageStrip(DialogLayout::FoodButton, QStringLiteral("Food"));
+    return pageStrip(DialogLayout::FoodButton, QCoreApplication::translate("Skin", "Food"));
 }
 
 QImage charts()
 {
-    return pageStrip(DialogLayout::ChartsButton, QStringLiteral("Charts"));
+    return pageStrip(DialogLayout::ChartsButton, QCoreApplication::translate("Skin", "Charts"));
 }
 
 QImage diary()
 {
-    return pageStrip(DialogLayout::DiaryButton, QStringLiteral("Diary"));
+    return pageStrip(DialogLayout::DiaryButton, QCoreApplication::translate("Skin", "Diary"));
 }
 
 QImage ovulation()
 {
-    return captionStrip(64, 16, QStringLiteral("Ovulation"), 8);
+    return captionStrip(64, 16, QCoreApplication::translate("Skin", "Ovulation"), 8);
 }
 
 QImage settings()
 {
-    return captionStrip(55, 16, QStringLiteral("Settings"), 8);
+    return captionStrip(55, 16, QCoreApplication::translate("Skin", "Settings"), 8);
 }
 
 QImage deleteSelected()
 {
-    return captionStrip(92, 16, QStringLiteral("Delete Selected"), 8);
+    return captionStrip(92, 16, QCoreApplication::translate("Skin", "Delete Selected"), 8);
 }
 
 QImage clearList()
 {
-    return captionStrip(62, 16, QStringLiteral("Clear List"), 8);
+    return captionStrip(62, 16, QCoreApplication::translate("Skin", "Clear List"), 8);
 }
 
 QImage community()
 {
-    return pageStrip(DialogLayout::CommunityButton, QStringLiteral("Community"));
+    return pageStrip(DialogLayout::CommunityButton,
+                     QCoreApplication::translate("Skin", "Community"));
 }
 
 QImage add()
 {
     return strip(126, 29, Green, 7, [](QPainter &p, const QRectF &face, Look look) {
-        const QString text = QStringLiteral("Add");
+        const QString text = QCoreApplication::translate("Skin", "Add");
         p.setFont(arial(11, true));
         const qreal textWidth = QFontMetricsF(p.font()).horizontalAdvance(text);
         constexpr qreal plus = 10;
@@ -322,14 +324,15 @@ QImage noThanks()
     // The download face ends where this frame begins, so the gap is this frame's top margin.
     const int top = std::max(promptRowsShared(), PromptButtonGap);
     const Margins margins {left, top, NoThanksWidth - NoThanksFaceWidth - left, 0};
-    return captionStrip(NoThanksWidth, NoThanksHeight, QStringLiteral("No, thanks"), 9, Blue,
-                        margins);
+    return captionStrip(NoThanksWidth, NoThanksHeight,
+                        QCoreApplication::translate("Skin", "No, thanks"), 9, Blue, margins);
 }
 
 QImage download()
 {
-    return captionStrip(DownloadWidth, DownloadHeight, QStringLiteral("Click to download"), 10,
-                        Green, Margins {0, 0, 0, promptRowsShared()});
+    return captionStrip(DownloadWidth, DownloadHeight,
+                        QCoreApplication::translate("Skin", "Click to download"), 10, Green,
+                        Margins {0, 0, 0, promptRowsShared()});
 }
 
 } // namespace ButtonStrips

@@ -64,7 +64,15 @@ QFont fittedArial(const QString &text, double points, bool bold, qreal width)
         points -= 0.5;
         font = arial(points, bold);
     }
+    if (QFontMetricsF(font).horizontalAdvance(text) > width)
+        tooLong().append(text);
     return font;
+}
+
+QStringList &tooLong()
+{
+    static QStringList texts;
+    return texts;
 }
 
 QLinearGradient vertical(qreal top, qreal bottom, std::uint32_t topColour,

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // Drawing helpers shared by the image families.
@@ -35,7 +36,9 @@ void prepare(QPainter &painter);
 QFont arial(double points, bool bold);
 
 // Arial at `points`, shrunk in half-point steps until `text` is at most `width` pixels wide.
+// A text that is still too wide at the smallest legible size is noted in tooLong().
 QFont fittedArial(const QString &text, double points, bool bold, qreal width);
+QStringList &tooLong();
 
 QLinearGradient vertical(qreal top, qreal bottom, std::uint32_t topColour,
                          std::uint32_t bottomColour);

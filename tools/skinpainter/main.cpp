@@ -1,6 +1,7 @@
 // Paints every skin image and writes them as <type>-<id>.png into the folder given, and again at
 // twice the pixels as <type>-<id>@2x.png for high-density screens; with a second folder, also the
 // desktop icon as hicolor/<n>x<n>/apps/corvalo.png in the sizes themes look for.
+// With --translation <file.qm>, paints only the images that carry words, in that language.
 #include "Backgrounds.h"
 #include "ButtonStrips.h"
 #include "Markers.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextStream>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -22,15 +24,16 @@ struct SkinImage
     int height;
     bool alpha;
     QImage (*paint)();
-    bool twice = true; // also painted at 2x
+    bool words = false; // painted again for every language
+    bool twice = true;  // also painted at 2x
 };
 
 // Sizes are what the program expects of its resources; a painter that drifts from them is an
 // error rather than a silently wrong skin.
 constexpr SkinImage Images[] = {
     {"LAYOUT", 129, 640, 480, true, Backgrounds::mainBackground},
-    {"LAYOUT", 154, 640, 480, true, Backgrounds::foodOverlay},
-    {"LAYOUT", 157, 324, 190, false, Backgrounds::updatePrompt},
+    {"LAYOUT", 154, 640, 480, true, Backgrounds::foodOverlay, true},
+    {"LAYOUT", 157, 324, 190, false, Backgrounds::updatePrompt, true},
     {"LAYOUT", 135, 24, 22, true, Markers::tickOn},
     {"LAYOUT", 136, 24, 22, true, Markers::tickOff},
     {"ZNA4KI", 134, 34, 54, true, Markers::selectionFrame},
@@ -40,19 +43,19 @@ constexpr SkinImage Images[] = {
     {"BUTTONS", 130, 51, 24, true, ButtonStrips::nextDay},
     {"BUTTONS", 132, 51, 24, true, ButtonStrips::previousDay},
     {"BUTTONS", 140, 66, 23, true, ButtonStrips::close},
-    {"BUTTONS", 141, 105, 16, true, ButtonStrips::food},
-    {"BUTTONS", 142, 132, 16, true, ButtonStrips::charts},
-    {"BUTTONS", 143, 120, 16, true, ButtonStrips::diary},
-    {"BUTTONS", 144, 192, 16, true, ButtonStrips::ovulation},
-    {"BUTTONS", 145, 165, 16, true, ButtonStrips::settings},
-    {"BUTTONS", 146, 276, 16, true, ButtonStrips::deleteSelected},
-    {"BUTTONS", 147, 186, 16, true, ButtonStrips::clearList},
-    {"BUTTONS", 148, 210, 16, true, ButtonStrips::community},
-    {"BUTTONS", 155, 378, 29, true, ButtonStrips::add},
-    {"BUTTONS", 158, 300, 23, true, ButtonStrips::noThanks},
-    {"BUTTONS", 159, 810, 25, true, ButtonStrips::download},
+    {"BUTTONS", 141, 105, 16, true, ButtonStrips::food, true},
+    {"BUTTONS", 142, 132, 16, true, ButtonStrips::charts, true},
+    {"BUTTONS", 143, 120, 16, true, ButtonStrips::diary, true},
+    {"BUTTONS", 144, 192, 16, true, ButtonStrips::ovulation, true},
+    {"BUTTONS", 145, 165, 16, true, ButtonStrips::settings, true},
+    {"BUTTONS", 146, 276, 16, true, ButtonStrips::deleteSelected, true},
+    {"BUTTONS", 147, 186, 16, true, ButtonStrips::clearList, true},
+    {"BUTTONS", 148, 210, 16, true, ButtonStrips::community, true},
+    {"BUTTONS", 155, 378, 29, true, ButtonStrips::add, true},
+    {"BUTTONS", 158, 300, 23, true, ButtonStrips::noThanks, true},
+    {"BUTTONS", 159, 810, 25, true, ButtonStrips::download, true},
     // The window icon is already larger than any title bar shows it.
-    {"ICON", 128, 64, 64, true, Markers::windowIcon, false},
+    {"ICON", 128, 64, 64, true, Markers::windowIcon, false, false},
     {"STYLE", 1, 10, 7, true, Markers::dropArrow},
 };
 
@@ -67,9 +70,20 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
 
-    const QStringList args = app.arguments();
-    if (args.size() != 2 && args.size() != 3) {
-        err << "usage: corvalo_skinpainter <skin folder> [<icons folder>]\n";
+    QStringList args = app.arguments();
+    QTranslator translator;
+    const bool translated = args.size() == 4 && args.at(1) == QLatin1String("--translation");
+    if (translated) {
+        if (!translator.load(args.at(2))) {
+            err << "cannot read the translation " << args.at(2) << '\n';
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+        args.remove(1, 2);
+    }
+    if (args.size() != 2 && (args.size() != 3 || translated)) {
+        err << "usage: corvalo_skinpainter <skin folder> [<icons folder>]\n"
+               "       corvalo_skinpainter --translation <file.qm> <skin folder>\n";
         return 2;
     }
     const QDir out(args.at(1));
@@ -82,7 +96,7 @@ int main(int argc, char *argv[])
     for (const int scale : {1, 2}) {
         PaintKit::setScale(scale);
         for (const SkinImage &entry : Images) {
-            if (scale != 1 && !entry.twice)
+            if ((translated && !entry.words) || (scale != 1 && !entry.twice))
                 continue;
             const QString name = QString::fromLatin1(entry.type).toLower() + u'-' +
                 QString::number(entry.id) +
@@ -95,6 +109,13 @@ int main(int argc, char *argv[])
                 ++failures;
                 continue;
             }
+            // A caption cut off at both ends would reach the window unnoticed.
+            PaintKit::tooLong().removeDuplicates();
+            for (const QString &text : PaintKit::tooLong()) {
+                err << name << ": \"" << text << "\" does not fit its button\n";
+                ++failures;
+            }
+            PaintKit::tooLong().clear();
             image =
                 image.convertToFormat(entry.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
             if (!image.save(out.filePath(name), "PNG")) {

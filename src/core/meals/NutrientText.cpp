@@ -2,6 +2,7 @@
 
 #include "meals/MealEntry.h"
 #include "platform/CompactNumber.h"
+#include "platform/UiText.h"
 
 #include <algorithm>
 #include <array>
@@ -18,16 +19,16 @@ struct Row
 };
 
 constexpr std::array<Row, Nutrient::Count> Rows {{
-    {"Calories:", "", 0},
-    {"Carbohydrates:", "g", 1},
-    {"Fat:", "g", 3},
-    {"Protein:", "g", 2},
-    {"Fiber:", "g", 6},
-    {"Calcium:", "mg", 9},
-    {"Sodium:", "mg", 8},
-    {"Saturated fat:", "g", 4},
-    {"Cholesterol:", "mg", 5},
-    {"Sugars:", "g", 7},
+    {CORVALO_UI_TEXT("NutrientText", "Calories:"), "", 0},
+    {CORVALO_UI_TEXT("NutrientText", "Carbohydrates:"), "g", 1},
+    {CORVALO_UI_TEXT("NutrientText", "Fat:"), "g", 3},
+    {CORVALO_UI_TEXT("NutrientText", "Protein:"), "g", 2},
+    {CORVALO_UI_TEXT("NutrientText", "Fiber:"), "g", 6},
+    {CORVALO_UI_TEXT("NutrientText", "Calcium:"), "mg", 9},
+    {CORVALO_UI_TEXT("NutrientText", "Sodium:"), "mg", 8},
+    {CORVALO_UI_TEXT("NutrientText", "Saturated fat:"), "g", 4},
+    {CORVALO_UI_TEXT("NutrientText", "Cholesterol:"), "mg", 5},
+    {CORVALO_UI_TEXT("NutrientText", "Sugars:"), "g", 7},
 }};
 
 bool valid(int nutrient)

@@ -1,6 +1,7 @@
 #include "store/SaveProblem.h"
 
 #include "platform/TextCodec.h"
+#include "platform/UiText.h"
 
 #include <cerrno>
 
@@ -24,69 +25,91 @@ std::string shownPath(const fs::path &file, const fs::path &dataRoot)
         std::string_view(reinterpret_cast<const char *>(text.data()), text.size()));
 }
 
-std::string otherReason(int error)
+const char *otherReason(int error)
 {
     switch (error) {
     case 0:
-        return "something unexpected went wrong";
+        return CORVALO_UI_TEXT("SaveProblem", "something unexpected went wrong");
     case EIO:
-        return "the disk reported an error";
+        return CORVALO_UI_TEXT("SaveProblem", "the disk reported an error");
     case ENAMETOOLONG:
-        return "the name is too long";
+        return CORVALO_UI_TEXT("SaveProblem", "the name is too long");
     case EMFILE:
     case ENFILE:
-        return "too many files are open";
+        return CORVALO_UI_TEXT("SaveProblem", "too many files are open");
     case ENOMEM:
-        return "the computer is out of memory";
+        return CORVALO_UI_TEXT("SaveProblem", "the computer is out of memory");
     case EBUSY:
     case ETXTBSY:
-        return "the file is in use";
+        return CORVALO_UI_TEXT("SaveProblem", "the file is in use");
     default:
-        return "system error " + std::to_string(error);
+        return CORVALO_UI_TEXT("SaveProblem", "system error %1");
     }
 }
 
-} // namespace
-
-std::string Reason(const FileIo::Result &result, Action action)
+const char *reasonPhrase(const FileIo::Result &result, Action action)
 {
     using FileIo::Problem;
     switch (result.problem) {
     case Problem::None:
-        return {};
+        return "";
     case Problem::DiskFull:
-        return "the disk is full";
+        return CORVALO_UI_TEXT("SaveProblem", "the disk is full");
     case Problem::ReadOnly:
-        return result.error == EROFS ? "the disk is read-only" : "the file is read-only";
+        return result.error == EROFS ? CORVALO_UI_TEXT("SaveProblem", "the disk is read-only")
+                                     : CORVALO_UI_TEXT("SaveProblem", "the file is read-only");
     case Problem::ReadOnlyFolder:
-        return "the folder is read-only";
+        return CORVALO_UI_TEXT("SaveProblem", "the folder is read-only");
     case Problem::NoPermission:
-        return action == Action::Load ? "no permission to read" : "no permission to write";
+        return action == Action::Load ? CORVALO_UI_TEXT("SaveProblem", "no permission to read")
+                                      : CORVALO_UI_TEXT("SaveProblem", "no permission to write");
     case Problem::NotAFile:
-        return "a folder, pipe or device sits where the file should be";
+        return CORVALO_UI_TEXT("SaveProblem",
+                               "a folder, pipe or device sits where the file should be");
     case Problem::Missing:
-        return action == Action::Save ? "its folder is missing" : "the file is missing";
+        return action == Action::Save ? CORVALO_UI_TEXT("SaveProblem", "its folder is missing")
+                                      : CORVALO_UI_TEXT("SaveProblem", "the file is missing");
     case Problem::TooLarge:
-        return "the file is too large";
+        return CORVALO_UI_TEXT("SaveProblem", "the file is too large");
     case Problem::Unreadable:
-        return "the file could not be read";
+        return CORVALO_UI_TEXT("SaveProblem", "the file could not be read");
     case Problem::Other:
         break;
     }
     return otherReason(result.error);
 }
 
-std::string Describe(const FileIo::Result &result, const fs::path &dataRoot, Action action)
+// The phrase in the user's language with "%1" filled in.
+std::string phrase(const char *english, const Translate &translate, const std::string &filling)
+{
+    std::string text = translate ? translate(english) : std::string(english);
+    const std::size_t at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, filling);
+    return text;
+}
+
+} // namespace
+
+std::string Reason(const FileIo::Result &result, Action action, const Translate &translate)
 {
     if (result.ok())
         return {};
-    std::string text = action == Action::Save ? "Not saved: "
-        : action == Action::Remove            ? "Not deleted: "
-                                              : "Not opened: ";
-    text += Reason(result, action);
+    return phrase(reasonPhrase(result, action), translate, std::to_string(result.error));
+}
+
+std::string Describe(const FileIo::Result &result, const fs::path &dataRoot, Action action,
+                     const Translate &translate)
+{
+    if (result.ok())
+        return {};
+    const char *sentence = action == Action::Save ? CORVALO_UI_TEXT("SaveProblem", "Not saved: %1")
+        : action == Action::Remove ? CORVALO_UI_TEXT("SaveProblem", "Not deleted: %1")
+                                   : CORVALO_UI_TEXT("SaveProblem", "Not opened: %1");
+    std::string what = Reason(result, action, translate);
     if (!result.file.empty())
-        text += " (" + shownPath(result.file, dataRoot) + ")";
-    return text;
+        what += " (" + shownPath(result.file, dataRoot) + ")";
+    return phrase(sentence, translate, what);
 }
 
 } // namespace SaveProblem

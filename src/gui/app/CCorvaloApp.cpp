@@ -2,7 +2,12 @@
 
 #include "app/CCorvaloDlg.h"
 #include "controls/ResourceImage.h"
+#include "platform/Resources.h"
 
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
@@ -20,6 +25,52 @@ void CCorvaloApp::PinTimeZone()
 #endif
 }
 
+QString CCorvaloApp::LoadTranslations(const QStringList &uiLanguages)
+{
+    static QTranslator own;
+    static QTranslator standard;
+    QCoreApplication::removeTranslator(&own);
+    QCoreApplication::removeTranslator(&standard);
+    Resources::setLanguage(QString());
+
+    for (const QString &uiLanguage : uiLanguages) {
+        const QString language =
+            uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (language == QLatin1String("en"))
+            return {};
+        const QString file = QStringLiteral(":/i18n/corvalo_%1.qm").arg(language);
+        if (!QFile::exists(file) || !own.load(file))
+            continue;
+        QCoreApplication::installTranslator(&own);
+        // Qt's own texts, as in the standard context menus; they stay English when the system
+        // has no translation of them.
+        if (standard.load(QStringLiteral("qtbase_") + language,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&standard);
+        Resources::setLanguage(language);
+        return language;
+    }
+    return {};
+}
+
+QString CCorvaloApp::LoadUserLanguage()
+{
+    const QString chosen = qEnvironmentVariable("CORVALO_LANGUAGE");
+    if (!chosen.isEmpty())
+        return LoadTranslations({chosen});
+    // As gettext does, LANGUAGE counts only when the messages are in some language at all: a
+    // "C" locale stays English, as it always was.
+    QString messages = qEnvironmentVariable("LC_ALL");
+    if (messages.isEmpty())
+        messages = qEnvironmentVariable("LC_MESSAGES");
+    if (messages.isEmpty())
+        messages = qEnvironmentVariable("LANG");
+    const QString base = messages.section(QLatin1Char('.'), 0, 0);
+    if (base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX"))
+        return LoadTranslations({});
+    return LoadTranslations(QLocale::system().uiLanguages());
+}
+
 int &CCorvaloApp::beforeApplication(int &argc)
 {
     PinTimeZone();
@@ -33,6 +84,7 @@ CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(beforeApplicati
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(QStringLiteral("Corvalo"));
     QApplication::setApplicationName(QStringLiteral("Corvalo"));
+    LoadUserLanguage();
 }
 
 int CCorvaloApp::run()

@@ -66,6 +66,11 @@ constexpr ButtonSkin kButtonSkins[] = {
     {DialogLayout::CommunityButton, 141, 148},
 };
 
+std::string translateProblem(const char *phrase)
+{
+    return QCoreApplication::translate("SaveProblem", phrase).toStdString();
+}
+
 } // namespace
 
 CCorvaloDlg::CCorvaloDlg(QWidget *parent)
@@ -100,9 +105,9 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
     connect(m_meals, &CMealsList::opened, this, &CCorvaloDlg::reportOpen);
     connect(m_meals, &CMealsList::amountRefused, this, [this](const QString &typed) {
-        m_notice->showNotice(QStringLiteral("amount"),
-                             QStringLiteral("Not changed: \u201c%1\u201d is no amount above zero")
-                                 .arg(typed.trimmed()));
+        m_notice->showNotice(
+            QStringLiteral("amount"),
+            tr("Not changed: \u201c%1\u201d is no amount above zero").arg(typed.trimmed()));
     });
     connect(m_diary, &CDiary::saved, this, &CCorvaloDlg::reportSave);
     connect(m_diary, &CDiary::opened, this, &CCorvaloDlg::reportOpen);
@@ -338,9 +343,10 @@ void CCorvaloDlg::tell(const FileIo::Result &result, SaveProblem::Action action)
     if (result.ok())
         m_notice->clearNotice(key);
     else
-        m_notice->showNotice(key,
-                             QString::fromStdString(SaveProblem::Describe(
-                                 result, m_store.dataDirectory().parent_path(), action)));
+        m_notice->showNotice(
+            key,
+            QString::fromStdString(SaveProblem::Describe(
+                result, m_store.dataDirectory().parent_path(), action, translateProblem)));
 }
 
 void CCorvaloDlg::reportSave(const FileIo::Result &result)
@@ -368,8 +374,10 @@ void CCorvaloDlg::reportFolder(const FileIo::Result &result)
     // The diary stays where it is, shown as it is, rather than vanishing into another folder.
     const QString folder = QString::fromStdString(m_store.dataDirectory().parent_path().string());
     m_notice->showNotice(QStringLiteral("folder"),
-                         QStringLiteral("Nothing can be saved in %1: %2")
-                             .arg(folder, QString::fromStdString(SaveProblem::Reason(result))));
+                         tr("Nothing can be saved in %1: %2")
+                             .arg(folder,
+                                  QString::fromStdString(SaveProblem::Reason(
+                                      result, SaveProblem::Action::Save, translateProblem))));
 }
 
 void CCorvaloDlg::FlushTyping()

@@ -5,6 +5,7 @@
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
@@ -207,13 +208,12 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
     painter.setFont(title);
     if (m_hasWeight) {
         painter.setPen(weight);
-        drawAnchored(painter, {left - 4, geometry.plotTop() - 21.0}, Qt::AlignLeft,
-                     QStringLiteral("Weight"));
+        drawAnchored(painter, {left - 4, geometry.plotTop() - 21.0}, Qt::AlignLeft, tr("Weight"));
     }
     if (m_hasCalories) {
         painter.setPen(calories);
         drawAnchored(painter, {right + 4, geometry.plotTop() - 21.0}, Qt::AlignRight,
-                     QStringLiteral("Calories"), Backing::Plate);
+                     tr("Calories"), Backing::Plate);
     }
 
     painter.setFont(label);
@@ -235,8 +235,15 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
     }
 
     if (!m_hasWeight && !m_hasCalories) {
-        painter.setFont(skinFont(QStringLiteral("Arial"), 94));
+        const QString noData = tr("No Data");
+        QFont font = skinFont(QStringLiteral("Arial"), 94);
+        // A longer translation shrinks to stay as far from the right edge as from the left.
+        const qreal room = width() - 2 * 60.0;
+        const qreal wide = QFontMetricsF(font).horizontalAdvance(noData);
+        if (wide > room)
+            font.setPixelSize(int(font.pixelSize() * room / wide));
+        painter.setFont(font);
         painter.setPen(QColor::fromRgba(ChartColors::NoData));
-        drawAnchored(painter, {60, 90}, Qt::AlignLeft, QStringLiteral("No Data"));
+        drawAnchored(painter, {60, 90}, Qt::AlignLeft, noData);
     }
 }

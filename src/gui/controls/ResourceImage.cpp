@@ -13,9 +13,10 @@
 
 namespace {
 
-// The resource standing for an image on screens of this device pixel ratio: the 2x painting
-// where the ratio is above 1 and the skin has one, else the plain one. Ratios between 1 and 2
-// take the 2x painting too, and Qt scales it down.
+// The resource standing for an image on screens of this device pixel ratio, in the window's
+// language where the image carries words: the 2x painting where the ratio is above 1 and the skin
+// has one, else the plain one. Ratios between 1 and 2 take the 2x painting too, and Qt scales it
+// down.
 struct Source
 {
     QString path;
@@ -24,7 +25,7 @@ struct Source
 
 Source sourceFor(int id, const char *type, qreal screenRatio)
 {
-    QString plain = Resources::path(type, id);
+    QString plain = Resources::localizedPath(type, id);
     if (screenRatio > 1) {
         QString twice = plain + QStringLiteral("@2x");
         if (QFile::exists(twice))

@@ -5,6 +5,7 @@
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -91,9 +92,10 @@ void CElements::drawNutrient(QPainter &painter, int nutrient, const QRect &row) 
     const qreal textTop = row.top() + 14;
 
     painter.setFont(m_labelFont);
-    painter.drawText(QRectF(row.left(), row.top(), TextWidth, TextWidth),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     Text8::toQString(NutrientText::Label(nutrient)));
+    painter.drawText(
+        QRectF(row.left(), row.top(), TextWidth, TextWidth),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+        QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data()));
 
     const qreal totalCentre = row.left() + row.width() * 0.5 - 10;
     painter.setFont(m_totalFont);

@@ -1,13 +1,40 @@
 #include "platform/Resources.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
 namespace Resources {
 
+namespace {
+
+QString &currentLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
 QString path(const char *type, int id)
 {
     return QStringLiteral(":/%1/%2").arg(QLatin1String(type)).arg(id);
+}
+
+void setLanguage(const QString &language)
+{
+    currentLanguage() = language == QLatin1String("en") ? QString() : language;
+}
+
+QString localizedPath(const char *type, int id)
+{
+    if (!currentLanguage().isEmpty()) {
+        const QString variant =
+            QStringLiteral(":/%1/%2/%3").arg(currentLanguage(), QLatin1String(type)).arg(id);
+        if (QFile::exists(variant))
+            return variant;
+    }
+    return path(type, id);
 }
 
 QByteArray bytes(const char *type, int id)
@@ -24,6 +51,8 @@ QByteArray bytes(const QString &path)
 }
 
 namespace {
+
+constexpr int CommunityAddress = 142;
 
 // The table is "id<TAB>text" lines in UTF-8; lines starting with '#' are comments.
 QHash<int, QString> loadStringTable()
@@ -50,7 +79,12 @@ QHash<int, QString> loadStringTable()
 QString string(int id)
 {
     static const QHash<int, QString> table = loadStringTable();
-    return table.value(id);
+    const QString text = table.value(id);
+    // The table stays the English source; its translations are looked up under one context.
+    // The community address is the same in every language.
+    if (id == CommunityAddress || text.isEmpty())
+        return text;
+    return QCoreApplication::translate("StringTable", text.toUtf8().constData());
 }
 
 } // namespace Resources

@@ -1,0 +1,290 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CCharts</name>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>Kalorien</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Keine Daten</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaloDlg</name>
+    <message>
+        <source>Not changed: “%1” is no amount above zero</source>
+        <translation>Nicht geändert: „%1“ ist keine Menge über null</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in %1: %2</source>
+        <translation>In %1 kann nichts gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NutrientText</name>
+    <message>
+        <source>Calories:</source>
+        <translation>Kalorien:</translation>
+    </message>
+    <message>
+        <source>Carbohydrates:</source>
+        <translation>Kohlenhydrate:</translation>
+    </message>
+    <message>
+        <source>Fat:</source>
+        <translation>Fett:</translation>
+    </message>
+    <message>
+        <source>Protein:</source>
+        <translation>Eiweiß:</translation>
+    </message>
+    <message>
+        <source>Fiber:</source>
+        <translation>Ballaststoffe:</translation>
+    </message>
+    <message>
+        <source>Calcium:</source>
+        <translation>Calcium:</translation>
+    </message>
+    <message>
+        <source>Sodium:</source>
+        <translation>Natrium:</translation>
+    </message>
+    <message>
+        <source>Saturated fat:</source>
+        <translation>Gesättigte Fette:</translation>
+    </message>
+    <message>
+        <source>Cholesterol:</source>
+        <translation>Cholesterin:</translation>
+    </message>
+    <message>
+        <source>Sugars:</source>
+        <translation>Zucker:</translation>
+    </message>
+</context>
+<context>
+    <name>SaveProblem</name>
+    <message>
+        <source>something unexpected went wrong</source>
+        <translation>etwas Unerwartetes ist schiefgegangen</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger meldet einen Fehler</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>zu viele Dateien sind geöffnet</translation>
+    </message>
+    <message>
+        <source>the computer is out of memory</source>
+        <translation>der Arbeitsspeicher ist voll</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>die Datei wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>der Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>no permission to read</source>
+        <translation>keine Leseberechtigung</translation>
+    </message>
+    <message>
+        <source>no permission to write</source>
+        <translation>keine Schreibberechtigung</translation>
+    </message>
+    <message>
+        <source>a folder, pipe or device sits where the file should be</source>
+        <translation>statt der Datei liegt dort ein Ordner, eine Pipe oder ein Gerät</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>ihr Ordner fehlt</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Not deleted: %1</source>
+        <translation>Nicht gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>Not opened: %1</source>
+        <translation>Nicht geöffnet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Amount / Unit</source>
+        <translation>Menge / Einheit</translation>
+    </message>
+    <message>
+        <source>This version of Corvalo
+is outdated.</source>
+        <translation>Diese Version von Corvalo
+ist veraltet.</translation>
+    </message>
+    <message>
+        <source>A newer version is available
+for download.</source>
+        <translation>Eine neuere Version steht
+zum Herunterladen bereit.</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Essen</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Ovulation</source>
+        <translation>Eisprung</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation>Community</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>No, thanks</source>
+        <translation>Nein, danke</translation>
+    </message>
+    <message>
+        <source>Click to download</source>
+        <translation>Zum Herunterladen klicken</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Next Month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Previous Month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>Ovulation</source>
+        <translation>Eisprung</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation>Community</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>No, thanks</source>
+        <translation>Nein, danke</translation>
+    </message>
+    <message>
+        <source>Click to download</source>
+        <translation>Zum Herunterladen klicken</translation>
+    </message>
+</context>
+</TS>
