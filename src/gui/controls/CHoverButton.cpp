@@ -50,6 +50,7 @@ void CHoverButton::paintEvent(QPaintEvent *)
         painter.drawImage(QPoint(0, 0), m_disabledFrame);
     else
         drawFrame(painter, static_cast<int>(frame));
+    drawFocusRing(painter);
 }
 
 void CHoverButton::moveEvent(QMoveEvent *event)

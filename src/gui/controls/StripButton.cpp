@@ -1,10 +1,14 @@
 #include "controls/StripButton.h"
 
+#include "controls/FocusRing.h"
+
 #include <QPainter>
 
 StripButton::StripButton(QWidget *parent) : QAbstractButton(parent)
 {
     setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::TabFocus);
+    m_focusRing = FocusRing::follow(this, this);
 }
 
 bool StripButton::LoadStrip(int imageId, const char *type)
@@ -37,6 +41,12 @@ void StripButton::drawFrame(QPainter &painter, int frame) const
 {
     painter.drawImage(QPoint(0, 0), m_strip.image(),
                       QRect(frame * m_frameWidth, 0, m_frameWidth, m_frameHeight));
+}
+
+void StripButton::drawFocusRing(QPainter &painter) const
+{
+    if (m_focusRing->visible())
+        FocusRing::paint(painter, QRectF(rect()));
 }
 
 QImage StripButton::transformed(const QImage &strip, int (*channel)(int value, int which))
