@@ -20,6 +20,10 @@ inline constexpr std::uint32_t DiaryScrollHandle = 0x801258A5;
 inline constexpr std::uint32_t NoticePlate = 0xFFFFC83D;
 inline constexpr std::uint32_t NoticeEdge = 0xFFD98200;
 inline constexpr std::uint32_t NoticeText = 0xFF2B1D00;
+// The keyboard focus: a light yellow ring (over 7:1 on the deep blue) with a dark inner line, so
+// that it also shows on a light button face or a white list.
+inline constexpr std::uint32_t FocusRing = 0xFFFFE066;
+inline constexpr std::uint32_t FocusRingInner = 0xFF00266B;
 
 // Skin artwork (painted into the PNGs).
 inline constexpr std::uint32_t BaseBlue = 0xFF006EFF;

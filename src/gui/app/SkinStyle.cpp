@@ -72,7 +72,7 @@ QLineEdit, QComboBox {
     font-family: Arial;
     font-size: 12px;
 }
-QLineEdit:focus, QComboBox:focus { border: 1px solid #ffffff; }
+QLineEdit:focus, QComboBox:focus { border: 1px solid %1; }
 QComboBox QAbstractItemView {
     background: #ffffff;
     color: #12325a;
@@ -94,7 +94,9 @@ QToolTip {
     color: #12325a;
     border: 1px solid #8cc8ff;
 }
-)") + skinnedParts();
+)")
+               .arg(hex(SkinColors::FocusRing)) +
+        skinnedParts();
 }
 
 } // namespace SkinStyle

@@ -57,6 +57,7 @@ void CHoverButton::paintEvent(QPaintEvent *)
     } else {
         drawFrame(painter, static_cast<int>(frame));
     }
+    drawFocusRing(painter);
 }
 
 void CHoverButton::moveEvent(QMoveEvent *event)

@@ -29,6 +29,7 @@ void CPNGButton::paintEvent(QPaintEvent *)
         painter.drawImage(QPoint(0, 0), m_disabledFrame);
     else
         drawFrame(painter, static_cast<int>(frame));
+    drawFocusRing(painter);
 }
 
 void CPNGButton::mouseDoubleClickEvent(QMouseEvent *event)

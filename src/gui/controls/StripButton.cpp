@@ -1,10 +1,14 @@
 #include "controls/StripButton.h"
 
+#include "controls/FocusRing.h"
+
 #include <QPainter>
 
 StripButton::StripButton(QWidget *parent) : QAbstractButton(parent)
 {
     setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::TabFocus);
+    m_focusRing = FocusRing::follow(this, this);
 }
 
 bool StripButton::LoadStrip(int imageId, const char *type)
@@ -52,6 +56,12 @@ void StripButton::drawFrame(QPainter &painter, int frame) const
     const QImage &image = m_strip.image();
     ResourceImage::smoothWhenScaled(painter, image);
     painter.drawImage(QRectF(0, 0, m_frameWidth, m_frameHeight), image, framePixels(image, frame));
+}
+
+void StripButton::drawFocusRing(QPainter &painter) const
+{
+    if (m_focusRing->visible())
+        FocusRing::paint(painter, QRectF(rect()));
 }
 
 QImage StripButton::transformed(const QImage &strip, int (*channel)(int value, int which))

@@ -4,9 +4,12 @@
 
 #include <QAbstractButton>
 
+class FocusRing;
+
 // A push button drawn from an image strip of three equal frames side by side: normal, hover,
 // pressed. It takes the size of one frame, lights up while the mouse rests on it and shows a
-// tooltip. Subclasses paint what lies behind the frame and the disabled look.
+// tooltip. Subclasses paint what lies behind the frame and the disabled look. It takes the
+// keyboard focus by Tab only, so a click leaves the focus where the user was working.
 class StripButton : public QAbstractButton
 {
     Q_OBJECT
@@ -35,6 +38,8 @@ protected:
     void drawFrame(QPainter &painter, int frame) const;
     // Frame 0, 1 or 2 of the strip or of an image made from it, at its device pixel ratio.
     QImage frameImage(const QImage &image, int frame) const;
+    // The images have no focus look of their own: a ring over them while the keyboard is here.
+    void drawFocusRing(QPainter &painter) const;
     // The strip with a colour transform applied once, for the disabled look.
     static QImage transformed(const QImage &strip, int (*channel)(int value, int which));
 
@@ -45,6 +50,7 @@ private:
     QRect framePixels(const QImage &image, int frame) const;
 
     bool m_hover = false;
+    FocusRing *m_focusRing = nullptr;
     ResourceImage m_strip;
     int m_frameWidth = 0;
     int m_frameHeight = 0;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QStringList>
 
 namespace {
 
@@ -28,6 +29,7 @@ void CElements::SetTotals(const Nutrients &values)
 {
     m_totals = values;
     m_previewMode = PreviewNone;
+    describe();
     update();
 }
 
@@ -35,6 +37,7 @@ void CElements::SetAddPreview(const Nutrients &values)
 {
     m_addPreview = values;
     m_previewMode = PreviewAdd;
+    describe();
     update();
 }
 
@@ -42,13 +45,28 @@ void CElements::SetRemovePreview(const Nutrients &values)
 {
     m_removePreview = values;
     m_previewMode = PreviewRemove;
+    describe();
     update();
 }
 
 void CElements::EndPreview()
 {
     m_previewMode = PreviewNone;
+    describe();
     update();
+}
+
+void CElements::describe()
+{
+    QStringList rows(Nutrient::Count);
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
+        QString row = Text8::toQString(NutrientText::Label(nutrient)) + QLatin1Char(' ') +
+            totalText(nutrient).trimmed();
+        if (const QString preview = previewText(nutrient); !preview.isEmpty())
+            row += QStringLiteral(" (%1)").arg(preview);
+        rows[NutrientText::ScreenRow(nutrient)] = row;
+    }
+    setAccessibleDescription(rows.join(QStringLiteral("; ")));
 }
 
 QString CElements::totalText(int nutrient) const
