@@ -72,7 +72,7 @@ QLineEdit, QComboBox {
     font-family: Arial;
     font-size: 12px;
 }
-QLineEdit:focus, QComboBox:focus, QTableView:focus { border: 1px solid %1; }
+QLineEdit:focus, QComboBox:focus { border: 1px solid %1; }
 QComboBox QAbstractItemView {
     background: #ffffff;
     color: #12325a;

@@ -2,16 +2,71 @@
 
 #include "skin/SkinColors.h"
 
-#include <QFocusEvent>
+#include <QApplication>
 #include <QPainter>
 #include <QWidget>
+
+namespace {
+
+// Whether the user last used the keyboard rather than the mouse, application-wide.
+class KeyboardCues : public QObject
+{
+public:
+    static KeyboardCues &instance()
+    {
+        static KeyboardCues *cues = [] {
+            auto *made = new KeyboardCues(qApp);
+            qApp->installEventFilter(made);
+            return made;
+        }();
+        return *cues;
+    }
+
+    bool shown() const { return m_shown; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            set(true);
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            set(false);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    explicit KeyboardCues(QObject *parent) : QObject(parent) { }
+
+    void set(bool shown)
+    {
+        if (m_shown == shown)
+            return;
+        m_shown = shown;
+        if (QWidget *focused = QApplication::focusWidget()) {
+            focused->update();
+            // A list paints its ring on its viewport.
+            for (QWidget *child : focused->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                child->update();
+        }
+    }
+
+    bool m_shown = false;
+};
+
+} // namespace
 
 FocusRing::FocusRing(QWidget *widget, QWidget *surface)
     : QObject(widget), m_widget(widget), m_surface(surface)
 {
+    KeyboardCues::instance();
     widget->installEventFilter(this);
-    if (surface != widget)
-        surface->installEventFilter(this);
 }
 
 FocusRing *FocusRing::follow(QWidget *widget, QWidget *surface)
@@ -21,50 +76,14 @@ FocusRing *FocusRing::follow(QWidget *widget, QWidget *surface)
 
 bool FocusRing::visible() const
 {
-    return m_byKeyboard && m_widget && m_widget->hasFocus();
-}
-
-void FocusRing::setByKeyboard(bool byKeyboard)
-{
-    if (m_byKeyboard == byKeyboard)
-        return;
-    m_byKeyboard = byKeyboard;
-    if (m_surface)
-        m_surface->update();
+    return m_widget && m_widget->hasFocus() && KeyboardCues::instance().shown();
 }
 
 bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (watched == m_widget) {
-            // Focus handed over by the program (back from an editor, back to the window) keeps
-            // whatever the ring was before.
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason == Qt::MouseFocusReason)
-                setByKeyboard(false);
-            else if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                     reason == Qt::ShortcutFocusReason)
-                setByKeyboard(true);
-            if (m_surface)
-                m_surface->update();
-        }
-        break;
-    case QEvent::FocusOut:
-        if (watched == m_widget && m_surface)
-            m_surface->update();
-        break;
-    case QEvent::KeyPress:
-        if (watched == m_widget)
-            setByKeyboard(true);
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        setByKeyboard(false);
-        break;
-    default:
-        break;
-    }
+    if (watched == m_widget && m_surface &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        m_surface->update();
     return false;
 }
 

@@ -7,16 +7,16 @@ class QPainter;
 class QRectF;
 class QWidget;
 
-// The skin's keyboard focus mark, and when a widget shows it: while it has the focus and the
-// keyboard brought it there or was used in it since. A click that focuses a widget shows no
-// ring, as desktop users expect; the next key shows it.
+// The skin's keyboard focus mark, and when it shows: on the widget with the focus, once the
+// user works with the keyboard. A mouse press hides it again until the next key, as desktops
+// do, so a click never leaves a ring behind.
 class FocusRing : public QObject
 {
     Q_OBJECT
 
 public:
     // Follows the focus of `widget`; `surface` (the widget itself, or its viewport) is repainted
-    // when the ring comes or goes, and a press on it hides the ring. Owned by the widget.
+    // when the ring comes or goes. Owned by the widget.
     static FocusRing *follow(QWidget *widget, QWidget *surface);
 
     bool visible() const;
@@ -29,9 +29,7 @@ protected:
 
 private:
     FocusRing(QWidget *widget, QWidget *surface);
-    void setByKeyboard(bool byKeyboard);
 
     QPointer<QWidget> m_widget;
     QPointer<QWidget> m_surface;
-    bool m_byKeyboard = false;
 };
