@@ -1,6 +1,7 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page] [edges]   (page 0: the start-up prompt)
-// "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places.
+//   corvalo_screenshot <out.png> [page] [edges|focus-list|focus-add]   (page 0: the prompt)
+// "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
+// "focus-list" and "focus-add" show the keyboard focus on the food list or on Add.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible.
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -72,7 +74,8 @@ int main(int argc, char *argv[])
     // Absolute now: the window makes its data folder the current directory.
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int page = argc > 2 ? std::atoi(argv[2]) : 1;
-    const bool edges = argc > 3 && std::string_view(argv[3]) == "edges";
+    const std::string_view option = argc > 3 ? std::string_view(argv[3]) : std::string_view();
+    const bool edges = option == "edges";
 
     QTemporaryDir folder;
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
@@ -130,10 +133,26 @@ int main(int argc, char *argv[])
         static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
             ->setText(QString::fromLatin1(edges ? "99999999999" : "2"));
     }
-    QTimer::singleShot(200, &dialog, [&] {
+    const auto save = [&] {
         const EraseRequest::SnapshotScope notAnErase;
         dialog.grab().save(output);
         dialog.done(0);
+    };
+    QTimer::singleShot(200, &dialog, [&] {
+        if (option != "focus-list" && option != "focus-add") {
+            save();
+            return;
+        }
+        // Tab from the control before, as the user would, once the window is active.
+        dialog.activateWindow();
+        QTimer::singleShot(200, &dialog, [&] {
+            dialog
+                .control(option == "focus-add" ? DialogLayout::AmountBox : DialogLayout::SearchBox)
+                ->setFocus(Qt::OtherFocusReason);
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+            save();
+        });
     });
     dialog.exec();
     return 0;

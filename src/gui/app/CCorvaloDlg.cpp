@@ -1,5 +1,6 @@
 #include "app/CCorvaloDlg.h"
 
+#include "app/MainWindowAccess.h"
 #include "app/SkinStyle.h"
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
@@ -110,6 +111,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
     m_addButton->setEnabled(false);
     connectFoodPage();
+    MainWindowAccess::setUp(*this);
     m_search->setLoader(m_foodLoader);
 
     m_dayStrip->m_page = m_page;

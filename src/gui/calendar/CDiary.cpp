@@ -74,6 +74,7 @@ CDiary::CDiary(QWidget *parent) : QWidget(parent)
     m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // As in a dialog: Tab moves on, Enter starts a new line.
     m_edit->setTabChangesFocus(true);
+    m_edit->setAccessibleName(tr("Diary note of the day"));
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(SaveDelay);
     connect(&m_saveTimer, &QTimer::timeout, this, &CDiary::FlushNote);

@@ -1,7 +1,9 @@
 #include "calendar/CTimCalentar.h"
 
 #include "calendar/DayFiles.h"
+#include "calendar/DayStripAccessible.h"
 #include "controls/CHoverButton.h"
+#include "controls/FocusRing.h"
 #include "platform/AppFolders.h"
 #include "platform/Clock.h"
 #include "platform/SkinFont.h"
@@ -9,6 +11,7 @@
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -60,6 +63,9 @@ CTimCalentar::CTimCalentar(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    DayStripAccessible::install();
+    setAccessibleName(QCoreApplication::translate("DayStrip", "Days"));
+    m_focusRing = FocusRing::follow(this, this);
     const std::int64_t now = Clock::now();
     const DayFiles::LocalDate today = DayFiles::LocalDateOf(now);
     m_day = today.day;
@@ -72,6 +78,8 @@ CTimCalentar::CTimCalentar(QWidget *parent)
     m_nextButton->SetupButton(131, 130, "BUTTONS");
     m_prevButton = new CHoverButton(this);
     m_prevButton->SetupButton(132, 132, "BUTTONS");
+    m_nextButton->setAccessibleName(QCoreApplication::translate("DayStrip", "Next month"));
+    m_prevButton->setAccessibleName(QCoreApplication::translate("DayStrip", "Previous month"));
     for (CHoverButton *button : {m_nextButton, m_prevButton}) {
         button->setFocusPolicy(Qt::TabFocus);
         button->installEventFilter(this);
@@ -152,6 +160,11 @@ void CTimCalentar::scroll(DayStripModel::Key key)
 
 bool CTimCalentar::handleKey(int key)
 {
+    // As a click on the day: the window loads it again for the page the strip asks for.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        InvalidateWithErase();
+        return true;
+    }
     const std::optional<DayStripModel::Key> move = stripKey(key);
     if (!move)
         return false;
@@ -168,8 +181,11 @@ void CTimCalentar::keyPressEvent(QKeyEvent *event)
 bool CTimCalentar::eventFilter(QObject *watched, QEvent *event)
 {
     // The arrow keys work while a navigation button has the focus, too.
-    if (event->type() == QEvent::KeyPress && (watched == m_nextButton || watched == m_prevButton))
-        return handleKey(static_cast<QKeyEvent *>(event)->key());
+    // Space and Enter stay the button's own.
+    if (event->type() == QEvent::KeyPress && (watched == m_nextButton || watched == m_prevButton)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return stripKey(key) && handleKey(key);
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -216,6 +232,9 @@ void CTimCalentar::LayoutCells()
     }
     m_cells = DayStripModel::LayoutCells(selection(), width(), height(), markers);
     m_cellHeight = float(height() - 2);
+    for (std::size_t i = 0; i < m_cells.size(); ++i)
+        if (m_cells[i].date == selectedDay())
+            PaintedListAccessible::notifyCurrent(this, int(i));
 }
 
 void CTimCalentar::NotifyParent()
@@ -247,6 +266,8 @@ void CTimCalentar::paintEvent(QPaintEvent *)
     // Last, so that the frame lies over the neighbouring cells.
     if (selected)
         painter.drawImage(QPointF(selected->rect.x - 4, selected->rect.y), m_selFrame.image());
+    if (m_focusRing->visible())
+        FocusRing::paint(painter, QRectF(rect()));
 }
 
 void CTimCalentar::drawCell(QPainter &painter, const DayStripModel::DayCell &cell,

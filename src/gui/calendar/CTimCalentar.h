@@ -16,12 +16,14 @@
 
 class CHoverButton;
 class DayStore;
+class FocusRing;
 
 // The day strip across the top of the window: 29 days, each with its weekday, its day of the
 // month and markers for its meals or weight and its note. A click picks the day and the page
 // (Food in a cell's upper half, the Diary below, page 4 at the bottom edge); the arrow keys and
-// the buttons at the ends move the selection. It hands the chosen day and page to the main window
-// after every redraw with erase but the first; the window then reloads the day.
+// the buttons at the ends move the selection, Enter or Space picks the day again. It hands the
+// chosen day and page to the main window after every redraw with erase but the first; the window
+// then reloads the day.
 class CTimCalentar : public QWidget
 {
     Q_OBJECT
@@ -102,4 +104,5 @@ private:
     float m_cellHeight = 0;
     EraseRequest m_erase;
     bool m_laidOutBefore = false;
+    FocusRing *m_focusRing = nullptr;
 };

@@ -1,11 +1,16 @@
 #include "charts/CCharts.h"
 
+#include "calendar/DayFiles.h"
+#include "controls/AccessibleRole.h"
+#include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "skin/ChartColors.h"
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
 #include <QPainter>
+#include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -68,6 +73,8 @@ CCharts::CCharts(QWidget *parent) : QWidget(parent)
 {
     // Everything, background included, is painted in paintEvent.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    AccessibleRole::set(this, QAccessible::Chart);
+    setAccessibleName(tr("Weight and calories of the days on the strip"));
 }
 
 ChartGeometry CCharts::chartGeometry() const
@@ -79,7 +86,40 @@ void CCharts::UpdateCharts()
 {
     BuildWeightLine();
     BuildCalorieBars();
+    describe();
     update();
+}
+
+void CCharts::describe()
+{
+    const std::int64_t end = m_firstDay + std::int64_t(m_dayCount) * DayFiles::SecondsPerDay;
+    const auto range = [&](const std::vector<DaySample> &series, float &low, float &high) {
+        int days = 0;
+        for (const DaySample &sample : series) {
+            if (sample.date < m_firstDay || sample.date >= end)
+                continue;
+            low = days == 0 ? sample.value : std::min(low, sample.value);
+            high = days == 0 ? sample.value : std::max(high, sample.value);
+            ++days;
+        }
+        return days;
+    };
+    const auto number = [](float value, int decimals) {
+        return QString::fromStdString(NumberText::fixed(value, decimals));
+    };
+    float low = 0, high = 0;
+    QStringList parts;
+    if (const int days = range(m_weightSeries, low, high))
+        parts << tr("Weight on %n day(s), from %1 to %2.", nullptr, days)
+                     .arg(number(low, 1), number(high, 1));
+    else
+        parts << tr("No weight on these days.");
+    if (const int days = range(m_calorieSeries, low, high))
+        parts << tr("Calories on %n day(s), from %1 to %2 a day.", nullptr, days)
+                     .arg(number(low, 0), number(high, 0));
+    else
+        parts << tr("No calories on these days.");
+    setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
 
 float CCharts::LoadWeightSeries()

@@ -46,6 +46,8 @@ private:
     void BuildCalorieBars();
     void paintShapes(QPainter &painter, const ChartGeometry &geometry) const;
     void paintTexts(QPainter &painter, const ChartGeometry &geometry) const;
+    // What the chart shows, in words, for assistive tools.
+    void describe();
 
     BackgroundSlice m_background;
     const DayStore *m_store = nullptr;

@@ -1,8 +1,10 @@
 #include "controls/CNoticeBar.h"
 
+#include "controls/AccessibleRole.h"
 #include "platform/SkinFont.h"
 #include "skin/SkinColors.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,6 +27,7 @@ CNoticeBar::CNoticeBar(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
+    AccessibleRole::set(this, QAccessible::AlertMessage);
     hide();
 }
 
@@ -110,10 +113,16 @@ void CNoticeBar::refresh()
     for (qsizetype i = m_notices.size() - 1; i >= 0; --i)
         lines.append(m_notices[i].text);
     setToolTip(lines.join(QLatin1Char('\n')));
-    setAccessibleDescription(text());
+    setAccessibleName(text());
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
     show();
     if (parentWidget())
         raise(); // above whatever page shares its place
+    // Read out at once, as the bar never takes the focus.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 
     update();
 }

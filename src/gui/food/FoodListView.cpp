@@ -1,8 +1,12 @@
 #include "food/FoodListView.h"
 
+#include "controls/FocusRing.h"
+#include "food/FoodListAccessible.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
@@ -32,6 +36,19 @@ FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
     setPalette(colours);
+
+    FoodListAccessible::install();
+    setAccessibleName(tr("Foods"));
+    m_focusRing = FocusRing::follow(this, viewport());
+}
+
+void FoodListView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (m_focusRing->visible()) {
+        QPainter painter(viewport());
+        FocusRing::paint(painter, QRectF(viewport()->rect()));
+    }
 }
 
 int FoodListView::selectedRow() const

@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+class FocusRing;
+
 // The food list: one 600-pixel column of names, grid lines, one whole row selected at a time and
 // still shown when the list loses focus.
 //
@@ -29,6 +31,7 @@ signals:
     void focusLost();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -40,4 +43,6 @@ protected:
 private:
     void selectOnly(int row);
     void updateRowHeight();
+
+    FocusRing *m_focusRing = nullptr;
 };

@@ -29,6 +29,9 @@ CNewVerWarng::CNewVerWarng(QWidget *parent)
     m_download = new CHoverButton(this);
     m_download->move(topLeft(DialogLayout::PromptDownloadUnits));
     m_download->SetupButton(145, 159, "BUTTONS");
+    m_noThanks->setAccessibleName(tr("No, thanks"));
+    m_download->setAccessibleName(tr("Download the new version"));
+    setAccessibleName(tr("A new version of Corvalo is out"));
     connect(m_download, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(m_noThanks, &QAbstractButton::clicked, this, &QDialog::reject);
 }

@@ -6,6 +6,7 @@
 #include "skin/SkinColors.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace {
 
@@ -27,6 +28,7 @@ void CElements::SetTotals(const Nutrients &values)
 {
     m_totals = values;
     m_previewMode = PreviewNone;
+    describe();
     update();
 }
 
@@ -34,6 +36,7 @@ void CElements::SetAddPreview(const Nutrients &values)
 {
     m_addPreview = values;
     m_previewMode = PreviewAdd;
+    describe();
     update();
 }
 
@@ -41,13 +44,28 @@ void CElements::SetRemovePreview(const Nutrients &values)
 {
     m_removePreview = values;
     m_previewMode = PreviewRemove;
+    describe();
     update();
 }
 
 void CElements::EndPreview()
 {
     m_previewMode = PreviewNone;
+    describe();
     update();
+}
+
+void CElements::describe()
+{
+    QStringList rows(Nutrient::Count);
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
+        QString row = Text8::toQString(NutrientText::Label(nutrient)) + QLatin1Char(' ') +
+            totalText(nutrient).trimmed();
+        if (const QString preview = previewText(nutrient); !preview.isEmpty())
+            row += QStringLiteral(" (%1)").arg(preview);
+        rows[NutrientText::ScreenRow(nutrient)] = row;
+    }
+    setAccessibleDescription(rows.join(QStringLiteral("; ")));
 }
 
 QString CElements::totalText(int nutrient) const

@@ -37,6 +37,8 @@ protected:
 
 private:
     void drawNutrient(QPainter &painter, int nutrient, const QRect &row) const;
+    // What the panel shows, row by row, for assistive tools.
+    void describe();
 
     BackgroundSlice m_background;
     QFont m_labelFont;

@@ -1,6 +1,8 @@
 #include "meals/CMealsList.h"
 
+#include "controls/FocusRing.h"
 #include "meals/CElements.h"
+#include "meals/MealsListAccessible.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
@@ -127,6 +129,11 @@ CMealsList::CMealsList(QWidget *parent)
     m_amountEdit->hide();
     m_amountEdit->installEventFilter(this);
 
+    MealsListAccessible::install();
+    setAccessibleName(tr("Meals of the day"));
+    m_amountEdit->setAccessibleName(tr("Amount eaten"));
+    m_focusRing = FocusRing::follow(this, viewport());
+
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_reloading)
             emit mealSelectionChanged();
@@ -222,8 +229,11 @@ void CMealsList::paintEvent(QPaintEvent *)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
     const int first = topRow();
-    if (first < 0)
+    if (first < 0) {
+        if (m_focusRing->visible())
+            FocusRing::paint(painter, QRectF(viewport()->rect()));
         return;
+    }
     const int bottom = viewport()->height();
     int top = 0;
     for (int index = first; index < int(m_entries.size()) && top < bottom; ++index) {
@@ -231,6 +241,8 @@ void CMealsList::paintEvent(QPaintEvent *)
         drawRow(painter, m_entries[index], top, rowItem && rowItem->isSelected());
         top += MealRowLayout::ItemHeight;
     }
+    if (m_focusRing->visible())
+        FocusRing::paint(painter, QRectF(viewport()->rect()));
 }
 
 void CMealsList::drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const
@@ -320,16 +332,52 @@ void CMealsList::mousePressEvent(QMouseEvent *event)
         m_layout.hitTest(at.x(), at.y(), topRow(), int(m_entries.size()));
     switch (hit.part) {
     case MealRowLayout::Part::Tick:
-        m_entries[hit.entry].ticked = !m_entries[hit.entry].ticked;
-        viewport()->update();
+        toggleTick(hit.entry);
         break;
     case MealRowLayout::Part::Amount:
+        m_editFromKeys = false;
         BeginAmountEdit(hit.entry, hit.visibleRow);
         break;
     case MealRowLayout::Part::Row:
     case MealRowLayout::Part::None:
         break;
     }
+}
+
+void CMealsList::keyPressEvent(QKeyEvent *event)
+{
+    const int index = currentRow();
+    if (index < 0 || index >= int(m_entries.size())) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        toggleTick(index);
+        return;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        scrollToItem(item(index));
+        m_editFromKeys = true;
+        BeginAmountEdit(index, index - topRow());
+        return;
+    default:
+        QListWidget::keyPressEvent(event);
+    }
+}
+
+void CMealsList::backToEditedRow(int index)
+{
+    if (std::exchange(m_editFromKeys, false) && index >= 0 && index < count())
+        setCurrentRow(index);
+}
+
+void CMealsList::toggleTick(int index)
+{
+    m_entries[index].ticked = !m_entries[index].ticked;
+    viewport()->update();
+    PaintedListAccessible::notifyChecked(this, index);
 }
 
 void CMealsList::wheelEvent(QWheelEvent *event)
@@ -370,12 +418,14 @@ bool CMealsList::eventFilter(QObject *watched, QEvent *event)
 
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
+        const int edited = m_editRow;
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             CommitAmountEdit(CommitOn::Enter);
             // Back to the list before hiding, so the focus does not wander off to another
             // control; the editor's focus loss then finds no edit open.
             setFocus(Qt::OtherFocusReason);
             m_amountEdit->hide();
+            backToEditedRow(edited);
             return true;
         }
         if (key == Qt::Key_Escape) {
@@ -385,6 +435,7 @@ bool CMealsList::eventFilter(QObject *watched, QEvent *event)
             setFocus(Qt::OtherFocusReason);
             m_amountEdit->hide();
             viewport()->update();
+            backToEditedRow(edited);
             return true;
         }
     } else if (event->type() == QEvent::FocusOut) {

@@ -14,12 +14,14 @@
 
 class CElements;
 class DayStore;
+class FocusRing;
 class QLineEdit;
 
 // The day's meal list: one row per entry with a tick box, the name, the amount in a framed cell
 // that edits in place, and the unit. The list shows one day of the store; every change is handed
 // to the store at once and the list is reloaded from it, so the rows, the totals on the panel and
-// the file always agree. Row i always holds entry i.
+// the file always agree. Row i always holds entry i. From the keyboard: Up and Down move, Space
+// ticks, F2 or Enter edits the amount (Enter keeps it, Escape drops it).
 class CMealsList : public QListWidget
 {
     Q_OBJECT
@@ -67,6 +69,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -80,6 +83,8 @@ private:
 
     void BeginAmountEdit(int index, int visibleRow);
     void CommitAmountEdit(CommitOn reason);
+    void toggleTick(int index);
+    void backToEditedRow(int index);
     void drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const;
 
     CElements *m_panel = nullptr;
@@ -97,4 +102,7 @@ private:
     std::vector<MealEntry> m_entries;
     DayFiles::LocalDate m_day;
     QLineEdit *m_amountEdit = nullptr;
+    // An edit begun from the keyboard ends with the keyboard back on its row.
+    bool m_editFromKeys = false;
+    FocusRing *m_focusRing = nullptr;
 };

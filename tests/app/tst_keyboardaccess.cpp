@@ -1,0 +1,272 @@
+// The main window for keyboard and assistive-tool users: what the accessibility tree names and
+// how it reads the painted lists, the whole Food page worked with keys alone, and the focus
+// ring over an image button.
+#include "MainWindowUnderTest.h"
+#include "app/CCorvaloDlg.h"
+#include "calendar/CTimCalentar.h"
+#include "controls/CHoverButton.h"
+#include "controls/CNoticeBar.h"
+#include "food/PortionEntry.h"
+#include "layout/DialogLayout.h"
+#include "meals/CMealsList.h"
+#include "meals/MealRecord.h"
+#include "platform/FileIo.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QtTest>
+
+using namespace DialogLayout;
+
+namespace {
+
+// Depth first, not into lists: the food list alone has thousands of items.
+QAccessibleInterface *findByName(QAccessibleInterface *root, const QString &name)
+{
+    if (root->text(QAccessible::Name) == name)
+        return root;
+    if (root->role() == QAccessible::List)
+        return nullptr;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface *child = root->child(i))
+            if (QAccessibleInterface *found = findByName(child, name))
+                return found;
+    return nullptr;
+}
+
+QAccessibleInterface *itemNamed(QAccessibleInterface *list, const QString &name)
+{
+    for (int i = 0; i < list->childCount(); ++i)
+        if (list->child(i)->text(QAccessible::Name) == name)
+            return list->child(i);
+    return nullptr;
+}
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+
+void press(int key)
+{
+    QTest::keyClick(focused(), Qt::Key(key));
+}
+
+} // namespace
+
+class TestKeyboardAccess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void accessibilityTreeNamesControlsDaysAndRows();
+    void wholeFoodPageFromTheKeyboard();
+    void focusedImageButtonShowsARing();
+
+private:
+    std::vector<MealEntry> dayEntries(int day) const;
+
+    MainWindowUnderTest m_window;
+};
+
+void TestKeyboardAccess::initTestCase()
+{
+    MainWindowUnderTest::setUpEnvironment();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+void TestKeyboardAccess::init()
+{
+    QVERIFY(m_window.open(1));
+    QVERIFY(m_window.dialog->foods().recordCount() > 8000);
+    m_window.dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.dialog.get()));
+}
+
+void TestKeyboardAccess::cleanup()
+{
+    m_window.close();
+}
+
+std::vector<MealEntry> TestKeyboardAccess::dayEntries(int day) const
+{
+    const auto bytes = FileIo::readAll(m_window.dayFile("db", day, 12, 2026, ".db"));
+    return MealRecord::Decode(bytes.value_or(std::string())).entries;
+}
+
+void TestKeyboardAccess::accessibilityTreeNamesControlsDaysAndRows()
+{
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.dialog.get());
+    QVERIFY(window);
+    const struct
+    {
+        const char *name;
+        QAccessible::Role role;
+    } controls[] = {
+        {"Search foods", QAccessible::EditableText},
+        {"Amount", QAccessible::EditableText},
+        {"Unit", QAccessible::ComboBox},
+        {"Add", QAccessible::Button},
+        {"Delete Selected", QAccessible::Button},
+        {"Close", QAccessible::Button},
+        {"Charts", QAccessible::Button},
+        {"Foods", QAccessible::List},
+        {"Meals of the day", QAccessible::List},
+        {"Days", QAccessible::List},
+    };
+    for (const auto &control : controls) {
+        QAccessibleInterface *found = findByName(window, QString::fromLatin1(control.name));
+        QVERIFY2(found, control.name);
+        QCOMPARE(found->role(), control.role);
+    }
+
+    // Days read as dates in the long format, with what the cell shows; the chosen one selected.
+    QAccessibleInterface *days = findByName(window, QStringLiteral("Days"));
+    QAccessibleInterface *monday = itemNamed(days, QStringLiteral("Monday, 7 December 2026"));
+    QVERIFY(monday);
+    QCOMPARE(monday->role(), QAccessible::ListItem);
+    QVERIFY(!monday->state().selected);
+    QAccessibleInterface *today =
+        itemNamed(days, QStringLiteral("Saturday, 5 December 2026, today"));
+    QVERIFY(today);
+    QVERIFY(today->state().selected);
+    QCOMPARE(itemNamed(days, QStringLiteral("Next month"))->role(), QAccessible::Button);
+
+    // A meal row: "food, amount unit", checkable by its tick.
+    auto *search = static_cast<QLineEdit *>(m_window.dialog->control(SearchBox));
+    QTest::keyClicks(search, QStringLiteral("apple raw"));
+    QAccessibleInterface *foods = findByName(window, QStringLiteral("Foods"));
+    QAccessibleInterface *apple = itemNamed(foods, QStringLiteral("Apples, raw, with skin"));
+    QVERIFY(apple);
+    QCOMPARE(apple->role(), QAccessible::ListItem);
+    m_window.dialog->SelectFood(foods->indexOfChild(apple));
+    static_cast<QAbstractButton *>(m_window.dialog->control(AddButton))->click();
+    QAccessibleInterface *meals = findByName(window, QStringLiteral("Meals of the day"));
+    QAccessibleInterface *row = meals->child(0);
+    QCOMPARE(row->text(QAccessible::Name),
+             QStringLiteral("Apples, raw, with skin, 1.0 medium (3\" dia)"));
+    QCOMPARE(row->role(), QAccessible::ListItem);
+    QVERIFY(row->state().checkable);
+    QVERIFY(!row->state().checked);
+
+    // The chart says what it shows; the notice bar is an alert that reads its message.
+    QAccessibleInterface *chart =
+        findByName(window, QStringLiteral("Weight and calories of the days on the strip"));
+    QVERIFY(chart);
+    QCOMPARE(chart->role(), QAccessible::Chart);
+    QVERIFY(chart->text(QAccessible::Description).startsWith(QStringLiteral("No weight")));
+    m_window.dialog->noticeBar()->showNotice(QStringLiteral("k"), QStringLiteral("Not saved"));
+    QAccessibleInterface *notice = findByName(window, QStringLiteral("Not saved"));
+    QVERIFY(notice);
+    QCOMPARE(notice->role(), QAccessible::AlertMessage);
+}
+
+void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
+{
+    CCorvaloDlg &dialog = *m_window.dialog;
+    QCOMPARE(focused(), dialog.dayStrip());
+
+    // The next day, picked again with Enter.
+    press(Qt::Key_Right);
+    QTRY_COMPARE(dialog.selectedDay().day, 6);
+    press(Qt::Key_Return);
+    QCOMPARE(dialog.selectedDay().day, 6);
+
+    // Past the strip's arrows to the search box; type, then into the food list.
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.dayStrip()->prevButton());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.dayStrip()->nextButton());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(SearchBox));
+    QTest::keyClicks(focused(), QStringLiteral("apple raw"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(FoodList));
+    press(Qt::Key_Down); // the first food
+    QVERIFY(dialog.portionEntry()->hasCurrentFood());
+    const QString food =
+        QString::fromStdString(std::string(dialog.portionEntry()->currentFood().name()));
+
+    // The second unit, an amount of 2, Enter adds twice, Space on Add once more.
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(UnitBox));
+    press(Qt::Key_Down);
+    const QString unit = static_cast<QComboBox *>(dialog.control(UnitBox))->itemText(1);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(AmountBox));
+    QTest::keyClicks(focused(), QStringLiteral("2"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(AddButton));
+    press(Qt::Key_Space);
+    std::vector<MealEntry> entries = dayEntries(6);
+    QCOMPARE(entries.size(), std::size_t(3));
+    QCOMPARE(QString::fromStdString(entries[0].name), food);
+    QCOMPARE(QString::fromStdString(entries[0].unit), unit);
+    QCOMPARE(entries[2].amount, 2.0f);
+
+    // In the day's list: the second row's amount becomes 5; F2 opens, Enter keeps.
+    press(Qt::Key_Tab);
+    auto *meals = static_cast<CMealsList *>(dialog.control(MealList));
+    QCOMPARE(focused(), meals);
+    press(Qt::Key_Home);
+    press(Qt::Key_Down);
+    press(Qt::Key_F2);
+    QCOMPARE(focused(), meals->amountEditor());
+    QTest::keyClicks(focused(), QStringLiteral("5"));
+    press(Qt::Key_Return);
+    QCOMPARE(focused(), meals);
+    QCOMPARE(meals->currentRow(), 1);
+    QCOMPARE(dayEntries(6)[1].amount, 5.0f);
+    // Escape drops an edit.
+    press(Qt::Key_Enter);
+    QTest::keyClicks(focused(), QStringLiteral("9"));
+    press(Qt::Key_Escape);
+    QCOMPARE(focused(), meals);
+    QVERIFY(dialog.isVisible());
+
+    // Tick the first and the last row, untick the last; Delete Selected removes the first.
+    press(Qt::Key_Up);
+    press(Qt::Key_Space);
+    press(Qt::Key_End);
+    press(Qt::Key_Space);
+    press(Qt::Key_Space);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(DeleteSelectedButton));
+    press(Qt::Key_Space);
+    entries = dayEntries(6);
+    QCOMPARE(entries.size(), std::size_t(2));
+    QCOMPARE(entries[0].amount, 5.0f);
+    QCOMPARE(entries[1].amount, 2.0f);
+
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(ClearListButton));
+    press(Qt::Key_Space);
+    QVERIFY(dayEntries(6).empty());
+    QVERIFY(dayEntries(5).empty());
+}
+
+void TestKeyboardAccess::focusedImageButtonShowsARing()
+{
+    // From the day strip, Tab goes to the arrow button at its left end.
+    QWidget *arrow = m_window.dialog->dayStrip()->prevButton();
+    const QImage unfocused = arrow->grab().toImage();
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), arrow);
+    const QImage focusedLook = arrow->grab().toImage();
+    QVERIFY(focusedLook != unfocused);
+    // Light yellow on the edge, where the image alone has none.
+    QCOMPARE(focusedLook.pixelColor(focusedLook.width() / 2, 1), QColor(0xFF, 0xE0, 0x66));
+    QVERIFY(unfocused.pixelColor(unfocused.width() / 2, 1) != QColor(0xFF, 0xE0, 0x66));
+}
+
+QTEST_MAIN(TestKeyboardAccess)
+#include "tst_keyboardaccess.moc"
