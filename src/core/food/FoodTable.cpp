@@ -1,4 +1,4 @@
-#include "FoodTable.h"
+#include "food/FoodTable.h"
 
 #include <algorithm>
 #include <charconv>
