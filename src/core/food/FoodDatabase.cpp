@@ -1,5 +1,6 @@
 #include "food/FoodDatabase.h"
 
+#include "food/FoodTable.h"
 #include "food/UnitBlockReader.h"
 
 #include <algorithm>
@@ -58,6 +59,7 @@ void FoodDatabase::clear()
     m_count = 0;
     m_declared = 0;
     m_recordsEnd = 0;
+    m_userFoods.clear();
 }
 
 // How many offsets, from the first, rise and point inside the buffer past the offset table.
@@ -98,19 +100,31 @@ void copyLowered(const std::uint8_t *from, std::size_t length, char *to)
         to[j] = char(FoodFormat::lowerAscii(from[j]));
 }
 
+// The name's terminating zero when the record in [record, end) can be read whole, else nullptr.
+const std::uint8_t *wholeRecordNameEnd(const std::uint8_t *record, const std::uint8_t *end)
+{
+    const void *zero = std::memchr(record, 0, std::size_t(end - record));
+    if (zero == nullptr)
+        return nullptr;
+    const auto *nameEnd = static_cast<const std::uint8_t *>(zero);
+    const std::uint8_t *header = NutrientBlockEnd(nameEnd + 1, end);
+    return UnitBlockReader::blockEnd(header, end) == nullptr ? nullptr : nameEnd;
+}
+
+void writeLe32(std::uint8_t *p, std::size_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = std::uint8_t(value >> (8 * i));
+}
+
 } // namespace
 
 // Checks that the record in [begin, end) can be read whole, and writes its search text.
 bool FoodDatabase::indexRecord(std::size_t begin, std::size_t end)
 {
     const std::uint8_t *record = m_buffer.get() + begin;
-    const std::uint8_t *recordEnd = m_buffer.get() + end;
-    const void *zero = std::memchr(record, 0, end - begin);
-    if (zero == nullptr)
-        return false;
-    const auto *nameEnd = static_cast<const std::uint8_t *>(zero);
-    const std::uint8_t *header = NutrientBlockEnd(nameEnd + 1, recordEnd);
-    if (UnitBlockReader::blockEnd(header, recordEnd) == nullptr)
+    const std::uint8_t *nameEnd = wholeRecordNameEnd(record, m_buffer.get() + end);
+    if (nameEnd == nullptr)
         return false;
 
     // Space, name, zero: the name's bytes plus two, which the nutrient mask guarantees fit.
@@ -140,4 +154,108 @@ std::string_view FoodDatabase::searchText(int index) const
         return {};
     const char *text = m_searchCopy.get() + recordOffset(index);
     return {text, std::strlen(text)}; // terminated inside the record by indexRecord
+}
+
+int FoodDatabase::addUserFoods(const std::vector<std::vector<std::uint8_t>> &records)
+{
+    struct Added
+    {
+        const std::vector<std::uint8_t> *bytes;
+        std::string_view name;
+        int before = 0; // the index of the first record of the database that sorts after it
+    };
+    std::vector<Added> added;
+    std::size_t addedBytes = 0;
+    for (const std::vector<std::uint8_t> &record : records) {
+        const std::uint8_t *nameEnd = record.empty()
+            ? nullptr
+            : wholeRecordNameEnd(record.data(), record.data() + record.size());
+        if (nameEnd == nullptr)
+            continue;
+        added.push_back({&record,
+                         {reinterpret_cast<const char *>(record.data()),
+                          std::size_t(nameEnd - record.data())}});
+        addedBytes += record.size();
+    }
+    if (added.empty())
+        return 0;
+    std::stable_sort(added.begin(), added.end(), [](const Added &a, const Added &b) {
+        return FoodTable::nameLess(a.name, b.name);
+    });
+    int lowest = 0;
+    for (Added &food : added) {
+        int first = lowest, count = m_count - lowest;
+        while (count > 0) {
+            const int step = count / 2;
+            if (!FoodTable::nameLess(food.name, name(first + step))) {
+                first += step + 1;
+                count -= step + 1;
+            } else {
+                count = step;
+            }
+        }
+        food.before = lowest = first;
+    }
+
+    const int total = m_count + int(added.size());
+    const std::size_t tableBytes = 4 * std::size_t(total);
+    const std::size_t size = tableBytes + (recordsEnd() - recordsBegin()) + addedBytes;
+    if (size > std::size_t(std::numeric_limits<std::int32_t>::max()))
+        return 0;
+    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[size]);
+    std::unique_ptr<char[]> copy(new (std::nothrow) char[size]);
+    if (!buffer || !copy)
+        return 0;
+
+    std::vector<int> userFoods;
+    userFoods.reserve(m_userFoods.size() + added.size());
+    auto earlierUser = m_userFoods.begin();
+    std::size_t cursor = tableBytes;
+    int index = 0;
+    int moved = 0; // records of the database copied so far
+    // The database's records up to `upTo` in one piece: their search text is already made.
+    const auto moveUpTo = [&](int upTo) {
+        if (upTo <= moved)
+            return;
+        const std::size_t from = recordOffset(moved);
+        const std::size_t to = upTo < m_count ? recordOffset(upTo) : m_recordsEnd;
+        for (; moved < upTo; ++moved, ++index) {
+            writeLe32(buffer.get() + 4 * std::size_t(index), cursor + (recordOffset(moved) - from));
+            if (earlierUser != m_userFoods.end() && *earlierUser == moved) {
+                userFoods.push_back(index);
+                ++earlierUser;
+            }
+        }
+        std::memcpy(buffer.get() + cursor, m_buffer.get() + from, to - from);
+        std::memcpy(copy.get() + cursor, m_searchCopy.get() + from, to - from);
+        cursor += to - from;
+    };
+    std::vector<std::size_t> addedOffsets;
+    addedOffsets.reserve(added.size());
+    for (const Added &food : added) {
+        moveUpTo(food.before);
+        writeLe32(buffer.get() + 4 * std::size_t(index), cursor);
+        userFoods.push_back(index++);
+        addedOffsets.push_back(cursor);
+        std::memcpy(buffer.get() + cursor, food.bytes->data(), food.bytes->size());
+        std::memcpy(copy.get() + cursor, food.bytes->data(), food.bytes->size());
+        cursor += food.bytes->size();
+    }
+    moveUpTo(m_count);
+
+    m_buffer = std::move(buffer);
+    m_searchCopy = std::move(copy);
+    m_size = int(size);
+    m_declared += total - m_count;
+    m_count = total;
+    m_recordsEnd = size;
+    m_userFoods = std::move(userFoods);
+    for (std::size_t i = 0; i < added.size(); ++i)
+        indexRecord(addedOffsets[i], addedOffsets[i] + added[i].bytes->size());
+    return int(added.size());
+}
+
+bool FoodDatabase::isUserFood(int index) const
+{
+    return std::binary_search(m_userFoods.begin(), m_userFoods.end(), index);
 }

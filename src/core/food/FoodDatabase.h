@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // The decoded food database and its search copy, held for the whole run.
 //
@@ -34,6 +35,17 @@ public:
     // not 256 bytes long, or memory that cannot be had, load nothing.
     bool load(std::span<const std::uint8_t> stored, std::span<const std::uint8_t> table);
     void clear();
+
+    // Merges the user's own foods (records as FoodDatabaseWriter::recordBytes makes them) into
+    // the loaded ones, each after the last record whose name does not sort after it (names
+    // compared as FoodTable::nameLess), so the list stays alphabetical and indices, search,
+    // units and portions treat them as any other food. A record that cannot be read whole is
+    // left out. Returns how many went in. Copies the database once: a few milliseconds for the
+    // shipped one, whatever the number of user foods.
+    int addUserFoods(const std::vector<std::vector<std::uint8_t>> &records);
+    // Whether the food at the index is one of the user's own.
+    bool isUserFood(int index) const;
+    int userFoodCount() const { return int(m_userFoods.size()); }
 
     int size() const { return m_size; }
     int recordCount() const { return m_count; }
@@ -72,4 +84,5 @@ private:
     int m_count = 0;
     int m_declared = 0;
     std::size_t m_recordsEnd = 0;
+    std::vector<int> m_userFoods; // indices, rising
 };
