@@ -1,12 +1,19 @@
 #pragma once
 
+#include "goals/NutrientGoals.h"
+
 #include <QString>
 
-// The program's one stored setting: the page last shown ("Settings"/"Tabs").
+// The program's stored settings: the page last shown ("Settings"/"Tabs") and the daily goals
+// (keys under "Goals/", see NutrientGoals).
 namespace AppSettings {
 
 int readTabs();
 void writeTabs(int page);
+
+NutrientGoals readGoals();
+// A nutrient without a goal has no key; the kinds of fat and carbohydrates are always written.
+void writeGoals(const NutrientGoals &goals);
 
 // Tests keep their settings in an INI file of their own instead of the user's profile.
 void useFileForTesting(const QString &iniPath);
