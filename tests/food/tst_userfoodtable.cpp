@@ -134,6 +134,22 @@ void TestUserFoodTable::mergedIntoTheDatabase()
     QCOMPARE(found, std::vector<std::int32_t>({1}));
     QCOMPARE(database.record(1).nutrients()[Nutrient::Calories], 3.0f);
     QCOMPARE(database.record(1).units().items[0].name, std::string_view("slice"));
+
+    // More foods later, one too long for the room the database keeps for them: it moves to
+    // larger memory, and the foods already merged keep their mark.
+    const std::string longName = "Cabbage, " + std::string(300000, 'x');
+    QCOMPARE(database.addUserFoods({FoodDatabaseWriter::recordBytes(food("Apricots, mine")),
+                                    FoodDatabaseWriter::recordBytes(food(longName))}),
+             2);
+    QCOMPARE(database.recordCount(), 7);
+    QCOMPARE(database.name(1), std::string_view("Apricots, mine"));
+    QCOMPARE(database.name(4), std::string_view(longName));
+    QCOMPARE(database.name(6), std::string_view("Zucchini bake"));
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(database.isUserFood(i), i == 1 || i == 2 || i == 4 || i == 6);
+    found.clear();
+    FoodFilter::findMatches(database, FoodFilter::searchWords("ca"), found);
+    QCOMPARE(found, std::vector<std::int32_t>({4, 5}));
 }
 
 QTEST_GUILESS_MAIN(TestUserFoodTable)
