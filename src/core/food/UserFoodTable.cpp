@@ -75,7 +75,8 @@ void UserFoodTable::parse(std::string_view text)
         const std::size_t newline = text.find('\n');
         std::string_view line = text.substr(0, newline);
         text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-        if (!line.empty() && line.back() == '\r')
+        // Every carriage return at the end goes: one kept would be eaten at the next reading.
+        while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
 
         Line kept {std::string(line), std::nullopt};
