@@ -25,6 +25,12 @@ std::string figureOrZero(double value)
 
 } // namespace
 
+NutrientGoals::NutrientGoals()
+{
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient)
+        m_kinds[std::size_t(nutrient)] = defaultKind(nutrient);
+}
+
 bool NutrientGoals::kindIsChoosable(int nutrient)
 {
     return nutrient == Nutrient::Fat || nutrient == Nutrient::Carbohydrates;

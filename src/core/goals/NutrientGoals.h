@@ -24,6 +24,9 @@ class NutrientGoals
 public:
     enum class Kind { Target, Limit };
 
+    // No goals; every kind as defaultKind gives it.
+    NutrientGoals();
+
     // Whether the user chooses the kind (fat, carbohydrates), and the kind before they do.
     static bool kindIsChoosable(int nutrient);
     static Kind defaultKind(int nutrient);
@@ -68,7 +71,5 @@ public:
 
 private:
     std::array<double, Nutrient::Count> m_goals {};
-    std::array<Kind, Nutrient::Count> m_kinds {
-        defaultKind(0), defaultKind(1), defaultKind(2), defaultKind(3), defaultKind(4),
-        defaultKind(5), defaultKind(6), defaultKind(7), defaultKind(8), defaultKind(9)};
+    std::array<Kind, Nutrient::Count> m_kinds {};
 };
