@@ -1,11 +1,13 @@
 // Food database timings, each against its bare minimum measured in the same run:
 //   start-up load (copy, decode, checks, search copy) vs a copy and one table pass;
+//   a merge of 100 user foods vs two plain copies of the database;
 //   one filter recomputation for a two-word query vs one memmem scan of its first word;
 //   with best matches first, one recomputation on the shipped database against the 10 ms a key
 //   press may take, beside the same search alphabetical.
 // Usage: corvalo_bench_food [DIR]   (DIR holds 137 and 138; default: the synthetic database)
 
 #include "food/FoodDatabase.h"
+#include "food/FoodDatabaseWriter.h"
 #include "food/FoodFilter.h"
 #include "food/SubstitutionTable.h"
 
@@ -103,6 +105,40 @@ int main(int argc, char *argv[])
     const auto [load, copyAndDecode] = compare(40, loadOnce, copyAndDecodeOnce);
     met &= report("load (copy, decode, checks, search copy)", load, "copy + one table pass",
                   copyAndDecode, 2.0);
+    // A hundred of the user's own foods merged in: against the bare copy of the database and its
+    // search copy that any merge in place costs.
+    std::vector<std::vector<std::uint8_t>> userFoods;
+    for (int i = 0; i < 100; ++i) {
+        FoodTableEntry food;
+        food.name = "My food " + std::to_string(i * 7919 % 100) + ", homemade";
+        food.pairKind = FoodFormat::WeightPair;
+        food.nutrients[0] = 2.5f;
+        food.units.push_back({"serving", 120.0f});
+        userFoods.push_back(FoodDatabaseWriter::recordBytes(food));
+    }
+    const auto mergeAgainstCopies = [&](const char *what) {
+        std::vector<double> merges, copies;
+        for (int round = 0; round < 40; ++round) {
+            FoodDatabase merged;
+            merged.load(stored, table);
+            auto start = Clock::now();
+            g_sink = std::size_t(merged.addUserFoods(userFoods));
+            merges.push_back(milliseconds(Clock::now() - start));
+            start = Clock::now();
+            {
+                std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[stored.size()]);
+                std::unique_ptr<char[]> copy(new char[stored.size()]);
+                std::memcpy(buffer.get(), merged.data(), stored.size());
+                std::memcpy(copy.get(), merged.searchCopy(), stored.size());
+                g_sink = buffer[stored.size() / 2] + std::size_t(copy[stored.size() / 3]);
+            }
+            copies.push_back(milliseconds(Clock::now() - start));
+        }
+        std::nth_element(merges.begin(), merges.begin() + 20, merges.end());
+        std::nth_element(copies.begin(), copies.begin() + 20, copies.end());
+        return report(what, merges[20], "two copies of the database", copies[20], 2.0);
+    };
+    met &= mergeAgainstCopies("merge of 100 user foods");
 #if defined(__GLIBC__)
     // Cold, as at start-up: every big block comes fresh from the system, page faults and all.
     // The search copy is a second block of the same size, so the faults alone take the ratio
@@ -114,6 +150,7 @@ int main(int argc, char *argv[])
     std::printf("fresh memory every round (for information):\n");
     report("load (copy, decode, checks, search copy)", coldLoad, "copy + one table pass",
            coldCopyAndDecode, 2.0);
+    mergeAgainstCopies("merge of 100 user foods");
 #endif
 
     const char *queries[] = {"chicken raw", "apple juice", "cheese cheddar", "beef ground",

@@ -13,6 +13,7 @@
 #include <clocale>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 struct MainWindowUnderTest
@@ -28,14 +29,16 @@ struct MainWindowUnderTest
         Clock::setNowForTesting(Now);
     }
 
-    // Shows a new window on the given page, its data in a new folder; false when it could not
-    // be shown.
-    bool open(int page = 1)
+    // Shows a new window on the given page, its data in a new folder (given to `prepare` first);
+    // false when it could not be shown.
+    bool open(int page = 1, const std::function<void(const std::filesystem::path &)> &prepare = {})
     {
         dir = std::make_unique<QTemporaryDir>();
         AppSettings::useFileForTesting(dir->filePath(QStringLiteral("settings.ini")));
         AppSettings::writeTabs(page);
         AppFolders::setExecutableFolderForTesting(dir->path().toStdString());
+        if (prepare)
+            prepare(folder());
         dialog = std::make_unique<CCorvaloDlg>();
         dialog->show();
         return QTest::qWaitForWindowExposed(dialog.get());

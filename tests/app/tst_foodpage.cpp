@@ -4,6 +4,7 @@
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
+#include "controls/CNoticeBar.h"
 #include "food/FoodListView.h"
 #include "food/PortionEntry.h"
 #include "layout/DialogLayout.h"
@@ -54,6 +55,7 @@ private slots:
     void filteringAgainClearsTheCurrentFood();
     void searchTypedBeforeTheDatabaseIsReady();
     void bestMatchesFirstFromTheSettings();
+    void ownFoodsJoinTheList();
 
 private:
     void search(const QString &text);
@@ -356,6 +358,27 @@ void TestFoodPage::bestMatchesFirstFromTheSettings()
     m_window.dialog->show();
     search(QStringLiteral("eggs"));
     QVERIFY(firstRows().contains(egg));
+}
+
+void TestFoodPage::ownFoodsJoinTheList()
+{
+    m_window.close();
+    QVERIFY(m_window.open(1, [](const std::filesystem::path &folder) {
+        QVERIFY(FileIo::writeAtomically(folder / "myfoods.tsv",
+                                        "Apples, my own\tg\t50\t-\t-\t-\t-\t-\t-\t-\t-\t-"
+                                        "\t150 piece\nBroken\tg\t1\n")
+                    .ok());
+    }));
+    QVERIFY(m_window.dialog->foods().recordCount() > 8000);
+    QCOMPARE(m_window.dialog->noticeBar()->text(),
+             QStringLiteral("Skipped line 2 of myfoods.tsv: it has 3 fields, not 12 or more"));
+
+    search(QStringLiteral("apples my"));
+    chooseFood(QStringLiteral("Apples, my own"));
+    QCOMPARE(controlAs<QComboBox>(*m_window.dialog, UnitBox)->itemText(0), QStringLiteral("piece"));
+    addPortion(QStringLiteral("2"), QStringLiteral("piece"));
+    QCOMPARE(dayEntries().size(), std::size_t(1));
+    QCOMPARE(dayEntries()[0].contribution(Nutrient::Calories), 150.0f); // 2 x 150 g, 0.5 kcal/g
 }
 
 QTEST_MAIN(TestFoodPage)

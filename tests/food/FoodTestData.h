@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FoodDatabaseWriter.h"
-#include "FoodTable.h"
 #include "food/FoodDatabase.h"
+#include "food/FoodDatabaseWriter.h"
+#include "food/FoodTable.h"
 #include "food/SubstitutionTable.h"
 
 #include <bit>

@@ -1,7 +1,7 @@
-#include "FoodTable.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodFilter.h"
+#include "food/FoodTable.h"
 #include "food/SubstitutionTable.h"
 
 #include <QFile>

@@ -29,6 +29,21 @@ void TestPlatform::settingsRoundTrip()
 
     QSettings raw(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     QCOMPARE(raw.value(QStringLiteral("Settings/Tabs")).toInt(), -7);
+
+    NutrientGoals goals = AppSettings::readGoals();
+    QVERIFY(!goals.hasGoal(Nutrient::Calories));
+    goals.setGoalText(Nutrient::Calories, "2000");
+    goals.setKind(Nutrient::Fat, NutrientGoals::Kind::Target);
+    AppSettings::writeGoals(goals);
+    raw.sync();
+    QCOMPARE(raw.value(QStringLiteral("Goals/Calories")).toString(), QStringLiteral("2000"));
+    QCOMPARE(raw.value(QStringLiteral("Goals/FatKind")).toString(), QStringLiteral("target"));
+    QVERIFY(!raw.contains(QStringLiteral("Goals/Sodium")));
+    raw.setValue(QStringLiteral("Goals/Sodium"), QStringLiteral("2300"));
+    raw.sync();
+    goals = AppSettings::readGoals();
+    QCOMPARE(goals.goalText(Nutrient::Sodium), std::string("2300"));
+    QCOMPARE(goals.kind(Nutrient::Fat), NutrientGoals::Kind::Target);
 }
 
 void TestPlatform::stringTable()

@@ -4,8 +4,8 @@
 // --size, the records are repeated up to that many bytes: a database of realistic size for the
 // benchmarks.
 
-#include "FoodDatabaseWriter.h"
-#include "FoodTable.h"
+#include "food/FoodDatabaseWriter.h"
+#include "food/FoodTable.h"
 #include "food/SubstitutionTable.h"
 
 #include <charconv>

@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // The decoded food database and its search copy, held for the whole run.
 //
@@ -34,6 +35,20 @@ public:
     // not 256 bytes long, or memory that cannot be had, load nothing.
     bool load(std::span<const std::uint8_t> stored, std::span<const std::uint8_t> table);
     void clear();
+
+    // Merges the user's own foods (records as FoodDatabaseWriter::recordBytes makes them) into
+    // the loaded ones, each after the last record whose name does not sort after it (names
+    // compared as FoodTable::nameLess), so the list stays alphabetical and indices, search,
+    // units and portions treat them as any other food. A record that cannot be read whole is
+    // left out. Returns how many went in. The records move within the memory the database holds
+    // (load() leaves room for UserFoodRoom bytes of them): a few milliseconds for the shipped
+    // database, and a new copy only when they need more room.
+    int addUserFoods(const std::vector<std::vector<std::uint8_t>> &records);
+    // Whether the food at the index is one of the user's own.
+    bool isUserFood(int index) const;
+    int userFoodCount() const { return int(m_userFoods.size()); }
+
+    static constexpr std::size_t UserFoodRoom = 256 * 1024; // thousands of foods
 
     int size() const { return m_size; }
     int recordCount() const { return m_count; }
@@ -65,6 +80,7 @@ public:
 private:
     int soundOffsetCount() const;
     bool indexRecord(std::size_t begin, std::size_t end);
+    bool makeRoom(std::size_t size);
 
     std::unique_ptr<std::uint8_t[]> m_buffer;
     std::unique_ptr<char[]> m_searchCopy;
@@ -72,4 +88,6 @@ private:
     int m_count = 0;
     int m_declared = 0;
     std::size_t m_recordsEnd = 0;
+    std::size_t m_capacity = 0; // of both buffers
+    std::vector<int> m_userFoods; // indices, rising
 };

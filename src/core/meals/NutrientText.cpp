@@ -64,9 +64,14 @@ int ScreenRow(int nutrient)
     return valid(nutrient) ? Rows[nutrient].screenRow : -1;
 }
 
+std::string Figure(float value)
+{
+    return figure(value, MaxTotalChars);
+}
+
 std::string Total(int nutrient, float value)
 {
-    std::string text = figure(value, MaxTotalChars);
+    std::string text = Figure(value);
     if (text.empty())
         return "-";
     text += ' ';

@@ -18,6 +18,10 @@ int ScreenRow(int nutrient);
 inline constexpr std::size_t MaxTotalChars = 6; // the figure, without the unit
 inline constexpr std::size_t MaxDeltaChars = 6; // the sign included
 
+// A total's figure: one decimal up to 9, none above, the exponent form past MaxTotalChars; empty
+// for 0, less or not a number.
+std::string Figure(float value);
+
 // The day total: "-" for 0 or less, one decimal up to 9, none above, then a blank and the unit.
 std::string Total(int nutrient, float value);
 

@@ -12,6 +12,7 @@
 #include "food/FoodListView.h"
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
+#include "food/UserFoodTable.h"
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
 #include "links/BrowserLauncher.h"
@@ -123,6 +124,15 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     m_stripPage = m_page;
     m_day = m_dayStrip->selectedDay();
     reportFolder(m_dayStrip->CreateDataDirectories());
+    connect(m_foodLoader, &FoodDatabaseLoader::userFoodsRead, this,
+            [this](const FileIo::Result &read, const QString &skipped) {
+                reportOpen(read);
+                if (!skipped.isEmpty())
+                    m_notice->showNotice(QStringLiteral("myfoods"), skipped);
+            });
+    // A merge after the hand-over replaces the records a current food points into.
+    connect(m_foodLoader, &FoodDatabaseLoader::loaded, m_portion, &PortionEntry::ClearCurrentFood);
+    m_foodLoader->mergeUserFoods(m_store.dataDirectory().parent_path() / UserFoodTable::FileName);
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     LoadDay();
     SwitchPage(m_page);

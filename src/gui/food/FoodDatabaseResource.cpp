@@ -1,5 +1,6 @@
 #include "food/FoodDatabaseResource.h"
 
+#include "food/UserFoodTable.h"
 #include "platform/Resources.h"
 
 #include <QResource>
@@ -77,5 +78,27 @@ void FoodDatabaseLoader::finish()
     Result result = m_worker.get();
     m_target = std::move(result.database);
     m_finished = true;
-    emit loaded(result.sound);
+    m_sound = result.sound;
+    // On this thread: the file's folder is chosen while the worker runs, and the merge is one
+    // copy of the database.
+    if (!m_userFoods.empty())
+        mergeUserFoodsNow();
+    emit loaded(m_sound);
+}
+
+void FoodDatabaseLoader::mergeUserFoods(const std::filesystem::path &file)
+{
+    m_userFoods = file;
+    if (!m_finished)
+        return;
+    mergeUserFoodsNow();
+    emit loaded(m_sound);
+}
+
+void FoodDatabaseLoader::mergeUserFoodsNow()
+{
+    UserFoodTable table;
+    const FileIo::Result read = table.load(m_userFoods);
+    m_target.addUserFoods(table.records());
+    emit userFoodsRead(read, QString::fromStdString(table.skippedNotice()));
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "food/FoodDatabase.h"
+#include "platform/FileIo.h"
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
+#include <filesystem>
 #include <future>
 
 // A copy of the program's resource "DB" with the id; empty when there is none.
@@ -32,9 +35,16 @@ public:
     void finish();
     bool isFinished() const { return m_finished; }
 
+    // The user's own foods (UserFoodTable) to merge into the database when it is handed over,
+    // or at once, with loaded() again, when that is done already.
+    void mergeUserFoods(const std::filesystem::path &file);
+
 signals:
     // The target holds the database; sound as LoadFoodDatabase's result.
     void loaded(bool sound);
+    // The user's foods were read: how the file read went (a missing file is fine), and the
+    // notice for lines that were skipped, empty when none was.
+    void userFoodsRead(const FileIo::Result &read, const QString &skipped);
 
 private:
     struct Result
@@ -43,7 +53,11 @@ private:
         bool sound = false;
     };
 
+    void mergeUserFoodsNow();
+
     FoodDatabase &m_target;
     std::future<Result> m_worker;
     bool m_finished = false;
+    bool m_sound = false;
+    std::filesystem::path m_userFoods;
 };

@@ -51,6 +51,40 @@ void writeBestMatchesFirst(bool on)
     settings->sync();
 }
 
+NutrientGoals readGoals()
+{
+    const auto settings = open();
+    NutrientGoals goals;
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
+        const QString key = QString::fromStdString(NutrientGoals::settingsKey(nutrient));
+        goals.setGoalText(nutrient, settings->value(key).toString().toStdString());
+        if (NutrientGoals::kindIsChoosable(nutrient)) {
+            const QString kindKey = QString::fromStdString(NutrientGoals::kindKey(nutrient));
+            goals.setKindText(nutrient, settings->value(kindKey).toString().toStdString());
+        }
+    }
+    return goals;
+}
+
+void writeGoals(const NutrientGoals &goals)
+{
+    auto settings = open();
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
+        const QString key = QString::fromStdString(NutrientGoals::settingsKey(nutrient));
+        if (goals.hasGoal(nutrient))
+            settings->setValue(key, QString::fromStdString(goals.goalText(nutrient)));
+        else
+            settings->remove(key);
+        if (NutrientGoals::kindIsChoosable(nutrient)) {
+            const QString kindKey = QString::fromStdString(NutrientGoals::kindKey(nutrient));
+            settings->setValue(
+                kindKey,
+                QString::fromStdString(std::string(NutrientGoals::kindText(goals.kind(nutrient)))));
+        }
+    }
+    settings->sync();
+}
+
 void useFileForTesting(const QString &iniPath)
 {
     s_testFile = iniPath;

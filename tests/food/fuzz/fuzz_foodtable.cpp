@@ -1,9 +1,9 @@
 // libFuzzer entry for the food table text the build reads: any text parses without reading past
 // it, every food it accepts is well formed, sorting keeps every food, and the database written
 // from the foods loads back with the same names.
-#include "FoodDatabaseWriter.h"
-#include "FoodTable.h"
 #include "food/FoodDatabase.h"
+#include "food/FoodDatabaseWriter.h"
+#include "food/FoodTable.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FoodTable.h"
+#include "food/FoodTable.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -38,9 +38,12 @@ public:
     void sortByName();
     static bool nameLess(std::string_view a, std::string_view b);
 
-private:
-    bool parseLine(std::string_view line, FoodTableEntry &food, std::string &error) const;
+    // One line that is not a comment; false with the reason in user words ("it has 9 fields,
+    // not 12 or more") when it does not follow the format.
+    static bool parseLine(std::string_view line, FoodTableEntry &food, std::string &error,
+                          int maxUnits = FoodFormat::MaxStoredUnits);
 
+private:
     std::vector<FoodTableEntry> m_foods;
     std::vector<std::string> m_errors;
 };

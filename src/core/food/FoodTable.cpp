@@ -1,8 +1,9 @@
-#include "FoodTable.h"
+#include "food/FoodTable.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -23,7 +24,8 @@ bool readNumber(std::string_view text, double &value)
 {
     const char *end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && stop == end && std::isfinite(value) && value >= 0.0;
+    return error == std::errc() && stop == end && std::isfinite(value) && value >= 0.0 &&
+        value <= std::numeric_limits<float>::max(); // stored as a float
 }
 
 constexpr int FirstNutrientField = 2;
@@ -57,15 +59,41 @@ bool FoodTable::parse(std::string_view text)
     return m_errors.empty();
 }
 
-bool FoodTable::parseLine(std::string_view line, FoodTableEntry &food, std::string &error) const
+namespace {
+
+constexpr std::string_view NutrientNames[FoodFormat::NutrientCount] = {
+    "calories", "carbohydrates", "fat",           "protein",     "fibre",
+    "calcium",  "sodium",        "saturated fat", "cholesterol", "sugars"};
+
+// A field as a message quotes it: a garbled line may hold anything, at any length.
+std::string quoted(std::string_view field)
+{
+    constexpr std::size_t MaxShown = 24;
+    std::string text = "\"";
+    text += field.substr(0, MaxShown);
+    if (field.size() > MaxShown)
+        text += "...";
+    return text + "\"";
+}
+
+} // namespace
+
+bool FoodTable::parseLine(std::string_view line, FoodTableEntry &food, std::string &error,
+                          int maxUnits)
 {
     const std::vector<std::string_view> fields = splitFields(line);
     if (fields.size() < std::size_t(FirstUnitField)) {
-        error = "expected a name, a pair and ten nutrient fields";
+        error = "it has " + std::to_string(fields.size()) +
+            (fields.size() == 1 ? " field" : " fields") + ", not " +
+            std::to_string(FirstUnitField) + " or more";
         return false;
     }
-    if (fields[0].empty() || fields[0].find('\0') != std::string_view::npos) {
-        error = "empty name";
+    if (fields[0].empty()) {
+        error = "it has no name";
+        return false;
+    }
+    if (fields[0].find('\0') != std::string_view::npos) {
+        error = "its name holds a zero byte";
         return false;
     }
     food.name = fields[0];
@@ -77,7 +105,7 @@ bool FoodTable::parseLine(std::string_view line, FoodTableEntry &food, std::stri
     } else if (fields[1] == "-") {
         food.pairKind = FoodFormat::NoPair;
     } else {
-        error = "pair must be g, ml or -";
+        error = "its second field is " + quoted(fields[1]) + ", not g or ml";
         return false;
     }
 
@@ -87,15 +115,17 @@ bool FoodTable::parseLine(std::string_view line, FoodTableEntry &food, std::stri
             continue;
         double per100 = 0.0;
         if (!readNumber(field, per100)) {
-            error = "nutrient " + std::to_string(k + 1) + " is not a number or -";
+            error = "its " + std::string(NutrientNames[k]) + " " + quoted(field) +
+                " is not a number or -";
             return false;
         }
         food.nutrients[std::size_t(k)] = float(per100 / 100.0);
     }
 
     const std::size_t unitCount = fields.size() - std::size_t(FirstUnitField);
-    if (unitCount > std::size_t(FoodFormat::MaxStoredUnits)) {
-        error = "more than 15 units";
+    if (unitCount > std::size_t(maxUnits)) {
+        error = "it has " + std::to_string(unitCount) + " units, not " + std::to_string(maxUnits) +
+            " at most";
         return false;
     }
     for (std::size_t i = std::size_t(FirstUnitField); i < fields.size(); ++i) {
@@ -105,7 +135,7 @@ bool FoodTable::parseLine(std::string_view line, FoodTableEntry &food, std::stri
         if (space == std::string_view::npos || space + 1 == field.size() ||
             !readNumber(field.substr(0, space), factor) || !(factor > 0.0) ||
             field.find('\0') != std::string_view::npos) {
-            error = "unit \"" + std::string(field) + "\" is not \"factor name\"";
+            error = "its unit " + quoted(field) + " is not an amount, a space and a name";
             return false;
         }
         food.units.push_back({std::string(field.substr(space + 1)), float(factor)});

@@ -1,4 +1,4 @@
-#include "FoodDatabaseWriter.h"
+#include "food/FoodDatabaseWriter.h"
 
 #include <bit>
 

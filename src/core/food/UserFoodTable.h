@@ -1,0 +1,103 @@
+#pragma once
+
+#include "food/FoodTable.h"
+#include "platform/FileIo.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The user's own foods: "myfoods.tsv" in the data folder, beside "db" and "note", in the format
+// of the food table the program carries (res/foods/README.md) so it can be read and edited by
+// hand: name, g or ml, ten nutrients per 100 g (100 mL) or "-", then up to ten units "factor
+// name".
+//
+// Any bytes can be read: a line that does not follow the format is skipped and remembered with
+// its number and why. Lines the program does not understand, comments included, are written back
+// as they were, so a rewrite after an add, edit or removal loses nothing typed by hand. Names are
+// unique, with A to Z compared as lower case.
+//
+//   UserFoodTable table;
+//   FileIo::Result read = table.load(folder / UserFoodTable::FileName);
+//   database.addUserFoods(table.records());      // see FoodDatabase::addUserFoods
+//   if (!table.skipped().empty()) tell(table.skippedNotice());
+//   table.add(food); FileIo::Result saved = table.save(folder / UserFoodTable::FileName);
+class UserFoodTable
+{
+public:
+    static constexpr std::string_view FileName = "myfoods.tsv";
+    // Larger files are not read: far more than anyone types.
+    static constexpr std::uintmax_t MaxBytes = 16u * 1024 * 1024;
+
+    struct SkippedLine
+    {
+        int line = 0; // from 1
+        std::string reason; // "it has 9 fields, not 12 or more"
+    };
+
+    // Reads the file. A missing file is an empty table and a success; a file that cannot be read
+    // leaves the table empty and says why.
+    FileIo::Result load(const std::filesystem::path &file);
+    // Replaces the table by the text's lines.
+    void parse(std::string_view text);
+    // Writes the table as text() through FileIo (a whole-file rewrite). Refused, with the same
+    // problem, after a load that found the file but could not read it.
+    [[nodiscard]] FileIo::Result save(const std::filesystem::path &file) const;
+    // The file's content: the lines as read, with the foods added or edited since in the
+    // format's own words. A new table starts with a comment that explains the columns.
+    std::string text() const;
+
+    // The foods in file order.
+    std::vector<FoodTableEntry> foods() const;
+    int foodCount() const;
+    // The food of that name (A to Z as lower case), or nullptr.
+    const FoodTableEntry *find(std::string_view name) const;
+
+    // False with the reason in user words when the food cannot be stored as it is (no name, a
+    // name in use, a tab or line break in a name, more than ten units, ...). A new food goes in
+    // before the first food that sorts after it, so a sorted file stays sorted.
+    bool add(const FoodTableEntry &food, std::string *why = nullptr);
+    // Replaces the food called `name`; the new name may differ but not be another food's.
+    bool edit(std::string_view name, const FoodTableEntry &food, std::string *why = nullptr);
+    bool remove(std::string_view name);
+
+    const std::vector<SkippedLine> &skipped() const { return m_skipped; }
+    // For the notice bar, empty when nothing was skipped: "Skipped line 7 of myfoods.tsv: it has
+    // 9 fields, not 12 or more", with " (and 2 more lines)" when there were more.
+    std::string skippedNotice() const;
+
+    // The foods as database records (FoodDatabaseWriter::recordBytes), in file order.
+    std::vector<std::vector<std::uint8_t>> records() const;
+
+    // Nutrients as typed, in the table's order; 0 or less for none.
+    using TypedNutrients = std::array<double, FoodFormat::NutrientCount>;
+    // Values typed for a serving of `servingAmount` grams (mL) as values per 100 g (100 mL):
+    // each times 100 divided by the serving. Nothing for a serving that is not above 0.
+    static std::optional<TypedNutrients> per100FromServing(const TypedNutrients &perServing,
+                                                           double servingAmount);
+    // Values per 100 g as FoodTableEntry keeps them: per gram, 0 for none or not a number.
+    static FoodFormat::Nutrients perGramFromPer100(const TypedNutrients &per100);
+
+    // A food's line, without its line break.
+    static std::string formatLine(const FoodTableEntry &food);
+
+private:
+    struct Line
+    {
+        std::string text; // as read; empty for a food added or edited since
+        std::optional<FoodTableEntry> food;
+    };
+
+    int indexOf(std::string_view name) const;
+    bool check(const FoodTableEntry &food, int replacing, std::string *why) const;
+    void insertSorted(const FoodTableEntry &food);
+
+    std::vector<Line> m_lines;
+    std::vector<SkippedLine> m_skipped;
+    bool m_fromFile = false; // a new table gets the header comment
+    FileIo::Problem m_unreadable = FileIo::Problem::None;
+};
