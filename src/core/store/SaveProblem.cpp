@@ -70,6 +70,8 @@ std::string Reason(const FileIo::Result &result, Action action)
         return "the file is too large";
     case Problem::Unreadable:
         return "the file could not be read";
+    case Problem::Changed:
+        return "another program changed the file";
     case Problem::Other:
         break;
     }
