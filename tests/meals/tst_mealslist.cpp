@@ -124,7 +124,8 @@ void TestMealsList::loadsTheDayScrolledToItsNewestRows()
 
     fill({1, 2, 3, 4, 5, 6, 7, 8});
     for (int i = 0; i < 8; ++i) {
-        QCOMPARE(m_list->item(i)->text(), QString::fromLatin1(Names[i])); // for type-ahead
+        QCOMPARE(m_list->model()->index(i, 0).data().toString(),
+                 QString::fromLatin1(Names[i])); // for type-ahead
         QCOMPARE(m_list->entries()[i].listIndex, i);
     }
     // 127 pixels hold five whole rows: the newest eight end at the bottom.
@@ -329,7 +330,7 @@ void TestMealsList::deleteTickedRows()
         expected += MealRecord::Encode(sampleEntry(Names[i], float(i + 1)));
     QCOMPARE(fileBytes(), expected);
     QCOMPARE(m_list->count(), 3);
-    QCOMPARE(m_list->item(1)->text(), QStringLiteral("Cherry"));
+    QCOMPARE(m_list->entries()[1].name, "Cherry");
     for (const MealEntry &entry : m_list->entries())
         QVERIFY(!entry.ticked);
 
