@@ -1,11 +1,13 @@
-// The window's longest freeze while it opens a very large day and while Add appends to it: a
-// timer asks to run every 5 ms, and the longest gap between its runs is how long the window
-// could not answer. Usage: corvalo_bench_bigday [megabytes]   (default 50)
+// The window's longest freeze while it opens a very large day, and while Add, Delete Selected
+// and an amount edit change it: a timer asks to run every 5 ms, and the longest gap between its
+// runs is how long the window could not answer. Usage: corvalo_bench_bigday [megabytes]
+// (default 50)
 
 #include "BenchFolder.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
 #include "layout/DialogLayout.h"
+#include "meals/CMealsList.h"
 #include "meals/MealRecord.h"
 #include "platform/Clock.h"
 #include "platform/FileIo.h"
@@ -14,7 +16,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -86,7 +87,7 @@ int main(int argc, char *argv[])
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog))
         return 1;
-    auto *meals = static_cast<QListWidget *>(dialog.control(DialogLayout::MealList));
+    auto *meals = static_cast<CMealsList *>(dialog.control(DialogLayout::MealList));
 
     const auto [openFreeze, openTotal] =
         longestFreeze([&] { dialog.dayStrip()->MoveSelection(DayStripModel::Key::Left); },
@@ -102,5 +103,31 @@ int main(int argc, char *argv[])
         [&] { return meals->count() == records + 1; });
     std::printf("Add on that day: longest freeze %.0f ms, shown after %.0f ms\n", addFreeze,
                 addTotal);
+
+    // The top row shown: tick it, then Delete Selected.
+    const MealRowLayout &layout = meals->rowLayout();
+    const auto [deleteFreeze, deleteTotal] = longestFreeze(
+        [&] {
+            QTest::mouseClick(meals->viewport(), Qt::LeftButton, {}, QPoint(10, 12));
+            static_cast<QAbstractButton *>(dialog.control(DialogLayout::DeleteSelectedButton))
+                ->click();
+        },
+        [&] { return meals->count() == records; });
+    std::printf("Delete Selected on that day: longest freeze %.0f ms, shown after %.0f ms\n",
+                deleteFreeze, deleteTotal);
+
+    const int last = records - 1;
+    const auto [editFreeze, editTotal] = longestFreeze(
+        [&] {
+            meals->scrollToBottom();
+            const int row = last - meals->topRow();
+            QTest::mouseClick(meals->viewport(), Qt::LeftButton, {},
+                              QPoint(layout.amountLeft() + 20, row * 24 + 12));
+            QTest::keyClicks(meals->amountEditor(), QStringLiteral("3"));
+            QTest::keyClick(meals->amountEditor(), Qt::Key_Return);
+        },
+        [&] { return meals->count() == records && meals->entries()[last].amount == 3.0f; });
+    std::printf("An amount edit on that day: longest freeze %.0f ms, shown after %.0f ms\n",
+                editFreeze, editTotal);
     return 0;
 }

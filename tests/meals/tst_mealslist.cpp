@@ -39,6 +39,7 @@ private slots:
     void unreadableDayIsNotRewritten();
     void paintsRowsOverTheBackground();
     void longTextsStayInTheirPlaces();
+    void largeDayLoadsAndChangesAwayFromTheWindow();
 
 private:
     void fill(const std::vector<float> &amounts);
@@ -124,7 +125,8 @@ void TestMealsList::loadsTheDayScrolledToItsNewestRows()
 
     fill({1, 2, 3, 4, 5, 6, 7, 8});
     for (int i = 0; i < 8; ++i) {
-        QCOMPARE(m_list->item(i)->text(), QString::fromLatin1(Names[i])); // for type-ahead
+        QCOMPARE(m_list->model()->index(i, 0).data().toString(),
+                 QString::fromLatin1(Names[i])); // for type-ahead
         QCOMPARE(m_list->entries()[i].listIndex, i);
     }
     // 127 pixels hold five whole rows: the newest eight end at the bottom.
@@ -329,7 +331,7 @@ void TestMealsList::deleteTickedRows()
         expected += MealRecord::Encode(sampleEntry(Names[i], float(i + 1)));
     QCOMPARE(fileBytes(), expected);
     QCOMPARE(m_list->count(), 3);
-    QCOMPARE(m_list->item(1)->text(), QStringLiteral("Cherry"));
+    QCOMPARE(m_list->entries()[1].name, "Cherry");
     for (const MealEntry &entry : m_list->entries())
         QVERIFY(!entry.ticked);
 
@@ -448,6 +450,61 @@ void TestMealsList::longTextsStayInTheirPlaces()
     };
     QCOMPARE(tooltipAt(QPoint(100, 12)), QString::fromStdString(name));
     QCOMPARE(tooltipAt(QPoint(right + 20, 12)), QStringLiteral("cup (4.86 large eggs)"));
+}
+
+void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
+{
+    // Two days past the size read at once, of 52-byte records told apart by their last one.
+    const std::string apple = MealRecord::Encode(sampleEntry("A", 1.0f));
+    const int records = int(CMealsList::LargeDayBytes / 52) + 1;
+    std::string image;
+    for (int i = 1; i < records; ++i)
+        image += apple;
+    QVERIFY(FileIo::writeAtomically(m_path, image + MealRecord::Encode(sampleEntry("B", 2.0f))));
+    const fs::path sixth = m_path.parent_path() / "12-06-2026.db";
+    QVERIFY(FileIo::writeAtomically(sixth, image + MealRecord::Encode(sampleEntry("C", 3.0f))));
+
+    // The first load is left before it arrives: only the second day's rows are shown.
+    QSignalSpy opened(m_list, &CMealsList::opened);
+    m_list->LoadMeals(Day);
+    QVERIFY(m_list->isLoading());
+    QCOMPARE(m_list->count(), 0);
+    m_list->LoadMeals({6, 12, 2026});
+    QTRY_VERIFY(!m_list->isLoading());
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.at(0).at(0).value<FileIo::Result>().file, sixth);
+    QCOMPARE(m_list->count(), records);
+    QCOMPARE(m_list->entries().back().name, std::string("C"));
+    QCOMPARE(m_list->topRow(), records - 5);
+
+    // An Add while the day loads is written after the read and shown with its rows.
+    m_list->LoadMeals(Day);
+    m_list->AppendMeal(sampleEntry("D", 4.0f));
+    QCOMPARE(m_list->count(), 0);
+    QTRY_VERIFY(!m_list->isLoading());
+    QCOMPARE(m_list->count(), records + 1);
+    QCOMPARE(m_list->entries()[records - 1].name, std::string("B"));
+    QCOMPARE(m_list->entries().back().name, std::string("D"));
+    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+
+    // Delete Selected, an amount edit and an Add change the rows at once and the file after.
+    click(at(4, 10)); // "D"
+    click(at(2, 10));
+    m_list->SaveMeals(true);
+    QCOMPARE(m_list->count(), records - 1);
+    openEditor(4); // "B"
+    QTest::keyClicks(m_list->amountEditor(), QStringLiteral("7"));
+    QTest::keyClick(m_list->amountEditor(), Qt::Key_Return);
+    m_list->AppendMeal(sampleEntry("E", 5.0f));
+    QCOMPARE(m_list->entries()[records - 2].amount, 7.0f);
+    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+    // The worker writes in order: the last Add ends the changes.
+    QTRY_COMPARE(MealDayFile::Load(m_path).entries.back().name, std::string("E"));
+    const std::vector<MealEntry> stored = MealDayFile::Load(m_path).entries;
+    QCOMPARE(stored.size(), std::size_t(records));
+    QCOMPARE(stored[records - 2].name, std::string("B"));
+    QCOMPARE(stored[records - 2].amount, 7.0f);
+    QCOMPARE(stored.back().name, std::string("E"));
 }
 
 QTEST_MAIN(TestMealsList)

@@ -1,6 +1,7 @@
 // The day store: where a day's files live and what they are called, the folder it keeps them
 // in, and every write's outcome, failures included.
 #include "TempFolder.h"
+#include "meals/MealRecord.h"
 #include "meals/MealSamples.h"
 #include "platform/FileIo.h"
 #include "store/DayStore.h"
@@ -150,6 +151,13 @@ void TestDayStore::mealsAppendRewriteClear()
     day = m_store->LoadMeals(Fifth);
     QCOMPARE(day.entries.size(), std::size_t(2));
     QCOMPARE(day.entries[1].name, std::string("Cheese"));
+
+    // Half a record written since the store last read the file goes before the next one.
+    const fs::path file = *m_temp / "db" / "12-05-2026.db";
+    QVERIFY(FileIo::append(file, MealRecord::Encode(sampleEntry("Cut", 1)).substr(0, 20)));
+    QVERIFY(m_store->AppendMeal(Fifth, sampleEntry("Dates", 4)));
+    QCOMPARE(fs::file_size(file), std::uintmax_t(56 + 57 + 56));
+    QCOMPARE(m_store->LoadMeals(Fifth).entries[2].name, std::string("Dates"));
 
     QVERIFY(m_store->ClearMeals(Fifth));
     QVERIFY(!fs::exists(*m_temp / "db" / "12-05-2026.db"));

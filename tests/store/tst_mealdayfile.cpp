@@ -21,6 +21,7 @@ private slots:
     void rewriteChangesOnlyTheEditedRecord();
     void failedRewriteKeepsPreviousFile();
     void appendAfterATornWrite();
+    void knownEndAndEditsOnTheRecords();
     void clear();
     void oversizedFileIsNotReadable();
 
@@ -180,6 +181,33 @@ void TestMealDayFile::appendAfterATornWrite()
     QCOMPARE(FileIo::regularFileSize(m_path).value(), std::uintmax_t(3 * 52));
     QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("E", 1.0f)));
     QCOMPARE(names(m_path), (std::vector<std::string> {"A", "B", "D", "E"}));
+}
+
+void TestMealDayFile::knownEndAndEditsOnTheRecords()
+{
+    for (const char *name : {"A", "B", "C"})
+        QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry(name, 1.0f)));
+    const MealDayFile::Day day = MealDayFile::Load(m_path);
+    QCOMPARE(day.wholeBytes, std::uintmax_t(3 * 52));
+
+    // Half a record came after the file was read: the end known then no longer holds.
+    QVERIFY(FileIo::append(m_path, MealRecord::Encode(sampleEntry("Cut", 1.0f)).substr(0, 27)));
+    QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("D", 1.0f), day.wholeBytes));
+    QCOMPARE(names(m_path), (std::vector<std::string> {"A", "B", "C", "D"}));
+    QCOMPARE(FileIo::regularFileSize(m_path).value(), std::uintmax_t(4 * 52));
+
+    // Edits on the file's own records land only on a file of the records they were meant for.
+    const std::string before = FileIo::readAll(m_path).value();
+    QCOMPARE(MealDayFile::RemoveRecords(m_path, {1}, 3).problem, FileIo::Problem::Changed);
+    QCOMPARE(MealDayFile::ChangeAmount(m_path, 1, 5.0f, 5).problem, FileIo::Problem::Changed);
+    QCOMPARE(FileIo::readAll(m_path).value(), before);
+    QVERIFY(MealDayFile::ChangeAmount(m_path, 1, 5.0f, 4));
+    QVERIFY(MealDayFile::RemoveRecords(m_path, {0, 2}, 4));
+    QCOMPARE(FileIo::readAll(m_path).value(),
+             MealRecord::Encode(sampleEntry("B", 5.0f)) +
+                 MealRecord::Encode(sampleEntry("D", 1.0f)));
+    QVERIFY(MealDayFile::RemoveRecords(m_path, {0, 1}, 2));
+    QVERIFY(!fs::exists(m_path));
 }
 
 void TestMealDayFile::clear()

@@ -139,16 +139,72 @@ Decoded Decode(std::string_view scrambled)
     return decoded;
 }
 
+std::size_t WholeBytes(std::string_view scrambled)
+{
+    Reader reader(scrambled);
+    while (reader.next()) { }
+    return reader.offset();
+}
+
+std::optional<std::string> WithoutRecords(std::string_view scrambled,
+                                          const std::vector<std::size_t> &removed,
+                                          std::size_t expected)
+{
+    std::string out;
+    out.reserve(scrambled.size());
+    Reader reader(scrambled);
+    std::size_t index = 0;
+    std::size_t start = 0;
+    auto next = removed.begin();
+    while (reader.next()) {
+        if (next != removed.end() && *next == index)
+            ++next;
+        else
+            out.append(scrambled.substr(start, reader.offset() - start));
+        start = reader.offset();
+        ++index;
+    }
+    if (index != expected || next != removed.end())
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> WithAmount(std::string_view scrambled, std::size_t index, float amount,
+                                      std::size_t expected)
+{
+    Reader reader(scrambled);
+    std::size_t count = 0;
+    std::size_t amountAt = std::string_view::npos;
+    for (; const auto span = reader.next(); ++count) {
+        if (count == index)
+            amountAt = span->numbers + 44;
+    }
+    if (count != expected || amountAt == std::string_view::npos)
+        return std::nullopt;
+    std::string out(scrambled.substr(0, reader.offset()));
+    std::string bytes;
+    putFloat(bytes, amount);
+    ScrambleBytes(bytes.data(), bytes.size());
+    out.replace(amountAt, bytes.size(), bytes);
+    return out;
+}
+
 double DayCalories(std::string_view scrambled)
 {
     double total = 0.0;
     Reader reader(scrambled);
     while (const auto span = reader.next()) {
-        const float calories = reader.floatAt(span->numbers + 4 * Nutrient::Calories);
-        const float gramsPerUnit = reader.floatAt(span->numbers + 40);
-        const float amount = reader.floatAt(span->numbers + 44);
-        total += amount * gramsPerUnit * calories;
+        total += Calories(reader.floatAt(span->numbers + 44), reader.floatAt(span->numbers + 40),
+                          reader.floatAt(span->numbers + 4 * Nutrient::Calories));
     }
+    return total;
+}
+
+double DayCalories(const std::vector<MealEntry> &entries)
+{
+    double total = 0.0;
+    for (const MealEntry &entry : entries)
+        total += Calories(entry.amount, entry.gramsPerUnit, entry.nutrients[Nutrient::Calories]);
     return total;
 }
 

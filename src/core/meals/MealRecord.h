@@ -3,6 +3,7 @@
 #include "meals/MealEntry.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +35,31 @@ struct Decoded
 // inside the image (a text without its zero byte, numbers crossing the end).
 Decoded Decode(std::string_view scrambled);
 
-// The calories of a scrambled file image: amount * gramsPerUnit * calories per gram over its
-// whole records, summed in double precision.
+// Bytes of whole records at the start of an image (Decode's `consumed`), found without
+// decoding a single entry.
+std::size_t WholeBytes(std::string_view scrambled);
+
+// Edits made on an image's own bytes, for a day too large to keep a second copy of as entries.
+// Each gives the image's whole records with the change, or nothing when the image does not hold
+// `expected` whole records: then it is not the day the change was meant for.
+// `removed` lists record positions in ascending order.
+std::optional<std::string> WithoutRecords(std::string_view scrambled,
+                                          const std::vector<std::size_t> &removed,
+                                          std::size_t expected);
+std::optional<std::string> WithAmount(std::string_view scrambled, std::size_t index, float amount,
+                                      std::size_t expected);
+
+// One entry's calories as the day's calories count them: amount * gramsPerUnit * calories per
+// gram, in single precision.
+inline float Calories(float amount, float gramsPerUnit, float caloriesPerGram)
+{
+    return amount * gramsPerUnit * caloriesPerGram;
+}
+
+// The calories of a scrambled file image, or of a day's entries: Calories() of each whole
+// record, summed in double precision in file order.
 double DayCalories(std::string_view scrambled);
+double DayCalories(const std::vector<MealEntry> &entries);
 
 // Day totals: each entry's contribution added in list order, in single precision.
 Nutrients Totals(const std::vector<MealEntry> &entries);

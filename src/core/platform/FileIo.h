@@ -24,6 +24,7 @@ enum class Problem {
     NotAFile, // a folder, a pipe or a device sits where the file should be
     TooLarge, // larger than the program reads back
     Unreadable, // there, but it could not be read
+    Changed, // not what the program last read: another program changed it meanwhile
     Other,
 };
 

@@ -206,6 +206,7 @@ void DayStore::written(Folder &folder, const fs::path &directory, const std::str
     if (&folder == &m_index.data) {
         m_index.weights.erase(name);
         m_index.calories.erase(name);
+        m_index.mealEnds.erase(name);
     }
 }
 
@@ -237,16 +238,40 @@ fs::path DayStore::NoteFilePath(const Day &day, std::string_view extension) cons
 
 DayStore::Meals DayStore::LoadMeals(const Day &day) const
 {
-    const MealDayFile::Day loaded = MealDayFile::Load(MealFile(day));
-    return {loaded.entries, loaded.totals, loaded.readable};
+    MealDayFile::Day loaded = MealDayFile::Load(MealFile(day));
+    if (loaded.readable)
+        m_index.mealEnds[Key(day) + ".db"] = loaded.wholeBytes;
+    return {std::move(loaded.entries), loaded.totals, loaded.readable};
+}
+
+void DayStore::mealsWritten(const std::string &name, bool wasCurrent, const FileIo::Result &result,
+                            std::optional<double> calories)
+{
+    written(m_index.data, m_dataDirectory, name, wasCurrent);
+    if (!result.ok())
+        return;
+    // A write that succeeded leaves whole records only.
+    m_index.mealEnds[name] = FileIo::regularFileSize(m_dataDirectory / name).value_or(0);
+    if (calories)
+        m_index.calories[name] = calories;
 }
 
 FileIo::Result DayStore::AppendMeal(const Day &day, const MealEntry &entry)
 {
     const std::string name = Key(day) + ".db";
     const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
-    FileIo::Result result = MealDayFile::AppendMealRecord(m_dataDirectory / name, entry);
-    written(m_index.data, m_dataDirectory, name, current);
+    const auto end = m_index.mealEnds.find(name);
+    FileIo::Result result = MealDayFile::AppendMealRecord(
+        m_dataDirectory / name, entry,
+        end != m_index.mealEnds.end() ? std::optional(end->second) : std::nullopt);
+    // One more term at the end of the file's sum.
+    std::optional<double> calories;
+    if (const auto known = m_index.calories.find(name);
+        known != m_index.calories.end() && known->second)
+        calories = *known->second +
+            MealRecord::Calories(entry.amount, entry.gramsPerUnit,
+                                 entry.nutrients[Nutrient::Calories]);
+    mealsWritten(name, current, result, calories);
     return result;
 }
 
@@ -255,11 +280,17 @@ FileIo::Result DayStore::RewriteMeals(const Day &day, const std::vector<MealEntr
 {
     const std::string name = Key(day) + ".db";
     const fs::path path = m_dataDirectory / name;
-    if (!MealDayFile::Load(path).readable)
+    if (!MealDayFile::Readable(path))
         return FileIo::Result::failure(path, FileIo::Problem::Unreadable);
     const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
     FileIo::Result result = MealDayFile::Rewrite(path, entries, skipTicked);
-    written(m_index.data, m_dataDirectory, name, current);
+    double calories = 0.0;
+    for (const MealEntry &entry : entries) {
+        if (!(skipTicked && entry.ticked))
+            calories += MealRecord::Calories(entry.amount, entry.gramsPerUnit,
+                                             entry.nutrients[Nutrient::Calories]);
+    }
+    mealsWritten(name, current, result, calories);
     return result;
 }
 
@@ -268,8 +299,20 @@ FileIo::Result DayStore::ClearMeals(const Day &day)
     const std::string name = Key(day) + ".db";
     const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
     FileIo::Result result = MealDayFile::Clear(m_dataDirectory / name);
-    written(m_index.data, m_dataDirectory, name, current);
+    mealsWritten(name, current, result, std::nullopt);
     return result;
+}
+
+DayStore::OutsideWrite DayStore::BeginMealWrite(const Day &day) const
+{
+    const std::string name = Key(day) + ".db";
+    return {m_dataDirectory / name, name, !changedBehindOurBack(m_index.data, m_dataDirectory)};
+}
+
+void DayStore::EndMealWrite(const OutsideWrite &write, const FileIo::Result &result,
+                            std::optional<double> calories)
+{
+    mealsWritten(write.name, write.wasCurrent, result, calories);
 }
 
 std::optional<float> DayStore::LoadWeight(const Day &day) const

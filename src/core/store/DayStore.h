@@ -74,13 +74,28 @@ public:
         bool readable = true;
     };
     Meals LoadMeals(const Day &day) const;
-    // One record at the end of the day's file, created when missing.
+    // One record at the end of the day's file, created when missing. A file that still ends
+    // where the store last loaded or wrote it is not read again.
     [[nodiscard]] FileIo::Result AppendMeal(const Day &day, const MealEntry &entry);
     // The day's file replaced by the entries (ticked ones left out on request); removed when
     // none is left. Refused for a file that is there but cannot be read.
     [[nodiscard]] FileIo::Result RewriteMeals(const Day &day, const std::vector<MealEntry> &entries,
                                               bool skipTicked);
     [[nodiscard]] FileIo::Result ClearMeals(const Day &day);
+
+    // A write of a day's meal file made outside the store, on another thread (the store is not
+    // thread-safe: only the path goes there). Begun and ended on the store's own thread.
+    struct OutsideWrite
+    {
+        std::filesystem::path path;
+        std::string name;
+        bool wasCurrent = true;
+    };
+    OutsideWrite BeginMealWrite(const Day &day) const;
+    // What was learnt of the file is learnt anew; after a success, the day's calories are kept
+    // when given.
+    void EndMealWrite(const OutsideWrite &write, const FileIo::Result &result,
+                      std::optional<double> calories);
 
     // The stored weight when the day has one that is a number.
     std::optional<float> LoadWeight(const Day &day) const;
@@ -132,6 +147,8 @@ private:
         Folder notes;
         std::unordered_map<std::string, std::optional<float>> weights;
         std::unordered_map<std::string, std::optional<double>> calories;
+        // Meal files by the size they had when last found to end on a whole record.
+        std::unordered_map<std::string, std::uintmax_t> mealEnds;
         // Usable weights by date, once the weight series has been asked for.
         std::optional<std::map<std::int64_t, float>> weightSeries;
         // The series made of them, until a weight is written.
@@ -151,6 +168,8 @@ private:
     void written(Folder &folder, const std::filesystem::path &directory, const std::string &name,
                  bool wasCurrent);
     void weightWritten(const std::string &name, bool wasCurrent);
+    void mealsWritten(const std::string &name, bool wasCurrent, const FileIo::Result &result,
+                      std::optional<double> calories);
 
     std::filesystem::path m_dataDirectory = "db";
     std::filesystem::path m_noteDirectory = "note";

@@ -5,6 +5,20 @@
 
 namespace MealDayFile {
 
+namespace {
+
+FileIo::Result replaceWith(const std::filesystem::path &path,
+                           const std::optional<std::string> &image)
+{
+    if (!image)
+        return FileIo::Result::failure(path, FileIo::Problem::Changed);
+    if (image->empty())
+        return FileIo::remove(path);
+    return FileIo::writeAtomically(path, *image);
+}
+
+} // namespace
+
 Day Load(const std::filesystem::path &path)
 {
     Day day;
@@ -16,21 +30,30 @@ Day Load(const std::filesystem::path &path)
         day.readable = false;
         return day;
     }
-    day.entries = MealRecord::Decode(*image).entries;
+    MealRecord::Decoded decoded = MealRecord::Decode(*image);
+    day.entries = std::move(decoded.entries);
+    day.wholeBytes = decoded.consumed;
     day.totals = MealRecord::Totals(day.entries);
     return day;
 }
 
-FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry)
+bool Readable(const std::filesystem::path &path)
+{
+    const auto size = FileIo::regularFileSize(path);
+    return !size || *size == 0 || FileIo::readAll(path).has_value();
+}
+
+FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry,
+                                std::optional<std::uintmax_t> wholeEnd)
 {
     const std::string record = MealRecord::Encode(entry);
     const auto size = FileIo::regularFileSize(path);
-    if (size && *size > 0) {
+    if (size && *size > 0 && size != wholeEnd) {
         // A day the list cannot show (too large, unreadable) gets nothing it would never show.
         std::string image;
         if (const FileIo::Result read = FileIo::read(path, image); !read.ok())
             return read;
-        const std::size_t whole = MealRecord::Decode(image).consumed;
+        const std::size_t whole = MealRecord::WholeBytes(image);
         if (whole != image.size())
             return FileIo::writeAtomically(path, image.substr(0, whole) + record);
     }
@@ -48,6 +71,26 @@ FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<Meal
     if (image.empty())
         return FileIo::remove(path);
     return FileIo::writeAtomically(path, image);
+}
+
+FileIo::Result RemoveRecords(const std::filesystem::path &path,
+                             const std::vector<std::size_t> &removed, std::size_t expected)
+{
+    std::string image;
+    if (const FileIo::Result read = FileIo::read(path, image);
+        !read.ok() && read.problem != FileIo::Problem::Missing)
+        return read;
+    return replaceWith(path, MealRecord::WithoutRecords(image, removed, expected));
+}
+
+FileIo::Result ChangeAmount(const std::filesystem::path &path, std::size_t index, float amount,
+                            std::size_t expected)
+{
+    std::string image;
+    if (const FileIo::Result read = FileIo::read(path, image);
+        !read.ok() && read.problem != FileIo::Problem::Missing)
+        return read;
+    return replaceWith(path, MealRecord::WithAmount(image, index, amount, expected));
 }
 
 FileIo::Result Clear(const std::filesystem::path &path)

@@ -3,7 +3,9 @@
 #include "meals/MealEntry.h"
 #include "platform/FileIo.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 // Reading and writing one day's meal file. A day without entries has no file; a missing and an
@@ -18,18 +20,36 @@ struct Day
     // False when a file is there but could not be read: it must not be rewritten from an
     // empty list, which would throw its content away.
     bool readable = true;
+    // Bytes of the entries' whole records: the file's size when it ends on a whole record.
+    std::uintmax_t wholeBytes = 0;
 };
 
+// Thread-safe: it touches nothing but the file.
 Day Load(const std::filesystem::path &path);
 
+// Whether Load reads the file: missing, empty or read whole.
+bool Readable(const std::filesystem::path &path);
+
 // Adds one record at the end in one write, creating the file when missing. A cut-short record
-// left by an earlier failed write is dropped first, so it cannot swallow the new one.
-FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry);
+// left by an earlier failed write is dropped first, so it cannot swallow the new one. When the
+// file still has the size `wholeEnd` that it had when it was last found to end on a whole record,
+// it is not read at all.
+FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry,
+                                std::optional<std::uintmax_t> wholeEnd = std::nullopt);
 
 // Replaces the file with the entries (ticked ones left out on request) in one atomic rewrite;
 // the old file stays whole if that fails. When no entry is left the file is removed.
 FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
                        bool skipTicked);
+
+// The same rewrites made from the file's own records, for a day whose entries are not at hand:
+// without the records at `removed` (ascending positions), or with one record's amount changed.
+// Refused as Problem::Changed when the file does not hold `expected` whole records, so a change
+// never lands on another record than the one the user saw.
+FileIo::Result RemoveRecords(const std::filesystem::path &path,
+                             const std::vector<std::size_t> &removed, std::size_t expected);
+FileIo::Result ChangeAmount(const std::filesystem::path &path, std::size_t index, float amount,
+                            std::size_t expected);
 
 // Removes the day's file; a missing file is no error.
 FileIo::Result Clear(const std::filesystem::path &path);

@@ -73,6 +73,8 @@ const char *reasonPhrase(const FileIo::Result &result, Action action)
         return CORVALO_UI_TEXT("SaveProblem", "the file is too large");
     case Problem::Unreadable:
         return CORVALO_UI_TEXT("SaveProblem", "the file could not be read");
+    case Problem::Changed:
+        return CORVALO_UI_TEXT("SaveProblem", "another program changed the file");
     case Problem::Other:
         break;
     }

@@ -3,11 +3,13 @@
 #include "controls/FocusRing.h"
 #include "meals/CElements.h"
 #include "meals/MealsListAccessible.h"
+#include "meals/MealRecord.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
+#include "store/MealDayFile.h"
 
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -21,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -104,19 +107,73 @@ QFont editorFont()
 
 } // namespace
 
+// The rows as Qt's view sees them: the entries themselves, never copied.
+class CMealsList::Rows : public QAbstractListModel
+{
+public:
+    Rows(const std::vector<MealEntry> &entries, QObject *parent)
+        : QAbstractListModel(parent), m_entries(entries)
+    {
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_entries.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= int(m_entries.size()))
+            return {};
+        if (role == Qt::DisplayRole) // for type-ahead
+            return Text8::toQString(m_entries[index.row()].name);
+        if (role == Qt::SizeHintRole)
+            return QSize(1, MealRowLayout::ItemHeight);
+        return {};
+    }
+
+    using QAbstractListModel::beginInsertRows;
+    using QAbstractListModel::beginResetModel;
+    using QAbstractListModel::endInsertRows;
+    using QAbstractListModel::endResetModel;
+
+private:
+    const std::vector<MealEntry> &m_entries;
+};
+
+namespace {
+
+// Freeing a large day's entries one by one takes a while: done away from the window.
+void discard(std::vector<MealEntry> entries)
+{
+    if (entries.size() < 10000)
+        return;
+    QThreadPool::globalInstance()->start(
+        [gone = std::make_shared<std::vector<MealEntry>>(std::move(entries))] {});
+}
+
+std::uintmax_t recordBytes(const MealEntry &entry)
+{
+    return MealRecord::Encode(entry).size();
+}
+
+} // namespace
+
 CMealsList::CMealsList(QWidget *parent)
-    : QListWidget(parent), m_tickOn(135, "LAYOUT"), m_tickOff(136, "LAYOUT"),
+    : QAbstractItemView(parent), m_tickOn(135, "LAYOUT"), m_tickOff(136, "LAYOUT"),
       m_textFont(skinFont(QStringLiteral("Arial"), 8)),
       m_selectedTextFont(skinFont(QStringLiteral("Arial"), 8, QFont::Bold, true)),
       m_amountFont(skinFont(QStringLiteral("Arial"), 16)),
       m_selectedAmountFont(skinFont(QStringLiteral("Arial"), 16, QFont::Bold, true))
 {
+    m_worker.setMaxThreadCount(1);
+    m_rows = new Rows(m_entries, this);
+    setModel(m_rows);
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setUniformItemSizes(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_Hover, false);
 
@@ -134,32 +191,73 @@ CMealsList::CMealsList(QWidget *parent)
     m_amountEdit->setAccessibleName(tr("Amount eaten"));
     m_focusRing = FocusRing::follow(this, viewport());
 
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_reloading)
             emit mealSelectionChanged();
     });
 }
 
-void CMealsList::LoadMeals(const DayFiles::LocalDate &day)
+CMealsList::~CMealsList()
+{
+    // What was handed to the worker is written before the window goes.
+    m_worker.waitForDone();
+}
+
+void CMealsList::setCurrentRow(int row)
+{
+    const QModelIndex index = row >= 0 && row < count() ? m_rows->index(row, 0) : QModelIndex();
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+bool CMealsList::isRowSelected(int row) const
+{
+    return selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+void CMealsList::closeEditor()
 {
     // A reload under an open editor would leave it pointing at a row that is gone.
     if (m_editRow != -1) {
         m_editRow = -1;
         m_amountEdit->hide();
     }
+}
 
+void CMealsList::replaceEntries(std::vector<MealEntry> entries)
+{
+    m_rows->beginResetModel();
+    std::swap(m_entries, entries);
+    m_rows->endResetModel();
+    discard(std::move(entries));
+}
+
+void CMealsList::LoadMeals(const DayFiles::LocalDate &day)
+{
+    closeEditor();
     m_reloading = true;
-    clear();
-    m_entries.clear();
+    ++m_generation;
+    m_large = false;
+    m_loading = false;
+    m_readable = true;
+    m_waiting.clear();
     m_day = day;
-    const DayStore::Meals meals = m_store ? m_store->LoadMeals(day) : DayStore::Meals();
-    if (m_store) {
-        const std::filesystem::path file = m_store->MealFile(day);
+    replaceEntries({});
+
+    const std::filesystem::path file = m_store ? m_store->MealFile(day) : std::filesystem::path();
+    if (m_store &&
+        (m_pendingWrites.contains(file) ||
+         FileIo::regularFileSize(file).value_or(0) >= LargeDayBytes)) {
+        startLoading(file);
+        m_reloading = false;
+        return;
+    }
+
+    DayStore::Meals meals = m_store ? m_store->LoadMeals(day) : DayStore::Meals();
+    if (m_store)
         emit opened(meals.readable ? FileIo::Result::success(file)
                                    : FileIo::Result::failure(file, FileIo::Problem::Unreadable));
-    }
-    for (const MealEntry &entry : meals.entries)
-        AppendEntry(entry);
+    m_readable = meals.readable;
+    replaceEntries(std::move(meals.entries));
     if (count() > 0)
         scrollToBottom();
     m_reloading = false;
@@ -169,8 +267,181 @@ void CMealsList::LoadMeals(const DayFiles::LocalDate &day)
     viewport()->update();
 }
 
+void CMealsList::startLoading(const std::filesystem::path &file)
+{
+    m_large = true;
+    m_loading = true;
+    m_wholeEnd.reset();
+    m_totals = {};
+    if (m_panel)
+        m_panel->SetTotals(m_totals);
+    viewport()->update();
+
+    const std::uint64_t generation = m_generation;
+    m_worker.start([this, file, generation] {
+        // Only the path goes to the worker: the store is not thread-safe.
+        auto day = std::make_shared<MealDayFile::Day>(MealDayFile::Load(file));
+        QMetaObject::invokeMethod(
+            this, [this, day, generation] { loaded(generation, *day); }, Qt::QueuedConnection);
+    });
+}
+
+void CMealsList::loaded(std::uint64_t generation, MealDayFile::Day &day)
+{
+    if (generation != m_generation) {
+        discard(std::move(day.entries));
+        return; // another day, or a reload, since
+    }
+    m_reloading = true;
+    m_loading = false;
+    m_readable = day.readable;
+    const std::filesystem::path file = m_store->MealFile(m_day);
+    emit opened(day.readable ? FileIo::Result::success(file)
+                             : FileIo::Result::failure(file, FileIo::Problem::Unreadable));
+    m_totals = day.totals;
+    m_wholeEnd = day.wholeBytes;
+    replaceEntries(std::move(day.entries));
+    // Their appends were queued after this read; each left the file ending on a whole record.
+    for (const MealEntry &entry : std::exchange(m_waiting, {})) {
+        if (!m_readable)
+            break;
+        AppendEntry(entry);
+        *m_wholeEnd += recordBytes(entry);
+        const Nutrients added = entry.contributions();
+        for (int k = 0; k < Nutrient::Count; ++k)
+            m_totals[k] += added[k];
+    }
+    m_reloading = false;
+    showChanged();
+}
+
+void CMealsList::queueWrite(std::function<FileIo::Result(const std::filesystem::path &)> write)
+{
+    const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(m_day);
+    ++m_pendingWrites[ticket.path];
+    const std::uint64_t generation = m_generation;
+    m_worker.start([this, ticket, write = std::move(write), generation] {
+        const FileIo::Result result = write(ticket.path);
+        QMetaObject::invokeMethod(
+            this, [this, ticket, result, generation] { written(ticket, result, generation); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CMealsList::written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
+                         std::uint64_t generation)
+{
+    const auto pending = m_pendingWrites.find(write.path);
+    if (pending != m_pendingWrites.end() && --pending->second == 0)
+        m_pendingWrites.erase(pending);
+    const bool shown = generation == m_generation && !m_loading;
+    // The rows are the file once every write to it is done.
+    std::optional<double> calories;
+    if (shown && result.ok() && !m_pendingWrites.contains(write.path))
+        calories = MealRecord::DayCalories(m_entries);
+    m_store->EndMealWrite(write, result, calories);
+    emit saved(result);
+    // The rows went ahead of the file: show what it really holds.
+    if (!result.ok() && generation == m_generation)
+        LoadMeals(m_day);
+}
+
+void CMealsList::showChanged()
+{
+    closeEditor();
+    m_reloading = true;
+    for (MealEntry &entry : m_entries)
+        entry.ticked = false;
+    clearSelection();
+    setCurrentRow(-1);
+    if (count() > 0)
+        scrollToBottom();
+    m_reloading = false;
+    if (m_panel)
+        m_panel->SetTotals(m_totals);
+    viewport()->update();
+}
+
+void CMealsList::appendLarge(const MealEntry &entry)
+{
+    const std::optional<std::uintmax_t> end = m_loading ? std::nullopt : m_wholeEnd;
+    queueWrite([entry, end](const std::filesystem::path &file) {
+        return MealDayFile::AppendMealRecord(file, entry, end);
+    });
+    if (m_loading) {
+        m_waiting.push_back(entry);
+        return;
+    }
+    // A day that could not be read gets no row: the append fails and says why.
+    if (!m_readable)
+        return;
+    AppendEntry(entry);
+    if (m_wholeEnd)
+        *m_wholeEnd += recordBytes(entry);
+    // One more term at the end of the sums, as a reload would add it.
+    const Nutrients added = entry.contributions();
+    for (int k = 0; k < Nutrient::Count; ++k)
+        m_totals[k] += added[k];
+    showChanged();
+}
+
+void CMealsList::removeTickedLarge()
+{
+    if (m_loading)
+        return; // no rows yet, none ticked
+    if (!m_readable) {
+        emit saved(FileIo::Result::failure(m_store->MealFile(m_day), FileIo::Problem::Unreadable));
+        showChanged();
+        return;
+    }
+    const std::size_t before = m_entries.size();
+    std::vector<std::size_t> removed;
+    for (std::size_t i = 0; i < before; ++i) {
+        if (m_entries[i].ticked)
+            removed.push_back(i);
+    }
+    if (!removed.empty()) {
+        queueWrite([removed, before](const std::filesystem::path &file) {
+            return MealDayFile::RemoveRecords(file, removed, before);
+        });
+        // In place: a second vector of a large day would cost more than the moves.
+        m_rows->beginResetModel();
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < before; ++i) {
+            MealEntry &entry = m_entries[i];
+            if (entry.ticked) {
+                if (m_wholeEnd)
+                    *m_wholeEnd -= recordBytes(entry);
+                continue;
+            }
+            if (kept != i)
+                m_entries[kept] = std::move(entry);
+            m_entries[kept].listIndex = int(kept);
+            ++kept;
+        }
+        m_entries.erase(m_entries.begin() + std::ptrdiff_t(kept), m_entries.end());
+        m_rows->endResetModel();
+        m_totals = MealRecord::Totals(m_entries);
+    }
+    showChanged();
+}
+
+void CMealsList::changeAmountLarge(int index, float amount)
+{
+    queueWrite([index, amount, expected = m_entries.size()](const std::filesystem::path &file) {
+        return MealDayFile::ChangeAmount(file, std::size_t(index), amount, expected);
+    });
+    m_entries[index].amount = amount;
+    m_totals = MealRecord::Totals(m_entries);
+    showChanged();
+}
+
 void CMealsList::SaveMeals(bool skipTicked)
 {
+    if (m_large && skipTicked) {
+        removeTickedLarge();
+        return;
+    }
     if (m_store)
         emit saved(m_store->RewriteMeals(m_day, m_entries, skipTicked));
     LoadMeals(m_day);
@@ -178,6 +449,19 @@ void CMealsList::SaveMeals(bool skipTicked)
 
 void CMealsList::ClearMeals()
 {
+    if (m_large) {
+        // Whatever is still being read is gone with the file.
+        ++m_generation;
+        m_loading = false;
+        m_readable = true;
+        m_waiting.clear();
+        queueWrite(MealDayFile::Clear);
+        replaceEntries({});
+        m_wholeEnd = 0;
+        m_totals = {};
+        showChanged();
+        return;
+    }
     if (m_store)
         emit saved(m_store->ClearMeals(m_day));
     LoadMeals(m_day);
@@ -185,6 +469,10 @@ void CMealsList::ClearMeals()
 
 void CMealsList::AppendMeal(const MealEntry &entry)
 {
+    if (m_large) {
+        appendLarge(entry);
+        return;
+    }
     if (m_store)
         emit saved(m_store->AppendMeal(m_day, entry));
     LoadMeals(m_day);
@@ -192,26 +480,146 @@ void CMealsList::AppendMeal(const MealEntry &entry)
 
 int CMealsList::AppendEntry(const MealEntry &entry)
 {
-    auto *item = new QListWidgetItem(Text8::toQString(entry.name));
-    item->setSizeHint(QSize(1, MealRowLayout::ItemHeight));
-    addItem(item);
-    const int row = count() - 1;
+    const int row = count();
+    m_rows->beginInsertRows(QModelIndex(), row, row);
     m_entries.push_back(entry);
     m_entries.back().listIndex = row;
+    m_rows->endInsertRows();
     viewport()->update();
     return row;
 }
 
 bool CMealsList::GetSelectedContribution(Nutrients &out) const
 {
-    const QList<QListWidgetItem *> selected = selectedItems();
+    const QModelIndexList selected = selectionModel()->selectedRows();
     if (selected.isEmpty())
         return false;
-    const int index = row(selected.first());
+    const int index = selected.first().row();
     if (index < 0 || index >= int(m_entries.size()))
         return false;
     out = m_entries[index].contributions();
     return true;
+}
+
+int CMealsList::wholeRowsShown() const
+{
+    return std::max(1, viewport()->height() / MealRowLayout::ItemHeight);
+}
+
+void CMealsList::updateGeometries()
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int shown = wholeRowsShown();
+    bar->setRange(0, std::max(0, count() - shown));
+    bar->setSingleStep(1);
+    bar->setPageStep(shown);
+    QAbstractItemView::updateGeometries();
+}
+
+int CMealsList::verticalOffset() const
+{
+    return verticalScrollBar()->value() * MealRowLayout::ItemHeight;
+}
+
+QRect CMealsList::visualRect(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.model() != m_rows)
+        return {};
+    return {0, (index.row() - verticalScrollBar()->value()) * MealRowLayout::ItemHeight,
+            viewport()->width(), MealRowLayout::ItemHeight};
+}
+
+QModelIndex CMealsList::indexAt(const QPoint &point) const
+{
+    if (point.y() < 0)
+        return {};
+    const int row = verticalScrollBar()->value() + point.y() / MealRowLayout::ItemHeight;
+    return row < count() ? m_rows->index(row, 0) : QModelIndex();
+}
+
+void CMealsList::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!index.isValid())
+        return;
+    QScrollBar *bar = verticalScrollBar();
+    const int row = index.row();
+    const int shown = wholeRowsShown();
+    switch (hint) {
+    case PositionAtTop:
+        bar->setValue(row);
+        break;
+    case PositionAtBottom:
+        bar->setValue(row - shown + 1);
+        break;
+    case PositionAtCenter:
+        bar->setValue(row - shown / 2);
+        break;
+    case EnsureVisible:
+        if (row < bar->value())
+            bar->setValue(row);
+        else if (row >= bar->value() + shown)
+            bar->setValue(row - shown + 1);
+        break;
+    }
+}
+
+QModelIndex CMealsList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers)
+{
+    if (count() == 0)
+        return {};
+    const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+    int row = current;
+    switch (cursorAction) {
+    case MoveUp:
+    case MovePrevious:
+        row = current < 0 ? count() - 1 : current - 1;
+        break;
+    case MoveDown:
+    case MoveNext:
+        row = current + 1;
+        break;
+    case MovePageUp:
+        row = current - wholeRowsShown();
+        break;
+    case MovePageDown:
+        row = current + wholeRowsShown();
+        break;
+    case MoveHome:
+        row = 0;
+        break;
+    case MoveEnd:
+        row = count() - 1;
+        break;
+    case MoveLeft:
+    case MoveRight:
+        return currentIndex();
+    }
+    return m_rows->index(std::clamp(row, 0, count() - 1), 0);
+}
+
+void CMealsList::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+{
+    const QRect rows = rect.normalized();
+    const int first = std::max(0, indexAt(QPoint(0, std::max(0, rows.top()))).row());
+    const QModelIndex last = indexAt(QPoint(0, rows.bottom()));
+    const int end = last.isValid() ? last.row() : count() - 1;
+    if (rows.top() >= (count() - verticalScrollBar()->value()) * MealRowLayout::ItemHeight ||
+        end < first) {
+        selectionModel()->select(QItemSelection(), command);
+        return;
+    }
+    selectionModel()->select(QItemSelection(m_rows->index(first, 0), m_rows->index(end, 0)),
+                             command);
+}
+
+QRegion CMealsList::visualRegionForSelection(const QItemSelection &selection) const
+{
+    QRegion region;
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            region += visualRect(m_rows->index(row, 0));
+    }
+    return region;
 }
 
 int CMealsList::topRow() const
@@ -228,6 +636,13 @@ void CMealsList::paintEvent(QPaintEvent *)
     m_background.paint(painter, viewport());
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
+    if (m_loading) {
+        painter.setPen(QColor::fromRgba(SkinColors::Text));
+        painter.setFont(m_textFont);
+        drawLines(painter, toRect(m_layout.nameBox(0)),
+                  FittedLines {QStringList {tr("Loading\u2026")}, false});
+        return;
+    }
     const int first = topRow();
     if (first < 0) {
         if (m_focusRing->visible())
@@ -237,8 +652,7 @@ void CMealsList::paintEvent(QPaintEvent *)
     const int bottom = viewport()->height();
     int top = 0;
     for (int index = first; index < int(m_entries.size()) && top < bottom; ++index) {
-        const QListWidgetItem *rowItem = item(index);
-        drawRow(painter, m_entries[index], top, rowItem && rowItem->isSelected());
+        drawRow(painter, m_entries[index], top, isRowSelected(index));
         top += MealRowLayout::ItemHeight;
     }
     if (m_focusRing->visible())
@@ -287,7 +701,7 @@ void CMealsList::drawRow(QPainter &painter, const MealEntry &entry, int top, boo
 bool CMealsList::viewportEvent(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
-        return QListWidget::viewportEvent(event);
+        return QAbstractItemView::viewportEvent(event);
 
     // Names and units cut short on screen are shown whole in a tooltip.
     const auto *help = static_cast<QHelpEvent *>(event);
@@ -298,7 +712,7 @@ bool CMealsList::viewportEvent(QEvent *event)
     if (hit.entry >= 0) {
         const MealEntry &entry = m_entries[hit.entry];
         const int rowTop = hit.visibleRow * MealRowLayout::ItemHeight;
-        const bool selected = item(hit.entry) && item(hit.entry)->isSelected();
+        const bool selected = isRowSelected(hit.entry);
         const QFont &font = selected ? m_selectedTextFont : m_textFont;
         const MealRowLayout::Box name = m_layout.nameBox(rowTop);
         const MealRowLayout::Box unit = m_layout.unitBox(rowTop, viewport()->width());
@@ -325,7 +739,7 @@ void CMealsList::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    QListWidget::mousePressEvent(event);
+    QAbstractItemView::mousePressEvent(event);
 
     const QPoint at = event->position().toPoint();
     const MealRowLayout::Hit hit =
@@ -348,7 +762,7 @@ void CMealsList::keyPressEvent(QKeyEvent *event)
 {
     const int index = currentRow();
     if (index < 0 || index >= int(m_entries.size())) {
-        QListWidget::keyPressEvent(event);
+        QAbstractItemView::keyPressEvent(event);
         return;
     }
     switch (event->key()) {
@@ -358,12 +772,12 @@ void CMealsList::keyPressEvent(QKeyEvent *event)
     case Qt::Key_F2:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        scrollToItem(item(index));
+        scrollTo(m_rows->index(index, 0));
         m_editFromKeys = true;
         BeginAmountEdit(index, index - topRow());
         return;
     default:
-        QListWidget::keyPressEvent(event);
+        QAbstractItemView::keyPressEvent(event);
     }
 }
 
@@ -393,20 +807,20 @@ void CMealsList::wheelEvent(QWheelEvent *event)
 
 void CMealsList::scrollContentsBy(int dx, int dy)
 {
-    QListWidget::scrollContentsBy(dx, dy);
+    QAbstractItemView::scrollContentsBy(dx, dy);
     // The background stays put while the rows move: repaint everything, not the exposed strip.
     viewport()->update();
 }
 
 void CMealsList::resizeEvent(QResizeEvent *event)
 {
-    QListWidget::resizeEvent(event);
+    QAbstractItemView::resizeEvent(event);
     m_layout = MealRowLayout(width());
 }
 
 void CMealsList::focusOutEvent(QFocusEvent *event)
 {
-    QListWidget::focusOutEvent(event);
+    QAbstractItemView::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason)
         emit focusLost();
 }
@@ -414,7 +828,7 @@ void CMealsList::focusOutEvent(QFocusEvent *event)
 bool CMealsList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_amountEdit)
-        return QListWidget::eventFilter(watched, event);
+        return QAbstractItemView::eventFilter(watched, event);
 
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -485,6 +899,8 @@ void CMealsList::CommitAmountEdit(CommitOn reason)
     if (m_amountEdit->isModified() && typed != double(m_entries[index].amount)) {
         if (!IsStorableAmount(typed)) {
             emit amountRefused(text);
+        } else if (m_large) {
+            changeAmountLarge(index, toStoredAmount(typed));
         } else {
             m_entries[index].amount = toStoredAmount(typed);
             SaveMeals(false);

@@ -6,28 +6,48 @@
 #include "meals/MealEntry.h"
 #include "meals/MealRowLayout.h"
 #include "platform/FileIo.h"
+#include "store/DayStore.h"
 
+#include <QAbstractItemView>
 #include <QFont>
-#include <QListWidget>
+#include <QThreadPool>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
 #include <vector>
 
 class CElements;
 class DayStore;
 class FocusRing;
 class QLineEdit;
+namespace MealDayFile {
+struct Day;
+}
 
 // The day's meal list: one row per entry with a tick box, the name, the amount in a framed cell
 // that edits in place, and the unit. The list shows one day of the store; every change is handed
 // to the store at once and the list is reloaded from it, so the rows, the totals on the panel and
 // the file always agree. Row i always holds entry i. From the keyboard: Up and Down move, Space
 // ticks, F2 or Enter edits the amount (Enter keeps it, Escape drops it).
-class CMealsList : public QListWidget
+//
+// Rows are all one height, so the list places them by arithmetic alone: a day of any length
+// costs the same to show.
+//
+// A large day (a file of LargeDayBytes or more) never holds up the window: it is read on a worker
+// thread while the list says it is loading, and its changes are made to the rows at once and
+// written to the file by that worker, one after the other in the order they were made. A write
+// that fails reloads the day, so that the rows show what the file holds.
+class CMealsList : public QAbstractItemView
 {
     Q_OBJECT
 
 public:
+    static constexpr std::uintmax_t LargeDayBytes = 256 * 1024;
+
     explicit CMealsList(QWidget *parent = nullptr);
+    ~CMealsList() override;
 
     // The panel that receives the day totals after each load; not owned.
     void setPanel(CElements *panel) { m_panel = panel; }
@@ -50,6 +70,11 @@ public:
     bool GetSelectedContribution(Nutrients &out) const;
 
     const std::vector<MealEntry> &entries() const { return m_entries; }
+    int count() const { return int(m_entries.size()); }
+    int currentRow() const { return currentIndex().row(); }
+    void setCurrentRow(int row);
+    // Whether a large day is still being read: its rows are not there yet.
+    bool isLoading() const { return m_loading; }
     const DayFiles::LocalDate &day() const { return m_day; }
     const MealRowLayout &rowLayout() const { return m_layout; }
     int topRow() const;
@@ -78,14 +103,44 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
+    // Rows of ItemHeight from the top row shown; scrolling is by whole rows.
+    QRect visualRect(const QModelIndex &index) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint &point) const override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override { return 0; }
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex &) const override { return false; }
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+    void updateGeometries() override;
+
 private:
     enum class CommitOn { Enter, FocusLoss };
+    class Rows;
 
     void BeginAmountEdit(int index, int visibleRow);
     void CommitAmountEdit(CommitOn reason);
     void toggleTick(int index);
     void backToEditedRow(int index);
     void drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const;
+    bool isRowSelected(int row) const;
+    // Rows that fit the viewport whole.
+    int wholeRowsShown() const;
+    void closeEditor();
+    void replaceEntries(std::vector<MealEntry> entries);
+
+    // A large day: read on the worker, changed in memory and written there.
+    void startLoading(const std::filesystem::path &file);
+    void loaded(std::uint64_t generation, MealDayFile::Day &day);
+    void queueWrite(std::function<FileIo::Result(const std::filesystem::path &)> write);
+    void written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
+                 std::uint64_t generation);
+    void appendLarge(const MealEntry &entry);
+    void removeTickedLarge();
+    void changeAmountLarge(int index, float amount);
+    // What a reload after a change would show: nothing ticked or selected, the newest rows.
+    void showChanged();
 
     CElements *m_panel = nullptr;
     DayStore *m_store = nullptr;
@@ -100,9 +155,25 @@ private:
     QFont m_amountFont;
     QFont m_selectedAmountFont;
     std::vector<MealEntry> m_entries;
+    Rows *m_rows = nullptr;
     DayFiles::LocalDate m_day;
     QLineEdit *m_amountEdit = nullptr;
     // An edit begun from the keyboard ends with the keyboard back on its row.
     bool m_editFromKeys = false;
     FocusRing *m_focusRing = nullptr;
+
+    bool m_large = false;
+    bool m_loading = false;
+    bool m_readable = true;
+    // Tells a load's result for the day shown from one that comes too late.
+    std::uint64_t m_generation = 0;
+    // Where the large day's file ends after the writes handed to the worker, when known.
+    std::optional<std::uintmax_t> m_wholeEnd;
+    Nutrients m_totals {};
+    // Entries added while the day loads: written already, shown when the rows arrive.
+    std::vector<MealEntry> m_waiting;
+    // Writes handed to the worker and not finished, by file.
+    std::map<std::filesystem::path, int> m_pendingWrites;
+    // One thread: reads and writes run in the order they were asked for.
+    QThreadPool m_worker;
 };
