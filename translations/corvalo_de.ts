@@ -15,6 +15,32 @@
         <source>No Data</source>
         <translation>Keine Daten</translation>
     </message>
+    <message>
+        <source>Weight and calories of the days on the strip</source>
+        <translation>Gewicht und Kalorien der Tage in der Leiste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Weight on %n day(s), from %1 to %2.</source>
+        <translation>
+            <numerusform>Gewicht an %n Tag, von %1 bis %2.</numerusform>
+            <numerusform>Gewicht an %n Tagen, von %1 bis %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No weight on these days.</source>
+        <translation>Kein Gewicht an diesen Tagen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Calories on %n day(s), from %1 to %2 a day.</source>
+        <translation>
+            <numerusform>Kalorien an %n Tag, von %1 bis %2 am Tag.</numerusform>
+            <numerusform>Kalorien an %n Tagen, von %1 bis %2 am Tag.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No calories on these days.</source>
+        <translation>Keine Kalorien an diesen Tagen.</translation>
+    </message>
 </context>
 <context>
     <name>CCorvaloDlg</name>
@@ -25,6 +51,140 @@
     <message>
         <source>Nothing can be saved in %1: %2</source>
         <translation>In %1 kann nichts gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CDiary</name>
+    <message>
+        <source>Diary note of the day</source>
+        <translation>Tagebuchnotiz des Tages</translation>
+    </message>
+</context>
+<context>
+    <name>CMealsList</name>
+    <message>
+        <source>Meals of the day</source>
+        <translation>Mahlzeiten des Tages</translation>
+    </message>
+    <message>
+        <source>Amount eaten</source>
+        <translation>Gegessene Menge</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+</context>
+<context>
+    <name>CNewVerWarng</name>
+    <message>
+        <source>No, thanks</source>
+        <translation>Nein, danke</translation>
+    </message>
+    <message>
+        <source>Download the new version</source>
+        <translation>Neue Version herunterladen</translation>
+    </message>
+    <message>
+        <source>A new version of Corvalo is out</source>
+        <translation>Eine neue Version von Corvalo ist erschienen</translation>
+    </message>
+</context>
+<context>
+    <name>DayStrip</name>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>, today</source>
+        <translation>, heute</translation>
+    </message>
+    <message>
+        <source>, meals or weight</source>
+        <translation>, Mahlzeiten oder Gewicht</translation>
+    </message>
+    <message>
+        <source>, note</source>
+        <translation>, Notiz</translation>
+    </message>
+</context>
+<context>
+    <name>FoodListView</name>
+    <message>
+        <source>Foods</source>
+        <translation>Lebensmittel</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Search foods</source>
+        <translation>Lebensmittel suchen</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Nutrients of the day</source>
+        <translation>Nährwerte des Tages</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>Ovulation</source>
+        <translation>Eisprung</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation>Community</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,10 @@
     <message>
         <source>Not opened: %1</source>
         <translation>Nicht geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>another program changed the file</source>
+        <translation>ein anderes Programm hat die Datei geändert</translation>
     </message>
 </context>
 <context>
