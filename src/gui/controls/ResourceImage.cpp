@@ -2,7 +2,9 @@
 
 #include "platform/Resources.h"
 
+#include <QBuffer>
 #include <QHash>
+#include <QImageReader>
 #include <atomic>
 #include <future>
 #include <memory>
@@ -12,11 +14,15 @@ namespace {
 
 QImage decodeNow(int id, const char *type)
 {
-    const QByteArray bytes = Resources::bytes(type, id);
-    QImage image;
-    if (!bytes.isEmpty())
-        image.loadFromData(bytes);
-    return image;
+    QByteArray bytes = Resources::bytes(type, id);
+    if (bytes.isEmpty())
+        return {};
+    // Every skin image is a PNG: Qt reads those itself, and guessing would load every image
+    // format plugin first.
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 // An image named for decoding ahead: whichever thread claims it first decodes it, the other
