@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-comic-neue
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 fonts-comic-neue
           locales-all)
 
 # Only the package needs these: dpkg-shlibdeps works out the dependencies, and CPack uses file
