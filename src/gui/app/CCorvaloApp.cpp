@@ -27,13 +27,14 @@ void CCorvaloApp::PinTimeZone()
 int &CCorvaloApp::beforeApplication(int &argc)
 {
     PinTimeZone();
-    // Meanwhile the application object connects to the display.
-    FontSetUp::start();
     return argc;
 }
 
 CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(beforeApplication(argc), argv)
 {
+    // Read while the window is built; started before the application object, it only slowed
+    // down the connection to the display.
+    FontSetUp::start();
     // QApplication takes the whole C locale from the environment; month and weekday names
     // should follow the user's language, but numbers in the C library stay "C".
     std::setlocale(LC_NUMERIC, "C");

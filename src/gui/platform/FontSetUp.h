@@ -5,7 +5,7 @@
 // reads it when it first needs a font.
 namespace FontSetUp {
 
-// Once, as early as possible.
+// Once, from the GUI thread.
 void start();
 // Before the first font is used: Qt would otherwise read the configuration a second time.
 // Returns at once when start() was not called or the reading is done.
