@@ -82,11 +82,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
 {
     const int shown = PageTable::Normalized(m_page);
     const bool whole = build == Build::Whole;
-    // The food list is not needed before the window is up: the database loads meanwhile. When
-    // the list is not shown, not before the first paint either (BuildRest).
     m_foodLoader = new FoodDatabaseLoader(m_foods, this);
-    if (whole || shown == PageTable::Food)
-        m_foodLoader->start();
 
     setWindowTitle(QStringLiteral("Corvalo"));
     setWindowIcon(QIcon(QPixmap::fromImage(ResourceImage(128, "ICON").image())));
@@ -99,6 +95,10 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
         setModal(true);
         show();
     }
+    // The food list is not needed before the window is up: the database loads meanwhile. When
+    // the list is not shown, not before the first paint either (BuildRest).
+    if (whole || shown == PageTable::Food)
+        m_foodLoader->start();
     FontSetUp::wait();
 
     createControls(true, whole || shown == PageTable::Food);
