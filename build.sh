@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
-          fonts-liberation2 fonts-comic-neue locales-all qt6-translations-l10n)
+          libfontconfig-dev fonts-liberation2 fonts-comic-neue locales-all qt6-translations-l10n)
 
 # Only the package needs these: dpkg-shlibdeps works out the dependencies, and CPack uses file
 # to find the programs to inspect.

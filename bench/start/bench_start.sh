@@ -27,7 +27,13 @@ cp "$build/corvalo" "$work/corvalo/corvalo"
 display=:97
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
+# A busy machine may take some seconds to bring the server up.
+tries=0
+while [ ! -S "/tmp/.X11-unix/X${display#:}" ] && [ "$tries" -lt 100 ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+done
+sleep 0.2
 
 probe="$build/bench/corvalo_bench_startprobe"
 launch() { # <results file> <program>

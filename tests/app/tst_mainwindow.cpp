@@ -1,4 +1,5 @@
 #include "app/CCorvaloDlg.h"
+#include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
@@ -9,6 +10,7 @@
 #include "platform/Clock.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -50,6 +52,23 @@ QImage grabSkin(QWidget &window)
     return image;
 }
 
+// The widgets the Tab key visits, in the order of the focus chain.
+QStringList tabOrder(QWidget &window)
+{
+    QStringList order;
+    QWidget *widget = &window;
+    while ((widget = widget->nextInFocusChain()) != &window) {
+        if (!(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QWidget *named = widget;
+        while (named->objectName().isEmpty() && named->parentWidget())
+            named = named->parentWidget();
+        order << QStringLiteral("%1 in %2")
+                     .arg(QLatin1String(widget->metaObject()->className()), named->objectName());
+    }
+    return order;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -70,6 +89,8 @@ private slots:
     void monthTitle();
     void pressOnTheBackgroundMovesTheWindow();
     void pageSwitchReloadsTheDay();
+    void shownPageFirst_data();
+    void shownPageFirst();
 
 private:
     std::unique_ptr<CCorvaloDlg> openWindow();
@@ -321,6 +342,58 @@ void TestMainWindow::pageSwitchReloadsTheDay()
     dialog->dayStrip()->InvalidateWithErase();
     QTRY_COMPARE(dialog->currentPage(), 3);
     QVERIFY(dialog->control(PageTable::DiaryPageWindow)->isVisible());
+}
+
+void TestMainWindow::shownPageFirst_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("clickAtOnce");
+    QTest::newRow("settings, Charts clicked at once") << int(PageTable::Settings) << true;
+    QTest::newRow("settings, left to build") << int(PageTable::Settings) << false;
+    QTest::newRow("food, left to build") << int(PageTable::Food) << false;
+    QTest::newRow("diary, Charts clicked at once") << int(PageTable::Diary) << true;
+}
+
+void TestMainWindow::shownPageFirst()
+{
+    QFETCH(int, page);
+    QFETCH(bool, clickAtOnce);
+    QStringList wholeTabOrder;
+    {
+        auto whole = openWindow();
+        QVERIFY(whole);
+        static_cast<QLineEdit *>(whole->control(WeightBox))->setText(QStringLiteral("71.5"));
+        static_cast<CDiary *>(whole->control(PageTable::DiaryPageWindow))
+            ->editor()
+            ->setPlainText(QStringLiteral("Ran 5 km"));
+        whole->FlushTyping();
+        wholeTabOrder = tabOrder(*whole);
+    }
+    AppSettings::writeTabs(page);
+
+    CCorvaloDlg dialog(nullptr, CCorvaloDlg::Build::ShownPageFirst);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.currentPage(), page);
+    QCOMPARE(dialog.control(WeightBox) != nullptr, page == PageTable::Food);
+    QCOMPARE(dialog.control(PageTable::DiaryPageWindow) != nullptr, page == PageTable::Diary);
+    if (clickAtOnce) {
+        // Before the first paint: the click builds the other pages first.
+        QTest::mouseClick(dialog.control(ChartsButton), Qt::LeftButton);
+        QCOMPARE(dialog.currentPage(), int(PageTable::Charts));
+        QVERIFY(dialog.control(PageTable::ChartsPageWindow)->isVisible());
+    } else {
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTRY_VERIFY(dialog.control(WeightBox) && dialog.control(PageTable::ChartsPageWindow) &&
+                    dialog.control(PageTable::DiaryPageWindow));
+        QCOMPARE(dialog.currentPage(), page);
+        QCOMPARE(visiblePageControls(dialog).size(), page == PageTable::Food ? 10 : 0);
+    }
+    // The pages built later show the day and take Tab as the whole window does.
+    QCOMPARE(static_cast<QLineEdit *>(dialog.control(WeightBox))->text(), QStringLiteral("71.5"));
+    QCOMPARE(
+        static_cast<CDiary *>(dialog.control(PageTable::DiaryPageWindow))->editor()->toPlainText(),
+        QStringLiteral("Ran 5 km"));
+    QCOMPARE(tabOrder(dialog), wholeTabOrder);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -2,6 +2,9 @@
 
 #include "app/CCorvaloDlg.h"
 #include "controls/ResourceImage.h"
+#include "layout/PageTable.h"
+#include "platform/AppSettings.h"
+#include "platform/FontSetUp.h"
 #include "platform/Resources.h"
 
 #include <QFile>
@@ -11,6 +14,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 // Without TZ, glibc checks /etc/localtime again on every local time conversion, thousands of
 // times per day switch; naming that same file once keeps the zone and drops the checks. A zone
@@ -79,6 +83,9 @@ int &CCorvaloApp::beforeApplication(int &argc)
 
 CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(beforeApplication(argc), argv)
 {
+    // Read while the window is built; started before the application object, it only slowed
+    // down the connection to the display.
+    FontSetUp::start();
     // QApplication takes the whole C locale from the environment; month and weekday names
     // should follow the user's language, but numbers in the C library stay "C".
     std::setlocale(LC_NUMERIC, "C");
@@ -89,14 +96,26 @@ CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(beforeApplicati
 
 int CCorvaloApp::run()
 {
-    // The skin in the order the window and its views ask for it, the start-up prompt last.
-    ResourceImage::DecodeAhead(
-        {{129, "LAYOUT"},  {154, "LAYOUT"},  {128, "ICON"},    {134, "ZNA4KI"},  {151, "ZNA4KI"},
-         {152, "ZNA4KI"},  {153, "ZNA4KI"},  {130, "BUTTONS"}, {132, "BUTTONS"}, {135, "LAYOUT"},
-         {136, "LAYOUT"},  {140, "BUTTONS"}, {141, "BUTTONS"}, {142, "BUTTONS"}, {143, "BUTTONS"},
-         {144, "BUTTONS"}, {145, "BUTTONS"}, {146, "BUTTONS"}, {147, "BUTTONS"}, {148, "BUTTONS"},
-         {155, "BUTTONS"}, {157, "LAYOUT"},  {158, "BUTTONS"}, {159, "BUTTONS"}});
-    CCorvaloDlg dialog;
+    // The skin in the order the window and its views ask for it, the start-up prompt's buttons
+    // last. Only what comes before the first paint: decoding the rest meanwhile would slow it
+    // down on a busy machine. The Food page's images when that page is shown first, the prompt's
+    // picture when it paints.
+    std::vector<ResourceImage::Name> skin = {
+        {129, "LAYOUT"},  {154, "LAYOUT"},  {128, "ICON"},    {134, "ZNA4KI"},  {151, "ZNA4KI"},
+        {152, "ZNA4KI"},  {153, "ZNA4KI"},  {130, "BUTTONS"}, {132, "BUTTONS"}, {135, "LAYOUT"},
+        {136, "LAYOUT"},  {140, "BUTTONS"}, {141, "BUTTONS"}, {142, "BUTTONS"}, {143, "BUTTONS"},
+        {144, "BUTTONS"}, {145, "BUTTONS"}, {146, "BUTTONS"}, {147, "BUTTONS"}, {148, "BUTTONS"},
+        {155, "BUTTONS"}, {158, "BUTTONS"}, {159, "BUTTONS"}};
+    if (PageTable::Normalized(AppSettings::readTabs()) != PageTable::Food) {
+        std::erase_if(skin, [](const ResourceImage::Name &name) {
+            for (int foodPage : {154, 135, 136, 146, 147, 155})
+                if (name.id == foodPage)
+                    return true;
+            return false;
+        });
+    }
+    ResourceImage::DecodeAhead(skin);
+    CCorvaloDlg dialog(nullptr, CCorvaloDlg::Build::ShownPageFirst);
     // Once the window is up, and before the user can work in it.
     QMetaObject::invokeMethod(&dialog, &CCorvaloDlg::CheckForNewVersion, Qt::QueuedConnection);
     dialog.exec();

@@ -22,6 +22,7 @@
 #include "meals/CMealsList.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
+#include "platform/FontSetUp.h"
 #include "platform/NumberText.h"
 #include "platform/Resources.h"
 #include "platform/SkinFont.h"
@@ -37,7 +38,9 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -73,29 +76,45 @@ std::string translateProblem(const char *phrase)
     return QCoreApplication::translate("SaveProblem", phrase).toStdString();
 }
 
+constexpr bool onFoodPage(int id)
+{
+    return id == DialogLayout::DeleteSelectedButton || id == DialogLayout::ClearListButton;
+}
+
 } // namespace
 
-CCorvaloDlg::CCorvaloDlg(QWidget *parent)
+CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_page(AppSettings::readTabs()),
       m_background(129, "LAYOUT"), m_overlay(154, "LAYOUT")
 {
-    // The food list is not needed before the window is up: the database loads meanwhile.
+    const int shown = PageTable::Normalized(m_page);
+    const bool whole = build == Build::Whole;
     m_foodLoader = new FoodDatabaseLoader(m_foods, this);
-    m_foodLoader->start();
 
     setWindowTitle(QStringLiteral("Corvalo"));
     setWindowIcon(QIcon(QPixmap::fromImage(ResourceImage(128, "ICON").image())));
     setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
     setStyleSheet(SkinStyle::styleSheet());
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    if (!whole) {
+        // Mapped at once; the shown page is built before the window's first paint.
+        setModal(true);
+        show();
+    }
+    // The food list is not needed before the window is up: the database loads meanwhile. When
+    // the list is not shown, not before the first paint either (BuildRest).
+    if (whole || shown == PageTable::Food)
+        m_foodLoader->start();
+    FontSetUp::wait();
 
-    createControls();
-    setupButtons();
-    m_meals->setPanel(m_panel);
-    placePages();
+    createControls(true, whole || shown == PageTable::Food);
+    setupButtons(true, m_meals != nullptr);
+    if (whole || shown == PageTable::Charts)
+        createChartsPage();
+    if (whole || shown == PageTable::Diary)
+        createDiaryPage();
     m_dayStrip->setStore(&m_store);
-    m_meals->setStore(&m_store);
-    m_diary->setStore(&m_store);
-    m_charts->setStore(&m_store);
     m_retryTimer.setInterval(RetryInterval);
     m_weightTimer.setSingleShot(true);
     m_weightTimer.setInterval(WeightSaveDelay);
@@ -104,21 +123,9 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
             &CCorvaloDlg::FlushTyping);
     connect(&m_retryTimer, &QTimer::timeout, this, &CCorvaloDlg::retryUnsaved);
-    connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
-    connect(m_meals, &CMealsList::opened, this, &CCorvaloDlg::reportOpen);
-    connect(m_meals, &CMealsList::amountRefused, this, [this](const QString &typed) {
-        m_notice->showNotice(
-            QStringLiteral("amount"),
-            tr("Not changed: \u201c%1\u201d is no amount above zero").arg(typed.trimmed()));
-    });
-    connect(m_diary, &CDiary::saved, this, &CCorvaloDlg::reportSave);
-    connect(m_diary, &CDiary::opened, this, &CCorvaloDlg::reportOpen);
-    // Not loaded: the data directories do not exist yet; the first day load shows the note.
-    m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
-    m_addButton->setEnabled(false);
-    connectFoodPage();
+    if (m_meals)
+        wireFoodPage();
     MainWindowAccess::setUp(*this);
-    m_search->setLoader(m_foodLoader);
 
     m_dayStrip->m_page = m_page;
     m_stripPage = m_page;
@@ -130,16 +137,47 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent)
                 if (!skipped.isEmpty())
                     m_notice->showNotice(QStringLiteral("myfoods"), skipped);
             });
-    // A merge after the hand-over replaces the records a current food points into.
-    connect(m_foodLoader, &FoodDatabaseLoader::loaded, m_portion, &PortionEntry::ClearCurrentFood);
     m_foodLoader->mergeUserFoods(m_store.dataDirectory().parent_path() / UserFoodTable::FileName);
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     LoadDay();
-    SwitchPage(m_page);
-
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    showPage(m_page);
     m_dayStrip->setFocus();
+}
+
+void CCorvaloDlg::BuildRest()
+{
+    const bool food = m_meals == nullptr;
+    const bool charts = m_charts == nullptr;
+    const bool diary = m_diary == nullptr;
+    if (!food && !charts && !diary)
+        return;
+    m_foodLoader->start();
+    if (food) {
+        createControls(false, true);
+        setupButtons(false, true);
+        wireFoodPage();
+    }
+    if (charts)
+        createChartsPage();
+    if (diary)
+        createDiaryPage();
+    // The selected day, as LoadDay gives it to these pages.
+    if (food)
+        m_meals->LoadMeals(m_day);
+    if (charts) {
+        m_charts->m_dayCount = m_dayStrip->m_dayCount;
+        m_charts->m_firstDay = m_dayStrip->m_firstDay;
+    }
+    if (food)
+        LoadDayWeight();
+    if (diary)
+        m_diary->SetNoteDay(m_day);
+    if (charts)
+        m_charts->UpdateCharts();
+    orderTabs();
+    MainWindowAccess::setUp(*this);
+    // Ready for the first switch to the Food page.
+    m_overlay.image();
 }
 
 CCorvaloDlg::~CCorvaloDlg()
@@ -158,67 +196,86 @@ void CCorvaloDlg::registerControl(int id, QWidget *widget)
 {
     widget->setObjectName(QStringLiteral("control%1").arg(id));
     widget->setGeometry(qRectOf(id));
+    // A page's controls show with their page, so one built while the window is up never flashes.
+    const auto onPage = [id](std::span<const int> ids) {
+        return std::find(ids.begin(), ids.end(), id) != ids.end();
+    };
     widget->setVisible(
-        id == PageTable::ChartsPageWindow || id == PageTable::DiaryPageWindow
-            ? false
+        onPage(PageTable::AllPageControls)
+            ? onPage(PageTable::ControlsOf(m_page))
             : DialogLayout::control(static_cast<DialogLayout::ControlId>(id)).visibleAtStart);
     m_controls.insert(id, widget);
 }
 
-void CCorvaloDlg::createControls()
+void CCorvaloDlg::createControls(bool base, bool food)
 {
     // Declaration order is the tab order.
-    m_weightBox = new QLineEdit(this);
-    registerControl(DialogLayout::WeightBox, m_weightBox);
-    // There is no Save button: typing is saved shortly after, one write for a burst of keys.
-    connect(m_weightBox, &QLineEdit::textChanged, this, [this] {
-        if (!m_weightTimer.isActive())
-            m_weightTimer.start();
-    });
+    if (food) {
+        m_weightBox = new QLineEdit(this);
+        registerControl(DialogLayout::WeightBox, m_weightBox);
+        // There is no Save button: typing is saved shortly after, one write for a burst of keys.
+        connect(m_weightBox, &QLineEdit::textChanged, this, [this] {
+            if (!m_weightTimer.isActive())
+                m_weightTimer.start();
+        });
+    }
 
-    m_dayStrip = new CTimCalentar(this);
-    registerControl(DialogLayout::DayStrip, m_dayStrip);
-    connect(m_dayStrip, &CTimCalentar::dayChosen, this, &CCorvaloDlg::onDayChosen);
+    if (base) {
+        m_dayStrip = new CTimCalentar(this);
+        registerControl(DialogLayout::DayStrip, m_dayStrip);
+        connect(m_dayStrip, &CTimCalentar::dayChosen, this, &CCorvaloDlg::onDayChosen);
+    }
 
-    m_meals = new CMealsList(this);
-    registerControl(DialogLayout::MealList, m_meals);
+    if (food) {
+        m_meals = new CMealsList(this);
+        registerControl(DialogLayout::MealList, m_meals);
 
-    m_searchBox = new QLineEdit(this);
-    registerControl(DialogLayout::SearchBox, m_searchBox);
+        m_searchBox = new QLineEdit(this);
+        registerControl(DialogLayout::SearchBox, m_searchBox);
 
-    m_foodList = new FoodListView(this);
-    registerControl(DialogLayout::FoodList, m_foodList);
+        m_foodList = new FoodListView(this);
+        registerControl(DialogLayout::FoodList, m_foodList);
 
-    m_amountBox = new QLineEdit(this);
-    registerControl(DialogLayout::AmountBox, m_amountBox);
+        m_amountBox = new QLineEdit(this);
+        registerControl(DialogLayout::AmountBox, m_amountBox);
 
-    m_panel = new CElements(this);
-    registerControl(DialogLayout::NutrientPanel, m_panel);
+        m_panel = new CElements(this);
+        registerControl(DialogLayout::NutrientPanel, m_panel);
 
-    m_unitBox = new QComboBox(this);
-    registerControl(DialogLayout::UnitBox, m_unitBox);
-    // A drop-down list: the template's height is that of the open list.
-    m_unitBox->setFixedHeight(qRectOf(DialogLayout::AmountBox).height() + 2);
+        m_unitBox = new QComboBox(this);
+        registerControl(DialogLayout::UnitBox, m_unitBox);
+        // A drop-down list: the template's height is that of the open list.
+        m_unitBox->setFixedHeight(qRectOf(DialogLayout::AmountBox).height() + 2);
 
-    m_addButton = new CHoverButton(this);
-    registerControl(DialogLayout::AddButton, m_addButton);
+        m_addButton = new CHoverButton(this);
+        registerControl(DialogLayout::AddButton, m_addButton);
+    }
 
-    m_notice = new CNoticeBar(this);
-    m_notice->setObjectName(QStringLiteral("noticeBar"));
-    m_notice->setGeometry(kNoticeRect);
+    if (base) {
+        m_notice = new CNoticeBar(this);
+        m_notice->setObjectName(QStringLiteral("noticeBar"));
+        m_notice->setGeometry(kNoticeRect);
+    }
 
     for (const ButtonSkin &skin : kButtonSkins) {
-        auto *button = new CPNGButton(this);
-        registerControl(skin.id, button);
+        if (onFoodPage(skin.id) ? food : base) {
+            auto *button = new CPNGButton(this);
+            registerControl(skin.id, button);
+        }
     }
 }
 
-void CCorvaloDlg::setupButtons()
+void CCorvaloDlg::setupButtons(bool base, bool food)
 {
-    for (const ButtonSkin &skin : kButtonSkins)
-        static_cast<CPNGButton *>(control(skin.id))
-            ->SetupButton(skin.stringId, skin.imageId, "BUTTONS");
-    m_addButton->SetupButton(143, 155, "BUTTONS");
+    for (const ButtonSkin &skin : kButtonSkins) {
+        if (onFoodPage(skin.id) ? food : base)
+            static_cast<CPNGButton *>(control(skin.id))
+                ->SetupButton(skin.stringId, skin.imageId, "BUTTONS");
+    }
+    if (food)
+        m_addButton->SetupButton(143, 155, "BUTTONS");
+    if (!base)
+        return;
 
     connect(static_cast<CPNGButton *>(control(DialogLayout::CloseButton)),
             &QAbstractButton::clicked, this,
@@ -229,6 +286,25 @@ void CCorvaloDlg::setupButtons()
     }
     connect(static_cast<CPNGButton *>(control(DialogLayout::CommunityButton)),
             &QAbstractButton::clicked, this, &CCorvaloDlg::OnCommunity);
+}
+
+void CCorvaloDlg::wireFoodPage()
+{
+    m_meals->setPanel(m_panel);
+    m_meals->setStore(&m_store);
+    connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
+    connect(m_meals, &CMealsList::opened, this, &CCorvaloDlg::reportOpen);
+    connect(m_meals, &CMealsList::amountRefused, this, [this](const QString &typed) {
+        m_notice->showNotice(
+            QStringLiteral("amount"),
+            tr("Not changed: \u201c%1\u201d is no amount above zero").arg(typed.trimmed()));
+    });
+    m_addButton->setEnabled(false);
+    connectFoodPage();
+    // A merge after the hand-over replaces the records a current food points into.
+    connect(m_foodLoader, &FoodDatabaseLoader::loaded, m_portion, &PortionEntry::ClearCurrentFood);
+    m_search->setLoader(m_foodLoader);
+    MainWindowAccess::addOnEnter(*this);
 }
 
 void CCorvaloDlg::connectFoodPage()
@@ -286,25 +362,85 @@ void CCorvaloDlg::OnCommunity()
     OpenInBrowser(Resources::string(142), 5);
 }
 
-void CCorvaloDlg::placePages()
-{
-    // The page area: the day strip's width, from its bottom edge to the window's.
-    const QRect strip = qRectOf(DialogLayout::DayStrip);
-    const QRect page(strip.left(), strip.bottom() + 1, strip.width(),
-                     height() - strip.bottom() - 1);
+namespace {
 
+// The page area: the day strip's width, from its bottom edge to the window's.
+QRect pageRect()
+{
+    const QRect strip = qRectOf(DialogLayout::DayStrip);
+    return {strip.left(), strip.bottom() + 1, strip.width(),
+            DialogLayout::WindowHeight - strip.bottom() - 1};
+}
+
+} // namespace
+
+void CCorvaloDlg::createChartsPage()
+{
     m_charts = new CCharts(this);
     m_controls.insert(PageTable::ChartsPageWindow, m_charts);
-    m_charts->setGeometry(page);
+    m_charts->setGeometry(pageRect());
     m_charts->hide();
+    m_charts->setStore(&m_store);
+}
 
+void CCorvaloDlg::createDiaryPage()
+{
     m_diary = new CDiary(this);
     m_controls.insert(PageTable::DiaryPageWindow, m_diary);
-    m_diary->setGeometry(page);
+    m_diary->setGeometry(pageRect());
     m_diary->hide();
+    m_diary->setStore(&m_store);
+    connect(m_diary, &CDiary::saved, this, &CCorvaloDlg::reportSave);
+    connect(m_diary, &CDiary::opened, this, &CCorvaloDlg::reportOpen);
+    // Not loaded: the data directories may not exist yet; the next day load shows the note.
+    m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
+}
+
+void CCorvaloDlg::orderTabs()
+{
+    // Declaration order, as the window built whole has it: each control with its own parts
+    // (a list's scroll bars, the strip's arrows) right behind it, in their order.
+    QHash<QWidget *, QList<QWidget *>> parts;
+    for (QWidget *widget = nextInFocusChain(); widget != this;
+         widget = widget->nextInFocusChain()) {
+        QWidget *control = widget;
+        while (control->parentWidget() && control->parentWidget() != this)
+            control = control->parentWidget();
+        parts[control].append(widget);
+    }
+    QList<QWidget *> declared;
+    for (int id : {DialogLayout::WeightBox, DialogLayout::DayStrip, DialogLayout::MealList,
+                   DialogLayout::SearchBox, DialogLayout::FoodList, DialogLayout::AmountBox,
+                   DialogLayout::NutrientPanel, DialogLayout::UnitBox, DialogLayout::AddButton})
+        declared.append(control(id));
+    declared.append(m_notice);
+    for (const ButtonSkin &skin : kButtonSkins)
+        declared.append(control(skin.id));
+    declared.append(m_charts);
+    declared.append(m_diary);
+
+    // The chain starts behind the window itself; Qt places only widgets that take the focus.
+    const Qt::FocusPolicy ownPolicy = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
+    QWidget *previous = this;
+    for (QWidget *control : declared) {
+        for (QWidget *widget : parts.value(control)) {
+            if (widget->focusPolicy() == Qt::NoFocus)
+                continue;
+            QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+    setFocusPolicy(ownPolicy);
 }
 
 void CCorvaloDlg::SwitchPage(int page)
+{
+    BuildRest();
+    showPage(page);
+}
+
+void CCorvaloDlg::showPage(int page)
 {
     page = PageTable::Normalized(page);
     m_page = page;
@@ -315,8 +451,11 @@ void CCorvaloDlg::SwitchPage(int page)
 
     for (int p = PageTable::Food; p <= PageTable::Settings; ++p)
         control(PageTable::ButtonOf(p))->setEnabled(true);
-    for (int id : PageTable::AllPageControls)
-        control(id)->hide();
+    // Pages not built yet have nothing to hide.
+    for (int id : PageTable::AllPageControls) {
+        if (QWidget *widget = control(id))
+            widget->hide();
+    }
     control(PageTable::ButtonOf(page))->setEnabled(false);
     for (int id : PageTable::ControlsOf(page))
         control(id)->show();
@@ -336,13 +475,20 @@ void CCorvaloDlg::LoadDay()
     // Files added or replaced by hand since the store last looked are picked up here.
     m_store.Refresh();
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
-    m_meals->LoadMeals(m_day);
-    m_charts->m_dayCount = m_dayStrip->m_dayCount;
-    m_charts->m_firstDay = m_dayStrip->m_firstDay;
-    LoadDayWeight();
+    // A page not built yet takes the day when it is built (BuildRest).
+    if (m_meals)
+        m_meals->LoadMeals(m_day);
+    if (m_charts) {
+        m_charts->m_dayCount = m_dayStrip->m_dayCount;
+        m_charts->m_firstDay = m_dayStrip->m_firstDay;
+    }
+    if (m_weightBox)
+        LoadDayWeight();
     update(kTitleRect);
-    m_diary->SetNoteDay(m_day);
-    m_charts->UpdateCharts();
+    if (m_diary)
+        m_diary->SetNoteDay(m_day);
+    if (m_charts)
+        m_charts->UpdateCharts();
     if (m_stripPage != m_page) {
         m_page = m_stripPage;
         SwitchPage(m_page);
@@ -396,7 +542,8 @@ void CCorvaloDlg::FlushTyping()
 {
     if (m_weightTimer.isActive())
         OnWeightChanged();
-    m_diary->FlushNote();
+    if (m_diary)
+        m_diary->FlushNote();
 }
 
 void CCorvaloDlg::hideEvent(QHideEvent *event)
@@ -414,7 +561,8 @@ void CCorvaloDlg::OnWeightChanged()
 
 void CCorvaloDlg::retryUnsaved()
 {
-    m_diary->RetryUnsaved();
+    if (m_diary)
+        m_diary->RetryUnsaved();
     const auto results =
         m_unsavedWeights.retry([this](const DayFiles::LocalDate &day, const std::string &text) {
             return m_store.SaveWeight(day, text);
@@ -425,7 +573,7 @@ void CCorvaloDlg::retryUnsaved()
 
 bool CCorvaloDlg::hasUnsaved() const
 {
-    return m_diary->hasUnsaved() || !m_unsavedWeights.empty();
+    return (m_diary && m_diary->hasUnsaved()) || !m_unsavedWeights.empty();
 }
 
 void CCorvaloDlg::LoadDayWeight()
@@ -449,6 +597,11 @@ void CCorvaloDlg::LoadDayWeight()
 
 void CCorvaloDlg::paintEvent(QPaintEvent *)
 {
+    if (!m_painted) {
+        m_painted = true;
+        // Right after this paint reaches the screen.
+        QTimer::singleShot(0, this, &CCorvaloDlg::BuildRest);
+    }
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgba(SkinColors::WindowFill));
     ResourceImage::smoothWhenScaled(painter, m_background.image());

@@ -35,9 +35,17 @@ class CCorvaloDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit CCorvaloDlg(QWidget *parent = nullptr);
+    // Whole: every page is there when the constructor returns. ShownPageFirst (the program's
+    // start): the constructor shows the window, modal, as soon as it has its frame, then builds
+    // what the shown page needs; the other pages follow the first paint, or come at once when
+    // something asks for them (a page button, BuildRest).
+    enum class Build { Whole, ShownPageFirst };
+
+    explicit CCorvaloDlg(QWidget *parent = nullptr, Build build = Build::Whole);
     ~CCorvaloDlg() override;
 
+    // Builds the pages not built yet, each with the selected day.
+    void BuildRest();
     // Shows page 1 to 5; any other number shows page 5.
     void SwitchPage(int page);
     // Loads everything shown for the day strip's selected day.
@@ -94,12 +102,19 @@ private:
     // Saves again what the user typed that could not be saved.
     void retryUnsaved();
     bool hasUnsaved() const;
-    void createControls();
-    void setupButtons();
-    void placePages();
+    // The controls on every page (base) and those of the Food page (food), in declaration order.
+    void createControls(bool base, bool food);
+    void setupButtons(bool base, bool food);
+    void wireFoodPage();
     void connectFoodPage();
+    void createChartsPage();
+    void createDiaryPage();
+    // Puts the controls of pages built after the others back in declaration order.
+    void orderTabs();
     void registerControl(int id, QWidget *widget);
+    void showPage(int page);
 
+    bool m_painted = false;
     int m_page = 0;
     // The day shown, and the page the strip last asked for.
     DayFiles::LocalDate m_day;

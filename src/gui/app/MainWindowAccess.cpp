@@ -83,7 +83,10 @@ void setUp(CCorvaloDlg &window)
         QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
 
+void addOnEnter(CCorvaloDlg &window)
+{
     auto *amountBox = static_cast<QLineEdit *>(window.control(DialogLayout::AmountBox));
     auto *add = static_cast<QAbstractButton *>(window.control(DialogLayout::AddButton));
     QObject::connect(amountBox, &QLineEdit::returnPressed, add, [add] {

@@ -6,7 +6,9 @@ class CCorvaloDlg;
 // Tab visits them in, and Enter in the amount box adding the portion.
 namespace MainWindowAccess {
 
-// Once the window's controls and pages exist.
+// The names and the Tab order of the controls built so far; again after more pages are built.
 void setUp(CCorvaloDlg &window);
+// Enter in the amount box adds the portion; once, when the Food page is built.
+void addOnEnter(CCorvaloDlg &window);
 
 } // namespace MainWindowAccess

@@ -2,9 +2,11 @@
 
 #include "platform/Resources.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
 #include <atomic>
 #include <future>
@@ -43,9 +45,16 @@ qreal screenRatio()
 
 QImage decodeNow(const Source &source)
 {
-    const QByteArray bytes = Resources::bytes(source.path);
-    QImage image;
-    if (!bytes.isEmpty() && image.loadFromData(bytes))
+    QByteArray bytes = Resources::bytes(source.path);
+    if (bytes.isEmpty())
+        return {};
+    // Every skin image is a PNG: Qt reads those itself, and guessing would load every image
+    // format plugin first.
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (!image.isNull())
         image.setDevicePixelRatio(source.ratio);
     return image;
 }

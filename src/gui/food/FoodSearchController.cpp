@@ -29,6 +29,9 @@ void FoodSearchController::setLoader(FoodDatabaseLoader *loader)
 {
     m_loader = loader;
     connect(loader, &FoodDatabaseLoader::loaded, this, &FoodSearchController::resetAfterLoad);
+    // A list made after the hand-over shows it at once.
+    if (loader->isFinished())
+        resetAfterLoad();
 }
 
 void FoodSearchController::setBestMatchesFirst(bool on)
