@@ -1,27 +1,12 @@
 #include "food/FoodFilter.h"
 
+#include "food/FindBytes.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodRanking.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-
-namespace {
-
-const char *findBytes(const char *from, const char *to, std::string_view needle)
-{
-#if defined(__GLIBC__)
-    return static_cast<const char *>(
-        memmem(from, std::size_t(to - from), needle.data(), needle.size()));
-#else
-    const std::string_view haystack(from, std::size_t(to - from));
-    const std::size_t found = haystack.find(needle);
-    return found == std::string_view::npos ? nullptr : from + found;
-#endif
-}
-
-} // namespace
 
 FoodFilter::FoodFilter(const FoodDatabase &database) : m_database(database) { }
 
@@ -121,7 +106,7 @@ void FoodFilter::findMatches(const FoodDatabase &database, const std::vector<std
     const std::string_view first = words.front();
     int record = 0;
     while (scan < end) {
-        const char *hit = findBytes(scan, end, first);
+        const char *hit = FindBytes(scan, end, first);
         if (hit == nullptr)
             break;
         // Hits come in ascending order, so the record is found from the last one on.
@@ -135,7 +120,7 @@ void FoodFilter::findMatches(const FoodDatabase &database, const std::vector<std
         const char *textEnd = hit + first.size();
         textEnd += std::strlen(textEnd);
         const bool all = std::all_of(words.begin() + 1, words.end(), [&](const std::string &word) {
-            return findBytes(text, textEnd, word) != nullptr;
+            return FindBytes(text, textEnd, word) != nullptr;
         });
         if (all)
             matches.push_back(record);

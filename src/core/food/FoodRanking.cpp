@@ -1,5 +1,6 @@
 #include "food/FoodRanking.h"
 
+#include "food/FindBytes.h"
 #include "food/FoodDatabase.h"
 
 #include <algorithm>
@@ -75,19 +76,6 @@ constexpr std::string_view NotBrands[] = {"USDA", "III"};
 // Where a part of a name starts to note an addition, not another food: "Milk, whole, with added
 // vitamin D" is whole milk. Its words up to the next comma do not count.
 constexpr std::string_view NoteOpeners[] = {"with added ", "without added ", "fortified with "};
-
-// As the alphabetical search finds its first word.
-const char *findBytes(const char *from, const char *to, std::string_view needle)
-{
-#if defined(__GLIBC__)
-    return static_cast<const char *>(
-        memmem(from, std::size_t(to - from), needle.data(), needle.size()));
-#else
-    const std::string_view haystack(from, std::size_t(to - from));
-    const std::size_t found = haystack.find(needle);
-    return found == std::string_view::npos ? nullptr : from + found;
-#endif
-}
 
 bool isUpper(char c)
 {
@@ -263,7 +251,7 @@ void FoodRanking::findMatches(const FoodDatabase &database, const std::vector<st
         const char *scan = copy + database.recordsBegin();
         const char *end = copy + database.recordsEnd();
         int record = 0;
-        while (const char *hit = findBytes(scan, end, common)) {
+        while (const char *hit = FindBytes(scan, end, common)) {
             // Hits come in ascending order, so the record is found from the last one on.
             while (record + 1 < count &&
                    database.recordOffset(record + 1) <= std::size_t(hit - copy))
