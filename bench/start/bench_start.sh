@@ -4,6 +4,7 @@
 # A second build of the program (say, of an older commit) can run in the same rounds.
 #   cmake --build <build dir> --target corvalo corvalo_bench_start
 #   bench/start/bench_start.sh <build dir> [rounds] [baseline corvalo executable]
+# PAGE=<1-5> starts both programs on that page as the remembered one (a first start shows page 5).
 set -eu
 build=$(cd "${1:?usage: bench_start.sh <build dir> [rounds] [baseline executable]}" && pwd)
 rounds=${2:-10}
@@ -21,6 +22,10 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 # Each program in a folder of its own: its data folders start empty, and the settings live in a
 # throw-away home.
 mkdir -p "$work/home" "$work/corvalo" "$work/baseline" && chmod 700 "$work/home"
+if [ -n "${PAGE:-}" ]; then
+    mkdir -p "$work/home/.config/Corvalo"
+    printf '[Settings]\nTabs=%s\n' "$PAGE" >"$work/home/.config/Corvalo/corvalo.conf"
+fi
 cp "$build/corvalo" "$work/corvalo/corvalo"
 [ -n "$baseline" ] && cp "$baseline" "$work/baseline/corvalo"
 
