@@ -184,6 +184,10 @@ CCorvaloDlg::~CCorvaloDlg()
 {
     FlushTyping();
     AppSettings::writeTabs(m_page);
+    // The children go after this object's own part: a list losing the focus as it goes must not
+    // call back into it.
+    for (QObject *child : children())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 const FoodDatabase &CCorvaloDlg::foods() const
