@@ -25,7 +25,7 @@ struct SkinImage
     bool alpha;
     QImage (*paint)();
     bool words = false; // painted again for every language
-    bool twice = true;  // also painted at 2x
+    bool twice = true; // also painted at 2x
 };
 
 // Sizes are what the program expects of its resources; a painter that drifts from them is an

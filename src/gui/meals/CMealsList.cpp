@@ -2,8 +2,8 @@
 
 #include "controls/FocusRing.h"
 #include "meals/CElements.h"
-#include "meals/MealsListAccessible.h"
 #include "meals/MealRecord.h"
+#include "meals/MealsListAccessible.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
