@@ -43,6 +43,7 @@ private slots:
     void historyFollowsTheStoresOwnWrites();
     void filesAddedByHandAfterRefresh();
     void keysOfRealAndCarriedDates();
+    void copyMeals();
 
 private:
     std::unique_ptr<TempFolder> m_temp;
@@ -382,6 +383,52 @@ void TestDayStore::keysOfRealAndCarriedDates()
     QCOMPARE(DayStore::Key({31, 4, 2026}), std::string("05-01-2026"));
     QCOMPARE(DayStore::Key({0, 1, 2026}), std::string("12-31-2025"));
     QCOMPARE(DayStore::Key({1, 13, 2026}), std::string("01-01-2027"));
+}
+
+void TestDayStore::copyMeals()
+{
+    // 150 g of apple and 2 cups of tea, as a day file holds them.
+    const std::string apple =
+        QByteArray::fromHex("92a3a3bfb6d36bcdd6ecd3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3"
+                            "d3d3d3d3d3d3d3d3d3d3d3d3ecd3d353ecd3d3c590b4d3")
+            .toStdString();
+    const std::string tea =
+        QByteArray::fromHex("87b6b2d3d904f0efd3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3"
+                            "d3d3d3d3d3d3d3d3d3d3d3d3a390d3d3d393b0a6a3d3")
+            .toStdString();
+    const DayStore::Day fourth {4, 12, 2026};
+    const fs::path fourthFile = *m_temp / "db" / "12-04-2026.db";
+    const fs::path fifthFile = *m_temp / "db" / "12-05-2026.db";
+    const fs::path sixthFile = *m_temp / "db" / "12-06-2026.db";
+    QVERIFY(FileIo::writeAtomically(fourthFile, apple + tea));
+    QVERIFY(FileIo::writeAtomically(fifthFile, tea));
+
+    // Every entry, whole, after the day's own.
+    QVERIFY(m_store->CopyMeals(fourth, Fifth));
+    QCOMPARE(FileIo::readAll(fifthFile).value(), tea + apple + tea);
+    QVERIFY(m_store->HasMeals(Fifth));
+
+    // The ticked ones when any are ticked, else all.
+    std::vector<MealEntry> entries = m_store->LoadMeals(fourth).entries;
+    QCOMPARE(DayStore::MealsToCopy(entries).size(), std::size_t(2));
+    entries[1].ticked = true;
+    QVERIFY(m_store->AppendMeals(Sixth, DayStore::MealsToCopy(entries)));
+    QCOMPARE(FileIo::readAll(sixthFile).value(), tea);
+
+    // A day without meals changes nothing and makes no file.
+    const DayStore::Day first {1, 12, 2026};
+    QVERIFY(m_store->CopyMeals(first, Fifth));
+    QCOMPARE(FileIo::readAll(fifthFile).value(), tea + apple + tea);
+    QVERIFY(m_store->CopyMeals(first, {2, 12, 2026}));
+    QVERIFY(!fs::exists(*m_temp / "db" / "12-02-2026.db"));
+    QVERIFY(!m_store->HasMeals(first));
+
+    // A day that cannot be read is refused by its name; nothing is written.
+    fs::resize_file(fourthFile, 65u * 1024 * 1024);
+    const FileIo::Result refused = m_store->CopyMeals(fourth, Sixth);
+    QCOMPARE(refused.problem, FileIo::Problem::Unreadable);
+    QCOMPARE(refused.file, fourthFile);
+    QCOMPARE(FileIo::readAll(sixthFile).value(), tea);
 }
 
 QTEST_GUILESS_MAIN(TestDayStore)

@@ -5,6 +5,7 @@
 #include "store/MealDayFile.h"
 #include "store/WeightFile.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -275,6 +276,51 @@ FileIo::Result DayStore::AppendMeal(const Day &day, const MealEntry &entry)
     return result;
 }
 
+FileIo::Result DayStore::AppendMeals(const Day &day, const std::vector<MealEntry> &entries)
+{
+    const std::string name = Key(day) + ".db";
+    if (entries.empty())
+        return FileIo::Result::success(m_dataDirectory / name);
+    const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
+    const auto end = m_index.mealEnds.find(name);
+    FileIo::Result result = MealDayFile::AppendMealRecords(
+        m_dataDirectory / name, entries,
+        end != m_index.mealEnds.end() ? std::optional(end->second) : std::nullopt);
+    std::optional<double> calories;
+    if (const auto known = m_index.calories.find(name);
+        known != m_index.calories.end() && known->second) {
+        calories = *known->second;
+        for (const MealEntry &entry : entries)
+            *calories += MealRecord::Calories(entry.amount, entry.gramsPerUnit,
+                                              entry.nutrients[Nutrient::Calories]);
+    }
+    mealsWritten(name, current, result, calories);
+    return result;
+}
+
+std::vector<MealEntry> DayStore::MealsToCopy(const std::vector<MealEntry> &entries)
+{
+    const bool anyTicked =
+        std::any_of(entries.begin(), entries.end(), [](const MealEntry &e) { return e.ticked; });
+    std::vector<MealEntry> chosen;
+    for (const MealEntry &entry : entries) {
+        if (anyTicked && !entry.ticked)
+            continue;
+        chosen.push_back(entry);
+        chosen.back().ticked = false;
+        chosen.back().listIndex = -1;
+    }
+    return chosen;
+}
+
+FileIo::Result DayStore::CopyMeals(const Day &from, const Day &to)
+{
+    Meals source = LoadMeals(from);
+    if (!source.readable)
+        return FileIo::Result::failure(MealFile(from), FileIo::Problem::Unreadable);
+    return AppendMeals(to, source.entries);
+}
+
 FileIo::Result DayStore::RewriteMeals(const Day &day, const std::vector<MealEntry> &entries,
                                       bool skipTicked)
 {
@@ -389,6 +435,11 @@ bool DayStore::HasMealsOrWeight(const Day &day) const
     const std::string key = Key(day);
     return hasContent(m_index.data, m_dataDirectory, key + ".db") ||
         hasContent(m_index.data, m_dataDirectory, key + ".wth");
+}
+
+bool DayStore::HasMeals(const Day &day) const
+{
+    return hasContent(m_index.data, m_dataDirectory, Key(day) + ".db");
 }
 
 bool DayStore::HasNote(const Day &day) const

@@ -77,6 +77,16 @@ public:
     // One record at the end of the day's file, created when missing. A file that still ends
     // where the store last loaded or wrote it is not read again.
     [[nodiscard]] FileIo::Result AppendMeal(const Day &day, const MealEntry &entry);
+    // The entries at the end of the day's file, whole, each the record AppendMeal writes for it,
+    // all in one write. No entries, no write.
+    [[nodiscard]] FileIo::Result AppendMeals(const Day &day, const std::vector<MealEntry> &entries);
+
+    // Copying meals from one day to another. The ticked entries when any are ticked, else all,
+    // ready to be appended (unticked).
+    static std::vector<MealEntry> MealsToCopy(const std::vector<MealEntry> &entries);
+    // Every entry of `from` appended to `to`. Refused as Problem::Unreadable, naming from's file,
+    // when that file is there but cannot be read; a day without meals changes nothing.
+    [[nodiscard]] FileIo::Result CopyMeals(const Day &from, const Day &to);
     // The day's file replaced by the entries (ticked ones left out on request); removed when
     // none is left. Refused for a file that is there but cannot be read.
     [[nodiscard]] FileIo::Result RewriteMeals(const Day &day, const std::vector<MealEntry> &entries,
@@ -124,6 +134,7 @@ public:
 
     // The strip's markers: a meal or weight file that is not empty; a note that is not empty.
     bool HasMealsOrWeight(const Day &day) const;
+    bool HasMeals(const Day &day) const;
     bool HasNote(const Day &day) const;
 
     // Every stored weight above zero, whatever its date; bounds on multiples of 10.

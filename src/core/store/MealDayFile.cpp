@@ -43,10 +43,11 @@ bool Readable(const std::filesystem::path &path)
     return !size || *size == 0 || FileIo::readAll(path).has_value();
 }
 
-FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry,
-                                std::optional<std::uintmax_t> wholeEnd)
+namespace {
+
+FileIo::Result appendRecords(const std::filesystem::path &path, const std::string &records,
+                             std::optional<std::uintmax_t> wholeEnd)
 {
-    const std::string record = MealRecord::Encode(entry);
     const auto size = FileIo::regularFileSize(path);
     if (size && *size > 0 && size != wholeEnd) {
         // A day the list cannot show (too large, unreadable) gets nothing it would never show.
@@ -55,9 +56,29 @@ FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEnt
             return read;
         const std::size_t whole = MealRecord::WholeBytes(image);
         if (whole != image.size())
-            return FileIo::writeAtomically(path, image.substr(0, whole) + record);
+            return FileIo::writeAtomically(path, image.substr(0, whole) + records);
     }
-    return FileIo::append(path, record);
+    return FileIo::append(path, records);
+}
+
+} // namespace
+
+FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry,
+                                std::optional<std::uintmax_t> wholeEnd)
+{
+    return appendRecords(path, MealRecord::Encode(entry), wholeEnd);
+}
+
+FileIo::Result AppendMealRecords(const std::filesystem::path &path,
+                                 const std::vector<MealEntry> &entries,
+                                 std::optional<std::uintmax_t> wholeEnd)
+{
+    std::string records;
+    for (const MealEntry &entry : entries)
+        records += MealRecord::Encode(entry);
+    if (records.empty())
+        return FileIo::Result::success(path);
+    return appendRecords(path, records, wholeEnd);
 }
 
 FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,

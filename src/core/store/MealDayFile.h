@@ -36,6 +36,11 @@ bool Readable(const std::filesystem::path &path);
 // it is not read at all.
 FileIo::Result AppendMealRecord(const std::filesystem::path &path, const MealEntry &entry,
                                 std::optional<std::uintmax_t> wholeEnd = std::nullopt);
+// The same for several entries, their records one after the other in one write; nothing to
+// append touches nothing.
+FileIo::Result AppendMealRecords(const std::filesystem::path &path,
+                                 const std::vector<MealEntry> &entries,
+                                 std::optional<std::uintmax_t> wholeEnd = std::nullopt);
 
 // Replaces the file with the entries (ticked ones left out on request) in one atomic rewrite;
 // the old file stays whole if that fails. When no entry is left the file is removed.
