@@ -4,6 +4,7 @@
 #include "platform/CompactNumber.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -77,6 +78,22 @@ std::vector<ChartGeometry::Rect> ChartGeometry::CalorieBars(const std::vector<Da
         bars.push_back({x - 5.0f, y, 11.0f, float(m_height) - y});
     }
     return bars;
+}
+
+ChartGeometry::Scale ChartGeometry::CalorieScaleWithGoal(float top, float bottom, double goal)
+{
+    Scale scale {top, bottom};
+    if (!(goal > 0.0) || !std::isfinite(goal))
+        return scale;
+    // A goal beyond what the scale's floats hold is left off it.
+    const double stretched = (std::floor(goal / CalorieStep) + 1.0) * CalorieStep;
+    if (stretched > double(std::numeric_limits<float>::max()))
+        return scale;
+    if (goal >= double(top))
+        scale.top = float(stretched);
+    if (goal < double(bottom))
+        scale.bottom = float(std::floor(goal / CalorieStep) * CalorieStep);
+    return scale;
 }
 
 std::string ChartGeometry::ScaleLabel(float top, float bottom, int row)

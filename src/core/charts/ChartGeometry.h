@@ -60,6 +60,17 @@ public:
     std::vector<Rect> CalorieBars(const std::vector<DaySample> &samples, float top,
                                   float bottom) const;
 
+    // The calorie scale stretched so that a goal outside it lies inside, by whole steps of 500 as
+    // the scale is made: above the top, to the first step above the goal; below the bottom, to
+    // the step at or below it. No goal (0 or less) leaves the scale as it is.
+    struct Scale
+    {
+        float top = 0.0f;
+        float bottom = 0.0f;
+    };
+    static constexpr double CalorieStep = 500.0;
+    static Scale CalorieScaleWithGoal(float top, float bottom, double goal);
+
     // The label of a horizontal grid line: the upper bound at the top, a tenth of the range
     // less on each line down, as a whole number; in the exponent form ("3e38") when a whole
     // number would run across the plot.
