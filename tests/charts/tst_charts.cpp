@@ -64,6 +64,7 @@ private slots:
     void whatIsDrawn_data();
     void whatIsDrawn();
     void barsAndLineStandOnTheirDays();
+    void goalLineAndTrend();
 
 private:
     QImage showCharts();
@@ -163,6 +164,37 @@ void TestCharts::barsAndLineStandOnTheirDays()
     // The January weight (cell -320) lies off the plot; the line enters from its left edge.
     const float y = rowOf(79.0f) + (rowOf(72.5f) - rowOf(79.0f)) * (3 + 320) / float(10 + 320);
     QVERIFY(yellow(image.pixelColor(qRound(dayX(3)), qRound(y))));
+}
+
+void TestCharts::goalLineAndTrend()
+{
+    QVERIFY(writeMeal(23, 11, 2026, 1234.0f) && writeMeal(10, 12, 2026, 1780.0f));
+    // The trend: 72.5, carried over 2 December, then a tenth of the way to 74: 0.15 in 2 days.
+    QVERIFY(writeWeight(1, 12, 2026, 72.5f) && writeWeight(3, 12, 2026, 74.0f));
+    m_charts->SetCalorieGoal(2000);
+
+    const QImage image = showCharts();
+    QVERIFY(!image.isNull());
+    QCOMPARE(m_charts->trendText(), QStringLiteral("Trend: +0.5 per week"));
+
+    // A goal on the scale's top (2000) stretches it to 2500: the line lies at
+    // 342 - 322 * (2000 - 1000) / (2500 - 1000), row 127, across the plot.
+    const auto goalRed = [](QColor c) {
+        return c.red() > 200 && c.green() < 110 && c.blue() < 110;
+    };
+    QVERIFY(count(image, QRect(100, 126, 400, 3), goalRed) > 200);
+    QCOMPARE(count(image, QRect(100, 100, 400, 20), goalRed), 0);
+    QCOMPARE(count(image, QRect(100, 135, 400, 20), goalRed), 0);
+    // The rate in green beside the "Weight" title.
+    const auto green = [](QColor c) {
+        return c.green() > 200 && c.red() < 170 && c.blue() < 190;
+    };
+    QVERIFY(count(image, QRect(90, 0, 200, 20), green) > 40);
+
+    // No goal: the scale as the calories give it, and no line.
+    m_charts->SetCalorieGoal(0);
+    const QImage plain = m_charts->grab().toImage();
+    QCOMPARE(count(plain, QRect(100, 126, 400, 3), goalRed), 0);
 }
 
 QTEST_MAIN(TestCharts)

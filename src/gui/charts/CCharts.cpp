@@ -1,7 +1,9 @@
 #include "charts/CCharts.h"
 
 #include "calendar/DayFiles.h"
+#include "charts/WeightTrend.h"
 #include "controls/AccessibleRole.h"
+#include "platform/CompactNumber.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "skin/ChartColors.h"
@@ -17,6 +19,8 @@ namespace {
 
 constexpr float ShadowWidth = 4.0f;
 constexpr float LineWidth = 3.0f;
+constexpr float TrendWidth = 2.0f;
+constexpr float GoalWidth = 2.0f;
 
 QPointF toQt(ChartGeometry::Point point)
 {
@@ -120,6 +124,10 @@ void CCharts::describe()
                      .arg(number(low, 0), number(high, 0));
     else
         parts << tr("No calories on these days.");
+    if (!m_trendText.isEmpty())
+        parts << m_trendText + QLatin1Char('.');
+    if (m_hasGoal)
+        parts << tr("Calorie goal: %1 a day.").arg(number(float(m_calorieGoal), 0));
     setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
 
@@ -147,8 +155,25 @@ void CCharts::LoadCalorieSeries()
 void CCharts::BuildWeightLine()
 {
     m_weightTop = LoadWeightSeries();
+    const ChartGeometry geometry = chartGeometry();
     const std::vector<ChartGeometry::Point> points =
-        chartGeometry().WeightPoints(m_weightSeries, m_weightTop, m_weightBottom);
+        geometry.WeightPoints(m_weightSeries, m_weightTop, m_weightBottom);
+
+    const WeightTrend trend(m_weightSeries);
+    m_trendLine = QPainterPath();
+    const std::vector<ChartGeometry::Point> trendPoints =
+        geometry.WeightPoints(trend.Days(m_firstDay, m_dayCount), m_weightTop, m_weightBottom);
+    for (std::size_t i = 0; i < trendPoints.size(); ++i) {
+        if (i == 0)
+            m_trendLine.moveTo(toQt(trendPoints[i]));
+        else
+            m_trendLine.lineTo(toQt(trendPoints[i]));
+    }
+    m_trendText.clear();
+    if (const std::optional<WeightTrend::Rate> rate = trend.RateUpTo(m_firstDay, m_dayCount))
+        m_trendText = rate->steady()
+            ? tr("Trend: steady")
+            : tr("Trend: %1 per week").arg(QString::fromStdString(rate->text));
 
     m_weightLine = QPainterPath();
     m_shadowArrow.clear();
@@ -170,10 +195,29 @@ void CCharts::BuildWeightLine()
 void CCharts::BuildCalorieBars()
 {
     LoadCalorieSeries();
+    PlaceCalorieBars();
+}
+
+void CCharts::PlaceCalorieBars()
+{
+    // Without bars there is no calorie scale for a goal to stand on.
+    const double goal = m_hasCalories ? m_calorieGoal : 0.0;
+    m_calScale = ChartGeometry::CalorieScaleWithGoal(m_calTop, m_calBottom, goal);
+    m_hasGoal = goal > 0.0 && goal >= double(m_calScale.bottom) && goal <= double(m_calScale.top);
+    const ChartGeometry geometry = chartGeometry();
+    m_goalY = m_hasGoal ? geometry.ValueToY(float(goal), m_calScale.top, m_calScale.bottom) : 0.0f;
     m_calorieBars.clear();
     for (const ChartGeometry::Rect &bar :
-         chartGeometry().CalorieBars(m_calorieSeries, m_calTop, m_calBottom))
+         geometry.CalorieBars(m_calorieSeries, m_calScale.top, m_calScale.bottom))
         m_calorieBars.append(QRectF(bar.x, bar.y, bar.width, bar.height));
+}
+
+void CCharts::SetCalorieGoal(double kcal)
+{
+    m_calorieGoal = kcal > 0.0 ? kcal : 0.0;
+    PlaceCalorieBars();
+    describe();
+    update();
 }
 
 void CCharts::paintEvent(QPaintEvent *)
@@ -217,6 +261,25 @@ void CCharts::paintShapes(QPainter &painter, const ChartGeometry &geometry) cons
         }
     }
 
+    if (m_hasGoal) {
+        const QLineF across(geometry.plotLeft(), m_goalY, geometry.plotRight(), m_goalY);
+        painter.setPen(QPen(QColor::fromRgba(ChartColors::CalorieGoalUnder), GoalWidth + 2));
+        painter.drawLine(across);
+        QPen dashes(QColor::fromRgba(ChartColors::CalorieGoal), GoalWidth, Qt::DashLine);
+        dashes.setCapStyle(Qt::FlatCap);
+        painter.setPen(dashes);
+        painter.drawLine(across);
+    }
+
+    // Under the weights, so that each day's weight stays in sight where the two meet.
+    if (!m_trendLine.isEmpty()) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(linePen(ChartColors::TrendShadow, TrendWidth + 1));
+        painter.drawPath(m_trendLine.translated(0.5, 0.5));
+        painter.setPen(linePen(ChartColors::Trend, TrendWidth));
+        painter.drawPath(m_trendLine);
+    }
+
     if (m_hasWeight) {
         const QPen shadow = linePen(ChartColors::WeightShadow, ShadowWidth);
         const QPen line = linePen(ChartColors::Weight, LineWidth);
@@ -248,7 +311,21 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
     painter.setFont(title);
     if (m_hasWeight) {
         painter.setPen(weight);
-        drawAnchored(painter, {left - 4, geometry.plotTop() - 21.0}, Qt::AlignLeft, tr("Weight"));
+        const QString name = tr("Weight");
+        const QPointF at(left - 4, geometry.plotTop() - 21.0);
+        drawAnchored(painter, at, Qt::AlignLeft, name);
+        if (!m_trendText.isEmpty()) {
+            // Beside the title, on its baseline.
+            const QFont small = skinFont(QStringLiteral("Arial"), 10);
+            const QFontMetricsF big(title);
+            const QFontMetricsF metrics(small);
+            const QPointF beside(at.x() + big.horizontalAdvance(name) + 12,
+                                 at.y() + big.ascent() - metrics.ascent());
+            painter.setFont(small);
+            painter.setPen(QColor::fromRgba(ChartColors::Trend));
+            drawAnchored(painter, beside, Qt::AlignLeft, m_trendText);
+            painter.setFont(title);
+        }
     }
     if (m_hasCalories) {
         painter.setPen(calories);
@@ -267,11 +344,22 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
         }
         if (m_hasCalories) {
             painter.setPen(calories);
-            drawAnchored(
-                painter, {right, y}, Qt::AlignRight,
-                QString::fromStdString(ChartGeometry::ScaleLabel(m_calTop, m_calBottom, row)),
-                Backing::Plate);
+            drawAnchored(painter, {right, y}, Qt::AlignRight,
+                         QString::fromStdString(
+                             ChartGeometry::ScaleLabel(m_calScale.top, m_calScale.bottom, row)),
+                         Backing::Plate);
         }
+    }
+
+    if (m_hasGoal) {
+        // Above its line, left of the scale's labels; below it when the line runs along the top.
+        const QString goal = tr("Goal %1").arg(QString::fromStdString(
+            CompactNumber::fit(m_calorieGoal, 0, ChartGeometry::MaxLabelChars)));
+        const qreal height = QFontMetricsF(label).height();
+        const qreal y =
+            m_goalY - height - 2 < geometry.plotTop() ? m_goalY + 3 : m_goalY - height - 2;
+        painter.setPen(calories);
+        drawAnchored(painter, {right - 44, y}, Qt::AlignRight, goal, Backing::Plate);
     }
 
     if (!m_hasWeight && !m_hasCalories) {

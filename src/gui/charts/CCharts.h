@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRectF>
+#include <QString>
 #include <QVector>
 #include <QWidget>
 #include <cstdint>
@@ -16,8 +17,10 @@ class DayStore;
 
 // The Charts page: the weight history as a yellow line with its scale on the left, and the daily
 // calorie totals of the strip's days as translucent red bars with their scale on the right, on
-// one grid whose columns stand under the day strip's cells. All file reading happens in
-// UpdateCharts; painting only draws what the last update prepared.
+// one grid whose columns stand under the day strip's cells. With two weights or more, the
+// weight's trend as a thin green line and its weekly change in words beside the title; with a
+// calorie goal, a line across the bars at the goal. All file reading happens in UpdateCharts;
+// painting only draws what the last update prepared.
 class CCharts : public QWidget
 {
     Q_OBJECT
@@ -30,6 +33,10 @@ public:
 
     // Rebuilds the series and shapes from the stored files and repaints.
     void UpdateCharts();
+    // The daily calorie goal drawn across the bars; 0 for none. Reads no file.
+    void SetCalorieGoal(double kcal);
+    // "Trend: -0.4 per week", "Trend: steady", or empty when no trend is shown.
+    const QString &trendText() const { return m_trendText; }
 
     // The strip's days, set by the main window before each update.
     std::int64_t m_firstDay = 0;
@@ -44,6 +51,8 @@ private:
     void LoadCalorieSeries();
     void BuildWeightLine();
     void BuildCalorieBars();
+    // The bars and the goal line on the calorie scale, stretched to hold the goal.
+    void PlaceCalorieBars();
     void paintShapes(QPainter &painter, const ChartGeometry &geometry) const;
     void paintTexts(QPainter &painter, const ChartGeometry &geometry) const;
     // What the chart shows, in words, for assistive tools.
@@ -65,4 +74,11 @@ private:
     std::vector<DaySample> m_weightSeries;
     std::vector<DaySample> m_calorieSeries;
     QVector<QRectF> m_calorieBars;
+    // The calorie scale drawn: the series' bounds, stretched to hold the goal.
+    ChartGeometry::Scale m_calScale;
+    double m_calorieGoal = 0.0;
+    bool m_hasGoal = false;
+    float m_goalY = 0.0f;
+    QPainterPath m_trendLine;
+    QString m_trendText;
 };
