@@ -12,6 +12,7 @@
 #include "platform/FileIo.h"
 #include "store/MealDayFile.h"
 
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
@@ -39,6 +40,7 @@ private slots:
     void keysAndButtonsMoveTheSelection();
     void selectedDayIsFramedInRed();
     void weekendNamesAreReadable();
+    void contextMenuCopiesMeals();
 
 private:
     void clickCell(int index, double heightFraction);
@@ -178,6 +180,52 @@ void TestTimCalentar::weekendNamesAreReadable()
         const QRect weekday(int(cell.x), 0, int(cell.width), int(cell.height / 4));
         QVERIFY2(Contrast::ofRedText(image, weekday) >= 3.0, qPrintable(QString::number(index)));
     }
+}
+
+void TestTimCalentar::contextMenuCopiesMeals()
+{
+    // 150 g of apple on 4 December, as the day file holds it.
+    const std::string apple =
+        QByteArray::fromHex("92a3a3bfb6d36bcdd6ecd3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3"
+                            "d3d3d3d3d3d3d3d3d3d3d3d3ecd3d353ecd3d3c590b4d3")
+            .toStdString();
+    const std::filesystem::path fourth = m_window.dayFile("db", 4, 12, 2026, ".db");
+    const std::filesystem::path fifth = m_window.dayFile("db", 5, 12, 2026, ".db");
+    const std::filesystem::path sixth = m_window.dayFile("db", 6, 12, 2026, ".db");
+    QVERIFY(FileIo::writeAtomically(fourth, apple));
+    m_window.dialog->store().Rescan();
+    const auto actions = [](QMenu &menu) {
+        QStringList texts;
+        for (const QAction *action : menu.actions())
+            texts << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
+        return texts;
+    };
+
+    // Into the day shown (today, so nothing goes to today): its list shows the apple.
+    std::unique_ptr<QMenu> menu(m_strip->ContextMenuFor({5, 12, 2026}));
+    QCOMPARE(actions(*menu), QStringList {QStringLiteral("Copy meals from the previous day")});
+    menu->actions()[0]->trigger();
+    auto *meals = static_cast<CMealsList *>(m_window.dialog->control(DialogLayout::MealList));
+    QCOMPARE(meals->count(), 1);
+    QCOMPARE(meals->entries()[0].name, std::string("Apple"));
+    QCOMPARE(FileIo::readAll(fifth).value(), apple);
+    QVERIFY(m_strip->cells()[14].hasData);
+
+    // Into another day: its marker.
+    menu.reset(m_strip->ContextMenuFor({6, 12, 2026}));
+    QCOMPARE(actions(*menu),
+             (QStringList {QStringLiteral("Copy meals from the previous day"),
+                           QStringLiteral("Copy meals to today (off)")}));
+    menu->actions()[0]->trigger();
+    QCOMPARE(FileIo::readAll(sixth).value(), apple);
+    QVERIFY(m_strip->cells()[15].hasData);
+    QCOMPARE(meals->count(), 1);
+
+    // From another day to today.
+    menu.reset(m_strip->ContextMenuFor({4, 12, 2026}));
+    menu->actions()[1]->trigger();
+    QCOMPARE(FileIo::readAll(fifth).value(), apple + apple);
+    QCOMPARE(meals->count(), 2);
 }
 
 QTEST_MAIN(TestTimCalentar)

@@ -228,6 +228,7 @@ void CCorvaloDlg::createControls(bool base, bool food)
         m_dayStrip = new CTimCalentar(this);
         registerControl(DialogLayout::DayStrip, m_dayStrip);
         connect(m_dayStrip, &CTimCalentar::dayChosen, this, &CCorvaloDlg::onDayChosen);
+        connect(m_dayStrip, &CTimCalentar::copyMealsRequested, this, &CCorvaloDlg::CopyMeals);
     }
 
     if (food) {
@@ -303,6 +304,14 @@ void CCorvaloDlg::wireFoodPage()
             QStringLiteral("amount"),
             tr("Not changed: \u201c%1\u201d is no amount above zero").arg(typed.trimmed()));
     });
+    connect(m_meals, &CMealsList::copyToTodayRequested, this,
+            [this](const std::vector<MealEntry> &entries) {
+                appendMeals(DayFiles::LocalDateOf(Clock::now()), entries);
+            });
+    connect(m_meals, &CMealsList::copyFromPreviousDayRequested, this, [this] {
+        CopyMeals(DayFiles::LocalDateOf(DayFiles::NoonOf(m_day.day - 1, m_day.month, m_day.year)),
+                  m_day);
+    });
     m_addButton->setEnabled(false);
     connectFoodPage();
     // A merge after the hand-over replaces the records a current food points into.
@@ -346,6 +355,38 @@ void CCorvaloDlg::SelectFood(int row)
     m_portion->SelectFood(m_search->recordForRow(row));
 }
 
+void CCorvaloDlg::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to)
+{
+    if (!m_meals || !(to == m_day)) {
+        const FileIo::Result result = m_store.CopyMeals(from, to);
+        // The day copied from was not read; a failure of the day copied to was not saved.
+        if (!result.ok() && result.file == m_store.MealFile(from))
+            reportOpen(result);
+        else
+            reportSave(result);
+        m_dayStrip->RefreshMarkers();
+        return;
+    }
+    const DayStore::Meals source = m_store.LoadMeals(from);
+    if (!source.readable) {
+        reportOpen(FileIo::Result::failure(m_store.MealFile(from), FileIo::Problem::Unreadable));
+        return;
+    }
+    appendMeals(to, source.entries);
+}
+
+void CCorvaloDlg::appendMeals(const DayFiles::LocalDate &to, const std::vector<MealEntry> &entries)
+{
+    if (entries.empty())
+        return;
+    // The list writes the day it shows itself: a large day on its worker, in order.
+    if (m_meals && to == m_day)
+        m_meals->AppendMeals(entries);
+    else
+        reportSave(m_store.AppendMeals(to, entries));
+    m_dayStrip->RefreshMarkers();
+}
+
 int CCorvaloDlg::OpenInBrowser(const QString &address, int)
 {
     return BrowserLauncher::OpenInBrowser(address) ? 1 : 0;
@@ -385,6 +426,7 @@ void CCorvaloDlg::createChartsPage()
     m_charts->setGeometry(pageRect());
     m_charts->hide();
     m_charts->setStore(&m_store);
+    m_charts->SetCalorieGoal(AppSettings::readGoals().goal(Nutrient::Calories));
 }
 
 void CCorvaloDlg::createDiaryPage()

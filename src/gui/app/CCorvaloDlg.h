@@ -58,6 +58,9 @@ public:
     void LoadDayWeight();
     // The food of a food list row becomes the current food.
     void SelectFood(int row);
+    // Appends every meal of one day to another: the meal list and totals follow when that day is
+    // shown, the strip's markers either way. A day that cannot be read is said, and nothing copied.
+    void CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to);
 
     // Opens a web address in the user's browser; nonzero when it was handed over.
     // showCommand is kept for the callers' sake: the browser decides how it shows itself.
@@ -97,6 +100,7 @@ private:
     void reportSave(const FileIo::Result &result);
     void reportOpen(const FileIo::Result &result);
     void reportFolder(const FileIo::Result &result);
+    void appendMeals(const DayFiles::LocalDate &to, const std::vector<MealEntry> &entries);
     // Shows a failure in the notice bar, or clears the file's notice on success.
     void tell(const FileIo::Result &result, SaveProblem::Action action);
     // Saves again what the user typed that could not be saved.

@@ -11,12 +11,15 @@
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -224,6 +227,58 @@ void CTimCalentar::resizeEvent(QResizeEvent *event)
 void CTimCalentar::LayoutCells()
 {
     NotifyParent();
+    placeCells();
+}
+
+void CTimCalentar::RefreshMarkers()
+{
+    placeCells();
+    update();
+}
+
+QMenu *CTimCalentar::ContextMenuFor(const DayFiles::LocalDate &day)
+{
+    const DayFiles::LocalDate before =
+        DayFiles::LocalDateOf(DayFiles::NoonOf(day.day - 1, day.month, day.year));
+    const DayFiles::LocalDate today = DayFiles::LocalDateOf(Clock::now());
+    auto *menu = new QMenu(this);
+    QAction *fromBefore =
+        menu->addAction(QCoreApplication::translate("DayStrip", "Copy meals from the previous day"),
+                        this, [this, before, day] { emit copyMealsRequested(before, day); });
+    fromBefore->setEnabled(m_store && m_store->HasMeals(before));
+    // Today's own meals are today's already.
+    if (!(day == today)) {
+        QAction *toToday =
+            menu->addAction(QCoreApplication::translate("DayStrip", "Copy meals to today"), this,
+                            [this, day, today] { emit copyMealsRequested(day, today); });
+        toToday->setEnabled(m_store && m_store->HasMeals(day));
+    }
+    return menu;
+}
+
+void CTimCalentar::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the keyboard, the selected day's menu; from the mouse, the day under it.
+    const bool fromKeys = event->reason() == QContextMenuEvent::Keyboard;
+    const DayStripModel::DayCell *hit = nullptr;
+    for (const DayStripModel::DayCell &cell : m_cells) {
+        if (fromKeys ? cell.date == selectedDay()
+                     : cell.rect.contains(float(event->pos().x()), float(event->pos().y())))
+            hit = &cell;
+    }
+    if (!hit) {
+        event->ignore();
+        return;
+    }
+    const QPoint at = fromKeys
+        ? mapToGlobal(QPointF(hit->rect.x, hit->rect.y + hit->rect.height).toPoint())
+        : event->globalPos();
+    const std::unique_ptr<QMenu> menu(ContextMenuFor(hit->date));
+    menu->exec(at);
+}
+
+void CTimCalentar::placeCells()
+{
     DayStripModel::MarkerSource markers;
     if (m_store) {
         markers = [store = m_store](const DayFiles::LocalDate &day) {

@@ -17,13 +17,14 @@
 class CHoverButton;
 class DayStore;
 class FocusRing;
+class QMenu;
 
 // The day strip across the top of the window: 29 days, each with its weekday, its day of the
 // month and markers for its meals or weight and its note. A click picks the day and the page
 // (Food in a cell's upper half, the Diary below, page 4 at the bottom edge); the arrow keys and
 // the buttons at the ends move the selection, Enter or Space picks the day again. It hands the
 // chosen day and page to the main window after every redraw with erase but the first; the window
-// then reloads the day.
+// then reloads the day. A day's context menu copies meals between days.
 class CTimCalentar : public QWidget
 {
     Q_OBJECT
@@ -48,6 +49,12 @@ public:
 
     // Redraw with erase: the next paint lays the strip out and notifies the main window.
     void InvalidateWithErase();
+    // The markers read again after a change to a day, without a day reload.
+    void RefreshMarkers();
+
+    // The context menu of a day, owned by the caller: copy the meals of the day before into it,
+    // or its meals to today.
+    QMenu *ContextMenuFor(const DayFiles::LocalDate &day);
 
     // Moves the selection as the arrow keys do.
     void MoveSelection(DayStripModel::Key key);
@@ -68,6 +75,8 @@ signals:
     // The strip's notification: the main window loads this day and, when it differs from the
     // one showing, switches to this page.
     void dayChosen(const DayFiles::LocalDate &day, int page);
+    // The meals of `from` are to be appended to `to`.
+    void copyMealsRequested(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -75,6 +84,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -83,6 +93,7 @@ private:
     void scroll(DayStripModel::Key key);
     bool handleKey(int key);
     void LayoutCells();
+    void placeCells();
     void NotifyParent();
     void drawCell(QPainter &painter, const DayStripModel::DayCell &cell,
                   const DayFiles::LocalDate &today) const;

@@ -4,6 +4,7 @@
 #include "meals/CElements.h"
 #include "meals/MealRecord.h"
 #include "meals/MealsListAccessible.h"
+#include "platform/Clock.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
@@ -11,10 +12,12 @@
 #include "store/DayStore.h"
 #include "store/MealDayFile.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextLayout>
@@ -362,26 +365,28 @@ void CMealsList::showChanged()
     viewport()->update();
 }
 
-void CMealsList::appendLarge(const MealEntry &entry)
+void CMealsList::appendLarge(const std::vector<MealEntry> &entries)
 {
     const std::optional<std::uintmax_t> end = m_loading ? std::nullopt : m_wholeEnd;
-    queueWrite([entry, end](const std::filesystem::path &file) {
-        return MealDayFile::AppendMealRecord(file, entry, end);
+    queueWrite([entries, end](const std::filesystem::path &file) {
+        return MealDayFile::AppendMealRecords(file, entries, end);
     });
     if (m_loading) {
-        m_waiting.push_back(entry);
+        m_waiting.insert(m_waiting.end(), entries.begin(), entries.end());
         return;
     }
     // A day that could not be read gets no row: the append fails and says why.
     if (!m_readable)
         return;
-    AppendEntry(entry);
-    if (m_wholeEnd)
-        *m_wholeEnd += recordBytes(entry);
-    // One more term at the end of the sums, as a reload would add it.
-    const Nutrients added = entry.contributions();
-    for (int k = 0; k < Nutrient::Count; ++k)
-        m_totals[k] += added[k];
+    for (const MealEntry &entry : entries) {
+        AppendEntry(entry);
+        if (m_wholeEnd)
+            *m_wholeEnd += recordBytes(entry);
+        // One more term at the end of the sums, as a reload would add it.
+        const Nutrients added = entry.contributions();
+        for (int k = 0; k < Nutrient::Count; ++k)
+            m_totals[k] += added[k];
+    }
     showChanged();
 }
 
@@ -470,12 +475,51 @@ void CMealsList::ClearMeals()
 void CMealsList::AppendMeal(const MealEntry &entry)
 {
     if (m_large) {
-        appendLarge(entry);
+        appendLarge({entry});
         return;
     }
     if (m_store)
         emit saved(m_store->AppendMeal(m_day, entry));
     LoadMeals(m_day);
+}
+
+void CMealsList::AppendMeals(const std::vector<MealEntry> &entries)
+{
+    if (entries.empty())
+        return;
+    if (m_large) {
+        appendLarge(entries);
+        return;
+    }
+    if (m_store)
+        emit saved(m_store->AppendMeals(m_day, entries));
+    LoadMeals(m_day);
+}
+
+QMenu *CMealsList::ContextMenu()
+{
+    const DayFiles::LocalDate before =
+        DayFiles::LocalDateOf(DayFiles::NoonOf(m_day.day - 1, m_day.month, m_day.year));
+    const bool isToday = m_day == DayFiles::LocalDateOf(Clock::now());
+    const bool anyTicked = std::any_of(m_entries.begin(), m_entries.end(),
+                                       [](const MealEntry &entry) { return entry.ticked; });
+    auto *menu = new QMenu(this);
+    if (!isToday) {
+        QAction *toToday = menu->addAction(
+            anyTicked ? tr("Copy ticked meals to today") : tr("Copy meals to today"), this,
+            [this] { emit copyToTodayRequested(DayStore::MealsToCopy(m_entries)); });
+        toToday->setEnabled(!m_loading && !m_entries.empty());
+    }
+    QAction *fromBefore = menu->addAction(tr("Copy meals from the previous day"), this,
+                                          [this] { emit copyFromPreviousDayRequested(); });
+    fromBefore->setEnabled(m_store && m_store->HasMeals(before));
+    return menu;
+}
+
+void CMealsList::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::unique_ptr<QMenu> menu(ContextMenu());
+    menu->exec(event->globalPos());
 }
 
 int CMealsList::AppendEntry(const MealEntry &entry)

@@ -22,6 +22,7 @@ class CElements;
 class DayStore;
 class FocusRing;
 class QLineEdit;
+class QMenu;
 namespace MealDayFile {
 struct Day;
 }
@@ -63,6 +64,12 @@ public:
     void ClearMeals();
     // Logs one more entry for the current day; reloads.
     void AppendMeal(const MealEntry &entry);
+    // Logs the entries for the current day, in one write, as AppendMeal logs each.
+    void AppendMeals(const std::vector<MealEntry> &entries);
+
+    // The list's context menu, owned by the caller: copy the ticked entries (all when none is
+    // ticked) to today, or the meals of the day before into this day.
+    QMenu *ContextMenu();
 
     // Adds a row for the entry and returns its index.
     int AppendEntry(const MealEntry &entry);
@@ -91,6 +98,10 @@ signals:
     void opened(const FileIo::Result &result);
     // An edited amount was not taken: the text is no amount that can be logged.
     void amountRefused(const QString &typed);
+    // From the context menu: these entries are to be logged for today; the meals of the day
+    // before are to be logged for this day.
+    void copyToTodayRequested(const std::vector<MealEntry> &entries);
+    void copyFromPreviousDayRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -100,6 +111,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
@@ -136,7 +148,7 @@ private:
     void queueWrite(std::function<FileIo::Result(const std::filesystem::path &)> write);
     void written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
                  std::uint64_t generation);
-    void appendLarge(const MealEntry &entry);
+    void appendLarge(const std::vector<MealEntry> &entries);
     void removeTickedLarge();
     void changeAmountLarge(int index, float amount);
     // What a reload after a change would show: nothing ticked or selected, the newest rows.
