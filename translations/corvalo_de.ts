@@ -41,6 +41,22 @@
         <source>No calories on these days.</source>
         <translation>Keine Kalorien an diesen Tagen.</translation>
     </message>
+    <message>
+        <source>Calorie goal: %1 a day.</source>
+        <translation>Kalorienziel: %1 am Tag.</translation>
+    </message>
+    <message>
+        <source>Trend: steady</source>
+        <translation>Trend: gleichbleibend</translation>
+    </message>
+    <message>
+        <source>Trend: %1 per week</source>
+        <translation>Trend: %1 pro Woche</translation>
+    </message>
+    <message>
+        <source>Goal %1</source>
+        <translation>Ziel %1</translation>
+    </message>
 </context>
 <context>
     <name>CCorvaloDlg</name>
@@ -73,6 +89,18 @@
     <message>
         <source>Loading…</source>
         <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>Copy ticked meals to today</source>
+        <translation>Angekreuzte Mahlzeiten nach heute kopieren</translation>
+    </message>
+    <message>
+        <source>Copy meals to today</source>
+        <translation>Mahlzeiten nach heute kopieren</translation>
+    </message>
+    <message>
+        <source>Copy meals from the previous day</source>
+        <translation>Mahlzeiten vom Vortag kopieren</translation>
     </message>
 </context>
 <context>
@@ -115,6 +143,14 @@
     <message>
         <source>, note</source>
         <translation>, Notiz</translation>
+    </message>
+    <message>
+        <source>Copy meals from the previous day</source>
+        <translation>Mahlzeiten vom Vortag kopieren</translation>
+    </message>
+    <message>
+        <source>Copy meals to today</source>
+        <translation>Mahlzeiten nach heute kopieren</translation>
     </message>
 </context>
 <context>
