@@ -1,12 +1,15 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page] [edges|best|focus-list|focus-add]   (page 0: the prompt)
-// "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
-// "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
-// "focus-add" show the keyboard focus on the food list or on Add.
+//   corvalo_screenshot <out.png> [page] [edges|best|focus-list|focus-add|goal|copy-menu]
+// (page 0: the prompt). "edges" adds the awkward cases: a long unit, amounts and a weight too
+// long for their places; "best" shows the food list with best matches first, searched for
+// "milk"; "focus-list" and "focus-add" show the keyboard focus on the food list or on Add;
+// "goal" sets a daily calorie goal of 2000 (the chart's goal line); "copy-menu" opens the day
+// strip's context menu on the day before.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
 #include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
+#include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
 #include "food/PortionEntry.h"
@@ -25,6 +28,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <clocale>
@@ -88,9 +93,14 @@ int main(int argc, char *argv[])
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
     AppSettings::writeTabs(page);
     AppSettings::writeBestMatchesFirst(best);
+    if (option == "goal") {
+        NutrientGoals goals;
+        goals.setGoalText(Nutrient::Calories, "2000");
+        AppSettings::writeGoals(goals);
+    }
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);
-    if (page == 2)
+    if (page == 2 || option == "copy-menu")
         writeHistory(folder.path().toStdString(), edges);
 
     if (page == 0) {
@@ -150,6 +160,24 @@ int main(int argc, char *argv[])
         dialog.done(0);
     };
     QTimer::singleShot(200, &dialog, [&] {
+        if (option == "copy-menu") {
+            // A popup is a window of its own: drawn into the picture where it opens.
+            CTimCalentar *strip = dialog.dayStrip();
+            const DayStripModel::DayCell &cell = strip->cells()[13];
+            QMenu *menu = strip->ContextMenuFor(cell.date);
+            const QPoint at = strip->mapTo(
+                &dialog,
+                QPoint(int(cell.rect.x + cell.rect.width / 2), int(cell.rect.height * 0.6)));
+            menu->popup(dialog.mapToGlobal(at));
+            menu->setActiveAction(menu->actions().value(1));
+            QImage picture = dialog.grab().toImage();
+            QPainter painter(&picture);
+            painter.drawPixmap(at, menu->grab());
+            painter.end();
+            picture.save(output);
+            dialog.done(0);
+            return;
+        }
         if (option != "focus-list" && option != "focus-add") {
             save();
             return;
