@@ -364,7 +364,7 @@ void CCorvaloDlg::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::Loc
             reportOpen(result);
         else
             reportSave(result);
-        m_dayStrip->RefreshMarkers();
+        showCopied();
         return;
     }
     const DayStore::Meals source = m_store.LoadMeals(from);
@@ -384,7 +384,15 @@ void CCorvaloDlg::appendMeals(const DayFiles::LocalDate &to, const std::vector<M
         m_meals->AppendMeals(entries);
     else
         reportSave(m_store.AppendMeals(to, entries));
+    showCopied();
+}
+
+void CCorvaloDlg::showCopied()
+{
     m_dayStrip->RefreshMarkers();
+    // The strip's menu works on the Charts page too: its bars follow at once.
+    if (m_charts)
+        m_charts->UpdateCharts();
 }
 
 int CCorvaloDlg::OpenInBrowser(const QString &address, int)
