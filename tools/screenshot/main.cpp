@@ -1,8 +1,10 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page] [edges|best|focus-list|focus-add]   (page 0: the prompt)
+//   corvalo_screenshot <out.png> [page] [edges|best|goals|focus-list|focus-add]
+//   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
-// "focus-add" show the keyboard focus on the food list or on Add.
+// "focus-add" show the keyboard focus on the food list or on Add; "goals" sets daily goals (fat's
+// limit exceeded) for the nutrient panel and the Settings page.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
 #include "app/CCorvaloApp.h"
@@ -88,6 +90,17 @@ int main(int argc, char *argv[])
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
     AppSettings::writeTabs(page);
     AppSettings::writeBestMatchesFirst(best);
+    if (option == "goals") {
+        NutrientGoals goals;
+        goals.setGoalText(Nutrient::Calories, "2000");
+        goals.setGoalText(Nutrient::Carbohydrates, "250");
+        goals.setGoalText(Nutrient::Protein, "15");
+        goals.setGoalText(Nutrient::Fat, "10");
+        goals.setGoalText(Nutrient::Fiber, "25");
+        goals.setGoalText(Nutrient::Sodium, "2300");
+        goals.setGoalText(Nutrient::SaturatedFat, "20");
+        AppSettings::writeGoals(goals);
+    }
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);
     if (page == 2)
