@@ -1,10 +1,10 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page] [edges|best|goals|focus-list|focus-add]
+//   corvalo_screenshot <out.png> [page] [edges|best|goals|edges-goals|focus-list|focus-add]
 //   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
 // "focus-add" show the keyboard focus on the food list or on Add; "goals" sets daily goals (fat's
-// limit exceeded) for the nutrient panel and the Settings page.
+// limit exceeded) for the nutrient panel and the Settings page; "edges-goals" does both.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
 #include "app/CCorvaloApp.h"
@@ -83,23 +83,24 @@ int main(int argc, char *argv[])
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int page = argc > 2 ? std::atoi(argv[2]) : 1;
     const std::string_view option = argc > 3 ? std::string_view(argv[3]) : std::string_view();
-    const bool edges = option == "edges";
+    const bool edges = option == "edges" || option == "edges-goals";
+    const bool goals = option == "goals" || option == "edges-goals";
     const bool best = option == "best";
 
     QTemporaryDir folder;
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
     AppSettings::writeTabs(page);
     AppSettings::writeBestMatchesFirst(best);
-    if (option == "goals") {
-        NutrientGoals goals;
-        goals.setGoalText(Nutrient::Calories, "2000");
-        goals.setGoalText(Nutrient::Carbohydrates, "250");
-        goals.setGoalText(Nutrient::Protein, "15");
-        goals.setGoalText(Nutrient::Fat, "10");
-        goals.setGoalText(Nutrient::Fiber, "25");
-        goals.setGoalText(Nutrient::Sodium, "2300");
-        goals.setGoalText(Nutrient::SaturatedFat, "20");
-        AppSettings::writeGoals(goals);
+    if (goals) {
+        NutrientGoals sample;
+        sample.setGoalText(Nutrient::Calories, "2000");
+        sample.setGoalText(Nutrient::Carbohydrates, "250");
+        sample.setGoalText(Nutrient::Protein, "12");
+        sample.setGoalText(Nutrient::Fat, "10");
+        sample.setGoalText(Nutrient::Fiber, "25");
+        sample.setGoalText(Nutrient::Sodium, "2300");
+        sample.setGoalText(Nutrient::SaturatedFat, "20");
+        AppSettings::writeGoals(sample);
     }
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);

@@ -28,11 +28,11 @@ constexpr qreal kPanelRadius = 8;
 constexpr int kFirstRowTop = 62;
 constexpr int kRowHeight = 30;
 constexpr int kBoxHeight = 20;
-constexpr int kGoalLeft = 168;
+constexpr int kGoalLeft = 156;
 constexpr int kGoalWidth = 76;
 constexpr int kUnitLeft = kGoalLeft + kGoalWidth + 6;
-constexpr int kKindLeft = 284;
-constexpr int kKindWidth = 96;
+constexpr int kKindLeft = 268;
+constexpr int kKindWidth = 112;
 
 QString colourName(std::uint32_t argb)
 {
