@@ -53,8 +53,8 @@
         <translation>In %1 kann nichts gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>Settings not saved: the settings file cannot be written</source>
-        <translation>Einstellungen nicht gespeichert: die Einstellungsdatei kann nicht geschrieben werden</translation>
+        <source>Settings not saved: the file cannot be written</source>
+        <translation>Einstellungen nicht gespeichert: Datei nicht schreibbar</translation>
     </message>
 </context>
 <context>

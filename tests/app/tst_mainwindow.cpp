@@ -28,10 +28,9 @@ constexpr std::int64_t kNow = 1796463000;
 QSet<int> visiblePageControls(const CCorvaloDlg &dialog)
 {
     QSet<int> shown;
-    for (int id : std::initializer_list<int> {WeightBox, MealList, SearchBox, FoodList, AmountBox,
-                                              NutrientPanel, UnitBox, AddButton,
-                                              DeleteSelectedButton, ClearListButton, 149, 150,
-                                              151}) {
+    for (int id : std::initializer_list<int> {
+             WeightBox, MealList, SearchBox, FoodList, AmountBox, NutrientPanel, UnitBox, AddButton,
+             DeleteSelectedButton, ClearListButton, 149, 150, 151}) {
         if (dialog.control(id)->isVisibleTo(&dialog))
             shown.insert(id);
     }

@@ -3,6 +3,7 @@
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "app/SettingsPage.h"
+#include "controls/CNoticeBar.h"
 #include "controls/EraseRequest.h"
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
@@ -11,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QSettings>
 #include <QtTest>
@@ -120,9 +122,16 @@ void TestSettingsPage::goalsAndOrderFromTheSettingsPage()
     page = static_cast<SettingsPage *>(m_window.dialog->control(PageTable::SettingsPageWindow));
     QCOMPARE(page->goalBox(Nutrient::Calories)->text(), QStringLiteral("2000"));
     QVERIFY(page->bestMatchesBox()->isChecked());
-    QVERIFY(static_cast<CElements *>(m_window.dialog->control(NutrientPanel))
-                ->goals()
-                .hasGoal(Nutrient::Sodium));
+    panel = static_cast<CElements *>(m_window.dialog->control(NutrientPanel));
+    QVERIFY(panel->goals().hasGoal(Nutrient::Sodium));
+
+    // A settings file that cannot be written is said; the goal counts all the same.
+    QVERIFY(QDir(m_window.dir->path()).mkdir(QStringLiteral("locked.ini")));
+    AppSettings::useFileForTesting(m_window.dir->filePath(QStringLiteral("locked.ini")));
+    QTest::keyClicks(page->goalBox(Nutrient::Protein), QStringLiteral("50"));
+    QCOMPARE(m_window.dialog->noticeBar()->text(),
+             QStringLiteral("Settings not saved: the file cannot be written"));
+    QCOMPARE(panel->progressText(Nutrient::Protein), QStringLiteral("0 of 50 g"));
 }
 
 QTEST_MAIN(TestSettingsPage)

@@ -300,7 +300,8 @@ void CCorvaloDlg::setupButtons(bool base, bool food)
 
 void CCorvaloDlg::wireFoodPage()
 {
-    m_panel->SetGoals(AppSettings::readGoals());
+    // The page's own copy: a change the settings file refused still counts until the end.
+    m_panel->SetGoals(m_settings ? m_settings->goals() : AppSettings::readGoals());
     m_meals->setPanel(m_panel);
     m_meals->setStore(&m_store);
     connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
@@ -321,7 +322,8 @@ void CCorvaloDlg::wireFoodPage()
 void CCorvaloDlg::connectFoodPage()
 {
     m_search = new FoodSearchController(m_foods, m_searchBox, m_foodList, this);
-    m_search->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    m_search->setBestMatchesFirst(m_settings ? m_settings->bestMatchesBox()->isChecked()
+                                             : AppSettings::readBestMatchesFirst());
     m_portion =
         new PortionEntry(m_foods, {m_amountBox, m_unitBox, m_addButton, m_panel, m_meals}, this);
 
@@ -440,7 +442,7 @@ void CCorvaloDlg::reportSettings(bool stored)
         m_notice->clearNotice(QStringLiteral("settings"));
     else
         m_notice->showNotice(QStringLiteral("settings"),
-                             tr("Settings not saved: the settings file cannot be written"));
+                             tr("Settings not saved: the file cannot be written"));
 }
 
 void CCorvaloDlg::orderTabs()
