@@ -78,7 +78,7 @@ public:
 
     QSize sizeHint() const override
     {
-        return {kTick.width() + kGap + fontMetrics().horizontalAdvance(text()) + 6,
+        return {kInset + kTick.width() + kGap + fontMetrics().horizontalAdvance(text()) + 6,
                 kTick.height() + 4};
     }
 
@@ -87,7 +87,7 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        const QRect tick(QPoint(2, (height() - kTick.height()) / 2), kTick);
+        const QRect tick(QPoint(kInset, (height() - kTick.height()) / 2), kTick);
         const QImage &image = (isChecked() ? m_on : m_off).image();
         ResourceImage::smoothWhenScaled(painter, image);
         painter.drawImage(tick, image);
@@ -104,6 +104,8 @@ protected:
 private:
     static constexpr QSize kTick {24, 22};
     static constexpr int kGap = 6;
+    // Room for the focus ring round the tick.
+    static constexpr int kInset = 5;
     ResourceImage m_on;
     ResourceImage m_off;
     FocusRing *m_focusRing;
@@ -178,7 +180,7 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
         ->setGeometry(searchLeft, kSearchPanel.top() + 8, searchWidth, 22);
     m_bestMatches = new SkinCheckBox(tr("Best matches first"), this);
     m_bestMatches->setObjectName(QStringLiteral("bestMatchesFirst"));
-    m_bestMatches->setGeometry(searchLeft - 2, kSearchPanel.top() + 34, searchWidth + 2, 26);
+    m_bestMatches->setGeometry(searchLeft - 5, kSearchPanel.top() + 34, searchWidth + 5, 26);
     connect(m_bestMatches, &QAbstractButton::toggled, this, &SettingsPage::bestMatchesFirstChanged);
     QLabel *explained =
         label(this,
