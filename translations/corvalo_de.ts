@@ -68,12 +68,23 @@
         <source>Nothing can be saved in %1: %2</source>
         <translation>In %1 kann nichts gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Settings not saved: the file cannot be written</source>
+        <translation>Einstellungen nicht gespeichert: Datei nicht schreibbar</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>
     <message>
         <source>Diary note of the day</source>
         <translation>Tagebuchnotiz des Tages</translation>
+    </message>
+</context>
+<context>
+    <name>CElements</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -355,6 +366,49 @@
     <message>
         <source>another program changed the file</source>
         <translation>ein anderes Programm hat die Datei geändert</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>at least</source>
+        <translation>mindestens</translation>
+    </message>
+    <message>
+        <source>at most</source>
+        <translation>höchstens</translation>
+    </message>
+    <message>
+        <source>Daily goals</source>
+        <translation>Tagesziele</translation>
+    </message>
+    <message>
+        <source>Leave a box empty for no goal.</source>
+        <translation>Ein leeres Feld heißt: kein Ziel.</translation>
+    </message>
+    <message>
+        <source>Daily goal for %1</source>
+        <translation>Tagesziel für %1</translation>
+    </message>
+    <message>
+        <source>Kind of the goal for %1</source>
+        <translation>Art des Ziels für %1</translation>
+    </message>
+    <message>
+        <source>Food list</source>
+        <translation>Lebensmittelliste</translation>
+    </message>
+    <message>
+        <source>Best matches first</source>
+        <translation>Beste Treffer zuerst</translation>
+    </message>
+    <message>
+        <source>The plain food named by what you type comes first, before brands, dishes and baby food. Off: in alphabetical order.</source>
+        <translation>Das schlichte Lebensmittel, das Sie eingeben, steht vorn, vor Marken, Gerichten und Babynahrung. Aus: alphabetisch.</translation>
+    </message>
+    <message>
+        <source>No goal: type a number above zero</source>
+        <translation>Kein Ziel: geben Sie eine Zahl über null ein</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 // Renders the real main window into a PNG, for the README:
-//   corvalo_screenshot <out.png> [page] [edges|best|focus-list|focus-add|goal|copy-menu]
-// (page 0: the prompt). "edges" adds the awkward cases: a long unit, amounts and a weight too
-// long for their places; "best" shows the food list with best matches first, searched for
-// "milk"; "focus-list" and "focus-add" show the keyboard focus on the food list or on Add;
-// "goal" sets a daily calorie goal of 2000 (the chart's goal line); "copy-menu" opens the day
+//   corvalo_screenshot <out.png> [page]
+//       [edges|best|goal|goals|edges-goals|copy-menu|focus-list|focus-add]   (page 0: the prompt)
+// "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
+// "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
+// "focus-add" show the keyboard focus on the food list or on Add; "goal" sets a daily calorie
+// goal of 2000 (the chart's goal line); "goals" sets daily goals (fat's limit exceeded) for the
+// nutrient panel and the Settings page; "edges-goals" does both; "copy-menu" opens the day
 // strip's context menu on the day before.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
@@ -86,7 +88,8 @@ int main(int argc, char *argv[])
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int page = argc > 2 ? std::atoi(argv[2]) : 1;
     const std::string_view option = argc > 3 ? std::string_view(argv[3]) : std::string_view();
-    const bool edges = option == "edges";
+    const bool edges = option == "edges" || option == "edges-goals";
+    const bool goals = option == "goals" || option == "edges-goals";
     const bool best = option == "best";
 
     QTemporaryDir folder;
@@ -94,9 +97,20 @@ int main(int argc, char *argv[])
     AppSettings::writeTabs(page);
     AppSettings::writeBestMatchesFirst(best);
     if (option == "goal") {
-        NutrientGoals goals;
-        goals.setGoalText(Nutrient::Calories, "2000");
-        AppSettings::writeGoals(goals);
+        NutrientGoals calories;
+        calories.setGoalText(Nutrient::Calories, "2000");
+        AppSettings::writeGoals(calories);
+    }
+    if (goals) {
+        NutrientGoals sample;
+        sample.setGoalText(Nutrient::Calories, "2000");
+        sample.setGoalText(Nutrient::Carbohydrates, "250");
+        sample.setGoalText(Nutrient::Protein, "12");
+        sample.setGoalText(Nutrient::Fat, "10");
+        sample.setGoalText(Nutrient::Fiber, "25");
+        sample.setGoalText(Nutrient::Sodium, "2300");
+        sample.setGoalText(Nutrient::SaturatedFat, "20");
+        AppSettings::writeGoals(sample);
     }
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);

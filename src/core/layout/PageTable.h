@@ -9,9 +9,10 @@ namespace PageTable {
 
 enum Page : int { Food = 1, Charts = 2, Diary = 3, Ovulation = 4, Settings = 5 };
 
-// Stand-ins for the two page windows among the control ids.
+// Stand-ins for the page windows among the control ids.
 inline constexpr int ChartsPageWindow = 149;
 inline constexpr int DiaryPageWindow = 150;
+inline constexpr int SettingsPageWindow = 151;
 
 // Any number outside 1 to 5 shows the Settings page.
 constexpr int Normalized(int page)
@@ -34,13 +35,22 @@ inline constexpr int FoodPageControls[] = {
     DialogLayout::ClearListButton};
 inline constexpr int ChartsPageControls[] = {ChartsPageWindow};
 inline constexpr int DiaryPageControls[] = {DiaryPageWindow};
+inline constexpr int SettingsPageControls[] = {SettingsPageWindow};
 
 // Every control that belongs to some page; all are hidden before a page shows its own.
-inline constexpr int AllPageControls[] = {
-    DialogLayout::WeightBox,       DialogLayout::MealList,  DialogLayout::SearchBox,
-    DialogLayout::FoodList,        DialogLayout::AmountBox, DialogLayout::NutrientPanel,
-    DialogLayout::UnitBox,         DialogLayout::AddButton, DialogLayout::DeleteSelectedButton,
-    DialogLayout::ClearListButton, ChartsPageWindow,        DiaryPageWindow};
+inline constexpr int AllPageControls[] = {DialogLayout::WeightBox,
+                                          DialogLayout::MealList,
+                                          DialogLayout::SearchBox,
+                                          DialogLayout::FoodList,
+                                          DialogLayout::AmountBox,
+                                          DialogLayout::NutrientPanel,
+                                          DialogLayout::UnitBox,
+                                          DialogLayout::AddButton,
+                                          DialogLayout::DeleteSelectedButton,
+                                          DialogLayout::ClearListButton,
+                                          ChartsPageWindow,
+                                          DiaryPageWindow,
+                                          SettingsPageWindow};
 
 constexpr std::span<const int> ControlsOf(int page)
 {
@@ -51,6 +61,8 @@ constexpr std::span<const int> ControlsOf(int page)
         return ChartsPageControls;
     case Diary:
         return DiaryPageControls;
+    case Settings:
+        return SettingsPageControls;
     default:
         return {};
     }

@@ -24,6 +24,12 @@ inline constexpr std::uint32_t NoticeText = 0xFF2B1D00;
 // that it also shows on a light button face or a white list.
 inline constexpr std::uint32_t FocusRing = 0xFFFFE066;
 inline constexpr std::uint32_t FocusRingInner = 0xFF00266B;
+// Goal progress on the nutrient panel: a light track, a white bar; a reached target green, an
+// exceeded limit amber (both light enough for the deep blue, amber also for its figures).
+inline constexpr std::uint32_t GoalTrack = 0x47FFFFFF;
+inline constexpr std::uint32_t GoalBar = 0xFFFFFFFF;
+inline constexpr std::uint32_t GoalReached = 0xFF62D872;
+inline constexpr std::uint32_t GoalExceeded = 0xFFFFB300;
 
 // Skin artwork (painted into the PNGs).
 inline constexpr std::uint32_t BaseBlue = 0xFF006EFF;

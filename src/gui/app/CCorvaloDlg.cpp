@@ -1,6 +1,7 @@
 #include "app/CCorvaloDlg.h"
 
 #include "app/MainWindowAccess.h"
+#include "app/SettingsPage.h"
 #include "app/SkinStyle.h"
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
@@ -114,6 +115,8 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
         createChartsPage();
     if (whole || shown == PageTable::Diary)
         createDiaryPage();
+    if (whole || shown == PageTable::Settings)
+        createSettingsPage();
     m_dayStrip->setStore(&m_store);
     m_retryTimer.setInterval(RetryInterval);
     m_weightTimer.setSingleShot(true);
@@ -149,7 +152,8 @@ void CCorvaloDlg::BuildRest()
     const bool food = m_meals == nullptr;
     const bool charts = m_charts == nullptr;
     const bool diary = m_diary == nullptr;
-    if (!food && !charts && !diary)
+    const bool settings = m_settings == nullptr;
+    if (!food && !charts && !diary && !settings)
         return;
     m_foodLoader->start();
     if (food) {
@@ -161,6 +165,8 @@ void CCorvaloDlg::BuildRest()
         createChartsPage();
     if (diary)
         createDiaryPage();
+    if (settings)
+        createSettingsPage();
     // The selected day, as LoadDay gives it to these pages.
     if (food)
         m_meals->LoadMeals(m_day);
@@ -295,6 +301,8 @@ void CCorvaloDlg::setupButtons(bool base, bool food)
 
 void CCorvaloDlg::wireFoodPage()
 {
+    // The page's own copy: a change the settings file refused still counts until the end.
+    m_panel->SetGoals(m_settings ? m_settings->goals() : AppSettings::readGoals());
     m_meals->setPanel(m_panel);
     m_meals->setStore(&m_store);
     connect(m_meals, &CMealsList::saved, this, &CCorvaloDlg::reportSave);
@@ -323,7 +331,8 @@ void CCorvaloDlg::wireFoodPage()
 void CCorvaloDlg::connectFoodPage()
 {
     m_search = new FoodSearchController(m_foods, m_searchBox, m_foodList, this);
-    m_search->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    m_search->setBestMatchesFirst(m_settings ? m_settings->bestMatchesBox()->isChecked()
+                                             : AppSettings::readBestMatchesFirst());
     m_portion =
         new PortionEntry(m_foods, {m_amountBox, m_unitBox, m_addButton, m_panel, m_meals}, this);
 
@@ -450,6 +459,44 @@ void CCorvaloDlg::createDiaryPage()
     m_diary->m_notePath = m_dayStrip->SelectedNotePath(".txt");
 }
 
+void CCorvaloDlg::createSettingsPage()
+{
+    m_settings = new SettingsPage(this);
+    m_controls.insert(PageTable::SettingsPageWindow, m_settings);
+    m_settings->setGeometry(pageRect());
+    m_settings->hide();
+    m_settings->setGoals(AppSettings::readGoals());
+    m_settings->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    connect(m_settings, &SettingsPage::goalsChanged, this, &CCorvaloDlg::applyGoals);
+    connect(m_settings, &SettingsPage::bestMatchesFirstChanged, this,
+            &CCorvaloDlg::applyBestMatchesFirst);
+}
+
+void CCorvaloDlg::applyGoals(const NutrientGoals &goals)
+{
+    if (m_panel)
+        m_panel->SetGoals(goals);
+    if (m_charts)
+        m_charts->SetCalorieGoal(goals.goal(Nutrient::Calories));
+    reportSettings(AppSettings::writeGoals(goals));
+}
+
+void CCorvaloDlg::applyBestMatchesFirst(bool on)
+{
+    if (m_search)
+        m_search->setBestMatchesFirst(on);
+    reportSettings(AppSettings::writeBestMatchesFirst(on));
+}
+
+void CCorvaloDlg::reportSettings(bool stored)
+{
+    if (stored)
+        m_notice->clearNotice(QStringLiteral("settings"));
+    else
+        m_notice->showNotice(QStringLiteral("settings"),
+                             tr("Settings not saved: the file cannot be written"));
+}
+
 void CCorvaloDlg::orderTabs()
 {
     // Declaration order, as the window built whole has it: each control with its own parts
@@ -472,6 +519,7 @@ void CCorvaloDlg::orderTabs()
         declared.append(control(skin.id));
     declared.append(m_charts);
     declared.append(m_diary);
+    declared.append(m_settings);
 
     // The chain starts behind the window itself; Qt places only widgets that take the focus.
     const Qt::FocusPolicy ownPolicy = focusPolicy();

@@ -24,9 +24,11 @@ class CTimCalentar;
 class FoodDatabaseLoader;
 class FoodListView;
 class FoodSearchController;
+class NutrientGoals;
 class PortionEntry;
 class QComboBox;
 class QLineEdit;
+class SettingsPage;
 
 // The main window: a fixed-size, frameless, skinned window that owns every view, switches
 // between the five pages and reloads the selected day.
@@ -115,6 +117,11 @@ private:
     void connectFoodPage();
     void createChartsPage();
     void createDiaryPage();
+    void createSettingsPage();
+    // The Settings page's changes: stored, and applied to the pages built.
+    void applyGoals(const NutrientGoals &goals);
+    void applyBestMatchesFirst(bool on);
+    void reportSettings(bool stored);
     // Puts the controls of pages built after the others back in declaration order.
     void orderTabs();
     void registerControl(int id, QWidget *widget);
@@ -152,6 +159,7 @@ private:
     CHoverButton *m_addButton = nullptr;
     CCharts *m_charts = nullptr;
     CDiary *m_diary = nullptr;
+    SettingsPage *m_settings = nullptr;
     CNoticeBar *m_notice = nullptr;
     QHash<int, QWidget *> m_controls;
 

@@ -1,6 +1,7 @@
 #include "app/MainWindowAccess.h"
 
 #include "app/CCorvaloDlg.h"
+#include "app/SettingsPage.h"
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "controls/CHoverButton.h"
@@ -41,7 +42,7 @@ constexpr Name kNames[] = {
 };
 
 // The Food page as its work flows (day, food, portion, the day's list), then the weight, the
-// diary and the window's buttons. Hidden controls are passed over.
+// diary, the window's buttons and the Settings page. Hidden controls are passed over.
 constexpr int kTabOrder[] = {
     DialogLayout::SearchBox,
     DialogLayout::FoodList,
@@ -82,6 +83,13 @@ void setUp(CCorvaloDlg &window)
             control = static_cast<CDiary *>(control)->editor();
         QWidget::setTabOrder(previous, control);
         previous = control;
+    }
+    if (auto *settings =
+            static_cast<SettingsPage *>(window.control(PageTable::SettingsPageWindow))) {
+        for (QWidget *control : settings->tabOrder()) {
+            QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
     }
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "controls/BackgroundSlice.h"
+#include "goals/NutrientGoals.h"
 #include "meals/MealEntry.h"
 
 #include <QFont>
 #include <QWidget>
 
 // The nutrient panel: the day's ten totals, and beside them what the portion being entered would
-// add ("+") or what the selected meal row contributes ("-"). It computes nothing itself and takes
-// no input: a press on it goes to the window underneath.
+// add ("+") or what the selected meal row contributes ("-"). With daily goals, a nutrient that
+// has one shows its total against the goal and a thin bar under it, the preview's share of the
+// bar lighter. It computes nothing itself and takes no input: a press on it goes to the window
+// underneath.
 class CElements : public QWidget
 {
     Q_OBJECT
@@ -24,19 +27,26 @@ public:
     void SetRemovePreview(const Nutrients &values);
     // Hides the preview figures; the values stay.
     void EndPreview();
+    void SetGoals(const NutrientGoals &goals);
 
     PreviewMode previewMode() const { return m_previewMode; }
     const Nutrients &totals() const { return m_totals; }
+    const NutrientGoals &goals() const { return m_goals; }
 
     // The texts a nutrient's row shows.
     QString totalText(int nutrient) const;
     QString previewText(int nutrient) const;
+    // "515 of 2000", "45 of 70 g"; empty without a goal.
+    QString progressText(int nutrient) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void drawNutrient(QPainter &painter, int nutrient, const QRect &row) const;
+    void drawGoalBar(QPainter &painter, int nutrient, const QRect &row) const;
+    // What the preview shown would add to the nutrient's total (negative: take away).
+    double previewChange(int nutrient) const;
     // What the panel shows, row by row, for assistive tools.
     void describe();
 
@@ -48,4 +58,5 @@ private:
     Nutrients m_addPreview {};
     Nutrients m_removePreview {};
     PreviewMode m_previewMode = PreviewNone;
+    NutrientGoals m_goals;
 };

@@ -44,11 +44,12 @@ bool readBestMatchesFirst()
     return open()->value(kBestMatchesFirstKey, false).toBool();
 }
 
-void writeBestMatchesFirst(bool on)
+bool writeBestMatchesFirst(bool on)
 {
     auto settings = open();
     settings->setValue(kBestMatchesFirstKey, on);
     settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 NutrientGoals readGoals()
@@ -66,7 +67,7 @@ NutrientGoals readGoals()
     return goals;
 }
 
-void writeGoals(const NutrientGoals &goals)
+bool writeGoals(const NutrientGoals &goals)
 {
     auto settings = open();
     for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
@@ -83,6 +84,7 @@ void writeGoals(const NutrientGoals &goals)
         }
     }
     settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 void useFileForTesting(const QString &iniPath)

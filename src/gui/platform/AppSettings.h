@@ -13,11 +13,12 @@ int readTabs();
 void writeTabs(int page);
 
 bool readBestMatchesFirst();
-void writeBestMatchesFirst(bool on);
+// The writes say whether the settings file took the change.
+bool writeBestMatchesFirst(bool on);
 
 NutrientGoals readGoals();
 // A nutrient without a goal has no key; the kinds of fat and carbohydrates are always written.
-void writeGoals(const NutrientGoals &goals);
+bool writeGoals(const NutrientGoals &goals);
 
 // Tests keep their settings in an INI file of their own instead of the user's profile.
 void useFileForTesting(const QString &iniPath);

@@ -1,0 +1,283 @@
+#include "app/SettingsPage.h"
+
+#include "controls/FocusRing.h"
+#include "controls/ResourceImage.h"
+#include "meals/NutrientText.h"
+#include "platform/SkinFont.h"
+#include "platform/Text8.h"
+#include "skin/SkinColors.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace {
+
+// Two frosted panels as on the Diary page: the goals on the left, the food list's order at the
+// top right; below that, the free area.
+const QRect kGoalsPanel(12, 10, 380, 362);
+const QRect kSearchPanel(404, 10, 222, 144);
+const QRect kFreeArea(404, 166, 222, 206);
+constexpr int kPanelPadding = 12;
+constexpr qreal kPanelRadius = 8;
+
+constexpr int kFirstRowTop = 62;
+constexpr int kRowHeight = 30;
+constexpr int kBoxHeight = 20;
+constexpr int kGoalLeft = 156;
+constexpr int kGoalWidth = 76;
+constexpr int kUnitLeft = kGoalLeft + kGoalWidth + 6;
+constexpr int kKindLeft = 268;
+constexpr int kKindWidth = 112;
+
+QString colourName(std::uint32_t argb)
+{
+    return QColor::fromRgba(argb).name();
+}
+
+QLabel *label(QWidget *parent, const QString &text, const QFont &font, std::uint32_t colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colourName(colour)));
+    return label;
+}
+
+// "Calories:" without its colon, for names that screen readers read.
+QString nutrientName(int nutrient)
+{
+    QString name =
+        QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data());
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name;
+}
+
+QString kindText(NutrientGoals::Kind kind)
+{
+    return kind == NutrientGoals::Kind::Target
+        ? QCoreApplication::translate("SettingsPage", "at least")
+        : QCoreApplication::translate("SettingsPage", "at most");
+}
+
+// The meal list's tick images, so the page's one check box looks like the skin's.
+class SkinCheckBox : public QCheckBox
+{
+public:
+    SkinCheckBox(const QString &text, QWidget *parent)
+        : QCheckBox(text, parent), m_on(135, "LAYOUT"), m_off(136, "LAYOUT"),
+          m_focusRing(FocusRing::follow(this, this))
+    {
+        setFont(skinFont(QStringLiteral("Arial"), 10, QFont::Bold));
+        setCursor(Qt::PointingHandCursor);
+    }
+
+    QSize sizeHint() const override
+    {
+        return {kInset + kTick.width() + kGap + fontMetrics().horizontalAdvance(text()) + 6,
+                kTick.height() + 4};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        const QRect tick(QPoint(kInset, (height() - kTick.height()) / 2), kTick);
+        const QImage &image = (isChecked() ? m_on : m_off).image();
+        ResourceImage::smoothWhenScaled(painter, image);
+        painter.drawImage(tick, image);
+        painter.setPen(QColor::fromRgba(SkinColors::Text));
+        painter.drawText(rect().adjusted(tick.right() + kGap, 0, 0, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter, text());
+        if (m_focusRing->visible())
+            FocusRing::paint(painter, QRectF(rect()));
+    }
+
+    // The whole row takes the click, text included.
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+
+private:
+    static constexpr QSize kTick {24, 22};
+    static constexpr int kGap = 6;
+    // Room for the focus ring round the tick.
+    static constexpr int kInset = 5;
+    ResourceImage m_on;
+    ResourceImage m_off;
+    FocusRing *m_focusRing;
+};
+
+} // namespace
+
+SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const QFont titleFont = skinFont(QStringLiteral("Arial"), 12, QFont::Bold);
+    const QFont labelFont = skinFont(QStringLiteral("Arial"), 10, QFont::Bold);
+    const QFont hintFont = skinFont(QStringLiteral("Arial"), 9);
+    const int goalsLeft = kGoalsPanel.left() + kPanelPadding;
+
+    QLabel *title = label(this, tr("Daily goals"), titleFont, SkinColors::Text);
+    title->setGeometry(goalsLeft, kGoalsPanel.top() + 8, kGoalsPanel.width() - 2 * kPanelPadding,
+                       22);
+    QLabel *hint =
+        label(this, tr("Leave a box empty for no goal."), hintFont, SkinColors::PromptSubtext);
+    hint->setGeometry(goalsLeft, kGoalsPanel.top() + 30, kGoalsPanel.width() - 2 * kPanelPadding,
+                      16);
+
+    // The panel's order, top to bottom.
+    std::array<int, Nutrient::Count> byRow {};
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient)
+        byRow[NutrientText::ScreenRow(nutrient)] = nutrient;
+
+    for (int row = 0; row < Nutrient::Count; ++row) {
+        const int nutrient = byRow[row];
+        const int top = kFirstRowTop + row * kRowHeight;
+        const QString name = nutrientName(nutrient);
+
+        QLabel *nameLabel = label(
+            this, QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data()),
+            labelFont, SkinColors::Text);
+        nameLabel->setGeometry(goalsLeft, top, kGoalLeft - goalsLeft - 4, kBoxHeight);
+
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("goal%1").arg(nutrient));
+        box->setGeometry(kGoalLeft, top, kGoalWidth, kBoxHeight);
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setAccessibleName(tr("Daily goal for %1").arg(name));
+        nameLabel->setBuddy(box);
+        connect(box, &QLineEdit::textEdited, this, [this, nutrient] { goalTyped(nutrient); });
+        m_goalBoxes[nutrient] = box;
+
+        const QString unit = Text8::toQString(NutrientText::Unit(nutrient));
+        if (!unit.isEmpty())
+            label(this, unit, hintFont, SkinColors::Text)
+                ->setGeometry(kUnitLeft, top, kKindLeft - kUnitLeft - 4, kBoxHeight);
+
+        if (NutrientGoals::kindIsChoosable(nutrient)) {
+            auto *kind = new QComboBox(this);
+            kind->setObjectName(QStringLiteral("kind%1").arg(nutrient));
+            kind->addItem(kindText(NutrientGoals::Kind::Target));
+            kind->addItem(kindText(NutrientGoals::Kind::Limit));
+            kind->setGeometry(kKindLeft, top - 1, kKindWidth, kBoxHeight + 2);
+            kind->setAccessibleName(tr("Kind of the goal for %1").arg(name));
+            connect(kind, &QComboBox::activated, this,
+                    [this, nutrient](int index) { kindChosen(nutrient, index); });
+            m_kindBoxes[nutrient] = kind;
+        } else {
+            label(this, kindText(NutrientGoals::defaultKind(nutrient)), hintFont, SkinColors::Text)
+                ->setGeometry(kKindLeft + 4, top, kKindWidth - 4, kBoxHeight);
+        }
+    }
+
+    const int searchLeft = kSearchPanel.left() + kPanelPadding;
+    const int searchWidth = kSearchPanel.width() - 2 * kPanelPadding;
+    label(this, tr("Food list"), titleFont, SkinColors::Text)
+        ->setGeometry(searchLeft, kSearchPanel.top() + 8, searchWidth, 22);
+    m_bestMatches = new SkinCheckBox(tr("Best matches first"), this);
+    m_bestMatches->setObjectName(QStringLiteral("bestMatchesFirst"));
+    m_bestMatches->setGeometry(searchLeft - 5, kSearchPanel.top() + 34, searchWidth + 5, 26);
+    connect(m_bestMatches, &QAbstractButton::toggled, this, &SettingsPage::bestMatchesFirstChanged);
+    QLabel *explained =
+        label(this,
+              tr("The plain food named by what you type comes first, before brands, "
+                 "dishes and baby food. Off: in alphabetical order."),
+              hintFont, SkinColors::PromptSubtext);
+    explained->setWordWrap(true);
+    explained->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explained->setGeometry(searchLeft, kSearchPanel.top() + 64, searchWidth,
+                           kSearchPanel.bottom() - kSearchPanel.top() - 64 - 6);
+}
+
+QRect SettingsPage::freeArea()
+{
+    return kFreeArea;
+}
+
+QLineEdit *SettingsPage::goalBox(int nutrient) const
+{
+    return nutrient >= 0 && nutrient < Nutrient::Count ? m_goalBoxes[nutrient] : nullptr;
+}
+
+QComboBox *SettingsPage::kindBox(int nutrient) const
+{
+    return nutrient >= 0 && nutrient < Nutrient::Count ? m_kindBoxes[nutrient] : nullptr;
+}
+
+QList<QWidget *> SettingsPage::tabOrder() const
+{
+    QList<QWidget *> order;
+    for (int row = 0; row < Nutrient::Count; ++row) {
+        for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
+            if (NutrientText::ScreenRow(nutrient) != row)
+                continue;
+            order.append(m_goalBoxes[nutrient]);
+            if (m_kindBoxes[nutrient])
+                order.append(m_kindBoxes[nutrient]);
+        }
+    }
+    order.append(m_bestMatches);
+    return order;
+}
+
+void SettingsPage::setGoals(const NutrientGoals &goals)
+{
+    m_goals = goals;
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
+        m_goalBoxes[nutrient]->setText(QString::fromStdString(goals.goalText(nutrient)));
+        markGoalBox(nutrient);
+        if (QComboBox *kind = m_kindBoxes[nutrient])
+            kind->setCurrentIndex(goals.kind(nutrient) == NutrientGoals::Kind::Target ? 0 : 1);
+    }
+}
+
+void SettingsPage::setBestMatchesFirst(bool on)
+{
+    const QSignalBlocker quiet(m_bestMatches);
+    m_bestMatches->setChecked(on);
+}
+
+void SettingsPage::goalTyped(int nutrient)
+{
+    m_goals.setGoalText(nutrient, Text8::fromQString(m_goalBoxes[nutrient]->text()));
+    markGoalBox(nutrient);
+    emit goalsChanged(m_goals);
+}
+
+void SettingsPage::kindChosen(int nutrient, int index)
+{
+    m_goals.setKind(nutrient,
+                    index == 0 ? NutrientGoals::Kind::Target : NutrientGoals::Kind::Limit);
+    emit goalsChanged(m_goals);
+}
+
+void SettingsPage::markGoalBox(int nutrient)
+{
+    QLineEdit *box = m_goalBoxes[nutrient];
+    const bool refused = !box->text().trimmed().isEmpty() && !m_goals.hasGoal(nutrient);
+    if (refused == box->property("refused").toBool())
+        return;
+    box->setProperty("refused", refused);
+    box->setStyleSheet(refused ? QStringLiteral("QLineEdit { border: 2px solid %1; }")
+                                     .arg(colourName(SkinColors::WarningAmber))
+                               : QString());
+    const QString why = refused ? tr("No goal: type a number above zero") : QString();
+    box->setToolTip(why);
+    box->setAccessibleDescription(why);
+}
+
+void SettingsPage::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_background.paint(painter, this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
+    painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
+    for (const QRect &panel : {kGoalsPanel, kSearchPanel})
+        painter.drawRoundedRect(QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5), kPanelRadius,
+                                kPanelRadius);
+}

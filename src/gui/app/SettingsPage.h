@@ -1,0 +1,58 @@
+#pragma once
+
+#include "controls/BackgroundSlice.h"
+#include "goals/NutrientGoals.h"
+
+#include <QList>
+#include <QRect>
+#include <QWidget>
+#include <array>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+
+// The Settings page: a daily goal for each nutrient and the food list's order. It keeps nothing
+// itself: every change goes out at once as a signal, for the window to store and apply.
+class SettingsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsPage(QWidget *parent = nullptr);
+
+    // Fill the page from the stored settings; no signal.
+    void setGoals(const NutrientGoals &goals);
+    void setBestMatchesFirst(bool on);
+    const NutrientGoals &goals() const { return m_goals; }
+
+    QLineEdit *goalBox(int nutrient) const;
+    // Null for a nutrient whose kind is fixed.
+    QComboBox *kindBox(int nutrient) const;
+    QAbstractButton *bestMatchesBox() const { return m_bestMatches; }
+    // The page's controls in reading order, for the window's Tab chain.
+    QList<QWidget *> tabOrder() const;
+
+    // Page coordinates left free for another group of settings (at least four rows of
+    // controls).
+    static QRect freeArea();
+
+signals:
+    void goalsChanged(const NutrientGoals &goals);
+    void bestMatchesFirstChanged(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void goalTyped(int nutrient);
+    void kindChosen(int nutrient, int index);
+    // A box whose text gives no goal says so, rather than dropping the goal silently.
+    void markGoalBox(int nutrient);
+
+    BackgroundSlice m_background;
+    NutrientGoals m_goals;
+    std::array<QLineEdit *, Nutrient::Count> m_goalBoxes {};
+    std::array<QComboBox *, Nutrient::Count> m_kindBoxes {};
+    QAbstractButton *m_bestMatches = nullptr;
+};

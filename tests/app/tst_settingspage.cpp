@@ -1,0 +1,138 @@
+// The Settings page from the real window: its button, goals typed there reaching the settings
+// file and the nutrient panel, and the food list's order.
+#include "MainWindowUnderTest.h"
+#include "app/CCorvaloDlg.h"
+#include "app/SettingsPage.h"
+#include "controls/CNoticeBar.h"
+#include "controls/EraseRequest.h"
+#include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
+#include "meals/CElements.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QSettings>
+#include <QtTest>
+
+using namespace DialogLayout;
+
+class TestSettingsPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MainWindowUnderTest::setUpEnvironment(); }
+    void cleanup() { m_window.close(); }
+    void goalsAndOrderFromTheSettingsPage();
+
+private:
+    MainWindowUnderTest m_window;
+};
+
+namespace {
+
+QString firstFood(CCorvaloDlg &dialog)
+{
+    const auto *list = static_cast<QAbstractItemView *>(dialog.control(FoodList));
+    return list->model()->index(0, 0).data().toString();
+}
+
+// The colour in the middle of a panel row's goal bar, 30 pixels below the row's top.
+QRgb goalBarPixel(CElements &panel, int screenRow)
+{
+    const EraseRequest::SnapshotScope notAnErase;
+    const QImage image = panel.grab().toImage();
+    return image.pixel(20, panel.height() / 10 * screenRow + 31) & 0xFFFFFF;
+}
+
+} // namespace
+
+void TestSettingsPage::goalsAndOrderFromTheSettingsPage()
+{
+    QVERIFY(m_window.open(1));
+    CCorvaloDlg &dialog = *m_window.dialog;
+    auto *panel = static_cast<CElements *>(dialog.control(NutrientPanel));
+    const QImage before = panel->grab().toImage();
+
+    QVERIFY(dialog.control(SettingsButton)->isVisible());
+    QTest::mouseClick(dialog.control(SettingsButton), Qt::LeftButton);
+    QCOMPARE(dialog.currentPage(), 5);
+    auto *page = static_cast<SettingsPage *>(dialog.control(PageTable::SettingsPageWindow));
+    QVERIFY(page->isVisible());
+
+    // Tab goes on from the window's last button into the page, row by row.
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.control(CloseButton)->setFocus();
+    for (QWidget *next : {static_cast<QWidget *>(page->goalBox(Nutrient::Calories)),
+                          static_cast<QWidget *>(page->goalBox(Nutrient::Carbohydrates)),
+                          static_cast<QWidget *>(page->kindBox(Nutrient::Carbohydrates)),
+                          static_cast<QWidget *>(page->goalBox(Nutrient::Protein))}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+
+    // Stored at once, on the panel at once.
+    QTest::keyClicks(page->goalBox(Nutrient::Calories), QStringLiteral("2000"));
+    QSettings stored(m_window.dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("Goals/Calories")).toString(), QStringLiteral("2000"));
+    QCOMPARE(panel->progressText(Nutrient::Calories), QStringLiteral("0 of 2000"));
+    QVERIFY(panel->grab().toImage() != before);
+
+    // Fat, a limit unless chosen otherwise, becomes a target.
+    page->kindBox(Nutrient::Fat)->setFocus();
+    QTest::keyClick(page->kindBox(Nutrient::Fat), Qt::Key_Up);
+    stored.sync();
+    QCOMPARE(stored.value(QStringLiteral("Goals/FatKind")).toString(), QStringLiteral("target"));
+
+    // Text that gives no goal removes it, and the box says so.
+    QTest::keyClicks(page->goalBox(Nutrient::Sugars), QStringLiteral("lots"));
+    stored.sync();
+    QVERIFY(!stored.contains(QStringLiteral("Goals/Sugars")));
+    QVERIFY(!page->goalBox(Nutrient::Sugars)->toolTip().isEmpty());
+
+    // Sodium, a limit, over its goal is amber; calories, far from theirs, show the track.
+    Nutrients totals {};
+    totals[Nutrient::Sodium] = 2400;
+    panel->SetTotals(totals);
+    QTest::keyClicks(page->goalBox(Nutrient::Sodium), QStringLiteral("2300"));
+    QCOMPARE(panel->progressText(Nutrient::Sodium), QStringLiteral("2400 of 2300 mg"));
+    QCOMPARE(goalBarPixel(*panel, 8), QRgb(0xFFB300));
+    QVERIFY(goalBarPixel(*panel, 0) != QRgb(0xFFB300));
+    QVERIFY(goalBarPixel(*panel, 0) != QRgb(0xFFFFFF));
+
+    // Best matches first reorders the list at once, and is stored.
+    dialog.SwitchPage(PageTable::Food);
+    QTest::keyClicks(dialog.control(SearchBox), QStringLiteral("milk"));
+    QCOMPARE(firstFood(dialog),
+             QStringLiteral("Babyfood, cereal, barley, prepared with whole milk"));
+    dialog.SwitchPage(PageTable::Settings);
+    QTest::mouseClick(page->bestMatchesBox(), Qt::LeftButton);
+    QCOMPARE(firstFood(dialog),
+             QStringLiteral("Milk, fluid, 1% fat, without added vitamin A and vitamin D"));
+    stored.sync();
+    QCOMPARE(stored.value(QStringLiteral("Settings/BestMatchesFirst")).toBool(), true);
+
+    // The next start shows what was stored.
+    m_window.dialog = std::make_unique<CCorvaloDlg>();
+    m_window.dialog->show();
+    page = static_cast<SettingsPage *>(m_window.dialog->control(PageTable::SettingsPageWindow));
+    QCOMPARE(page->goalBox(Nutrient::Calories)->text(), QStringLiteral("2000"));
+    QVERIFY(page->bestMatchesBox()->isChecked());
+    panel = static_cast<CElements *>(m_window.dialog->control(NutrientPanel));
+    QVERIFY(panel->goals().hasGoal(Nutrient::Sodium));
+
+    // A settings file that cannot be written is said; the goal counts all the same.
+    QVERIFY(QDir(m_window.dir->path()).mkdir(QStringLiteral("locked.ini")));
+    AppSettings::useFileForTesting(m_window.dir->filePath(QStringLiteral("locked.ini")));
+    QTest::keyClicks(page->goalBox(Nutrient::Protein), QStringLiteral("50"));
+    QCOMPARE(m_window.dialog->noticeBar()->text(),
+             QStringLiteral("Settings not saved: the file cannot be written"));
+    QCOMPARE(panel->progressText(Nutrient::Protein), QStringLiteral("0 of 50 g"));
+}
+
+QTEST_MAIN(TestSettingsPage)
+#include "tst_settingspage.moc"
