@@ -59,6 +59,14 @@ int FoodListView::selectedRow() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+void FoodListView::chooseRow(int row)
+{
+    if (!model() || row < 0 || row >= model()->rowCount())
+        return;
+    selectOnly(row);
+    emit rowChosen(row);
+}
+
 void FoodListView::keyPressEvent(QKeyEvent *event)
 {
     const int rows = model() ? model()->rowCount() : 0;

@@ -21,6 +21,8 @@ public:
 
     // The selected row, or -1.
     int selectedRow() const;
+    // Selects the row, shows it and makes its food the current food, as a click does.
+    void chooseRow(int row);
 
     // Moves only up and down: the sideways position stays where the user put it.
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
