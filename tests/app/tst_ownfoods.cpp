@@ -3,6 +3,7 @@
 // the day.
 #include "MainWindowUnderTest.h"
 #include "calendar/CTimCalentar.h"
+#include "controls/CNoticeBar.h"
 #include "controls/SkinButton.h"
 #include "food/FoodForm.h"
 #include "food/FoodListActions.h"
@@ -55,6 +56,7 @@ private slots:
     void cleanup();
     void newEditAndDeleteOwnFood();
     void quickAddLogsEnergy();
+    void aFailedSaveIsSaidAndKeepsTheForm();
 
 private:
     void trigger(int record, const QString &text);
@@ -210,6 +212,28 @@ void TestOwnFoods::quickAddLogsEnergy()
     // The buttons go with the Food page.
     dialog.SwitchPage(3);
     QVERIFY(!button->isVisible());
+}
+
+void TestOwnFoods::aFailedSaveIsSaidAndKeepsTheForm()
+{
+    // A folder where the table should be: it can be neither read nor written over.
+    QVERIFY(m_window.open(1, [](const std::filesystem::path &folder) {
+        std::filesystem::create_directory(folder / "myfoods.tsv");
+    }));
+    const QString said = QStringLiteral(
+        "Not opened: a folder, pipe or device sits where the file should be (myfoods.tsv)");
+    m_window.dialog->foods(); // the foods, own ones included, are there
+    QCOMPARE(m_window.dialog->noticeBar()->text(), said);
+    whenOpen<FoodForm>([&said](FoodForm &form) {
+        type(form.nameBox(), QStringLiteral("Flapjack"));
+        form.commitButton()->click();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.problem(), said);
+        QCOMPARE(form.nameBox()->text(), QStringLiteral("Flapjack"));
+    });
+    QTest::mouseClick(m_window.dialog->foodActions()->newFoodButton(), Qt::LeftButton);
+    QVERIFY(std::filesystem::is_directory(m_window.folder() / "myfoods.tsv"));
+    QCOMPARE(m_window.dialog->foods().userFoodCount(), 0);
 }
 
 QTEST_MAIN(TestOwnFoods)
