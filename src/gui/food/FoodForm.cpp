@@ -29,6 +29,14 @@ QString nutrientName(int nutrient)
     return label;
 }
 
+int lastOnScreen()
+{
+    for (int k = 0; k < Nutrient::Count; ++k)
+        if (NutrientText::ScreenRow(k) == Nutrient::Count - 1)
+            return k;
+    return Nutrient::Count - 1;
+}
+
 QString nutrientUnit(int nutrient)
 {
     const std::string_view unit = NutrientText::Unit(nutrient);
@@ -74,7 +82,11 @@ FoodForm::FoodForm(const UserFoodTable &table, const FoodDatabase &database,
 
     // Two columns in the nutrient panel's order.
     const int firstRow = row;
-    for (int k = 0; k < Nutrient::Count; ++k) {
+    // Made in screen order, which is the Tab order.
+    std::array<int, Nutrient::Count> byScreen {};
+    for (int k = 0; k < Nutrient::Count; ++k)
+        byScreen[std::size_t(NutrientText::ScreenRow(k))] = k;
+    for (const int k : byScreen) {
         const int screen = NutrientText::ScreenRow(k);
         const int column = screen < 5 ? 0 : 3;
         const int at = firstRow + screen % 5;
@@ -163,6 +175,7 @@ void FoodForm::addUnitRow()
     unit.per->setFont(skinFont(QStringLiteral("Arial"), 10));
     unit.per->setMinimumWidth(30);
     auto *remove = new SkinButton(QStringLiteral("\u2212"), unit.row);
+    unit.remove = remove;
     remove->setAccessibleName(tr("Remove the unit"));
     remove->setToolTip(tr("Remove the unit"));
     remove->setFixedWidth(remove->sizeHint().height() + 6);
@@ -175,6 +188,14 @@ void FoodForm::addUnitRow()
             [this, rowWidget] { removeUnitRow(rowWidget); });
     m_unitRows->insertWidget(int(m_units.size()), unit.row);
     m_units.push_back(unit);
+    // New rows come before + Unit and the buttons, not after them.
+    QWidget *previous = m_units.size() > 1 ? m_units[m_units.size() - 2].remove : nullptr;
+    if (!previous)
+        previous = m_nutrients[std::size_t(lastOnScreen())];
+    QWidget::setTabOrder(previous, unit.name);
+    QWidget::setTabOrder(unit.name, unit.amount);
+    QWidget::setTabOrder(unit.amount, remove);
+    QWidget::setTabOrder(remove, m_addUnit);
     m_addUnit->setEnabled(m_units.size() < std::size_t(FoodFormat::ReadUnitLimit));
     updateMeasure();
 }

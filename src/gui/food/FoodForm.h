@@ -54,6 +54,7 @@ private:
         QLineEdit *name = nullptr;
         QLineEdit *amount = nullptr;
         QLabel *per = nullptr;
+        QWidget *remove = nullptr;
     };
 
     void fill(const UserFoodInput &input);
