@@ -3,10 +3,10 @@
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
 // "focus-add" show the keyboard focus on the food list or on Add; "own-list" lists two foods of
-// the user's own, one chosen; "own-form" and "quick-add" show those forms, filled in, over the
-// window.
-// It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
-// in English unless the environment asks for a language the program has (LANGUAGE=de).
+// the user's own, one chosen with its context menu open; "own-form" and "quick-add" show those
+// forms, filled in, over the window. It runs on a fixed date with a throw-away data folder, so the
+// picture is reproducible; it is in English unless the environment asks for a language the program
+// has (LANGUAGE=de).
 #include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"
@@ -28,6 +28,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -214,6 +215,29 @@ int main(int argc, char *argv[])
                 });
             });
             dialog.foodActions()->NewFood();
+            return;
+        }
+        if (option == "own-list") {
+            // The chosen own food's context menu, open over the list.
+            auto *list = static_cast<QAbstractItemView *>(dialog.control(DialogLayout::FoodList));
+            const QRect row = list->visualRect(list->currentIndex());
+            const QPoint at(row.left() + 250, row.center().y());
+            QTimer::singleShot(100, &dialog, [&dialog, &output] {
+                QImage picture = dialog.grab().toImage();
+                if (QWidget *menu = QApplication::activePopupWidget()) {
+                    {
+                        QPainter painter(&picture);
+                        painter.drawImage(menu->geometry().topLeft() - dialog.geometry().topLeft(),
+                                          menu->grab().toImage());
+                    }
+                    menu->close();
+                }
+                picture.save(output);
+                dialog.done(0);
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
+                                    list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &event);
             return;
         }
         if (option == "quick-add") {

@@ -84,8 +84,7 @@ FoodListActions::FoodListActions(Parts parts, std::filesystem::path file, QWidge
     connect(m_quickAdd, &QAbstractButton::clicked, this, &FoodListActions::QuickAddToDay);
 
     m_parts.list->installEventFilter(this);
-    m_parts.list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_parts.list, &QWidget::customContextMenuRequested, this, &FoodListActions::showMenu);
+    connect(m_parts.list, &FoodListView::menuRequested, this, &FoodListActions::showMenu);
 }
 
 bool FoodListActions::eventFilter(QObject *watched, QEvent *event)
@@ -100,12 +99,12 @@ bool FoodListActions::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void FoodListActions::showMenu(const QPoint &position)
+void FoodListActions::showMenu(int row, const QPoint &at)
 {
-    const QModelIndex index = m_parts.list->indexAt(position);
-    const int record = index.isValid() ? m_parts.search->recordForRow(index.row()) : -1;
-    if (index.isValid())
-        m_parts.list->chooseRow(index.row());
+    const int record = m_parts.search->recordForRow(row);
+    // Chosen again, a food would lose the amount typed for it.
+    if (record >= 0 && row != m_parts.list->selectedRow())
+        m_parts.list->chooseRow(row);
     QMenu menu(m_parts.list);
     menu.setStyleSheet(QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3;"
                                       " font-family: Arial; font-size: 12px; padding: 2px; }"
@@ -116,7 +115,7 @@ void FoodListActions::showMenu(const QPoint &position)
                            .arg(hex(SkinColors::White), hex(SkinColors::DiaryText),
                                 hex(SkinColors::PanelEdge), hex(SkinColors::BaseBlue)));
     fillMenu(menu, record);
-    menu.exec(m_parts.list->viewport()->mapToGlobal(position));
+    menu.exec(at);
 }
 
 void FoodListActions::fillMenu(QMenu &menu, int record)

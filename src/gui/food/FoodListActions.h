@@ -66,7 +66,7 @@ private:
     bool loadTable(UserFoodTable &table, QString *why);
     // Writes the table and rebuilds the database with its foods; the failure in words.
     QString store(const UserFoodTable &table, const std::string &chosen);
-    void showMenu(const QPoint &position);
+    void showMenu(int row, const QPoint &at);
 
     Parts m_parts;
     std::filesystem::path m_file;

@@ -31,6 +31,9 @@ signals:
     // The food in this row becomes the current food.
     void rowChosen(int row);
     void focusLost();
+    // The context menu is asked for: by the mouse over a row (-1 below the rows), or by the
+    // keyboard for the selected row; `at` is where it opens, in global coordinates.
+    void menuRequested(int row, const QPoint &at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -40,6 +43,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
