@@ -165,6 +165,203 @@
     </message>
 </context>
 <context>
+    <name>FoodForm</name>
+    <message>
+        <source>Edit food</source>
+        <translation>Lebensmittel bearbeiten</translation>
+    </message>
+    <message>
+        <source>New food</source>
+        <translation>Neues Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>grams (g)</source>
+        <translation>Gramm (g)</translation>
+    </message>
+    <message>
+        <source>millilitres (mL)</source>
+        <translation>Milliliter (mL)</translation>
+    </message>
+    <message>
+        <source>Measured in</source>
+        <translation>Gemessen in</translation>
+    </message>
+    <message>
+        <source>Values for</source>
+        <translation>Werte für</translation>
+    </message>
+    <message>
+        <source>Serving</source>
+        <translation>Portion</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>+ Unit</source>
+        <translation>+ Einheit</translation>
+    </message>
+    <message>
+        <source>Add a unit</source>
+        <translation>Eine Einheit hinzufügen</translation>
+    </message>
+    <message>
+        <source>e.g. slice</source>
+        <translation>z. B. Scheibe</translation>
+    </message>
+    <message>
+        <source>Unit name</source>
+        <translation>Name der Einheit</translation>
+    </message>
+    <message>
+        <source>Amount in one unit</source>
+        <translation>Menge in einer Einheit</translation>
+    </message>
+    <message>
+        <source>Remove the unit</source>
+        <translation>Einheit entfernen</translation>
+    </message>
+    <message>
+        <source>100 mL</source>
+        <translation>100 mL</translation>
+    </message>
+    <message>
+        <source>100 g</source>
+        <translation>100 g</translation>
+    </message>
+    <message>
+        <source>a serving of</source>
+        <translation>eine Portion von</translation>
+    </message>
+    <message>
+        <source>Every drink has mL and fl.oz; add the ones you use:</source>
+        <translation>Jedes Getränk hat mL und fl.oz; dazu Ihre eigenen:</translation>
+    </message>
+    <message>
+        <source>Every food has g and oz; add the ones you use:</source>
+        <translation>Jedes Lebensmittel hat g und oz; dazu Ihre eigenen:</translation>
+    </message>
+    <message>
+        <source>Give the food a name.</source>
+        <translation>Geben Sie dem Lebensmittel einen Namen.</translation>
+    </message>
+    <message>
+        <source>A name cannot start with # or hold a tab.</source>
+        <translation>Ein Name darf nicht mit # beginnen und keinen Tabulator enthalten.</translation>
+    </message>
+    <message>
+        <source>There is already a food called “%1”.</source>
+        <translation>Es gibt schon ein Lebensmittel namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Type how many %1 the serving has.</source>
+        <translation>Geben Sie ein, wie viele %1 die Portion hat.</translation>
+    </message>
+    <message>
+        <source>A serving must have more than 0 %1.</source>
+        <translation>Eine Portion muss mehr als 0 %1 haben.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is no number. Type it like 12.5, or leave the box empty.</source>
+        <translation>%1: „%2“ ist keine Zahl. Geben Sie sie wie 12.5 ein oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be less than 0.</source>
+        <translation>%1 kann nicht unter 0 liegen.</translation>
+    </message>
+    <message>
+        <source>Give the unit of %1 %2 a name.</source>
+        <translation>Geben Sie der Einheit mit %1 %2 einen Namen.</translation>
+    </message>
+    <message>
+        <source>A unit&apos;s name cannot hold a tab.</source>
+        <translation>Der Name einer Einheit darf keinen Tabulator enthalten.</translation>
+    </message>
+    <message>
+        <source>Type how many %1 one “%2” has.</source>
+        <translation>Geben Sie ein, wie viele %1 „%2“ hat.</translation>
+    </message>
+    <message>
+        <source>“%1”: “%2” is no number.</source>
+        <translation>„%1“: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>One “%1” must have more than 0 %2.</source>
+        <translation>„%1“ muss mehr als 0 %2 haben.</translation>
+    </message>
+    <message>
+        <source>The unit “%1” is there already.</source>
+        <translation>Die Einheit „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>A food has ten units at most.</source>
+        <translation>Ein Lebensmittel hat höchstens zehn Einheiten.</translation>
+    </message>
+</context>
+<context>
+    <name>FoodListActions</name>
+    <message>
+        <source>+ New</source>
+        <translation>+ Neu</translation>
+    </message>
+    <message>
+        <source>New food…</source>
+        <translation>Neues Lebensmittel…</translation>
+    </message>
+    <message>
+        <source>New food</source>
+        <translation>Neues Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Quick Add…</source>
+        <translation>Schnell erfassen…</translation>
+    </message>
+    <message>
+        <source>Log calories without a food</source>
+        <translation>Kalorien ohne Lebensmittel eintragen</translation>
+    </message>
+    <message>
+        <source>Quick add</source>
+        <translation>Schnell erfassen</translation>
+    </message>
+    <message>
+        <source>Edit food…</source>
+        <translation>Lebensmittel bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Delete food</source>
+        <translation>Lebensmittel löschen</translation>
+    </message>
+    <message>
+        <source>Quick add…</source>
+        <translation>Schnell erfassen…</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from your own foods? Days that list it keep their entries.</source>
+        <translation>„%1“ aus Ihren eigenen Lebensmitteln löschen? Tage, an denen Sie es gegessen haben, behalten ihre Einträge.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>FoodListModel</name>
+    <message>
+        <source>%1 (own food)</source>
+        <translation>%1 (eigenes Lebensmittel)</translation>
+    </message>
+</context>
+<context>
     <name>FoodListView</name>
     <message>
         <source>Foods</source>
@@ -275,6 +472,41 @@
     <message>
         <source>Sugars:</source>
         <translation>Zucker:</translation>
+    </message>
+</context>
+<context>
+    <name>QuickAddForm</name>
+    <message>
+        <source>Quick add</source>
+        <translation>Schnell erfassen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Only the calories are needed.</source>
+        <translation>Nur die Kalorien sind nötig.</translation>
+    </message>
+    <message>
+        <source>Type the calories.</source>
+        <translation>Geben Sie die Kalorien ein.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is no number. Type it like 12.5.</source>
+        <translation>%1: „%2“ ist keine Zahl. Geben Sie sie wie 12.5 ein.</translation>
+    </message>
+    <message>
+        <source>The calories must be more than 0.</source>
+        <translation>Die Kalorien müssen über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be less than 0.</source>
+        <translation>%1 kann nicht unter 0 liegen.</translation>
+    </message>
+    <message>
+        <source>A number is too large.</source>
+        <translation>Eine Zahl ist zu groß.</translation>
     </message>
 </context>
 <context>
@@ -480,6 +712,17 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Click to download</source>
         <translation>Zum Herunterladen klicken</translation>
+    </message>
+</context>
+<context>
+    <name>SkinForm</name>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

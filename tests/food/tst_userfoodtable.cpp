@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
+#include "food/UserFoodInput.h"
 #include "food/UserFoodTable.h"
 
 #include <QtTest>
@@ -38,6 +39,7 @@ private slots:
     void readsSkipsAndKeepsLines();
     void addEditRemoveAndSave();
     void mergedIntoTheDatabase();
+    void typedFormMakesFood();
 };
 
 void TestUserFoodTable::readsSkipsAndKeepsLines()
@@ -150,6 +152,63 @@ void TestUserFoodTable::mergedIntoTheDatabase()
     found.clear();
     FoodFilter::findMatches(database, FoodFilter::searchWords("ca"), found);
     QCOMPARE(found, std::vector<std::int32_t>({4, 5}));
+}
+
+void TestUserFoodTable::typedFormMakesFood()
+{
+    UserFoodTable table;
+    table.parse(kFile);
+    FoodDatabase database;
+    QVERIFY(loadFoods(database, {food("Apple juice")}));
+    using Problem = UserFoodInput::Problem;
+
+    // A drink typed per glass of 250 mL; empty boxes are no value, blank unit rows no unit.
+    UserFoodInput input;
+    input.name = "  Smoothie, berry ";
+    input.millilitres = true;
+    input.perServing = true;
+    input.servingAmount = "250";
+    input.nutrients[Nutrient::Calories] = "150";
+    input.nutrients[Nutrient::Sugars] = " 25.5";
+    input.units = {{"glass", "250"}, {" ", ""}};
+    UserFoodInput::Result made = input.makeFood(table, &database);
+    QCOMPARE(made.problem, Problem::None);
+    QCOMPARE(UserFoodTable::formatLine(made.food),
+             std::string("Smoothie, berry\tml\t60\t-\t-\t-\t-\t-\t-\t-\t-\t10.2\t250 glass"));
+    // Filled again from the stored food: per 100 mL.
+    const UserFoodInput again = UserFoodInput::fromFood(made.food);
+    QCOMPARE(again.nutrients[Nutrient::Calories], std::string("60"));
+    QCOMPARE(again.units[0].amount, std::string("250"));
+
+    const auto problem = [&](UserFoodInput typed, std::string_view editing = {}) {
+        made = typed.makeFood(table, &database, editing);
+        return std::pair(made.problem, made.item);
+    };
+    UserFoodInput wrong = input;
+    wrong.name = " ";
+    QCOMPARE(problem(wrong), std::pair(Problem::NoName, -1));
+    wrong.name = "apple JUICE"; // a food the program carries
+    QCOMPARE(problem(wrong), std::pair(Problem::NameUsed, -1));
+    wrong.name = "Kefir"; // one of the user's own, unless it is the one edited
+    QCOMPARE(problem(wrong), std::pair(Problem::NameUsed, -1));
+    QCOMPARE(problem(wrong, "KEFIR"), std::pair(Problem::None, -1));
+    wrong = input;
+    wrong.servingAmount = "0";
+    QCOMPARE(problem(wrong), std::pair(Problem::ServingNotAboveZero, -1));
+    wrong = input;
+    wrong.nutrients[Nutrient::Fat] = "lots";
+    QCOMPARE(problem(wrong), std::pair(Problem::NutrientNotANumber, int(Nutrient::Fat)));
+    wrong.nutrients[Nutrient::Fat] = "-2";
+    QCOMPARE(problem(wrong), std::pair(Problem::NutrientNegative, int(Nutrient::Fat)));
+    wrong = input;
+    wrong.units = {{"cup", "240"}, {"fl.oz", "30"}};
+    QCOMPARE(problem(wrong), std::pair(Problem::UnitNameUsed, 1));
+    wrong.units = {{"cup", "240"}, {"CUP", "30"}};
+    QCOMPARE(problem(wrong), std::pair(Problem::UnitNameUsed, 1));
+    wrong.units = {{"cup", ""}};
+    QCOMPARE(problem(wrong), std::pair(Problem::UnitNoAmount, 0));
+    wrong.units = {{"", "5"}};
+    QCOMPARE(problem(wrong), std::pair(Problem::UnitNoName, 0));
 }
 
 QTEST_GUILESS_MAIN(TestUserFoodTable)

@@ -1,12 +1,15 @@
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page]
-//       [edges|best|goal|goals|edges-goals|copy-menu|focus-list|focus-add]   (page 0: the prompt)
+//       [edges|best|goal|goals|edges-goals|copy-menu|own-list|own-form|quick-add|focus-list|
+//        focus-add]   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
 // "focus-add" show the keyboard focus on the food list or on Add; "goal" sets a daily calorie
 // goal of 2000 (the chart's goal line); "goals" sets daily goals (fat's limit exceeded) for the
 // nutrient panel and the Settings page; "edges-goals" does both; "copy-menu" opens the day
-// strip's context menu on the day before.
+// strip's context menu on the day before; "own-list" lists two foods of the user's own, one
+// chosen with its context menu open; "own-form" and "quick-add" show those forms, filled in, over
+// the window.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
 #include "app/CCorvaloApp.h"
@@ -14,12 +17,16 @@
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
+#include "food/FoodForm.h"
+#include "food/FoodListActions.h"
 #include "food/PortionEntry.h"
+#include "food/QuickAddForm.h"
 #include "layout/DialogLayout.h"
 #include "links/CNewVerWarng.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
+#include "platform/FileIo.h"
 #include "store/MealDayFile.h"
 #include "store/WeightFile.h"
 
@@ -27,6 +34,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -116,6 +124,16 @@ int main(int argc, char *argv[])
     Clock::setNowForTesting(kNow);
     if (page == 2 || option == "copy-menu")
         writeHistory(folder.path().toStdString(), edges);
+    const bool own = option == "own-list" || option == "own-form" || option == "quick-add";
+    if (own &&
+        !FileIo::writeAtomically(
+             std::filesystem::path(folder.path().toStdString()) / "myfoods.tsv",
+             "Apple crumble, grandma's\tg\t215\t32\t8.5\t2.4\t1.8\t20\t95\t4\t12\t19"
+             "\t150 portion\n"
+             "Apple juice, pressed at home\tml\t46\t11.2\t-\t0.1\t-\t8\t4\t-\t-\t9.6"
+             "\t250 glass\n")
+             .ok())
+        std::fprintf(stderr, "could not write the sample foods\n");
 
     if (page == 0) {
         CNewVerWarng prompt;
@@ -163,7 +181,14 @@ int main(int argc, char *argv[])
         }
         if (best)
             search("milk", 1);
-        else
+        else if (own) {
+            search("apple", 0);
+            auto *list = static_cast<QAbstractItemView *>(dialog.control(DialogLayout::FoodList));
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                if (list->model()->index(row, 0).data().toString().startsWith(
+                        QStringLiteral("Apple crumble")))
+                    search("apple", row);
+        } else
             search("apples, raw, with skin", 0);
         static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox))
             ->setText(QString::fromLatin1(edges ? "99999999999" : "2"));
@@ -172,6 +197,22 @@ int main(int argc, char *argv[])
         const EraseRequest::SnapshotScope notAnErase;
         dialog.grab().save(output);
         dialog.done(0);
+    };
+    // A form over the window, where it opens.
+    const auto saveWithForm = [&] {
+        auto *form = qobject_cast<SkinForm *>(QApplication::activeModalWidget());
+        if (!form) {
+            std::fprintf(stderr, "the form did not open\n");
+            return;
+        }
+        QImage picture = dialog.grab().toImage();
+        {
+            QPainter painter(&picture);
+            painter.drawImage(form->geometry().topLeft() - dialog.geometry().topLeft(),
+                              form->grab().toImage());
+        }
+        picture.save(output);
+        form->reject();
     };
     QTimer::singleShot(200, &dialog, [&] {
         if (option == "copy-menu") {
@@ -190,6 +231,71 @@ int main(int argc, char *argv[])
             painter.end();
             picture.save(output);
             dialog.done(0);
+            return;
+        }
+        if (option == "own-form") {
+            QTimer::singleShot(100, &dialog, [&] {
+                auto *form = qobject_cast<FoodForm *>(QApplication::activeModalWidget());
+                if (form) {
+                    form->nameBox()->setText(QStringLiteral("Oat pancakes, homemade"));
+                    form->basisChoice()->setCurrentIndex(1);
+                    form->servingBox()->setText(QStringLiteral("80"));
+                    const char *values[] = {"180", "24",  "6",   "7",  "2",
+                                            "90",  "210", "1.5", "45", "4"};
+                    for (int k = 0; k < Nutrient::Count; ++k)
+                        form->nutrientBox(k)->setText(QString::fromLatin1(values[k]));
+                    form->unitNameBox(0)->setText(QStringLiteral("pancake"));
+                    form->unitAmountBox(0)->setText(QStringLiteral("40"));
+                    form->addUnitRow();
+                    form->unitNameBox(1)->setText(QStringLiteral("stack of three"));
+                    form->unitAmountBox(1)->setText(QStringLiteral("120"));
+                    form->nameBox()->setFocus();
+                }
+                QTimer::singleShot(100, &dialog, [&] {
+                    saveWithForm();
+                    dialog.done(0);
+                });
+            });
+            dialog.foodActions()->NewFood();
+            return;
+        }
+        if (option == "own-list") {
+            // The chosen own food's context menu, open over the list.
+            auto *list = static_cast<QAbstractItemView *>(dialog.control(DialogLayout::FoodList));
+            const QRect row = list->visualRect(list->currentIndex());
+            const QPoint at(row.left() + 250, row.center().y());
+            QTimer::singleShot(100, &dialog, [&dialog, &output] {
+                QImage picture = dialog.grab().toImage();
+                if (QWidget *menu = QApplication::activePopupWidget()) {
+                    {
+                        QPainter painter(&picture);
+                        painter.drawImage(menu->geometry().topLeft() - dialog.geometry().topLeft(),
+                                          menu->grab().toImage());
+                    }
+                    menu->close();
+                }
+                picture.save(output);
+                dialog.done(0);
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
+                                    list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &event);
+            return;
+        }
+        if (option == "quick-add") {
+            QTimer::singleShot(100, &dialog, [&] {
+                auto *form = qobject_cast<QuickAddForm *>(QApplication::activeModalWidget());
+                if (form) {
+                    form->box(Nutrient::Calories)->setText(QStringLiteral("350"));
+                    form->box(Nutrient::Fat)->setText(QStringLiteral("abc"));
+                    form->tryCommit();
+                }
+                QTimer::singleShot(100, &dialog, [&] {
+                    saveWithForm();
+                    dialog.done(0);
+                });
+            });
+            dialog.foodActions()->QuickAddToDay();
             return;
         }
         if (option != "focus-list" && option != "focus-add") {

@@ -10,6 +10,7 @@
 #include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
 #include "food/FoodDatabaseResource.h"
+#include "food/FoodListActions.h"
 #include "food/FoodListView.h"
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
@@ -326,6 +327,14 @@ void CCorvaloDlg::wireFoodPage()
     connect(m_foodLoader, &FoodDatabaseLoader::loaded, m_portion, &PortionEntry::ClearCurrentFood);
     m_search->setLoader(m_foodLoader);
     MainWindowAccess::addOnEnter(*this);
+
+    // Left of the search label, and right of Clear List in the bottom row.
+    m_foodActions =
+        new FoodListActions({&m_foods, m_foodLoader, m_search, m_foodList, m_portion, m_meals},
+                            m_store.dataDirectory().parent_path() / UserFoodTable::FileName, this,
+                            QPoint(181, 107), QPoint(DialogLayout::WindowWidth - 9, 463));
+    connect(m_foodActions, &FoodListActions::saved, this, &CCorvaloDlg::reportSave);
+    connect(m_foodActions, &FoodListActions::opened, this, &CCorvaloDlg::reportOpen);
 }
 
 void CCorvaloDlg::connectFoodPage()

@@ -22,6 +22,7 @@ class CNoticeBar;
 class CPNGButton;
 class CTimCalentar;
 class FoodDatabaseLoader;
+class FoodListActions;
 class FoodListView;
 class FoodSearchController;
 class NutrientGoals;
@@ -83,6 +84,7 @@ public:
     // The food database, waited for when it is still being loaded.
     const FoodDatabase &foods() const;
     PortionEntry *portionEntry() const { return m_portion; }
+    FoodListActions *foodActions() const { return m_foodActions; }
 
     // The Enter key does nothing; Escape and Close close the window.
     void accept() override { }
@@ -147,6 +149,7 @@ private:
     FoodDatabaseLoader *m_foodLoader = nullptr;
     FoodSearchController *m_search = nullptr;
     PortionEntry *m_portion = nullptr;
+    FoodListActions *m_foodActions = nullptr;
 
     CTimCalentar *m_dayStrip = nullptr;
     QLineEdit *m_weightBox = nullptr;

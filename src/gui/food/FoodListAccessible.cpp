@@ -39,7 +39,7 @@ int FoodListAccessible::itemCount() const
 
 QString FoodListAccessible::itemName(int item) const
 {
-    return list()->model()->index(item, 0).data().toString();
+    return list()->model()->index(item, 0).data(Qt::AccessibleTextRole).toString();
 }
 
 QRect FoodListAccessible::itemRect(int item) const

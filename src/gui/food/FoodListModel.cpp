@@ -3,6 +3,37 @@
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
 #include "platform/Text8.h"
+#include "skin/SkinColors.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+// The mark of the user's own foods: a person on a small green plate, legible on white and on
+// the selection's blue.
+QPixmap ownFoodMark()
+{
+    static const QPixmap mark = [] {
+        constexpr int Side = 12;
+        QPixmap pixmap(Side * 2, Side * 2);
+        pixmap.setDevicePixelRatio(2.0);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor::fromRgba(SkinColors::GoRim), 1.0));
+        painter.setBrush(QColor::fromRgba(SkinColors::GoBottom));
+        painter.drawRoundedRect(QRectF(0.5, 0.5, Side - 1, Side - 1), 3, 3);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(SkinColors::White));
+        painter.drawEllipse(QPointF(Side / 2.0, 4.2), 2.0, 2.0);
+        painter.drawChord(QRectF(2.3, 7.0, Side - 4.6, 7.0), 0, 180 * 16);
+        return pixmap;
+    }();
+    return mark;
+}
+
+} // namespace
 
 FoodListModel::FoodListModel(const FoodDatabase &database, const FoodFilter &filter,
                              QObject *parent)
@@ -20,13 +51,26 @@ QVariant FoodListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.column() != 0)
         return {};
     switch (role) {
-    // The tooltip tells apart long names that the column cuts at the same place.
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole: {
+    case Qt::DisplayRole: {
         const int record = m_filter.recordForRow(index.row());
         if (record < 0)
             return {};
         return Text8::toQString(m_database.name(record));
+    }
+    // The tooltip tells apart long names that the column cuts at the same place.
+    case Qt::ToolTipRole:
+    case Qt::AccessibleTextRole: {
+        const int record = m_filter.recordForRow(index.row());
+        if (record < 0)
+            return {};
+        const QString name = Text8::toQString(m_database.name(record));
+        return m_database.isUserFood(record) ? tr("%1 (own food)").arg(name) : name;
+    }
+    case Qt::DecorationRole: {
+        const int record = m_filter.recordForRow(index.row());
+        if (record < 0 || !m_database.isUserFood(record))
+            return {};
+        return ownFoodMark();
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));

@@ -3,6 +3,7 @@
 #include "controls/FocusRing.h"
 #include "food/FoodListAccessible.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -57,6 +58,14 @@ int FoodListView::selectedRow() const
         return -1;
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void FoodListView::chooseRow(int row)
+{
+    if (!model() || row < 0 || row >= model()->rowCount())
+        return;
+    selectOnly(row);
+    emit rowChosen(row);
 }
 
 void FoodListView::keyPressEvent(QKeyEvent *event)
@@ -120,6 +129,23 @@ void FoodListView::focusOutEvent(QFocusEvent *event)
 {
     QTableView::focusOutEvent(event);
     emit focusLost();
+}
+
+void FoodListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex index = indexAt(event->pos());
+        emit menuRequested(index.isValid() ? index.row() : -1, event->globalPos());
+        return;
+    }
+    // From the keyboard: under the selected row, or at the list's top left without one.
+    const int row = selectedRow();
+    const QRect shown = row >= 0 ? visualRect(model()->index(row, 0)) : QRect();
+    const QPoint at = shown.intersects(viewport()->rect())
+        ? QPoint(viewport()->rect().left() + 16, shown.bottom())
+        : QPoint(16, 0);
+    emit menuRequested(row, viewport()->mapToGlobal(at));
 }
 
 void FoodListView::changeEvent(QEvent *event)

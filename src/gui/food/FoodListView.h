@@ -21,6 +21,8 @@ public:
 
     // The selected row, or -1.
     int selectedRow() const;
+    // Selects the row, shows it and makes its food the current food, as a click does.
+    void chooseRow(int row);
 
     // Moves only up and down: the sideways position stays where the user put it.
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
@@ -29,6 +31,9 @@ signals:
     // The food in this row becomes the current food.
     void rowChosen(int row);
     void focusLost();
+    // The context menu is asked for: by the mouse over a row (-1 below the rows), or by the
+    // keyboard for the selected row; `at` is where it opens, in global coordinates.
+    void menuRequested(int row, const QPoint &at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -38,6 +43,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -10,7 +10,7 @@
 FoodSearchController::FoodSearchController(const FoodDatabase &database, QLineEdit *searchBox,
                                            FoodListView *list, QObject *parent)
     : QObject(parent), m_filter(database), m_model(new FoodListModel(database, m_filter, this)),
-      m_list(list)
+      m_list(list), m_searchBox(searchBox)
 {
     m_list->setModel(m_model);
     connect(searchBox, &QLineEdit::textChanged, this, &FoodSearchController::searchTextChanged);
@@ -38,6 +38,32 @@ void FoodSearchController::setBestMatchesFirst(bool on)
 {
     if (m_filter.setBestMatchesFirst(on) == FoodFilter::Change::Recomputed)
         showRecomputed();
+}
+
+void FoodSearchController::refilter()
+{
+    // Forgetting the previous text makes the same text filter anew.
+    m_filter.setSearchText({}, 0);
+    m_filter.showAll();
+    const QString text = m_searchBox->text();
+    if (text.size() >= 2)
+        m_filter.setSearchText(Text8::lower(Text8::fromQString(text)), int(text.size()));
+    m_model->reload();
+    emit filterRecomputed();
+}
+
+int FoodSearchController::revealRecord(int record)
+{
+    if (record < 0)
+        return -1;
+    if (!m_filter.isFiltering())
+        return record;
+    const std::vector<std::int32_t> &rows = m_filter.filteredRecords();
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (rows[row] == record)
+            return int(row);
+    m_searchBox->clear();
+    return m_filter.isFiltering() ? -1 : record;
 }
 
 void FoodSearchController::showRecomputed()

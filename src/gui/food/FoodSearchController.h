@@ -28,6 +28,11 @@ public:
     void setLoader(FoodDatabaseLoader *loader);
     // Best matches first instead of alphabetical; a filtered list is matched and ordered anew.
     void setBestMatchesFirst(bool on);
+    // The database changed under the list: the search box's text is matched anew.
+    void refilter();
+    // The row that shows the record; when the search hides it, the search is cleared so that
+    // every record is listed. -1 for a record the database does not hold.
+    int revealRecord(int record);
 
     // The record index of a list row; -1 for a row outside the list.
     int recordForRow(int row) const { return m_filter.recordForRow(row); }
@@ -49,5 +54,6 @@ private:
     FoodFilter m_filter;
     FoodListModel *m_model = nullptr;
     FoodListView *m_list = nullptr;
+    QLineEdit *m_searchBox = nullptr;
     FoodDatabaseLoader *m_loader = nullptr;
 };

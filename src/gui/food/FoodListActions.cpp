@@ -1,0 +1,248 @@
+#include "food/FoodListActions.h"
+
+#include "controls/SkinButton.h"
+#include "controls/SkinForm.h"
+#include "food/FoodDatabase.h"
+#include "food/FoodDatabaseResource.h"
+#include "food/FoodForm.h"
+#include "food/FoodListView.h"
+#include "food/FoodSearchController.h"
+#include "food/PortionEntry.h"
+#include "food/QuickAddForm.h"
+#include "food/UserFoodTable.h"
+#include "meals/CMealsList.h"
+#include "platform/Text8.h"
+#include "skin/SkinColors.h"
+#include "store/SaveProblem.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+QString hex(std::uint32_t argb)
+{
+    return QStringLiteral("#%1").arg(argb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+}
+
+std::string translateProblem(const char *phrase)
+{
+    return QCoreApplication::translate("SaveProblem", phrase).toStdString();
+}
+
+// Asks before a food goes for good.
+class ConfirmForm : public SkinForm
+{
+public:
+    ConfirmForm(const QString &title, const QString &question, const QString &commitCaption,
+                QWidget *parent)
+        : SkinForm(title, commitCaption, parent)
+    {
+        QLabel *text = makeLabel(question, false);
+        text->setWordWrap(true);
+        text->setMinimumWidth(300);
+        body()->addWidget(text, 0, 0);
+        fitToContents();
+        cancelButton()->setFocus(Qt::OtherFocusReason);
+    }
+
+protected:
+    bool commit() override { return true; }
+};
+
+} // namespace
+
+FoodListActions::FoodListActions(Parts parts, std::filesystem::path file, QWidget *page,
+                                 QPoint newFoodAt, QPoint quickAddAt)
+    : QObject(page), m_parts(parts), m_file(std::move(file)), m_window(page)
+{
+    m_newFood = new SkinButton(tr("+ New"), page);
+    m_newFood->setToolTip(tr("New food\u2026"));
+    m_newFood->setAccessibleName(tr("New food"));
+    m_quickAdd = new SkinButton(tr("Quick Add\u2026"), page);
+    m_quickAdd->setToolTip(tr("Log calories without a food"));
+    m_quickAdd->setAccessibleName(tr("Quick add"));
+    m_newFood->setObjectName(QStringLiteral("newFoodButton"));
+    m_quickAdd->setObjectName(QStringLiteral("quickAddButton"));
+    // As tall as the search box beside it, and as Clear List beside it.
+    const int heights[] = {19, 16};
+    int next = 0;
+    for (SkinButton *button : {m_newFood, m_quickAdd}) {
+        button->setCaptionPoints(8);
+        // Keyboard users reach them by Tab, after the page's own controls.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->resize(button->sizeHint().width(), heights[next++]);
+        button->setVisible(m_parts.list->isVisible());
+    }
+    m_newFood->move(newFoodAt);
+    // Right-aligned at its place.
+    m_quickAdd->move(quickAddAt - QPoint(m_quickAdd->width(), 0));
+    connect(m_newFood, &QAbstractButton::clicked, this, &FoodListActions::NewFood);
+    connect(m_quickAdd, &QAbstractButton::clicked, this, &FoodListActions::QuickAddToDay);
+
+    m_parts.list->installEventFilter(this);
+    connect(m_parts.list, &FoodListView::menuRequested, this, &FoodListActions::showMenu);
+}
+
+bool FoodListActions::eventFilter(QObject *watched, QEvent *event)
+{
+    // The buttons belong to the list's page: they come and go with it.
+    if (watched == m_parts.list &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        const bool shown = event->type() == QEvent::Show;
+        m_newFood->setVisible(shown);
+        m_quickAdd->setVisible(shown);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FoodListActions::showMenu(int row, const QPoint &at)
+{
+    const int record = m_parts.search->recordForRow(row);
+    // Chosen again, a food would lose the amount typed for it.
+    if (record >= 0 && row != m_parts.list->selectedRow())
+        m_parts.list->chooseRow(row);
+    QMenu menu(m_parts.list);
+    menu.setStyleSheet(QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3;"
+                                      " font-family: Arial; font-size: 12px; padding: 2px; }"
+                                      "QMenu::item { padding: 3px 18px 3px 12px; }"
+                                      "QMenu::item:selected { background: %4; color: %1; }"
+                                      "QMenu::separator { height: 1px; background: %3;"
+                                      " margin: 3px 6px; }")
+                           .arg(hex(SkinColors::White), hex(SkinColors::DiaryText),
+                                hex(SkinColors::PanelEdge), hex(SkinColors::BaseBlue)));
+    fillMenu(menu, record);
+    menu.exec(at);
+}
+
+void FoodListActions::fillMenu(QMenu &menu, int record)
+{
+    menu.addAction(tr("New food\u2026"), this, &FoodListActions::NewFood);
+    if (record >= 0 && m_parts.database->isUserFood(record)) {
+        menu.addAction(tr("Edit food\u2026"), this, [this, record] { EditFood(record); });
+        menu.addAction(tr("Delete food"), this, [this, record] { DeleteFood(record); });
+    }
+    menu.addSeparator();
+    menu.addAction(tr("Quick add\u2026"), this, &FoodListActions::QuickAddToDay);
+}
+
+bool FoodListActions::loadTable(UserFoodTable &table, QString *why)
+{
+    const FileIo::Result read = table.load(m_file);
+    emit opened(read);
+    if (read.ok())
+        return true;
+    *why = QString::fromStdString(SaveProblem::Describe(
+        read, m_file.parent_path(), SaveProblem::Action::Load, translateProblem));
+    return false;
+}
+
+QString FoodListActions::store(const UserFoodTable &table, const std::string &chosen)
+{
+    const FileIo::Result written = table.save(m_file);
+    emit saved(written);
+    if (!written.ok())
+        return QString::fromStdString(SaveProblem::Describe(
+            written, m_file.parent_path(), SaveProblem::Action::Save, translateProblem));
+
+    // The database is made again with the table's foods: a few milliseconds, and the same
+    // foods in the same places as at the next start.
+    FoodDatabase fresh;
+    LoadFoodDatabase(fresh);
+    fresh.addUserFoods(table.records());
+    *m_parts.database = std::move(fresh);
+    m_parts.portion->ClearCurrentFood();
+    m_parts.search->refilter();
+
+    int record = -1;
+    for (int i = 0; !chosen.empty() && i < m_parts.database->recordCount(); ++i)
+        if (m_parts.database->isUserFood(i) && m_parts.database->name(i) == chosen)
+            record = i;
+    m_parts.list->chooseRow(m_parts.search->revealRecord(record));
+    return {};
+}
+
+void FoodListActions::NewFood()
+{
+    if (m_parts.loader)
+        m_parts.loader->finish();
+    UserFoodTable table;
+    QString why;
+    const bool readable = loadTable(table, &why);
+    FoodForm form(
+        table, *m_parts.database, nullptr,
+        [&](const FoodTableEntry &food) -> QString {
+            if (!readable)
+                return why;
+            std::string refused;
+            if (!table.add(food, &refused))
+                return Text8::toQString(refused);
+            const QString failed = store(table, food.name);
+            if (!failed.isEmpty())
+                table.remove(food.name);
+            return failed;
+        },
+        m_window);
+    form.exec();
+}
+
+void FoodListActions::EditFood(int record)
+{
+    if (m_parts.loader)
+        m_parts.loader->finish();
+    const std::string name(m_parts.database->name(record));
+    UserFoodTable table;
+    QString why;
+    if (!loadTable(table, &why))
+        return;
+    const FoodTableEntry *stored = table.find(name);
+    if (!stored) {
+        // Changed by hand since the start: the list shows the file again.
+        store(table, {});
+        return;
+    }
+    const FoodTableEntry before = *stored;
+    FoodForm form(
+        table, *m_parts.database, &before,
+        [&](const FoodTableEntry &food) -> QString {
+            std::string refused;
+            if (!table.edit(before.name, food, &refused))
+                return Text8::toQString(refused);
+            const QString failed = store(table, food.name);
+            if (!failed.isEmpty())
+                table.edit(food.name, before);
+            return failed;
+        },
+        m_window);
+    form.exec();
+}
+
+void FoodListActions::DeleteFood(int record)
+{
+    if (m_parts.loader)
+        m_parts.loader->finish();
+    const std::string name(m_parts.database->name(record));
+    ConfirmForm confirm(tr("Delete food"),
+                        tr("Delete \u201c%1\u201d from your own foods? Days that list it keep "
+                           "their entries.")
+                            .arg(Text8::toQString(name)),
+                        tr("Delete"), m_window);
+    if (confirm.exec() != QDialog::Accepted)
+        return;
+    UserFoodTable table;
+    QString why;
+    if (!loadTable(table, &why))
+        return;
+    table.remove(name);
+    store(table, {});
+}
+
+void FoodListActions::QuickAddToDay()
+{
+    QuickAddForm form(m_window);
+    if (form.exec() == QDialog::Accepted)
+        m_parts.meals->AppendMeal(form.entry());
+}

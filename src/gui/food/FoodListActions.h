@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/FileIo.h"
+
+#include <QObject>
+#include <QPointer>
+#include <filesystem>
+#include <string>
+
+class CMealsList;
+class FoodDatabase;
+class FoodDatabaseLoader;
+class FoodListView;
+class FoodSearchController;
+class PortionEntry;
+class QMenu;
+class SkinButton;
+class SkinForm;
+class UserFoodTable;
+
+// What the Food page offers beside searching: the user's own foods (new, edit, delete, kept in
+// UserFoodTable::FileName in the data folder) and a quick add of energy without a food. From the
+// food list's context menu and two buttons, shown with the list. A change to the own foods is
+// written at once, and the list shows it at once, the changed food chosen.
+class FoodListActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Parts
+    {
+        FoodDatabase *database = nullptr;
+        FoodDatabaseLoader *loader = nullptr;
+        FoodSearchController *search = nullptr;
+        FoodListView *list = nullptr;
+        PortionEntry *portion = nullptr;
+        CMealsList *meals = nullptr;
+    };
+
+    // The buttons go on `page`, at the given places (their top-left corners).
+    FoodListActions(Parts parts, std::filesystem::path file, QWidget *page, QPoint newFoodAt,
+                    QPoint quickAddAt);
+
+    // The context menu's entries for the record under the mouse (-1 for none).
+    void fillMenu(QMenu &menu, int record);
+
+    // Each opens its form, modal, and does what it says when it is saved.
+    void NewFood();
+    void EditFood(int record);
+    void DeleteFood(int record);
+    void QuickAddToDay();
+
+    SkinButton *newFoodButton() const { return m_newFood; }
+    SkinButton *quickAddButton() const { return m_quickAdd; }
+
+signals:
+    // The file was written or read, failed or not, for the notice bar.
+    void saved(const FileIo::Result &result);
+    void opened(const FileIo::Result &result);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The table as the file holds it now; false, said, when it cannot be read.
+    bool loadTable(UserFoodTable &table, QString *why);
+    // Writes the table and rebuilds the database with its foods; the failure in words.
+    QString store(const UserFoodTable &table, const std::string &chosen);
+    void showMenu(int row, const QPoint &at);
+
+    Parts m_parts;
+    std::filesystem::path m_file;
+    QPointer<QWidget> m_window;
+    SkinButton *m_newFood = nullptr;
+    SkinButton *m_quickAdd = nullptr;
+};
