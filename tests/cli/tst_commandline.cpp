@@ -1,7 +1,12 @@
-// corvalo-cli's arguments: what each command takes, and a usage error in words for the rest.
+// corvalo-cli's arguments: what each command takes, and a usage error in words for the rest;
+// and the diary it finds without them, which must be the window's.
 #include "CommandLine.h"
+#include "TempFolder.h"
+#include "platform/DataFolders.h"
 
 #include <QtTest>
+#include <cerrno>
+#include <map>
 
 using CommandLine::Kind;
 
@@ -30,6 +35,7 @@ private slots:
     void commands();
     void usageErrors_data();
     void usageErrors();
+    void diaryFolder();
 };
 
 void TestCommandLine::dates()
@@ -122,6 +128,41 @@ void TestCommandLine::usageErrors()
     const CommandLine::Parsed parsed = CommandLine::Parse(split(arguments.toStdString()));
     QVERIFY(!parsed.command);
     QVERIFY2(parsed.error.starts_with(error.toStdString()), parsed.error.c_str());
+}
+
+void TestCommandLine::diaryFolder()
+{
+#if defined(__linux__)
+    // Where Qt's application data location puts it.
+    const auto perUser = [](std::map<std::string, std::string> variables) {
+        return DataFolders::PerUser([&](const char *name) -> std::optional<std::string> {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::nullopt : std::optional(found->second);
+        });
+    };
+    using Path = std::filesystem::path;
+    QCOMPARE(perUser({{"HOME", "/home/me"}}), Path("/home/me/.local/share/Corvalo/Corvalo"));
+    QCOMPARE(perUser({{"HOME", "/home/me/"}, {"XDG_DATA_HOME", ""}}),
+             Path("/home/me/.local/share/Corvalo/Corvalo"));
+    QCOMPARE(perUser({{"HOME", "/home/me"}, {"XDG_DATA_HOME", "/data"}}),
+             Path("/data/Corvalo/Corvalo"));
+    QCOMPARE(perUser({}), Path("/.local/share/Corvalo/Corvalo"));
+#endif
+
+    // A folder that cannot be written gives way to the per-user one, unless it holds a diary.
+    const TempFolder temp;
+    QVERIFY(FileIo::writeAtomically(temp.make("diary/db") / "12-07-2026.wth", "abcd"));
+    FileIo::setOpenErrorForTesting(EACCES);
+    const DataFolders::Choice empty = DataFolders::Choose(temp.make("empty"), temp / "user");
+    const DataFolders::Choice diary = DataFolders::Choose(temp / "diary", temp / "user");
+    FileIo::setOpenErrorForTesting(0);
+    QCOMPARE(empty.folder, temp / "user");
+    QCOMPARE(diary.folder, temp / "diary");
+    QVERIFY(!diary.writable.ok());
+    QVERIFY(std::filesystem::is_directory(temp / "user/note"));
+    const DataFolders::Choice writable = DataFolders::Choose(temp / "empty", temp / "user");
+    QVERIFY(writable.writable.ok());
+    QCOMPARE(writable.folder, temp / "empty");
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
