@@ -31,13 +31,21 @@ using Day = DayFiles::LocalDate;
 
 constexpr int CloseMatches = 5;
 
-// The search box's letters are lowered as the food database's search copy is: A to Z.
+// What the window's search box lowers, short of Qt: A to Z, and the accented capitals of
+// Latin-1 in UTF-8 ("\xc3\x80" to "\xc3\x9e" but the multiplication sign).
 std::string lowered(std::string_view text)
 {
     std::string out(text);
-    for (char &c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out[i] = char(c - 'A' + 'a');
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            const auto next = static_cast<unsigned char>(out[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                out[i + 1] = char(next + 0x20);
+            ++i;
+        }
     }
     return out;
 }

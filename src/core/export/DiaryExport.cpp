@@ -4,6 +4,7 @@
 #include "meals/NutrientText.h"
 #include "platform/FileIo.h"
 #include "platform/TextCodec.h"
+#include "platform/UiText.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
 
@@ -57,6 +58,20 @@ std::string withCrLf(std::string_view text)
     return out;
 }
 
+// The phrase in the user's language, "%2" filled in before "%1", whose filling (a folder)
+// may hold anything.
+std::string phrase(const Translate &translate, const char *english, std::string_view first = {},
+                   std::string_view second = {})
+{
+    std::string text = translate ? translate(english) : std::string(english);
+    for (const auto &[mark, filling] : {std::pair {"%2", second}, std::pair {"%1", first}}) {
+        const std::size_t at = text.find(mark);
+        if (at != std::string::npos)
+            text.replace(at, 2, filling);
+    }
+    return text;
+}
+
 bool realDate(const Day &day)
 {
     return !DayFiles::DateKey(day.day, day.month, day.year).empty();
@@ -99,17 +114,22 @@ Day FromDayNumber(long long number)
 }
 
 Result Write(const DayStore &store, const Day &from, const Day &to, const fs::path &folder,
-             const Progress &progress)
+             const Progress &progress, const Translate &translate)
 {
     Result result;
     if (!realDate(from) || !realDate(to)) {
-        result.problems.push_back("The range must run between two real dates.");
+        result.problems.push_back(
+            phrase(translate,
+                   CORVALO_UI_TEXT("DiaryExport", "The range must run between two real dates.")));
         return result;
     }
     const long long first = DayNumber(from);
     const long long last = DayNumber(to);
     if (first > last) {
-        result.problems.push_back("The first day of the range comes after its last day.");
+        result.problems.push_back(
+            phrase(translate,
+                   CORVALO_UI_TEXT("DiaryExport",
+                                   "The first day of the range comes after its last day.")));
         return result;
     }
     const int total = int(last - first + 1);
@@ -135,9 +155,12 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
             FileIo::Result read = FileIo::readable(store.MealFile(day));
             if (read.ok())
                 read = FileIo::Result::failure(read.file, FileIo::Problem::Unreadable);
-            result.problems.push_back(date + ": the meals could not be read (" +
-                                      SaveProblem::Reason(read, SaveProblem::Action::Load) +
-                                      "); what could be read is exported");
+            result.problems.push_back(
+                phrase(translate,
+                       CORVALO_UI_TEXT("DiaryExport",
+                                       "%1: the meals could not be read (%2); what could be read "
+                                       "is exported"),
+                       date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
         }
         for (const MealEntry &entry : loaded.entries) {
             std::vector<std::string> fields {
@@ -150,7 +173,8 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
 
         const NoteFile::Note note = store.LoadNote(day);
         if (note.state == NoteFile::Note::State::Unreadable)
-            result.problems.push_back(date + ": the note could not be read");
+            result.problems.push_back(phrase(
+                translate, CORVALO_UI_TEXT("DiaryExport", "%1: the note could not be read"), date));
         const bool hasNote = !note.text.empty();
         if (hasNote)
             notes += CsvText::Record({date, withCrLf(TextCodec::ToUtf8(note.text))});
@@ -172,8 +196,10 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
     fs::create_directories(folder, error);
     if (error) {
         result.problems.push_back(
-            "Could not make the folder " + folder.string() + ": " +
-            SaveProblem::Reason(FileIo::Result::failure(folder, error.value())));
+            phrase(translate, CORVALO_UI_TEXT("DiaryExport", "Could not make the folder %1: %2"),
+                   folder.string(),
+                   SaveProblem::Reason(FileIo::Result::failure(folder, error.value()),
+                                       SaveProblem::Action::Save, translate)));
         return result;
     }
     result.ok = true;
@@ -187,17 +213,18 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
             result.written.push_back(file);
         } else {
             result.ok = false;
-            result.problems.push_back(SaveProblem::Describe(written, folder));
+            result.problems.push_back(
+                SaveProblem::Describe(written, folder, SaveProblem::Action::Save, translate));
         }
     }
     return result;
 }
 
 Result Write(const fs::path &dataRoot, const Day &from, const Day &to, const fs::path &folder,
-             const Progress &progress)
+             const Progress &progress, const Translate &translate)
 {
     const DayStore store(dataRoot);
-    return Write(store, from, to, folder, progress);
+    return Write(store, from, to, folder, progress, translate);
 }
 
 } // namespace DiaryExport

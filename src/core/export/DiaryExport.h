@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/DayFiles.h"
+#include "store/SaveProblem.h"
 
 #include <filesystem>
 #include <functional>
@@ -35,6 +36,9 @@ inline constexpr const char *NotesFile = "notes.csv";
 
 // Called after each day read with the days done and the days in the range; false cancels.
 using Progress = std::function<bool(int done, int total)>;
+// Puts the English phrases of the problems (marked for translation under "DiaryExport", and
+// SaveProblem's) into the user's language; without it they stay English.
+using Translate = SaveProblem::Translate;
 
 struct Result
 {
@@ -50,12 +54,15 @@ struct Result
 // when missing. The store is not thread-safe: on another thread, use the overload below, which
 // reads through a store of its own.
 Result Write(const DayStore &store, const Day &from, const Day &to,
-             const std::filesystem::path &folder, const Progress &progress = {});
+             const std::filesystem::path &folder, const Progress &progress = {},
+             const Translate &translate = {});
 
-// The same from the diary in `dataRoot` (the folder holding db/ and note/). Touches nothing but
-// files, so it may run on any thread, also while the window's own store writes the same folder.
+// The same from the diary in `dataRoot` (the folder holding db/ and note/, the parent of the
+// store's dataDirectory()). Touches nothing but files, so it may run on any thread, also while
+// the window's own store writes the same folder (its rewrites replace files whole).
 Result Write(const std::filesystem::path &dataRoot, const Day &from, const Day &to,
-             const std::filesystem::path &folder, const Progress &progress = {});
+             const std::filesystem::path &folder, const Progress &progress = {},
+             const Translate &translate = {});
 
 // "YYYY-MM-DD" of a date.
 std::string IsoDate(const Day &day);
