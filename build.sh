@@ -49,7 +49,8 @@ package)
     install_missing
     cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCORVALO_INSTALLED=ON \
         -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-    cmake --build build-package --parallel "$(nproc)" --target corvalo corvalo_package_files
+    cmake --build build-package --parallel "$(nproc)" --target corvalo corvalo-cli \
+        corvalo_package_files
     (cd build-package && cpack -G DEB)
     echo "Package: $(ls -1 "$PWD"/build-package/corvalo_*.deb | tail -n 1)"
     ;;

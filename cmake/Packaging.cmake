@@ -12,29 +12,37 @@ set(pkg_out ${PROJECT_BINARY_DIR}/packaging)
 configure_file(${pkg_src}/${CORVALO_APP_ID}.metainfo.xml.in
                ${pkg_out}/${CORVALO_APP_ID}.metainfo.xml @ONLY)
 configure_file(${pkg_src}/corvalo.1 ${pkg_out}/corvalo.1 @ONLY)
+configure_file(${pkg_src}/corvalo-cli.1 ${pkg_out}/corvalo-cli.1 @ONLY)
 configure_file(${pkg_src}/de/corvalo.1 ${pkg_out}/de/corvalo.1 @ONLY)
 configure_file(${pkg_src}/copyright ${pkg_out}/copyright @ONLY)
 configure_file(${pkg_src}/changelog.Debian ${pkg_out}/changelog.Debian @ONLY)
 
 # Debian wants manual pages and changelogs compressed, reproducibly (-n: no name or time).
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
-foreach(file corvalo.1 de/corvalo.1 changelog.Debian)
+foreach(file corvalo.1 corvalo-cli.1 de/corvalo.1 changelog.Debian)
     add_custom_command(OUTPUT ${pkg_out}/${file}.gz
         COMMAND ${GZIP_EXECUTABLE} -9nf -k ${pkg_out}/${file}
         DEPENDS ${pkg_out}/${file}
         VERBATIM)
 endforeach()
 add_custom_target(corvalo_package_files ALL
-    DEPENDS ${pkg_out}/corvalo.1.gz ${pkg_out}/de/corvalo.1.gz ${pkg_out}/changelog.Debian.gz)
+    DEPENDS ${pkg_out}/corvalo.1.gz ${pkg_out}/corvalo-cli.1.gz ${pkg_out}/de/corvalo.1.gz
+            ${pkg_out}/changelog.Debian.gz)
 
 install(TARGETS corvalo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET corvalo-cli)
+    install(TARGETS corvalo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${pkg_src}/corvalo-cli.bash-completion
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME corvalo-cli)
+endif()
 install(FILES ${pkg_src}/${CORVALO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg_out}/${CORVALO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-install(FILES ${pkg_out}/corvalo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${pkg_out}/corvalo.1.gz ${pkg_out}/corvalo-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${pkg_out}/de/corvalo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 install(FILES ${pkg_out}/copyright ${pkg_out}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvalo)
@@ -51,7 +59,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 that comes with the program, log portions in the food's own units and see the
 day's totals of ten nutrients. Each day also keeps a body weight and a diary
 note, and a chart page shows weight and daily calories. Data is kept in the
-per-user data folder.")
+per-user data folder. The command corvalo-cli searches foods, shows and logs
+days and exports them as CSV files from the shell.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

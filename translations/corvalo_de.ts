@@ -362,6 +362,29 @@
     </message>
 </context>
 <context>
+    <name>DiaryExport</name>
+    <message>
+        <source>The range must run between two real dates.</source>
+        <translation>Der Zeitraum muss zwischen zwei gültigen Daten liegen.</translation>
+    </message>
+    <message>
+        <source>The first day of the range comes after its last day.</source>
+        <translation>Der erste Tag des Zeitraums liegt nach seinem letzten Tag.</translation>
+    </message>
+    <message>
+        <source>%1: the meals could not be read (%2); what could be read is exported</source>
+        <translation>%1: Die Mahlzeiten konnten nicht gelesen werden (%2); exportiert wird, was sich lesen ließ</translation>
+    </message>
+    <message>
+        <source>%1: the note could not be read</source>
+        <translation>%1: Die Notiz konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>FoodListView</name>
     <message>
         <source>Foods</source>

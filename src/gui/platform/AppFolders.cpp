@@ -1,7 +1,8 @@
 #include "platform/AppFolders.h"
 
+#include "platform/DataFolders.h"
+
 #include <QCoreApplication>
-#include <QStandardPaths>
 
 namespace AppFolders {
 
@@ -18,7 +19,8 @@ std::filesystem::path executableFolder()
 
 std::filesystem::path perUserDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String();
+    // The command line finds the same folder without Qt.
+    return DataFolders::PerUser();
 }
 
 bool installedCopy()

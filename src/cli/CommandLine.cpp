@@ -1,0 +1,354 @@
+#include "CommandLine.h"
+
+#include "meals/MealEntry.h"
+#include "platform/NumberText.h"
+
+#include <array>
+#include <cmath>
+#include <tuple>
+
+namespace CommandLine {
+
+namespace {
+
+struct Topic
+{
+    std::string_view name;
+    std::string_view help;
+};
+
+constexpr std::string_view ProgramHelp =
+    R"(Usage: corvalo-cli [--data DIR] COMMAND [ARGUMENTS]
+
+Reads and writes the diary of Corvalo, the food diary, from the shell.
+
+Commands:
+  search [--best] TEXT        the foods whose words begin with the words of TEXT, and their units
+  day [DATE]                  a day's meals and totals (today without DATE)
+  add DATE FOOD AMOUNT UNIT   log a portion of a food, as Add in the window does
+  weight DATE [VALUE]         print a day's weight, or store VALUE as it
+  note DATE                   print a day's diary note
+  export --from DATE --to DATE DIR
+                              write meals.csv, days.csv and notes.csv of the days into DIR
+  help [COMMAND]              this text, or the help of a command
+
+Options:
+  --data DIR    the diary in DIR, the folder that holds db/ and note/
+  -h, --help    help (after a command: the help of that command)
+  --version     the version
+
+Dates are written YYYY-MM-DD. Without --data the diary is the one the window uses: db/ and note/
+beside the program when both can be written, else the per-user data folder
+~/.local/share/Corvalo/Corvalo ($XDG_DATA_HOME/Corvalo/Corvalo); an installed copy always uses
+the per-user folder.
+
+Exit status: 0 when done, 1 when something failed (the reason goes to standard error), 2 for a
+mistake in the command line.
+)";
+
+constexpr std::array<Topic, 6> Topics {{
+    {"search", R"(Usage: corvalo-cli search [--best] TEXT
+
+Lists the foods the window lists for TEXT, in the same order, one a line: the name, a tab, and
+the food's units separated by " | ". A food is listed when each word of TEXT begins a word of its
+name; case does not matter for A to Z. Your own foods (myfoods.tsv) are among them.
+
+  --best    best matches first, as with BestMatchesFirst=true in the window
+)"},
+    {"day", R"(Usage: corvalo-cli day [DATE]
+
+Prints the meals of a day (amount, unit and food, in the order they were logged), the totals of
+the ten nutrients as the panel shows them, and the weight when the day has one. Without DATE,
+today.
+)"},
+    {"add", R"(Usage: corvalo-cli add DATE FOOD AMOUNT UNIT
+
+Logs AMOUNT UNIT of FOOD on DATE, exactly as Add in the window does. FOOD is the name as the food
+list shows it (quote it); A to Z may differ in case when that names one food only. When no food
+or more than one has the name, the closest matches are listed and nothing is logged. UNIT is one
+of the food's units (see search); AMOUNT is read as the window reads it, with a full stop as the
+decimal point, and must be above zero.
+
+Example: corvalo-cli add 2026-12-07 "Apples, raw, with skin" 2 oz
+)"},
+    {"weight", R"(Usage: corvalo-cli weight DATE [VALUE]
+
+Prints the weight of DATE as the window shows it, or stores VALUE (a number above zero, with a
+full stop as the decimal point, in any unit you like) as the weight box does.
+)"},
+    {"note", R"(Usage: corvalo-cli note DATE
+
+Prints the diary note of DATE as UTF-8 text; nothing when the day has no note.
+)"},
+    {"export", R"(Usage: corvalo-cli export --from DATE --to DATE DIR
+
+Writes three CSV files of the days from --from to --to (both included) into DIR, which is made
+when missing: meals.csv (one line per meal), days.csv (one line per day: the totals, the weight
+and whether there is a note) and notes.csv (the notes). Each file is replaced whole; an existing
+one is never left half written. A day that cannot be read whole is named on standard error and
+the exit status is 1, with what could be read exported. Shows its progress on standard error when
+that is a terminal.
+)"},
+}};
+
+const Topic *findTopic(std::string_view name)
+{
+    for (const Topic &topic : Topics) {
+        if (topic.name == name)
+            return &topic;
+    }
+    return nullptr;
+}
+
+std::optional<Kind> kindOf(std::string_view name)
+{
+    if (name == "search")
+        return Kind::Search;
+    if (name == "day")
+        return Kind::Day;
+    if (name == "add")
+        return Kind::Add;
+    if (name == "weight")
+        return Kind::Weight;
+    if (name == "note")
+        return Kind::Note;
+    if (name == "export")
+        return Kind::Export;
+    if (name == "help")
+        return Kind::Help;
+    return std::nullopt;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+Parsed usageError(std::string error, std::string topic = {})
+{
+    return {std::nullopt, std::move(error), std::move(topic)};
+}
+
+std::string inQuotes(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+} // namespace
+
+std::optional<DayFiles::LocalDate> ParseDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (!isDigit(text[i]))
+            return std::nullopt;
+    }
+    const auto number = [&](std::size_t at, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = at; i < at + count; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    const DayFiles::LocalDate date {number(8, 2), number(5, 2), number(0, 4)};
+    if (DayFiles::DateKey(date.day, date.month, date.year).empty())
+        return std::nullopt;
+    return date;
+}
+
+Parsed Parse(const std::vector<std::string> &arguments)
+{
+    Command command;
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> from, to;
+    std::vector<std::string> positional;
+    std::vector<std::string> commandOptions; // what only some commands take, to check below
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        if (argument == "--") {
+            positional.insert(positional.end(), arguments.begin() + std::ptrdiff_t(i) + 1,
+                              arguments.end());
+            break;
+        }
+        if (argument.size() < 2 || argument[0] != '-') {
+            positional.push_back(argument);
+            continue;
+        }
+        // "--name=value" or "--name value" for the options that take a value.
+        std::string name = argument;
+        std::optional<std::string> value;
+        if (const std::size_t equals = argument.find('=');
+            equals != std::string::npos && argument.starts_with("--")) {
+            name = argument.substr(0, equals);
+            value = argument.substr(equals + 1);
+        }
+        const bool takesValue = name == "--data" || name == "--from" || name == "--to";
+        if (takesValue && !value) {
+            if (i + 1 >= arguments.size())
+                return usageError("the option " + name + " needs a value");
+            value = arguments[++i];
+        } else if (!takesValue && value) {
+            return usageError("the option " + name + " takes no value");
+        }
+
+        if (name == "--help" || name == "-h") {
+            help = true;
+        } else if (name == "--version") {
+            version = true;
+        } else if (name == "--data") {
+            if (value->empty())
+                return usageError("the option --data needs a folder");
+            command.dataFolder = *value;
+        } else if (name == "--best") {
+            command.bestMatchesFirst = true;
+            commandOptions.push_back(name);
+        } else if (name == "--from" || name == "--to") {
+            (name == "--from" ? from : to) = *value;
+            commandOptions.push_back(name);
+        } else {
+            return usageError("unknown option " + inQuotes(argument));
+        }
+    }
+
+    if (version) {
+        command.kind = Kind::Version;
+        return {command, {}, {}};
+    }
+    if (positional.empty()) {
+        if (help)
+            return {command, {}, {}};
+        return usageError("no command given");
+    }
+
+    const std::string name = positional.front();
+    const std::optional<Kind> kind = kindOf(name);
+    if (!kind)
+        return usageError("unknown command " + inQuotes(name));
+    const std::vector<std::string> rest(positional.begin() + 1, positional.end());
+
+    if (*kind == Kind::Help || help) {
+        command.kind = Kind::Help;
+        command.topic = *kind == Kind::Help ? (rest.empty() ? std::string() : rest.front()) : name;
+        if (*kind == Kind::Help && rest.size() > 1)
+            return usageError("help takes one command at most");
+        if (!command.topic.empty() && !findTopic(command.topic))
+            return usageError("no help for " + inQuotes(command.topic) +
+                              ": there is no such command");
+        return {command, {}, {}};
+    }
+
+    command.kind = *kind;
+    for (const std::string &option : commandOptions) {
+        const bool allowed = (option == "--best" && *kind == Kind::Search) ||
+            ((option == "--from" || option == "--to") && *kind == Kind::Export);
+        if (!allowed)
+            return usageError(name + " takes no option " + option, name);
+    }
+
+    const auto count = [&](std::size_t least, std::size_t most) -> std::string {
+        if (rest.size() < least)
+            return name + ": too few arguments";
+        if (rest.size() > most)
+            return name + ": too many arguments (" + inQuotes(rest[most]) + " is one too many)";
+        return {};
+    };
+    const auto date = [&](const std::string &text, std::optional<DayFiles::LocalDate> &out) {
+        out = ParseDate(text);
+        return out
+            ? std::string()
+            : name + ": " + inQuotes(text) + " is not a date; write it YYYY-MM-DD, as 2026-12-07";
+    };
+
+    std::string error;
+    switch (*kind) {
+    case Kind::Search:
+        error = count(1, 1);
+        if (error.empty())
+            command.text = rest[0];
+        break;
+    case Kind::Day:
+        error = count(0, 1);
+        if (error.empty() && !rest.empty())
+            error = date(rest[0], command.date);
+        break;
+    case Kind::Add:
+        error = count(4, 4);
+        if (error.empty())
+            error = date(rest[0], command.date);
+        if (error.empty()) {
+            command.text = rest[1];
+            command.amount = rest[2];
+            command.unit = rest[3];
+            if (command.text.empty())
+                error = "add: the food's name is empty";
+            else if (!IsStorableAmount(NumberText::parse(command.amount)))
+                error = "add: " + inQuotes(command.amount) +
+                    " is not an amount; give a number above zero, as 2 or 0.5";
+        }
+        break;
+    case Kind::Weight:
+        error = count(1, 2);
+        if (error.empty())
+            error = date(rest[0], command.date);
+        if (error.empty() && rest.size() == 2) {
+            const auto weight = static_cast<float>(NumberText::parse(rest[1]));
+            if (!(weight > 0.0f) || !std::isfinite(weight))
+                error = "weight: " + inQuotes(rest[1]) +
+                    " is not a weight; give a number above zero, as 72.5";
+            else
+                command.weight = rest[1];
+        }
+        break;
+    case Kind::Note:
+        error = count(1, 1);
+        if (error.empty())
+            error = date(rest[0], command.date);
+        break;
+    case Kind::Export: {
+        error = count(1, 1);
+        if (error.empty() && (!from || !to))
+            error = "export: both --from DATE and --to DATE are needed";
+        std::optional<DayFiles::LocalDate> first, last;
+        if (error.empty())
+            error = date(*from, first);
+        if (error.empty())
+            error = date(*to, last);
+        if (error.empty()) {
+            command.from = *first;
+            command.to = *last;
+            if (std::make_tuple(last->year, last->month, last->day) <
+                std::make_tuple(first->year, first->month, first->day))
+                error = "export: the --from date comes after the --to date";
+            command.folder = rest[0];
+            if (command.folder.empty())
+                error = "export: the folder is empty";
+        }
+        break;
+    }
+    case Kind::Help:
+    case Kind::Version:
+        break;
+    }
+    if (!error.empty())
+        return usageError(error, name);
+    return {command, {}, {}};
+}
+
+std::string Help(std::string_view topic)
+{
+    if (topic.empty())
+        return std::string(ProgramHelp);
+    const Topic *found = findTopic(topic);
+    return found ? std::string(found->help) : std::string();
+}
+
+std::string UsageHint(std::string_view topic)
+{
+    if (!topic.empty() && findTopic(topic))
+        return "Try 'corvalo-cli " + std::string(topic) + " --help'.\n";
+    return "Try 'corvalo-cli --help'.\n";
+}
+
+} // namespace CommandLine

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "calendar/DayFiles.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the user asked corvalo-cli to do, read from its arguments. Everything that can be told
+// from the arguments alone is checked here; a mistake gives a usage error in words.
+namespace CommandLine {
+
+inline constexpr std::string_view Program = "corvalo-cli";
+
+enum class Kind { Help, Version, Search, Day, Add, Weight, Note, Export };
+
+struct Command
+{
+    Kind kind = Kind::Help;
+    std::string topic; // Help: the command it is about, empty for the program
+    std::filesystem::path dataFolder; // --data, empty for the usual rule
+    bool bestMatchesFirst = false; // search --best
+    std::string text; // search: the text; add: the food's name
+    std::optional<DayFiles::LocalDate> date; // day (nothing: today), add, weight, note
+    std::string amount; // add: as typed; a storable amount
+    std::string unit; // add
+    std::optional<std::string> weight; // weight: set to this; a weight above zero
+    DayFiles::LocalDate from, to; // export
+    std::filesystem::path folder; // export
+};
+
+struct Parsed
+{
+    std::optional<Command> command;
+    std::string error; // the usage error when there is no command
+    std::string topic; // the command the error is about, for a pointer to its help
+};
+
+// The arguments without the program's name.
+Parsed Parse(const std::vector<std::string> &arguments);
+
+// A real date written YYYY-MM-DD (years 1000 to 9999), else nothing.
+std::optional<DayFiles::LocalDate> ParseDate(std::string_view text);
+
+// The help text for a command ("add"), or for the program when the topic is empty. Empty for an
+// unknown topic.
+std::string Help(std::string_view topic);
+
+// The lines that tell a user who erred where to look: the usage and a pointer to --help.
+std::string UsageHint(std::string_view topic);
+
+} // namespace CommandLine

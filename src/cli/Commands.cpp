@@ -1,0 +1,419 @@
+#include "Commands.h"
+
+#include "export/DiaryExport.h"
+#include "food/FoodDatabase.h"
+#include "food/FoodFilter.h"
+#include "food/Portion.h"
+#include "food/UserFoodTable.h"
+#include "meals/MealRowLayout.h"
+#include "meals/NutrientText.h"
+#include "platform/Clock.h"
+#include "platform/DataFolders.h"
+#include "platform/NumberText.h"
+#include "platform/TextCodec.h"
+#include "store/DayStore.h"
+#include "store/SaveProblem.h"
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace Commands {
+
+namespace {
+
+using CommandLine::Command;
+using CommandLine::Kind;
+using Day = DayFiles::LocalDate;
+
+constexpr int CloseMatches = 5;
+
+// What the window's search box lowers, short of Qt: A to Z, and the accented capitals of
+// Latin-1 in UTF-8 ("\xc3\x80" to "\xc3\x9e" but the multiplication sign).
+std::string lowered(std::string_view text)
+{
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out[i] = char(c - 'A' + 'a');
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            const auto next = static_cast<unsigned char>(out[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                out[i + 1] = char(next + 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Characters as typed: UTF-8 sequences count once.
+int characters(std::string_view text)
+{
+    return int(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string inQuotes(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string unitList(const FoodUnits &units)
+{
+    std::string list;
+    for (int i = 0; i < units.count; ++i) {
+        if (i > 0)
+            list += " | ";
+        list += TextCodec::ToUtf8(units.items[std::size_t(i)].name);
+    }
+    return list;
+}
+
+class Session
+{
+public:
+    Session(const Command &command, const Context &context) : m_command(command), m_context(context)
+    {
+    }
+
+    int run();
+
+private:
+    int fail(const std::string &message) const
+    {
+        m_context.err << CommandLine::Program << ": " << message << '\n';
+        return Failed;
+    }
+    void warn(const std::string &message) const
+    {
+        m_context.err << CommandLine::Program << ": " << message << '\n';
+    }
+    std::string failure(const FileIo::Result &result, SaveProblem::Action action) const
+    {
+        return SaveProblem::Describe(result, m_root, action);
+    }
+
+    bool openDiary(bool writing);
+    bool loadFoods();
+    std::vector<int> search(std::string_view text, bool bestMatchesFirst) const;
+
+    int searchFoods();
+    int showDay();
+    int add();
+    int weight();
+    int note();
+    int exportDays();
+
+    const Command &m_command;
+    const Context &m_context;
+    fs::path m_root;
+    std::optional<DayStore> m_store;
+    FoodDatabase m_foods;
+};
+
+int Session::run()
+{
+    switch (m_command.kind) {
+    case Kind::Search:
+        return searchFoods();
+    case Kind::Day:
+        return showDay();
+    case Kind::Add:
+        return add();
+    case Kind::Weight:
+        return weight();
+    case Kind::Note:
+        return note();
+    case Kind::Export:
+        return exportDays();
+    case Kind::Help:
+    case Kind::Version:
+        break;
+    }
+    return Done;
+}
+
+// The folder the window would use, or the one given with --data; db/ and note/ are made in it
+// as the window makes them.
+bool Session::openDiary(bool writing)
+{
+    std::error_code error;
+    if (!m_command.dataFolder.empty()) {
+        m_root = fs::absolute(m_command.dataFolder, error);
+        if (error || !fs::is_directory(m_root, error)) {
+            fail("the data folder " + m_command.dataFolder.string() + " is not there");
+            return false;
+        }
+        fs::create_directory(m_root / "db", error);
+        fs::create_directory(m_root / "note", error);
+    } else {
+        const fs::path perUser = DataFolders::PerUser();
+        const DataFolders::Choice choice = DataFolders::Choose(
+            DataFolders::Home(m_context.executableFolder, m_context.installed, perUser), perUser);
+        m_root = choice.folder;
+        if (!choice.writable.ok() && writing) {
+            fail("the diary in " + m_root.string() +
+                 " cannot be written: " + SaveProblem::Reason(choice.writable));
+            return false;
+        }
+    }
+    m_store.emplace(m_root);
+    return true;
+}
+
+// The database built into the program, and the user's own foods merged in as the window does.
+bool Session::loadFoods()
+{
+    if (!m_foods.load(m_context.foods, m_context.foodTable)) {
+        if (m_foods.recordCount() == 0) {
+            fail("the food database built into the program cannot be read");
+            return false;
+        }
+        warn("the food database built into the program is damaged; only " +
+             std::to_string(m_foods.recordCount()) + " foods could be read");
+    }
+    UserFoodTable table;
+    const FileIo::Result read = table.load(m_root / UserFoodTable::FileName);
+    if (!read.ok())
+        warn(failure(read, SaveProblem::Action::Load));
+    m_foods.addUserFoods(table.records());
+    if (const std::string skipped = table.skippedNotice(); !skipped.empty())
+        warn(skipped);
+    return true;
+}
+
+std::vector<int> Session::search(std::string_view text, bool bestMatchesFirst) const
+{
+    FoodFilter filter(m_foods);
+    filter.setBestMatchesFirst(bestMatchesFirst);
+    filter.setSearchText(lowered(text), characters(text));
+    std::vector<int> records;
+    records.reserve(std::size_t(filter.rowCount()));
+    for (int row = 0; row < filter.rowCount(); ++row)
+        records.push_back(filter.recordForRow(row));
+    return records;
+}
+
+int Session::searchFoods()
+{
+    if (!openDiary(false) || !loadFoods())
+        return Failed;
+    const std::vector<int> records = search(m_command.text, m_command.bestMatchesFirst);
+    if (records.empty())
+        return fail("no food matches " + inQuotes(m_command.text));
+    for (const int index : records) {
+        const FoodRecord record = m_foods.record(index);
+        m_context.out << TextCodec::ToUtf8(record.name()) << '\t' << unitList(record.units())
+                      << '\n';
+    }
+    return Done;
+}
+
+int Session::showDay()
+{
+    if (!openDiary(false))
+        return Failed;
+    const Day day = m_command.date.value_or(DayFiles::LocalDateOf(Clock::now()));
+    const DayStore::Meals meals = m_store->LoadMeals(day);
+    std::ostream &out = m_context.out;
+    out << DiaryExport::IsoDate(day) << '\n';
+
+    std::vector<std::string> amounts;
+    std::size_t widest = 0;
+    for (const MealEntry &entry : meals.entries) {
+        amounts.push_back(MealRowLayout::amountText(entry.amount) + ' ' +
+                          TextCodec::ToUtf8(entry.unit));
+        widest = std::max(widest, std::size_t(characters(amounts.back())));
+    }
+    for (std::size_t i = 0; i < meals.entries.size(); ++i) {
+        out << "  " << amounts[i]
+            << std::string(widest - std::size_t(characters(amounts[i])) + 2, ' ')
+            << TextCodec::ToUtf8(meals.entries[i].name) << '\n';
+    }
+    if (meals.entries.empty())
+        out << "  no meals\n";
+
+    std::vector<int> rows(Nutrient::Count);
+    for (int k = 0; k < Nutrient::Count; ++k)
+        rows[std::size_t(NutrientText::ScreenRow(k))] = k;
+    for (const int k : rows) {
+        const std::string label(NutrientText::Label(k));
+        std::string total = NutrientText::Total(k, meals.totals[k]);
+        if (total.ends_with(' ')) // calories have no unit
+            total.pop_back();
+        out << label << std::string(label.size() < 16 ? 16 - label.size() : 1, ' ') << total
+            << '\n';
+    }
+    if (const std::optional<float> weight = m_store->LoadWeight(day))
+        out << "Weight:" << std::string(9, ' ') << NumberText::fixed(*weight, 1) << '\n';
+
+    if (!meals.readable) {
+        return fail("the meals of " + DiaryExport::IsoDate(day) + " could not be read (" +
+                    SaveProblem::Reason(FileIo::readable(m_store->MealFile(day)),
+                                        SaveProblem::Action::Load) +
+                    ")");
+    }
+    return Done;
+}
+
+int Session::add()
+{
+    if (!openDiary(true) || !loadFoods())
+        return Failed;
+    const std::string &wanted = m_command.text;
+
+    // The name as the list shows it; A to Z in either case when that leaves one food.
+    std::optional<int> food;
+    std::vector<int> folded;
+    const std::string wantedLower = lowered(wanted);
+    for (int i = 0; i < m_foods.recordCount() && !food; ++i) {
+        const std::string name = TextCodec::ToUtf8(m_foods.name(i));
+        if (name == wanted)
+            food = i;
+        else if (lowered(name) == wantedLower)
+            folded.push_back(i);
+    }
+    if (!food && folded.size() == 1)
+        food = folded.front();
+    if (!food) {
+        std::string message;
+        std::vector<int> matches = folded;
+        if (folded.size() > 1) {
+            message = inQuotes(wanted) + " names more than one food; give one of them exactly:";
+        } else {
+            matches = search(wanted, true);
+            message = "no food is called " + inQuotes(wanted);
+            message += matches.empty() ? "; look for it with: corvalo-cli search WORDS"
+                                       : "; the closest matches are:";
+        }
+        if (matches.size() > std::size_t(CloseMatches))
+            matches.resize(std::size_t(CloseMatches));
+        for (const int index : matches)
+            message += "\n  " + TextCodec::ToUtf8(m_foods.name(index));
+        return fail(message);
+    }
+
+    const FoodRecord record = m_foods.record(*food);
+    const FoodUnits units = record.units();
+    std::optional<int> unit;
+    std::vector<int> unitsFolded;
+    for (int i = 0; i < units.count && !unit; ++i) {
+        const std::string name = TextCodec::ToUtf8(units.items[std::size_t(i)].name);
+        if (name == m_command.unit)
+            unit = i;
+        else if (lowered(name) == lowered(m_command.unit))
+            unitsFolded.push_back(i);
+    }
+    if (!unit && unitsFolded.size() == 1)
+        unit = unitsFolded.front();
+    if (!unit) {
+        return fail(inQuotes(m_command.unit) + " is not a unit of " +
+                    inQuotes(TextCodec::ToUtf8(record.name())) +
+                    "; its units are: " + unitList(units));
+    }
+
+    // As the window's Add: the unit's name as the unit box holds it, the amount as typed.
+    const FoodUnit &chosen = units.items[std::size_t(*unit)];
+    const std::string unitName = TextCodec::ToUtf8(chosen.name);
+    const MealEntry entry = Portion::MakeEntry(record.name(), record.nutrients(), chosen.factor,
+                                               NumberText::parse(m_command.amount), unitName);
+    const Day day = *m_command.date;
+    if (const FileIo::Result saved = m_store->AppendMeal(day, entry); !saved.ok())
+        return fail(failure(saved, SaveProblem::Action::Save));
+    m_context.out << "Added to " << DiaryExport::IsoDate(day) << ": "
+                  << MealRowLayout::amountText(entry.amount) << ' ' << unitName << ' '
+                  << TextCodec::ToUtf8(record.name()) << '\n';
+    return Done;
+}
+
+int Session::weight()
+{
+    if (!openDiary(bool(m_command.weight)))
+        return Failed;
+    const Day day = *m_command.date;
+    const std::string date = DiaryExport::IsoDate(day);
+    if (m_command.weight) {
+        if (const FileIo::Result saved = m_store->SaveWeight(day, *m_command.weight); !saved.ok())
+            return fail(failure(saved, SaveProblem::Action::Save));
+    }
+    const std::optional<float> stored = m_store->LoadWeight(day);
+    if (!stored) {
+        if (FileIo::regularFileSize(m_store->WeightFile(day)).value_or(0) > 0)
+            return fail("the weight of " + date + " could not be read");
+        if (m_command.weight)
+            return fail("the weight of " + date + " was not stored");
+        m_context.err << CommandLine::Program << ": " << date << " has no weight\n";
+        return Done;
+    }
+    m_context.out << NumberText::fixed(*stored, 1) << '\n';
+    return Done;
+}
+
+int Session::note()
+{
+    if (!openDiary(false))
+        return Failed;
+    const Day day = *m_command.date;
+    const NoteFile::Note note = m_store->LoadNote(day);
+    if (note.state == NoteFile::Note::State::Unreadable) {
+        return fail(
+            "the note of " + DiaryExport::IsoDate(day) + " could not be read (" +
+            SaveProblem::Reason(FileIo::readable(m_store->NoteFile(day), NoteFile::MaxBytes),
+                                SaveProblem::Action::Load) +
+            ")");
+    }
+    if (note.text.empty())
+        return Done;
+    const std::string text = TextCodec::ToUtf8(note.text);
+    m_context.out << text;
+    if (text.back() != '\n')
+        m_context.out << '\n';
+    return Done;
+}
+
+int Session::exportDays()
+{
+    std::error_code error;
+    const fs::path folder = fs::absolute(m_command.folder, error);
+    if (error)
+        return fail("the folder " + m_command.folder.string() + " cannot be used");
+    if (!openDiary(false))
+        return Failed;
+    m_store.reset(); // the export reads through a store of its own
+
+    int shown = -1;
+    const auto progress = [&](int done, int total) {
+        // A few hundred updates at most, however long the range.
+        const int step = std::max(1, total / 200);
+        if (m_context.showProgress && (done == total || done / step != shown)) {
+            shown = done / step;
+            m_context.err << "\rReading day " << done << " of " << total << std::flush;
+            if (done == total)
+                m_context.err << '\n';
+        }
+        return true;
+    };
+    const DiaryExport::Result result =
+        DiaryExport::Write(m_root, m_command.from, m_command.to, folder, progress);
+    for (const fs::path &file : result.written)
+        m_context.out << "Wrote " << file.string() << '\n';
+    for (const std::string &problem : result.problems)
+        warn(problem);
+    if (!result.ok)
+        return fail("the export is not complete");
+    return result.problems.empty() ? Done : Failed;
+}
+
+} // namespace
+
+int Run(const Command &command, const Context &context)
+{
+    return Session(command, context).run();
+}
+
+} // namespace Commands

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+// The food database the build makes (tools/foodbuild), carried inside the executable: the same
+// bytes the window carries as a resource, without Qt.
+namespace EmbeddedFoods {
+
+std::span<const std::uint8_t> Records();
+std::span<const std::uint8_t> Table();
+
+} // namespace EmbeddedFoods

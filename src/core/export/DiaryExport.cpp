@@ -1,0 +1,230 @@
+#include "export/DiaryExport.h"
+
+#include "export/CsvText.h"
+#include "meals/NutrientText.h"
+#include "platform/FileIo.h"
+#include "platform/TextCodec.h"
+#include "platform/UiText.h"
+#include "store/DayStore.h"
+#include "store/SaveProblem.h"
+
+#include <array>
+#include <cstdio>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace DiaryExport {
+
+namespace {
+
+// Nutrient indices in the panel's order, top to bottom.
+std::array<int, Nutrient::Count> screenOrder()
+{
+    std::array<int, Nutrient::Count> order {};
+    for (int k = 0; k < Nutrient::Count; ++k)
+        order[std::size_t(NutrientText::ScreenRow(k))] = k;
+    return order;
+}
+
+// "Carbohydrates (g)" from the panel's "Carbohydrates:" and "g".
+std::string nutrientHeader(int nutrient)
+{
+    std::string label(NutrientText::Label(nutrient));
+    if (!label.empty() && label.back() == ':')
+        label.pop_back();
+    const std::string_view unit = NutrientText::Unit(nutrient);
+    if (!unit.empty())
+        label += " (" + std::string(unit) + ")";
+    return label;
+}
+
+void appendNutrients(std::vector<std::string> &fields, const Nutrients &values)
+{
+    for (const int k : screenOrder())
+        fields.push_back(CsvText::Number(values[k], 2));
+}
+
+// The note's LF breaks as CR LF, the record break RFC 4180 uses.
+std::string withCrLf(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// The phrase in the user's language, "%2" filled in before "%1", whose filling (a folder)
+// may hold anything.
+std::string phrase(const Translate &translate, const char *english, std::string_view first = {},
+                   std::string_view second = {})
+{
+    std::string text = translate ? translate(english) : std::string(english);
+    for (const auto &[mark, filling] : {std::pair {"%2", second}, std::pair {"%1", first}}) {
+        const std::size_t at = text.find(mark);
+        if (at != std::string::npos)
+            text.replace(at, 2, filling);
+    }
+    return text;
+}
+
+bool realDate(const Day &day)
+{
+    return !DayFiles::DateKey(day.day, day.month, day.year).empty();
+}
+
+} // namespace
+
+std::string IsoDate(const Day &day)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
+    return text;
+}
+
+// Howard Hinnant's days_from_civil and civil_from_days.
+long long DayNumber(const Day &day)
+{
+    const long long y = day.year - (day.month <= 2 ? 1 : 0);
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yearOfEra = y - era * 400;
+    const long long dayOfYear =
+        (153 * (day.month + (day.month > 2 ? -3 : 9)) + 2) / 5 + day.day - 1;
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+Day FromDayNumber(long long number)
+{
+    number += 719468;
+    const long long era = (number >= 0 ? number : number - 146096) / 146097;
+    const long long dayOfEra = number - era * 146097;
+    const long long yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long long mp = (5 * dayOfYear + 2) / 153;
+    const int day = int(dayOfYear - (153 * mp + 2) / 5 + 1);
+    const int month = int(mp < 10 ? mp + 3 : mp - 9);
+    const int year = int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+    return {day, month, year};
+}
+
+Result Write(const DayStore &store, const Day &from, const Day &to, const fs::path &folder,
+             const Progress &progress, const Translate &translate)
+{
+    Result result;
+    if (!realDate(from) || !realDate(to)) {
+        result.problems.push_back(
+            phrase(translate,
+                   CORVALO_UI_TEXT("DiaryExport", "The range must run between two real dates.")));
+        return result;
+    }
+    const long long first = DayNumber(from);
+    const long long last = DayNumber(to);
+    if (first > last) {
+        result.problems.push_back(
+            phrase(translate,
+                   CORVALO_UI_TEXT("DiaryExport",
+                                   "The first day of the range comes after its last day.")));
+        return result;
+    }
+    const int total = int(last - first + 1);
+
+    std::vector<std::string> header {"Date", "Food", "Amount", "Unit", "Grams"};
+    for (const int k : screenOrder())
+        header.push_back(nutrientHeader(k));
+    std::string meals = CsvText::Record(header);
+
+    header.erase(header.begin() + 1, header.begin() + 5);
+    header.push_back("Weight");
+    header.push_back("Note");
+    std::string days = CsvText::Record(header);
+
+    std::string notes = CsvText::Record({"Date", "Text"});
+
+    for (long long number = first; number <= last; ++number) {
+        const Day day = FromDayNumber(number);
+        const std::string date = IsoDate(day);
+
+        const DayStore::Meals loaded = store.LoadMeals(day);
+        if (!loaded.readable) {
+            FileIo::Result read = FileIo::readable(store.MealFile(day));
+            if (read.ok())
+                read = FileIo::Result::failure(read.file, FileIo::Problem::Unreadable);
+            result.problems.push_back(
+                phrase(translate,
+                       CORVALO_UI_TEXT("DiaryExport",
+                                       "%1: the meals could not be read (%2); what could be read "
+                                       "is exported"),
+                       date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
+        }
+        for (const MealEntry &entry : loaded.entries) {
+            std::vector<std::string> fields {
+                date, TextCodec::ToUtf8(entry.name), CsvText::Number(entry.amount, 3),
+                TextCodec::ToUtf8(entry.unit),
+                CsvText::Number(double(entry.amount) * double(entry.gramsPerUnit), 2)};
+            appendNutrients(fields, entry.contributions());
+            meals += CsvText::Record(fields);
+        }
+
+        const NoteFile::Note note = store.LoadNote(day);
+        if (note.state == NoteFile::Note::State::Unreadable)
+            result.problems.push_back(phrase(
+                translate, CORVALO_UI_TEXT("DiaryExport", "%1: the note could not be read"), date));
+        const bool hasNote = !note.text.empty();
+        if (hasNote)
+            notes += CsvText::Record({date, withCrLf(TextCodec::ToUtf8(note.text))});
+
+        std::vector<std::string> fields {date};
+        appendNutrients(fields, loaded.totals);
+        const std::optional<float> weight = store.LoadWeight(day);
+        fields.push_back(weight ? CsvText::Number(*weight, 3) : std::string());
+        fields.push_back(hasNote ? "yes" : "no");
+        days += CsvText::Record(fields);
+
+        if (progress && !progress(int(number - first + 1), total)) {
+            result.cancelled = true;
+            return result;
+        }
+    }
+
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) {
+        result.problems.push_back(
+            phrase(translate, CORVALO_UI_TEXT("DiaryExport", "Could not make the folder %1: %2"),
+                   folder.string(),
+                   SaveProblem::Reason(FileIo::Result::failure(folder, error.value()),
+                                       SaveProblem::Action::Save, translate)));
+        return result;
+    }
+    result.ok = true;
+    for (const auto &[name, bytes] :
+         {std::pair<const char *, const std::string &>(MealsFile, meals),
+          {DaysFile, days},
+          {NotesFile, notes}}) {
+        const fs::path file = folder / name;
+        const FileIo::Result written = FileIo::writeAtomically(file, bytes);
+        if (written.ok()) {
+            result.written.push_back(file);
+        } else {
+            result.ok = false;
+            result.problems.push_back(
+                SaveProblem::Describe(written, folder, SaveProblem::Action::Save, translate));
+        }
+    }
+    return result;
+}
+
+Result Write(const fs::path &dataRoot, const Day &from, const Day &to, const fs::path &folder,
+             const Progress &progress, const Translate &translate)
+{
+    const DayStore store(dataRoot);
+    return Write(store, from, to, folder, progress, translate);
+}
+
+} // namespace DiaryExport

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "calendar/DayFiles.h"
+#include "store/SaveProblem.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+class DayStore;
+
+// A range of days written out as three CSV files (CsvText: RFC 4180, CR LF, UTF-8 without a byte
+// order mark, "." as the decimal point whatever the locale), each with a header record:
+//
+//   meals.csv  one record per meal entry: Date (YYYY-MM-DD), Food, Amount, Unit, Grams (mL for
+//              foods measured by volume), then what the entry adds of the ten nutrients
+//   days.csv   one record per day of the range: Date, the ten totals, Weight (empty when the day
+//              has none), Note ("yes" when the day has a note that is not empty, else "no")
+//   notes.csv  Date and Text for each day with a note that is not empty; line breaks as CR LF
+//
+// The nutrients come in the panel's order (calories, carbohydrates, protein, fat, saturated
+// fat, cholesterol, fibre, sugars, sodium, calcium). Nutrients and grams are rounded to 2
+// decimals, amounts and weights to 3, trailing zeros dropped. Names and notes that older
+// programs wrote in 8-bit Western text are converted to UTF-8.
+//
+// Every day is read before anything is written; each file is then replaced whole (FileIo), so a
+// failure or a cancel never leaves a partial file.
+namespace DiaryExport {
+
+using Day = DayFiles::LocalDate;
+
+inline constexpr const char *MealsFile = "meals.csv";
+inline constexpr const char *DaysFile = "days.csv";
+inline constexpr const char *NotesFile = "notes.csv";
+
+// Called after each day read with the days done and the days in the range; false cancels.
+using Progress = std::function<bool(int done, int total)>;
+// Puts the English phrases of the problems (marked for translation under "DiaryExport", and
+// SaveProblem's) into the user's language; without it they stay English.
+using Translate = SaveProblem::Translate;
+
+struct Result
+{
+    bool ok = false; // every file was written (some days may still have had problems)
+    bool cancelled = false; // nothing was written
+    std::vector<std::filesystem::path> written;
+    // In user words, one per problem: a day that could not be read whole (its readable part is
+    // exported), a file that could not be written and why, a range that makes no sense.
+    std::vector<std::string> problems;
+};
+
+// Days from `from` to `to` inclusive (both real dates) from the store into `folder`, created
+// when missing. The store is not thread-safe: on another thread, use the overload below, which
+// reads through a store of its own.
+Result Write(const DayStore &store, const Day &from, const Day &to,
+             const std::filesystem::path &folder, const Progress &progress = {},
+             const Translate &translate = {});
+
+// The same from the diary in `dataRoot` (the folder holding db/ and note/, the parent of the
+// store's dataDirectory()). Touches nothing but files, so it may run on any thread, also while
+// the window's own store writes the same folder (its rewrites replace files whole).
+Result Write(const std::filesystem::path &dataRoot, const Day &from, const Day &to,
+             const std::filesystem::path &folder, const Progress &progress = {},
+             const Translate &translate = {});
+
+// "YYYY-MM-DD" of a date.
+std::string IsoDate(const Day &day);
+
+// The day count of a date since 1970-01-01 in the proleptic Gregorian calendar, and back.
+long long DayNumber(const Day &day);
+Day FromDayNumber(long long number);
+
+} // namespace DiaryExport

@@ -1,0 +1,223 @@
+// The real corvalo-cli on a diary of its own: an add writes the very bytes the window's Add
+// writes (the food database from the window's resource, the user's foods merged as the window
+// merges them), names it cannot place are answered with the closest foods, and every outcome
+// has its exit status.
+#include "TempFolder.h"
+#include "food/FoodDatabase.h"
+#include "food/FoodDatabaseResource.h"
+#include "food/Portion.h"
+#include "food/UserFoodTable.h"
+#include "platform/FileIo.h"
+#include "platform/NumberText.h"
+#include "platform/Text8.h"
+#include "store/DayStore.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Two foods of the user's: one with letters beyond ASCII, one that differs from a food of the
+// database only in case.
+const char *const MyFoods = "Cr\xc3\xa8me fra\xc3\xae"
+                            "che, homemade\tg\t340\t3\t35\t2\t-\t100\t40"
+                            "\t22\t100\t3\t15 L\xc3\xb6"
+                            "ffel\n"
+                            "apples, raw, with skin\tg\t52\t14\t0.2\t0.3\t2.4\t6\t1\t0.03\t0\t10"
+                            "\t100 piece\n";
+
+const DayStore::Day Seventh {7, 12, 2026};
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void addWritesWhatTheWindowsAddWrites_data();
+    void addWritesWhatTheWindowsAddWrites();
+    void namesItCannotPlace();
+    void exitStatuses();
+
+private:
+    Outcome run(const QStringList &arguments) const;
+    fs::path diary(const TempFolder &temp, const char *name) const;
+
+    TempFolder m_home;
+};
+
+void TestCli::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    QVERIFY(fs::exists(CORVALO_CLI));
+}
+
+Outcome TestCli::run(const QStringList &arguments) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // Nothing reaches the machine's own diary.
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(m_home.path().string()));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       QString::fromStdString((m_home / "share").string()));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(CORVALO_CLI), arguments);
+    if (!process.waitForFinished(20000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+fs::path TestCli::diary(const TempFolder &temp, const char *name) const
+{
+    const fs::path root = temp.make(name);
+    temp.make(std::string(name) + "/db");
+    temp.make(std::string(name) + "/note");
+    if (!FileIo::writeAtomically(root / UserFoodTable::FileName, MyFoods))
+        return {};
+    return root;
+}
+
+void TestCli::addWritesWhatTheWindowsAddWrites_data()
+{
+    QTest::addColumn<QByteArray>("food");
+    QTest::addColumn<QByteArray>("unit");
+    QTest::newRow("database food, unit with a comma")
+        << QByteArray("Apples, raw, with skin") << QByteArray("cup, quartered or chopped");
+    QTest::newRow("own food, not ASCII") << QByteArray("Cr\xc3\xa8me fra\xc3\xae"
+                                                       "che, homemade")
+                                         << QByteArray("L\xc3\xb6"
+                                                       "ffel");
+    QTest::newRow("standard pair") << QByteArray("Apples, raw, with skin") << QByteArray("oz");
+}
+
+void TestCli::addWritesWhatTheWindowsAddWrites()
+{
+    QFETCH(QByteArray, food);
+    QFETCH(QByteArray, unit);
+    const TempFolder temp;
+    const fs::path byCli = diary(temp, "cli");
+    const fs::path byWindow = diary(temp, "window");
+    QVERIFY(!byCli.empty() && !byWindow.empty());
+
+    const Outcome added =
+        run({QStringLiteral("--data"), QString::fromStdString(byCli.string()),
+             QStringLiteral("add"), QStringLiteral("2026-12-07"), QString::fromUtf8(food),
+             QStringLiteral("2"), QString::fromUtf8(unit)});
+    QVERIFY2(added.status == 0, added.err.constData());
+    QVERIFY(added.out.startsWith(
+        QByteArray(QByteArray("Added to 2026-12-07: 2.0 ") + unit + ' ' + food)));
+
+    // The window: the resource database with the user's foods merged in, the food and unit
+    // picked from the list and the unit box, the amount typed, Add.
+    FoodDatabase database;
+    QVERIFY(LoadFoodDatabase(database));
+    UserFoodTable table;
+    QVERIFY(table.load(byWindow / UserFoodTable::FileName));
+    QCOMPARE(database.addUserFoods(table.records()), 2);
+    int index = -1;
+    for (int i = 0; i < database.recordCount() && index < 0; ++i) {
+        if (Text8::toQString(database.name(i)) == QString::fromUtf8(food))
+            index = i;
+    }
+    QVERIFY(index >= 0);
+    const FoodRecord record = database.record(index);
+    const FoodUnits units = record.units();
+    int slot = -1;
+    for (int i = 0; i < units.count; ++i) {
+        if (Text8::toQString(units.items[i].name) == QString::fromUtf8(unit))
+            slot = i;
+    }
+    QVERIFY(slot >= 0);
+    const MealEntry entry =
+        Portion::MakeEntry(record.name(), record.nutrients(), units.items[slot].factor,
+                           NumberText::parse(Text8::fromQString(QStringLiteral("2"))),
+                           Text8::fromQString(Text8::toQString(units.items[slot].name)));
+    DayStore store(byWindow);
+    QVERIFY(store.AppendMeal(Seventh, entry));
+
+    const std::optional<std::string> cliBytes = FileIo::readAll(byCli / "db/12-07-2026.db");
+    const std::optional<std::string> windowBytes = FileIo::readAll(byWindow / "db/12-07-2026.db");
+    QVERIFY(cliBytes && windowBytes && !windowBytes->empty());
+    QCOMPARE(QByteArray::fromStdString(*cliBytes), QByteArray::fromStdString(*windowBytes));
+}
+
+void TestCli::namesItCannotPlace()
+{
+    const TempFolder temp;
+    const fs::path root = diary(temp, "diary");
+    const QString data = QString::fromStdString(root.string());
+
+    const Outcome unknown =
+        run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
+             QStringLiteral("apple raw"), QStringLiteral("1"), QStringLiteral("oz")});
+    QCOMPARE(unknown.status, 1);
+    QVERIFY2(unknown.err.startsWith("corvalo-cli: no food is called \"apple raw\"; the closest "
+                                    "matches are:\n  Apples, raw, with skin\n"),
+             unknown.err.constData());
+
+    // The database's food and the user's differ only in case.
+    const Outcome ambiguous =
+        run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
+             QStringLiteral("APPLES, RAW, WITH SKIN"), QStringLiteral("1"), QStringLiteral("oz")});
+    QCOMPARE(ambiguous.status, 1);
+    QCOMPARE(ambiguous.err,
+             QByteArray("corvalo-cli: \"APPLES, RAW, WITH SKIN\" names more than "
+                        "one food; give one of them exactly:\n"
+                        "  Apples, raw, with skin\n"
+                        "  apples, raw, with skin\n"));
+
+    const Outcome badUnit =
+        run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
+             QStringLiteral("apples, raw, with skin"), QStringLiteral("1"), QStringLiteral("cup")});
+    QCOMPARE(badUnit.status, 1);
+    QCOMPARE(badUnit.err,
+             QByteArray("corvalo-cli: \"cup\" is not a unit of \"apples, raw, with "
+                        "skin\"; its units are: piece | oz | g\n"));
+    QVERIFY(!fs::exists(root / "db/12-07-2026.db"));
+}
+
+void TestCli::exitStatuses()
+{
+    const TempFolder temp;
+    const QString data = QString::fromStdString(diary(temp, "diary").string());
+
+    const Outcome version = run({QStringLiteral("--version")});
+    QCOMPARE(version.status, 0);
+    QVERIFY(version.out.startsWith("corvalo-cli "));
+
+    const Outcome help = run({QStringLiteral("help"), QStringLiteral("add")});
+    QCOMPARE(help.status, 0);
+    QCOMPARE(run({QStringLiteral("add"), QStringLiteral("--help")}).out, help.out);
+
+    const Outcome usage = run({QStringLiteral("day"), QStringLiteral("12/07/2026")});
+    QCOMPARE(usage.status, 2);
+    QVERIFY(usage.out.isEmpty());
+    QVERIFY(usage.err.startsWith("corvalo-cli: day: \"12/07/2026\" is not a date"));
+
+    QCOMPARE(run({}).status, 2);
+
+    const Outcome missing =
+        run({QStringLiteral("--data"), data + QStringLiteral("/none"), QStringLiteral("day")});
+    QCOMPARE(missing.status, 1);
+    QVERIFY(missing.err.startsWith("corvalo-cli: the data folder "));
+
+    const Outcome weight = run({QStringLiteral("--data"), data, QStringLiteral("weight"),
+                                QStringLiteral("2026-12-07"), QStringLiteral("72.5")});
+    QCOMPARE(weight.status, 0);
+    QCOMPARE(weight.out, QByteArray("72.5\n"));
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,166 @@
+// The CSV export: quoting as RFC 4180 has it, numbers without the locale, and a small range
+// written out whole, a day that cannot be read reported rather than dropped.
+#include "TempFolder.h"
+#include "export/CsvText.h"
+#include "export/DiaryExport.h"
+#include "platform/FileIo.h"
+#include "store/DayStore.h"
+
+#include <QtTest>
+#include <clocale>
+#include <cmath>
+#include <ctime>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fileText(const fs::path &file)
+{
+    return FileIo::readAll(file).value_or("<unreadable>");
+}
+
+MealEntry entry(std::string name, std::string unit, float amount, float gramsPerUnit,
+                std::initializer_list<std::pair<int, float>> perGram)
+{
+    MealEntry meal;
+    meal.name = std::move(name);
+    meal.unit = std::move(unit);
+    meal.amount = amount;
+    meal.gramsPerUnit = gramsPerUnit;
+    for (const auto &[k, value] : perGram)
+        meal.nutrients[k] = value;
+    return meal;
+}
+
+} // namespace
+
+class TestDiaryExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fieldQuoting_data();
+    void fieldQuoting();
+    void numbersAndRecords();
+    void rangeWrittenWhole();
+};
+
+void TestDiaryExport::initTestCase()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    // A comma as the decimal point must not reach the files.
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+}
+
+void TestDiaryExport::fieldQuoting_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("plain") << QByteArray("Apples") << QByteArray("Apples");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("comma") << QByteArray("Apples, raw") << QByteArray("\"Apples, raw\"");
+    QTest::newRow("quote") << QByteArray("5\" dia") << QByteArray("\"5\"\" dia\"");
+    QTest::newRow("quotes only") << QByteArray("\"\"") << QByteArray("\"\"\"\"\"\"");
+    QTest::newRow("LF") << QByteArray("one\ntwo") << QByteArray("\"one\ntwo\"");
+    QTest::newRow("CR LF") << QByteArray("one\r\ntwo") << QByteArray("\"one\r\ntwo\"");
+    QTest::newRow("lone CR") << QByteArray("one\rtwo") << QByteArray("\"one\rtwo\"");
+    QTest::newRow("leading space") << QByteArray(" milk") << QByteArray("\" milk\"");
+    QTest::newRow("trailing space") << QByteArray("milk ") << QByteArray("\"milk \"");
+    QTest::newRow("inner space") << QByteArray("whole milk") << QByteArray("whole milk");
+    QTest::newRow("non-ASCII") << QByteArray("Caf\xc3\xa9 cr\xc3\xa8me")
+                               << QByteArray("Caf\xc3\xa9 cr\xc3\xa8me");
+    QTest::newRow("semicolon") << QByteArray("a;b") << QByteArray("a;b");
+}
+
+void TestDiaryExport::fieldQuoting()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, field);
+    QCOMPARE(QByteArray::fromStdString(CsvText::Field(text.toStdString())), field);
+}
+
+void TestDiaryExport::numbersAndRecords()
+{
+    QCOMPARE(CsvText::Number(2.5, 2), std::string("2.5"));
+    QCOMPARE(CsvText::Number(130, 2), std::string("130"));
+    QCOMPARE(CsvText::Number(0.125, 3), std::string("0.125"));
+    QCOMPARE(CsvText::Number(0.1 + 0.2, 2), std::string("0.3"));
+    QCOMPARE(CsvText::Number(1234567.891, 2), std::string("1234567.89"));
+    QCOMPARE(CsvText::Number(-0.001, 2), std::string("0"));
+    QCOMPARE(CsvText::Number(std::nan(""), 2), std::string());
+    QCOMPARE(CsvText::Record({"a", "b,c", ""}), std::string("a,\"b,c\",\r\n"));
+}
+
+void TestDiaryExport::rangeWrittenWhole()
+{
+    const TempFolder temp;
+    temp.make("diary/db");
+    temp.make("diary/note");
+    DayStore store(temp / "diary");
+    const DayStore::Day sixth {6, 12, 2026}, seventh {7, 12, 2026}, eighth {8, 12, 2026};
+
+    QVERIFY(store.AppendMeal(seventh,
+                             entry("Soup, \"tomato\", canned", "cup", 2, 100,
+                                   {{Nutrient::Calories, 0.5f},
+                                    {Nutrient::Carbohydrates, 0.125f},
+                                    {Nutrient::Fat, 0.25f},
+                                    {Nutrient::Protein, 0.0625f},
+                                    {Nutrient::Sodium, 2.5f}})));
+    // Written by an older program in 8-bit Western text.
+    QVERIFY(store.AppendMeal(seventh,
+                             entry("Caf\xe9 au lait", "mug, 250 mL", 0.5f, 250,
+                                   {{Nutrient::Calories, 0.5f}, {Nutrient::Calcium, 1.0f}})));
+    QVERIFY(store.SaveNote(seventh, "Line one\n  indented, with comma"));
+    QVERIFY(store.SaveWeight(eighth, "72.35"));
+    // A day whose meals are larger than any reader takes in.
+    QVERIFY(FileIo::writeAtomically(store.MealFile(sixth), "x"));
+    fs::resize_file(store.MealFile(sixth), 65u * 1024 * 1024);
+
+    const std::string header = "Calories,Carbohydrates (g),Protein (g),Fat (g),Saturated fat "
+                               "(g),Cholesterol (mg),Fiber (g),Sugars (g),Sodium (mg),Calcium "
+                               "(mg)";
+    std::vector<std::pair<int, int>> steps;
+    const DiaryExport::Result result =
+        DiaryExport::Write(store, sixth, eighth, temp / "out", [&](int done, int total) {
+            steps.emplace_back(done, total);
+            return true;
+        });
+    QVERIFY(result.ok);
+    QVERIFY(!result.cancelled);
+    QCOMPARE(result.written.size(), std::size_t(3));
+    QCOMPARE(steps, (std::vector<std::pair<int, int>> {{1, 3}, {2, 3}, {3, 3}}));
+    QCOMPARE(result.problems.size(), std::size_t(1));
+    QVERIFY(result.problems[0].starts_with("2026-12-06: the meals could not be read"));
+
+    QCOMPARE(fileText(temp / "out/meals.csv"),
+             "Date,Food,Amount,Unit,Grams," + header +
+                 "\r\n"
+                 "2026-12-07,\"Soup, \"\"tomato\"\", canned\",2,cup,200,100,25,12.5,50,0,0,0,0,"
+                 "500,0\r\n"
+                 "2026-12-07,Caf\xc3\xa9 au lait,0.5,\"mug, 250 mL\",125,62.5,0,0,0,0,0,0,0,0,"
+                 "125\r\n");
+    QCOMPARE(fileText(temp / "out/days.csv"),
+             "Date," + header +
+                 ",Weight,Note\r\n"
+                 "2026-12-06,0,0,0,0,0,0,0,0,0,0,,no\r\n"
+                 "2026-12-07,162.5,25,12.5,50,0,0,0,0,500,125,,yes\r\n"
+                 "2026-12-08,0,0,0,0,0,0,0,0,0,0,72.35,no\r\n");
+    QCOMPARE(fileText(temp / "out/notes.csv"),
+             std::string("Date,Text\r\n"
+                         "2026-12-07,\"Line one\r\n  indented, with comma\"\r\n"));
+
+    // A cancel writes nothing; the thread-safe overload reads the same folder.
+    const DiaryExport::Result cancelled = DiaryExport::Write(
+        temp / "diary", seventh, eighth, temp / "cancelled", [](int, int) { return false; });
+    QVERIFY(cancelled.cancelled && !cancelled.ok && cancelled.written.empty());
+    QVERIFY(!fs::exists(temp / "cancelled/meals.csv"));
+
+    const DiaryExport::Result backwards = DiaryExport::Write(store, eighth, seventh, temp / "x");
+    QVERIFY(!backwards.ok && !backwards.problems.empty());
+}
+
+QTEST_GUILESS_MAIN(TestDiaryExport)
+#include "tst_diaryexport.moc"
