@@ -165,6 +165,100 @@
     </message>
 </context>
 <context>
+    <name>DiaryExport</name>
+    <message>
+        <source>The range must run between two real dates.</source>
+        <translation>Der Zeitraum muss zwischen zwei gültigen Daten liegen.</translation>
+    </message>
+    <message>
+        <source>The first day of the range comes after its last day.</source>
+        <translation>Der erste Tag des Zeitraums liegt nach seinem letzten Tag.</translation>
+    </message>
+    <message>
+        <source>%1: the meals could not be read (%2); what could be read is exported</source>
+        <translation>%1: Die Mahlzeiten konnten nicht gelesen werden (%2); exportiert wird, was sich lesen ließ</translation>
+    </message>
+    <message>
+        <source>%1: the note could not be read</source>
+        <translation>%1: Die Notiz konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportGroup</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Days as CSV files: the meals, the day totals and the notes.</source>
+        <translation>Tage als CSV-Dateien: die Mahlzeiten, die Tagessummen und die Notizen.</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Export from</source>
+        <translation>Export ab</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Export to</source>
+        <translation>Export bis</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Fortschritt des Exports</translation>
+    </message>
+    <message>
+        <source>Export to which folder?</source>
+        <translation>In welchen Ordner exportieren?</translation>
+    </message>
+    <message>
+        <source>Type the first and the last day as YYYY-MM-DD, the first not after the last.</source>
+        <translation>Den ersten und den letzten Tag als JJJJ-MM-TT eingeben, den ersten nicht nach dem letzten.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export cancelled; no file was written.</source>
+        <translation>Export abgebrochen; keine Datei wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2, but: %3</source>
+        <translation>%1 nach %2 exportiert, aber: %3</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2.</source>
+        <translation>%1 nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+</context>
+<context>
     <name>FoodForm</name>
     <message>
         <source>Edit food</source>
@@ -359,29 +453,6 @@
     <message>
         <source>%1 (own food)</source>
         <translation>%1 (eigenes Lebensmittel)</translation>
-    </message>
-</context>
-<context>
-    <name>DiaryExport</name>
-    <message>
-        <source>The range must run between two real dates.</source>
-        <translation>Der Zeitraum muss zwischen zwei gültigen Daten liegen.</translation>
-    </message>
-    <message>
-        <source>The first day of the range comes after its last day.</source>
-        <translation>Der erste Tag des Zeitraums liegt nach seinem letzten Tag.</translation>
-    </message>
-    <message>
-        <source>%1: the meals could not be read (%2); what could be read is exported</source>
-        <translation>%1: Die Mahlzeiten konnten nicht gelesen werden (%2); exportiert wird, was sich lesen ließ</translation>
-    </message>
-    <message>
-        <source>%1: the note could not be read</source>
-        <translation>%1: Die Notiz konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Could not make the folder %1: %2</source>
-        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>

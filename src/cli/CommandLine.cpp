@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "export/DiaryExport.h"
 #include "meals/MealEntry.h"
 #include "platform/NumberText.h"
 
@@ -119,11 +120,6 @@ std::optional<Kind> kindOf(std::string_view name)
     return std::nullopt;
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 Parsed usageError(std::string error, std::string topic = {})
 {
     return {std::nullopt, std::move(error), std::move(topic)};
@@ -138,22 +134,7 @@ std::string inQuotes(std::string_view text)
 
 std::optional<DayFiles::LocalDate> ParseDate(std::string_view text)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (!isDigit(text[i]))
-            return std::nullopt;
-    }
-    const auto number = [&](std::size_t at, std::size_t count) {
-        int value = 0;
-        for (std::size_t i = at; i < at + count; ++i)
-            value = value * 10 + (text[i] - '0');
-        return value;
-    };
-    const DayFiles::LocalDate date {number(8, 2), number(5, 2), number(0, 4)};
-    if (DayFiles::DateKey(date.day, date.month, date.year).empty())
-        return std::nullopt;
-    return date;
+    return DiaryExport::ParseIsoDate(text);
 }
 
 Parsed Parse(const std::vector<std::string> &arguments)

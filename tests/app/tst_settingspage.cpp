@@ -1,18 +1,22 @@
 // The Settings page from the real window: its button, goals typed there reaching the settings
-// file and the nutrient panel, and the food list's order.
+// file and the nutrient panel, the food list's order, and the export.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
+#include "app/ExportGroup.h"
 #include "app/SettingsPage.h"
 #include "controls/CNoticeBar.h"
 #include "controls/EraseRequest.h"
+#include "controls/SkinButton.h"
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
 #include "meals/CElements.h"
+#include "store/DayStore.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QtTest>
@@ -27,6 +31,7 @@ private slots:
     void initTestCase() { MainWindowUnderTest::setUpEnvironment(); }
     void cleanup() { m_window.close(); }
     void goalsAndOrderFromTheSettingsPage();
+    void exportFromTheSettingsPage();
 
 private:
     MainWindowUnderTest m_window;
@@ -136,3 +141,45 @@ void TestSettingsPage::goalsAndOrderFromTheSettingsPage()
 
 QTEST_MAIN(TestSettingsPage)
 #include "tst_settingspage.moc"
+
+void TestSettingsPage::exportFromTheSettingsPage()
+{
+    QVERIFY(m_window.open(5));
+    CCorvaloDlg &dialog = *m_window.dialog;
+    MealEntry tea;
+    tea.name = "Tea, \"green\"";
+    tea.nutrients[Nutrient::Calories] = 0.01f;
+    tea.gramsPerUnit = 240.0f;
+    tea.amount = 2.0f;
+    tea.unit = "cup";
+    QVERIFY(dialog.store().AppendMeal({5, 12, 2026}, tea).ok());
+
+    auto *page = static_cast<SettingsPage *>(dialog.control(PageTable::SettingsPageWindow));
+    ExportGroup *group = page->exportGroup();
+    QVERIFY(group->isVisible());
+    QTemporaryDir target;
+    ExportGroup::setFolderChooserForTesting([&] { return target.path(); });
+
+    // A range the wrong way round is said, and nothing written.
+    group->fromBox()->setText(QStringLiteral("2026-12-06"));
+    group->toBox()->setText(QStringLiteral("2026-12-05"));
+    QTest::mouseClick(group->exportButton(), Qt::LeftButton);
+    QVERIFY(group->statusLabel()->text().contains(QStringLiteral("YYYY-MM-DD")));
+    QVERIFY(!QFile::exists(target.filePath(QStringLiteral("meals.csv"))));
+
+    group->fromBox()->setText(QStringLiteral("2026-12-04"));
+    QSignalSpy finished(group, &ExportGroup::finished);
+    QTest::mouseClick(group->exportButton(), Qt::LeftButton);
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.first().first().toBool(), true);
+    QCOMPARE(group->statusLabel()->text(),
+             QStringLiteral("Exported 2 days to %1.").arg(QDir::toNativeSeparators(target.path())));
+
+    QFile meals(target.filePath(QStringLiteral("meals.csv")));
+    QVERIFY(meals.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = meals.readAll().split('\n');
+    QCOMPARE(lines.size(), 3); // header, the tea, and the empty rest after the last CR LF
+    QCOMPARE(lines[1],
+             QByteArray("2026-12-05,\"Tea, \"\"green\"\"\",2,cup,480,4.8,0,0,0,0,0,0,0,0,0\r"));
+    ExportGroup::setFolderChooserForTesting({});
+}

@@ -5,7 +5,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class DayStore;
@@ -64,8 +66,9 @@ Result Write(const std::filesystem::path &dataRoot, const Day &from, const Day &
              const std::filesystem::path &folder, const Progress &progress = {},
              const Translate &translate = {});
 
-// "YYYY-MM-DD" of a date.
+// "YYYY-MM-DD" of a date, and back: exactly that shape, and a real date.
 std::string IsoDate(const Day &day);
+std::optional<Day> ParseIsoDate(std::string_view text);
 
 // The day count of a date since 1970-01-01 in the proleptic Gregorian calendar, and back.
 long long DayNumber(const Day &day);

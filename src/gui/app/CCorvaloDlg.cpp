@@ -1,5 +1,6 @@
 #include "app/CCorvaloDlg.h"
 
+#include "app/ExportGroup.h"
 #include "app/MainWindowAccess.h"
 #include "app/SettingsPage.h"
 #include "app/SkinStyle.h"
@@ -24,6 +25,7 @@
 #include "meals/CMealsList.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
+#include "platform/CoreText.h"
 #include "platform/FontSetUp.h"
 #include "platform/NumberText.h"
 #include "platform/Resources.h"
@@ -72,11 +74,6 @@ constexpr ButtonSkin kButtonSkins[] = {
     {DialogLayout::DeleteSelectedButton, 139, 146}, {DialogLayout::ClearListButton, 140, 147},
     {DialogLayout::CommunityButton, 141, 148},
 };
-
-std::string translateProblem(const char *phrase)
-{
-    return QCoreApplication::translate("SaveProblem", phrase).toStdString();
-}
 
 constexpr bool onFoodPage(int id)
 {
@@ -476,6 +473,7 @@ void CCorvaloDlg::createSettingsPage()
     m_settings->hide();
     m_settings->setGoals(AppSettings::readGoals());
     m_settings->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    m_settings->setExportGroup(new ExportGroup(&m_store));
     connect(m_settings, &SettingsPage::goalsChanged, this, &CCorvaloDlg::applyGoals);
     connect(m_settings, &SettingsPage::bestMatchesFirstChanged, this,
             &CCorvaloDlg::applyBestMatchesFirst);
@@ -615,7 +613,7 @@ void CCorvaloDlg::tell(const FileIo::Result &result, SaveProblem::Action action)
         m_notice->showNotice(
             key,
             QString::fromStdString(SaveProblem::Describe(
-                result, m_store.dataDirectory().parent_path(), action, translateProblem)));
+                result, m_store.dataDirectory().parent_path(), action, CoreText::problem)));
 }
 
 void CCorvaloDlg::reportSave(const FileIo::Result &result)
@@ -646,7 +644,7 @@ void CCorvaloDlg::reportFolder(const FileIo::Result &result)
                          tr("Nothing can be saved in %1: %2")
                              .arg(folder,
                                   QString::fromStdString(SaveProblem::Reason(
-                                      result, SaveProblem::Action::Save, translateProblem))));
+                                      result, SaveProblem::Action::Save, CoreText::problem))));
 }
 
 void CCorvaloDlg::FlushTyping()

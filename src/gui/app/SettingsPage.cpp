@@ -1,6 +1,8 @@
 #include "app/SettingsPage.h"
 
+#include "app/ExportGroup.h"
 #include "controls/FocusRing.h"
+#include "controls/SkinButton.h"
 #include "controls/ResourceImage.h"
 #include "meals/NutrientText.h"
 #include "platform/SkinFont.h"
@@ -17,11 +19,11 @@
 
 namespace {
 
-// Two frosted panels as on the Diary page: the goals on the left, the food list's order at the
-// top right; below that, the free area.
+// Frosted panels as on the Diary page: the goals on the left, the food list's order at the
+// top right, the export (a panel of its own) below it.
 const QRect kGoalsPanel(12, 10, 380, 362);
 const QRect kSearchPanel(404, 10, 222, 144);
-const QRect kFreeArea(404, 166, 222, 206);
+const QRect kExportPanel(404, 166, 222, 206);
 constexpr int kPanelPadding = 12;
 constexpr qreal kPanelRadius = 8;
 
@@ -193,9 +195,12 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
                            kSearchPanel.bottom() - kSearchPanel.top() - 64 - 6);
 }
 
-QRect SettingsPage::freeArea()
+void SettingsPage::setExportGroup(ExportGroup *group)
 {
-    return kFreeArea;
+    m_export = group;
+    group->setParent(this);
+    group->setGeometry(kExportPanel);
+    group->show();
 }
 
 QLineEdit *SettingsPage::goalBox(int nutrient) const
@@ -221,6 +226,8 @@ QList<QWidget *> SettingsPage::tabOrder() const
         }
     }
     order.append(m_bestMatches);
+    if (m_export)
+        order << m_export->fromBox() << m_export->toBox() << m_export->exportButton();
     return order;
 }
 

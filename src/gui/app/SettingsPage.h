@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 
+class ExportGroup;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -33,9 +34,9 @@ public:
     // The page's controls in reading order, for the window's Tab chain.
     QList<QWidget *> tabOrder() const;
 
-    // Page coordinates left free for another group of settings (at least four rows of
-    // controls).
-    static QRect freeArea();
+    // The export group takes the page's free area, below the food list's order.
+    void setExportGroup(ExportGroup *group);
+    ExportGroup *exportGroup() const { return m_export; }
 
 signals:
     void goalsChanged(const NutrientGoals &goals);
@@ -55,4 +56,5 @@ private:
     std::array<QLineEdit *, Nutrient::Count> m_goalBoxes {};
     std::array<QComboBox *, Nutrient::Count> m_kindBoxes {};
     QAbstractButton *m_bestMatches = nullptr;
+    ExportGroup *m_export = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "food/QuickAddForm.h"
 #include "food/UserFoodTable.h"
 #include "meals/CMealsList.h"
+#include "platform/CoreText.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
 #include "store/SaveProblem.h"
@@ -26,11 +27,6 @@ namespace {
 QString hex(std::uint32_t argb)
 {
     return QStringLiteral("#%1").arg(argb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-}
-
-std::string translateProblem(const char *phrase)
-{
-    return QCoreApplication::translate("SaveProblem", phrase).toStdString();
 }
 
 // Asks before a food goes for good.
@@ -136,7 +132,7 @@ bool FoodListActions::loadTable(UserFoodTable &table, QString *why)
     if (read.ok())
         return true;
     *why = QString::fromStdString(SaveProblem::Describe(
-        read, m_file.parent_path(), SaveProblem::Action::Load, translateProblem));
+        read, m_file.parent_path(), SaveProblem::Action::Load, CoreText::problem));
     return false;
 }
 
@@ -146,7 +142,7 @@ QString FoodListActions::store(const UserFoodTable &table, const std::string &ch
     emit saved(written);
     if (!written.ok())
         return QString::fromStdString(SaveProblem::Describe(
-            written, m_file.parent_path(), SaveProblem::Action::Save, translateProblem));
+            written, m_file.parent_path(), SaveProblem::Action::Save, CoreText::problem));
 
     // The database is made again with the table's foods: a few milliseconds, and the same
     // foods in the same places as at the next start.

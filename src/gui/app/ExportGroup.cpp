@@ -1,0 +1,231 @@
+#include "app/ExportGroup.h"
+
+#include "controls/SkinButton.h"
+#include "export/DiaryExport.h"
+#include "platform/Clock.h"
+#include "platform/CoreText.h"
+#include "platform/SkinFont.h"
+#include "skin/SkinColors.h"
+#include "store/DayStore.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+
+namespace {
+
+constexpr int kPadding = 12;
+constexpr int kBoxLeft = 64;
+constexpr int kBoxWidth = 100;
+constexpr int kBoxHeight = 20;
+constexpr qreal kRadius = 8;
+
+std::function<QString()> s_chooser;
+
+QLabel *label(QWidget *parent, const QString &text, const QFont &font, std::uint32_t colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(QColor::fromRgba(colour).name()));
+    return label;
+}
+
+QString isoText(const DayFiles::LocalDate &day)
+{
+    return QString::fromStdString(DiaryExport::IsoDate(day));
+}
+
+} // namespace
+
+ExportGroup::ExportGroup(const DayStore *store, QWidget *parent) : QWidget(parent), m_store(store)
+{
+    m_worker.setMaxThreadCount(1);
+    const QFont titleFont = skinFont(QStringLiteral("Arial"), 12, QFont::Bold);
+    const QFont labelFont = skinFont(QStringLiteral("Arial"), 10, QFont::Bold);
+    const QFont hintFont = skinFont(QStringLiteral("Arial"), 9);
+    const int width = 222 - 2 * kPadding;
+
+    label(this, tr("Export"), titleFont, SkinColors::Text)->setGeometry(kPadding, 8, width, 22);
+    QLabel *hint = label(this, tr("Days as CSV files: the meals, the day totals and the notes."),
+                         hintFont, SkinColors::PromptSubtext);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setGeometry(kPadding, 30, width, 30);
+
+    const auto dateRow = [&](const QString &caption, int top, const QString &name) {
+        QLabel *text = label(this, caption, labelFont, SkinColors::Text);
+        text->setGeometry(kPadding, top, kBoxLeft - kPadding - 4, kBoxHeight);
+        auto *box = new QLineEdit(this);
+        box->setObjectName(name);
+        box->setGeometry(kBoxLeft, top, kBoxWidth, kBoxHeight);
+        box->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
+        box->setMaxLength(10);
+        text->setBuddy(box);
+        return box;
+    };
+    m_from = dateRow(tr("From"), 64, QStringLiteral("exportFrom"));
+    m_from->setAccessibleName(tr("Export from"));
+    m_to = dateRow(tr("To"), 90, QStringLiteral("exportTo"));
+    m_to->setAccessibleName(tr("Export to"));
+
+    m_button = new SkinButton(tr("Export…"), this);
+    m_button->setObjectName(QStringLiteral("exportButton"));
+    m_button->setGeometry(QRect(QPoint(kBoxLeft, 118), m_button->sizeHint())
+                              .united(QRect(kBoxLeft, 118, kBoxWidth, 1)));
+    connect(m_button, &QAbstractButton::clicked, this, &ExportGroup::buttonPressed);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setGeometry(kPadding, 152, width, 12);
+    m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Export progress"));
+    m_progress->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid %1; border-radius: 4px; background: %2; }"
+                       "QProgressBar::chunk { border-radius: 3px; background: %3; }")
+            .arg(QColor::fromRgba(SkinColors::PanelEdge).name(),
+                 QColor::fromRgba(SkinColors::DeepBlue).name(),
+                 QColor::fromRgba(SkinColors::ButtonTop).name()));
+    m_progress->hide();
+
+    m_status = label(this, QString(), hintFont, SkinColors::Text);
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_status->setGeometry(kPadding, 150, width, 50);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    setRange(DayFiles::LocalDateOf(Clock::now()));
+}
+
+ExportGroup::~ExportGroup()
+{
+    m_cancel = true;
+    m_worker.waitForDone();
+}
+
+void ExportGroup::setFolderChooserForTesting(std::function<QString()> chooser)
+{
+    s_chooser = std::move(chooser);
+}
+
+void ExportGroup::setRange(const DayFiles::LocalDate &last)
+{
+    m_to->setText(isoText(last));
+    m_from->setText(isoText(DiaryExport::FromDayNumber(DiaryExport::DayNumber(last) - 28)));
+}
+
+void ExportGroup::buttonPressed()
+{
+    if (m_running) {
+        m_cancel = true;
+        return;
+    }
+    const QString folder = s_chooser
+        ? s_chooser()
+        : QFileDialog::getExistingDirectory(this, tr("Export to which folder?"));
+    if (!folder.isEmpty())
+        exportTo(folder);
+}
+
+void ExportGroup::exportTo(const QString &folder)
+{
+    if (m_running)
+        return;
+    const auto from = DiaryExport::ParseIsoDate(m_from->text().trimmed().toStdString());
+    const auto to = DiaryExport::ParseIsoDate(m_to->text().trimmed().toStdString());
+    if (!from || !to || DiaryExport::DayNumber(*from) > DiaryExport::DayNumber(*to)) {
+        say(tr("Type the first and the last day as YYYY-MM-DD, the first not after the last."),
+            true);
+        return;
+    }
+    m_running = true;
+    m_cancel = false;
+    m_button->setText(tr("Cancel"));
+    m_status->hide();
+    m_progress->setRange(0, 0);
+    m_progress->show();
+
+    const std::filesystem::path target = folder.toStdU16String();
+    // The store's folders are relative to the current folder until a folder is chosen.
+    const std::filesystem::path root =
+        std::filesystem::absolute(m_store->dataDirectory()).parent_path();
+    m_worker.start([this, root, from = *from, to = *to, target, folder] {
+        int shown = -1;
+        const DiaryExport::Result result = DiaryExport::Write(
+            root, from, to, target,
+            [&](int done, int total) {
+                // A few hundred steps are enough for the bar; more would flood the window.
+                const int step = total > 0 ? int(qint64(done) * 200 / total) : 0;
+                if (step != shown) {
+                    shown = step;
+                    QMetaObject::invokeMethod(
+                        this, [this, done, total] { showProgress(done, total); },
+                        Qt::QueuedConnection);
+                }
+                return !m_cancel.load();
+            },
+            CoreText::problem);
+        QStringList problems;
+        for (const std::string &problem : result.problems)
+            problems << QString::fromStdString(problem);
+        const int days = int(DiaryExport::DayNumber(to) - DiaryExport::DayNumber(from)) + 1;
+        QMetaObject::invokeMethod(
+            this,
+            [this, ok = result.ok, cancelled = result.cancelled, days, folder, problems] {
+                done(ok, cancelled, days, folder, problems);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ExportGroup::showProgress(int done, int total)
+{
+    m_progress->setRange(0, total);
+    m_progress->setValue(done);
+}
+
+void ExportGroup::done(bool ok, bool cancelled, int days, const QString &folder,
+                       const QStringList &problems)
+{
+    m_running = false;
+    m_button->setText(tr("Export…"));
+    m_progress->hide();
+    if (cancelled)
+        say(tr("Export cancelled; no file was written."), false);
+    else if (!ok)
+        say(tr("Export failed: %1").arg(problems.join(QLatin1Char(' '))), true);
+    else if (!problems.isEmpty())
+        say(tr("Exported %1 to %2, but: %3")
+                .arg(dayCount(days), QDir::toNativeSeparators(folder),
+                     problems.join(QLatin1Char(' '))),
+            true);
+    else
+        say(tr("Exported %1 to %2.").arg(dayCount(days), QDir::toNativeSeparators(folder)), false);
+    emit finished(ok);
+}
+
+QString ExportGroup::dayCount(int days)
+{
+    // Plural forms come from a translation, which English runs without.
+    return days == 1 ? tr("1 day") : tr("%1 days").arg(days);
+}
+
+void ExportGroup::say(const QString &text, bool problem)
+{
+    m_status->setStyleSheet(
+        QStringLiteral("color: %1;")
+            .arg(QColor::fromRgba(problem ? SkinColors::WarningAmber : SkinColors::Text).name()));
+    m_status->setText(text);
+    m_status->setToolTip(text);
+    m_status->show();
+}
+
+void ExportGroup::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
+    painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+}
