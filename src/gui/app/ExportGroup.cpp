@@ -25,14 +25,6 @@ constexpr qreal kRadius = 8;
 
 std::function<QString()> s_chooser;
 
-QLabel *label(QWidget *parent, const QString &text, const QFont &font, std::uint32_t colour)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(QColor::fromRgba(colour).name()));
-    return label;
-}
-
 QString isoText(const DayFiles::LocalDate &day)
 {
     return QString::fromStdString(DiaryExport::IsoDate(day));
@@ -48,22 +40,19 @@ ExportGroup::ExportGroup(const DayStore *store, QWidget *parent) : QWidget(paren
     const QFont hintFont = skinFont(QStringLiteral("Arial"), 9);
     const int width = 222 - 2 * kPadding;
 
-    label(this, tr("Export"), titleFont, SkinColors::Text)->setGeometry(kPadding, 8, width, 22);
-    QLabel *hint = label(this, tr("Days as CSV files: the meals, the day totals and the notes."),
-                         hintFont, SkinColors::PromptSubtext);
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint->setGeometry(kPadding, 30, width, 30);
+    m_texts.add(QRect(kPadding, 8, width, 22), tr("Export"), titleFont, SkinColors::Text);
+    m_texts.add(QRect(kPadding, 30, width, 30),
+                tr("Days as CSV files: the meals, the day totals and the notes."), hintFont,
+                SkinColors::PromptSubtext, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
     const auto dateRow = [&](const QString &caption, int top, const QString &name) {
-        QLabel *text = label(this, caption, labelFont, SkinColors::Text);
-        text->setGeometry(kPadding, top, kBoxLeft - kPadding - 4, kBoxHeight);
+        m_texts.add(QRect(kPadding, top, kBoxLeft - kPadding - 4, kBoxHeight), caption, labelFont,
+                    SkinColors::Text);
         auto *box = new QLineEdit(this);
         box->setObjectName(name);
         box->setGeometry(kBoxLeft, top, kBoxWidth, kBoxHeight);
         box->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
         box->setMaxLength(10);
-        text->setBuddy(box);
         return box;
     };
     m_from = dateRow(tr("From"), 64, QStringLiteral("exportFrom"));
@@ -76,24 +65,6 @@ ExportGroup::ExportGroup(const DayStore *store, QWidget *parent) : QWidget(paren
     m_button->setGeometry(QRect(QPoint(kBoxLeft, 118), m_button->sizeHint())
                               .united(QRect(kBoxLeft, 118, kBoxWidth, 1)));
     connect(m_button, &QAbstractButton::clicked, this, &ExportGroup::buttonPressed);
-
-    m_progress = new QProgressBar(this);
-    m_progress->setGeometry(kPadding, 152, width, 12);
-    m_progress->setTextVisible(false);
-    m_progress->setAccessibleName(tr("Export progress"));
-    m_progress->setStyleSheet(
-        QStringLiteral("QProgressBar { border: 1px solid %1; border-radius: 4px; background: %2; }"
-                       "QProgressBar::chunk { border-radius: 3px; background: %3; }")
-            .arg(QColor::fromRgba(SkinColors::PanelEdge).name(),
-                 QColor::fromRgba(SkinColors::DeepBlue).name(),
-                 QColor::fromRgba(SkinColors::ButtonTop).name()));
-    m_progress->hide();
-
-    m_status = label(this, QString(), hintFont, SkinColors::Text);
-    m_status->setWordWrap(true);
-    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_status->setGeometry(kPadding, 150, width, 50);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     setRange(DayFiles::LocalDateOf(Clock::now()));
 }
@@ -142,7 +113,10 @@ void ExportGroup::exportTo(const QString &folder)
     m_running = true;
     m_cancel = false;
     m_button->setText(tr("Cancel"));
-    m_status->hide();
+    if (m_status)
+        m_status->hide();
+    if (!m_progress)
+        makeProgressBar();
     m_progress->setRange(0, 0);
     m_progress->show();
 
@@ -179,6 +153,20 @@ void ExportGroup::exportTo(const QString &folder)
     });
 }
 
+void ExportGroup::makeProgressBar()
+{
+    m_progress = new QProgressBar(this);
+    m_progress->setGeometry(kPadding, 152, width() - 2 * kPadding, 12);
+    m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Export progress"));
+    m_progress->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid %1; border-radius: 4px; background: %2; }"
+                       "QProgressBar::chunk { border-radius: 3px; background: %3; }")
+            .arg(QColor::fromRgba(SkinColors::PanelEdge).name(),
+                 QColor::fromRgba(SkinColors::DeepBlue).name(),
+                 QColor::fromRgba(SkinColors::ButtonTop).name()));
+}
+
 void ExportGroup::showProgress(int done, int total)
 {
     m_progress->setRange(0, total);
@@ -213,6 +201,14 @@ QString ExportGroup::dayCount(int days)
 
 void ExportGroup::say(const QString &text, bool problem)
 {
+    if (!m_status) {
+        m_status = new QLabel(this);
+        m_status->setFont(skinFont(QStringLiteral("Arial"), 9));
+        m_status->setWordWrap(true);
+        m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_status->setGeometry(kPadding, 150, width() - 2 * kPadding, 50);
+        m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
     m_status->setStyleSheet(
         QStringLiteral("color: %1;")
             .arg(QColor::fromRgba(problem ? SkinColors::WarningAmber : SkinColors::Text).name()));
@@ -228,4 +224,5 @@ void ExportGroup::paintEvent(QPaintEvent *)
     painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
     painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    m_texts.paint(painter);
 }

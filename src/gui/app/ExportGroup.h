@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/DayFiles.h"
+#include "controls/PaintedTexts.h"
 
 #include <QThreadPool>
 #include <QWidget>
@@ -28,6 +29,7 @@ public:
     QLineEdit *fromBox() const { return m_from; }
     QLineEdit *toBox() const { return m_to; }
     SkinButton *exportButton() const { return m_button; }
+    // Made when first needed: null before the first export or message.
     QProgressBar *progressBar() const { return m_progress; }
     QLabel *statusLabel() const { return m_status; }
     bool running() const { return m_running; }
@@ -48,6 +50,7 @@ protected:
 
 private:
     void buttonPressed();
+    void makeProgressBar();
     void showProgress(int done, int total);
     void done(bool ok, bool cancelled, int days, const QString &folder,
               const QStringList &problems);
@@ -55,6 +58,7 @@ private:
     static QString dayCount(int days);
 
     const DayStore *m_store;
+    PaintedTexts m_texts;
     QLineEdit *m_from = nullptr;
     QLineEdit *m_to = nullptr;
     SkinButton *m_button = nullptr;

@@ -2,8 +2,8 @@
 
 #include "app/ExportGroup.h"
 #include "controls/FocusRing.h"
-#include "controls/SkinButton.h"
 #include "controls/ResourceImage.h"
+#include "controls/SkinButton.h"
 #include "meals/NutrientText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -39,14 +38,6 @@ constexpr int kKindWidth = 112;
 QString colourName(std::uint32_t argb)
 {
     return QColor::fromRgba(argb).name();
-}
-
-QLabel *label(QWidget *parent, const QString &text, const QFont &font, std::uint32_t colour)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colourName(colour)));
-    return label;
 }
 
 // "Calories:" without its colon, for names that screen readers read.
@@ -123,13 +114,11 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     const QFont hintFont = skinFont(QStringLiteral("Arial"), 9);
     const int goalsLeft = kGoalsPanel.left() + kPanelPadding;
 
-    QLabel *title = label(this, tr("Daily goals"), titleFont, SkinColors::Text);
-    title->setGeometry(goalsLeft, kGoalsPanel.top() + 8, kGoalsPanel.width() - 2 * kPanelPadding,
-                       22);
-    QLabel *hint =
-        label(this, tr("Leave a box empty for no goal."), hintFont, SkinColors::PromptSubtext);
-    hint->setGeometry(goalsLeft, kGoalsPanel.top() + 30, kGoalsPanel.width() - 2 * kPanelPadding,
-                      16);
+    const int goalsWidth = kGoalsPanel.width() - 2 * kPanelPadding;
+    m_texts.add(QRect(goalsLeft, kGoalsPanel.top() + 8, goalsWidth, 22), tr("Daily goals"),
+                titleFont, SkinColors::Text);
+    m_texts.add(QRect(goalsLeft, kGoalsPanel.top() + 30, goalsWidth, 16),
+                tr("Leave a box empty for no goal."), hintFont, SkinColors::PromptSubtext);
 
     // The panel's order, top to bottom.
     std::array<int, Nutrient::Count> byRow {};
@@ -141,24 +130,23 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
         const int top = kFirstRowTop + row * kRowHeight;
         const QString name = nutrientName(nutrient);
 
-        QLabel *nameLabel = label(
-            this, QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data()),
+        m_texts.add(
+            QRect(goalsLeft, top, kGoalLeft - goalsLeft - 4, kBoxHeight),
+            QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data()),
             labelFont, SkinColors::Text);
-        nameLabel->setGeometry(goalsLeft, top, kGoalLeft - goalsLeft - 4, kBoxHeight);
 
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("goal%1").arg(nutrient));
         box->setGeometry(kGoalLeft, top, kGoalWidth, kBoxHeight);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setAccessibleName(tr("Daily goal for %1").arg(name));
-        nameLabel->setBuddy(box);
         connect(box, &QLineEdit::textEdited, this, [this, nutrient] { goalTyped(nutrient); });
         m_goalBoxes[nutrient] = box;
 
         const QString unit = Text8::toQString(NutrientText::Unit(nutrient));
         if (!unit.isEmpty())
-            label(this, unit, hintFont, SkinColors::Text)
-                ->setGeometry(kUnitLeft, top, kKindLeft - kUnitLeft - 4, kBoxHeight);
+            m_texts.add(QRect(kUnitLeft, top, kKindLeft - kUnitLeft - 4, kBoxHeight), unit,
+                        hintFont, SkinColors::Text);
 
         if (NutrientGoals::kindIsChoosable(nutrient)) {
             auto *kind = new QComboBox(this);
@@ -171,28 +159,25 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
                     [this, nutrient](int index) { kindChosen(nutrient, index); });
             m_kindBoxes[nutrient] = kind;
         } else {
-            label(this, kindText(NutrientGoals::defaultKind(nutrient)), hintFont, SkinColors::Text)
-                ->setGeometry(kKindLeft + 4, top, kKindWidth - 4, kBoxHeight);
+            m_texts.add(QRect(kKindLeft + 4, top, kKindWidth - 4, kBoxHeight),
+                        kindText(NutrientGoals::defaultKind(nutrient)), hintFont, SkinColors::Text);
         }
     }
 
     const int searchLeft = kSearchPanel.left() + kPanelPadding;
     const int searchWidth = kSearchPanel.width() - 2 * kPanelPadding;
-    label(this, tr("Food list"), titleFont, SkinColors::Text)
-        ->setGeometry(searchLeft, kSearchPanel.top() + 8, searchWidth, 22);
+    m_texts.add(QRect(searchLeft, kSearchPanel.top() + 8, searchWidth, 22), tr("Food list"),
+                titleFont, SkinColors::Text);
     m_bestMatches = new SkinCheckBox(tr("Best matches first"), this);
     m_bestMatches->setObjectName(QStringLiteral("bestMatchesFirst"));
     m_bestMatches->setGeometry(searchLeft - 5, kSearchPanel.top() + 34, searchWidth + 5, 26);
     connect(m_bestMatches, &QAbstractButton::toggled, this, &SettingsPage::bestMatchesFirstChanged);
-    QLabel *explained =
-        label(this,
-              tr("The plain food named by what you type comes first, before brands, "
-                 "dishes and baby food. Off: in alphabetical order."),
-              hintFont, SkinColors::PromptSubtext);
-    explained->setWordWrap(true);
-    explained->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    explained->setGeometry(searchLeft, kSearchPanel.top() + 64, searchWidth,
-                           kSearchPanel.bottom() - kSearchPanel.top() - 64 - 6);
+    m_texts.add(QRect(searchLeft, kSearchPanel.top() + 64, searchWidth,
+                      kSearchPanel.bottom() - kSearchPanel.top() - 64 - 6),
+                tr("The plain food named by what you type comes first, before brands, "
+                   "dishes and baby food. Off: in alphabetical order."),
+                hintFont, SkinColors::PromptSubtext,
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 }
 
 void SettingsPage::setExportGroup(ExportGroup *group)
@@ -287,4 +272,5 @@ void SettingsPage::paintEvent(QPaintEvent *)
     for (const QRect &panel : {kGoalsPanel, kSearchPanel})
         painter.drawRoundedRect(QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5), kPanelRadius,
                                 kPanelRadius);
+    m_texts.paint(painter);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/BackgroundSlice.h"
+#include "controls/PaintedTexts.h"
 #include "goals/NutrientGoals.h"
 
 #include <QList>
@@ -52,6 +53,7 @@ private:
     void markGoalBox(int nutrient);
 
     BackgroundSlice m_background;
+    PaintedTexts m_texts;
     NutrientGoals m_goals;
     std::array<QLineEdit *, Nutrient::Count> m_goalBoxes {};
     std::array<QComboBox *, Nutrient::Count> m_kindBoxes {};
