@@ -5,20 +5,6 @@
 
 namespace NumberText {
 
-namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
-
 double parse(std::string_view text)
 {
     std::size_t i = 0;

@@ -2,19 +2,8 @@
 
 #include "platform/NumberText.h"
 
-namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
+using NumberText::isBlank;
+using NumberText::isDigit;
 
 TypedNumber TypedNumber::read(std::string_view text)
 {

@@ -1,6 +1,7 @@
 #include "store/DayStore.h"
 
 #include "meals/MealRecord.h"
+#include "platform/DataFolders.h"
 #include "platform/NumberText.h"
 #include "store/MealDayFile.h"
 #include "store/WeightFile.h"
@@ -14,33 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void createDirectoriesIn(const fs::path &folder)
-{
-    std::error_code ignored;
-    fs::create_directory(folder / "db", ignored);
-    fs::create_directory(folder / "note", ignored);
-}
-
-FileIo::Result canWriteBoth(const fs::path &folder)
-{
-    const FileIo::Result data = FileIo::canWriteInto(folder / "db");
-    return data.ok() ? FileIo::canWriteInto(folder / "note") : data;
-}
-
-// Any file the user may have written: a folder with them is somebody's diary.
-bool holdsDiary(const fs::path &folder)
-{
-    for (const char *sub : {"db", "note"}) {
-        std::error_code error;
-        for (fs::directory_iterator it(folder / sub, error), end; !error && it != end;
-             it.increment(error)) {
-            if (it->path().filename().string().front() != '.')
-                return true;
-        }
-    }
-    return false;
-}
 
 // The weight series' files: "<key>.wth", hidden names left out as the history scan leaves them.
 std::optional<std::int64_t> weightDate(const std::string &name)
@@ -65,35 +39,20 @@ DayStore::DayStore(const fs::path &root)
 FileIo::Result DayStore::CreateDataDirectories(const fs::path &executableFolder,
                                                const fs::path &perUserFolder)
 {
-    if (executableFolder.empty())
-        return FileIo::Result::failure(executableFolder, FileIo::Problem::Missing);
-    std::error_code error;
-    fs::path folder = fs::absolute(executableFolder, error);
-    if (error)
-        return FileIo::Result::failure(executableFolder, error.value());
+    const DataFolders::Choice choice = DataFolders::Choose(executableFolder, perUserFolder);
+    if (choice.folder.empty() || !choice.folder.is_absolute())
+        return choice.writable;
+    std::error_code ignored;
+    fs::current_path(choice.folder, ignored);
 
-    fs::current_path(folder, error);
-    createDirectoriesIn(folder);
-    FileIo::Result writable = canWriteBoth(folder);
-    if (!writable.ok() && !holdsDiary(folder) && !perUserFolder.empty()) {
-        const fs::path fallback = fs::absolute(perUserFolder, error);
-        if (!error) {
-            fs::create_directories(fallback, error);
-            createDirectoriesIn(fallback);
-            fs::current_path(fallback, error);
-            folder = fallback;
-            writable = canWriteBoth(folder);
-        }
-    }
-
-    m_dataDirectory = folder / "db";
-    m_noteDirectory = folder / "note";
-    if (writable.ok()) {
+    m_dataDirectory = choice.folder / "db";
+    m_noteDirectory = choice.folder / "note";
+    if (choice.writable.ok()) {
         FileIo::removeStaleTemporaries(m_dataDirectory);
         FileIo::removeStaleTemporaries(m_noteDirectory);
     }
     Rescan();
-    return writable;
+    return choice.writable;
 }
 
 std::string DayStore::Key(const Day &day)

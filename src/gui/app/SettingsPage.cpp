@@ -5,6 +5,7 @@
 #include "controls/ResourceImage.h"
 #include "controls/SkinButton.h"
 #include "meals/NutrientText.h"
+#include "platform/CoreText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
@@ -38,16 +39,6 @@ constexpr int kKindWidth = 112;
 QString colourName(std::uint32_t argb)
 {
     return QColor::fromRgba(argb).name();
-}
-
-// "Calories:" without its colon, for names that screen readers read.
-QString nutrientName(int nutrient)
-{
-    QString name =
-        QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data());
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name;
 }
 
 QString kindText(NutrientGoals::Kind kind)
@@ -128,7 +119,7 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     for (int row = 0; row < Nutrient::Count; ++row) {
         const int nutrient = byRow[row];
         const int top = kFirstRowTop + row * kRowHeight;
-        const QString name = nutrientName(nutrient);
+        const QString name = CoreText::nutrientName(nutrient);
 
         m_texts.add(
             QRect(goalsLeft, top, kGoalLeft - goalsLeft - 4, kBoxHeight),

@@ -4,6 +4,7 @@
 #include "food/FoodDatabase.h"
 #include "food/UserFoodTable.h"
 #include "meals/NutrientText.h"
+#include "platform/CoreText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 
@@ -19,15 +20,6 @@
 namespace {
 
 constexpr int UnitRowsShown = 3;
-
-QString nutrientName(int nutrient)
-{
-    QString label =
-        QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data());
-    if (label.endsWith(QLatin1Char(':')))
-        label.chop(1);
-    return label;
-}
 
 int lastOnScreen()
 {
@@ -91,9 +83,9 @@ FoodForm::FoodForm(const UserFoodTable &table, const FoodDatabase &database,
         const int column = screen < 5 ? 0 : 3;
         const int at = firstRow + screen % 5;
         m_nutrients[std::size_t(k)] = makeNumberBox();
-        m_nutrients[std::size_t(k)]->setAccessibleName(nutrientName(k));
+        m_nutrients[std::size_t(k)]->setAccessibleName(CoreText::nutrientName(k));
         m_nutrientUnits[std::size_t(k)] = makeLabel(nutrientUnit(k), false);
-        grid->addWidget(makeLabel(nutrientName(k)), at, column);
+        grid->addWidget(makeLabel(CoreText::nutrientName(k)), at, column);
         grid->addWidget(m_nutrients[std::size_t(k)], at, column + 1);
         grid->addWidget(m_nutrientUnits[std::size_t(k)], at, column + 2);
     }
@@ -251,7 +243,7 @@ QString FoodForm::describe(const UserFoodInput::Result &result, const UserFoodIn
     QString typedText;
     QString unitName;
     if (result.item >= 0 && result.item < Nutrient::Count) {
-        nutrient = nutrientName(result.item);
+        nutrient = CoreText::nutrientName(result.item);
         typedText = Text8::toQString(input.nutrients[std::size_t(result.item)]).trimmed();
     }
     if (result.item >= 0 && std::size_t(result.item) < input.units.size()) {

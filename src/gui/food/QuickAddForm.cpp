@@ -2,6 +2,7 @@
 
 #include "meals/NutrientText.h"
 #include "meals/QuickAdd.h"
+#include "platform/CoreText.h"
 #include "platform/Text8.h"
 #include "platform/TypedNumber.h"
 
@@ -10,28 +11,15 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-QString nutrientName(int nutrient)
-{
-    QString label =
-        QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data());
-    if (label.endsWith(QLatin1Char(':')))
-        label.chop(1);
-    return label;
-}
-
-} // namespace
-
 QuickAddForm::QuickAddForm(QWidget *parent) : SkinForm(tr("Quick add"), tr("Add"), parent)
 {
     QGridLayout *grid = body();
     for (std::size_t i = 0; i < Nutrients.size(); ++i) {
         const int nutrient = Nutrients[i];
         m_boxes[i] = makeNumberBox();
-        m_boxes[i]->setAccessibleName(nutrientName(nutrient));
+        m_boxes[i]->setAccessibleName(CoreText::nutrientName(nutrient));
         const std::string_view unit = NutrientText::Unit(nutrient);
-        grid->addWidget(makeLabel(nutrientName(nutrient)), int(i), 0);
+        grid->addWidget(makeLabel(CoreText::nutrientName(nutrient)), int(i), 0);
         grid->addWidget(m_boxes[i], int(i), 1);
         grid->addWidget(
             makeLabel(unit.empty() ? QStringLiteral("kcal") : Text8::toQString(unit), false),
@@ -61,7 +49,7 @@ bool QuickAddForm::commit()
     for (std::size_t i = 0; i < Nutrients.size(); ++i) {
         const QString text = m_boxes[i]->text().trimmed();
         const TypedNumber typed = TypedNumber::read(Text8::fromQString(text));
-        const QString name = nutrientName(Nutrients[i]);
+        const QString name = CoreText::nutrientName(Nutrients[i]);
         if (i == 0 && typed.kind == TypedNumber::Kind::Empty) {
             showProblem(tr("Type the calories."), m_boxes[i]);
             return false;

@@ -1,5 +1,7 @@
 #include "platform/CoreText.h"
 
+#include "meals/NutrientText.h"
+
 #include <QCoreApplication>
 
 namespace CoreText {
@@ -13,6 +15,15 @@ std::string problem(const char *phrase)
             return translated.toStdString();
     }
     return phrase;
+}
+
+QString nutrientName(int nutrient)
+{
+    QString name =
+        QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data());
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name;
 }
 
 } // namespace CoreText
