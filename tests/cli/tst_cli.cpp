@@ -1,17 +1,16 @@
-// The real corvalo-cli on a diary of its own: an add writes the very bytes the window's Add
-// writes (the food database from the window's resource, the user's foods merged as the window
-// merges them), names it cannot place are answered with the closest foods, and every outcome
-// has its exit status.
+// The real corvalo-cli on a diary of its own: an add writes the very bytes the real window's Add
+// writes for the same food, unit and amount (the user's foods merged in both), names it cannot
+// place are answered with the closest foods, and every outcome has its exit status.
+#include "MainWindowUnderTest.h"
 #include "TempFolder.h"
-#include "food/FoodDatabase.h"
-#include "food/FoodDatabaseResource.h"
-#include "food/Portion.h"
+#include "app/CCorvaloDlg.h"
 #include "food/UserFoodTable.h"
+#include "layout/DialogLayout.h"
 #include "platform/FileIo.h"
-#include "platform/NumberText.h"
-#include "platform/Text8.h"
-#include "store/DayStore.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
 
@@ -35,8 +34,6 @@ const char *const MyFoods = "Cr\xc3\xa8me fra\xc3\xae"
                             "apples, raw, with skin\tg\t52\t14\t0.2\t0.3\t2.4\t6\t1\t0.03\t0\t10"
                             "\t100 piece\n";
 
-const DayStore::Day Seventh {7, 12, 2026};
-
 } // namespace
 
 class TestCli : public QObject
@@ -59,7 +56,7 @@ private:
 
 void TestCli::initTestCase()
 {
-    qputenv("TZ", "UTC");
+    MainWindowUnderTest::setUpEnvironment();
     QVERIFY(fs::exists(CORVALO_CLI));
 }
 
@@ -93,62 +90,64 @@ void TestCli::addWritesWhatTheWindowsAddWrites_data()
 {
     QTest::addColumn<QByteArray>("food");
     QTest::addColumn<QByteArray>("unit");
+    QTest::addColumn<QString>("typed"); // in the search box
     QTest::newRow("database food, unit with a comma")
-        << QByteArray("Apples, raw, with skin") << QByteArray("cup, quartered or chopped");
+        << QByteArray("Apples, raw, with skin") << QByteArray("cup, quartered or chopped")
+        << QStringLiteral("apples");
     QTest::newRow("own food, not ASCII") << QByteArray("Cr\xc3\xa8me fra\xc3\xae"
                                                        "che, homemade")
                                          << QByteArray("L\xc3\xb6"
-                                                       "ffel");
-    QTest::newRow("standard pair") << QByteArray("Apples, raw, with skin") << QByteArray("oz");
+                                                       "ffel")
+                                         << QStringLiteral("homemade");
+    QTest::newRow("standard pair") << QByteArray("Apples, raw, with skin") << QByteArray("oz")
+                                   << QStringLiteral("apples raw skin");
 }
 
 void TestCli::addWritesWhatTheWindowsAddWrites()
 {
     QFETCH(QByteArray, food);
     QFETCH(QByteArray, unit);
+    QFETCH(QString, typed);
     const TempFolder temp;
     const fs::path byCli = diary(temp, "cli");
-    const fs::path byWindow = diary(temp, "window");
-    QVERIFY(!byCli.empty() && !byWindow.empty());
+    QVERIFY(!byCli.empty());
 
     const Outcome added =
         run({QStringLiteral("--data"), QString::fromStdString(byCli.string()),
-             QStringLiteral("add"), QStringLiteral("2026-12-07"), QString::fromUtf8(food),
+             QStringLiteral("add"), QStringLiteral("2026-12-05"), QString::fromUtf8(food),
              QStringLiteral("2"), QString::fromUtf8(unit)});
     QVERIFY2(added.status == 0, added.err.constData());
     QVERIFY(added.out.startsWith(
-        QByteArray(QByteArray("Added to 2026-12-07: 2.0 ") + unit + ' ' + food)));
+        QByteArray(QByteArray("Added to 2026-12-05: 2.0 ") + unit + ' ' + food)));
 
-    // The window: the resource database with the user's foods merged in, the food and unit
-    // picked from the list and the unit box, the amount typed, Add.
-    FoodDatabase database;
-    QVERIFY(LoadFoodDatabase(database));
-    UserFoodTable table;
-    QVERIFY(table.load(byWindow / UserFoodTable::FileName));
-    QCOMPARE(database.addUserFoods(table.records()), 2);
-    int index = -1;
-    for (int i = 0; i < database.recordCount() && index < 0; ++i) {
-        if (Text8::toQString(database.name(i)) == QString::fromUtf8(food))
-            index = i;
-    }
-    QVERIFY(index >= 0);
-    const FoodRecord record = database.record(index);
-    const FoodUnits units = record.units();
-    int slot = -1;
-    for (int i = 0; i < units.count; ++i) {
-        if (Text8::toQString(units.items[i].name) == QString::fromUtf8(unit))
-            slot = i;
-    }
-    QVERIFY(slot >= 0);
-    const MealEntry entry =
-        Portion::MakeEntry(record.name(), record.nutrients(), units.items[slot].factor,
-                           NumberText::parse(Text8::fromQString(QStringLiteral("2"))),
-                           Text8::fromQString(Text8::toQString(units.items[slot].name)));
-    DayStore store(byWindow);
-    QVERIFY(store.AppendMeal(Seventh, entry));
+    // The window on a diary with the same foods of the user's: the food searched and picked
+    // from the list, the unit from the unit box, the amount typed, Add, on the window's today.
+    MainWindowUnderTest window;
+    QVERIFY(window.open(1, [](const fs::path &folder) {
+        QVERIFY(bool(FileIo::writeAtomically(folder / UserFoodTable::FileName, MyFoods)));
+    }));
+    CCorvaloDlg &dialog = *window.dialog;
+    QVERIFY(dialog.foods().recordCount() > 8000);
+    QTest::keyClicks(static_cast<QLineEdit *>(dialog.control(DialogLayout::SearchBox)), typed);
+    auto *list = static_cast<QAbstractItemView *>(dialog.control(DialogLayout::FoodList));
+    const QModelIndexList rows =
+        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, QString::fromUtf8(food),
+                             1, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QCOMPARE(rows.size(), 1);
+    list->scrollTo(rows.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(rows.first()).center());
+    auto *units = static_cast<QComboBox *>(dialog.control(DialogLayout::UnitBox));
+    units->setCurrentIndex(units->findText(QString::fromUtf8(unit)));
+    QVERIFY(units->currentIndex() >= 0);
+    auto *amount = static_cast<QLineEdit *>(dialog.control(DialogLayout::AmountBox));
+    amount->selectAll();
+    QTest::keyClicks(amount, QStringLiteral("2"));
+    QTest::mouseClick(dialog.control(DialogLayout::AddButton), Qt::LeftButton);
 
-    const std::optional<std::string> cliBytes = FileIo::readAll(byCli / "db/12-07-2026.db");
-    const std::optional<std::string> windowBytes = FileIo::readAll(byWindow / "db/12-07-2026.db");
+    const std::optional<std::string> cliBytes = FileIo::readAll(byCli / "db/12-05-2026.db");
+    const std::optional<std::string> windowBytes =
+        FileIo::readAll(window.folder() / "db/12-05-2026.db");
     QVERIFY(cliBytes && windowBytes && !windowBytes->empty());
     QCOMPARE(QByteArray::fromStdString(*cliBytes), QByteArray::fromStdString(*windowBytes));
 }
