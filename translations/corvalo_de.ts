@@ -19,23 +19,9 @@
         <source>Weight and calories of the days on the strip</source>
         <translation>Gewicht und Kalorien der Tage in der Leiste</translation>
     </message>
-    <message numerus="yes">
-        <source>Weight on %n day(s), from %1 to %2.</source>
-        <translation>
-            <numerusform>Gewicht an %n Tag, von %1 bis %2.</numerusform>
-            <numerusform>Gewicht an %n Tagen, von %1 bis %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No weight on these days.</source>
         <translation>Kein Gewicht an diesen Tagen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Calories on %n day(s), from %1 to %2 a day.</source>
-        <translation>
-            <numerusform>Kalorien an %n Tag, von %1 bis %2 am Tag.</numerusform>
-            <numerusform>Kalorien an %n Tagen, von %1 bis %2 am Tag.</numerusform>
-        </translation>
     </message>
     <message>
         <source>No calories on these days.</source>
@@ -56,6 +42,22 @@
     <message>
         <source>Goal %1</source>
         <translation>Ziel %1</translation>
+    </message>
+    <message>
+        <source>Weight on 1 day: %1.</source>
+        <translation>Gewicht an 1 Tag: %1.</translation>
+    </message>
+    <message>
+        <source>Weight on %1 days, from %2 to %3.</source>
+        <translation>Gewicht an %1 Tagen, von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>Calories on 1 day: %1.</source>
+        <translation>Kalorien an 1 Tag: %1.</translation>
+    </message>
+    <message>
+        <source>Calories on %1 days, from %2 to %3 a day.</source>
+        <translation>Kalorien an %1 Tagen, von %2 bis %3 am Tag.</translation>
     </message>
 </context>
 <context>

@@ -115,13 +115,16 @@ void CCharts::describe()
     float low = 0, high = 0;
     QStringList parts;
     if (const int days = range(m_weightSeries, low, high))
-        parts << tr("Weight on %n day(s), from %1 to %2.", nullptr, days)
-                     .arg(number(low, 1), number(high, 1));
+        // Plural forms come from a translation, which English runs without.
+        parts << (days == 1 ? tr("Weight on 1 day: %1.").arg(number(low, 1))
+                            : tr("Weight on %1 days, from %2 to %3.")
+                                  .arg(QString::number(days), number(low, 1), number(high, 1)));
     else
         parts << tr("No weight on these days.");
     if (const int days = range(m_calorieSeries, low, high))
-        parts << tr("Calories on %n day(s), from %1 to %2 a day.", nullptr, days)
-                     .arg(number(low, 0), number(high, 0));
+        parts << (days == 1 ? tr("Calories on 1 day: %1.").arg(number(low, 0))
+                            : tr("Calories on %1 days, from %2 to %3 a day.")
+                                  .arg(QString::number(days), number(low, 0), number(high, 0)));
     else
         parts << tr("No calories on these days.");
     if (!m_trendText.isEmpty())
