@@ -1,12 +1,13 @@
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page]
-//       [edges|best|goal|goals|edges-goals|copy-menu|own-list|own-form|quick-add|focus-list|
-//        focus-add]   (page 0: the prompt)
+//       [edges|best|goal|goals|edges-goals|export|copy-menu|own-list|own-form|quick-add|
+//        focus-list|focus-add]   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
 // "focus-add" show the keyboard focus on the food list or on Add; "goal" sets a daily calorie
 // goal of 2000 (the chart's goal line); "goals" sets daily goals (fat's limit exceeded) for the
-// nutrient panel and the Settings page; "edges-goals" does both; "copy-menu" opens the day
+// nutrient panel and the Settings page; "edges-goals" does both; "export" exports the history
+// from the Settings page (page 5) and shows its outcome; "copy-menu" opens the day
 // strip's context menu on the day before; "own-list" lists two foods of the user's own, one
 // chosen with its context menu open; "own-form" and "quick-add" show those forms, filled in, over
 // the window.
@@ -14,14 +15,18 @@
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
 #include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
+#include "app/ExportGroup.h"
+#include "app/SettingsPage.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/EraseRequest.h"
+#include "controls/SkinButton.h"
 #include "food/FoodForm.h"
 #include "food/FoodListActions.h"
 #include "food/PortionEntry.h"
 #include "food/QuickAddForm.h"
 #include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
 #include "links/CNewVerWarng.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
@@ -122,7 +127,7 @@ int main(int argc, char *argv[])
     }
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);
-    if (page == 2 || option == "copy-menu")
+    if (page == 2 || option == "copy-menu" || option == "export")
         writeHistory(folder.path().toStdString(), edges);
     const bool own = option == "own-list" || option == "own-form" || option == "quick-add";
     if (own &&
@@ -215,6 +220,16 @@ int main(int argc, char *argv[])
         form->reject();
     };
     QTimer::singleShot(200, &dialog, [&] {
+        if (option == "export") {
+            auto *settings =
+                static_cast<SettingsPage *>(dialog.control(PageTable::SettingsPageWindow));
+            ExportGroup *group = settings->exportGroup();
+            const QString target = folder.filePath(QStringLiteral("export"));
+            ExportGroup::setFolderChooserForTesting([target] { return target; });
+            QObject::connect(group, &ExportGroup::finished, &dialog, save);
+            group->exportButton()->click();
+            return;
+        }
         if (option == "copy-menu") {
             // A popup is a window of its own: drawn into the picture where it opens.
             CTimCalentar *strip = dialog.dayStrip();
