@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -23,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -129,5 +132,50 @@ int main(int argc, char *argv[])
         [&] { return meals->count() == records && meals->entries()[last].amount == 3.0f; });
     std::printf("An amount edit on that day: longest freeze %.0f ms, shown after %.0f ms\n",
                 editFreeze, editTotal);
+
+    // The day strip's menu, as the user picks from it: that day to today (not shown), then the
+    // copy into the day after it, shown.
+    const auto copyFrom = [&](const DayFiles::LocalDate &day, int action) {
+        std::unique_ptr<QMenu> menu(dialog.dayStrip()->ContextMenuFor(day));
+        menu->actions()[action]->trigger();
+    };
+    QSignalSpy copies(meals, &CMealsList::copied);
+    const auto [toTodayFreeze, toTodayTotal] = longestFreeze(
+        [&] {
+            copyFrom({4, 12, 2026}, 1);
+        },
+        [&] { return copies.count() == 1; });
+    std::printf(
+        "Copy meals to today from that day: longest freeze %.0f ms, written after %.0f ms\n",
+        toTodayFreeze, toTodayTotal);
+
+    dialog.dayStrip()->MoveSelection(DayStripModel::Key::Right);
+    dialog.dayStrip()->MoveSelection(DayStripModel::Key::Right);
+    QTest::qWait(50);
+    const auto [intoShownFreeze, intoShownTotal] = longestFreeze(
+        [&] {
+            copyFrom({6, 12, 2026}, 0);
+        },
+        [&] { return !meals->isLoading() && meals->count() >= records; });
+    std::printf("Copy meals from the previous day into the day shown: longest freeze %.0f ms, "
+                "shown after %.0f ms\n",
+                intoShownFreeze, intoShownTotal);
+
+    // Back on that day, its meal list's menu: all its entries to today.
+    dialog.dayStrip()->MoveSelection(DayStripModel::Key::Left);
+    dialog.dayStrip()->MoveSelection(DayStripModel::Key::Left);
+    longestFreeze(
+        [] {},
+        [&] { return meals->day().day == 4 && !meals->isLoading() && meals->count() == records; });
+    copies.clear();
+    const auto [listFreeze, listTotal] = longestFreeze(
+        [&] {
+            std::unique_ptr<QMenu> menu(meals->ContextMenu());
+            menu->actions()[0]->trigger();
+        },
+        [&] { return copies.count() == 1; });
+    std::printf("Copy meals to today from that day's list: longest freeze %.0f ms, written after "
+                "%.0f ms\n",
+                listFreeze, listTotal);
     return 0;
 }

@@ -41,6 +41,7 @@ private slots:
     void selectedDayIsFramedInRed();
     void weekendNamesAreReadable();
     void contextMenuCopiesMeals();
+    void largeCopiesKeepTheirOrder();
 
 private:
     void clickCell(int index, double heightFraction);
@@ -182,13 +183,23 @@ void TestTimCalentar::weekendNamesAreReadable()
     }
 }
 
+namespace {
+
+// 150 g of apple, as a day file holds it.
+std::string appleRecord()
+{
+    return QByteArray::fromHex(
+               "92a3a3bfb6d36bcdd6ecd3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3"
+               "d3d3d3d3d3d3d3d3d3d3d3d3ecd3d353ecd3d3c590b4d3")
+        .toStdString();
+}
+
+} // namespace
+
 void TestTimCalentar::contextMenuCopiesMeals()
 {
-    // 150 g of apple on 4 December, as the day file holds it.
-    const std::string apple =
-        QByteArray::fromHex("92a3a3bfb6d36bcdd6ecd3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3d3"
-                            "d3d3d3d3d3d3d3d3d3d3d3d3ecd3d353ecd3d3c590b4d3")
-            .toStdString();
+    // 150 g of apple on 4 December.
+    const std::string apple = appleRecord();
     const std::filesystem::path fourth = m_window.dayFile("db", 4, 12, 2026, ".db");
     const std::filesystem::path fifth = m_window.dayFile("db", 5, 12, 2026, ".db");
     const std::filesystem::path sixth = m_window.dayFile("db", 6, 12, 2026, ".db");
@@ -226,6 +237,33 @@ void TestTimCalentar::contextMenuCopiesMeals()
     menu->actions()[1]->trigger();
     QCOMPARE(FileIo::readAll(fifth).value(), apple + apple);
     QCOMPARE(meals->count(), 2);
+}
+
+void TestTimCalentar::largeCopiesKeepTheirOrder()
+{
+    // A day the list reads and writes on its worker: 6,000 apples on 3 December.
+    std::string large;
+    for (int i = 0; i < 6000; ++i)
+        large += appleRecord();
+    QVERIFY(large.size() >= CMealsList::LargeDayBytes);
+    const std::filesystem::path fourth = m_window.dayFile("db", 4, 12, 2026, ".db");
+    const std::filesystem::path fifth = m_window.dayFile("db", 5, 12, 2026, ".db");
+    QVERIFY(FileIo::writeAtomically(m_window.dayFile("db", 3, 12, 2026, ".db"), large));
+    m_window.dialog->store().Rescan();
+    auto *meals = static_cast<CMealsList *>(m_window.dialog->control(DialogLayout::MealList));
+    QSignalSpy copied(meals, &CMealsList::copied);
+
+    // Into a day not shown, and at once from that day into today's, shown: the second copy
+    // reads what the first one wrote.
+    std::unique_ptr<QMenu> menu(m_strip->ContextMenuFor({4, 12, 2026}));
+    menu->actions()[0]->trigger();
+    m_window.dialog->CopyMeals({4, 12, 2026}, {5, 12, 2026});
+    QTRY_COMPARE(copied.count(), 2);
+    QCOMPARE(FileIo::readAll(fourth).value(), large);
+    QCOMPARE(FileIo::readAll(fifth).value(), large);
+    QTRY_VERIFY(!meals->isLoading());
+    QCOMPARE(meals->count(), 6000);
+    QVERIFY(m_strip->cells()[13].hasData);
 }
 
 QTEST_MAIN(TestTimCalentar)

@@ -141,14 +141,19 @@ std::optional<float> DayStore::storedWeight(const std::string &name) const
 
 std::optional<double> DayStore::storedCalories(const std::string &name) const
 {
-    if (!fileSize(m_index.data, m_dataDirectory, name))
+    const std::optional<std::uintmax_t> size = fileSize(m_index.data, m_dataDirectory, name);
+    if (!size)
         return std::nullopt;
     const auto known = m_index.calories.find(name);
     if (known != m_index.calories.end())
         return known->second;
     std::optional<double> calories;
-    if (const std::optional<std::string> bytes = FileIo::readAll(m_dataDirectory / name))
-        calories = MealRecord::DayCalories(*bytes);
+    // A day too large to be read back has no total; reading it through to learn that would
+    // hold the window up.
+    if (*size <= FileIo::DefaultMaxBytes) {
+        if (const std::optional<std::string> bytes = FileIo::readAll(m_dataDirectory / name))
+            calories = MealRecord::DayCalories(*bytes);
+    }
     m_index.calories.emplace(name, calories);
     return calories;
 }

@@ -310,14 +310,7 @@ void CCorvaloDlg::wireFoodPage()
             QStringLiteral("amount"),
             tr("Not changed: \u201c%1\u201d is no amount above zero").arg(typed.trimmed()));
     });
-    connect(m_meals, &CMealsList::copyToTodayRequested, this,
-            [this](const std::vector<MealEntry> &entries) {
-                appendMeals(DayFiles::LocalDateOf(Clock::now()), entries);
-            });
-    connect(m_meals, &CMealsList::copyFromPreviousDayRequested, this, [this] {
-        CopyMeals(DayFiles::LocalDateOf(DayFiles::NoonOf(m_day.day - 1, m_day.month, m_day.year)),
-                  m_day);
-    });
+    connect(m_meals, &CMealsList::copied, this, &CCorvaloDlg::showCopied);
     m_addButton->setEnabled(false);
     connectFoodPage();
     // A merge after the hand-over replaces the records a current food points into.
@@ -372,33 +365,17 @@ void CCorvaloDlg::SelectFood(int row)
 
 void CCorvaloDlg::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to)
 {
-    if (!m_meals || !(to == m_day)) {
-        const FileIo::Result result = m_store.CopyMeals(from, to);
-        // The day copied from was not read; a failure of the day copied to was not saved.
-        if (!result.ok() && result.file == m_store.MealFile(from))
-            reportOpen(result);
-        else
-            reportSave(result);
-        showCopied();
+    // The list orders every read and write of the days it hands to its worker.
+    if (m_meals) {
+        m_meals->CopyMeals(from, to);
         return;
     }
-    const DayStore::Meals source = m_store.LoadMeals(from);
-    if (!source.readable) {
-        reportOpen(FileIo::Result::failure(m_store.MealFile(from), FileIo::Problem::Unreadable));
-        return;
-    }
-    appendMeals(to, source.entries);
-}
-
-void CCorvaloDlg::appendMeals(const DayFiles::LocalDate &to, const std::vector<MealEntry> &entries)
-{
-    if (entries.empty())
-        return;
-    // The list writes the day it shows itself: a large day on its worker, in order.
-    if (m_meals && to == m_day)
-        m_meals->AppendMeals(entries);
+    const FileIo::Result result = m_store.CopyMeals(from, to);
+    // The day copied from was not read; a failure of the day copied to was not saved.
+    if (!result.ok() && result.file == m_store.MealFile(from))
+        reportOpen(result);
     else
-        reportSave(m_store.AppendMeals(to, entries));
+        reportSave(result);
     showCopied();
 }
 

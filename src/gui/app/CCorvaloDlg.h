@@ -104,7 +104,6 @@ private:
     void reportSave(const FileIo::Result &result);
     void reportOpen(const FileIo::Result &result);
     void reportFolder(const FileIo::Result &result);
-    void appendMeals(const DayFiles::LocalDate &to, const std::vector<MealEntry> &entries);
     // After a copy: the strip's markers and the chart's bars.
     void showCopied();
     // Shows a failure in the notice bar, or clears the file's notice on success.

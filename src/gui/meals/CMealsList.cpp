@@ -160,6 +160,12 @@ std::uintmax_t recordBytes(const MealEntry &entry)
     return MealRecord::Encode(entry).size();
 }
 
+// At least as many records as make a large day: writing them would hold the window up.
+bool manyRecords(const std::vector<MealEntry> &entries)
+{
+    return entries.size() * MealRecord::FixedBytes >= CMealsList::LargeDayBytes;
+}
+
 } // namespace
 
 CMealsList::CMealsList(QWidget *parent)
@@ -318,35 +324,120 @@ void CMealsList::loaded(std::uint64_t generation, MealDayFile::Day &day)
     showChanged();
 }
 
-void CMealsList::queueWrite(std::function<FileIo::Result(const std::filesystem::path &)> write)
+void CMealsList::queueWrite(Write write)
 {
-    const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(m_day);
+    queueWrite(m_day, std::move(write), false);
+}
+
+void CMealsList::queueWrite(const DayFiles::LocalDate &day, Write write, bool copy)
+{
+    const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
     ++m_pendingWrites[ticket.path];
     const std::uint64_t generation = m_generation;
-    m_worker.start([this, ticket, write = std::move(write), generation] {
+    m_worker.start([this, ticket, write = std::move(write), generation, copy] {
         const FileIo::Result result = write(ticket.path);
+        // The day's calories, as the chart asks for them next, learnt here rather than by
+        // reading a large day again on the window's thread.
+        std::optional<double> calories;
+        if (copy && result.ok()) {
+            if (const std::optional<std::string> bytes = FileIo::readAll(ticket.path))
+                calories = MealRecord::DayCalories(*bytes);
+        }
         QMetaObject::invokeMethod(
-            this, [this, ticket, result, generation] { written(ticket, result, generation); },
+            this,
+            [this, ticket, result, calories, generation, copy] {
+                written(ticket, result, calories, generation, copy);
+            },
             Qt::QueuedConnection);
     });
 }
 
 void CMealsList::written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
-                         std::uint64_t generation)
+                         std::optional<double> calories, std::uint64_t generation, bool copy)
 {
     const auto pending = m_pendingWrites.find(write.path);
     if (pending != m_pendingWrites.end() && --pending->second == 0)
         m_pendingWrites.erase(pending);
-    const bool shown = generation == m_generation && !m_loading;
+    const bool shownDay = generation == m_generation && write.path == m_store->MealFile(m_day);
     // The rows are the file once every write to it is done.
-    std::optional<double> calories;
-    if (shown && result.ok() && !m_pendingWrites.contains(write.path))
+    if (shownDay && !m_loading && result.ok() && !m_pendingWrites.contains(write.path))
         calories = MealRecord::DayCalories(m_entries);
+    if (m_pendingWrites.contains(write.path))
+        calories.reset();
     m_store->EndMealWrite(write, result, calories);
-    emit saved(result);
+    // A copy whose day to copy from could not be read wrote nothing.
+    if (copy && !result.ok() && result.file != write.path)
+        emit opened(result);
+    else
+        emit saved(result);
     // The rows went ahead of the file: show what it really holds.
-    if (!result.ok() && generation == m_generation)
+    if (!result.ok() && shownDay)
         LoadMeals(m_day);
+    if (copy)
+        emit copied();
+}
+
+void CMealsList::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to)
+{
+    if (!m_store)
+        return;
+    const std::filesystem::path source = m_store->MealFile(from);
+    const bool inOrder = m_pendingWrites.contains(source) ||
+        m_pendingWrites.contains(m_store->MealFile(to)) ||
+        FileIo::regularFileSize(source).value_or(0) >= LargeDayBytes;
+    if (inOrder) {
+        // Read and written by the worker, after what it was given before; a day shown is read
+        // there again once the copy is in it.
+        queueWrite(
+            to,
+            [source](const std::filesystem::path &file) {
+                const MealDayFile::Day day = MealDayFile::Load(source);
+                if (!day.readable)
+                    return FileIo::Result::failure(source, FileIo::Problem::Unreadable);
+                return MealDayFile::AppendMealRecords(file, day.entries);
+            },
+            true);
+        if (to == m_day)
+            LoadMeals(m_day);
+        return;
+    }
+    if (to == m_day) {
+        const DayStore::Meals meals = m_store->LoadMeals(from);
+        if (!meals.readable)
+            emit opened(FileIo::Result::failure(source, FileIo::Problem::Unreadable));
+        else
+            AppendMeals(meals.entries);
+    } else {
+        // The day copied from was not read; a failure of the day copied to was not saved.
+        const FileIo::Result result = m_store->CopyMeals(from, to);
+        if (!result.ok() && result.file == source)
+            emit opened(result);
+        else
+            emit saved(result);
+    }
+    emit copied();
+}
+
+void CMealsList::AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealEntry> entries)
+{
+    if (!m_store || entries.empty())
+        return;
+    if (day == m_day) {
+        AppendMeals(entries);
+        emit copied();
+        return;
+    }
+    if (m_pendingWrites.contains(m_store->MealFile(day)) || manyRecords(entries)) {
+        queueWrite(
+            day,
+            [entries = std::move(entries)](const std::filesystem::path &file) {
+                return MealDayFile::AppendMealRecords(file, entries);
+            },
+            true);
+        return;
+    }
+    emit saved(m_store->AppendMeals(day, entries));
+    emit copied();
 }
 
 void CMealsList::showChanged()
@@ -491,6 +582,15 @@ void CMealsList::AppendMeals(const std::vector<MealEntry> &entries)
         appendLarge(entries);
         return;
     }
+    if (m_store && manyRecords(entries)) {
+        // Too many to write while the window waits: the worker writes them and reads the day
+        // back, which is a large day from then on.
+        queueWrite([entries](const std::filesystem::path &file) {
+            return MealDayFile::AppendMealRecords(file, entries);
+        });
+        LoadMeals(m_day);
+        return;
+    }
     if (m_store)
         emit saved(m_store->AppendMeals(m_day, entries));
     LoadMeals(m_day);
@@ -507,11 +607,19 @@ QMenu *CMealsList::ContextMenu()
     if (!isToday) {
         QAction *toToday = menu->addAction(
             anyTicked ? tr("Copy ticked meals to today") : tr("Copy meals to today"), this,
-            [this] { emit copyToTodayRequested(DayStore::MealsToCopy(m_entries)); });
+            [this, anyTicked] {
+                const DayFiles::LocalDate today = DayFiles::LocalDateOf(Clock::now());
+                // A whole day goes from its file, which the worker reads after the writes it
+                // was given: no copy of a large day's rows on the window's thread.
+                if (anyTicked)
+                    AppendMealsTo(today, DayStore::MealsToCopy(m_entries));
+                else
+                    CopyMeals(m_day, today);
+            });
         toToday->setEnabled(!m_loading && !m_entries.empty());
     }
     QAction *fromBefore = menu->addAction(tr("Copy meals from the previous day"), this,
-                                          [this] { emit copyFromPreviousDayRequested(); });
+                                          [this, before] { CopyMeals(before, m_day); });
     fromBefore->setEnabled(m_store && m_store->HasMeals(before));
     return menu;
 }

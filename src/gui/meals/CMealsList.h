@@ -66,6 +66,11 @@ public:
     void AppendMeal(const MealEntry &entry);
     // Logs the entries for the current day, in one write, as AppendMeal logs each.
     void AppendMeals(const std::vector<MealEntry> &entries);
+    // Logs for `to`, shown or not, every meal of `from`; the entries for `day`. A large copy is
+    // read and written by the worker, in order with the list's other reads and writes, so that
+    // it never holds up the window; copied() follows once it is written.
+    void CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to);
+    void AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealEntry> entries);
 
     // The list's context menu, owned by the caller: copy the ticked entries (all when none is
     // ticked) to today, or the meals of the day before into this day.
@@ -98,10 +103,8 @@ signals:
     void opened(const FileIo::Result &result);
     // An edited amount was not taken: the text is no amount that can be logged.
     void amountRefused(const QString &typed);
-    // From the context menu: these entries are to be logged for today; the meals of the day
-    // before are to be logged for this day.
-    void copyToTodayRequested(const std::vector<MealEntry> &entries);
-    void copyFromPreviousDayRequested();
+    // A copy (CopyMeals, AppendMealsTo) is in its day's file, or failed and said so.
+    void copied();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -145,9 +148,12 @@ private:
     // A large day: read on the worker, changed in memory and written there.
     void startLoading(const std::filesystem::path &file);
     void loaded(std::uint64_t generation, MealDayFile::Day &day);
-    void queueWrite(std::function<FileIo::Result(const std::filesystem::path &)> write);
+    using Write = std::function<FileIo::Result(const std::filesystem::path &)>;
+    // The write to the file of the day shown, or of `day`; a copy says copied() when done.
+    void queueWrite(Write write);
+    void queueWrite(const DayFiles::LocalDate &day, Write write, bool copy);
     void written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
-                 std::uint64_t generation);
+                 std::optional<double> calories, std::uint64_t generation, bool copy);
     void appendLarge(const std::vector<MealEntry> &entries);
     void removeTickedLarge();
     void changeAmountLarge(int index, float amount);
