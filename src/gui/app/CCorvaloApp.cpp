@@ -116,8 +116,10 @@ int CCorvaloApp::run()
     }
     ResourceImage::DecodeAhead(skin);
     CCorvaloDlg dialog(nullptr, CCorvaloDlg::Build::ShownPageFirst);
-    // Once the window is up, and before the user can work in it.
-    QMetaObject::invokeMethod(&dialog, &CCorvaloDlg::CheckForNewVersion, Qt::QueuedConnection);
+    // Once the window has painted, and before the user can work in it. Made before that, the
+    // prompt's window would hold up the window's first paint.
+    QObject::connect(&dialog, &CCorvaloDlg::firstPainted, &dialog, &CCorvaloDlg::CheckForNewVersion,
+                     Qt::SingleShotConnection);
     dialog.exec();
     return 0;
 }

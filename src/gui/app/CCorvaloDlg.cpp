@@ -686,6 +686,7 @@ void CCorvaloDlg::paintEvent(QPaintEvent *)
     if (!m_painted) {
         m_painted = true;
         // Right after this paint reaches the screen.
+        QTimer::singleShot(0, this, &CCorvaloDlg::firstPainted);
         QTimer::singleShot(0, this, &CCorvaloDlg::BuildRest);
     }
     QPainter painter(this);

@@ -89,6 +89,11 @@ public:
     // The Enter key does nothing; Escape and Close close the window.
     void accept() override { }
 
+signals:
+    // Once, right after the window's first paint reached the screen, before the other pages
+    // are built.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

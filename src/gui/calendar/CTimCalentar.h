@@ -84,6 +84,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // The focus shows as the ring only, which repaints itself: no repaint of the whole strip.
+    void focusInEvent(QFocusEvent *) override { }
+    void focusOutEvent(QFocusEvent *) override { }
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -81,7 +81,9 @@ bool FocusRing::visible() const
 
 bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_widget && m_surface &&
+    // Without the keyboard cues the ring neither comes nor goes: nothing to repaint, as when
+    // the window is activated or a prompt takes the focus away.
+    if (watched == m_widget && m_surface && KeyboardCues::instance().shown() &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         m_surface->update();
     return false;
