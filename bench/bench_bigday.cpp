@@ -1,7 +1,7 @@
-// The window's longest freeze while it opens a very large day, and while Add, Delete Selected
-// and an amount edit change it: a timer asks to run every 5 ms, and the longest gap between its
-// runs is how long the window could not answer. Usage: corvalo_bench_bigday [megabytes]
-// (default 50)
+// The window's longest freeze while it opens a very large day, while Add, Delete Selected and an
+// amount edit change it, and while its meals are copied to other days: a timer asks to run every
+// 5 ms, and the longest gap between its runs is how long the window could not answer.
+// Usage: corvalo_bench_bigday [megabytes] (default 50)
 
 #include "BenchFolder.h"
 #include "app/CCorvaloDlg.h"
