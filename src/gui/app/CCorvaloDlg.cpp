@@ -366,17 +366,8 @@ void CCorvaloDlg::SelectFood(int row)
 void CCorvaloDlg::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to)
 {
     // The list orders every read and write of the days it hands to its worker.
-    if (m_meals) {
-        m_meals->CopyMeals(from, to);
-        return;
-    }
-    const FileIo::Result result = m_store.CopyMeals(from, to);
-    // The day copied from was not read; a failure of the day copied to was not saved.
-    if (!result.ok() && result.file == m_store.MealFile(from))
-        reportOpen(result);
-    else
-        reportSave(result);
-    showCopied();
+    BuildRest();
+    m_meals->CopyMeals(from, to);
 }
 
 void CCorvaloDlg::showCopied()

@@ -360,16 +360,12 @@ void CMealsList::written(const DayStore::OutsideWrite &write, const FileIo::Resu
         m_pendingWrites.erase(pending);
     const bool shownDay = generation == m_generation && write.path == m_store->MealFile(m_day);
     // The rows are the file once every write to it is done.
-    if (shownDay && !m_loading && result.ok() && !m_pendingWrites.contains(write.path))
-        calories = MealRecord::DayCalories(m_entries);
     if (m_pendingWrites.contains(write.path))
         calories.reset();
+    else if (shownDay && !m_loading && result.ok())
+        calories = MealRecord::DayCalories(m_entries);
     m_store->EndMealWrite(write, result, calories);
-    // A copy whose day to copy from could not be read wrote nothing.
-    if (copy && !result.ok() && result.file != write.path)
-        emit opened(result);
-    else
-        emit saved(result);
+    tell(result, write.path);
     // The rows went ahead of the file: show what it really holds.
     if (!result.ok() && shownDay)
         LoadMeals(m_day);
@@ -408,14 +404,18 @@ void CMealsList::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::Loca
         else
             AppendMeals(meals.entries);
     } else {
-        // The day copied from was not read; a failure of the day copied to was not saved.
-        const FileIo::Result result = m_store->CopyMeals(from, to);
-        if (!result.ok() && result.file == source)
-            emit opened(result);
-        else
-            emit saved(result);
+        tell(m_store->CopyMeals(from, to), m_store->MealFile(to));
     }
     emit copied();
+}
+
+void CMealsList::tell(const FileIo::Result &result, const std::filesystem::path &target)
+{
+    // A copy whose day to copy from could not be read wrote nothing: that day was not opened.
+    if (!result.ok() && result.file != target)
+        emit opened(result);
+    else
+        emit saved(result);
 }
 
 void CMealsList::AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealEntry> entries)

@@ -154,6 +154,8 @@ private:
     void queueWrite(const DayFiles::LocalDate &day, Write write, bool copy);
     void written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
                  std::optional<double> calories, std::uint64_t generation, bool copy);
+    // The outcome of a write of the file `target`, or of a copy to it, as saved() or opened().
+    void tell(const FileIo::Result &result, const std::filesystem::path &target);
     void appendLarge(const std::vector<MealEntry> &entries);
     void removeTickedLarge();
     void changeAmountLarge(int index, float amount);
