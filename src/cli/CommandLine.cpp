@@ -29,6 +29,9 @@ Commands:
   add DATE FOOD AMOUNT UNIT   log a portion of a food, as Add in the window does
   weight DATE [VALUE]         print a day's weight, or store VALUE as it
   note DATE                   print a day's diary note
+  conflicts                   list the copies a sync engine made of changed days
+  merge DATE [--dry-run] [--keep ours|theirs]
+                              join a day's conflict copies into the day
   export --from DATE --to DATE DIR
                               write meals.csv, days.csv and notes.csv of the days into DIR
   help [COMMAND]              this text, or the help of a command
@@ -47,7 +50,7 @@ Exit status: 0 when done, 1 when something failed (the reason goes to standard e
 mistake in the command line.
 )";
 
-constexpr std::array<Topic, 6> Topics {{
+constexpr std::array<Topic, 8> Topics {{
     {"search", R"(Usage: corvalo-cli search [--best] TEXT
 
 Lists the foods the window lists for TEXT, in the same order, one a line: the name, a tab, and
@@ -115,6 +118,10 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Note;
     if (name == "export")
         return Kind::Export;
+    if (name == "conflicts")
+        return Kind::Conflicts;
+    if (name == "merge")
+        return Kind::Merge;
     if (name == "help")
         return Kind::Help;
     return std::nullopt;
@@ -165,7 +172,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        const bool takesValue = name == "--data" || name == "--from" || name == "--to";
+        const bool takesValue =
+            name == "--data" || name == "--from" || name == "--to" || name == "--keep";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return usageError("the option " + name + " needs a value");
@@ -184,6 +192,14 @@ Parsed Parse(const std::vector<std::string> &arguments)
             command.dataFolder = *value;
         } else if (name == "--best") {
             command.bestMatchesFirst = true;
+            commandOptions.push_back(name);
+        } else if (name == "--dry-run") {
+            command.dryRun = true;
+            commandOptions.push_back(name);
+        } else if (name == "--keep") {
+            if (*value != "ours" && *value != "theirs")
+                return usageError("--keep takes ours or theirs, not " + inQuotes(*value), "merge");
+            command.keep = *value;
             commandOptions.push_back(name);
         } else if (name == "--from" || name == "--to") {
             (name == "--from" ? from : to) = *value;
@@ -223,7 +239,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
     command.kind = *kind;
     for (const std::string &option : commandOptions) {
         const bool allowed = (option == "--best" && *kind == Kind::Search) ||
-            ((option == "--from" || option == "--to") && *kind == Kind::Export);
+            ((option == "--from" || option == "--to") && *kind == Kind::Export) ||
+            ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge);
         if (!allowed)
             return usageError(name + " takes no option " + option, name);
     }
@@ -308,6 +325,14 @@ Parsed Parse(const std::vector<std::string> &arguments)
         }
         break;
     }
+    case Kind::Conflicts:
+        error = count(0, 0);
+        break;
+    case Kind::Merge:
+        error = count(1, 1);
+        if (error.empty() && rest[0] != "own-foods")
+            error = date(rest[0], command.date);
+        break;
     case Kind::Help:
     case Kind::Version:
         break;

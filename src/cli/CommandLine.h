@@ -14,7 +14,7 @@ namespace CommandLine {
 
 inline constexpr std::string_view Program = "corvalo-cli";
 
-enum class Kind { Help, Version, Search, Day, Add, Weight, Note, Export };
+enum class Kind { Help, Version, Search, Day, Add, Weight, Note, Export, Conflicts, Merge };
 
 struct Command
 {
@@ -29,6 +29,8 @@ struct Command
     std::optional<std::string> weight; // weight: set to this; a weight above zero
     DayFiles::LocalDate from, to; // export
     std::filesystem::path folder; // export
+    bool dryRun = false; // merge: print, write nothing
+    std::string keep; // merge: "ours", "theirs", or empty to join both
 };
 
 struct Parsed

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "ConflictCommands.h"
 #include "export/DiaryExport.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
@@ -131,6 +132,15 @@ int Session::run()
         return note();
     case Kind::Export:
         return exportDays();
+    case Kind::Conflicts:
+        if (!openDiary(false))
+            return Failed;
+        return ConflictCommands::List(m_root, {m_context.out, m_context.err});
+    case Kind::Merge:
+        if (!openDiary(!m_command.dryRun))
+            return Failed;
+        return ConflictCommands::Merge(m_root, m_command.date, m_command.dryRun, m_command.keep,
+                                       {m_context.out, m_context.err});
     case Kind::Help:
     case Kind::Version:
         break;

@@ -5,6 +5,7 @@
 #include "store/MealDayFile.h"
 
 #include <QtTest>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -24,6 +25,8 @@ private slots:
     void knownEndAndEditsOnTheRecords();
     void clear();
     void oversizedFileIsNotReadable();
+    void changesKeepWhatAnotherWriterStored();
+    void parallelAppendsAfterATornWriteAllLand();
 
 private:
     std::vector<std::string> names(const fs::path &path) const;
@@ -228,6 +231,64 @@ void TestMealDayFile::oversizedFileIsNotReadable()
     const MealDayFile::Day day = MealDayFile::Load(m_path);
     QVERIFY(day.entries.empty());
     QVERIFY(!day.readable);
+}
+
+// The window shows A B C; meanwhile the command line appends D and a sync engine drops B.
+void TestMealDayFile::changesKeepWhatAnotherWriterStored()
+{
+    const std::vector<MealEntry> shown {sampleEntry("A", 1), sampleEntry("B", 2),
+                                        sampleEntry("C", 3)};
+    const std::string shownImage = MealDayFile::ImageOf(shown);
+    const auto reset = [&] {
+        QVERIFY(FileIo::writeAtomically(m_path, MealDayFile::ImageOf({shown[0], shown[2]})));
+        QVERIFY(MealDayFile::AppendMealRecord(m_path, sampleEntry("D", 4)));
+    };
+
+    reset();
+    FileIo::Result removed = MealDayFile::RemoveShown(m_path, shownImage, {2});
+    QVERIFY(removed.ok());
+    QVERIFY(removed.changedElsewhere);
+    QCOMPARE(names(m_path), (std::vector<std::string> {"A", "D"}));
+
+    reset();
+    FileIo::Result changed = MealDayFile::ChangeShownAmount(m_path, shownImage, 0, 7.5f);
+    QVERIFY(changed.ok());
+    const std::vector<MealEntry> now = MealDayFile::Load(m_path).entries;
+    QCOMPARE(now.size(), std::size_t(3));
+    QCOMPARE(now[0].amount, 7.5f);
+    QCOMPARE(now[2].name, std::string("D"));
+
+    // B is gone: a change to it must not land on another row, and the file stays as it is.
+    reset();
+    const std::optional<std::string> before = FileIo::readAll(m_path);
+    QCOMPARE(MealDayFile::RemoveShown(m_path, shownImage, {1}).problem, FileIo::Problem::Changed);
+    QCOMPARE(MealDayFile::ChangeShownAmount(m_path, shownImage, 1, 9.0f).problem,
+             FileIo::Problem::Changed);
+    QCOMPARE(FileIo::readAll(m_path), before);
+
+    // Clearing what was shown leaves what was not.
+    reset();
+    QVERIFY(MealDayFile::RemoveShown(m_path, shownImage, {0, 2}));
+    QCOMPARE(names(m_path), (std::vector<std::string> {"D"}));
+}
+
+void TestMealDayFile::parallelAppendsAfterATornWriteAllLand()
+{
+    std::string image = MealRecord::Encode(sampleEntry("first", 1));
+    image += MealRecord::Encode(sampleEntry("torn", 2)).substr(0, 9);
+    QVERIFY(FileIo::writeAtomically(m_path, image));
+    constexpr int Writers = 8;
+    std::vector<std::thread> writers;
+    for (int i = 0; i < Writers; ++i)
+        writers.emplace_back([this, i] {
+            (void)MealDayFile::AppendMealRecord(m_path, sampleEntry("w" + std::to_string(i), 1));
+        });
+    for (std::thread &writer : writers)
+        writer.join();
+    const std::vector<std::string> stored = names(m_path);
+    QCOMPARE(stored.size(), std::size_t(1 + Writers));
+    QCOMPARE(stored.front(), std::string("first"));
+    QCOMPARE(MealRecord::WholeBytes(*FileIo::readAll(m_path)), FileIo::readAll(m_path)->size());
 }
 
 QTEST_GUILESS_MAIN(TestMealDayFile)

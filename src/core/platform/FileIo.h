@@ -34,16 +34,22 @@ struct [[nodiscard]] Result
     Problem problem = Problem::None;
     int error = 0; // the system's error number, when there was one
     std::filesystem::path file;
+    // The write was made to a file that another writer had changed since it was shown, and
+    // kept what that writer stored: the view must be read again.
+    bool changedElsewhere = false;
 
     bool ok() const { return problem == Problem::None; }
     explicit operator bool() const { return ok(); }
 
-    static Result success(const std::filesystem::path &file) { return {Problem::None, 0, file}; }
+    static Result success(const std::filesystem::path &file)
+    {
+        return {Problem::None, 0, file, false};
+    }
     // The problem an errno value stands for.
     static Result failure(const std::filesystem::path &file, int error);
     static Result failure(const std::filesystem::path &file, Problem problem)
     {
-        return {problem, 0, file};
+        return {problem, 0, file, false};
     }
 };
 

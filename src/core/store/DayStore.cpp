@@ -313,6 +313,28 @@ FileIo::Result DayStore::ClearMeals(const Day &day)
     return result;
 }
 
+FileIo::Result DayStore::RemoveMeals(const Day &day, const std::vector<MealEntry> &shown,
+                                     const std::vector<std::size_t> &removed)
+{
+    const std::string name = Key(day) + ".db";
+    const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
+    FileIo::Result result =
+        MealDayFile::RemoveShown(m_dataDirectory / name, MealDayFile::ImageOf(shown), removed);
+    mealsWritten(name, current, result, std::nullopt);
+    return result;
+}
+
+FileIo::Result DayStore::ChangeMealAmount(const Day &day, const std::vector<MealEntry> &shown,
+                                          std::size_t index, float amount)
+{
+    const std::string name = Key(day) + ".db";
+    const bool current = !changedBehindOurBack(m_index.data, m_dataDirectory);
+    FileIo::Result result = MealDayFile::ChangeShownAmount(
+        m_dataDirectory / name, MealDayFile::ImageOf(shown), index, amount);
+    mealsWritten(name, current, result, std::nullopt);
+    return result;
+}
+
 DayStore::OutsideWrite DayStore::BeginMealWrite(const Day &day) const
 {
     const std::string name = Key(day) + ".db";

@@ -93,6 +93,16 @@ public:
                                               bool skipTicked);
     [[nodiscard]] FileIo::Result ClearMeals(const Day &day);
 
+    // Changes to the rows the user saw (`shown`, entries as LoadMeals gave them), made to what
+    // the file holds now: what another writer stored meanwhile stays (result.changedElsewhere
+    // then says that the view must be read again). Refused as Problem::Changed when a row it
+    // concerns is no longer there byte for byte.
+    [[nodiscard]] FileIo::Result RemoveMeals(const Day &day, const std::vector<MealEntry> &shown,
+                                             const std::vector<std::size_t> &removed);
+    [[nodiscard]] FileIo::Result ChangeMealAmount(const Day &day,
+                                                  const std::vector<MealEntry> &shown,
+                                                  std::size_t index, float amount);
+
     // A write of a day's meal file made outside the store, on another thread (the store is not
     // thread-safe: only the path goes there). Begun and ended on the store's own thread.
     struct OutsideWrite

@@ -1,7 +1,9 @@
 #include "store/MealDayFile.h"
 
+#include "meals/MealRebase.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
+#include "platform/FileLock.h"
 
 namespace MealDayFile {
 
@@ -45,18 +47,34 @@ bool Readable(const std::filesystem::path &path)
 
 namespace {
 
+// Larger appends replace the file instead: a writer killed halfway through one long write would
+// leave part of it behind, and a copy is all or nothing.
+constexpr std::size_t MaxAppendBytes = 64 * 1024;
+
 FileIo::Result appendRecords(const std::filesystem::path &path, const std::string &records,
                              std::optional<std::uintmax_t> wholeEnd)
 {
+    // Held until the records are in: a second appender waits rather than rewriting the file
+    // from an image that lacks what the first one adds.
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(path, true, failure);
+    if (!lock)
+        return failure;
     const auto size = FileIo::regularFileSize(path);
-    if (size && *size > 0 && size != wholeEnd) {
+    if (size && *size > 0 && (size != wholeEnd || records.size() > MaxAppendBytes)) {
         // A day the list cannot show (too large, unreadable) gets nothing it would never show.
         std::string image;
         if (const FileIo::Result read = FileIo::read(path, image); !read.ok())
             return read;
         const std::size_t whole = MealRecord::WholeBytes(image);
-        if (whole != image.size())
+        if (whole != image.size() || records.size() > MaxAppendBytes)
             return FileIo::writeAtomically(path, image.substr(0, whole) + records);
+    }
+    if (records.size() > MaxAppendBytes) {
+        const FileIo::Result written = FileIo::writeAtomically(path, records);
+        if (!written.ok() && lock->created())
+            (void)FileIo::remove(path);
+        return written;
     }
     return FileIo::append(path, records);
 }
@@ -117,6 +135,60 @@ FileIo::Result ChangeAmount(const std::filesystem::path &path, std::size_t index
 FileIo::Result Clear(const std::filesystem::path &path)
 {
     return FileIo::remove(path);
+}
+
+namespace {
+
+// The change made to the image the file holds now, under the file's lock; marked as made to a
+// file that had changed when the image is not the one shown.
+template<typename Change>
+FileIo::Result changeShown(const std::filesystem::path &path, std::string_view shownImage,
+                           const Change &change)
+{
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(path, false, failure);
+    std::string image;
+    if (lock) {
+        if (const FileIo::Result read = FileIo::read(path, image); !read.ok())
+            return read;
+    } else if (failure.problem != FileIo::Problem::Missing) {
+        return failure;
+    }
+    image.resize(MealRecord::WholeBytes(image));
+    const std::optional<std::string> changed = change(image);
+    if (!changed)
+        return FileIo::Result::failure(path, FileIo::Problem::Changed);
+    if (*changed == image)
+        return FileIo::Result::success(path);
+    FileIo::Result result = replaceWith(path, changed);
+    result.changedElsewhere = image != shownImage;
+    return result;
+}
+
+} // namespace
+
+FileIo::Result RemoveShown(const std::filesystem::path &path, std::string_view shownImage,
+                           const std::vector<std::size_t> &removed)
+{
+    return changeShown(path, shownImage, [&](std::string_view now) {
+        return MealRebase::Remove(shownImage, removed, now);
+    });
+}
+
+FileIo::Result ChangeShownAmount(const std::filesystem::path &path, std::string_view shownImage,
+                                 std::size_t index, float amount)
+{
+    return changeShown(path, shownImage, [&](std::string_view now) {
+        return MealRebase::ChangeAmount(shownImage, index, amount, now);
+    });
+}
+
+std::string ImageOf(const std::vector<MealEntry> &entries)
+{
+    std::string image;
+    for (const MealEntry &entry : entries)
+        image += MealRecord::Encode(entry);
+    return image;
 }
 
 } // namespace MealDayFile

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Reading and writing one day's meal file. A day without entries has no file; a missing and an
@@ -58,5 +60,18 @@ FileIo::Result ChangeAmount(const std::filesystem::path &path, std::size_t index
 
 // Removes the day's file; a missing file is no error.
 FileIo::Result Clear(const std::filesystem::path &path);
+
+// Rewrites that never drop what another writer stored: made to the file as it is now, under its
+// lock, from the image of the rows the user saw (`shownImage`, whole records). When the file no
+// longer holds that image the change is carried over to what it holds, and the result says so
+// (changedElsewhere); when a row it concerns cannot be found again it is refused as
+// Problem::Changed and the file is left as it is. A file left without records is removed.
+FileIo::Result RemoveShown(const std::filesystem::path &path, std::string_view shownImage,
+                           const std::vector<std::size_t> &removed);
+FileIo::Result ChangeShownAmount(const std::filesystem::path &path, std::string_view shownImage,
+                                 std::size_t index, float amount);
+
+// The records of the entries, one after the other, as the file holds them.
+std::string ImageOf(const std::vector<MealEntry> &entries);
 
 } // namespace MealDayFile

@@ -25,7 +25,6 @@ std::string ToFileBytes(std::string_view text)
 
 std::string FromFileBytes(std::string_view bytes)
 {
-    bytes = bytes.substr(0, bytes.find('\0'));
     std::string text;
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -35,7 +34,9 @@ std::string FromFileBytes(std::string_view bytes)
                 ++i;
             text += '\n';
         } else {
-            text += c;
+            // A zero byte would end the text early in the editor, and the next save would
+            // drop everything after it.
+            text += c == '\0' ? ' ' : c;
         }
     }
     return text;

@@ -14,8 +14,8 @@ namespace NoteFile {
 // Editor text, whatever its line breaks, as the file stores it: every break becomes CR LF.
 std::string ToFileBytes(std::string_view text);
 
-// File bytes as editor text: what comes before the first zero byte, every break (CR LF, a lone
-// LF or a lone CR) as one LF.
+// File bytes as editor text: every break (CR LF, a lone LF or a lone CR) as one LF, a zero byte
+// as a space.
 std::string FromFileBytes(std::string_view bytes);
 
 struct Note

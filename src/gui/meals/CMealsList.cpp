@@ -538,8 +538,14 @@ void CMealsList::SaveMeals(bool skipTicked)
         removeTickedLarge();
         return;
     }
-    if (m_store)
-        emit saved(m_store->RewriteMeals(m_day, m_entries, skipTicked));
+    if (m_store && skipTicked) {
+        std::vector<std::size_t> ticked;
+        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            if (m_entries[i].ticked)
+                ticked.push_back(i);
+        }
+        emit saved(m_store->RemoveMeals(m_day, m_entries, ticked));
+    }
     LoadMeals(m_day);
 }
 
@@ -558,8 +564,16 @@ void CMealsList::ClearMeals()
         showChanged();
         return;
     }
-    if (m_store)
+    if (m_store && !m_readable) {
+        // Nothing of the file is shown to match against: the user clears it whole.
         emit saved(m_store->ClearMeals(m_day));
+    } else if (m_store) {
+        // Only the rows shown: entries another writer added meanwhile stay.
+        std::vector<std::size_t> all(m_entries.size());
+        for (std::size_t i = 0; i < all.size(); ++i)
+            all[i] = i;
+        emit saved(m_store->RemoveMeals(m_day, m_entries, all));
+    }
     LoadMeals(m_day);
 }
 
@@ -1053,9 +1067,10 @@ void CMealsList::CommitAmountEdit(CommitOn reason)
             emit amountRefused(text);
         } else if (m_large) {
             changeAmountLarge(index, toStoredAmount(typed));
-        } else {
-            m_entries[index].amount = toStoredAmount(typed);
-            SaveMeals(false);
+        } else if (m_store) {
+            emit saved(m_store->ChangeMealAmount(m_day, m_entries, std::size_t(index),
+                                                 toStoredAmount(typed)));
+            LoadMeals(m_day);
         }
     }
     viewport()->update();

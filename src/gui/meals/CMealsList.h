@@ -58,7 +58,7 @@ public:
     // Shows the day (which becomes the current day even when it has no entries yet), scrolled to
     // its newest entries, and hands the totals to the panel.
     void LoadMeals(const DayFiles::LocalDate &day);
-    // Rewrites the current day from the entries, ticked ones left out on request; reloads.
+    // Removes the ticked rows from the current day's file (false: removes none); reloads.
     void SaveMeals(bool skipTicked);
     // Removes the current day's entries; reloads.
     void ClearMeals();
