@@ -1,8 +1,11 @@
 #include "store/DayStore.h"
 
 #include "meals/MealRecord.h"
+#include "platform/Clock.h"
 #include "platform/DataFolders.h"
+#include "platform/FileLock.h"
 #include "platform/NumberText.h"
+#include "store/ConflictCopies.h"
 #include "store/MealDayFile.h"
 #include "store/WeightFile.h"
 
@@ -10,6 +13,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <ctime>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -67,6 +71,19 @@ std::string DayStore::Key(const Day &day)
 void DayStore::Rescan()
 {
     m_index = Index();
+}
+
+void DayStore::Forget(const fs::path &file)
+{
+    const std::string name = file.filename().string();
+    if (file.parent_path() == m_dataDirectory) {
+        written(m_index.data, m_dataDirectory, name, false);
+        if (m_index.weightSeries)
+            m_index.weightSeries.reset();
+        m_index.weightSeriesMade.reset();
+    } else if (file.parent_path() == m_noteDirectory) {
+        written(m_index.notes, m_noteDirectory, name, false);
+    }
 }
 
 void DayStore::Refresh()
@@ -376,6 +393,26 @@ FileIo::Result DayStore::SaveWeight(const Day &day, std::string_view typed)
     return result;
 }
 
+FileIo::Result DayStore::SaveShownWeight(const Day &day, std::string_view typed,
+                                         std::optional<float> shown)
+{
+    const fs::path path = WeightFile(day);
+    FileIo::Result failure;
+    // Held until the new weight is in, so that no other writer's weight slips in between.
+    const std::optional<FileLock> lock = FileLock::acquire(path, false, failure);
+    if (!lock && failure.problem != FileIo::Problem::Missing)
+        return failure;
+    const std::optional<float> stored = lock ? WeightFile::Read(path) : std::nullopt;
+    const auto bits = [](std::optional<float> weight) {
+        return weight ? std::optional(std::bit_cast<std::uint32_t>(*weight)) : std::nullopt;
+    };
+    // What was learnt of the file may be older than what was just read.
+    weightWritten(path.filename().string(), false);
+    if (bits(stored) != bits(shown))
+        return FileIo::Result::failure(path, FileIo::Problem::Changed);
+    return SaveWeight(day, typed);
+}
+
 NoteFile::Note DayStore::LoadNote(const Day &day) const
 {
     return NoteFile::Read(NoteFile(day));
@@ -388,16 +425,67 @@ FileIo::Result DayStore::SaveNote(const Day &day, std::string_view text)
     return write.result;
 }
 
-DayStore::NoteWrite DayStore::WriteNote(const fs::path &file, std::string_view text)
+namespace {
+
+// "2026-12-05 143022" of the local time now, for the name of a copy kept aside.
+std::string copyStamp(std::time_t now)
 {
-    NoteWrite write {file, FileIo::Result::success(file), false, std::nullopt, std::nullopt};
+    std::tm local {};
+    localtime_r(&now, &local);
+    char stamp[32] = {};
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H%M%S", &local);
+    return stamp;
+}
+
+// Keeps what another writer stored in a conflict copy beside the file, under a name not taken.
+FileIo::Result keepAside(const fs::path &file, std::string_view bytes, fs::path &copy)
+{
+    const std::time_t now = Clock::now();
+    for (int later = 0; later < 60; ++later) {
+        copy = file.parent_path() /
+            ConflictCopies::CopyName(file.filename().string(), copyStamp(now + later));
+        std::error_code error;
+        if (!fs::exists(copy, error) && !error)
+            return FileIo::writeAtomically(copy, bytes);
+    }
+    return FileIo::Result::failure(copy, EEXIST);
+}
+
+} // namespace
+
+DayStore::NoteWrite DayStore::WriteNote(const fs::path &file, std::string_view text,
+                                        const std::vector<std::uint64_t> &accepted)
+{
+    NoteWrite write {file, FileIo::Result::success(file), false, std::nullopt, std::nullopt, 0, {}};
     if (NoteFile::Unreadable(file)) {
         write.result = FileIo::Result::failure(file, FileIo::Problem::Unreadable);
         return write;
     }
     write.tried = true;
     write.before = stampOf(file.parent_path());
-    write.result = NoteFile::Write(file, text);
+    {
+        // Held from the look at what the file holds until the new text is in.
+        FileIo::Result failure;
+        const std::optional<FileLock> lock = FileLock::acquire(file, false, failure);
+        std::string now;
+        if (lock && !accepted.empty()) {
+            if (const FileIo::Result read = FileIo::read(file, now, NoteFile::MaxBytes);
+                !read.ok()) {
+                write.result = read;
+                return write;
+            }
+            const std::uint64_t found = NoteFile::Fingerprint(now);
+            if (std::find(accepted.begin(), accepted.end(), found) == accepted.end()) {
+                write.result = keepAside(file, now, write.keptAside);
+                if (!write.result.ok())
+                    return write;
+            }
+        }
+        write.result = NoteFile::Write(file, text);
+    }
+    write.result.changedElsewhere = !write.keptAside.empty();
+    if (write.result.ok())
+        write.fingerprint = NoteFile::Fingerprint(NoteFile::ToFileBytes(text));
     write.after = stampOf(file.parent_path());
     return write;
 }

@@ -57,6 +57,8 @@ public:
     // Rescans when a folder's own time stamp says that files were added, removed or replaced
     // there by someone else since it was listed: two status calls, whatever the history.
     void Refresh();
+    // Forgets what was learnt of one file, which another writer changed in place.
+    void Forget(const std::filesystem::path &file);
 
     // Paths of a day's files: ".db" and ".wth" in the data directory, ".txt" in the note one.
     std::filesystem::path DataFilePath(const Day &day, std::string_view extension) const;
@@ -122,6 +124,10 @@ public:
     // Stores the number the text starts with (read as atof reads it) when it is above zero and
     // fits the file; any other text leaves the stored weight alone and is no failure.
     [[nodiscard]] FileIo::Result SaveWeight(const Day &day, std::string_view typed);
+    // The same, typed over the weight `shown` (nothing: the day had none): refused as
+    // Problem::Changed when the file holds another by now, which the view must then show.
+    [[nodiscard]] FileIo::Result SaveShownWeight(const Day &day, std::string_view typed,
+                                                 std::optional<float> shown);
 
     NoteFile::Note LoadNote(const Day &day) const;
     // Refused for a note file that is there but cannot be read, or that the user made read-only.
@@ -138,8 +144,16 @@ public:
         // The note folder's time stamp just before and just after the write.
         std::optional<std::filesystem::file_time_type> before;
         std::optional<std::filesystem::file_time_type> after;
+        // What the file holds after a successful write (NoteFile::Fingerprint).
+        std::uint64_t fingerprint = 0;
+        // Where the text another writer had stored meanwhile was kept, beside the note as a
+        // conflict copy; empty when the file held one of the `accepted` versions.
+        std::filesystem::path keptAside;
     };
-    static NoteWrite WriteNote(const std::filesystem::path &file, std::string_view text);
+    // `accepted`: the versions of the file the writer has seen or written (fingerprints); a
+    // file that holds another is kept aside before it is replaced. Empty: any is replaced.
+    static NoteWrite WriteNote(const std::filesystem::path &file, std::string_view text,
+                               const std::vector<std::uint64_t> &accepted = {});
     void NoteWritten(const NoteWrite &write);
 
     // The strip's markers: a meal or weight file that is not empty; a note that is not empty.

@@ -42,13 +42,24 @@ std::string FromFileBytes(std::string_view bytes)
     return text;
 }
 
+std::uint64_t Fingerprint(std::string_view bytes)
+{
+    // FNV-1a: no more is needed to tell two versions of a note apart.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash ^ bytes.size();
+}
+
 Note Read(const std::filesystem::path &path)
 {
     if (const std::optional<std::string> bytes = FileIo::readAll(path, MaxBytes))
-        return {Note::State::Loaded, FromFileBytes(*bytes)};
+        return {Note::State::Loaded, FromFileBytes(*bytes), Fingerprint(*bytes)};
     std::error_code error;
     const bool absent = !std::filesystem::exists(path, error) && !error;
-    return {absent ? Note::State::Absent : Note::State::Unreadable, {}};
+    return {absent ? Note::State::Absent : Note::State::Unreadable, {}, Fingerprint({})};
 }
 
 bool Unreadable(const std::filesystem::path &path)

@@ -27,7 +27,13 @@ struct Note
     };
     State state = State::Absent;
     std::string text;
+    // Of the file's bytes (Fingerprint), so a later save can tell whether another writer has
+    // changed the file since.
+    std::uint64_t fingerprint = 0;
 };
+
+// Tells one content of a note file from another; a missing file counts as empty.
+std::uint64_t Fingerprint(std::string_view bytes);
 
 // Larger files are not notes anyone typed; they are left alone rather than loaded.
 inline constexpr std::uintmax_t MaxBytes = 16u * 1024 * 1024;

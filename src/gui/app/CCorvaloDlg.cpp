@@ -1,7 +1,9 @@
 #include "app/CCorvaloDlg.h"
 
+#include "app/DiaryFollower.h"
 #include "app/ExportGroup.h"
 #include "app/MainWindowAccess.h"
+#include "app/MergeForm.h"
 #include "app/SettingsPage.h"
 #include "app/SkinStyle.h"
 #include "calendar/CDiary.h"
@@ -36,7 +38,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -140,6 +144,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
             });
     m_foodLoader->mergeUserFoods(m_store.dataDirectory().parent_path() / UserFoodTable::FileName);
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
+    followDiary();
     LoadDay();
     showPage(m_page);
     m_dayStrip->setFocus();
@@ -547,10 +552,59 @@ void CCorvaloDlg::onDayChosen(const DayFiles::LocalDate &day, int page)
     LoadDay();
 }
 
+void CCorvaloDlg::followDiary()
+{
+    DiaryFollower::Views views;
+    views.meals = [this] {
+        if (m_meals)
+            m_meals->RefreshFromFile();
+    };
+    views.weight = [this] {
+        RefreshWeightFromFile();
+    };
+    views.note = [this] {
+        if (m_diary)
+            m_diary->RefreshFromFile();
+    };
+    views.history = [this] {
+        m_dayStrip->update();
+        if (m_charts)
+            m_charts->UpdateCharts();
+    };
+    views.ownFoods = [this] {
+        if (m_foodActions)
+            m_foodActions->ReloadOwnFoods();
+    };
+    views.merge = [this](const ConflictMerge::Found &found) {
+        openMerge(found);
+    };
+    m_follower = new DiaryFollower(m_store, m_notice, std::move(views), this);
+    m_follower->checkConflicts();
+}
+
+void CCorvaloDlg::openMerge(const ConflictMerge::Found &found)
+{
+    FlushTyping();
+    QString dayName;
+    if (found.copy.day) {
+        const DayFiles::LocalDate day = DayFiles::LocalDateOf(*found.copy.day);
+        dayName = QLocale().toString(QDate(day.year, day.month, day.day), QLocale::LongFormat);
+    }
+    MergeForm form(found, dayName, this);
+    if (form.exec() == QDialog::Accepted)
+        tell(form.result(), SaveProblem::Action::Save);
+    // What the merge wrote, and what is left to merge.
+    m_store.Rescan();
+    LoadDay();
+    m_follower->checkConflicts();
+}
+
 void CCorvaloDlg::LoadDay()
 {
     // Files added or replaced by hand since the store last looked are picked up here.
     m_store.Refresh();
+    if (m_follower)
+        m_follower->follow(m_day, m_dayStrip->m_firstDay, m_dayStrip->m_dayCount);
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     // A page not built yet takes the day when it is built (BuildRest).
     if (m_meals)
@@ -633,7 +687,29 @@ void CCorvaloDlg::OnWeightChanged()
 {
     m_weightTimer.stop();
     const std::string text = Text8::fromQString(m_weightBox->text());
-    reportSave(m_unsavedWeights.record(m_day, text, m_store.SaveWeight(m_day, text)));
+    const FileIo::Result result = m_store.SaveShownWeight(m_day, text, m_shownWeight);
+    if (result.problem == FileIo::Problem::Changed) {
+        // Another writer stored a weight meanwhile: it is shown, and the one typed is said.
+        (void)m_unsavedWeights.record(m_day, text, FileIo::Result::success(result.file));
+        m_notice->showNotice(QString::fromStdString(result.file.string()),
+                             tr("Not saved: the weight %1 was typed over one stored elsewhere "
+                                "meanwhile, which is shown now")
+                                 .arg(Text8::toQString(text)));
+        LoadDayWeight();
+        return;
+    }
+    if (result.ok())
+        m_shownWeight = m_store.LoadWeight(m_day);
+    reportSave(m_unsavedWeights.record(m_day, text, result));
+}
+
+void CCorvaloDlg::RefreshWeightFromFile()
+{
+    if (!m_weightBox || m_weightTimer.isActive() || m_unsavedWeights.find(m_day))
+        return;
+    m_store.Forget(m_store.WeightFile(m_day));
+    if (m_store.LoadWeight(m_day) != m_shownWeight)
+        LoadDayWeight();
 }
 
 void CCorvaloDlg::retryUnsaved()
@@ -660,16 +736,12 @@ void CCorvaloDlg::LoadDayWeight()
         OnWeightChanged();
     // A weight that could not be saved yet is shown as typed, not the stored one.
     const std::optional<float> weight = m_store.LoadWeight(m_day);
+    m_shownWeight = weight;
     const std::string *unsaved = m_unsavedWeights.find(m_day);
     const std::string text =
         unsaved ? *unsaved : (weight ? NumberText::fixed(*weight, 1) : std::string());
-    {
-        // One save per load, also when the text does not change: the shown one-decimal value
-        // is what the day keeps. An empty box saves nothing, so no file appears for the day.
-        const QSignalBlocker quiet(m_weightBox);
-        m_weightBox->setText(Text8::toQString(text));
-    }
-    OnWeightChanged();
+    const QSignalBlocker quiet(m_weightBox);
+    m_weightBox->setText(Text8::toQString(text));
 }
 
 void CCorvaloDlg::paintEvent(QPaintEvent *)

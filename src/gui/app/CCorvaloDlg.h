@@ -4,6 +4,7 @@
 #include "controls/ResourceImage.h"
 #include "food/FoodDatabase.h"
 #include "platform/FileIo.h"
+#include "store/ConflictMerge.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
 #include "store/UnsavedTexts.h"
@@ -14,6 +15,7 @@
 #include <optional>
 
 class CCharts;
+class DiaryFollower;
 class CDiary;
 class CElements;
 class CHoverButton;
@@ -57,8 +59,15 @@ public:
     void OnWeightChanged();
     // Saves at once whatever typing (weight, note) is still waiting for its save timer.
     void FlushTyping();
-    // Fills the weight box from the selected day's weight; empty when it has none.
+    // Shows changes that others make to the diary, and offers the merge of conflict copies.
+    void followDiary();
+    void openMerge(const ConflictMerge::Found &found);
+    // Fills the weight box from the selected day's weight; empty when it has none. Showing a
+    // weight never writes it.
     void LoadDayWeight();
+    // Shows the weight the file holds now when another writer changed it and nothing typed is
+    // waiting.
+    void RefreshWeightFromFile();
     // The food of a food list row becomes the current food.
     void SelectFood(int row);
     // Appends every meal of one day to another: the meal list and totals follow when that day is
@@ -140,6 +149,9 @@ private:
     int m_stripPage = 0;
     DayStore m_store;
     UnsavedTexts m_unsavedWeights;
+    // The weight the box was filled with, or last saved: what the file held as far as the window
+    // knows. A save over another writer's weight is refused.
+    std::optional<float> m_shownWeight;
     QTimer m_retryTimer;
     // Typing in the weight box is saved this long after its first unsaved key.
     QTimer m_weightTimer;
@@ -154,6 +166,7 @@ private:
     FoodSearchController *m_search = nullptr;
     PortionEntry *m_portion = nullptr;
     FoodListActions *m_foodActions = nullptr;
+    DiaryFollower *m_follower = nullptr;
 
     CTimCalentar *m_dayStrip = nullptr;
     QLineEdit *m_weightBox = nullptr;

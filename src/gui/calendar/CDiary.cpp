@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextCursor>
+#include <algorithm>
 
 namespace {
 
@@ -136,6 +138,7 @@ void CDiary::LoadNote()
         return;
     }
     const NoteFile::Note note = m_store ? m_store->LoadNote(m_day) : NoteFile::Note();
+    m_known[m_notePath] = note.fingerprint;
     m_edit->setPlainText(Text8::toQString(note.text));
     // A file that could not be read shows empty; typing into it would replace it.
     const bool unreadable = note.state == NoteFile::Note::State::Unreadable;
@@ -173,19 +176,30 @@ void CDiary::queueSave(const DayFiles::LocalDate &day, std::function<std::string
     const std::uint64_t ticket = ++m_lastTicket;
     m_saving[file] = ticket;
     // On the writer's thread: only its own copies, and `this` only to post the outcome to.
-    m_writer.put(file, [this, day, ticket, file, text = std::move(text)] {
-        std::string kept = text();
-        DayStore::NoteWrite write = DayStore::WriteNote(file, kept);
-        // Only a text that failed is kept; a saved one is let go here, not on the window's thread.
-        if (write.result.ok())
-            kept = std::string();
-        QMetaObject::invokeMethod(
-            this,
-            [this, day, ticket, write = std::move(write), kept = std::move(kept)] {
-                noteWritten(day, ticket, write, kept);
-            },
-            Qt::QueuedConnection);
-    });
+    std::vector<std::uint64_t> accepted;
+    if (const auto known = m_known.find(file); known != m_known.end())
+        accepted.push_back(known->second);
+    m_writer.put(
+        file,
+        [this, day, ticket, file, text = std::move(text), accepted, written = m_written]() mutable {
+            std::string kept = text();
+            // A save of this page that went before is no change by anyone else.
+            if (const auto own = written->find(file); own != written->end())
+                accepted.push_back(own->second);
+            DayStore::NoteWrite write = DayStore::WriteNote(file, kept, accepted);
+            if (write.result.ok())
+                (*written)[file] = write.fingerprint;
+            // Only a text that failed is kept; a saved one is let go here, not on the window's
+            // thread.
+            if (write.result.ok())
+                kept = std::string();
+            QMetaObject::invokeMethod(
+                this,
+                [this, day, ticket, write = std::move(write), kept = std::move(kept)] {
+                    noteWritten(day, ticket, write, kept);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void CDiary::noteWritten(const DayFiles::LocalDate &day, std::uint64_t ticket,
@@ -196,7 +210,29 @@ void CDiary::noteWritten(const DayFiles::LocalDate &day, std::uint64_t ticket,
         m_saving.erase(saving);
     if (m_store)
         m_store->NoteWritten(write);
+    if (write.result.ok())
+        m_known[write.file] = write.fingerprint;
     emit saved(m_unsaved.record(day, text, write.result));
+    if (!write.keptAside.empty())
+        emit keptAside(day, write.keptAside);
+}
+
+void CDiary::RefreshFromFile()
+{
+    if (!m_store || m_pending || m_saving.contains(m_notePath) || m_unsaved.find(m_day))
+        return;
+    const NoteFile::Note note = m_store->LoadNote(m_day);
+    if (const auto known = m_known.find(m_notePath);
+        known != m_known.end() && known->second == note.fingerprint)
+        return;
+    m_known[m_notePath] = note.fingerprint;
+    const QSignalBlocker notAnEdit(m_edit);
+    const int cursor = m_edit->textCursor().position();
+    m_edit->setPlainText(Text8::toQString(note.text));
+    QTextCursor moved = m_edit->textCursor();
+    moved.setPosition(std::min(cursor, m_edit->document()->characterCount() - 1));
+    m_edit->setTextCursor(moved);
+    m_edit->setReadOnly(note.state == NoteFile::Note::State::Unreadable);
 }
 
 void CDiary::paintEvent(QPaintEvent *)

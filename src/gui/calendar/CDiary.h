@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 class QPlainTextEdit;
@@ -49,6 +50,9 @@ public:
     bool hasUnsaved() const { return !m_unsaved.empty(); }
     // Saves the kept texts again, in the background.
     void RetryUnsaved();
+    // Shows the note the file holds now when another writer changed it and nothing typed here
+    // is waiting: typing is never replaced (its save keeps the other text aside instead).
+    void RefreshFromFile();
 
     QPlainTextEdit *editor() const { return m_edit; }
 
@@ -58,6 +62,8 @@ public:
 signals:
     // The outcome of every save, and of every load.
     void saved(const FileIo::Result &result);
+    // Another writer's note was found in the file at a save, and kept in `copy` beside it.
+    void keptAside(const DayFiles::LocalDate &day, const std::filesystem::path &copy);
     void opened(const FileIo::Result &result);
 
 protected:
@@ -85,6 +91,11 @@ private:
                      const DayStore::NoteWrite &write, const std::string &text);
     // The latest save asked for each file, until its outcome is in.
     std::map<std::filesystem::path, std::uint64_t> m_saving;
+    // What each note file held when it was last read or written here (NoteFile::Fingerprint).
+    std::map<std::filesystem::path, std::uint64_t> m_known;
+    // The same, as the writer's thread learns it from its own writes: only it touches this.
+    std::shared_ptr<std::map<std::filesystem::path, std::uint64_t>> m_written =
+        std::make_shared<std::map<std::filesystem::path, std::uint64_t>>();
     std::uint64_t m_lastTicket = 0;
     // Last: its thread has ended before anything it posts to goes.
     BackgroundWriter m_writer;

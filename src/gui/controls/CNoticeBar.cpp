@@ -173,7 +173,16 @@ void CNoticeBar::mousePressEvent(QMouseEvent *event)
         emit dismissed();
         return;
     }
+    if (event->button() == Qt::LeftButton && !m_notices.isEmpty()) {
+        emit activated(m_notices.last().key);
+        return;
+    }
     QWidget::mousePressEvent(event);
+}
+
+QString CNoticeBar::currentKey() const
+{
+    return m_notices.isEmpty() ? QString() : m_notices.last().key;
 }
 
 void CNoticeBar::mouseMoveEvent(QMouseEvent *event)

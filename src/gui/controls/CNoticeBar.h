@@ -32,9 +32,15 @@ public:
 
     QSize sizeHint() const override;
 
+    // The latest notice's key, empty without one.
+    QString currentKey() const;
+
 signals:
     // The user closed the bar with its cross.
     void dismissed();
+    // The user clicked the latest notice's text, to act on it (notices that offer something
+    // say so in their text).
+    void activated(const QString &key);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -12,6 +12,7 @@
 #include "food/UserFoodTable.h"
 #include "meals/CMealsList.h"
 #include "platform/CoreText.h"
+#include "platform/FileLock.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
 #include "store/SaveProblem.h"
@@ -143,7 +144,39 @@ QString FoodListActions::store(const UserFoodTable &table, const std::string &ch
     if (!written.ok())
         return QString::fromStdString(SaveProblem::Describe(
             written, m_file.parent_path(), SaveProblem::Action::Save, CoreText::problem));
+    showTable(table, chosen);
+    return {};
+}
 
+QString FoodListActions::change(const std::function<QString(UserFoodTable &)> &edit,
+                                const std::string &chosen)
+{
+    FileIo::Result locked;
+    const std::optional<FileLock> lock = FileLock::acquire(m_file, false, locked);
+    if (!lock && locked.problem != FileIo::Problem::Missing)
+        return QString::fromStdString(SaveProblem::Describe(
+            locked, m_file.parent_path(), SaveProblem::Action::Save, CoreText::problem));
+    UserFoodTable table;
+    QString why;
+    if (!loadTable(table, &why))
+        return why;
+    if (const QString refused = edit(table); !refused.isEmpty())
+        return refused;
+    return store(table, chosen);
+}
+
+void FoodListActions::ReloadOwnFoods()
+{
+    if (m_parts.loader)
+        m_parts.loader->finish();
+    UserFoodTable table;
+    QString why;
+    if (loadTable(table, &why))
+        showTable(table, {});
+}
+
+void FoodListActions::showTable(const UserFoodTable &table, const std::string &chosen)
+{
     // The database is made again with the table's foods: a few milliseconds, and the same
     // foods in the same places as at the next start.
     FoodDatabase fresh;
@@ -158,7 +191,6 @@ QString FoodListActions::store(const UserFoodTable &table, const std::string &ch
         if (m_parts.database->isUserFood(i) && m_parts.database->name(i) == chosen)
             record = i;
     m_parts.list->chooseRow(m_parts.search->revealRecord(record));
-    return {};
 }
 
 void FoodListActions::NewFood()
@@ -173,13 +205,12 @@ void FoodListActions::NewFood()
         [&](const FoodTableEntry &food) -> QString {
             if (!readable)
                 return why;
-            std::string refused;
-            if (!table.add(food, &refused))
-                return Text8::toQString(refused);
-            const QString failed = store(table, food.name);
-            if (!failed.isEmpty())
-                table.remove(food.name);
-            return failed;
+            return change(
+                [&food](UserFoodTable &now) {
+                    std::string refused;
+                    return now.add(food, &refused) ? QString() : Text8::toQString(refused);
+                },
+                food.name);
         },
         m_window);
     form.exec();
@@ -197,20 +228,27 @@ void FoodListActions::EditFood(int record)
     const FoodTableEntry *stored = table.find(name);
     if (!stored) {
         // Changed by hand since the start: the list shows the file again.
-        store(table, {});
+        showTable(table, {});
         return;
     }
     const FoodTableEntry before = *stored;
     FoodForm form(
         table, *m_parts.database, &before,
         [&](const FoodTableEntry &food) -> QString {
-            std::string refused;
-            if (!table.edit(before.name, food, &refused))
-                return Text8::toQString(refused);
-            const QString failed = store(table, food.name);
-            if (!failed.isEmpty())
-                table.edit(food.name, before);
-            return failed;
+            return change(
+                [&](UserFoodTable &now) {
+                    // Changed elsewhere since the form opened: not this food any more.
+                    const FoodTableEntry *stored = now.find(before.name);
+                    if (!stored || stored->nutrients != before.nutrients ||
+                        stored->pairKind != before.pairKind ||
+                        stored->units.size() != before.units.size())
+                        return tr("This food was changed elsewhere meanwhile. Close the form "
+                                  "and open it again.");
+                    std::string refused;
+                    return now.edit(before.name, food, &refused) ? QString()
+                                                                 : Text8::toQString(refused);
+                },
+                food.name);
         },
         m_window);
     form.exec();
@@ -228,12 +266,12 @@ void FoodListActions::DeleteFood(int record)
                         tr("Delete"), m_window);
     if (confirm.exec() != QDialog::Accepted)
         return;
-    UserFoodTable table;
-    QString why;
-    if (!loadTable(table, &why))
-        return;
-    table.remove(name);
-    store(table, {});
+    change(
+        [&name](UserFoodTable &now) {
+            now.remove(name);
+            return QString();
+        },
+        {});
 }
 
 void FoodListActions::QuickAddToDay()

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 class CMealsList;
@@ -49,6 +50,8 @@ public:
     void EditFood(int record);
     void DeleteFood(int record);
     void QuickAddToDay();
+    // Lists the own foods the table holds now, changed elsewhere (by hand, another computer).
+    void ReloadOwnFoods();
 
     SkinButton *newFoodButton() const { return m_newFood; }
     SkinButton *quickAddButton() const { return m_quickAdd; }
@@ -66,6 +69,11 @@ private:
     bool loadTable(UserFoodTable &table, QString *why);
     // Writes the table and rebuilds the database with its foods; the failure in words.
     QString store(const UserFoodTable &table, const std::string &chosen);
+    // The database made again with the table's foods, `chosen` chosen in the list.
+    void showTable(const UserFoodTable &table, const std::string &chosen);
+    // One change made to the table as the file holds it now, under the file's lock, so that a
+    // food added elsewhere while a form was open is kept; the change's refusal in words.
+    QString change(const std::function<QString(UserFoodTable &)> &edit, const std::string &chosen);
     void showMenu(int row, const QPoint &at);
 
     Parts m_parts;

@@ -2,6 +2,7 @@
 
 #include "controls/FocusRing.h"
 #include "meals/CElements.h"
+#include "meals/MealRebase.h"
 #include "meals/MealRecord.h"
 #include "meals/MealsListAccessible.h"
 #include "platform/Clock.h"
@@ -532,6 +533,55 @@ void CMealsList::changeAmountLarge(int index, float amount)
     showChanged();
 }
 
+void CMealsList::RefreshFromFile()
+{
+    if (!m_store || m_loading)
+        return;
+    if (m_editRow != -1) {
+        m_refreshWhenEdited = true;
+        return;
+    }
+    m_refreshWhenEdited = false;
+    const std::filesystem::path file = m_store->MealFile(m_day);
+    if (m_large || m_pendingWrites.contains(file) ||
+        FileIo::regularFileSize(file).value_or(0) >= LargeDayBytes) {
+        // A large day is read again on the worker, once what it was given is written.
+        if (!m_pendingWrites.contains(file) &&
+            FileIo::regularFileSize(file).value_or(0) != m_wholeEnd.value_or(0))
+            LoadMeals(m_day);
+        return;
+    }
+    DayStore::Meals meals = m_store->LoadMeals(m_day);
+    const std::string shownImage = MealDayFile::ImageOf(m_entries);
+    const std::string nowImage = MealDayFile::ImageOf(meals.entries);
+    if (meals.readable == m_readable && shownImage == nowImage)
+        return;
+    // The rows still there keep their ticks, and the selected one stays selected.
+    const std::vector<std::ptrdiff_t> match =
+        MealRebase::Match(MealRebase::Records(shownImage), MealRebase::Records(nowImage));
+    const int selected = currentRow();
+    int stillSelected = -1;
+    for (std::size_t i = 0; i < match.size() && i < m_entries.size(); ++i) {
+        if (match[i] < 0)
+            continue;
+        meals.entries[std::size_t(match[i])].ticked = m_entries[i].ticked;
+        if (int(i) == selected)
+            stillSelected = int(match[i]);
+    }
+    const int top = topRow();
+    m_reloading = true;
+    m_readable = meals.readable;
+    replaceEntries(std::move(meals.entries));
+    setCurrentRow(stillSelected);
+    if (stillSelected < 0)
+        clearSelection();
+    verticalScrollBar()->setValue(std::min(top, verticalScrollBar()->maximum()));
+    m_reloading = false;
+    if (m_panel)
+        m_panel->SetTotals(meals.totals);
+    viewport()->update();
+}
+
 void CMealsList::SaveMeals(bool skipTicked)
 {
     if (m_large && skipTicked) {
@@ -1016,6 +1066,8 @@ bool CMealsList::eventFilter(QObject *watched, QEvent *event)
             m_amountEdit->hide();
             viewport()->update();
             backToEditedRow(edited);
+            if (m_refreshWhenEdited)
+                RefreshFromFile();
             return true;
         }
     } else if (event->type() == QEvent::FocusOut) {
@@ -1073,5 +1125,7 @@ void CMealsList::CommitAmountEdit(CommitOn reason)
             LoadMeals(m_day);
         }
     }
+    if (m_refreshWhenEdited)
+        RefreshFromFile();
     viewport()->update();
 }

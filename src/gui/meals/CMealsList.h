@@ -58,6 +58,10 @@ public:
     // Shows the day (which becomes the current day even when it has no entries yet), scrolled to
     // its newest entries, and hands the totals to the panel.
     void LoadMeals(const DayFiles::LocalDate &day);
+    // Shows what the day's file holds now when another writer changed it, keeping the ticks and
+    // the selection of the rows that are still there; a file that holds what is shown changes
+    // nothing. Put off while an amount is being edited.
+    void RefreshFromFile();
     // Removes the ticked rows from the current day's file (false: removes none); reloads.
     void SaveMeals(bool skipTicked);
     // Removes the current day's entries; reloads.
@@ -182,6 +186,8 @@ private:
     bool m_editFromKeys = false;
     FocusRing *m_focusRing = nullptr;
 
+    // Another writer changed the day while an amount was being edited.
+    bool m_refreshWhenEdited = false;
     bool m_large = false;
     bool m_loading = false;
     bool m_readable = true;

@@ -1,0 +1,99 @@
+#include "app/DiaryFollower.h"
+
+#include "controls/CNoticeBar.h"
+#include "food/UserFoodTable.h"
+#include "store/DayStore.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int64_t DaySeconds = 86400;
+
+} // namespace
+
+DiaryFollower::DiaryFollower(DayStore &store, CNoticeBar *notice, Views views, QObject *parent)
+    : QObject(parent), m_store(store), m_notice(notice), m_views(std::move(views))
+{
+    connect(&m_watcher, &DiaryWatcher::changed, this, &DiaryFollower::changed);
+    connect(m_notice, &CNoticeBar::activated, this, [this](const QString &key) {
+        if (key == conflictKey() && !m_conflicts.empty() && m_views.merge)
+            m_views.merge(m_conflicts.front());
+    });
+}
+
+QString DiaryFollower::conflictKey()
+{
+    return QStringLiteral("conflicts");
+}
+
+void DiaryFollower::follow(const DayFiles::LocalDate &day, std::int64_t firstOnStrip, int dayCount)
+{
+    m_day = day;
+    const fs::path root = m_store.dataDirectory().parent_path();
+    std::vector<fs::path> files {m_store.MealFile(day), m_store.WeightFile(day),
+                                 m_store.NoteFile(day), root / UserFoodTable::FileName};
+    // The chart's days: a meal or weight file changed in place changes no folder.
+    for (int i = 0; i < dayCount; ++i) {
+        const DayFiles::LocalDate shown = DayFiles::LocalDateOf(firstOnStrip + i * DaySeconds);
+        files.push_back(m_store.MealFile(shown));
+        files.push_back(m_store.WeightFile(shown));
+    }
+    m_watcher.watch({root, m_store.dataDirectory(), m_store.noteDirectory()}, files);
+}
+
+void DiaryFollower::changed(const std::set<fs::path> &paths)
+{
+    m_store.Refresh();
+    bool history = false;
+    bool folders = false;
+    for (const fs::path &path : paths) {
+        m_store.Forget(path);
+        const std::string extension = path.extension().string();
+        history = history || extension == ".db" || extension == ".wth";
+        folders = folders || path == m_store.dataDirectory() || path == m_store.noteDirectory() ||
+            path == m_store.dataDirectory().parent_path();
+    }
+    const auto touched = [&paths](const fs::path &file) {
+        return paths.contains(file);
+    };
+    if (m_views.meals && (folders || touched(m_store.MealFile(m_day))))
+        m_views.meals();
+    if (m_views.weight && (folders || touched(m_store.WeightFile(m_day))))
+        m_views.weight();
+    if (m_views.note && (folders || touched(m_store.NoteFile(m_day))))
+        m_views.note();
+    if (m_views.history && (history || folders))
+        m_views.history();
+    if (m_views.ownFoods &&
+        touched(m_store.dataDirectory().parent_path() / UserFoodTable::FileName))
+        m_views.ownFoods();
+    if (folders)
+        checkConflicts();
+}
+
+void DiaryFollower::checkConflicts()
+{
+    m_conflicts = ConflictMerge::List(m_store.dataDirectory().parent_path());
+    if (m_conflicts.empty()) {
+        m_notice->clearNotice(conflictKey());
+        return;
+    }
+    const ConflictMerge::Found &first = m_conflicts.front();
+    QString text;
+    if (first.copy.day) {
+        const DayFiles::LocalDate day = DayFiles::LocalDateOf(*first.copy.day);
+        text = tr("%1 has a copy from another computer")
+                   .arg(QLocale().toString(QDate(day.year, day.month, day.day),
+                                           QStringLiteral("d MMM")));
+    } else {
+        text = tr("Your own foods have a copy from another computer");
+    }
+    const int more = int(m_conflicts.size()) - 1;
+    if (more > 0)
+        text += tr(" (and %n more)", nullptr, more);
+    m_notice->showNotice(conflictKey(), text + tr(": click to merge"));
+}
