@@ -2,10 +2,14 @@
 
 #include "app/CCorvaloDlg.h"
 #include "controls/ResourceImage.h"
+#include "export/DiaryExport.h"
 #include "layout/PageTable.h"
+#include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
+#include "platform/DataFolders.h"
 #include "platform/FontSetUp.h"
 #include "platform/Resources.h"
+#include "platform/SingleWindow.h"
 
 #include <QFile>
 #include <QLibraryInfo>
@@ -114,8 +118,30 @@ int CCorvaloApp::run()
             return false;
         });
     }
+    // corvalo [YYYY-MM-DD]: the day to show.
+    std::optional<DayFiles::LocalDate> day;
+    QString dayText;
+    for (const QString &argument : QCoreApplication::arguments().mid(1)) {
+        if ((day = DiaryExport::ParseIsoDate(argument.toStdString()))) {
+            dayText = argument;
+            break;
+        }
+    }
+    SingleWindow single;
+    const std::filesystem::path diary =
+        DataFolders::Choose(AppFolders::dataHomeFolder(), AppFolders::perUserDataFolder()).folder;
+    if (!single.claim(diary, dayText))
+        return 0;
+
     ResourceImage::DecodeAhead(skin);
     CCorvaloDlg dialog(nullptr, CCorvaloDlg::Build::ShownPageFirst);
+    if (day)
+        dialog.ShowDay(*day);
+    QObject::connect(&single, &SingleWindow::asked, &dialog, [&dialog](const QString &asked) {
+        dialog.bringToFront();
+        if (const auto shown = DiaryExport::ParseIsoDate(asked.toStdString()))
+            dialog.ShowDay(*shown);
+    });
     // Once the window has painted, and before the user can work in it. Made before that, the
     // prompt's window would hold up the window's first paint.
     QObject::connect(&dialog, &CCorvaloDlg::firstPainted, &dialog, &CCorvaloDlg::CheckForNewVersion,

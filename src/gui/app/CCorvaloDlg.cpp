@@ -599,6 +599,20 @@ void CCorvaloDlg::openMerge(const ConflictMerge::Found &found)
     m_follower->checkConflicts();
 }
 
+void CCorvaloDlg::ShowDay(const DayFiles::LocalDate &day)
+{
+    m_dayStrip->SelectDay(day);
+    onDayChosen(m_dayStrip->selectedDay(), m_page);
+}
+
+void CCorvaloDlg::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void CCorvaloDlg::LoadDay()
 {
     // Files added or replaced by hand since the store last looked are picked up here.

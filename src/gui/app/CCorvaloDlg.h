@@ -55,6 +55,10 @@ public:
     void SwitchPage(int page);
     // Loads everything shown for the day strip's selected day.
     void LoadDay();
+    // Selects the day on the strip and shows it.
+    void ShowDay(const DayFiles::LocalDate &day);
+    // Comes to the front, as asked by a second start.
+    void bringToFront();
     // Hands the weight box's text to the store, which keeps it when it is a weight.
     void OnWeightChanged();
     // Saves at once whatever typing (weight, note) is still waiting for its save timer.

@@ -145,6 +145,14 @@ void CTimCalentar::setSelection(const DayStripModel::Selection &selection)
     m_firstDay = selection.firstDay;
 }
 
+void CTimCalentar::SelectDay(const DayFiles::LocalDate &day)
+{
+    const std::int64_t noon = DayFiles::NoonOf(day.day, day.month, day.year);
+    setSelection({day.day, day.month, day.year, noon - (m_dayCount / 2) * DayFiles::SecondsPerDay,
+                  m_dayCount});
+    InvalidateWithErase();
+}
+
 void CTimCalentar::MoveSelection(DayStripModel::Key key)
 {
     DayStripModel::Selection moved = selection();

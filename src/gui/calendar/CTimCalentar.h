@@ -56,6 +56,8 @@ public:
     // or its meals to today.
     QMenu *ContextMenuFor(const DayFiles::LocalDate &day);
 
+    // Selects the day, centred on the strip, as a click on it would (the day is loaded).
+    void SelectDay(const DayFiles::LocalDate &day);
     // Moves the selection as the arrow keys do.
     void MoveSelection(DayStripModel::Key key);
 
