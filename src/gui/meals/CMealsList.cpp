@@ -2,6 +2,7 @@
 
 #include "controls/FocusRing.h"
 #include "meals/CElements.h"
+#include "meals/DayWriter.h"
 #include "meals/MealRecord.h"
 #include "meals/MealsListAccessible.h"
 #include "platform/Clock.h"
@@ -21,6 +22,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextLayout>
+#include <QThreadPool>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
@@ -175,7 +177,26 @@ CMealsList::CMealsList(QWidget *parent)
       m_amountFont(skinFont(QStringLiteral("Arial"), 16)),
       m_selectedAmountFont(skinFont(QStringLiteral("Arial"), 16, QFont::Bold, true))
 {
-    m_worker.setMaxThreadCount(1);
+    m_writer = new DayWriter(this);
+    connect(m_writer, &DayWriter::saved, this, &CMealsList::saved);
+    connect(m_writer, &DayWriter::opened, this, &CMealsList::opened);
+    connect(m_writer, &DayWriter::dayRead, this,
+            [this](std::uint64_t generation, const std::shared_ptr<MealDayFile::Day> &day) {
+                loaded(generation, *day);
+            });
+    // The rows went ahead of the file: show what it really holds.
+    connect(m_writer, &DayWriter::writeFailed, this,
+            [this](std::uint64_t generation, const std::filesystem::path &file) {
+                if (showsFile(file, generation))
+                    LoadMeals(m_day);
+            });
+    connect(m_writer, &DayWriter::copied, this, &CMealsList::copied);
+    m_writer->setShownCalories([this](const std::filesystem::path &file,
+                                      std::uint64_t generation) -> std::optional<double> {
+        if (!showsFile(file, generation) || m_loading)
+            return std::nullopt;
+        return MealRecord::DayCalories(m_entries);
+    });
     m_rows = new Rows(m_entries, this);
     setModel(m_rows);
     setFrameShape(QFrame::NoFrame);
@@ -209,7 +230,13 @@ CMealsList::CMealsList(QWidget *parent)
 CMealsList::~CMealsList()
 {
     // What was handed to the worker is written before the window goes.
-    m_worker.waitForDone();
+    delete m_writer;
+}
+
+void CMealsList::setStore(DayStore *store)
+{
+    m_store = store;
+    m_writer->setStore(store);
 }
 
 void CMealsList::setCurrentRow(int row)
@@ -254,8 +281,7 @@ void CMealsList::LoadMeals(const DayFiles::LocalDate &day)
 
     const std::filesystem::path file = m_store ? m_store->MealFile(day) : std::filesystem::path();
     if (m_store &&
-        (m_pendingWrites.contains(file) ||
-         FileIo::regularFileSize(file).value_or(0) >= LargeDayBytes)) {
+        (m_writer->busy(file) || FileIo::regularFileSize(file).value_or(0) >= LargeDayBytes)) {
         startLoading(file);
         m_reloading = false;
         return;
@@ -285,14 +311,7 @@ void CMealsList::startLoading(const std::filesystem::path &file)
     if (m_panel)
         m_panel->SetTotals(m_totals);
     viewport()->update();
-
-    const std::uint64_t generation = m_generation;
-    m_worker.start([this, file, generation] {
-        // Only the path goes to the worker: the store is not thread-safe.
-        auto day = std::make_shared<MealDayFile::Day>(MealDayFile::Load(file));
-        QMetaObject::invokeMethod(
-            this, [this, day, generation] { loaded(generation, *day); }, Qt::QueuedConnection);
-    });
+    m_writer->read(file, m_generation);
 }
 
 void CMealsList::loaded(std::uint64_t generation, MealDayFile::Day &day)
@@ -324,53 +343,9 @@ void CMealsList::loaded(std::uint64_t generation, MealDayFile::Day &day)
     showChanged();
 }
 
-void CMealsList::queueWrite(Write write)
+bool CMealsList::showsFile(const std::filesystem::path &file, std::uint64_t generation) const
 {
-    queueWrite(m_day, std::move(write), false);
-}
-
-void CMealsList::queueWrite(const DayFiles::LocalDate &day, Write write, bool copy)
-{
-    const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
-    ++m_pendingWrites[ticket.path];
-    const std::uint64_t generation = m_generation;
-    m_worker.start([this, ticket, write = std::move(write), generation, copy] {
-        const FileIo::Result result = write(ticket.path);
-        // The day's calories, as the chart asks for them next, learnt here rather than by
-        // reading a large day again on the window's thread.
-        std::optional<double> calories;
-        if (copy && result.ok()) {
-            if (const std::optional<std::string> bytes = FileIo::readAll(ticket.path))
-                calories = MealRecord::DayCalories(*bytes);
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, ticket, result, calories, generation, copy] {
-                written(ticket, result, calories, generation, copy);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-void CMealsList::written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
-                         std::optional<double> calories, std::uint64_t generation, bool copy)
-{
-    const auto pending = m_pendingWrites.find(write.path);
-    if (pending != m_pendingWrites.end() && --pending->second == 0)
-        m_pendingWrites.erase(pending);
-    const bool shownDay = generation == m_generation && write.path == m_store->MealFile(m_day);
-    // The rows are the file once every write to it is done.
-    if (m_pendingWrites.contains(write.path))
-        calories.reset();
-    else if (shownDay && !m_loading && result.ok())
-        calories = MealRecord::DayCalories(m_entries);
-    m_store->EndMealWrite(write, result, calories);
-    tell(result, write.path);
-    // The rows went ahead of the file: show what it really holds.
-    if (!result.ok() && shownDay)
-        LoadMeals(m_day);
-    if (copy)
-        emit copied();
+    return m_store && generation == m_generation && file == m_store->MealFile(m_day);
 }
 
 void CMealsList::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to)
@@ -378,44 +353,26 @@ void CMealsList::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::Loca
     if (!m_store)
         return;
     const std::filesystem::path source = m_store->MealFile(from);
-    const bool inOrder = m_pendingWrites.contains(source) ||
-        m_pendingWrites.contains(m_store->MealFile(to)) ||
+    const bool inOrder = m_writer->busy(source) || m_writer->busy(m_store->MealFile(to)) ||
         FileIo::regularFileSize(source).value_or(0) >= LargeDayBytes;
     if (inOrder) {
         // Read and written by the worker, after what it was given before; a day shown is read
         // there again once the copy is in it.
-        queueWrite(
-            to,
-            [source](const std::filesystem::path &file) {
-                const MealDayFile::Day day = MealDayFile::Load(source);
-                if (!day.readable)
-                    return FileIo::Result::failure(source, FileIo::Problem::Unreadable);
-                return MealDayFile::AppendMealRecords(file, day.entries);
-            },
-            true);
+        m_writer->copy(from, to, true, m_generation);
         if (to == m_day)
             LoadMeals(m_day);
         return;
     }
-    if (to == m_day) {
-        const DayStore::Meals meals = m_store->LoadMeals(from);
-        if (!meals.readable)
-            emit opened(FileIo::Result::failure(source, FileIo::Problem::Unreadable));
-        else
-            AppendMeals(meals.entries);
-    } else {
-        tell(m_store->CopyMeals(from, to), m_store->MealFile(to));
+    if (to != m_day) {
+        m_writer->copy(from, to, false, m_generation);
+        return;
     }
-    emit copied();
-}
-
-void CMealsList::tell(const FileIo::Result &result, const std::filesystem::path &target)
-{
-    // A copy whose day to copy from could not be read wrote nothing: that day was not opened.
-    if (!result.ok() && result.file != target)
-        emit opened(result);
+    const DayStore::Meals meals = m_store->LoadMeals(from);
+    if (!meals.readable)
+        emit opened(FileIo::Result::failure(source, FileIo::Problem::Unreadable));
     else
-        emit saved(result);
+        AppendMeals(meals.entries);
+    emit copied();
 }
 
 void CMealsList::AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealEntry> entries)
@@ -427,17 +384,8 @@ void CMealsList::AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealE
         emit copied();
         return;
     }
-    if (m_pendingWrites.contains(m_store->MealFile(day)) || manyRecords(entries)) {
-        queueWrite(
-            day,
-            [entries = std::move(entries)](const std::filesystem::path &file) {
-                return MealDayFile::AppendMealRecords(file, entries);
-            },
-            true);
-        return;
-    }
-    emit saved(m_store->AppendMeals(day, entries));
-    emit copied();
+    const bool queued = m_writer->busy(m_store->MealFile(day)) || manyRecords(entries);
+    m_writer->append(day, entries, queued, m_generation, std::nullopt, true);
 }
 
 void CMealsList::showChanged()
@@ -459,9 +407,7 @@ void CMealsList::showChanged()
 void CMealsList::appendLarge(const std::vector<MealEntry> &entries)
 {
     const std::optional<std::uintmax_t> end = m_loading ? std::nullopt : m_wholeEnd;
-    queueWrite([entries, end](const std::filesystem::path &file) {
-        return MealDayFile::AppendMealRecords(file, entries, end);
-    });
+    m_writer->append(m_day, entries, true, m_generation, end);
     if (m_loading) {
         m_waiting.insert(m_waiting.end(), entries.begin(), entries.end());
         return;
@@ -497,9 +443,11 @@ void CMealsList::removeTickedLarge()
             removed.push_back(i);
     }
     if (!removed.empty()) {
-        queueWrite([removed, before](const std::filesystem::path &file) {
-            return MealDayFile::RemoveRecords(file, removed, before);
-        });
+        DayWriter::Rewrite change;
+        change.kind = DayWriter::Rewrite::Kind::RemoveTicked;
+        change.removed = std::move(removed);
+        change.expected = before;
+        m_writer->rewrite(m_day, change, m_entries, true, m_generation);
         // In place: a second vector of a large day would cost more than the moves.
         m_rows->beginResetModel();
         std::size_t kept = 0;
@@ -524,9 +472,12 @@ void CMealsList::removeTickedLarge()
 
 void CMealsList::changeAmountLarge(int index, float amount)
 {
-    queueWrite([index, amount, expected = m_entries.size()](const std::filesystem::path &file) {
-        return MealDayFile::ChangeAmount(file, std::size_t(index), amount, expected);
-    });
+    DayWriter::Rewrite change;
+    change.kind = DayWriter::Rewrite::Kind::ChangeAmount;
+    change.index = std::size_t(index);
+    change.amount = amount;
+    change.expected = m_entries.size();
+    m_writer->rewrite(m_day, change, m_entries, true, m_generation);
     m_entries[index].amount = amount;
     m_totals = MealRecord::Totals(m_entries);
     showChanged();
@@ -538,8 +489,11 @@ void CMealsList::SaveMeals(bool skipTicked)
         removeTickedLarge();
         return;
     }
-    if (m_store)
-        emit saved(m_store->RewriteMeals(m_day, m_entries, skipTicked));
+    DayWriter::Rewrite change;
+    change.kind = skipTicked ? DayWriter::Rewrite::Kind::RemoveTicked
+                             : DayWriter::Rewrite::Kind::ChangeAmount;
+    change.expected = m_entries.size();
+    m_writer->rewrite(m_day, change, m_entries, false, m_generation);
     LoadMeals(m_day);
 }
 
@@ -551,15 +505,14 @@ void CMealsList::ClearMeals()
         m_loading = false;
         m_readable = true;
         m_waiting.clear();
-        queueWrite(MealDayFile::Clear);
+        m_writer->rewrite(m_day, DayWriter::Rewrite {}, {}, true, m_generation);
         replaceEntries({});
         m_wholeEnd = 0;
         m_totals = {};
         showChanged();
         return;
     }
-    if (m_store)
-        emit saved(m_store->ClearMeals(m_day));
+    m_writer->rewrite(m_day, DayWriter::Rewrite {}, {}, false, m_generation);
     LoadMeals(m_day);
 }
 
@@ -569,8 +522,7 @@ void CMealsList::AppendMeal(const MealEntry &entry)
         appendLarge({entry});
         return;
     }
-    if (m_store)
-        emit saved(m_store->AppendMeal(m_day, entry));
+    m_writer->appendOne(m_day, entry);
     LoadMeals(m_day);
 }
 
@@ -585,14 +537,11 @@ void CMealsList::AppendMeals(const std::vector<MealEntry> &entries)
     if (m_store && manyRecords(entries)) {
         // Too many to write while the window waits: the worker writes them and reads the day
         // back, which is a large day from then on.
-        queueWrite([entries](const std::filesystem::path &file) {
-            return MealDayFile::AppendMealRecords(file, entries);
-        });
+        m_writer->append(m_day, entries, true, m_generation);
         LoadMeals(m_day);
         return;
     }
-    if (m_store)
-        emit saved(m_store->AppendMeals(m_day, entries));
+    m_writer->append(m_day, entries, false, m_generation);
     LoadMeals(m_day);
 }
 
