@@ -4,12 +4,11 @@
 #include "meals/CElements.h"
 #include "meals/DayWriter.h"
 #include "meals/MealRecord.h"
+#include "meals/MealRowPainter.h"
 #include "meals/MealsListAccessible.h"
 #include "platform/Clock.h"
 #include "platform/NumberText.h"
-#include "platform/SkinFont.h"
 #include "platform/Text8.h"
-#include "skin/SkinColors.h"
 #include "store/DayStore.h"
 #include "store/MealDayFile.h"
 
@@ -21,7 +20,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextLayout>
 #include <QThreadPool>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -35,62 +33,6 @@ namespace {
 
 constexpr int MinimumEditorLength = 7;
 constexpr int WheelNotch = 120;
-constexpr qreal TextWidth = 1000; // wide enough that a centred amount is never cut
-
-QRectF toRect(const MealRowLayout::Box &box)
-{
-    return QRectF(box.x, box.y, box.width, box.height);
-}
-
-constexpr int NameLines = 2; // a third line would be cut by the row's height
-constexpr int UnitLines = 1;
-
-struct FittedLines
-{
-    QStringList lines;
-    bool elided = false;
-};
-
-// The text wrapped at word boundaries into at most `maxLines` lines of `width`, the last line
-// ending in an ellipsis when the text goes on.
-FittedLines fitLines(const QFont &font, const QString &text, qreal width, int maxLines)
-{
-    FittedLines fitted;
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        if (fitted.lines.size() == maxLines - 1) {
-            const QString rest = text.mid(line.textStart()).simplified();
-            const QString cut = QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width);
-            fitted.elided = cut != rest;
-            fitted.lines << cut;
-            break;
-        }
-        fitted.lines << text.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return fitted;
-}
-
-// Lines centred as a block in `box`, pressed a little closer when they would not fit its height.
-void drawLines(QPainter &painter, const QRectF &box, const FittedLines &fitted)
-{
-    if (fitted.lines.isEmpty())
-        return;
-    const qreal count = fitted.lines.size();
-    const qreal lineHeight =
-        std::min<qreal>(painter.fontMetrics().lineSpacing(), box.height() / count);
-    qreal y = box.top() + (box.height() - lineHeight * count) / 2;
-    for (const QString &line : fitted.lines) {
-        painter.drawText(QRectF(box.left(), y, box.width(), lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, line);
-        y += lineHeight;
-    }
-}
 
 // Out of range doubles become infinities instead of undefined behaviour.
 float toStoredAmount(double value)
@@ -170,12 +112,7 @@ bool manyRecords(const std::vector<MealEntry> &entries)
 
 } // namespace
 
-CMealsList::CMealsList(QWidget *parent)
-    : QAbstractItemView(parent), m_tickOn(135, "LAYOUT"), m_tickOff(136, "LAYOUT"),
-      m_textFont(skinFont(QStringLiteral("Arial"), 8)),
-      m_selectedTextFont(skinFont(QStringLiteral("Arial"), 8, QFont::Bold, true)),
-      m_amountFont(skinFont(QStringLiteral("Arial"), 16)),
-      m_selectedAmountFont(skinFont(QStringLiteral("Arial"), 16, QFont::Bold, true))
+CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
 {
     m_writer = new DayWriter(this);
     connect(m_writer, &DayWriter::saved, this, &CMealsList::saved);
@@ -738,10 +675,7 @@ void CMealsList::paintEvent(QPaintEvent *)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
     if (m_loading) {
-        painter.setPen(QColor::fromRgba(SkinColors::Text));
-        painter.setFont(m_textFont);
-        drawLines(painter, toRect(m_layout.nameBox(0)),
-                  FittedLines {QStringList {tr("Loading\u2026")}, false});
+        m_painter.drawNotice(painter, m_layout, tr("Loading\u2026"));
         return;
     }
     const int first = topRow();
@@ -753,50 +687,12 @@ void CMealsList::paintEvent(QPaintEvent *)
     const int bottom = viewport()->height();
     int top = 0;
     for (int index = first; index < int(m_entries.size()) && top < bottom; ++index) {
-        drawRow(painter, m_entries[index], top, isRowSelected(index));
+        m_painter.draw(painter, m_layout, m_entries[index], top, viewport()->width(),
+                       isRowSelected(index));
         top += MealRowLayout::ItemHeight;
     }
     if (m_focusRing->visible())
         FocusRing::paint(painter, QRectF(viewport()->rect()));
-}
-
-void CMealsList::drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const
-{
-    painter.drawImage(QPoint(0, top), (entry.ticked ? m_tickOn : m_tickOff).image());
-
-    const QPen textPen(QColor::fromRgba(SkinColors::Text));
-    painter.setPen(textPen);
-    const QFont &textFont = selected ? m_selectedTextFont : m_textFont;
-    painter.setFont(textFont);
-    drawLines(
-        painter, toRect(m_layout.nameBox(top)),
-        fitLines(textFont, Text8::toQString(entry.name), m_layout.nameBox(top).width, NameLines));
-    const MealRowLayout::Box unit = m_layout.unitBox(top, viewport()->width());
-    drawLines(painter, toRect(unit),
-              fitLines(textFont, Text8::toQString(entry.unit), unit.width, UnitLines));
-
-    // Half a pixel in, so the 1-pixel frame covers whole pixels.
-    const QRectF frame = toRect(m_layout.amountFrame(top));
-    painter.setPen(QPen(QColor::fromRgba(SkinColors::AmountCellFrame), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(frame.translated(0.5, 0.5));
-
-    painter.setPen(textPen);
-    const QFont &amountFont = selected ? m_selectedAmountFont : m_amountFont;
-    painter.setFont(amountFont);
-    // A long amount is shown shorter (never stored so): it stays inside its frame.
-    const QFontMetricsF metrics(amountFont);
-    const qreal room = frame.width() - 2;
-    QString amount =
-        Text8::toQString(MealRowLayout::amountText(entry.amount, [&](const std::string &text) {
-            return metrics.horizontalAdvance(Text8::toQString(text)) <= room;
-        }));
-    if (amount.isEmpty())
-        amount = metrics.elidedText(Text8::toQString(MealRowLayout::amountText(entry.amount)),
-                                    Qt::ElideRight, room);
-    const qreal centre = m_layout.amountCentreX();
-    painter.drawText(QRectF(centre - TextWidth / 2, top, TextWidth, TextWidth),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, amount);
 }
 
 bool CMealsList::viewportEvent(QEvent *event)
@@ -810,23 +706,10 @@ bool CMealsList::viewportEvent(QEvent *event)
     const MealRowLayout::Hit hit =
         m_layout.hitTest(at.x(), at.y(), topRow(), int(m_entries.size()));
     QString whole;
-    if (hit.entry >= 0) {
-        const MealEntry &entry = m_entries[hit.entry];
-        const int rowTop = hit.visibleRow * MealRowLayout::ItemHeight;
-        const bool selected = isRowSelected(hit.entry);
-        const QFont &font = selected ? m_selectedTextFont : m_textFont;
-        const MealRowLayout::Box name = m_layout.nameBox(rowTop);
-        const MealRowLayout::Box unit = m_layout.unitBox(rowTop, viewport()->width());
-        if (toRect(name).contains(at)) {
-            whole = Text8::toQString(entry.name);
-            if (!fitLines(font, whole, name.width, NameLines).elided)
-                whole.clear();
-        } else if (toRect(unit).contains(at)) {
-            whole = Text8::toQString(entry.unit);
-            if (!fitLines(font, whole, unit.width, UnitLines).elided)
-                whole.clear();
-        }
-    }
+    if (hit.entry >= 0)
+        whole = m_painter.cutText(m_layout, m_entries[hit.entry],
+                                  hit.visibleRow * MealRowLayout::ItemHeight, viewport()->width(),
+                                  isRowSelected(hit.entry), at);
     if (whole.isEmpty())
         QToolTip::hideText();
     else

@@ -2,14 +2,13 @@
 
 #include "calendar/DayFiles.h"
 #include "controls/BackgroundSlice.h"
-#include "controls/ResourceImage.h"
 #include "meals/MealEntry.h"
 #include "meals/MealRowLayout.h"
+#include "meals/MealRowPainter.h"
 #include "platform/FileIo.h"
 #include "store/DayStore.h"
 
 #include <QAbstractItemView>
-#include <QFont>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -136,7 +135,6 @@ private:
     void CommitAmountEdit(CommitOn reason);
     void toggleTick(int index);
     void backToEditedRow(int index);
-    void drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const;
     bool isRowSelected(int row) const;
     // Rows that fit the viewport whole.
     int wholeRowsShown() const;
@@ -160,12 +158,7 @@ private:
     int m_editRow = -1;
     bool m_reloading = false;
     BackgroundSlice m_background;
-    ResourceImage m_tickOn;
-    ResourceImage m_tickOff;
-    QFont m_textFont;
-    QFont m_selectedTextFont;
-    QFont m_amountFont;
-    QFont m_selectedAmountFont;
+    MealRowPainter m_painter;
     std::vector<MealEntry> m_entries;
     Rows *m_rows = nullptr;
     DayFiles::LocalDate m_day;
