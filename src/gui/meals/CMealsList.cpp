@@ -2,14 +2,14 @@
 
 #include "controls/FocusRing.h"
 #include "meals/CElements.h"
+#include "meals/DayWriter.h"
 #include "meals/MealRebase.h"
 #include "meals/MealRecord.h"
+#include "meals/MealRowPainter.h"
 #include "meals/MealsListAccessible.h"
 #include "platform/Clock.h"
 #include "platform/NumberText.h"
-#include "platform/SkinFont.h"
 #include "platform/Text8.h"
-#include "skin/SkinColors.h"
 #include "store/DayStore.h"
 #include "store/MealDayFile.h"
 
@@ -21,7 +21,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextLayout>
+#include <QThreadPool>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
@@ -34,62 +34,6 @@ namespace {
 
 constexpr int MinimumEditorLength = 7;
 constexpr int WheelNotch = 120;
-constexpr qreal TextWidth = 1000; // wide enough that a centred amount is never cut
-
-QRectF toRect(const MealRowLayout::Box &box)
-{
-    return QRectF(box.x, box.y, box.width, box.height);
-}
-
-constexpr int NameLines = 2; // a third line would be cut by the row's height
-constexpr int UnitLines = 1;
-
-struct FittedLines
-{
-    QStringList lines;
-    bool elided = false;
-};
-
-// The text wrapped at word boundaries into at most `maxLines` lines of `width`, the last line
-// ending in an ellipsis when the text goes on.
-FittedLines fitLines(const QFont &font, const QString &text, qreal width, int maxLines)
-{
-    FittedLines fitted;
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        if (fitted.lines.size() == maxLines - 1) {
-            const QString rest = text.mid(line.textStart()).simplified();
-            const QString cut = QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width);
-            fitted.elided = cut != rest;
-            fitted.lines << cut;
-            break;
-        }
-        fitted.lines << text.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return fitted;
-}
-
-// Lines centred as a block in `box`, pressed a little closer when they would not fit its height.
-void drawLines(QPainter &painter, const QRectF &box, const FittedLines &fitted)
-{
-    if (fitted.lines.isEmpty())
-        return;
-    const qreal count = fitted.lines.size();
-    const qreal lineHeight =
-        std::min<qreal>(painter.fontMetrics().lineSpacing(), box.height() / count);
-    qreal y = box.top() + (box.height() - lineHeight * count) / 2;
-    for (const QString &line : fitted.lines) {
-        painter.drawText(QRectF(box.left(), y, box.width(), lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, line);
-        y += lineHeight;
-    }
-}
 
 // Out of range doubles become infinities instead of undefined behaviour.
 float toStoredAmount(double value)
@@ -169,14 +113,28 @@ bool manyRecords(const std::vector<MealEntry> &entries)
 
 } // namespace
 
-CMealsList::CMealsList(QWidget *parent)
-    : QAbstractItemView(parent), m_tickOn(135, "LAYOUT"), m_tickOff(136, "LAYOUT"),
-      m_textFont(skinFont(QStringLiteral("Arial"), 8)),
-      m_selectedTextFont(skinFont(QStringLiteral("Arial"), 8, QFont::Bold, true)),
-      m_amountFont(skinFont(QStringLiteral("Arial"), 16)),
-      m_selectedAmountFont(skinFont(QStringLiteral("Arial"), 16, QFont::Bold, true))
+CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
 {
-    m_worker.setMaxThreadCount(1);
+    m_writer = new DayWriter(this);
+    connect(m_writer, &DayWriter::saved, this, &CMealsList::saved);
+    connect(m_writer, &DayWriter::opened, this, &CMealsList::opened);
+    connect(m_writer, &DayWriter::dayRead, this,
+            [this](std::uint64_t generation, const std::shared_ptr<MealDayFile::Day> &day) {
+                loaded(generation, *day);
+            });
+    // The rows went ahead of the file: show what it really holds.
+    connect(m_writer, &DayWriter::writeFailed, this,
+            [this](std::uint64_t generation, const std::filesystem::path &file) {
+                if (showsFile(file, generation))
+                    LoadMeals(m_day);
+            });
+    connect(m_writer, &DayWriter::copied, this, &CMealsList::copied);
+    m_writer->setShownCalories([this](const std::filesystem::path &file,
+                                      std::uint64_t generation) -> std::optional<double> {
+        if (!showsFile(file, generation) || m_loading)
+            return std::nullopt;
+        return MealRecord::DayCalories(m_entries);
+    });
     m_rows = new Rows(m_entries, this);
     setModel(m_rows);
     setFrameShape(QFrame::NoFrame);
@@ -210,7 +168,13 @@ CMealsList::CMealsList(QWidget *parent)
 CMealsList::~CMealsList()
 {
     // What was handed to the worker is written before the window goes.
-    m_worker.waitForDone();
+    delete m_writer;
+}
+
+void CMealsList::setStore(DayStore *store)
+{
+    m_store = store;
+    m_writer->setStore(store);
 }
 
 void CMealsList::setCurrentRow(int row)
@@ -255,8 +219,7 @@ void CMealsList::LoadMeals(const DayFiles::LocalDate &day)
 
     const std::filesystem::path file = m_store ? m_store->MealFile(day) : std::filesystem::path();
     if (m_store &&
-        (m_pendingWrites.contains(file) ||
-         FileIo::regularFileSize(file).value_or(0) >= LargeDayBytes)) {
+        (m_writer->busy(file) || FileIo::regularFileSize(file).value_or(0) >= LargeDayBytes)) {
         startLoading(file);
         m_reloading = false;
         return;
@@ -286,14 +249,7 @@ void CMealsList::startLoading(const std::filesystem::path &file)
     if (m_panel)
         m_panel->SetTotals(m_totals);
     viewport()->update();
-
-    const std::uint64_t generation = m_generation;
-    m_worker.start([this, file, generation] {
-        // Only the path goes to the worker: the store is not thread-safe.
-        auto day = std::make_shared<MealDayFile::Day>(MealDayFile::Load(file));
-        QMetaObject::invokeMethod(
-            this, [this, day, generation] { loaded(generation, *day); }, Qt::QueuedConnection);
-    });
+    m_writer->read(file, m_generation);
 }
 
 void CMealsList::loaded(std::uint64_t generation, MealDayFile::Day &day)
@@ -325,53 +281,9 @@ void CMealsList::loaded(std::uint64_t generation, MealDayFile::Day &day)
     showChanged();
 }
 
-void CMealsList::queueWrite(Write write)
+bool CMealsList::showsFile(const std::filesystem::path &file, std::uint64_t generation) const
 {
-    queueWrite(m_day, std::move(write), false);
-}
-
-void CMealsList::queueWrite(const DayFiles::LocalDate &day, Write write, bool copy)
-{
-    const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
-    ++m_pendingWrites[ticket.path];
-    const std::uint64_t generation = m_generation;
-    m_worker.start([this, ticket, write = std::move(write), generation, copy] {
-        const FileIo::Result result = write(ticket.path);
-        // The day's calories, as the chart asks for them next, learnt here rather than by
-        // reading a large day again on the window's thread.
-        std::optional<double> calories;
-        if (copy && result.ok()) {
-            if (const std::optional<std::string> bytes = FileIo::readAll(ticket.path))
-                calories = MealRecord::DayCalories(*bytes);
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, ticket, result, calories, generation, copy] {
-                written(ticket, result, calories, generation, copy);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-void CMealsList::written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
-                         std::optional<double> calories, std::uint64_t generation, bool copy)
-{
-    const auto pending = m_pendingWrites.find(write.path);
-    if (pending != m_pendingWrites.end() && --pending->second == 0)
-        m_pendingWrites.erase(pending);
-    const bool shownDay = generation == m_generation && write.path == m_store->MealFile(m_day);
-    // The rows are the file once every write to it is done.
-    if (m_pendingWrites.contains(write.path))
-        calories.reset();
-    else if (shownDay && !m_loading && result.ok())
-        calories = MealRecord::DayCalories(m_entries);
-    m_store->EndMealWrite(write, result, calories);
-    tell(result, write.path);
-    // The rows went ahead of the file: show what it really holds.
-    if (!result.ok() && shownDay)
-        LoadMeals(m_day);
-    if (copy)
-        emit copied();
+    return m_store && generation == m_generation && file == m_store->MealFile(m_day);
 }
 
 void CMealsList::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to)
@@ -379,44 +291,26 @@ void CMealsList::CopyMeals(const DayFiles::LocalDate &from, const DayFiles::Loca
     if (!m_store)
         return;
     const std::filesystem::path source = m_store->MealFile(from);
-    const bool inOrder = m_pendingWrites.contains(source) ||
-        m_pendingWrites.contains(m_store->MealFile(to)) ||
+    const bool inOrder = m_writer->busy(source) || m_writer->busy(m_store->MealFile(to)) ||
         FileIo::regularFileSize(source).value_or(0) >= LargeDayBytes;
     if (inOrder) {
         // Read and written by the worker, after what it was given before; a day shown is read
         // there again once the copy is in it.
-        queueWrite(
-            to,
-            [source](const std::filesystem::path &file) {
-                const MealDayFile::Day day = MealDayFile::Load(source);
-                if (!day.readable)
-                    return FileIo::Result::failure(source, FileIo::Problem::Unreadable);
-                return MealDayFile::AppendMealRecords(file, day.entries);
-            },
-            true);
+        m_writer->copy(from, to, true, m_generation);
         if (to == m_day)
             LoadMeals(m_day);
         return;
     }
-    if (to == m_day) {
-        const DayStore::Meals meals = m_store->LoadMeals(from);
-        if (!meals.readable)
-            emit opened(FileIo::Result::failure(source, FileIo::Problem::Unreadable));
-        else
-            AppendMeals(meals.entries);
-    } else {
-        tell(m_store->CopyMeals(from, to), m_store->MealFile(to));
+    if (to != m_day) {
+        m_writer->copy(from, to, false, m_generation);
+        return;
     }
-    emit copied();
-}
-
-void CMealsList::tell(const FileIo::Result &result, const std::filesystem::path &target)
-{
-    // A copy whose day to copy from could not be read wrote nothing: that day was not opened.
-    if (!result.ok() && result.file != target)
-        emit opened(result);
+    const DayStore::Meals meals = m_store->LoadMeals(from);
+    if (!meals.readable)
+        emit opened(FileIo::Result::failure(source, FileIo::Problem::Unreadable));
     else
-        emit saved(result);
+        AppendMeals(meals.entries);
+    emit copied();
 }
 
 void CMealsList::AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealEntry> entries)
@@ -428,17 +322,8 @@ void CMealsList::AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealE
         emit copied();
         return;
     }
-    if (m_pendingWrites.contains(m_store->MealFile(day)) || manyRecords(entries)) {
-        queueWrite(
-            day,
-            [entries = std::move(entries)](const std::filesystem::path &file) {
-                return MealDayFile::AppendMealRecords(file, entries);
-            },
-            true);
-        return;
-    }
-    emit saved(m_store->AppendMeals(day, entries));
-    emit copied();
+    const bool queued = m_writer->busy(m_store->MealFile(day)) || manyRecords(entries);
+    m_writer->append(day, entries, queued, m_generation, std::nullopt, true);
 }
 
 void CMealsList::showChanged()
@@ -460,9 +345,7 @@ void CMealsList::showChanged()
 void CMealsList::appendLarge(const std::vector<MealEntry> &entries)
 {
     const std::optional<std::uintmax_t> end = m_loading ? std::nullopt : m_wholeEnd;
-    queueWrite([entries, end](const std::filesystem::path &file) {
-        return MealDayFile::AppendMealRecords(file, entries, end);
-    });
+    m_writer->append(m_day, entries, true, m_generation, end);
     if (m_loading) {
         m_waiting.insert(m_waiting.end(), entries.begin(), entries.end());
         return;
@@ -498,9 +381,11 @@ void CMealsList::removeTickedLarge()
             removed.push_back(i);
     }
     if (!removed.empty()) {
-        queueWrite([removed, before](const std::filesystem::path &file) {
-            return MealDayFile::RemoveRecords(file, removed, before);
-        });
+        DayWriter::Rewrite change;
+        change.kind = DayWriter::Rewrite::Kind::RemoveTicked;
+        change.removed = std::move(removed);
+        change.expected = before;
+        m_writer->rewrite(m_day, change, m_entries, true, m_generation);
         // In place: a second vector of a large day would cost more than the moves.
         m_rows->beginResetModel();
         std::size_t kept = 0;
@@ -525,9 +410,12 @@ void CMealsList::removeTickedLarge()
 
 void CMealsList::changeAmountLarge(int index, float amount)
 {
-    queueWrite([index, amount, expected = m_entries.size()](const std::filesystem::path &file) {
-        return MealDayFile::ChangeAmount(file, std::size_t(index), amount, expected);
-    });
+    DayWriter::Rewrite change;
+    change.kind = DayWriter::Rewrite::Kind::ChangeAmount;
+    change.index = std::size_t(index);
+    change.amount = amount;
+    change.expected = m_entries.size();
+    m_writer->rewrite(m_day, change, m_entries, true, m_generation);
     m_entries[index].amount = amount;
     m_totals = MealRecord::Totals(m_entries);
     showChanged();
@@ -543,10 +431,10 @@ void CMealsList::RefreshFromFile()
     }
     m_refreshWhenEdited = false;
     const std::filesystem::path file = m_store->MealFile(m_day);
-    if (m_large || m_pendingWrites.contains(file) ||
+    if (m_large || m_writer->busy(file) ||
         FileIo::regularFileSize(file).value_or(0) >= LargeDayBytes) {
         // A large day is read again on the worker, once what it was given is written.
-        if (!m_pendingWrites.contains(file) &&
+        if (!m_writer->busy(file) &&
             FileIo::regularFileSize(file).value_or(0) != m_wholeEnd.value_or(0))
             LoadMeals(m_day);
         return;
@@ -588,13 +476,15 @@ void CMealsList::SaveMeals(bool skipTicked)
         removeTickedLarge();
         return;
     }
-    if (m_store && skipTicked) {
-        std::vector<std::size_t> ticked;
+    if (skipTicked) {
+        DayWriter::Rewrite change;
+        change.kind = DayWriter::Rewrite::Kind::RemoveTicked;
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
             if (m_entries[i].ticked)
-                ticked.push_back(i);
+                change.removed.push_back(i);
         }
-        emit saved(m_store->RemoveMeals(m_day, m_entries, ticked));
+        change.expected = m_entries.size();
+        m_writer->rewrite(m_day, change, m_entries, false, m_generation);
     }
     LoadMeals(m_day);
 }
@@ -607,23 +497,17 @@ void CMealsList::ClearMeals()
         m_loading = false;
         m_readable = true;
         m_waiting.clear();
-        queueWrite(MealDayFile::Clear);
+        m_writer->rewrite(m_day, DayWriter::Rewrite {}, {}, true, m_generation);
         replaceEntries({});
         m_wholeEnd = 0;
         m_totals = {};
         showChanged();
         return;
     }
-    if (m_store && !m_readable) {
-        // Nothing of the file is shown to match against: the user clears it whole.
-        emit saved(m_store->ClearMeals(m_day));
-    } else if (m_store) {
-        // Only the rows shown: entries another writer added meanwhile stay.
-        std::vector<std::size_t> all(m_entries.size());
-        for (std::size_t i = 0; i < all.size(); ++i)
-            all[i] = i;
-        emit saved(m_store->RemoveMeals(m_day, m_entries, all));
-    }
+    // Only the rows shown go: entries another writer added meanwhile stay. A file that could
+    // not be read shows no rows to match, and is cleared whole.
+    m_writer->rewrite(m_day, DayWriter::Rewrite {},
+                      m_readable ? m_entries : std::vector<MealEntry>(), false, m_generation);
     LoadMeals(m_day);
 }
 
@@ -633,8 +517,7 @@ void CMealsList::AppendMeal(const MealEntry &entry)
         appendLarge({entry});
         return;
     }
-    if (m_store)
-        emit saved(m_store->AppendMeal(m_day, entry));
+    m_writer->appendOne(m_day, entry);
     LoadMeals(m_day);
 }
 
@@ -649,14 +532,11 @@ void CMealsList::AppendMeals(const std::vector<MealEntry> &entries)
     if (m_store && manyRecords(entries)) {
         // Too many to write while the window waits: the worker writes them and reads the day
         // back, which is a large day from then on.
-        queueWrite([entries](const std::filesystem::path &file) {
-            return MealDayFile::AppendMealRecords(file, entries);
-        });
+        m_writer->append(m_day, entries, true, m_generation);
         LoadMeals(m_day);
         return;
     }
-    if (m_store)
-        emit saved(m_store->AppendMeals(m_day, entries));
+    m_writer->append(m_day, entries, false, m_generation);
     LoadMeals(m_day);
 }
 
@@ -853,10 +733,7 @@ void CMealsList::paintEvent(QPaintEvent *)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
     if (m_loading) {
-        painter.setPen(QColor::fromRgba(SkinColors::Text));
-        painter.setFont(m_textFont);
-        drawLines(painter, toRect(m_layout.nameBox(0)),
-                  FittedLines {QStringList {tr("Loading\u2026")}, false});
+        m_painter.drawNotice(painter, m_layout, tr("Loading\u2026"));
         return;
     }
     const int first = topRow();
@@ -868,50 +745,12 @@ void CMealsList::paintEvent(QPaintEvent *)
     const int bottom = viewport()->height();
     int top = 0;
     for (int index = first; index < int(m_entries.size()) && top < bottom; ++index) {
-        drawRow(painter, m_entries[index], top, isRowSelected(index));
+        m_painter.draw(painter, m_layout, m_entries[index], top, viewport()->width(),
+                       isRowSelected(index));
         top += MealRowLayout::ItemHeight;
     }
     if (m_focusRing->visible())
         FocusRing::paint(painter, QRectF(viewport()->rect()));
-}
-
-void CMealsList::drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const
-{
-    painter.drawImage(QPoint(0, top), (entry.ticked ? m_tickOn : m_tickOff).image());
-
-    const QPen textPen(QColor::fromRgba(SkinColors::Text));
-    painter.setPen(textPen);
-    const QFont &textFont = selected ? m_selectedTextFont : m_textFont;
-    painter.setFont(textFont);
-    drawLines(
-        painter, toRect(m_layout.nameBox(top)),
-        fitLines(textFont, Text8::toQString(entry.name), m_layout.nameBox(top).width, NameLines));
-    const MealRowLayout::Box unit = m_layout.unitBox(top, viewport()->width());
-    drawLines(painter, toRect(unit),
-              fitLines(textFont, Text8::toQString(entry.unit), unit.width, UnitLines));
-
-    // Half a pixel in, so the 1-pixel frame covers whole pixels.
-    const QRectF frame = toRect(m_layout.amountFrame(top));
-    painter.setPen(QPen(QColor::fromRgba(SkinColors::AmountCellFrame), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(frame.translated(0.5, 0.5));
-
-    painter.setPen(textPen);
-    const QFont &amountFont = selected ? m_selectedAmountFont : m_amountFont;
-    painter.setFont(amountFont);
-    // A long amount is shown shorter (never stored so): it stays inside its frame.
-    const QFontMetricsF metrics(amountFont);
-    const qreal room = frame.width() - 2;
-    QString amount =
-        Text8::toQString(MealRowLayout::amountText(entry.amount, [&](const std::string &text) {
-            return metrics.horizontalAdvance(Text8::toQString(text)) <= room;
-        }));
-    if (amount.isEmpty())
-        amount = metrics.elidedText(Text8::toQString(MealRowLayout::amountText(entry.amount)),
-                                    Qt::ElideRight, room);
-    const qreal centre = m_layout.amountCentreX();
-    painter.drawText(QRectF(centre - TextWidth / 2, top, TextWidth, TextWidth),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, amount);
 }
 
 bool CMealsList::viewportEvent(QEvent *event)
@@ -925,23 +764,10 @@ bool CMealsList::viewportEvent(QEvent *event)
     const MealRowLayout::Hit hit =
         m_layout.hitTest(at.x(), at.y(), topRow(), int(m_entries.size()));
     QString whole;
-    if (hit.entry >= 0) {
-        const MealEntry &entry = m_entries[hit.entry];
-        const int rowTop = hit.visibleRow * MealRowLayout::ItemHeight;
-        const bool selected = isRowSelected(hit.entry);
-        const QFont &font = selected ? m_selectedTextFont : m_textFont;
-        const MealRowLayout::Box name = m_layout.nameBox(rowTop);
-        const MealRowLayout::Box unit = m_layout.unitBox(rowTop, viewport()->width());
-        if (toRect(name).contains(at)) {
-            whole = Text8::toQString(entry.name);
-            if (!fitLines(font, whole, name.width, NameLines).elided)
-                whole.clear();
-        } else if (toRect(unit).contains(at)) {
-            whole = Text8::toQString(entry.unit);
-            if (!fitLines(font, whole, unit.width, UnitLines).elided)
-                whole.clear();
-        }
-    }
+    if (hit.entry >= 0)
+        whole = m_painter.cutText(m_layout, m_entries[hit.entry],
+                                  hit.visibleRow * MealRowLayout::ItemHeight, viewport()->width(),
+                                  isRowSelected(hit.entry), at);
     if (whole.isEmpty())
         QToolTip::hideText();
     else
@@ -1120,8 +946,12 @@ void CMealsList::CommitAmountEdit(CommitOn reason)
         } else if (m_large) {
             changeAmountLarge(index, toStoredAmount(typed));
         } else if (m_store) {
-            emit saved(m_store->ChangeMealAmount(m_day, m_entries, std::size_t(index),
-                                                 toStoredAmount(typed)));
+            DayWriter::Rewrite change;
+            change.kind = DayWriter::Rewrite::Kind::ChangeAmount;
+            change.index = std::size_t(index);
+            change.amount = toStoredAmount(typed);
+            change.expected = m_entries.size();
+            m_writer->rewrite(m_day, change, m_entries, false, m_generation);
             LoadMeals(m_day);
         }
     }

@@ -2,24 +2,21 @@
 
 #include "calendar/DayFiles.h"
 #include "controls/BackgroundSlice.h"
-#include "controls/ResourceImage.h"
 #include "meals/MealEntry.h"
 #include "meals/MealRowLayout.h"
+#include "meals/MealRowPainter.h"
 #include "platform/FileIo.h"
 #include "store/DayStore.h"
 
 #include <QAbstractItemView>
-#include <QFont>
-#include <QThreadPool>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <optional>
 #include <vector>
 
 class CElements;
 class DayStore;
+class DayWriter;
 class FocusRing;
 class QLineEdit;
 class QMenu;
@@ -36,10 +33,10 @@ struct Day;
 // Rows are all one height, so the list places them by arithmetic alone: a day of any length
 // costs the same to show.
 //
-// A large day (a file of LargeDayBytes or more) never holds up the window: it is read on a worker
-// thread while the list says it is loading, and its changes are made to the rows at once and
-// written to the file by that worker, one after the other in the order they were made. A write
-// that fails reloads the day, so that the rows show what the file holds.
+// A large day (a file of LargeDayBytes or more) never holds up the window: its DayWriter reads it
+// on a worker thread while the list says it is loading, and its changes are made to the rows at
+// once and written to the file by that worker, one after the other in the order they were made.
+// A write that fails reloads the day, so that the rows show what the file holds.
 class CMealsList : public QAbstractItemView
 {
     Q_OBJECT
@@ -53,7 +50,7 @@ public:
     // The panel that receives the day totals after each load; not owned.
     void setPanel(CElements *panel) { m_panel = panel; }
     // Where the days are kept; not owned.
-    void setStore(DayStore *store) { m_store = store; }
+    void setStore(DayStore *store);
 
     // Shows the day (which becomes the current day even when it has no entries yet), scrolled to
     // its newest entries, and hands the totals to the panel.
@@ -142,24 +139,17 @@ private:
     void CommitAmountEdit(CommitOn reason);
     void toggleTick(int index);
     void backToEditedRow(int index);
-    void drawRow(QPainter &painter, const MealEntry &entry, int top, bool selected) const;
     bool isRowSelected(int row) const;
     // Rows that fit the viewport whole.
     int wholeRowsShown() const;
     void closeEditor();
     void replaceEntries(std::vector<MealEntry> entries);
 
-    // A large day: read on the worker, changed in memory and written there.
+    // A large day: read by the writer, changed in memory and written there.
     void startLoading(const std::filesystem::path &file);
     void loaded(std::uint64_t generation, MealDayFile::Day &day);
-    using Write = std::function<FileIo::Result(const std::filesystem::path &)>;
-    // The write to the file of the day shown, or of `day`; a copy says copied() when done.
-    void queueWrite(Write write);
-    void queueWrite(const DayFiles::LocalDate &day, Write write, bool copy);
-    void written(const DayStore::OutsideWrite &write, const FileIo::Result &result,
-                 std::optional<double> calories, std::uint64_t generation, bool copy);
-    // The outcome of a write of the file `target`, or of a copy to it, as saved() or opened().
-    void tell(const FileIo::Result &result, const std::filesystem::path &target);
+    // Whether the list still shows the file as it did when `generation` was current.
+    bool showsFile(const std::filesystem::path &file, std::uint64_t generation) const;
     void appendLarge(const std::vector<MealEntry> &entries);
     void removeTickedLarge();
     void changeAmountLarge(int index, float amount);
@@ -172,12 +162,7 @@ private:
     int m_editRow = -1;
     bool m_reloading = false;
     BackgroundSlice m_background;
-    ResourceImage m_tickOn;
-    ResourceImage m_tickOff;
-    QFont m_textFont;
-    QFont m_selectedTextFont;
-    QFont m_amountFont;
-    QFont m_selectedAmountFont;
+    MealRowPainter m_painter;
     std::vector<MealEntry> m_entries;
     Rows *m_rows = nullptr;
     DayFiles::LocalDate m_day;
@@ -198,8 +183,6 @@ private:
     Nutrients m_totals {};
     // Entries added while the day loads: written already, shown when the rows arrive.
     std::vector<MealEntry> m_waiting;
-    // Writes handed to the worker and not finished, by file.
-    std::map<std::filesystem::path, int> m_pendingWrites;
-    // One thread: reads and writes run in the order they were asked for.
-    QThreadPool m_worker;
+    // Every read and write of a day's file goes through it, in order.
+    DayWriter *m_writer = nullptr;
 };

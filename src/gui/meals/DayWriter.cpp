@@ -1,0 +1,178 @@
+#include "meals/DayWriter.h"
+
+#include "meals/MealRecord.h"
+#include "store/MealDayFile.h"
+
+#include <string>
+#include <utility>
+
+DayWriter::DayWriter(QObject *parent) : QObject(parent)
+{
+    m_worker.setMaxThreadCount(1);
+}
+
+DayWriter::~DayWriter()
+{
+    m_worker.waitForDone();
+}
+
+void DayWriter::read(const std::filesystem::path &file, std::uint64_t tag)
+{
+    m_worker.start([this, file, tag] {
+        // Only the path goes to the worker: the store is not thread-safe.
+        auto day = std::make_shared<MealDayFile::Day>(MealDayFile::Load(file));
+        QMetaObject::invokeMethod(
+            this, [this, day, tag] { emit dayRead(tag, day); }, Qt::QueuedConnection);
+    });
+}
+
+void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector<MealEntry> &rows,
+                        bool queued, std::uint64_t tag)
+{
+    if (!m_store)
+        return;
+    if (!queued) {
+        // Made to what the file holds now, from the rows the view showed: what another writer
+        // stored meanwhile stays, and a row that is gone is not guessed at.
+        switch (change.kind) {
+        case Rewrite::Kind::Clear: {
+            if (rows.empty()) {
+                emit saved(m_store->ClearMeals(day));
+                break;
+            }
+            std::vector<std::size_t> all(rows.size());
+            for (std::size_t i = 0; i < all.size(); ++i)
+                all[i] = i;
+            emit saved(m_store->RemoveMeals(day, rows, all));
+            break;
+        }
+        case Rewrite::Kind::RemoveTicked:
+            emit saved(m_store->RemoveMeals(day, rows, change.removed));
+            break;
+        case Rewrite::Kind::ChangeAmount:
+            emit saved(m_store->ChangeMealAmount(day, rows, change.index, change.amount));
+            break;
+        }
+        return;
+    }
+    switch (change.kind) {
+    case Rewrite::Kind::RemoveTicked:
+        queue(
+            day,
+            [removed = change.removed,
+             before = change.expected](const std::filesystem::path &file) {
+                return MealDayFile::RemoveRecords(file, removed, before);
+            },
+            tag, false);
+        break;
+    case Rewrite::Kind::ChangeAmount:
+        queue(
+            day,
+            [index = change.index, amount = change.amount,
+             expected = change.expected](const std::filesystem::path &file) {
+                return MealDayFile::ChangeAmount(file, index, amount, expected);
+            },
+            tag, false);
+        break;
+    case Rewrite::Kind::Clear:
+        queue(day, MealDayFile::Clear, tag, false);
+        break;
+    }
+}
+
+void DayWriter::append(const Day &day, const std::vector<MealEntry> &entries, bool queued,
+                       std::uint64_t tag, std::optional<std::uintmax_t> end, bool copy)
+{
+    if (!m_store)
+        return;
+    if (queued) {
+        queue(
+            day,
+            [entries, end](const std::filesystem::path &file) {
+                return MealDayFile::AppendMealRecords(file, entries, end);
+            },
+            tag, copy);
+        return;
+    }
+    emit saved(m_store->AppendMeals(day, entries));
+    if (copy)
+        emit copied();
+}
+
+void DayWriter::appendOne(const Day &day, const MealEntry &entry)
+{
+    if (m_store)
+        emit saved(m_store->AppendMeal(day, entry));
+}
+
+void DayWriter::copy(const Day &from, const Day &to, bool queued, std::uint64_t tag)
+{
+    if (!m_store)
+        return;
+    if (queued) {
+        queue(
+            to,
+            [source = m_store->MealFile(from)](const std::filesystem::path &file) {
+                const MealDayFile::Day day = MealDayFile::Load(source);
+                if (!day.readable)
+                    return FileIo::Result::failure(source, FileIo::Problem::Unreadable);
+                return MealDayFile::AppendMealRecords(file, day.entries);
+            },
+            tag, true);
+        return;
+    }
+    tell(m_store->CopyMeals(from, to), m_store->MealFile(to));
+    emit copied();
+}
+
+void DayWriter::tell(const FileIo::Result &result, const std::filesystem::path &target)
+{
+    // A copy whose day to copy from could not be read wrote nothing: that day was not opened.
+    if (!result.ok() && result.file != target)
+        emit opened(result);
+    else
+        emit saved(result);
+}
+
+void DayWriter::queue(const Day &day, Write write, std::uint64_t tag, bool copy)
+{
+    const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
+    ++m_pending[ticket.path];
+    m_worker.start([this, ticket, write = std::move(write), tag, copy] {
+        const FileIo::Result result = write(ticket.path);
+        // The day's calories, as the chart asks for them next, learnt here rather than by
+        // reading a large day again on the window's thread.
+        std::optional<double> calories;
+        if (copy && result.ok()) {
+            if (const std::optional<std::string> bytes = FileIo::readAll(ticket.path))
+                calories = MealRecord::DayCalories(*bytes);
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, ticket, result, calories, tag, copy] {
+                written(ticket, result, calories, tag, copy);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void DayWriter::written(const DayStore::OutsideWrite &ticket, const FileIo::Result &result,
+                        std::optional<double> calories, std::uint64_t tag, bool copy)
+{
+    const auto pending = m_pending.find(ticket.path);
+    if (pending != m_pending.end() && --pending->second == 0)
+        m_pending.erase(pending);
+    // The rows are the file once every write to it is done.
+    if (busy(ticket.path)) {
+        calories.reset();
+    } else if (result.ok() && m_shownCalories) {
+        if (const std::optional<double> shown = m_shownCalories(ticket.path, tag))
+            calories = shown;
+    }
+    m_store->EndMealWrite(ticket, result, calories);
+    tell(result, ticket.path);
+    if (!result.ok())
+        emit writeFailed(tag, ticket.path);
+    if (copy)
+        emit copied();
+}
