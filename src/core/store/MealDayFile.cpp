@@ -102,6 +102,10 @@ FileIo::Result AppendMealRecords(const std::filesystem::path &path,
 FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<MealEntry> &entries,
                        bool skipTicked)
 {
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(path, false, failure);
+    if (!lock && failure.problem != FileIo::Problem::Missing)
+        return failure;
     std::string image;
     for (const MealEntry &entry : entries) {
         if (!(skipTicked && entry.ticked))
@@ -115,6 +119,11 @@ FileIo::Result Rewrite(const std::filesystem::path &path, const std::vector<Meal
 FileIo::Result RemoveRecords(const std::filesystem::path &path,
                              const std::vector<std::size_t> &removed, std::size_t expected)
 {
+    // Held from the read to the rename: an append in between would be lost with the old file.
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(path, false, failure);
+    if (!lock && failure.problem != FileIo::Problem::Missing)
+        return failure;
     std::string image;
     if (const FileIo::Result read = FileIo::read(path, image);
         !read.ok() && read.problem != FileIo::Problem::Missing)
@@ -125,6 +134,10 @@ FileIo::Result RemoveRecords(const std::filesystem::path &path,
 FileIo::Result ChangeAmount(const std::filesystem::path &path, std::size_t index, float amount,
                             std::size_t expected)
 {
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(path, false, failure);
+    if (!lock && failure.problem != FileIo::Problem::Missing)
+        return failure;
     std::string image;
     if (const FileIo::Result read = FileIo::read(path, image);
         !read.ok() && read.problem != FileIo::Problem::Missing)
@@ -134,6 +147,12 @@ FileIo::Result ChangeAmount(const std::filesystem::path &path, std::size_t index
 
 FileIo::Result Clear(const std::filesystem::path &path)
 {
+    // An append waiting for the file finds it gone and starts a new one.
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(path, false, failure);
+    if (!lock && failure.problem != FileIo::Problem::Missing &&
+        failure.problem != FileIo::Problem::NotAFile)
+        return failure;
     return FileIo::remove(path);
 }
 

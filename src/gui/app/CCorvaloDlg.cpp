@@ -6,12 +6,14 @@
 #include "app/MergeForm.h"
 #include "app/SettingsPage.h"
 #include "app/SkinStyle.h"
+#include "app/UnsavedForm.h"
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "charts/CCharts.h"
 #include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
+#include "export/DiaryExport.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodListActions.h"
 #include "food/FoodListView.h"
@@ -736,6 +738,31 @@ void CCorvaloDlg::retryUnsaved()
         });
     for (const FileIo::Result &result : results)
         reportSave(result);
+}
+
+void CCorvaloDlg::done(int result)
+{
+    FlushTyping();
+    if (hasUnsaved()) {
+        UnsavedForm::Actions actions;
+        actions.retry = [this] {
+            retryUnsaved();
+            FlushTyping();
+            return hasUnsaved() ? m_notice->text() : QString();
+        };
+        actions.texts = [this] {
+            std::string texts = m_diary ? m_diary->unsavedText() : std::string();
+            m_unsavedWeights.forEach(
+                [&texts](const DayFiles::LocalDate &day, const std::string &text) {
+                    texts += "Weight of " + DiaryExport::IsoDate(day) + ": " + text + "\n";
+                });
+            return texts;
+        };
+        UnsavedForm ask(m_notice->text(), std::move(actions), this);
+        if (ask.exec() != QDialog::Accepted)
+            return;
+    }
+    QDialog::done(result);
 }
 
 bool CCorvaloDlg::hasUnsaved() const

@@ -55,6 +55,8 @@ public:
     void SwitchPage(int page);
     // Loads everything shown for the day strip's selected day.
     void LoadDay();
+    // Before the window closes with typing unsaved: try again, keep it in a file, or drop it.
+    void done(int result) override;
     // Selects the day on the strip and shows it.
     void ShowDay(const DayFiles::LocalDate &day);
     // Comes to the front, as asked by a second start.

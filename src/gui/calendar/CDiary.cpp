@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -157,6 +158,17 @@ void CDiary::SaveNote()
         return;
     // Only the copy is made here; the bytes are made where they are written.
     queueSave(m_day, [raw = m_edit->document()->toRawText()] { return noteText(raw); });
+}
+
+std::string CDiary::unsavedText() const
+{
+    std::string out;
+    m_unsaved.forEach([&out](const DayFiles::LocalDate &day, const std::string &text) {
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.year, day.month, day.day);
+        out += std::string("Note of ") + date + ":\n" + text + "\n\n";
+    });
+    return out;
 }
 
 void CDiary::RetryUnsaved()

@@ -48,6 +48,8 @@ public:
     // has been written and its outcome told.
     void FlushNote();
     bool hasUnsaved() const { return !m_unsaved.empty(); }
+    // Each note kept unsaved, under its date, as plain text.
+    std::string unsavedText() const;
     // Saves the kept texts again, in the background.
     void RetryUnsaved();
     // Shows the note the file holds now when another writer changed it and nothing typed here
@@ -79,7 +81,9 @@ private:
     UnsavedTexts m_unsaved;
 
     // A crash loses at most this much typing; the file is rewritten whole, so not per key.
-    static constexpr int SaveDelay = 250; // ms
+    // The write of a long note takes its own time on top of this: together within a quarter
+    // of a second.
+    static constexpr int SaveDelay = 150; // ms
     void noteEdited();
     QTimer m_saveTimer;
     bool m_pending = false;

@@ -18,8 +18,16 @@ std::unique_ptr<QSettings> open()
     // Organisation "Corvalo", application = the executable's file name, as the registry
     // profile of the Windows build has it.
     const QString application = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Corvalo"), application);
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                QStringLiteral("Corvalo"), application);
+    // A pipe or a device in the file's place would hold the start up in its first read: such
+    // settings are not read, and every write reports that it failed.
+    const QFileInfo file(settings->fileName());
+    if (file.exists() && !file.isFile()) {
+        settings = std::make_unique<QSettings>(QString(), QSettings::IniFormat);
+        settings->setAtomicSyncRequired(true);
+    }
+    return settings;
 }
 
 const QString kTabsKey = QStringLiteral("Settings/Tabs");
