@@ -9,6 +9,10 @@ cd "$(dirname "$0")"
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
           libfontconfig-dev fonts-liberation2 fonts-comic-neue locales-all qt6-translations-l10n)
 
+# Only the test suite needs these: the sync test runs two Syncthing instances and talks to them
+# over their REST interface.
+test_packages=(syncthing curl jq)
+
 # Only the package needs these: dpkg-shlibdeps works out the dependencies, and CPack uses file
 # to find the programs to inspect.
 package_tools=(dpkg-dev file)
@@ -40,6 +44,7 @@ run)
     exec ./build/corvalo
     ;;
 test)
+    packages+=("${test_packages[@]}")
     install_missing
     build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$(nproc)"
