@@ -11,6 +11,7 @@ class TestNutrientTable : public QObject
     Q_OBJECT
 
 private slots:
+    void catalogue();
     void roundTrip();
     void badTables_data();
     void badTables();
@@ -38,6 +39,31 @@ std::vector<std::uint8_t> TestNutrientTable::sampleBytes()
     for (const NutrientTableEntry &food : table.foods())
         writer.addFood(food.nutrients);
     return writer.bytes();
+}
+
+void TestNutrientTable::catalogue()
+{
+    // The ten, in the order records and day files keep them.
+    const char *ten[Nutrient::Count] = {"energy",      "carbohydrates", "fat",    "protein",
+                                        "fiber",       "calcium",       "sodium", "saturated_fat",
+                                        "cholesterol", "sugars"};
+    for (int k = 0; k < Nutrient::Count; ++k) {
+        const NutrientInfo &info = NutrientCatalogue::info(NutrientCatalogue::fromStored(k));
+        QCOMPARE(info.key, std::string_view(ten[k]));
+        QCOMPARE(info.stored, k);
+    }
+    QCOMPARE(NutrientCatalogue::all().size(), std::size_t(72)); // the source's 71, and RAE
+    int stored = 0;
+    NutrientGroup group = NutrientGroup::Energy;
+    for (const NutrientInfo &info : NutrientCatalogue::all()) {
+        QCOMPARE(NutrientCatalogue::find(info.key), info.id); // keys are unique
+        QVERIFY(info.group >= group); // each group listed in one run
+        group = info.group;
+        stored += info.stored >= 0;
+    }
+    QCOMPARE(stored, Nutrient::Count);
+    QCOMPARE(NutrientCatalogue::find("vitamin_z"), -1);
+    QCOMPARE(NutrientCatalogue::info(NutrientId::VitaminD).unit, std::string_view("\xC2\xB5g"));
 }
 
 void TestNutrientTable::roundTrip()

@@ -108,7 +108,8 @@ struct NutrientInfo
 {
     int id = 0;
     std::string_view key; // stable: "vitamin_c"
-    std::string_view name; // English, as a list shows it: "Vitamin C"
+    std::string_view name; // English, as a list shows it: "Vitamin C" (the window translates it
+                           // under the context "NutrientCatalogue")
     std::string_view unit; // "g", "mg", "\xC2\xB5g" (UTF-8 micro sign), "kcal" or "IU"
     NutrientGroup group = NutrientGroup::Other;
     int stored = -1; // the Nutrient::Index of the ten every food record and day entry keeps
@@ -126,7 +127,7 @@ const NutrientInfo &info(int id);
 int find(std::string_view key);
 // The id of one of the ten stored nutrients.
 int fromStored(int storedIndex);
-// English, as a heading: "Lipids and fatty acids".
+// English, as a heading: "Lipids and fatty acids" (translated as the names are).
 std::string_view groupName(NutrientGroup group);
 
 } // namespace NutrientCatalogue
