@@ -330,8 +330,15 @@ def food_units(food, pair, scale):
     return keep_readable(serving_first(units, food, volume))
 
 
+def food_density(food):
+    """density(), worked out (and warned about) once per food."""
+    if "density" not in food:
+        food["density"] = density(food)
+    return food["density"]
+
+
 def table_line(food):
-    rho = density(food)
+    rho = food_density(food)
     pair = "ml" if rho else "g"
     scale = rho if rho else 1.0  # per 100 g -> per 100 mL
 
@@ -364,7 +371,7 @@ def retinol_activity(values):
 
 def nutrient_line(food):
     """The food's line of the nutrient table, per 100 g or per 100 mL as in foods.tsv."""
-    rho = density(food)
+    rho = food_density(food)
     scale = rho if rho else 1.0
     values = food["nutrients"]
     fields = [food["name"]]
@@ -420,7 +427,7 @@ def main(argv):
         out.write("\t".join(["name"] + [key for key, _, _ in ALL_NUTRIENTS]) + "\n")
         for food in foods:
             out.write(nutrient_line(food) + "\n")
-    volume = sum(1 for food in foods if density(food))
+    volume = sum(1 for food in foods if food_density(food))
     print("%d foods, %d measured by volume" % (len(foods), volume), file=sys.stderr)
     return 0
 
