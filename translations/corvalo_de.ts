@@ -528,6 +528,321 @@
     </message>
 </context>
 <context>
+    <name>NutrientCatalogue</name>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Protein</source>
+        <translation>Eiweiß</translation>
+    </message>
+    <message>
+        <source>Carbohydrates</source>
+        <translation>Kohlenhydrate</translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Fibre</source>
+        <translation>Ballaststoffe</translation>
+    </message>
+    <message>
+        <source>Sugars</source>
+        <translation>Zucker</translation>
+    </message>
+    <message>
+        <source>Starch</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Saturated fat</source>
+        <translation>Gesättigte Fette</translation>
+    </message>
+    <message>
+        <source>Monounsaturated fat</source>
+        <translation>Einfach ungesättigte Fette</translation>
+    </message>
+    <message>
+        <source>Polyunsaturated fat</source>
+        <translation>Mehrfach ungesättigte Fette</translation>
+    </message>
+    <message>
+        <source>Trans fat</source>
+        <translation>Transfette</translation>
+    </message>
+    <message>
+        <source>Omega-3 fatty acids</source>
+        <translation>Omega-3-Fettsäuren</translation>
+    </message>
+    <message>
+        <source>Omega-6 fatty acids</source>
+        <translation>Omega-6-Fettsäuren</translation>
+    </message>
+    <message>
+        <source>Cholesterol</source>
+        <translation>Cholesterin</translation>
+    </message>
+    <message>
+        <source>Phytosterols</source>
+        <translation>Phytosterine</translation>
+    </message>
+    <message>
+        <source>Alanine</source>
+        <translation>Alanin</translation>
+    </message>
+    <message>
+        <source>Arginine</source>
+        <translation>Arginin</translation>
+    </message>
+    <message>
+        <source>Aspartic acid</source>
+        <translation>Asparaginsäure</translation>
+    </message>
+    <message>
+        <source>Cystine</source>
+        <translation>Cystin</translation>
+    </message>
+    <message>
+        <source>Glutamic acid</source>
+        <translation>Glutaminsäure</translation>
+    </message>
+    <message>
+        <source>Glycine</source>
+        <translation>Glycin</translation>
+    </message>
+    <message>
+        <source>Histidine</source>
+        <translation>Histidin</translation>
+    </message>
+    <message>
+        <source>Hydroxyproline</source>
+        <translation>Hydroxyprolin</translation>
+    </message>
+    <message>
+        <source>Isoleucine</source>
+        <translation>Isoleucin</translation>
+    </message>
+    <message>
+        <source>Leucine</source>
+        <translation>Leucin</translation>
+    </message>
+    <message>
+        <source>Lysine</source>
+        <translation>Lysin</translation>
+    </message>
+    <message>
+        <source>Methionine</source>
+        <translation>Methionin</translation>
+    </message>
+    <message>
+        <source>Phenylalanine</source>
+        <translation>Phenylalanin</translation>
+    </message>
+    <message>
+        <source>Proline</source>
+        <translation>Prolin</translation>
+    </message>
+    <message>
+        <source>Serine</source>
+        <translation>Serin</translation>
+    </message>
+    <message>
+        <source>Threonine</source>
+        <translation>Threonin</translation>
+    </message>
+    <message>
+        <source>Tryptophan</source>
+        <translation>Tryptophan</translation>
+    </message>
+    <message>
+        <source>Tyrosine</source>
+        <translation>Tyrosin</translation>
+    </message>
+    <message>
+        <source>Valine</source>
+        <translation>Valin</translation>
+    </message>
+    <message>
+        <source>Vitamin A (RAE)</source>
+        <translation>Vitamin A (RAE)</translation>
+    </message>
+    <message>
+        <source>Vitamin A (IU)</source>
+        <translation>Vitamin A (IE)</translation>
+    </message>
+    <message>
+        <source>Retinol</source>
+        <translation>Retinol</translation>
+    </message>
+    <message>
+        <source>Beta-carotene</source>
+        <translation>Beta-Carotin</translation>
+    </message>
+    <message>
+        <source>Alpha-carotene</source>
+        <translation>Alpha-Carotin</translation>
+    </message>
+    <message>
+        <source>Beta-cryptoxanthin</source>
+        <translation>Beta-Cryptoxanthin</translation>
+    </message>
+    <message>
+        <source>Vitamin B1 (thiamin)</source>
+        <translation>Vitamin B1 (Thiamin)</translation>
+    </message>
+    <message>
+        <source>Vitamin B2 (riboflavin)</source>
+        <translation>Vitamin B2 (Riboflavin)</translation>
+    </message>
+    <message>
+        <source>Vitamin B3 (niacin)</source>
+        <translation>Vitamin B3 (Niacin)</translation>
+    </message>
+    <message>
+        <source>Vitamin B5 (pantothenic acid)</source>
+        <translation>Vitamin B5 (Pantothensäure)</translation>
+    </message>
+    <message>
+        <source>Vitamin B6</source>
+        <translation>Vitamin B6</translation>
+    </message>
+    <message>
+        <source>Folate</source>
+        <translation>Folat</translation>
+    </message>
+    <message>
+        <source>Vitamin B12</source>
+        <translation>Vitamin B12</translation>
+    </message>
+    <message>
+        <source>Choline</source>
+        <translation>Cholin</translation>
+    </message>
+    <message>
+        <source>Vitamin C</source>
+        <translation>Vitamin C</translation>
+    </message>
+    <message>
+        <source>Vitamin D</source>
+        <translation>Vitamin D</translation>
+    </message>
+    <message>
+        <source>Vitamin E (alpha-tocopherol)</source>
+        <translation>Vitamin E (Alpha-Tocopherol)</translation>
+    </message>
+    <message>
+        <source>Beta-tocopherol</source>
+        <translation>Beta-Tocopherol</translation>
+    </message>
+    <message>
+        <source>Gamma-tocopherol</source>
+        <translation>Gamma-Tocopherol</translation>
+    </message>
+    <message>
+        <source>Delta-tocopherol</source>
+        <translation>Delta-Tocopherol</translation>
+    </message>
+    <message>
+        <source>Vitamin K</source>
+        <translation>Vitamin K</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Calcium</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>Fluoride</source>
+        <translation>Fluorid</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnesium</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>Mangan</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Phosphor</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Kalium</translation>
+    </message>
+    <message>
+        <source>Selenium</source>
+        <translation>Selen</translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation>Natrium</translation>
+    </message>
+    <message>
+        <source>Zinc</source>
+        <translation>Zink</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Alcohol</source>
+        <translation>Alkohol</translation>
+    </message>
+    <message>
+        <source>Caffeine</source>
+        <translation>Koffein</translation>
+    </message>
+    <message>
+        <source>Ash</source>
+        <translation>Asche</translation>
+    </message>
+    <message>
+        <source>Lycopene</source>
+        <translation>Lycopin</translation>
+    </message>
+    <message>
+        <source>Lutein and zeaxanthin</source>
+        <translation>Lutein und Zeaxanthin</translation>
+    </message>
+    <message>
+        <source>Energy and macronutrients</source>
+        <translation>Energie und Makronährstoffe</translation>
+    </message>
+    <message>
+        <source>Lipids and fatty acids</source>
+        <translation>Fette und Fettsäuren</translation>
+    </message>
+    <message>
+        <source>Protein and amino acids</source>
+        <translation>Eiweiß und Aminosäuren</translation>
+    </message>
+    <message>
+        <source>Vitamins</source>
+        <translation>Vitamine</translation>
+    </message>
+    <message>
+        <source>Minerals</source>
+        <translation>Mineralstoffe</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
     <name>NutrientText</name>
     <message>
         <source>Calories:</source>

@@ -9,5 +9,7 @@ namespace EmbeddedFoods {
 
 std::span<const std::uint8_t> Records();
 std::span<const std::uint8_t> Table();
+// The nutrient side table (NutrientData::load reads it in place).
+std::span<const std::uint8_t> Nutrients();
 
 } // namespace EmbeddedFoods

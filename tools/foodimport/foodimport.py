@@ -2,11 +2,13 @@
 # SPDX-License-Identifier: MIT
 """Turns the USDA SR24 archive into Corvalo's text food table (res/foods/foods.tsv).
 
-Run by hand when the source changes; the build reads only the table:
-    tools/foodimport/foodimport.py path/to/usda_sr24.jar res/foods/foods.tsv
-The table format and the conversion rules are described in res/foods/README.md.
+Run by hand when the source changes; the build reads only the tables:
+    tools/foodimport/foodimport.py path/to/usda_sr24.jar res/foods/foods.tsv [nutrients.tsv]
+The nutrient table (every nutrient of the source) goes beside foods.tsv unless named. The formats
+and the conversion rules are described in res/foods/README.md.
 """
 
+import os
 import re
 import sys
 import xml.etree.ElementTree as ET
@@ -15,6 +17,51 @@ import zipfile
 # Source nutrient names in the program's nutrient order.
 NUTRIENTS = ["Energy", "Carbs", "Fat", "Protein", "Fiber",
              "Calcium", "Sodium", "Saturated", "Cholesterol", "Sugars"]
+# Every nutrient of the source in the nutrient table: (key, source name, factor). The key is the
+# nutrient's column in nutrients.tsv and its id in the program's catalogue; the factor turns the
+# source's unit into the table's (Vitamin D: IU to micrograms, 40 IU = 1 ug). Units and how they
+# were established: res/foods/README.md.
+ALL_NUTRIENTS = [
+    ("energy", "Energy", 1), ("protein", "Protein", 1), ("carbohydrates", "Carbs", 1),
+    ("fat", "Fat", 1),
+    ("fiber", "Fiber", 1), ("sugars", "Sugars", 1), ("starch", "Starch", 1),
+    ("saturated_fat", "Saturated", 1), ("monounsaturated_fat", "Monounsaturated", 1),
+    ("polyunsaturated_fat", "Polyunsaturated", 1), ("trans_fat", "Trans-Fats", 1),
+    ("omega_3", "Omega-3", 1), ("omega_6", "Omega-6", 1), ("cholesterol", "Cholesterol", 1),
+    ("phytosterols", "Phytosterol", 1),
+    ("alanine", "ALA", 1), ("arginine", "ARG", 1), ("aspartic_acid", "ASP", 1),
+    ("cystine", "CYS", 1), ("glutamic_acid", "GLU", 1), ("glycine", "GLY", 1),
+    ("histidine", "HIS", 1), ("hydroxyproline", "HYP", 1), ("isoleucine", "ILE", 1),
+    ("leucine", "LEU", 1), ("lysine", "LYS", 1), ("methionine", "MET", 1),
+    ("phenylalanine", "PHE", 1), ("proline", "PRO", 1), ("serine", "SER", 1),
+    ("threonine", "THR", 1), ("tryptophan", "TRP", 1), ("tyrosine", "TYR", 1),
+    ("valine", "VAL", 1),
+    ("vitamin_a", None, 1), ("vitamin_a_iu", "Vitamin A", 1), ("retinol", "Retinol", 1),
+    ("beta_carotene", "Beta-carotene", 1), ("alpha_carotene", "Alpha-carotene", 1),
+    ("beta_cryptoxanthin", "Beta-cryptoxanthin", 1), ("thiamin", "B1 (Thiamine)", 1),
+    ("riboflavin", "B2 (Riboflavin)", 1), ("niacin", "B3 (Niacin)", 1),
+    ("pantothenic_acid", "B5 (Pantothenic Acid)", 1), ("vitamin_b6", "B6 (Pyridoxine)", 1),
+    ("folate", "Folate", 1), ("vitamin_b12", "B12 (Cyanocobalamin)", 1),
+    ("choline", "Choline", 1), ("vitamin_c", "Vitamin C", 1), ("vitamin_d", "Vitamin D", 1 / 40),
+    ("vitamin_e", "Vitamin E", 1), ("beta_tocopherol", "Beta Tocopherol", 1),
+    ("gamma_tocopherol", "Gamma Tocopherol", 1), ("delta_tocopherol", "Delta Tocopherol", 1),
+    ("vitamin_k", "Vitamin K", 1),
+    ("calcium", "Calcium", 1), ("copper", "Copper", 1), ("fluoride", "Fluoride", 1),
+    ("iron", "Iron", 1), ("magnesium", "Magnesium", 1), ("manganese", "Manganese", 1),
+    ("phosphorus", "Phosphorus", 1), ("potassium", "Potassium", 1), ("selenium", "Selenium", 1),
+    ("sodium", "Sodium", 1), ("zinc", "Zinc", 1),
+    ("water", "Water", 1), ("alcohol", "Alcohol", 1), ("caffeine", "Caffeine", 1),
+    ("ash", "Ash", 1), ("lycopene", "Lycopene", 1), ("lutein_zeaxanthin", "Lutein+Zeaxanthin", 1),
+]
+SOURCE_NAMES = {source for _, source, _ in ALL_NUTRIENTS if source}
+# Micrograms of retinol activity equivalents per microgram of each form of vitamin A.
+RAE_FACTORS = {"Retinol": 1.0, "Beta-carotene": 1 / 12, "Alpha-carotene": 1 / 24,
+               "Beta-cryptoxanthin": 1 / 24}
+# IU of vitamin A per microgram of each form (1 IU = 0.3 ug retinol, 0.6 ug beta-carotene,
+# 1.2 ug of the other two).
+IU_PER_UG = {"Retinol": 1 / 0.3, "Beta-carotene": 1 / 0.6, "Alpha-carotene": 1 / 1.2,
+             "Beta-cryptoxanthin": 1 / 1.2}
+
 # The program reads no more than ten stored units.
 MAX_UNITS = 10
 FL_OZ_ML = 29.5735
@@ -141,7 +188,7 @@ def read_food(xml_bytes):
                 food["measures"].append({"amount": amount, "grams": grams, "name": name})
         elif element.tag == "nutrient":
             name = element.get("name", "")
-            if name in NUTRIENTS and name not in food["nutrients"]:
+            if name in SOURCE_NAMES and name not in food["nutrients"]:
                 try:
                     food["nutrients"][name] = float(element.get("amount", ""))
                 except ValueError:
@@ -283,8 +330,15 @@ def food_units(food, pair, scale):
     return keep_readable(serving_first(units, food, volume))
 
 
+def food_density(food):
+    """density(), worked out (and warned about) once per food."""
+    if "density" not in food:
+        food["density"] = density(food)
+    return food["density"]
+
+
 def table_line(food):
-    rho = density(food)
+    rho = food_density(food)
     pair = "ml" if rho else "g"
     scale = rho if rho else 1.0  # per 100 g -> per 100 mL
 
@@ -294,6 +348,36 @@ def table_line(food):
         fields.append(number_text(value * scale) if value > 0 else "-")
     fields.extend("%s %s" % (number_text(unit["factor"]), unit["name"])
                   for unit in food_units(food, pair, scale))
+    return "\t".join(fields)
+
+
+def retinol_activity(values):
+    """Vitamin A in ug RAE, or None when the source does not allow it.
+
+    From retinol and the three provitamin A carotenoids when all four are given. Where some are
+    missing, from those given when they account for the whole IU value (the missing ones hold no
+    vitamin A), which also makes an IU value of 0 zero.
+    """
+    given = [name for name in RAE_FACTORS if name in values]
+    activity = sum(values[name] * RAE_FACTORS[name] for name in given)
+    if len(given) == len(RAE_FACTORS):
+        return activity
+    iu = values.get("Vitamin A")
+    if iu is None:
+        return None
+    explained = sum(values[name] * IU_PER_UG[name] for name in given)
+    return activity if abs(iu - explained) <= max(1.0, 0.02 * iu) else None
+
+
+def nutrient_line(food):
+    """The food's line of the nutrient table, per 100 g or per 100 mL as in foods.tsv."""
+    rho = food_density(food)
+    scale = rho if rho else 1.0
+    values = food["nutrients"]
+    fields = [food["name"]]
+    for key, source, factor in ALL_NUTRIENTS:
+        value = values.get(source) if source else retinol_activity(values)
+        fields.append("-" if value is None else number_text(value * factor * scale))
     return "\t".join(fields)
 
 
@@ -312,10 +396,20 @@ HEADER = """\
 """
 
 
+NUTRIENT_HEADER = """\
+# Corvalo nutrient table: every nutrient of the USDA SR24 foods in foods.tsv, one food a line in
+# the same order, per 100 g (per 100 mL where foods.tsv measures the food by volume); "-" where
+# the source has no value, which is not 0. Columns: the header line below. Units, derived values
+# and how they were established: README.md beside this file.
+"""
+
+
 def main(argv):
-    if len(argv) != 3:
-        print("usage: foodimport.py usda_sr24.jar foods.tsv", file=sys.stderr)
+    if len(argv) not in (3, 4):
+        print("usage: foodimport.py usda_sr24.jar foods.tsv [nutrients.tsv]", file=sys.stderr)
         return 2
+    nutrients_path = argv[3] if len(argv) == 4 else os.path.join(
+        os.path.dirname(argv[2]), "nutrients.tsv")
     foods = []
     with zipfile.ZipFile(argv[1]) as archive:
         for entry in archive.namelist():
@@ -328,7 +422,12 @@ def main(argv):
         out.write(HEADER)
         for food in foods:
             out.write(table_line(food) + "\n")
-    volume = sum(1 for food in foods if density(food))
+    with open(nutrients_path, "w", encoding="utf-8", newline="\n") as out:
+        out.write(NUTRIENT_HEADER)
+        out.write("\t".join(["name"] + [key for key, _, _ in ALL_NUTRIENTS]) + "\n")
+        for food in foods:
+            out.write(nutrient_line(food) + "\n")
+    volume = sum(1 for food in foods if food_density(food))
     print("%d foods, %d measured by volume" % (len(foods), volume), file=sys.stderr)
     return 0
 

@@ -306,3 +306,13 @@ bool FoodDatabase::isUserFood(int index) const
 {
     return std::binary_search(m_userFoods.begin(), m_userFoods.end(), index);
 }
+
+int FoodDatabase::shippedIndex(int index) const
+{
+    if (index < 0 || index >= m_count)
+        return -1;
+    const auto user = std::lower_bound(m_userFoods.begin(), m_userFoods.end(), index);
+    if (user != m_userFoods.end() && *user == index)
+        return -1;
+    return index - int(user - m_userFoods.begin());
+}

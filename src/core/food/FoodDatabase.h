@@ -47,6 +47,10 @@ public:
     // Whether the food at the index is one of the user's own.
     bool isUserFood(int index) const;
     int userFoodCount() const { return int(m_userFoods.size()); }
+    // The index the food had among the loaded ones before the user's own went in (the index of
+    // its data in tables built beside the database); -1 for one of the user's own or an index
+    // outside the records.
+    int shippedIndex(int index) const;
 
     static constexpr std::size_t UserFoodRoom = 256 * 1024; // thousands of foods
 

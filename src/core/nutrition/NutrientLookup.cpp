@@ -1,0 +1,85 @@
+#include "nutrition/NutrientLookup.h"
+
+#include "food/FoodTable.h"
+
+NutrientLookup::NutrientLookup(const FoodDatabase &database, const NutrientData &data)
+    : m_database(database), m_data(data)
+{
+}
+
+bool NutrientLookup::matchesDatabase() const
+{
+    return m_data.isLoaded() &&
+        m_data.foodCount() == m_database.recordCount() - m_database.userFoodCount();
+}
+
+FoodNutrients NutrientLookup::fromRecord(int index) const
+{
+    FoodNutrients nutrients;
+    const FoodFormat::Nutrients values = m_database.record(index).nutrients();
+    for (int k = 0; k < Nutrient::Count; ++k) {
+        if (values[k] != 0.0f)
+            nutrients.set(NutrientCatalogue::fromStored(k), values[k]);
+    }
+    return nutrients;
+}
+
+std::optional<FoodNutrients> NutrientLookup::byIndex(int index) const
+{
+    if (index < 0 || index >= m_database.recordCount())
+        return std::nullopt;
+    const int shipped = m_database.shippedIndex(index);
+    if (shipped >= 0 && matchesDatabase())
+        return m_data.food(shipped);
+    if (shipped < 0 && m_ownFoods) {
+        if (std::optional<FoodNutrients> own = m_ownFoods(m_database.name(index)))
+            return own;
+    }
+    return fromRecord(index);
+}
+
+std::optional<FoodNutrients> NutrientLookup::byName(std::string_view name) const
+{
+    // The names are in FoodTable::nameLess order, own foods merged in; equal names under that
+    // order sit together and are told apart byte by byte.
+    int first = 0, count = m_database.recordCount();
+    while (count > 0) {
+        const int step = count / 2;
+        if (FoodTable::nameLess(m_database.name(first + step), name)) {
+            first += step + 1;
+            count -= step + 1;
+        } else {
+            count = step;
+        }
+    }
+    for (int i = first; i < m_database.recordCount(); ++i) {
+        const std::string_view candidate = m_database.name(i);
+        if (FoodTable::nameLess(name, candidate))
+            break;
+        if (candidate == name)
+            return byIndex(i);
+    }
+    if (m_ownFoods)
+        return m_ownFoods(name);
+    return std::nullopt;
+}
+
+EntryNutrients NutrientLookup::entry(const MealEntry &entry) const
+{
+    EntryNutrients result;
+    const std::optional<FoodNutrients> food = byName(entry.name);
+    result.found = food.has_value();
+    const double scale = double(entry.amount) * double(entry.gramsPerUnit);
+    if (food) {
+        for (int id = 0; id < NutrientCatalogue::Count; ++id) {
+            if (food->known(id))
+                result.amounts.set(id, float(double(food->value(id)) * scale));
+        }
+    }
+    for (int k = 0; k < Nutrient::Count; ++k) {
+        const int id = NutrientCatalogue::fromStored(k);
+        if (entry.nutrients[k] != 0.0f || result.amounts.known(id))
+            result.amounts.set(id, entry.contribution(k));
+    }
+    return result;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "food/FoodDatabase.h"
+#include "food/FoodNutrients.h"
+#include "food/NutrientData.h"
+#include "meals/MealEntry.h"
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+// What one day entry gives of every catalogue nutrient: the amounts of the known ones.
+struct EntryNutrients
+{
+    bool found = false; // its food was found by name
+    FoodNutrients amounts; // in the nutrient's unit, for the whole entry
+};
+
+// Finds a food's nutrients by its index in the database or by its exact name, as day entries
+// name their food. Shipped foods answer from the side table; the user's own foods from the
+// source plugged in with setOwnFoods(), else from the ten values of their record (those not 0).
+// Both the database and the side table must outlive the lookup.
+class NutrientLookup
+{
+public:
+    // An own food's nutrients by exact name; nullopt when it is not one.
+    using OwnFoods = std::function<std::optional<FoodNutrients>(std::string_view name)>;
+
+    NutrientLookup(const FoodDatabase &database, const NutrientData &data);
+
+    void setOwnFoods(OwnFoods ownFoods) { m_ownFoods = std::move(ownFoods); }
+
+    // Whether the side table was built with the loaded database: when not, shipped foods have
+    // no nutrients beyond their ten.
+    bool matchesDatabase() const;
+
+    std::optional<FoodNutrients> byIndex(int index) const;
+    // The first food of that exact name (shipped before own); nullopt when there is none.
+    std::optional<FoodNutrients> byName(std::string_view name) const;
+
+    // The entry's amounts: the ten from its own stored values, the others from its food found by
+    // name, scaled by amount x gramsPerUnit. A stored value that is not 0 is known; one that is
+    // 0 is known only where the food knows it. Nothing else is known when the food is not found.
+    EntryNutrients entry(const MealEntry &entry) const;
+
+private:
+    FoodNutrients fromRecord(int index) const;
+
+    const FoodDatabase &m_database;
+    const NutrientData &m_data;
+    OwnFoods m_ownFoods;
+};
