@@ -90,7 +90,7 @@ private:
     bool putKnown(const Item &item);
     bool putOther(const Item &item);
     bool write(const fs::path &path, std::string_view bytes, const fs::path &from);
-    fs::path freshName(const Item &item) const;
+    std::optional<fs::path> placeFor(const Item &item) const;
     void removeOld();
 
     fs::path m_from;
@@ -232,50 +232,49 @@ bool Mover::putKnown(const Item &item)
     return true;
 }
 
-// A name that is free in the new folder: a conflict copy stays one (the program offers it to be
-// joined), anything else gets a number.
-fs::path Mover::freshName(const Item &item) const
+// Where a file the diary does not know goes: its own name when that is free, else a fresh one
+// (a conflict copy stays one, so that it is offered to be joined; anything else gets a number).
+// A name that already holds the same bytes, from an earlier move, means it is there: nothing.
+std::optional<fs::path> Mover::placeFor(const Item &item) const
 {
     const fs::path folder = m_to / item.sub;
-    std::error_code error;
     const std::optional<ConflictCopies::Copy> copy = ConflictCopies::Recognise(item.name);
-    for (int attempt = 1; attempt < 10000; ++attempt) {
-        std::string name;
-        if (copy) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::string name = item.name;
+        if (attempt > 0 && copy) {
             std::tm local {};
             char stamp[32] = "";
             if (DayFiles::LocalTime(Clock::now() + attempt, local))
                 std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H%M%S", &local);
             name = ConflictCopies::CopyName(copy->original, stamp);
-        } else {
+        } else if (attempt > 0) {
             const fs::path path(item.name);
             name = path.stem().string() + " (" + std::to_string(attempt + 1) + ")" +
                 path.extension().string();
         }
+        std::error_code error;
         if (!fs::exists(fs::symlink_status(folder / name, error)))
             return folder / name;
+        std::string theirs;
+        if (FileIo::read(folder / name, theirs).ok() && theirs == item.bytes)
+            return std::nullopt;
     }
-    return {};
+    return fs::path();
 }
 
 bool Mover::putOther(const Item &item)
 {
-    fs::path to = target(item);
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(to, error))) {
-        std::string theirs;
-        if (FileIo::read(to, theirs).ok() && theirs == item.bytes) {
-            ++m_summary.filesSkipped;
-            return true;
-        }
-        to = freshName(item);
-        if (to.empty()) {
-            problem(FileIo::Result::failure(target(item), FileIo::Problem::Other),
-                    SaveProblem::Action::Save, m_to);
-            return false;
-        }
+    const std::optional<fs::path> to = placeFor(item);
+    if (!to) {
+        ++m_summary.filesSkipped;
+        return true;
     }
-    if (!write(to, item.bytes, source(item)))
+    if (to->empty()) {
+        problem(FileIo::Result::failure(target(item), FileIo::Problem::Other),
+                SaveProblem::Action::Save, m_to);
+        return false;
+    }
+    if (!write(*to, item.bytes, source(item)))
         return false;
     ++m_summary.othersCopied;
     return true;
