@@ -328,7 +328,7 @@ int Session::add()
             const bool own = std::any_of(exact.begin(), exact.end(),
                                          [&](int index) { return m_foods.isUserFood(index); });
             message = inQuotes(wanted) + " names more than one food, so nothing is logged" +
-                (own ? "; give your own food another name to log it:" : ":");
+                (own ? "; rename your own food to tell them apart:" : ":");
         } else if (folded.size() > 1) {
             message = inQuotes(wanted) + " names more than one food; give one of them exactly:";
         } else {
