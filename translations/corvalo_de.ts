@@ -188,6 +188,29 @@
         <source>Could not make the folder %1: %2</source>
         <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
     </message>
+    <message>
+        <source>%1: the weight could not be read (%2)</source>
+        <translation>%1: Das Gewicht konnte nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2. Written: %3</source>
+        <translation>%1 wurde nicht geschrieben: %2. Geschrieben: %3</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryLocation</name>
+    <message>
+        <source>The file that remembers your diary folder (%1) could not be read; the usual folder is used.</source>
+        <translation>Die Datei, die sich Ihren Tagebuchordner merkt (%1), konnte nicht gelesen werden; der übliche Ordner wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Your diary folder %1 is not there (is its disk connected?); the usual folder is used meanwhile.</source>
+        <translation>Ihr Tagebuchordner %1 ist nicht da (ist sein Datenträger angeschlossen?); bis dahin wird der übliche Ordner verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>ExportGroup</name>
@@ -1009,6 +1032,18 @@
     <message>
         <source>another program changed the file</source>
         <translation>ein anderes Programm hat die Datei geändert</translation>
+    </message>
+    <message>
+        <source>it is a link to something that is not there</source>
+        <translation>die Datei ist eine Verknüpfung auf etwas, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>a link on its way loops back on itself</source>
+        <translation>eine Verknüpfung auf dem Weg dorthin verweist im Kreis auf sich selbst</translation>
+    </message>
+    <message>
+        <source>a file sits where its folder should be</source>
+        <translation>wo ihr Ordner sein sollte, liegt eine Datei</translation>
     </message>
 </context>
 <context>

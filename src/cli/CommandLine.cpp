@@ -24,61 +24,71 @@ constexpr std::string_view ProgramHelp =
 Reads and writes the diary of Corvalo, the food diary, from the shell.
 
 Commands:
-  search [--best] TEXT        the foods whose words begin with the words of TEXT, and their units
-  day [DATE]                  a day's meals and totals (today without DATE)
-  add DATE FOOD AMOUNT UNIT   log a portion of a food, as Add in the window does
-  weight DATE [VALUE]         print a day's weight, or store VALUE as it
-  note DATE                   print a day's diary note
-  conflicts                   list the copies a sync engine made of changed days
+  search [--best] TEXT       the foods whose words begin with the words of
+                             TEXT, and their units
+  day [DATE]                 a day's meals and totals (today without DATE)
+  add DATE FOOD AMOUNT UNIT  log a portion of a food, as Add in the window
+  weight DATE [VALUE]        print a day's weight, or store VALUE as it
+  note DATE                  print a day's diary note
+  conflicts                  list the copies a sync engine made of changed days
   merge DATE [--dry-run] [--keep ours|theirs]
-                              join a day's conflict copies into the day
+                             join a day's conflict copies into the day
   export --from DATE --to DATE DIR
-                              write meals.csv, days.csv and notes.csv of the days into DIR
-  help [COMMAND]              this text, or the help of a command
+                             write meals.csv, days.csv and notes.csv of the
+                             days into DIR
+  where                      print the diary folder and why it is that one
+  help [COMMAND]             this text, or the help of a command
 
 Options:
   --data DIR    the diary in DIR, the folder that holds db/ and note/
   -h, --help    help (after a command: the help of that command)
   --version     the version
 
-Dates are written YYYY-MM-DD. Without --data the diary is the one the window uses: db/ and note/
-beside the program when both can be written, else the per-user data folder
-~/.local/share/Corvalo/Corvalo ($XDG_DATA_HOME/Corvalo/Corvalo); an installed copy always uses
-the per-user folder.
+Dates are written YYYY-MM-DD.
 
-Exit status: 0 when done, 1 when something failed (the reason goes to standard error), 2 for a
-mistake in the command line.
+The diary folder is the first of: --data DIR; the folder named by the
+environment variable CORVALO_DATA (made when missing); the folder chosen in
+the window's Settings (remembered in ~/.config/Corvalo/diary-folder); db/ and
+note/ beside the program when both can be written; the per-user data folder
+~/.local/share/Corvalo/Corvalo ($XDG_DATA_HOME/Corvalo/Corvalo). An installed
+copy never uses the folder beside the program.
+
+Exit status: 0 when done, 1 when something failed (the reason goes to standard
+error), 2 for a mistake in the command line.
 )";
 
-constexpr std::array<Topic, 8> Topics {{
+constexpr std::array<Topic, 7> Topics {{
     {"search", R"(Usage: corvalo-cli search [--best] TEXT
 
-Lists the foods the window lists for TEXT, in the same order, one a line: the name, a tab, and
-the food's units separated by " | ". A food is listed when each word of TEXT begins a word of its
-name; case does not matter for A to Z. Your own foods (myfoods.tsv) are among them.
+Lists the foods the window lists for TEXT, in the same order, one a line: the
+name, a tab, and the food's units separated by " | ". A food is listed when
+each word of TEXT begins a word of its name; case does not matter for A to Z.
+Your own foods (myfoods.tsv) are among them.
 
   --best    best matches first, as with BestMatchesFirst=true in the window
 )"},
     {"day", R"(Usage: corvalo-cli day [DATE]
 
-Prints the meals of a day (amount, unit and food, in the order they were logged), the totals of
-the ten nutrients as the panel shows them, and the weight when the day has one. Without DATE,
-today.
+Prints the meals of a day (amount, unit and food, in the order they were
+logged), the totals of the ten nutrients as the panel shows them, and the
+weight when the day has one. Without DATE, today.
 )"},
     {"add", R"(Usage: corvalo-cli add DATE FOOD AMOUNT UNIT
 
-Logs AMOUNT UNIT of FOOD on DATE, exactly as Add in the window does. FOOD is the name as the food
-list shows it (quote it); A to Z may differ in case when that names one food only. When no food
-or more than one has the name, the closest matches are listed and nothing is logged. UNIT is one
-of the food's units (see search); AMOUNT is read as the window reads it, with a full stop as the
-decimal point, and must be above zero.
+Logs AMOUNT UNIT of FOOD on DATE, exactly as Add in the window does. FOOD is
+the name as the food list shows it (quote it); A to Z may differ in case when
+that names one food only. When no food or more than one has the name, the
+closest matches are listed and nothing is logged. UNIT is one of the food's
+units (see search); AMOUNT is read as the window reads it, with a full stop as
+the decimal point, and must be above zero.
 
 Example: corvalo-cli add 2026-12-07 "Apples, raw, with skin" 2 oz
 )"},
     {"weight", R"(Usage: corvalo-cli weight DATE [VALUE]
 
-Prints the weight of DATE as the window shows it, or stores VALUE (a number above zero, with a
-full stop as the decimal point, in any unit you like) as the weight box does.
+Prints the weight of DATE as the window shows it, or stores VALUE (a number
+above zero, with a full stop as the decimal point, in any unit you like) as the
+weight box does.
 )"},
     {"note", R"(Usage: corvalo-cli note DATE
 
@@ -86,12 +96,21 @@ Prints the diary note of DATE as UTF-8 text; nothing when the day has no note.
 )"},
     {"export", R"(Usage: corvalo-cli export --from DATE --to DATE DIR
 
-Writes three CSV files of the days from --from to --to (both included) into DIR, which is made
-when missing: meals.csv (one line per meal), days.csv (one line per day: the totals, the weight
-and whether there is a note) and notes.csv (the notes). Each file is replaced whole; an existing
-one is never left half written. A day that cannot be read whole is named on standard error and
-the exit status is 1, with what could be read exported. Shows its progress on standard error when
-that is a terminal.
+Writes three CSV files of the days from --from to --to (both included) into
+DIR, which is made when missing: meals.csv (one line per meal), days.csv (one
+line per day: the totals, the weight and whether there is a note) and notes.csv
+(the notes). Each file is replaced whole; an existing one is never left half
+written. A day that cannot be read whole is named on standard error and the
+exit status is 1, with what could be read exported. Shows its progress on
+standard error when that is a terminal.
+)"},
+    {"where", R"(Usage: corvalo-cli [--data DIR] where
+
+Prints the diary folder the window and corvalo-cli use, and on the next line
+why it is that one: given with --data, set by CORVALO_DATA, chosen in Settings,
+beside the program, or the per-user data folder. A chosen folder that is not
+there (a disk not connected, a synced folder not yet made) is said on standard
+error, and the folder used meanwhile is printed.
 )"},
 }};
 
@@ -122,6 +141,8 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Conflicts;
     if (name == "merge")
         return Kind::Merge;
+    if (name == "where")
+        return Kind::Where;
     if (name == "help")
         return Kind::Help;
     return std::nullopt;
@@ -326,6 +347,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
         break;
     }
     case Kind::Conflicts:
+    case Kind::Where:
         error = count(0, 0);
         break;
     case Kind::Merge:

@@ -14,7 +14,7 @@ namespace CommandLine {
 
 inline constexpr std::string_view Program = "corvalo-cli";
 
-enum class Kind { Help, Version, Search, Day, Add, Weight, Note, Export, Conflicts, Merge };
+enum class Kind { Help, Version, Search, Day, Add, Weight, Note, Export, Conflicts, Merge, Where };
 
 struct Command
 {

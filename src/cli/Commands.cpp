@@ -9,7 +9,7 @@
 #include "meals/MealRowLayout.h"
 #include "meals/NutrientText.h"
 #include "platform/Clock.h"
-#include "platform/DataFolders.h"
+#include "platform/DiaryLocation.h"
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
 #include "store/DayStore.h"
@@ -64,6 +64,18 @@ std::string inQuotes(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
+// Why a day's file that is there cannot be read; ok when it can, or when there is none. `known`
+// says that the reader already found it unreadable, whatever the reason.
+FileIo::Result unreadable(const fs::path &file, bool known = false)
+{
+    FileIo::Result read = FileIo::readable(file);
+    if (read.problem == FileIo::Problem::Missing)
+        return FileIo::Result::success(file);
+    if (read.ok() && known)
+        read = FileIo::Result::failure(file, FileIo::Problem::Unreadable);
+    return read;
+}
+
 std::string unitList(const FoodUnits &units)
 {
     std::string list;
@@ -100,6 +112,7 @@ private:
     }
 
     bool openDiary(bool writing);
+    int where();
     bool loadFoods();
     std::vector<int> search(std::string_view text, bool bestMatchesFirst) const;
 
@@ -141,6 +154,8 @@ int Session::run()
             return Failed;
         return ConflictCommands::Merge(m_root, m_command.date, m_command.dryRun, m_command.keep,
                                        {m_context.out, m_context.err});
+    case Kind::Where:
+        return where();
     case Kind::Help:
     case Kind::Version:
         break;
@@ -148,32 +163,43 @@ int Session::run()
     return Done;
 }
 
-// The folder the window would use, or the one given with --data; db/ and note/ are made in it
-// as the window makes them.
+// The folder the window would use (DiaryLocation), or the one given with --data; db/ and note/
+// are made in it as the window makes them.
 bool Session::openDiary(bool writing)
 {
-    std::error_code error;
-    if (!m_command.dataFolder.empty()) {
-        m_root = fs::absolute(m_command.dataFolder, error);
-        if (error || !fs::is_directory(m_root, error)) {
-            fail("the data folder " + m_command.dataFolder.string() + " is not there");
-            return false;
-        }
-        fs::create_directory(m_root / "db", error);
-        fs::create_directory(m_root / "note", error);
-    } else {
-        const fs::path perUser = DataFolders::PerUser();
-        const DataFolders::Choice choice = DataFolders::Choose(
-            DataFolders::Home(m_context.executableFolder, m_context.installed, perUser), perUser);
-        m_root = choice.folder;
-        if (!choice.writable.ok() && writing) {
-            fail("the diary in " + m_root.string() +
-                 " cannot be written: " + SaveProblem::Reason(choice.writable));
-            return false;
-        }
+    const DiaryLocation::Resolved resolved = DiaryLocation::Resolve(
+        m_command.dataFolder, m_context.executableFolder, m_context.installed);
+    if (resolved.folder.empty()) {
+        fail("the data folder " + m_command.dataFolder.string() + " is not there");
+        return false;
+    }
+    if (const std::string notice = DiaryLocation::NoticeText(resolved); !notice.empty())
+        warn(notice);
+    m_root = resolved.folder;
+    if (!resolved.writable.ok() && writing) {
+        fail("the diary in " + m_root.string() +
+             " cannot be written: " + SaveProblem::Reason(resolved.writable));
+        return false;
     }
     m_store.emplace(m_root);
     return true;
+}
+
+int Session::where()
+{
+    const DiaryLocation::Resolved resolved = DiaryLocation::Resolve(
+        m_command.dataFolder, m_context.executableFolder, m_context.installed);
+    if (resolved.folder.empty())
+        return fail("the data folder " + m_command.dataFolder.string() + " is not there");
+    if (const std::string notice = DiaryLocation::NoticeText(resolved); !notice.empty())
+        warn(notice);
+    m_context.out << resolved.folder.string() << '\n' << DiaryLocation::SourceText(resolved.source);
+    if (resolved.source == DiaryLocation::Source::Chosen)
+        m_context.out << " (remembered in " << DiaryLocation::ChoiceFile().string() << ')';
+    m_context.out << '\n';
+    if (!resolved.writable.ok())
+        warn("the diary cannot be written: " + SaveProblem::Reason(resolved.writable));
+    return Done;
 }
 
 // The database built into the program, and the user's own foods merged in as the window does.
@@ -262,12 +288,14 @@ int Session::showDay()
     if (const std::optional<float> weight = m_store->LoadWeight(day))
         out << "Weight:" << std::string(9, ' ') << NumberText::fixed(*weight, 1) << '\n';
 
-    if (!meals.readable) {
-        return fail("the meals of " + DiaryExport::IsoDate(day) + " could not be read (" +
-                    SaveProblem::Reason(FileIo::readable(m_store->MealFile(day)),
-                                        SaveProblem::Action::Load) +
-                    ")");
-    }
+    const std::string date = DiaryExport::IsoDate(day);
+    const FileIo::Result mealsRead = unreadable(m_store->MealFile(day), !meals.readable);
+    if (!mealsRead.ok())
+        return fail("the meals of " + date + " could not be read (" +
+                    SaveProblem::Reason(mealsRead, SaveProblem::Action::Load) + ")");
+    if (const FileIo::Result weightRead = unreadable(m_store->WeightFile(day)); !weightRead.ok())
+        return fail("the weight of " + date + " could not be read (" +
+                    SaveProblem::Reason(weightRead, SaveProblem::Action::Load) + ")");
     return Done;
 }
 
@@ -277,23 +305,31 @@ int Session::add()
         return Failed;
     const std::string &wanted = m_command.text;
 
-    // The name as the list shows it; A to Z in either case when that leaves one food.
+    // The name as the list shows it; A to Z in either case when that leaves one food. An own
+    // food named exactly as a food of the database is two foods of that name.
     std::optional<int> food;
-    std::vector<int> folded;
+    std::vector<int> exact, folded;
     const std::string wantedLower = lowered(wanted);
-    for (int i = 0; i < m_foods.recordCount() && !food; ++i) {
+    for (int i = 0; i < m_foods.recordCount(); ++i) {
         const std::string name = TextCodec::ToUtf8(m_foods.name(i));
         if (name == wanted)
-            food = i;
+            exact.push_back(i);
         else if (lowered(name) == wantedLower)
             folded.push_back(i);
     }
-    if (!food && folded.size() == 1)
+    if (exact.size() == 1)
+        food = exact.front();
+    else if (exact.empty() && folded.size() == 1)
         food = folded.front();
     if (!food) {
         std::string message;
-        std::vector<int> matches = folded;
-        if (folded.size() > 1) {
+        std::vector<int> matches = exact.empty() ? folded : exact;
+        if (exact.size() > 1) {
+            const bool own = std::any_of(exact.begin(), exact.end(),
+                                         [&](int index) { return m_foods.isUserFood(index); });
+            message = inQuotes(wanted) + " names more than one food, so nothing is logged" +
+                (own ? "; rename your own food to tell them apart:" : ":");
+        } else if (folded.size() > 1) {
             message = inQuotes(wanted) + " names more than one food; give one of them exactly:";
         } else {
             matches = search(wanted, true);
@@ -303,8 +339,11 @@ int Session::add()
         }
         if (matches.size() > std::size_t(CloseMatches))
             matches.resize(std::size_t(CloseMatches));
-        for (const int index : matches)
+        for (const int index : matches) {
             message += "\n  " + TextCodec::ToUtf8(m_foods.name(index));
+            if (m_foods.isUserFood(index))
+                message += " (your own food)";
+        }
         return fail(message);
     }
 
@@ -353,6 +392,10 @@ int Session::weight()
     }
     const std::optional<float> stored = m_store->LoadWeight(day);
     if (!stored) {
+        // A pipe, a folder or a device in its place is no day without a weight.
+        if (const FileIo::Result read = unreadable(m_store->WeightFile(day)); !read.ok())
+            return fail("the weight of " + date + " could not be read (" +
+                        SaveProblem::Reason(read, SaveProblem::Action::Load) + ")");
         if (FileIo::regularFileSize(m_store->WeightFile(day)).value_or(0) > 0)
             return fail("the weight of " + date + " could not be read");
         if (m_command.weight)

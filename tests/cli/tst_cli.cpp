@@ -185,6 +185,22 @@ void TestCli::namesItCannotPlace()
              QByteArray("corvalo-cli: \"cup\" is not a unit of \"apples, raw, with "
                         "skin\"; its units are: piece | oz | g\n"));
     QVERIFY(!fs::exists(root / "db/12-07-2026.db"));
+
+    // An own food named exactly as a food of the database: neither is taken for the other.
+    QVERIFY(FileIo::append(root / UserFoodTable::FileName,
+                           "Apples, raw, with skin\tg\t52\t14\t0.2\t0.3\t2.4\t6\t1\t0.03\t0"
+                           "\t10\t100 piece\n"));
+    const Outcome twice =
+        run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
+             QStringLiteral("Apples, raw, with skin"), QStringLiteral("1"), QStringLiteral("oz")});
+    QCOMPARE(twice.status, 1);
+    QCOMPARE(twice.err,
+             QByteArray("corvalo-cli: \"Apples, raw, with skin\" names more than one "
+                        "food, so nothing is logged; rename your own food to tell "
+                        "them apart:\n"
+                        "  Apples, raw, with skin\n"
+                        "  Apples, raw, with skin (your own food)\n"));
+    QVERIFY(!fs::exists(root / "db/12-07-2026.db"));
 }
 
 void TestCli::exitStatuses()
@@ -216,6 +232,17 @@ void TestCli::exitStatuses()
                                 QStringLiteral("2026-12-07"), QStringLiteral("72.5")});
     QCOMPARE(weight.status, 0);
     QCOMPARE(weight.out, QByteArray("72.5\n"));
+
+    // A folder where a day's file belongs is a failure, as for a note.
+    fs::create_directory(temp / "diary/db/12-08-2026.wth");
+    for (const char *command : {"weight", "day"}) {
+        const Outcome blocked = run({QStringLiteral("--data"), data, QString::fromLatin1(command),
+                                     QStringLiteral("2026-12-08")});
+        QCOMPARE(blocked.status, 1);
+        QVERIFY2(blocked.err.endsWith("corvalo-cli: the weight of 2026-12-08 could not be read (a "
+                                      "folder, pipe or device sits where the file should be)\n"),
+                 blocked.err.constData());
+    }
 }
 
 QTEST_MAIN(TestCli)

@@ -111,6 +111,9 @@ void TestCommandLine::usageErrors_data()
                                << "add: \"none\" is not an amount";
     QTest::newRow("zero amount") << "add|2026-12-07|Apples|0|oz"
                                  << "add: \"0\" is not an amount";
+    // Above zero, but 0 in the day file's float.
+    QTest::newRow("amount below a float") << "add|2026-12-07|Apples|1e-46|oz"
+                                          << "add: \"1e-46\" is not an amount";
     QTest::newRow("bad weight") << "weight|2026-12-07|heavy"
                                 << "weight: \"heavy\" is not a weight";
     QTest::newRow("export without range") << "export|out"

@@ -118,6 +118,8 @@ void TestDiaryExport::rangeWrittenWhole()
     // A day whose meals are larger than any reader takes in.
     QVERIFY(FileIo::writeAtomically(store.MealFile(sixth), "x"));
     fs::resize_file(store.MealFile(sixth), 65u * 1024 * 1024);
+    // A folder where a weight file belongs is no day without a weight.
+    fs::create_directory(store.WeightFile(sixth));
 
     const std::string header = "Calories,Carbohydrates (g),Protein (g),Fat (g),Saturated fat "
                                "(g),Cholesterol (mg),Fiber (g),Sugars (g),Sodium (mg),Calcium "
@@ -132,8 +134,11 @@ void TestDiaryExport::rangeWrittenWhole()
     QVERIFY(!result.cancelled);
     QCOMPARE(result.written.size(), std::size_t(3));
     QCOMPARE(steps, (std::vector<std::pair<int, int>> {{1, 3}, {2, 3}, {3, 3}}));
-    QCOMPARE(result.problems.size(), std::size_t(1));
+    QCOMPARE(result.problems.size(), std::size_t(2));
     QVERIFY(result.problems[0].starts_with("2026-12-06: the meals could not be read"));
+    QCOMPARE(result.problems[1],
+             std::string("2026-12-06: the weight could not be read (a folder, pipe or device "
+                         "sits where the file should be)"));
 
     QCOMPARE(fileText(temp / "out/meals.csv"),
              "Date,Food,Amount,Unit,Grams," + header +
@@ -160,6 +165,15 @@ void TestDiaryExport::rangeWrittenWhole()
 
     const DiaryExport::Result backwards = DiaryExport::Write(store, eighth, seventh, temp / "x");
     QVERIFY(!backwards.ok && !backwards.problems.empty());
+
+    // One file of three not written: it is named, and so are those that were.
+    fs::create_directories(temp / "partly/notes.csv");
+    const DiaryExport::Result partly = DiaryExport::Write(store, seventh, eighth, temp / "partly");
+    QVERIFY(!partly.ok);
+    QCOMPARE(partly.written.size(), std::size_t(2));
+    QCOMPARE(partly.problems,
+             std::vector<std::string> {"notes.csv was not written: a folder, pipe or device sits "
+                                       "where the file should be. Written: meals.csv, days.csv"});
 }
 
 QTEST_GUILESS_MAIN(TestDiaryExport)

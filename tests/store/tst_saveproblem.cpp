@@ -51,6 +51,12 @@ void TestSaveProblem::describe_data()
     QTest::newRow("folder gone") << Problem::Missing << ENOENT << weight << Action::Save
                                  << QByteArray(
                                         "Not saved: its folder is missing (db/12-07-2026.wth)");
+    QTest::newRow("folder is a file") << Problem::Missing << ENOTDIR << weight << Action::Save
+                                      << QByteArray("Not saved: a file sits where its folder "
+                                                    "should be (db/12-07-2026.wth)");
+    QTest::newRow("link loop") << Problem::Other << ELOOP << weight << Action::Load
+                               << QByteArray("Not opened: a link on its way loops back on "
+                                             "itself (db/12-07-2026.wth)");
     QTest::newRow("i/o error, on deleting")
         << Problem::Other << EIO << weight << Action::Remove
         << QByteArray("Not deleted: the disk reported an error (db/12-07-2026.wth)");

@@ -72,6 +72,18 @@ std::string phrase(const Translate &translate, const char *english, std::string_
     return text;
 }
 
+// Why a day's file that is there cannot be read; ok when it can, or when there is none.
+// `known`: the reader already found it unreadable, whatever the reason.
+FileIo::Result unreadable(const fs::path &file, bool known = false)
+{
+    FileIo::Result read = FileIo::readable(file);
+    if (read.problem == FileIo::Problem::Missing)
+        return FileIo::Result::success(file);
+    if (read.ok() && known)
+        read = FileIo::Result::failure(file, FileIo::Problem::Unreadable);
+    return read;
+}
+
 bool realDate(const Day &day)
 {
     return !DayFiles::DateKey(day.day, day.month, day.year).empty();
@@ -171,10 +183,11 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         const std::string date = IsoDate(day);
 
         const DayStore::Meals loaded = store.LoadMeals(day);
-        if (!loaded.readable) {
-            FileIo::Result read = FileIo::readable(store.MealFile(day));
-            if (read.ok())
-                read = FileIo::Result::failure(read.file, FileIo::Problem::Unreadable);
+        // A day without meals may also be a pipe, a folder or a device in the file's place.
+        if (const FileIo::Result read = loaded.readable && !loaded.entries.empty()
+                ? FileIo::Result::success({})
+                : unreadable(store.MealFile(day), !loaded.readable);
+            !read.ok()) {
             result.problems.push_back(
                 phrase(translate,
                        CORVALO_UI_TEXT("DiaryExport",
@@ -202,6 +215,12 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         std::vector<std::string> fields {date};
         appendNutrients(fields, loaded.totals);
         const std::optional<float> weight = store.LoadWeight(day);
+        if (const FileIo::Result read =
+                weight ? FileIo::Result::success({}) : unreadable(store.WeightFile(day));
+            !read.ok())
+            result.problems.push_back(phrase(
+                translate, CORVALO_UI_TEXT("DiaryExport", "%1: the weight could not be read (%2)"),
+                date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
         fields.push_back(weight ? CsvText::Number(*weight, 3) : std::string());
         fields.push_back(hasNote ? "yes" : "no");
         days += CsvText::Record(fields);
@@ -223,19 +242,37 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         return result;
     }
     result.ok = true;
+    std::vector<FileIo::Result> failed;
     for (const auto &[name, bytes] :
          {std::pair<const char *, const std::string &>(MealsFile, meals),
           {DaysFile, days},
           {NotesFile, notes}}) {
         const fs::path file = folder / name;
         const FileIo::Result written = FileIo::writeAtomically(file, bytes);
-        if (written.ok()) {
+        if (written.ok())
             result.written.push_back(file);
-        } else {
-            result.ok = false;
-            result.problems.push_back(
-                SaveProblem::Describe(written, folder, SaveProblem::Action::Save, translate));
+        else
+            failed.push_back(written);
+    }
+    // Each file that failed by name, and whether the others were written.
+    for (const FileIo::Result &written : failed) {
+        result.ok = false;
+        const std::string name = written.file.filename().string();
+        const std::string why = SaveProblem::Reason(written, SaveProblem::Action::Save, translate);
+        if (result.written.empty()) {
+            result.problems.push_back(phrase(
+                translate, CORVALO_UI_TEXT("DiaryExport", "%1 was not written: %2"), name, why));
+            continue;
         }
+        std::string others;
+        for (const fs::path &file : result.written)
+            others += (others.empty() ? "" : ", ") + file.filename().string();
+        std::string text =
+            phrase(translate, CORVALO_UI_TEXT("DiaryExport", "%1 was not written: %2. Written: %3"),
+                   name, why);
+        if (const std::size_t at = text.find("%3"); at != std::string::npos)
+            text.replace(at, 2, others);
+        result.problems.push_back(std::move(text));
     }
     return result;
 }

@@ -6,11 +6,13 @@
 #include <string>
 
 // An amount that can be logged: a finite number above zero that the day file's float can hold.
-// Anything else (no number, zero, a negative that would subtract from the day, infinity) is not
-// added and not stored by an edit.
+// Anything else (no number, zero, a negative that would subtract from the day, infinity, an
+// amount so small that its float is 0 or loses its precision) is not added and not stored by an
+// edit.
 inline bool IsStorableAmount(double amount)
 {
-    return amount > 0.0 && amount <= double(std::numeric_limits<float>::max());
+    return amount >= double(std::numeric_limits<float>::min()) &&
+        amount <= double(std::numeric_limits<float>::max());
 }
 
 // One logged portion of a day. Texts are 8-bit, as in the food database.

@@ -62,6 +62,12 @@ bool holdsDiary(const fs::path &folder)
 
 } // namespace
 
+FileIo::Result Prepare(const fs::path &folder)
+{
+    createBoth(folder);
+    return canWriteBoth(folder);
+}
+
 std::optional<std::string> SystemEnvironment(const char *name)
 {
     if (const char *value = std::getenv(name))
@@ -69,15 +75,39 @@ std::optional<std::string> SystemEnvironment(const char *name)
     return std::nullopt;
 }
 
+#if defined(_WIN32)
+namespace {
+fs::path roaming(const Environment &environment)
+{
+    const fs::path base = nonEmpty(environment, "APPDATA");
+    if (!base.empty())
+        return base;
+    const fs::path profile = nonEmpty(environment, "USERPROFILE");
+    return profile.empty() ? fs::path() : profile / "AppData" / "Roaming";
+}
+} // namespace
+#endif
+
+fs::path PerUserConfig(const Environment &environment)
+{
+    fs::path base;
+#if defined(_WIN32)
+    base = roaming(environment);
+#elif defined(__APPLE__)
+    base = homeFolder(environment) / "Library" / "Preferences";
+#else
+    base = nonEmpty(environment, "XDG_CONFIG_HOME");
+    if (base.empty())
+        base = homeFolder(environment) / ".config";
+#endif
+    return base / std::string(Organization);
+}
+
 fs::path PerUser(const Environment &environment)
 {
     fs::path base;
 #if defined(_WIN32)
-    base = nonEmpty(environment, "APPDATA");
-    if (base.empty()) {
-        const fs::path profile = nonEmpty(environment, "USERPROFILE");
-        base = profile.empty() ? fs::path() : profile / "AppData" / "Roaming";
-    }
+    base = roaming(environment);
 #elif defined(__APPLE__)
     base = homeFolder(environment) / "Library" / "Application Support";
 #else

@@ -27,6 +27,12 @@ std::optional<std::string> SystemEnvironment(const char *name);
 // A missing $HOME counts as the root folder.
 std::filesystem::path PerUser(const Environment &environment = SystemEnvironment);
 
+// This computer's settings folder for the user, <base>/Corvalo, where <base> is
+//   Linux and other Unix: $XDG_CONFIG_HOME when set and not empty, else $HOME/.config
+//   macOS:                $HOME/Library/Preferences
+//   Windows:              %APPDATA%, else %USERPROFILE%\AppData\Roaming
+std::filesystem::path PerUserConfig(const Environment &environment = SystemEnvironment);
+
 // The folder of the running executable, from the system; `argv0`'s folder when the system does
 // not say. Empty when neither is known.
 std::filesystem::path ExecutableFolder(const char *argv0);
@@ -44,6 +50,9 @@ struct Choice
     std::filesystem::path folder; // holds db/ and note/
     FileIo::Result writable; // why the folder cannot be written; ok when it can
 };
+
+// Makes db/ and note/ in `folder` when missing; whether files can be written into both.
+FileIo::Result Prepare(const std::filesystem::path &folder);
 
 // The folder a diary is kept in, without touching anything but the two folders: db/ and note/
 // in `home` (created when missing) when both can be written; else the per-user folder (created)

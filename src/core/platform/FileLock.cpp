@@ -29,6 +29,10 @@ std::optional<FileLock> FileLock::acquire(const std::filesystem::path &path, boo
         {
         };
         const bool existed = ::stat(path.c_str(), &before) == 0;
+        if (!existed && errno != ENOENT) {
+            failure = FileIo::Result::failure(path, errno); // a link loop, no permission
+            return std::nullopt;
+        }
         if (existed && !S_ISREG(before.st_mode)) {
             failure = {FileIo::Problem::NotAFile, S_ISDIR(before.st_mode) ? EISDIR : ENXIO, path};
             return std::nullopt;
@@ -40,7 +44,14 @@ std::optional<FileLock> FileLock::acquire(const std::filesystem::path &path, boo
         const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (existed ? 0 : O_CREAT | O_EXCL);
         const int fd = existed ? ::open(path.c_str(), flags) : ::open(path.c_str(), flags, 0644);
         if (fd < 0) {
-            if (errno == EEXIST || errno == ENOENT)
+            struct stat link
+            {
+            };
+            if (errno == EEXIST && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+                failure = {FileIo::Problem::Other, ENOENT, path}; // a link to nothing
+                return std::nullopt;
+            }
+            if ((errno == EEXIST || errno == ENOENT) && std::chrono::steady_clock::now() < deadline)
                 continue; // made or removed by another writer meanwhile: look again
             failure = FileIo::Result::failure(path, errno);
             return std::nullopt;

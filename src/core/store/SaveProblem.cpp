@@ -42,6 +42,10 @@ const char *otherReason(int error)
     case EBUSY:
     case ETXTBSY:
         return CORVALO_UI_TEXT("SaveProblem", "the file is in use");
+    case ENOENT: // only for a link, the file itself being there
+        return CORVALO_UI_TEXT("SaveProblem", "it is a link to something that is not there");
+    case ELOOP:
+        return CORVALO_UI_TEXT("SaveProblem", "a link on its way loops back on itself");
     default:
         return CORVALO_UI_TEXT("SaveProblem", "system error %1");
     }
@@ -67,6 +71,9 @@ const char *reasonPhrase(const FileIo::Result &result, Action action)
         return CORVALO_UI_TEXT("SaveProblem",
                                "a folder, pipe or device sits where the file should be");
     case Problem::Missing:
+        // ENOTDIR: the way to it runs through a file, so its folder is there but no folder.
+        if (result.error == ENOTDIR)
+            return CORVALO_UI_TEXT("SaveProblem", "a file sits where its folder should be");
         return action == Action::Save ? CORVALO_UI_TEXT("SaveProblem", "its folder is missing")
                                       : CORVALO_UI_TEXT("SaveProblem", "the file is missing");
     case Problem::TooLarge:
