@@ -211,6 +211,10 @@
         <source>Your diary folder %1 is not there (is its disk connected?); the usual folder is used meanwhile.</source>
         <translation>Ihr Tagebuchordner %1 ist nicht da (ist sein Datenträger angeschlossen?); bis dahin wird der übliche Ordner verwendet.</translation>
     </message>
+    <message>
+        <source>CORVALO_DATA names %1, which is not a folder and cannot be made one; the usual folder is used.</source>
+        <translation>CORVALO_DATA nennt %1, das kein Ordner ist und keiner werden kann; der übliche Ordner wird verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>ExportGroup</name>

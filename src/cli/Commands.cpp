@@ -173,6 +173,12 @@ bool Session::openDiary(bool writing)
         fail("the data folder " + m_command.dataFolder.string() + " is not there");
         return false;
     }
+    // The user named that diary for this shell: another one is not what they asked for.
+    if (resolved.passedOverFrom == DiaryLocation::Source::Environment) {
+        fail("CORVALO_DATA names " + resolved.passedOver.string() +
+             ", which is not a folder and cannot be made one");
+        return false;
+    }
     if (const std::string notice = DiaryLocation::NoticeText(resolved); !notice.empty())
         warn(notice);
     m_root = resolved.folder;

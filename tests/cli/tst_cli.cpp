@@ -175,7 +175,7 @@ void TestCli::namesItCannotPlace()
              QByteArray("corvalo-cli: \"APPLES, RAW, WITH SKIN\" names more than "
                         "one food; give one of them exactly:\n"
                         "  Apples, raw, with skin\n"
-                        "  apples, raw, with skin\n"));
+                        "  apples, raw, with skin (your own food)\n"));
 
     const Outcome badUnit =
         run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
@@ -187,9 +187,10 @@ void TestCli::namesItCannotPlace()
     QVERIFY(!fs::exists(root / "db/12-07-2026.db"));
 
     // An own food named exactly as a food of the database: neither is taken for the other.
-    QVERIFY(FileIo::append(root / UserFoodTable::FileName,
-                           "Apples, raw, with skin\tg\t52\t14\t0.2\t0.3\t2.4\t6\t1\t0.03\t0"
-                           "\t10\t100 piece\n"));
+    QVERIFY(
+        FileIo::writeAtomically(root / UserFoodTable::FileName,
+                                "Apples, raw, with skin\tg\t52\t14\t0.2\t0.3\t2.4\t6\t1\t0.03\t0"
+                                "\t10\t100 piece\n"));
     const Outcome twice =
         run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
              QStringLiteral("Apples, raw, with skin"), QStringLiteral("1"), QStringLiteral("oz")});

@@ -69,6 +69,14 @@ void TestDiaryLocation::firstThatAppliesDecides()
     QCOMPARE(resolved.folder, temp / "synced/diary");
     QVERIFY(resolved.writable.ok() && fs::is_directory(temp / "synced/diary/db"));
 
+    // A file is no diary folder: said, and the next rule decides.
+    QVERIFY(FileIo::writeAtomically(temp / "a file", "x"));
+    variables["CORVALO_DATA"] = (temp / "a file").string();
+    resolved = resolve();
+    QCOMPARE(resolved.source, Source::Chosen);
+    QCOMPARE(resolved.passedOverFrom, std::optional(Source::Environment));
+    QCOMPARE(resolved.passedOver, temp / "a file");
+
     resolved = resolve(temp.make("given"));
     QCOMPARE(resolved.source, Source::DataOption);
     QCOMPARE(resolved.folder, temp / "given");

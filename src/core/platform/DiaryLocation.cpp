@@ -95,36 +95,45 @@ Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, b
     }
 
     const std::optional<std::string> named = environment(EnvironmentVariable);
+    const Remembered remembered = ReadChoice(environment);
     if (named && !named->empty()) {
         // Made when missing: setting the variable is how a new diary folder is started.
-        resolved.source = Source::Environment;
-        resolved.folder = absoluteOf(fromUtf8(*named));
+        const fs::path folder = absoluteOf(fromUtf8(*named));
         std::error_code error;
-        fs::create_directories(resolved.folder, error);
-        resolved.writable = error ? FileIo::Result::failure(resolved.folder, error.value())
-                                  : DataFolders::Prepare(resolved.folder);
+        fs::create_directories(folder, error);
+        if (isFolder(folder)) {
+            resolved.source = Source::Environment;
+            resolved.folder = folder;
+            resolved.writable = DataFolders::Prepare(folder);
+            return resolved;
+        }
+        resolved.notice = CORVALO_UI_TEXT("DiaryLocation",
+                                          "CORVALO_DATA names %1, which is not a folder and "
+                                          "cannot be made one; the usual folder is used.");
+        resolved.passedOver = folder;
+        resolved.passedOverFrom = Source::Environment;
+    }
+    if (remembered.read.ok() && remembered.folder.is_absolute() && isFolder(remembered.folder)) {
+        resolved.source = Source::Chosen;
+        resolved.folder = absoluteOf(remembered.folder);
+        resolved.writable = DataFolders::Prepare(resolved.folder);
         return resolved;
     }
-
-    const Remembered remembered = ReadChoice(environment);
-    if (!remembered.read.ok()) {
+    if (resolved.notice != nullptr) {
+        // What CORVALO_DATA named is said first.
+    } else if (!remembered.read.ok()) {
         resolved.notice = CORVALO_UI_TEXT(
             "DiaryLocation",
             "The file that remembers your diary folder (%1) could not be read; the usual "
             "folder is used.");
         resolved.passedOver = remembered.read.file;
     } else if (!remembered.folder.empty()) {
-        if (remembered.folder.is_absolute() && isFolder(remembered.folder)) {
-            resolved.source = Source::Chosen;
-            resolved.folder = absoluteOf(remembered.folder);
-            resolved.writable = DataFolders::Prepare(resolved.folder);
-            return resolved;
-        }
         // A synced folder not yet there, a disk not plugged in: the choice stays for later.
         resolved.notice = CORVALO_UI_TEXT("DiaryLocation",
                                           "Your diary folder %1 is not there (is its disk "
                                           "connected?); the usual folder is used meanwhile.");
         resolved.passedOver = remembered.folder;
+        resolved.passedOverFrom = Source::Chosen;
     }
 
     const fs::path perUser = DataFolders::PerUser(environment);

@@ -4,6 +4,7 @@
 #include "platform/FileIo.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,14 +58,18 @@ struct Resolved
     // when nothing was. NoticeText() fills it in.
     const char *notice = nullptr;
     std::filesystem::path passedOver;
+    // Whose folder was passed over: Environment (CORVALO_DATA names something that cannot be a
+    // folder; corvalo-cli refuses to work on another diary then) or Chosen.
+    std::optional<Source> passedOverFrom;
 };
 
 // The notice in English with the folder filled in; empty when there is none.
 std::string NoticeText(const Resolved &resolved);
 
 // The diary folder, with db/ and note/ made in it when missing. `dataOption` is corvalo-cli's
-// --data (empty otherwise): it and CORVALO_DATA must name an existing folder, as the user asked
-// for that one and no other; a remembered folder that is gone falls back to the usual rule.
+// --data (empty otherwise): it must name an existing folder, else `folder` is empty. The folder
+// CORVALO_DATA names is made when missing. When that is not a folder and cannot be one, or a
+// remembered folder is gone, the usual rule decides and `notice` says why.
 Resolved Resolve(const std::filesystem::path &dataOption,
                  const std::filesystem::path &executableFolder, bool installed,
                  const DataFolders::Environment &environment = DataFolders::SystemEnvironment);

@@ -214,14 +214,19 @@ DiarySettings::MoveIn DiarySettings::MoveInOnce(const fs::path &diaryFolder,
                                                 const NutrientGoals &goals,
                                                 std::optional<bool> bestMatchesFirst)
 {
+    bool anyGoal = false;
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient)
+        anyGoal = anyGoal || goals.hasGoal(nutrient);
     MoveIn result;
     DiarySettings now;
     result.saved = Update(diaryFolder, [&](DiarySettings &settings) {
-        if (!settings.hasGoals() && !settings.value(MovedInKey)) {
+        if (anyGoal && !settings.hasGoals() && !settings.value(MovedInKey)) {
             settings.setGoals(goals);
-            if (bestMatchesFirst && !settings.storedBestMatchesFirst())
-                settings.setBestMatchesFirst(*bestMatchesFirst);
             settings.setValue(MovedInKey, "yes");
+            result.moved = true;
+        }
+        if (bestMatchesFirst && !settings.storedBestMatchesFirst()) {
+            settings.setBestMatchesFirst(*bestMatchesFirst);
             result.moved = true;
         }
         now = settings;
@@ -230,7 +235,7 @@ DiarySettings::MoveIn DiarySettings::MoveInOnce(const fs::path &diaryFolder,
         result.moved = false;
         return result;
     }
-    result.mayRemoveOld = SameGoals(now.goals(), goals) &&
+    result.mayRemoveOld = (!anyGoal || SameGoals(now.goals(), goals)) &&
         (!bestMatchesFirst || now.storedBestMatchesFirst() == bestMatchesFirst);
     return result;
 }

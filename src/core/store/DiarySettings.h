@@ -69,11 +69,12 @@ public:
                                  const std::function<void(DiarySettings &)> &change);
 
     // Moves this computer's settings into the diary once, so that none is lost:
-    //   1. when the diary's file has no goals and was never given any (no MovedInKey), `goals`
-    //      and `bestMatchesFirst` (when given and the diary has none) are written into it with
-    //      MovedInKey set, in one atomic write;
+    //   1. `goals` (when there is one) go into the diary's file when it has no goals and was
+    //      never given any (no MovedInKey), with MovedInKey set; `bestMatchesFirst` (when
+    //      given) when the file has no such key; all in one atomic write;
     //   2. the result says whether the caller may now remove its old keys: only when the diary
-    //      holds the very same goals (and best-matches choice), so removing them loses nothing.
+    //      holds the very same goals and best-matches choice, so removing them loses nothing
+    //      (goals the user cleared in the diary never come back from keys left behind).
     // On any failure the caller keeps its keys and tries again at the next start.
     struct MoveIn
     {
