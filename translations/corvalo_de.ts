@@ -74,6 +74,22 @@
         <source>Settings not saved: the file cannot be written</source>
         <translation>Einstellungen nicht gespeichert: Datei nicht schreibbar</translation>
     </message>
+    <message>
+        <source>The diary stays in %1: %2</source>
+        <translation>Das Tagebuch bleibt in %1: %2</translation>
+    </message>
+    <message>
+        <source>Diary moved to %1: %2 days copied, %3 joined with the days there</source>
+        <translation>Tagebuch nach %1 verschoben: %2 Tage kopiert, %3 mit den Tagen dort zusammengeführt</translation>
+    </message>
+    <message>
+        <source>Diary opened in %1</source>
+        <translation>Tagebuch in %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Not saved: the weight %1 was typed over one stored elsewhere meanwhile, which is shown now</source>
+        <translation>Nicht gespeichert: Das Gewicht %1 wurde über ein inzwischen anderswo gespeichertes getippt, das jetzt angezeigt wird</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>
@@ -202,6 +218,67 @@
     </message>
 </context>
 <context>
+    <name>DiaryFolderGroup</name>
+    <message>
+        <source>Diary folder</source>
+        <translation>Tagebuchordner</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Move my diary there</source>
+        <translation>Mein Tagebuch dorthin verschieben</translation>
+    </message>
+    <message>
+        <source>Open the diary that is in that folder</source>
+        <translation>Das Tagebuch in diesem Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Move or open</source>
+        <translation>Verschieben oder öffnen</translation>
+    </message>
+    <message>
+        <source>A day kept in both folders is joined, never overwritten.</source>
+        <translation>Ein Tag, den beide Ordner haben, wird zusammengeführt, nie überschrieben.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the diary folder</source>
+        <translation>Tagebuchordner wählen</translation>
+    </message>
+    <message>
+        <source>Diary folder: %1</source>
+        <translation>Tagebuchordner: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryFollower</name>
+    <message>
+        <source>%1 has a copy from another computer</source>
+        <translation>%1 hat eine Kopie von einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Your own foods have a copy from another computer</source>
+        <translation>Ihre eigenen Lebensmittel haben eine Kopie von einem anderen Computer</translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more)</source>
+        <translation>
+            <numerusform> (und %n weitere)</numerusform>
+            <numerusform> (und %n weitere)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Click to merge</source>
+        <translation>Zum Zusammenführen klicken</translation>
+    </message>
+</context>
+<context>
     <name>DiaryLocation</name>
     <message>
         <source>The file that remembers your diary folder (%1) could not be read; the usual folder is used.</source>
@@ -267,8 +344,8 @@
         <translation>Export abgebrochen; keine Datei wurde geschrieben.</translation>
     </message>
     <message>
-        <source>Export failed: %1</source>
-        <translation>Export fehlgeschlagen: %1</translation>
+        <source>Export not complete: %1</source>
+        <translation>Export nicht vollständig: %1</translation>
     </message>
     <message>
         <source>Exported %1 to %2, but: %3</source>
@@ -476,6 +553,10 @@
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>This food was changed elsewhere meanwhile. Close the form and open it again.</source>
+        <translation>Dieses Lebensmittel wurde inzwischen anderswo geändert. Schließen Sie das Formular und öffnen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>FoodListModel</name>
@@ -552,6 +633,97 @@
     <message>
         <source>Community</source>
         <translation>Community</translation>
+    </message>
+</context>
+<context>
+    <name>MergeForm</name>
+    <message>
+        <source>no weight</source>
+        <translation>kein Gewicht</translation>
+    </message>
+    <message>
+        <source>Merge the copy from another computer</source>
+        <translation>Kopie von einem anderen Computer zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Your own foods</source>
+        <translation>Ihre eigenen Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Copy: %1</source>
+        <translation>Kopie: %1</translation>
+    </message>
+    <message>
+        <source>Both sides: the meals ticked below</source>
+        <translation>Beide Seiten: die unten angehakten Mahlzeiten</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Keep theirs</source>
+        <translation>Die andere behalten</translation>
+    </message>
+    <message>
+        <source>Both sides: not possible for a weight</source>
+        <translation>Beide Seiten: bei einem Gewicht nicht möglich</translation>
+    </message>
+    <message>
+        <source>Keep mine: %1</source>
+        <translation>Meines behalten: %1</translation>
+    </message>
+    <message>
+        <source>Keep theirs: %1</source>
+        <translation>Das andere behalten: %1</translation>
+    </message>
+    <message>
+        <source>Both texts, mine first</source>
+        <translation>Beide Texte, meiner zuerst</translation>
+    </message>
+    <message>
+        <source>Both tables, mine where a food differs</source>
+        <translation>Beide Tabellen, meine, wo ein Lebensmittel abweicht</translation>
+    </message>
+    <message>
+        <source>Both tables, theirs where a food differs</source>
+        <translation>Beide Tabellen, die andere, wo ein Lebensmittel abweicht</translation>
+    </message>
+    <message>
+        <source>What to keep</source>
+        <translation>Was behalten wird</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Meals after the merge</source>
+        <translation>Mahlzeiten nach dem Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Preview of the result</source>
+        <translation>Vorschau des Ergebnisses</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>beide</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>dieser Computer</translation>
+    </message>
+    <message>
+        <source>other computer</source>
+        <translation>anderer Computer</translation>
+    </message>
+    <message>
+        <source>%1 %2  %3  (%4)</source>
+        <translation>%1 %2  %3  (%4)</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1404,45 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Click to download</source>
         <translation>Zum Herunterladen klicken</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedForm</name>
+    <message>
+        <source>Not everything is saved</source>
+        <translation>Nicht alles ist gespeichert</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Some of what you typed is not saved: %1</source>
+        <translation>Einiges, was Sie getippt haben, ist nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Try saving it again</source>
+        <translation>Erneut speichern</translation>
+    </message>
+    <message>
+        <source>Save what I typed in a file…</source>
+        <translation>Das Getippte in einer Datei sichern…</translation>
+    </message>
+    <message>
+        <source>Close without it</source>
+        <translation>Ohne es schließen</translation>
+    </message>
+    <message>
+        <source>What to do</source>
+        <translation>Was geschehen soll</translation>
+    </message>
+    <message>
+        <source>Still not saved: %1</source>
+        <translation>Immer noch nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Save what you typed</source>
+        <translation>Das Getippte sichern</translation>
     </message>
 </context>
 </TS>

@@ -44,19 +44,24 @@ FileIo::Result DayStore::CreateDataDirectories(const fs::path &executableFolder,
                                                const fs::path &perUserFolder)
 {
     const DataFolders::Choice choice = DataFolders::Choose(executableFolder, perUserFolder);
-    if (choice.folder.empty() || !choice.folder.is_absolute())
-        return choice.writable;
-    std::error_code ignored;
-    fs::current_path(choice.folder, ignored);
+    return UseFolder(choice.folder, choice.writable);
+}
 
-    m_dataDirectory = choice.folder / "db";
-    m_noteDirectory = choice.folder / "note";
-    if (choice.writable.ok()) {
+FileIo::Result DayStore::UseFolder(const fs::path &root, const FileIo::Result &writable)
+{
+    if (root.empty() || !root.is_absolute())
+        return writable;
+    std::error_code ignored;
+    fs::current_path(root, ignored);
+
+    m_dataDirectory = root / "db";
+    m_noteDirectory = root / "note";
+    if (writable.ok()) {
         FileIo::removeStaleTemporaries(m_dataDirectory);
         FileIo::removeStaleTemporaries(m_noteDirectory);
     }
     Rescan();
-    return choice.writable;
+    return writable;
 }
 
 std::string DayStore::Key(const Day &day)

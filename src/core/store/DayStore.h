@@ -46,6 +46,10 @@ public:
     CreateDataDirectories(const std::filesystem::path &executableFolder,
                           const std::filesystem::path &perUserFolder);
 
+    // Keeps the diary in `root` (db/ and note/ made already), whose writability `writable` says;
+    // made the current directory, the program's stale temporary files removed.
+    FileIo::Result UseFolder(const std::filesystem::path &root, const FileIo::Result &writable);
+
     const std::filesystem::path &dataDirectory() const { return m_dataDirectory; }
     const std::filesystem::path &noteDirectory() const { return m_noteDirectory; }
 

@@ -6,7 +6,7 @@
 #include "layout/PageTable.h"
 #include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
-#include "platform/DataFolders.h"
+#include "platform/DiaryLocation.h"
 #include "platform/FontSetUp.h"
 #include "platform/Resources.h"
 #include "platform/SingleWindow.h"
@@ -129,7 +129,9 @@ int CCorvaloApp::run()
     }
     SingleWindow single;
     const std::filesystem::path diary =
-        DataFolders::Choose(AppFolders::dataHomeFolder(), AppFolders::perUserDataFolder()).folder;
+        DiaryLocation::Resolve({}, AppFolders::executableFolder(), AppFolders::installedCopy(),
+                               AppFolders::diaryEnvironment())
+            .folder;
     if (!single.claim(diary, dayText))
         return 0;
 

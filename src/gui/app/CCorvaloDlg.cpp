@@ -1,5 +1,6 @@
 #include "app/CCorvaloDlg.h"
 
+#include "app/DiaryFolderGroup.h"
 #include "app/DiaryFollower.h"
 #include "app/ExportGroup.h"
 #include "app/MainWindowAccess.h"
@@ -27,15 +28,18 @@
 #include "links/NewVersionCheck.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
+#include "platform/AppFolders.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
 #include "platform/CoreText.h"
+#include "platform/DiaryLocation.h"
 #include "platform/FontSetUp.h"
 #include "platform/NumberText.h"
 #include "platform/Resources.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
+#include "store/DiaryMove.h"
 #include "store/SaveProblem.h"
 
 #include <QComboBox>
@@ -94,6 +98,8 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
 {
     const int shown = PageTable::Normalized(m_page);
     const bool whole = build == Build::Whole;
+    // The diary first: its folder holds the goals and the order the pages show.
+    const FileIo::Result folder = openDiary();
     m_foodLoader = new FoodDatabaseLoader(m_foods, this);
 
     setWindowTitle(QStringLiteral("Corvalo"));
@@ -137,7 +143,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
     m_dayStrip->m_page = m_page;
     m_stripPage = m_page;
     m_day = m_dayStrip->selectedDay();
-    reportFolder(m_dayStrip->CreateDataDirectories());
+    reportFolder(folder);
     connect(m_foodLoader, &FoodDatabaseLoader::userFoodsRead, this,
             [this](const FileIo::Result &read, const QString &skipped) {
                 reportOpen(read);
@@ -452,6 +458,9 @@ void CCorvaloDlg::createSettingsPage()
     connect(m_settings, &SettingsPage::goalsChanged, this, &CCorvaloDlg::applyGoals);
     connect(m_settings, &SettingsPage::bestMatchesFirstChanged, this,
             &CCorvaloDlg::applyBestMatchesFirst);
+    connect(m_settings->diaryFolderGroup(), &DiaryFolderGroup::chosen, this,
+            &CCorvaloDlg::moveDiary);
+    showDiaryFolder();
 }
 
 void CCorvaloDlg::applyGoals(const NutrientGoals &goals)
@@ -552,6 +561,69 @@ void CCorvaloDlg::onDayChosen(const DayFiles::LocalDate &day, int page)
     m_day = day;
     m_stripPage = page;
     LoadDay();
+}
+
+FileIo::Result CCorvaloDlg::openDiary()
+{
+    m_location =
+        DiaryLocation::Resolve({}, AppFolders::executableFolder(), AppFolders::installedCopy(),
+                               AppFolders::diaryEnvironment());
+    const FileIo::Result writable = m_store.UseFolder(m_location.folder, m_location.writable);
+    (void)AppSettings::useDiary(m_location.folder);
+    return writable;
+}
+
+void CCorvaloDlg::moveDiary(const std::filesystem::path &folder, bool move)
+{
+    FlushTyping();
+    const std::filesystem::path from = m_store.dataDirectory().parent_path();
+    const DiaryMove::Remember remember = [](const std::filesystem::path &chosen) {
+        return DiaryLocation::Remember(chosen, AppFolders::diaryEnvironment());
+    };
+    const DiaryMove::Summary summary =
+        move ? DiaryMove::Move(from, folder, remember) : DiaryMove::Open(folder, remember);
+    if (!summary.ok()) {
+        m_notice->showNotice(QStringLiteral("folder"),
+                             tr("The diary stays in %1: %2")
+                                 .arg(QString::fromStdString(from.string()),
+                                      QString::fromStdString(summary.problems.front())));
+        return;
+    }
+    // The diary, its settings and its own foods as the new folder holds them.
+    reportFolder(openDiary());
+    if (m_settings) {
+        m_settings->setGoals(AppSettings::readGoals());
+        m_settings->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+        showDiaryFolder();
+    }
+    const NutrientGoals goals = AppSettings::readGoals();
+    if (m_panel)
+        m_panel->SetGoals(goals);
+    if (m_charts)
+        m_charts->SetCalorieGoal(goals.goal(Nutrient::Calories));
+    if (m_search)
+        m_search->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    if (m_foodActions) {
+        m_foodActions->setFile(m_store.dataDirectory().parent_path() / UserFoodTable::FileName);
+        m_foodActions->ReloadOwnFoods();
+    }
+    LoadDay();
+    m_follower->checkConflicts();
+    m_notice->showNotice(
+        QStringLiteral("folder"),
+        move ? tr("Diary moved to %1: %2 days copied, %3 joined with the days there")
+                   .arg(QString::fromStdString(folder.string()))
+                   .arg(summary.daysCopied)
+                   .arg(summary.daysMerged)
+             : tr("Diary opened in %1").arg(QString::fromStdString(folder.string())));
+}
+
+void CCorvaloDlg::showDiaryFolder()
+{
+    if (m_settings)
+        m_settings->diaryFolderGroup()->setFolder(
+            m_location.folder,
+            QString::fromStdString(std::string(DiaryLocation::SourceText(m_location.source))));
 }
 
 void CCorvaloDlg::followDiary()

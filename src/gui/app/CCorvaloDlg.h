@@ -3,6 +3,7 @@
 #include "calendar/DayFiles.h"
 #include "controls/ResourceImage.h"
 #include "food/FoodDatabase.h"
+#include "platform/DiaryLocation.h"
 #include "platform/FileIo.h"
 #include "store/ConflictMerge.h"
 #include "store/DayStore.h"
@@ -67,6 +68,11 @@ public:
     void FlushTyping();
     // Shows changes that others make to the diary, and offers the merge of conflict copies.
     void followDiary();
+    // The diary's folder, as the command line finds it too; its settings from then on.
+    FileIo::Result openDiary();
+    // The diary moved to `folder` (or the one there opened), and shown from there.
+    void moveDiary(const std::filesystem::path &folder, bool move);
+    void showDiaryFolder();
     void openMerge(const ConflictMerge::Found &found);
     // Fills the weight box from the selected day's weight; empty when it has none. Showing a
     // weight never writes it.
@@ -173,6 +179,7 @@ private:
     PortionEntry *m_portion = nullptr;
     FoodListActions *m_foodActions = nullptr;
     DiaryFollower *m_follower = nullptr;
+    DiaryLocation::Resolved m_location;
 
     CTimCalentar *m_dayStrip = nullptr;
     QLineEdit *m_weightBox = nullptr;

@@ -31,9 +31,8 @@ public:
         text->setWordWrap(true);
         text->setMinimumWidth(320);
         body()->addWidget(text, 0, 0);
-        m_choice = makeChoice(
-            {DiaryFolderGroup::tr("Move my diary there"),
-             DiaryFolderGroup::tr("Open the diary that is in that folder")});
+        m_choice = makeChoice({DiaryFolderGroup::tr("Move my diary there"),
+                               DiaryFolderGroup::tr("Open the diary that is in that folder")});
         m_choice->setAccessibleName(DiaryFolderGroup::tr("Move or open"));
         body()->addWidget(m_choice, 1, 0);
         QLabel *hint = makeLabel(DiaryFolderGroup::tr("A day kept in both folders is joined, "
@@ -73,8 +72,9 @@ DiaryFolderGroup::DiaryFolderGroup(QWidget *parent) : QWidget(parent)
     m_folder->setObjectName(QStringLiteral("diaryFolder"));
     m_folder->setFont(hintFont);
     m_folder->setGeometry(kPadding, 28, width, 16);
-    m_folder->setStyleSheet(QStringLiteral("color: #%1; background: transparent;")
-                                .arg(SkinColors::PromptSubtext & 0xFFFFFF, 6, 16, QLatin1Char('0')));
+    m_folder->setStyleSheet(
+        QStringLiteral("color: #%1; background: transparent;")
+            .arg(SkinColors::PromptSubtext & 0xFFFFFF, 6, 16, QLatin1Char('0')));
 
     m_choose = new SkinButton(tr("Choose\u2026"), this);
     m_choose->setObjectName(QStringLiteral("chooseDiaryFolder"));
@@ -87,8 +87,7 @@ void DiaryFolderGroup::setFolder(const std::filesystem::path &folder, const QStr
 {
     m_current = folder;
     const QString path = QString::fromStdString(folder.string());
-    m_folder->setText(m_folder->fontMetrics().elidedText(path, Qt::ElideMiddle,
-                                                         m_folder->width()));
+    m_folder->setText(m_folder->fontMetrics().elidedText(path, Qt::ElideMiddle, m_folder->width()));
     m_folder->setToolTip(why.isEmpty() ? path : path + QStringLiteral("\n") + why);
     m_folder->setAccessibleName(tr("Diary folder: %1").arg(path));
 }

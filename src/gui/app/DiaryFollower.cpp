@@ -95,5 +95,6 @@ void DiaryFollower::checkConflicts()
     const int more = int(m_conflicts.size()) - 1;
     if (more > 0)
         text += tr(" (and %n more)", nullptr, more);
-    m_notice->showNotice(conflictKey(), text + tr(": click to merge"));
+    m_notice->showNotice(conflictKey(), text);
+    m_notice->setActionable(conflictKey(), tr("Click to merge"));
 }

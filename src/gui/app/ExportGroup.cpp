@@ -182,7 +182,7 @@ void ExportGroup::done(bool ok, bool cancelled, int days, const QString &folder,
     if (cancelled)
         say(tr("Export cancelled; no file was written."), false);
     else if (!ok)
-        say(tr("Export failed: %1").arg(problems.join(QLatin1Char(' '))), true);
+        say(tr("Export not complete: %1").arg(problems.join(QLatin1Char(' '))), true);
     else if (!problems.isEmpty())
         say(tr("Exported %1 to %2, but: %3")
                 .arg(dayCount(days), QDir::toNativeSeparators(folder),

@@ -1,5 +1,6 @@
 #include "app/SettingsPage.h"
 
+#include "app/DiaryFolderGroup.h"
 #include "app/ExportGroup.h"
 #include "controls/FocusRing.h"
 #include "controls/ResourceImage.h"
@@ -22,7 +23,8 @@ namespace {
 // Frosted panels as on the Diary page: the goals on the left, the food list's order at the
 // top right, the export (a panel of its own) below it.
 const QRect kGoalsPanel(12, 10, 380, 362);
-const QRect kSearchPanel(404, 10, 222, 144);
+const QRect kSearchPanel(404, 10, 222, 70);
+const QRect kFolderPanel(404, 88, 222, 70);
 const QRect kExportPanel(404, 166, 222, 206);
 constexpr int kPanelPadding = 12;
 constexpr qreal kPanelRadius = 8;
@@ -163,12 +165,15 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     m_bestMatches->setObjectName(QStringLiteral("bestMatchesFirst"));
     m_bestMatches->setGeometry(searchLeft - 5, kSearchPanel.top() + 34, searchWidth + 5, 26);
     connect(m_bestMatches, &QAbstractButton::toggled, this, &SettingsPage::bestMatchesFirstChanged);
-    m_texts.add(QRect(searchLeft, kSearchPanel.top() + 64, searchWidth,
-                      kSearchPanel.bottom() - kSearchPanel.top() - 64 - 6),
-                tr("The plain food named by what you type comes first, before brands, "
-                   "dishes and baby food. Off: in alphabetical order."),
-                hintFont, SkinColors::PromptSubtext,
-                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    // Room for the diary folder below: what the switch does is told on demand.
+    const QString bestMatchesHint = tr("The plain food named by what you type comes first, "
+                                       "before brands, dishes and baby food. Off: in "
+                                       "alphabetical order.");
+    m_bestMatches->setToolTip(bestMatchesHint);
+    m_bestMatches->setAccessibleDescription(bestMatchesHint);
+
+    m_folderGroup = new DiaryFolderGroup(this);
+    m_folderGroup->setGeometry(kFolderPanel);
 }
 
 void SettingsPage::setExportGroup(ExportGroup *group)
@@ -202,6 +207,7 @@ QList<QWidget *> SettingsPage::tabOrder() const
         }
     }
     order.append(m_bestMatches);
+    order.append(m_folderGroup->chooseButton());
     if (m_export)
         order << m_export->fromBox() << m_export->toBox() << m_export->exportButton();
     return order;

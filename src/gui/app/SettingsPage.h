@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+class DiaryFolderGroup;
 class ExportGroup;
 class QAbstractButton;
 class QComboBox;
@@ -38,6 +39,7 @@ public:
     // The export group takes the page's free area, below the food list's order.
     void setExportGroup(ExportGroup *group);
     ExportGroup *exportGroup() const { return m_export; }
+    DiaryFolderGroup *diaryFolderGroup() const { return m_folderGroup; }
 
 signals:
     void goalsChanged(const NutrientGoals &goals);
@@ -59,4 +61,5 @@ private:
     std::array<QComboBox *, Nutrient::Count> m_kindBoxes {};
     QAbstractButton *m_bestMatches = nullptr;
     ExportGroup *m_export = nullptr;
+    DiaryFolderGroup *m_folderGroup = nullptr;
 };

@@ -112,6 +112,8 @@ void CNoticeBar::refresh()
     QStringList lines;
     for (qsizetype i = m_notices.size() - 1; i >= 0; --i)
         lines.append(m_notices[i].text);
+    if (const auto hint = m_actionHints.constFind(currentKey()); hint != m_actionHints.cend())
+        lines.prepend(*hint + QLatin1Char(':'));
     setToolTip(lines.join(QLatin1Char('\n')));
     setAccessibleName(text());
     setAccessibleDescription(lines.join(QLatin1Char('\n')));
@@ -180,6 +182,12 @@ void CNoticeBar::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
+void CNoticeBar::setActionable(const QString &key, const QString &hint)
+{
+    m_actionHints.insert(key, hint);
+    refresh();
+}
+
 QString CNoticeBar::currentKey() const
 {
     return m_notices.isEmpty() ? QString() : m_notices.last().key;
@@ -190,9 +198,10 @@ void CNoticeBar::mouseMoveEvent(QMouseEvent *event)
     const bool hover = closeRect().contains(event->position().toPoint());
     if (hover != m_closeHover) {
         m_closeHover = hover;
-        setCursor(hover ? Qt::PointingHandCursor : Qt::ArrowCursor);
         update(closeRect());
     }
+    setCursor(hover || m_actionHints.contains(currentKey()) ? Qt::PointingHandCursor
+                                                            : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }
 

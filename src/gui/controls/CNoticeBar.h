@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -32,6 +33,8 @@ public:
 
     QSize sizeHint() const override;
 
+    // A click on the notice of `key` does something, which `hint` (the tooltip) says.
+    void setActionable(const QString &key, const QString &hint);
     // The latest notice's key, empty without one.
     QString currentKey() const;
 
@@ -60,6 +63,7 @@ private:
     void refresh();
 
     QVector<Notice> m_notices; // oldest first
+    QHash<QString, QString> m_actionHints;
     QFont m_font;
     bool m_closeHover = false;
 };

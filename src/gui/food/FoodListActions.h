@@ -50,6 +50,8 @@ public:
     void EditFood(int record);
     void DeleteFood(int record);
     void QuickAddToDay();
+    // The own-food table of another diary folder.
+    void setFile(const std::filesystem::path &file) { m_file = file; }
     // Lists the own foods the table holds now, changed elsewhere (by hand, another computer).
     void ReloadOwnFoods();
 

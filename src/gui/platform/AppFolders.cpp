@@ -3,6 +3,7 @@
 #include "platform/DataFolders.h"
 
 #include <QCoreApplication>
+#include <string_view>
 
 namespace AppFolders {
 
@@ -15,6 +16,20 @@ std::filesystem::path executableFolder()
     if (!s_testFolder.empty())
         return s_testFolder;
     return QCoreApplication::applicationDirPath().toStdU16String();
+}
+
+DataFolders::Environment diaryEnvironment()
+{
+    if (s_testFolder.empty())
+        return DataFolders::SystemEnvironment;
+    return [config = (s_testFolder / "config").string()](
+               const char *name) -> std::optional<std::string> {
+        if (std::string_view(name) == "XDG_CONFIG_HOME")
+            return config;
+        if (std::string_view(name) == "CORVALO_DATA")
+            return std::nullopt;
+        return DataFolders::SystemEnvironment(name);
+    };
 }
 
 std::filesystem::path perUserDataFolder()

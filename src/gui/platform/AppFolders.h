@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DataFolders.h"
+
 #include <filesystem>
 
 // Where the program lives and where the user's data may go instead when that folder is closed.
@@ -18,6 +20,10 @@ bool installedCopy();
 // The folder whose db/ and note/ are tried first: beside the executable, or the per-user folder
 // for an installed copy.
 std::filesystem::path dataHomeFolder();
+
+// The environment the diary's folder is looked up in (DiaryLocation): the process's own, but
+// under test one where CORVALO_DATA is unset and the remembered choice lies in the test folder.
+DataFolders::Environment diaryEnvironment();
 
 void setExecutableFolderForTesting(const std::filesystem::path &folder);
 

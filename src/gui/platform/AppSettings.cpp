@@ -1,8 +1,11 @@
 #include "platform/AppSettings.h"
 
+#include "store/DiarySettings.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 #include <memory>
 
 namespace AppSettings {
@@ -47,52 +50,80 @@ void writeTabs(int page)
     settings->sync();
 }
 
-bool readBestMatchesFirst()
-{
-    return open()->value(kBestMatchesFirstKey, false).toBool();
-}
+namespace {
 
-bool writeBestMatchesFirst(bool on)
-{
-    auto settings = open();
-    settings->setValue(kBestMatchesFirstKey, on);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
-}
+std::filesystem::path s_diary;
 
-NutrientGoals readGoals()
+// This computer's goals and choice of order, as they were kept before they moved to the diary.
+NutrientGoals oldGoals(QSettings &settings)
 {
-    const auto settings = open();
     NutrientGoals goals;
     for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
         const QString key = QString::fromStdString(NutrientGoals::settingsKey(nutrient));
-        goals.setGoalText(nutrient, settings->value(key).toString().toStdString());
+        goals.setGoalText(nutrient, settings.value(key).toString().toStdString());
         if (NutrientGoals::kindIsChoosable(nutrient)) {
             const QString kindKey = QString::fromStdString(NutrientGoals::kindKey(nutrient));
-            goals.setKindText(nutrient, settings->value(kindKey).toString().toStdString());
+            goals.setKindText(nutrient, settings.value(kindKey).toString().toStdString());
         }
     }
     return goals;
 }
 
+DiarySettings diarySettings()
+{
+    DiarySettings settings;
+    if (!s_diary.empty())
+        (void)settings.load(DiarySettings::FileIn(s_diary));
+    return settings;
+}
+
+} // namespace
+
+FileIo::Result useDiary(const std::filesystem::path &diaryFolder)
+{
+    s_diary = diaryFolder;
+    // Goals and the order kept on this computer move into the diary once; the old keys go only
+    // when the diary holds the very same.
+    auto settings = open();
+    const bool hadGoals =
+        std::any_of(settings->allKeys().cbegin(), settings->allKeys().cend(),
+                    [](const QString &key) { return key.startsWith(QStringLiteral("Goals/")); });
+    const QVariant best = settings->value(kBestMatchesFirstKey);
+    if (!hadGoals && !best.isValid())
+        return FileIo::Result::success(DiarySettings::FileIn(diaryFolder));
+    const DiarySettings::MoveIn moved =
+        DiarySettings::MoveInOnce(diaryFolder, hadGoals ? oldGoals(*settings) : NutrientGoals(),
+                                  best.isValid() ? std::optional(best.toBool()) : std::nullopt);
+    if (moved.mayRemoveOld) {
+        settings->remove(QStringLiteral("Goals"));
+        settings->remove(kBestMatchesFirstKey);
+        settings->sync();
+    }
+    return moved.saved;
+}
+
+bool readBestMatchesFirst()
+{
+    return diarySettings().bestMatchesFirst();
+}
+
+bool writeBestMatchesFirst(bool on)
+{
+    return DiarySettings::Update(
+               s_diary, [on](DiarySettings &settings) { settings.setBestMatchesFirst(on); })
+        .ok();
+}
+
+NutrientGoals readGoals()
+{
+    return diarySettings().goals();
+}
+
 bool writeGoals(const NutrientGoals &goals)
 {
-    auto settings = open();
-    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
-        const QString key = QString::fromStdString(NutrientGoals::settingsKey(nutrient));
-        if (goals.hasGoal(nutrient))
-            settings->setValue(key, QString::fromStdString(goals.goalText(nutrient)));
-        else
-            settings->remove(key);
-        if (NutrientGoals::kindIsChoosable(nutrient)) {
-            const QString kindKey = QString::fromStdString(NutrientGoals::kindKey(nutrient));
-            settings->setValue(
-                kindKey,
-                QString::fromStdString(std::string(NutrientGoals::kindText(goals.kind(nutrient)))));
-        }
-    }
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+    return DiarySettings::Update(s_diary,
+                                 [&goals](DiarySettings &settings) { settings.setGoals(goals); })
+        .ok();
 }
 
 void useFileForTesting(const QString &iniPath)

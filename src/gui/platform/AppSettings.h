@@ -1,13 +1,19 @@
 #pragma once
 
 #include "goals/NutrientGoals.h"
+#include "platform/FileIo.h"
 
 #include <QString>
+#include <filesystem>
 
-// The program's stored settings: the page last shown ("Settings"/"Tabs"), whether the food
-// list puts the best matches first ("Settings/BestMatchesFirst", off unless set) and the daily
-// goals (keys under "Goals/", see NutrientGoals).
+// The program's stored settings. This computer's: the page last shown ("Settings"/"Tabs"). The
+// diary's, kept in its folder so that they travel with it (DiarySettings): whether the food
+// list puts the best matches first (off unless set) and the daily goals (see NutrientGoals).
 namespace AppSettings {
+
+// The diary whose settings (goals, the food list's order) are read and written from now on; on
+// first use the ones this computer kept move into it, once and without loss.
+FileIo::Result useDiary(const std::filesystem::path &diaryFolder);
 
 int readTabs();
 void writeTabs(int page);
