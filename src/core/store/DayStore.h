@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/DayFiles.h"
+#include "food/UserFoodTable.h"
 #include "meals/MealEntry.h"
 #include "platform/FileIo.h"
 #include "store/HistoryScan.h"
@@ -52,6 +53,15 @@ public:
 
     const std::filesystem::path &dataDirectory() const { return m_dataDirectory; }
     const std::filesystem::path &noteDirectory() const { return m_noteDirectory; }
+    // The diary's folder, holding "db", "note" and the user's own foods: relative (empty, the
+    // current folder) until a folder is chosen, or made absolute.
+    std::filesystem::path rootDirectory() const { return m_dataDirectory.parent_path(); }
+    std::filesystem::path absoluteRootDirectory() const
+    {
+        return std::filesystem::absolute(m_dataDirectory).parent_path();
+    }
+    // The user's own foods, kept with the diary.
+    std::filesystem::path OwnFoodsFile() const { return rootDirectory() / UserFoodTable::FileName; }
 
     // The day's key, "%m-%d-%Y" of its local date; empty for a date the system cannot convert.
     static std::string Key(const Day &day);

@@ -20,7 +20,6 @@
 #include "food/FoodListView.h"
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
-#include "food/UserFoodTable.h"
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
 #include "links/BrowserLauncher.h"
@@ -150,7 +149,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
                 if (!skipped.isEmpty())
                     m_notice->showNotice(QStringLiteral("myfoods"), skipped);
             });
-    m_foodLoader->mergeUserFoods(m_store.dataDirectory().parent_path() / UserFoodTable::FileName);
+    m_foodLoader->mergeUserFoods(m_store.OwnFoodsFile());
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     followDiary();
     LoadDay();
@@ -332,10 +331,9 @@ void CCorvaloDlg::wireFoodPage()
     MainWindowAccess::addOnEnter(*this);
 
     // Left of the search label, and right of Clear List in the bottom row.
-    m_foodActions =
-        new FoodListActions({&m_foods, m_foodLoader, m_search, m_foodList, m_portion, m_meals},
-                            m_store.dataDirectory().parent_path() / UserFoodTable::FileName, this,
-                            QPoint(181, 107), QPoint(DialogLayout::WindowWidth - 9, 463));
+    m_foodActions = new FoodListActions(
+        {&m_foods, m_foodLoader, m_search, m_foodList, m_portion, m_meals}, m_store.OwnFoodsFile(),
+        this, QPoint(181, 107), QPoint(DialogLayout::WindowWidth - 9, 463));
     connect(m_foodActions, &FoodListActions::saved, this, &CCorvaloDlg::reportSave);
     connect(m_foodActions, &FoodListActions::opened, this, &CCorvaloDlg::reportOpen);
 }
@@ -720,10 +718,9 @@ void CCorvaloDlg::tell(const FileIo::Result &result, SaveProblem::Action action)
     if (result.ok())
         m_notice->clearNotice(key);
     else
-        m_notice->showNotice(
-            key,
-            QString::fromStdString(SaveProblem::Describe(
-                result, m_store.dataDirectory().parent_path(), action, CoreText::problem)));
+        m_notice->showNotice(key,
+                             QString::fromStdString(SaveProblem::Describe(
+                                 result, m_store.rootDirectory(), action, CoreText::problem)));
 }
 
 void CCorvaloDlg::reportSave(const FileIo::Result &result)
@@ -749,7 +746,7 @@ void CCorvaloDlg::reportFolder(const FileIo::Result &result)
     if (result.ok())
         return;
     // The diary stays where it is, shown as it is, rather than vanishing into another folder.
-    const QString folder = QString::fromStdString(m_store.dataDirectory().parent_path().string());
+    const QString folder = QString::fromStdString(m_store.rootDirectory().string());
     m_notice->showNotice(QStringLiteral("folder"),
                          tr("Nothing can be saved in %1: %2")
                              .arg(folder,

@@ -122,8 +122,7 @@ void ExportGroup::exportTo(const QString &folder)
 
     const std::filesystem::path target = folder.toStdU16String();
     // The store's folders are relative to the current folder until a folder is chosen.
-    const std::filesystem::path root =
-        std::filesystem::absolute(m_store->dataDirectory()).parent_path();
+    const std::filesystem::path root = m_store->absoluteRootDirectory();
     m_worker.start([this, root, from = *from, to = *to, target, folder] {
         int shown = -1;
         const DiaryExport::Result result = DiaryExport::Write(
