@@ -51,7 +51,12 @@ class Test:
     name: str
     target: str
     area: str
+    gui: bool = False
     seconds: float = 0.0
+
+
+# Tests that run another executable of the build besides their own.
+ALSO_RUNS = {"tst_cli": ["corvalo-cli"]}
 
 
 @dataclass
@@ -143,6 +148,8 @@ class Runner:
         self.build = Path(args.build_dir).resolve()
         self.backup = self.build / "mutation-backup"
         self.tests = []
+        self.symbols_of = None
+        self.tool_symbols = set()
 
     def log(self, text):
         print(text, flush=True)
@@ -169,11 +176,12 @@ class Runner:
             saved.unlink()
 
     def configure(self):
-        if (self.build / "CMakeCache.txt").exists():
-            return
-        command = ["cmake", "-S", str(ROOT), "-B", str(self.build), "-DCMAKE_BUILD_TYPE=Release"]
-        if shutil.which("ccache"):
-            command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+        # Always: the list of tests and their labels come from the configured tree.
+        command = ["cmake", "-S", str(ROOT), "-B", str(self.build)]
+        if not (self.build / "CMakeCache.txt").exists():
+            command.append("-DCMAKE_BUILD_TYPE=Release")
+            if shutil.which("ccache"):
+                command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
         self.log("configuring " + str(self.build))
         code, out = self.run(command)
         if code != 0:
@@ -183,20 +191,27 @@ class Runner:
         code, out = self.run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"])
         if code != 0:
             sys.exit("ctest could not list the tests:\n" + out[-4000:])
+        self.tests = []
         for entry in json.loads(out)["tests"]:
-            command = entry.get("command") or []
-            # Only tests that run an executable of this build (the layer check runs cmake).
-            if not command or not command[0].startswith(str(self.build) + os.sep):
-                continue
             labels = []
             for prop in entry.get("properties", []):
                 if prop["name"] == "LABELS":
                     labels = prop["value"]
+            command = entry.get("command") or []
+            if not command and labels:
+                # Not built yet: ctest names no command. Tests are named after their target.
+                command = [str(self.build / "tests" / labels[0] / entry["name"])]
+            # Only tests that run an executable of this build (the layer check runs cmake).
+            if not command or not command[0].startswith(str(self.build) + os.sep):
+                continue
+            parts = Path(command[0]).relative_to(self.build).parts
             area = next((l for l in labels if l in AREAS), "")
             if not area:
-                parts = Path(command[0]).relative_to(self.build).parts
                 area = parts[1] if len(parts) > 2 and parts[0] == "tests" else ""
-            self.tests.append(Test(entry["name"], Path(command[0]).name, area))
+            gui = "gui" in labels or ("core" not in labels and parts[0] == "tests")
+            if gui and not self.args.with_gui:
+                continue
+            self.tests.append(Test(entry["name"], Path(command[0]).name, area, gui))
         if not self.tests:
             sys.exit("no tests found in " + str(self.build))
 
@@ -223,6 +238,7 @@ class Runner:
         ok, out = self.build_targets([t.target for t in self.tests])
         if not ok:
             sys.exit("the unmutated source does not build:\n" + out[-4000:])
+        self.discover()  # now with every executable's real name
         if self.args.no_baseline:
             return
         self.log("running the suite once unmutated")
@@ -237,10 +253,47 @@ class Runner:
         total = sum(t.seconds for t in self.tests)
         self.log(f"  {len(self.tests)} tests pass in {total:.0f} s")
 
-    def order(self, area):
+    # Which test executables hold a source file's code at all. The core is a static library, so
+    # an executable holds only the objects it uses; one that holds none of a file's functions
+    # cannot notice a fault in it. Objects of generators (tools/) make every test count.
+    def executables(self):
+        if self.symbols_of is not None:
+            return
+        self.symbols_of = {}
+        for test in self.tests:
+            for name in [test.target] + ALSO_RUNS.get(test.target, []):
+                for found in self.build.rglob(name):
+                    if found.is_file() and os.access(found, os.X_OK):
+                        self.symbols_of[name] = defined_symbols(found)
+        self.tool_symbols = set()
+        tools = self.build / "tools"
+        for found in tools.rglob("*") if tools.is_dir() else []:
+            if found.is_file() and os.access(found, os.X_OK) and found.suffix == "" \
+                    and is_elf(found):
+                self.tool_symbols |= defined_symbols(found)
+
+    def relevant(self, mutation):
+        """The tests that can notice the mutation, or all of them when that cannot be told."""
+        if not mutation.file.endswith(".cpp") or self.args.no_filter:
+            return self.tests
+        objects = list(self.build.rglob(Path(mutation.file).name + ".o"))
+        objects = [o for o in objects if o.parent.name == Path(mutation.file).parent.name]
+        if len(objects) != 1:
+            return self.tests
+        functions = {name for name, kind in symbol_table(objects[0]) if kind == "T"}
+        if not functions:
+            return self.tests
+        self.executables()
+        if functions & self.tool_symbols:
+            return self.tests
+        return [t for t in self.tests
+                if any(functions & self.symbols_of.get(name, set())
+                       for name in [t.target] + ALSO_RUNS.get(t.target, []))]
+
+    def order(self, area, tests):
         # The area's own tests first, then the rest; quick ones first within each.
-        own = [t for t in self.tests if t.area == area]
-        rest = [t for t in self.tests if t.area != area]
+        own = [t for t in tests if t.area == area]
+        rest = [t for t in tests if t.area != area]
         key = lambda t: (t.seconds, t.name)
         return sorted(own, key=key), sorted(rest, key=key)
 
@@ -270,12 +323,11 @@ class Runner:
         return Outcome(mutation, verdict, detail, time.monotonic() - started)
 
     def judge(self, mutation):
-        own, rest = self.order(mutation.area)
-        if own:
-            ok, out = self.build_targets([t.target for t in own])
-            if not ok:
-                return "did not compile", first_error(out)
-        built = {t.target for t in own}
+        tests = self.relevant(mutation)
+        if not tests:
+            return "missed", "no test executable holds this code"
+        own, rest = self.order(mutation.area, tests)
+        built = set()
         for test in own + rest:
             if test.target not in built:
                 ok, out = self.build_targets([test.target])
@@ -287,9 +339,23 @@ class Runner:
                 return "caught", test.name + (" (timed out)" if out == "timed out" else "")
         return "missed", ""
 
-    def rebuild_clean_state(self):
-        # The executables were last linked against a mutant; bring them back in line.
-        self.build_targets([t.target for t in self.tests])
+
+def symbol_table(path):
+    done = subprocess.run(["nm", "--defined-only", "-P", str(path)], stdout=subprocess.PIPE,
+                          stderr=subprocess.DEVNULL, text=True, errors="replace")
+    for line in done.stdout.splitlines():
+        fields = line.split()
+        if len(fields) >= 2:
+            yield fields[0], fields[1]
+
+
+def defined_symbols(path):
+    return {name for name, _ in symbol_table(path)}
+
+
+def is_elf(path):
+    with open(path, "rb") as f:
+        return f.read(4) == b"\x7fELF"
 
 
 def first_error(output):
@@ -325,6 +391,10 @@ def main():
     parser.add_argument("--only", help="only these mutation numbers, as 3,7,12")
     parser.add_argument("--sample", type=int, help="a random sample of this many mutations")
     parser.add_argument("--seed", type=int, default=1, help="seed of the sample (default 1)")
+    parser.add_argument("--with-gui", action="store_true",
+                        help="run the widget tests too (slower: they link the whole program)")
+    parser.add_argument("--no-filter", action="store_true",
+                        help="run every test, also those whose executable lacks the file's code")
     parser.add_argument("--no-baseline", action="store_true",
                         help="skip the unmutated run (tests are then not ordered by time)")
     parser.add_argument("--check", action="store_true",
@@ -379,9 +449,6 @@ def main():
                        f"{Path(mutation.file).name}: {mutation.what}")
     except (KeyboardInterrupt, Interrupted):
         runner.log("interrupted; every source file is back as it was")
-    finally:
-        if outcomes:
-            runner.rebuild_clean_state()
 
     table, rows = summary(outcomes)
     missed = [o for o in outcomes if o.verdict != "caught"]
