@@ -55,6 +55,9 @@ class Test:
     seconds: float = 0.0
 
 
+# The core's libraries, bottom up.
+LIBRARIES = ["corvalo_food", "corvalo_core"]
+
 # Tests that run another executable of the build besides their own.
 ALSO_RUNS = {"tst_cli": ["corvalo-cli"]}
 
@@ -148,6 +151,7 @@ class Runner:
         self.build = Path(args.build_dir).resolve()
         self.backup = self.build / "mutation-backup"
         self.tests = []
+        self.generator = ""
         self.symbols_of = None
         self.tool_symbols = set()
 
@@ -186,6 +190,9 @@ class Runner:
         code, out = self.run(command)
         if code != 0:
             sys.exit("configuring failed:\n" + out[-4000:])
+        for line in (self.build / "CMakeCache.txt").read_text(errors="replace").splitlines():
+            if line.startswith("CMAKE_GENERATOR:INTERNAL="):
+                self.generator = line.split("=", 1)[1]
 
     def discover(self):
         code, out = self.run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"])
@@ -220,6 +227,23 @@ class Runner:
                    "--target", *sorted(set(targets))]
         code, out = self.run(command)
         return code == 0, out
+
+    # Between mutations only the core's sources change. Make's "<target>/fast" rules build a
+    # target without walking its dependencies again (their code generators above all), which
+    # is most of the time of a build of one changed file: the libraries first, then the test.
+    def fast(self):
+        return not self.args.no_fast and "Unix Makefiles" in self.generator
+
+    def build_libraries(self):
+        if not self.fast():
+            return True, ""
+        return self.build_targets([t + "/fast" for t in LIBRARIES])
+
+    def build_test(self, test):
+        # A widget test also needs what the program makes from the core at build time.
+        if self.fast() and not test.gui:
+            return self.build_targets([test.target + "/fast"])
+        return self.build_targets([test.target] + ALSO_RUNS.get(test.target, []))
 
     def run_test(self, test, timeout):
         command = ["ctest", "--test-dir", str(self.build), "-R", f"^{test.name}$",
@@ -327,10 +351,13 @@ class Runner:
         if not tests:
             return "missed", "no test executable holds this code"
         own, rest = self.order(mutation.area, tests)
+        ok, out = self.build_libraries()
+        if not ok:
+            return "did not compile", first_error(out)
         built = set()
         for test in own + rest:
             if test.target not in built:
-                ok, out = self.build_targets([test.target])
+                ok, out = self.build_test(test)
                 if not ok:
                     return "did not compile", f"{test.target}: " + first_error(out)
                 built.add(test.target)
@@ -395,6 +422,8 @@ def main():
                         help="run the widget tests too (slower: they link the whole program)")
     parser.add_argument("--no-filter", action="store_true",
                         help="run every test, also those whose executable lacks the file's code")
+    parser.add_argument("--no-fast", action="store_true",
+                        help="build each test with its dependencies walked again (slower)")
     parser.add_argument("--no-baseline", action="store_true",
                         help="skip the unmutated run (tests are then not ordered by time)")
     parser.add_argument("--check", action="store_true",
