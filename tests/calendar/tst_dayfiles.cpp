@@ -17,6 +17,8 @@ private slots:
     void noonOf_data();
     void noonOf();
     void unconvertibleTimestamps();
+    void dateKeys_data();
+    void dateKeys();
 
 private:
     static void setZone(const char *zone);
@@ -126,6 +128,36 @@ void TestDayFiles::unconvertibleTimestamps()
     const auto huge = std::numeric_limits<std::int64_t>::max();
     QCOMPARE(DayFiles::DayKey(huge), std::string());
     QCOMPARE(DayFiles::LocalDateOf(huge), DayFiles::LocalDate {});
+}
+
+void TestDayFiles::dateKeys_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("key"); // empty: no such day
+
+    QTest::newRow("plain") << 7 << 12 << 2026 << "12-07-2026";
+    QTest::newRow("last of December") << 31 << 12 << 2026 << "12-31-2026";
+    QTest::newRow("last year") << 31 << 12 << 9999 << "12-31-9999";
+    QTest::newRow("day 0") << 0 << 1 << 2026 << "";
+    QTest::newRow("month 13") << 1 << 13 << 2026 << "";
+    QTest::newRow("31 April") << 31 << 4 << 2024 << "";
+    // Leap years: every fourth, but not a century unless it divides by 400.
+    QTest::newRow("29 February 2024") << 29 << 2 << 2024 << "02-29-2024";
+    QTest::newRow("29 February 2026") << 29 << 2 << 2026 << "";
+    QTest::newRow("29 February 1900") << 29 << 2 << 1900 << "";
+    QTest::newRow("29 February 2000") << 29 << 2 << 2000 << "02-29-2000";
+    QTest::newRow("30 February 2000") << 30 << 2 << 2000 << "";
+}
+
+void TestDayFiles::dateKeys()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, key);
+    QCOMPARE(QString::fromStdString(DayFiles::DateKey(day, month, year)), key);
 }
 
 QTEST_GUILESS_MAIN(TestDayFiles)

@@ -27,6 +27,7 @@ private slots:
     void daysToColumns();
     void gridBarsAndClip();
     void scaleLabels();
+    void arrowhead();
 };
 
 void TestChartGeometry::daysToColumns_data()
@@ -42,6 +43,8 @@ void TestChartGeometry::daysToColumns_data()
     QTest::newRow("just before midnight") << QByteArray("UTC") << first + 11 * 3600 + 3500;
     QTest::newRow("across summer time's end")
         << QByteArray("America/New_York") << qint64(1793507400); // 1 Nov 2026 00:30 EDT
+    QTest::newRow("across the end of February")
+        << QByteArray("UTC") << qint64(DayFiles::NoonOf(15, 2, 2028));
 }
 
 void TestChartGeometry::daysToColumns()
@@ -95,6 +98,16 @@ void TestChartGeometry::scaleLabels()
     QCOMPARE(ChartGeometry::ScaleLabel(3e38f, 0.0f, 5), "1.5e38");
     QCOMPARE(ChartGeometry::ScaleLabel(1234567.0f, 0.0f, 0), "1.23e6");
     QCOMPARE(ChartGeometry::ScaleLabel(999999.0f, 0.0f, 0), "999999");
+}
+
+void TestChartGeometry::arrowhead()
+{
+    // A line to the right, pen 2: the tip one pen width past its end, the base one pen width
+    // before it, and as wide as two pen widths.
+    const auto head = ChartGeometry::Arrowhead({0.0f, 5.0f}, {10.0f, 5.0f}, 2.0f);
+    QCOMPARE(QPointF(head[0].x, head[0].y), QPointF(12, 5));
+    QCOMPARE(QPointF(head[1].x, head[1].y), QPointF(8, 7));
+    QCOMPARE(QPointF(head[2].x, head[2].y), QPointF(8, 3));
 }
 
 QTEST_GUILESS_MAIN(TestChartGeometry)

@@ -64,6 +64,10 @@ void TestWeightTrend::rateInWords()
                        {DayFiles::NoonOf(4, 12, 2026), 78.0f}});
     QCOMPARE(young.RateUpTo(strip, 29)->text, std::string("-0.7"));
 
+    // A weight of the day after the strip's last day is not in its rate yet.
+    WeightTrend later(
+        {{DayFiles::NoonOf(1, 11, 2026), 80.0f}, {DayFiles::NoonOf(30, 11, 2026), 64.0f}});
+    QVERIFY(later.RateUpTo(DayFiles::NoonOf(1, 11, 2026), 29)->steady());
     QVERIFY(WeightTrend::RateText(0.04).empty()); // steady
     QVERIFY(WeightTrend::RateText(-0.04).empty()); // never "-0.0"
     QCOMPARE(WeightTrend::RateText(12.345), std::string("+12.3"));

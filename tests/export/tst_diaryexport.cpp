@@ -45,6 +45,9 @@ private slots:
     void fieldQuoting();
     void numbersAndRecords();
     void rangeWrittenWhole();
+    void dates_data();
+    void dates();
+    void oneDayAndOddRanges();
 };
 
 void TestDiaryExport::initTestCase()
@@ -69,6 +72,8 @@ void TestDiaryExport::fieldQuoting_data()
     QTest::newRow("lone CR") << QByteArray("one\rtwo") << QByteArray("\"one\rtwo\"");
     QTest::newRow("leading space") << QByteArray(" milk") << QByteArray("\" milk\"");
     QTest::newRow("trailing space") << QByteArray("milk ") << QByteArray("\"milk \"");
+    QTest::newRow("leading tab") << QByteArray("\tmilk") << QByteArray("\"\tmilk\"");
+    QTest::newRow("trailing tab") << QByteArray("milk\t") << QByteArray("\"milk\t\"");
     QTest::newRow("inner space") << QByteArray("whole milk") << QByteArray("whole milk");
     QTest::newRow("non-ASCII") << QByteArray("Caf\xc3\xa9 cr\xc3\xa8me")
                                << QByteArray("Caf\xc3\xa9 cr\xc3\xa8me");
@@ -174,6 +179,65 @@ void TestDiaryExport::rangeWrittenWhole()
     QCOMPARE(partly.problems,
              std::vector<std::string> {"notes.csv was not written: a folder, pipe or device sits "
                                        "where the file should be. Written: meals.csv, days.csv"});
+}
+
+void TestDiaryExport::dates_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qlonglong>("number"); // days since 1 January 1970, as a calendar counts
+    QTest::newRow("epoch") << QByteArray("1970-01-01") << true << 0LL;
+    QTest::newRow("the day before") << QByteArray("1969-12-31") << true << -1LL;
+    QTest::newRow("31 January") << QByteArray("2026-01-31") << true << 20484LL;
+    QTest::newRow("1 February") << QByteArray("2026-02-01") << true << 20485LL;
+    QTest::newRow("29 February 2000") << QByteArray("2000-02-29") << true << 11016LL;
+    QTest::newRow("1 March 2000") << QByteArray("2000-03-01") << true << 11017LL;
+    QTest::newRow("7 December 2026") << QByteArray("2026-12-07") << true << 20794LL;
+    QTest::newRow("30 February") << QByteArray("2026-02-30") << false << 0LL;
+    QTest::newRow("slash for a dash") << QByteArray("2026-12/07") << false << 0LL;
+    QTest::newRow("slash after the year") << QByteArray("2026/12-07") << false << 0LL;
+    QTest::newRow("letter last") << QByteArray("2026-12-0x") << false << 0LL;
+    QTest::newRow("short month") << QByteArray("2026-1-07") << false << 0LL;
+}
+
+void TestDiaryExport::dates()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, valid);
+    QFETCH(qlonglong, number);
+    const std::optional<DiaryExport::Day> day = DiaryExport::ParseIsoDate(text.toStdString());
+    QCOMPARE(day.has_value(), valid);
+    if (!valid)
+        return;
+    QCOMPARE(QByteArray::fromStdString(DiaryExport::IsoDate(*day)), text);
+    QCOMPARE(DiaryExport::DayNumber(*day), number);
+    const DiaryExport::Day back = DiaryExport::FromDayNumber(number);
+    QCOMPARE(QByteArray::fromStdString(DiaryExport::IsoDate(back)), text);
+}
+
+void TestDiaryExport::oneDayAndOddRanges()
+{
+    const TempFolder temp;
+    temp.make("diary/db");
+    temp.make("diary/note");
+    DayStore store(temp / "diary");
+    const DayStore::Day day {7, 1, 2026};
+    QVERIFY(store.SaveWeight(day, "80.125"));
+    std::vector<std::pair<int, int>> steps;
+    const DiaryExport::Result one =
+        DiaryExport::Write(store, day, day, temp / "one", [&](int done, int total) {
+            steps.emplace_back(done, total);
+            return true;
+        });
+    QVERIFY(one.ok);
+    QCOMPARE(steps, (std::vector<std::pair<int, int>> {{1, 1}}));
+    QVERIFY(fileText(temp / "one/days.csv")
+                .ends_with(",Weight,Note\r\n2026-01-07,0,0,0,0,0,0,0,0,0,0,80.125,no\r\n"));
+
+    // A range ending on a day that does not exist is refused, whichever end it is.
+    const DiaryExport::Result badEnd = DiaryExport::Write(store, day, {30, 2, 2026}, temp / "x");
+    QVERIFY(!badEnd.ok && !badEnd.problems.empty());
+    QVERIFY(!fs::exists(temp / "x"));
 }
 
 QTEST_GUILESS_MAIN(TestDiaryExport)

@@ -1,5 +1,6 @@
 #include "FoodTestData.h"
 #include "food/FoodDatabase.h"
+#include "food/Portion.h"
 #include "food/SubstitutionTable.h"
 
 #include <QtTest>
@@ -27,6 +28,7 @@ private slots:
     void rejectsBrokenDatabases_data();
     void rejectsBrokenDatabases();
     void survivesTruncationAndCorruption();
+    void portionOfAUnitThatWeighsNothing();
 };
 
 namespace {
@@ -374,6 +376,17 @@ void TestFoodDatabase::survivesTruncationAndCorruption()
             QVERIFY(database.recordCount() <= 3);
         }
     }
+}
+
+// A unit stored without a weight counts as one gram, in the entry and in what it adds.
+void TestFoodDatabase::portionOfAUnitThatWeighsNothing()
+{
+    Nutrients perGram {};
+    perGram[Nutrient::Calories] = 2.0f;
+    const MealEntry entry = Portion::MakeEntry("Soup", perGram, 0.0f, 3.0, "bowl");
+    QCOMPARE(entry.gramsPerUnit, 1.0f);
+    QCOMPARE(Portion::Contents(perGram, 3.0, 0.0f)[Nutrient::Calories], 6.0f);
+    QCOMPARE(Portion::Contents(perGram, 3.0, 250.0f)[Nutrient::Calories], 1500.0f);
 }
 
 QTEST_GUILESS_MAIN(TestFoodDatabase)

@@ -1,6 +1,7 @@
 #include "FoodTestData.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
+#include "food/FoodRanking.h"
 
 #include <QFile>
 #include <QtTest>
@@ -21,6 +22,12 @@ private slots:
     void switching();
     void everydayQueries_data();
     void everydayQueries();
+    void otherNumbers_data();
+    void otherNumbers();
+    void kinds_data();
+    void kinds();
+    void countedWords_data();
+    void countedWords();
 
 private:
     static QByteArrayList rows(const FoodDatabase &database, const FoodFilter &filter);
@@ -198,6 +205,72 @@ void TestFoodRanking::everydayQueries()
     filter.setSearchText(text, int(text.size()));
     const QByteArrayList shown = rows(m_real, filter).mid(0, VisibleRows);
     QVERIFY2(shown.contains(meant), shown.join('\n').constData());
+}
+
+void TestFoodRanking::otherNumbers_data()
+{
+    QTest::addColumn<QByteArray>("word");
+    QTest::addColumn<QByteArray>("form"); // among its other forms
+    QTest::addColumn<QByteArray>("notForm"); // not among them
+    QTest::newRow("day") << QByteArray("day") << QByteArray("days") << QByteArray("daies");
+    QTest::newRow("glass") << QByteArray("glass") << QByteArray("glasses") << QByteArray("glas");
+    QTest::newRow("egg") << QByteArray("egg") << QByteArray("eggs") << QByteArray("eg");
+    QTest::newRow("cherries") << QByteArray("cherries") << QByteArray("cherry")
+                              << QByteArray("cherriey");
+    QTest::newRow("peaches") << QByteArray("peaches") << QByteArray("peach")
+                             << QByteArray("peachess");
+}
+
+void TestFoodRanking::otherNumbers()
+{
+    QFETCH(QByteArray, word);
+    QFETCH(QByteArray, form);
+    QFETCH(QByteArray, notForm);
+    const std::vector<std::string> forms = FoodRanking::otherNumbers(word.toStdString());
+    const auto has = [&](const QByteArray &text) {
+        return std::find(forms.begin(), forms.end(), text.toStdString()) != forms.end();
+    };
+    QVERIFY(has(form));
+    QVERIFY(!has(notForm));
+}
+
+void TestFoodRanking::kinds_data()
+{
+    using Kind = FoodRanking::Kind;
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("plain") << QByteArray("Apples, raw, with skin") << int(Kind::Plain);
+    QTest::newRow("fresh") << QByteArray("Egg, whole, raw, fresh") << int(Kind::Basic);
+    QTest::newRow("maker") << QByteArray("Cereals, QUAKER, oats") << int(Kind::Brand);
+    QTest::newRow("two capitals") << QByteArray("Tea, green, UK style") << int(Kind::Plain);
+    QTest::newRow("a grade") << QByteArray("Flour, wheat, type III") << int(Kind::Plain);
+    QTest::newRow("a dish, canned")
+        << QByteArray("Spaghetti with meat sauce, canned") << int(Kind::Dish);
+}
+
+void TestFoodRanking::kinds()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, kind);
+    QCOMPARE(int(FoodRanking::kindOf(name.toStdString())), kind);
+}
+
+void TestFoodRanking::countedWords_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("words");
+    QTest::newRow("plain") << QByteArray("Milk, goat, fluid") << 3;
+    QTest::newRow("explained in brackets") << QByteArray("Milk, nonfat (skim or fat free)") << 2;
+    QTest::newRow("a measure") << QByteArray("Milk, whole, 3.25% milkfat") << 2;
+    QTest::newRow("a figure inside a part")
+        << QByteArray("Alcoholic beverage, distilled, all (gin, rum, vodka) 80 proof") << 5;
+}
+
+void TestFoodRanking::countedWords()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, words);
+    QCOMPARE(FoodRanking::countedWords(name.toStdString()), words);
 }
 
 QTEST_GUILESS_MAIN(TestFoodRanking)

@@ -72,6 +72,19 @@ void TestUserFoodTable::readsSkipsAndKeepsLines()
     QCOMPARE(table.skipped().size(), std::size_t(2));
     QCOMPARE(table.skipped()[0].reason, std::string("it has 3 fields, not 12 or more"));
     QCOMPARE(table.skipped()[1].reason, std::string("it has no name"));
+    QCOMPARE(table.skippedNotice(),
+             std::string("Skipped line 1 of myfoods.tsv: it has 3 fields, "
+                         "not 12 or more (and 1 more line)"));
+    // Carriage returns at a line's end, however many, are no part of its last field; a value
+    // below zero is no value; ten units are allowed.
+    table.parse("Tea\tml\t1\t-\t-\t-\t-\t-\t-\t-\t-\t-\r\r\n"
+                "Minus\tg\t-5\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                "Ten\tg\t1\t-\t-\t-\t-\t-\t-\t-\t-\t-\t1 a\t1 b\t1 c\t1 d\t1 e\t1 f\t1 g\t1 h"
+                "\t1 i\t1 j\n");
+    QCOMPARE(table.foodCount(), 2);
+    QCOMPARE(table.find("Ten")->units.size(), std::size_t(10));
+    QCOMPARE(table.skipped().size(), std::size_t(1));
+    QCOMPARE(table.skipped()[0].line, 2);
     table.parse({});
     QVERIFY(table.skipped().empty() && table.foodCount() == 0);
 }
@@ -179,6 +192,16 @@ void TestUserFoodTable::typedFormMakesFood()
     const UserFoodInput again = UserFoodInput::fromFood(made.food);
     QCOMPARE(again.nutrients[Nutrient::Calories], std::string("60"));
     QCOMPARE(again.units[0].amount, std::string("250"));
+    // Typed per 100 g instead, with a unit in each of the ten places there are.
+    UserFoodInput per100 = input;
+    per100.perServing = false;
+    per100.units.clear();
+    for (const char *unit : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"})
+        per100.units.push_back({unit, "1"});
+    made = per100.makeFood(table, &database);
+    QCOMPARE(made.problem, Problem::None);
+    QCOMPARE(made.food.nutrients[Nutrient::Calories], 1.5f);
+    QVERIFY(table.add(made.food));
 
     const auto problem = [&](UserFoodInput typed, std::string_view editing = {}) {
         made = typed.makeFood(table, &database, editing);

@@ -39,6 +39,7 @@ void TestNutrientGoals::kinds()
 
     QCOMPARE(NutrientGoals::settingsKey(Nutrient::Calories), std::string("Goals/Calories"));
     QCOMPARE(NutrientGoals::settingsKey(Nutrient::SaturatedFat), std::string("Goals/SaturatedFat"));
+    QCOMPARE(NutrientGoals::settingsKey(Nutrient::Fiber), std::string("Goals/Fibre"));
     QCOMPARE(NutrientGoals::kindKey(Nutrient::Fat), std::string("Goals/FatKind"));
     QCOMPARE(NutrientGoals::kindKey(Nutrient::Sodium), std::string());
 }
@@ -54,6 +55,8 @@ void TestNutrientGoals::typedGoals_data()
                                    << "65.5";
     QTest::newRow("comma is no decimal point") << "1,5"
                                                << "1";
+    QTest::newRow("two decimals") << "12.25"
+                                  << "12.25";
     QTest::newRow("unit after the number") << "300 mg"
                                            << "300";
     QTest::newRow("empty") << ""

@@ -46,6 +46,10 @@ void TestBrowserCommand::arguments_data()
         << Words {"/opt/My Browser/run", R"(a\"b)", "it's", address};
     QTest::newRow("quotes keep blanks") << R"("/opt/My Browser/run" --flag="a b" %u)"
                                         << Words {"/opt/My Browser/run", "--flag=a b", address};
+    QTest::newRow("blanks of any kind between words")
+        << "browser \t --private" << Words {"browser", "--private", address};
+    QTest::newRow("escapes in double quotes")
+        << R"(run "a\$b\\c" %u)" << Words {"run", R"(a$b\c)", address};
     QTest::newRow("the address is one argument, never parsed")
         << "browser" << Words {"browser", address};
     QTest::newRow("nothing to run") << R"( "%1")" << Words {};
@@ -84,6 +88,10 @@ void TestBrowserCommand::desktopEntryExec()
                         "Exec=/usr/lib/browser/run --new-window %u\n";
     QCOMPARE(BrowserCommand::DesktopEntryExec(entry), std::string("/usr/lib/browser/run %u"));
     QCOMPARE(BrowserCommand::DesktopEntryExec("[Desktop Entry]\nName=x\n"), std::string());
+    // Only the entry's own group counts, wherever it stands.
+    QCOMPARE(BrowserCommand::DesktopEntryExec("[Desktop Action new-window]\nExec=other\n"
+                                              "[Desktop Entry]\nExec=run %u\n"),
+             std::string("run %u"));
 }
 
 void TestBrowserCommand::promptDate()

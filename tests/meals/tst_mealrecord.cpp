@@ -15,6 +15,9 @@ private slots:
     void cutShortImages();
     void garbageImages();
     void totalsInSinglePrecision();
+    void dayCalories();
+    void storableAmounts_data();
+    void storableAmounts();
 };
 
 static std::string unscrambled(std::string bytes)
@@ -95,10 +98,6 @@ void TestMealRecord::roundTrip()
     QCOMPARE(decoded.entries[0].listIndex, 0);
     QCOMPARE(decoded.entries[1].listIndex, 1);
     QVERIFY(!decoded.entries[0].ticked);
-
-    const double calories =
-        double(2.5f * 28.4f * first.nutrients[0]) + double(250.0f * 1.0f * second.nutrients[0]);
-    QCOMPARE(MealRecord::DayCalories(image), calories);
 }
 
 void TestMealRecord::cutShortImages()
@@ -169,6 +168,53 @@ void TestMealRecord::totalsInSinglePrecision()
     QCOMPARE(totals[Nutrient::Fat], 16777216.0f);
     QCOMPARE(totals[Nutrient::Calories], 0.0f);
     QCOMPARE(MealRecord::Totals({}), Nutrients {});
+}
+
+void TestMealRecord::dayCalories()
+{
+    // 2 eggs of 50 g at 1.5 kcal/g, half a 100 g cup at 2.25, and 30 g at 4: 150 + 112.5 + 120.
+    const auto portion = [](float amount, float gramsPerUnit, float calories, float fat) {
+        MealEntry entry = sampleEntry("x", amount, "g", gramsPerUnit);
+        entry.nutrients.fill(0.0f);
+        entry.nutrients[Nutrient::Calories] = calories;
+        entry.nutrients[Nutrient::Fat] = fat;
+        return entry;
+    };
+    const std::vector<MealEntry> entries {portion(2.0f, 50.0f, 1.5f, 0.125f),
+                                          portion(0.5f, 100.0f, 2.25f, 0.0f),
+                                          portion(30.0f, 1.0f, 4.0f, 0.5f)};
+    std::string image;
+    for (const MealEntry &entry : entries)
+        image += MealRecord::Encode(entry);
+    QCOMPARE(MealRecord::DayCalories(image), 382.5);
+    QCOMPARE(MealRecord::DayCalories(entries), 382.5);
+    const Nutrients totals = MealRecord::Totals(entries);
+    QCOMPARE(totals[Nutrient::Calories], 382.5f);
+    QCOMPARE(totals[Nutrient::Fat], 27.5f);
+    QCOMPARE(entries[0].contribution(Nutrient::Calories), 150.0f);
+    const MealRecord::Decoded decoded = MealRecord::Decode(image);
+    QCOMPARE(MealRecord::Totals(decoded.entries)[Nutrient::Calories], 382.5f);
+}
+
+void TestMealRecord::storableAmounts_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("one") << 1.0 << true;
+    QTest::newRow("a thousandth") << 0.001 << true;
+    QTest::newRow("largest float") << double(std::numeric_limits<float>::max()) << true;
+    QTest::newRow("zero") << 0.0 << false;
+    QTest::newRow("negative") << -1.0 << false;
+    QTest::newRow("beyond a float") << 1e39 << false;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false;
+}
+
+void TestMealRecord::storableAmounts()
+{
+    QFETCH(double, amount);
+    QFETCH(bool, storable);
+    QCOMPARE(IsStorableAmount(amount), storable);
 }
 
 QTEST_GUILESS_MAIN(TestMealRecord)

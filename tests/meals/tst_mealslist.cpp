@@ -131,7 +131,9 @@ void TestMealsList::loadsTheDayScrolledToItsNewestRows()
     }
     // 127 pixels hold five whole rows: the newest eight end at the bottom.
     QCOMPARE(m_list->topRow(), 3);
-    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+    // Calories of a sample entry: (0.25 + the name's length) per gram; fat 0.5 more.
+    QCOMPARE(m_panel->totals()[Nutrient::Calories], 172.0f);
+    QCOMPARE(m_panel->totals()[Nutrient::Fat], 190.0f);
     QCOMPARE(m_list->rowLayout().amountLeft(), 455 - 148);
     QCOMPARE(m_list->rowLayout().amountRight(), 455 - 89);
 }
@@ -220,7 +222,7 @@ void TestMealsList::editInPlaceRewritesOnlyThatRecord()
     QCOMPARE(after.substr(amountAt + 4), before.substr(amountAt + 4));
     QCOMPARE(m_list->entries()[1].amount, 2.5f);
     QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 2.5f);
-    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+    QCOMPARE(m_panel->totals()[Nutrient::Calories], 5.25f + 2.5f * 6.25f + 5.0f * 6.25f);
 }
 
 void TestMealsList::leavingTheEditorUntouched()
@@ -358,7 +360,9 @@ void TestMealsList::selectionAndFocus()
     click(at(1, 100));
     QCOMPARE(selection.count(), 1);
     QVERIFY(m_list->GetSelectedContribution(out));
-    QCOMPARE(out, m_list->entries()[1].contributions());
+    // 2 g of "Banana": (0.25 * (k + 1) + 6) per gram of each nutrient k.
+    QCOMPARE(out,
+             (Nutrients {12.5f, 13.0f, 13.5f, 14.0f, 14.5f, 15.0f, 15.5f, 16.0f, 16.5f, 17.0f}));
 
     // A selected row is not a ticked one: deleting leaves it.
     m_list->SaveMeals(true);
@@ -485,7 +489,8 @@ void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
     QCOMPARE(m_list->count(), records + 1);
     QCOMPARE(m_list->entries()[records - 1].name, std::string("B"));
     QCOMPARE(m_list->entries().back().name, std::string("D"));
-    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+    // 1.25 kcal per gram of each one-letter sample: records - 1 times 1 g, 2 g of B, 4 g of D.
+    QCOMPARE(m_panel->totals()[Nutrient::Calories], float(records + 5) * 1.25f);
 
     // Delete Selected, an amount edit and an Add change the rows at once and the file after.
     click(at(4, 10)); // "D"
@@ -497,7 +502,8 @@ void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
     QTest::keyClick(m_list->amountEditor(), Qt::Key_Return);
     m_list->AppendMeal(sampleEntry("E", 5.0f));
     QCOMPARE(m_list->entries()[records - 2].amount, 7.0f);
-    QCOMPARE(m_panel->totals(), MealRecord::Totals(m_list->entries()));
+    // One A and D gone, B now 7 g, E 5 g.
+    QCOMPARE(m_panel->totals()[Nutrient::Calories], float(records + 10) * 1.25f);
     // The worker writes in order: the last Add ends the changes.
     QTRY_COMPARE(MealDayFile::Load(m_path).entries.back().name, std::string("E"));
     const std::vector<MealEntry> stored = MealDayFile::Load(m_path).entries;

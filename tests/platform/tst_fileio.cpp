@@ -1,3 +1,4 @@
+#include "platform/DataFolders.h"
 #include "platform/FileIo.h"
 
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@ private slots:
     void pipesAndFoldersAreRefusedAtOnce();
     void readOnlyPlaces();
     void staleTemporaries();
+    void hiddenFilesMakeNoDiary();
 
 private:
     fs::path file(const char *name) const { return fs::path(m_dir->path().toStdString()) / name; }
@@ -101,6 +103,7 @@ void TestFileIo::missingAndOddFiles()
 
     QVERIFY(FileIo::writeAtomically(file("big"), std::string(100, 'x')));
     QVERIFY(!FileIo::readAll(file("big"), 99).has_value());
+    QCOMPARE(FileIo::readAll(file("big"), 100).value(), std::string(100, 'x')); // at the limit
 }
 
 void TestFileIo::pipesAndFoldersAreRefusedAtOnce()
@@ -174,6 +177,21 @@ void TestFileIo::staleTemporaries()
     QVERIFY(fs::exists(file("12-07-2026.db.tmp5")));
     QVERIFY(fs::exists(fs::symlink_status(file("12-07-2026.db.tmp6"))));
     QCOMPARE(FileIo::removeStaleTemporaries(file("no-such-folder")), 0);
+}
+
+// A folder that cannot be written gives way to the per-user one unless it holds a diary; what a
+// sync tool or the system hides there is none.
+void TestFileIo::hiddenFilesMakeNoDiary()
+{
+    const fs::path hidden = file("hidden");
+    fs::create_directories(hidden / "db");
+    fs::create_directories(hidden / "note");
+    QVERIFY(FileIo::writeAtomically(hidden / "db" / ".stfolder", ""));
+    QVERIFY(FileIo::writeAtomically(hidden / "note" / ".DS_Store", "x"));
+    FileIo::setOpenErrorForTesting(EACCES);
+    const DataFolders::Choice choice = DataFolders::Choose(hidden, file("user"));
+    FileIo::setOpenErrorForTesting(0);
+    QCOMPARE(choice.folder, file("user"));
 }
 
 QTEST_GUILESS_MAIN(TestFileIo)

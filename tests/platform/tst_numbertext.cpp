@@ -28,6 +28,7 @@ void TestNumberText::parse_data()
     QTest::newRow("integer") << QByteArray("72") << 72.0;
     QTest::newRow("decimal") << QByteArray("72.5") << 72.5;
     QTest::newRow("leading blanks, trailing unit") << QByteArray(" 72.5 kg") << 72.5;
+    QTest::newRow("leading tab and line break") << QByteArray("\t\n72") << 72.0;
     QTest::newRow("comma stops") << QByteArray("72,5") << 72.0;
     QTest::newRow("exponent") << QByteArray("1e2") << 100.0;
     QTest::newRow("signed exponent") << QByteArray("25E-1") << 2.5;

@@ -331,8 +331,13 @@ void TestDayStore::historyFollowsTheStoresOwnWrites()
 
     std::vector<MealEntry> entries = m_store->LoadMeals(Fifth).entries;
     entries[0].ticked = true;
+    // A tick alone leaves an entry in, unless the rewrite is asked to drop ticked ones.
+    QVERIFY(m_store->RewriteMeals(Fifth, entries, false));
+    QCOMPARE(calories(*m_store), (std::vector<DaySample> {{FifthNoon, 1575.0f}}));
     QVERIFY(m_store->RewriteMeals(Fifth, entries, true));
     QCOMPARE(calories(*m_store), (std::vector<DaySample> {{FifthNoon, 1050.0f}}));
+    QVERIFY(m_store->AppendMeals(Fifth, {sampleEntry("Egg", 10), sampleEntry("Fig", 20)}));
+    QCOMPARE(calories(*m_store), (std::vector<DaySample> {{FifthNoon, 1147.5f}}));
     QVERIFY(m_store->ClearMeals(Fifth));
     QVERIFY(!m_store->HasMealsOrWeight(Fifth) && calories(*m_store).empty());
 
@@ -371,6 +376,20 @@ void TestDayStore::filesAddedByHandAfterRefresh()
     m_store->Refresh();
     QVERIFY(m_store->HasMealsOrWeight(Fifth) && m_store->HasNote(Sixth));
     QCOMPARE(m_store->WeightSeries().samples, (std::vector<DaySample> {{FifthNoon, 72.5f}}));
+
+    // A weight file longer than its four bytes is written again as four; one of zero or of no
+    // number is no weight.
+    QVERIFY(FileIo::writeAtomically(*m_temp / "db" / "12-06-2026.wth",
+                                    std::string(weight, 4) + "junk"));
+    QVERIFY(FileIo::writeAtomically(*m_temp / "db" / "12-07-2026.wth", std::string(4, '\0')));
+    const char notANumber[] = {0, 0, char(0xc0), 0x7f};
+    QVERIFY(FileIo::writeAtomically(*m_temp / "db" / "12-08-2026.wth", {notANumber, 4}));
+    m_store->Refresh();
+    QCOMPARE(m_store->LoadWeight({8, 12, 2026}), std::nullopt);
+    QVERIFY(m_store->SaveWeight(Sixth, "72.5"));
+    QCOMPARE(fs::file_size(*m_temp / "db" / "12-06-2026.wth"), std::uintmax_t(4));
+    QCOMPARE(m_store->WeightSeries().samples,
+             (std::vector<DaySample> {{FifthNoon, 72.5f}, {SixthNoon, 72.5f}}));
 }
 
 void TestDayStore::keysOfRealAndCarriedDates()
@@ -412,6 +431,8 @@ void TestDayStore::copyMeals()
     std::vector<MealEntry> entries = m_store->LoadMeals(fourth).entries;
     QCOMPARE(DayStore::MealsToCopy(entries).size(), std::size_t(2));
     entries[1].ticked = true;
+    QCOMPARE(DayStore::MealsToCopy(entries).size(), std::size_t(1));
+    QVERIFY(!DayStore::MealsToCopy(entries)[0].ticked); // the copy starts unticked
     QVERIFY(m_store->AppendMeals(Sixth, DayStore::MealsToCopy(entries)));
     QCOMPARE(FileIo::readAll(sixthFile).value(), tea);
 

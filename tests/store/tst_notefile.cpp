@@ -70,6 +70,8 @@ void TestNoteFile::writeAndReadBack()
     const NoteFile::Note note = NoteFile::Read(path());
     QCOMPARE(note.state, State::Loaded);
     QCOMPARE(note.text, std::string("first\nsecond"));
+    // Text that comes with CR LF breaks of its own keeps one break each.
+    QCOMPARE(NoteFile::ToFileBytes("a\r\nb\rc\n"), std::string("a\r\nb\r\nc\r\n"));
 
     // An emptied note stays as a file of no bytes.
     QVERIFY(NoteFile::Write(path(), ""));
@@ -97,6 +99,9 @@ void TestNoteFile::absentUnreadableAndProtectedFiles()
     QVERIFY(FileIo::writeAtomically(path(), std::string(NoteFile::MaxBytes + 1, 'x')));
     QCOMPARE(NoteFile::Read(path()).state, State::Unreadable);
     QVERIFY(!NoteFile::Write(path(), std::string(NoteFile::MaxBytes + 1, 'y')));
+    // The largest note there may be is written and read back.
+    QVERIFY(NoteFile::Write(path(), std::string(NoteFile::MaxBytes, 'z')));
+    QCOMPARE(NoteFile::Read(path()).text.size(), std::size_t(NoteFile::MaxBytes));
 
     // A note the user made read-only stays as it is.
     QVERIFY(NoteFile::Write(path(), "locked"));
