@@ -64,22 +64,24 @@ name; case does not matter for A to Z. Your own foods (myfoods.tsv) are among th
 )"},
     {"day", R"(Usage: corvalo-cli day [DATE] [--all [--sex female|male --age N]]
 
-Prints the meals of a day (amount, unit and food, in the order they were logged), the totals of
-the ten nutrients as the panel shows them, and the weight when the day has one. Without DATE,
-today.
+Prints the meals of a day (amount, unit and food, in the order they were
+logged), the totals of the ten nutrients as the panel shows them, and the
+weight when the day has one. Without DATE, today.
 
-  --all         every nutrient the food data holds instead of the ten, by group. An amount
-                no food of the day gives is "-"; one only some foods give says for foods
-                giving how much of the day's calories it is known.
-  --sex, --age  with --all: the person's daily targets and upper limits beside each
-                nutrient (Dietary Reference Intakes, National Academies, summary tables)
+  --all         every nutrient the food data holds instead of the ten, by
+                group. "-" when no food of the day gives it; when only some
+                do, for foods giving how much of the day's calories it is
+                known.
+  --sex, --age  with --all: the person's daily target and upper limit beside
+                each nutrient (Dietary Reference Intakes, National Academies,
+                summary tables)
 )"},
     {"report", R"(Usage: corvalo-cli report --from DATE --to DATE [--all] [--json]
                           [--sex female|male --age N]
 
-Prints how many days from --from to --to (both included) are logged (have a meal), the
-average of the ten nutrients per logged day, and the first and the last weight in the range
-with its change.
+Prints how many days from --from to --to (both included) are logged (have a
+meal), the average of the ten nutrients per logged day, and the first and the
+last weight in the range with its change.
 
   --all         every nutrient the food data holds, as day --all shows it
   --json        the same as JSON on standard output
