@@ -121,7 +121,8 @@ void printGroups(std::ostream &out, const NutrientTotals &totals, bool perDay,
         line += std::string(std::size_t(std::max(0, 9 - int(value.size()))), ' ') + value + ' ' +
             padded(std::string(info.unit), 5);
         std::vector<std::string> notes;
-        if (amount && !totals.complete(info.id)) {
+        // Entries without calories that lack it leave the share at 100 %: nothing to say.
+        if (amount && !totals.complete(info.id) && totals.coverage(info.id) < 1.0) {
             notes.push_back("known for foods giving " +
                             std::to_string(percent(totals.coverage(info.id))) + " % of " +
                             std::string(calories));
