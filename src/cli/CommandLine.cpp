@@ -4,6 +4,7 @@
 #include "meals/MealEntry.h"
 #include "platform/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <tuple>
@@ -26,13 +27,15 @@ Reads and writes the diary of Corvalo, the food diary, from the shell.
 Commands:
   search [--best] TEXT       the foods whose words begin with the words of
                              TEXT, and their units
-  day [DATE]                 a day's meals and totals (today without DATE)
+  day [DATE] [--all]         a day's meals and totals (today without DATE)
   add DATE FOOD AMOUNT UNIT  log a portion of a food, as Add in the window
   weight DATE [VALUE]        print a day's weight, or store VALUE as it
   note DATE                  print a day's diary note
   conflicts                  list the copies a sync engine made of changed days
   merge DATE [--dry-run] [--keep ours|theirs]
                              join a day's conflict copies into the day
+  report --from DATE --to DATE [--all] [--json]
+                             averages per logged day and the change of weight
   export --from DATE --to DATE DIR
                              write meals.csv, days.csv and notes.csv of the
                              days into DIR
@@ -57,7 +60,7 @@ Exit status: 0 when done, 1 when something failed (the reason goes to standard
 error), 2 for a mistake in the command line.
 )";
 
-constexpr std::array<Topic, 7> Topics {{
+constexpr std::array<Topic, 10> Topics {{
     {"search", R"(Usage: corvalo-cli search [--best] TEXT
 
 Lists the foods the window lists for TEXT, in the same order, one a line: the
@@ -67,11 +70,30 @@ Your own foods (myfoods.tsv) are among them.
 
   --best    best matches first, as with BestMatchesFirst=true in the window
 )"},
-    {"day", R"(Usage: corvalo-cli day [DATE]
+    {"day", R"(Usage: corvalo-cli day [DATE] [--all [--sex female|male --age N]]
 
 Prints the meals of a day (amount, unit and food, in the order they were
 logged), the totals of the ten nutrients as the panel shows them, and the
 weight when the day has one. Without DATE, today.
+
+  --all         every nutrient the food data holds instead of the ten, by
+                group. "-" when no food of the day gives it; when only some
+                do, for foods giving how much of the day's calories it is
+                known.
+  --sex, --age  with --all: the person's daily target and upper limit beside
+                each nutrient (Dietary Reference Intakes, National Academies,
+                summary tables)
+)"},
+    {"report", R"(Usage: corvalo-cli report --from DATE --to DATE [--all] [--json]
+                          [--sex female|male --age N]
+
+Prints how many days from --from to --to (both included) are logged (have a
+meal), the average of the ten nutrients per logged day, and the first and the
+last weight in the range with its change.
+
+  --all         every nutrient the food data holds, as day --all shows it
+  --json        the same as JSON on standard output
+  --sex, --age  with --all: the person's daily targets and upper limits
 )"},
     {"add", R"(Usage: corvalo-cli add DATE FOOD AMOUNT UNIT
 
@@ -103,6 +125,24 @@ line per day: the totals, the weight and whether there is a note) and notes.csv
 written. A day that cannot be read whole is named on standard error and the
 exit status is 1, with what could be read exported. Shows its progress on
 standard error when that is a terminal.
+)"},
+    {"conflicts", R"(Usage: corvalo-cli conflicts
+
+Lists the conflict copies that a sync engine (Syncthing, Nextcloud, ownCloud,
+Dropbox, Seafile, OneDrive) made of the diary's files when two computers
+changed the same day before they met, and those Corvalo kept itself: one a
+line, the day (YYYY-MM-DD, or - for your own foods), a tab, what it holds
+(meals, weight, note or own-foods), a tab, and the copy's file name.
+)"},
+    {"merge", R"(Usage: corvalo-cli merge DATE [--dry-run] [--keep ours|theirs]
+
+Joins every conflict copy of DATE into the day and removes the copy once the
+day is safely written: the meals of both sides (an entry that is the same on
+both sides once, a portion logged twice on one side twice), the newer weight,
+and both notes one after the other. With --keep ours the copies are dropped;
+with --keep theirs each copy replaces the day's file. --dry-run prints what
+the day would hold and writes nothing. Use "own-foods" as DATE for your own
+foods, joined by name (the newer file's values where both have a food).
 )"},
     {"where", R"(Usage: corvalo-cli [--data DIR] where
 
@@ -137,6 +177,8 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Note;
     if (name == "export")
         return Kind::Export;
+    if (name == "report")
+        return Kind::Report;
     if (name == "conflicts")
         return Kind::Conflicts;
     if (name == "merge")
@@ -158,6 +200,26 @@ std::string inQuotes(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
+// The person --sex and --age describe, for the targets beside every nutrient.
+std::string profileOf(const std::string &name, Command &command,
+                      const std::optional<std::string> &sex, const std::optional<std::string> &age)
+{
+    if (!command.all)
+        return name + ": --sex and --age go with --all";
+    if (!sex || !age)
+        return name + ": give both --sex and --age";
+    if (*sex != "female" && *sex != "male")
+        return "--sex takes female or male, not " + inQuotes(*sex);
+    const bool digits = !age->empty() && age->size() <= 3 &&
+        std::all_of(age->begin(), age->end(), [](char c) { return c >= '0' && c <= '9'; });
+    const int years = digits ? std::stoi(*age) : 0;
+    if (years < 1 || years > 130)
+        return "--age takes full years from 1 to 130, not " + inQuotes(*age);
+    command.profile = ReferenceIntakes::Profile {
+        *sex == "male" ? ReferenceIntakes::Sex::Male : ReferenceIntakes::Sex::Female, years};
+    return {};
+}
+
 } // namespace
 
 std::optional<DayFiles::LocalDate> ParseDate(std::string_view text)
@@ -171,6 +233,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
     bool help = false;
     bool version = false;
     std::optional<std::string> from, to;
+    std::optional<std::string> sex, age;
     std::vector<std::string> positional;
     std::vector<std::string> commandOptions; // what only some commands take, to check below
 
@@ -193,8 +256,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        const bool takesValue =
-            name == "--data" || name == "--from" || name == "--to" || name == "--keep";
+        const bool takesValue = name == "--data" || name == "--from" || name == "--to" ||
+            name == "--keep" || name == "--sex" || name == "--age";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return usageError("the option " + name + " needs a value");
@@ -221,6 +284,12 @@ Parsed Parse(const std::vector<std::string> &arguments)
             if (*value != "ours" && *value != "theirs")
                 return usageError("--keep takes ours or theirs, not " + inQuotes(*value), "merge");
             command.keep = *value;
+            commandOptions.push_back(name);
+        } else if (name == "--all" || name == "--json") {
+            (name == "--all" ? command.all : command.json) = true;
+            commandOptions.push_back(name);
+        } else if (name == "--sex" || name == "--age") {
+            (name == "--sex" ? sex : age) = *value;
             commandOptions.push_back(name);
         } else if (name == "--from" || name == "--to") {
             (name == "--from" ? from : to) = *value;
@@ -260,7 +329,11 @@ Parsed Parse(const std::vector<std::string> &arguments)
     command.kind = *kind;
     for (const std::string &option : commandOptions) {
         const bool allowed = (option == "--best" && *kind == Kind::Search) ||
-            ((option == "--from" || option == "--to") && *kind == Kind::Export) ||
+            ((option == "--from" || option == "--to") &&
+             (*kind == Kind::Export || *kind == Kind::Report)) ||
+            ((option == "--all" || option == "--sex" || option == "--age") &&
+             (*kind == Kind::Day || *kind == Kind::Report)) ||
+            (option == "--json" && *kind == Kind::Report) ||
             ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge);
         if (!allowed)
             return usageError(name + " takes no option " + option, name);
@@ -346,6 +419,23 @@ Parsed Parse(const std::vector<std::string> &arguments)
         }
         break;
     }
+    case Kind::Report: {
+        error = count(0, 0);
+        if (error.empty() && (!from || !to))
+            error = "report: both --from DATE and --to DATE are needed";
+        std::optional<DayFiles::LocalDate> first, last;
+        if (error.empty())
+            error = date(*from, first);
+        if (error.empty())
+            error = date(*to, last);
+        if (error.empty()) {
+            command.from = *first;
+            command.to = *last;
+            if (DiaryExport::DayNumber(*last) < DiaryExport::DayNumber(*first))
+                error = "report: the --from date comes after the --to date";
+        }
+        break;
+    }
     case Kind::Conflicts:
     case Kind::Where:
         error = count(0, 0);
@@ -359,6 +449,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
     case Kind::Version:
         break;
     }
+    if (error.empty() && (sex || age))
+        error = profileOf(name, command, sex, age);
     if (!error.empty())
         return usageError(error, name);
     return {command, {}, {}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/DayFiles.h"
+#include "nutrition/ReferenceIntakes.h"
 
 #include <filesystem>
 #include <optional>
@@ -14,7 +15,20 @@ namespace CommandLine {
 
 inline constexpr std::string_view Program = "corvalo-cli";
 
-enum class Kind { Help, Version, Search, Day, Add, Weight, Note, Export, Conflicts, Merge, Where };
+enum class Kind {
+    Help,
+    Version,
+    Search,
+    Day,
+    Add,
+    Weight,
+    Note,
+    Export,
+    Conflicts,
+    Merge,
+    Where,
+    Report
+};
 
 struct Command
 {
@@ -27,10 +41,13 @@ struct Command
     std::string amount; // add: as typed; a storable amount
     std::string unit; // add
     std::optional<std::string> weight; // weight: set to this; a weight above zero
-    DayFiles::LocalDate from, to; // export
+    DayFiles::LocalDate from, to; // export, report
     std::filesystem::path folder; // export
     bool dryRun = false; // merge: print, write nothing
     std::string keep; // merge: "ours", "theirs", or empty to join both
+    bool all = false; // day, report: every nutrient of the food data
+    bool json = false; // report
+    std::optional<ReferenceIntakes::Profile> profile; // day, report: --sex and --age
 };
 
 struct Parsed

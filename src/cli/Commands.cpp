@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "ConflictCommands.h"
+#include "NutritionCommands.h"
 #include "export/DiaryExport.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
@@ -145,6 +146,11 @@ int Session::run()
         return note();
     case Kind::Export:
         return exportDays();
+    case Kind::Report:
+        if (!openDiary(false) || !loadFoods())
+            return Failed;
+        return NutritionCommands::Report(m_command, *m_store, {m_foods, m_context.nutrients},
+                                         {m_context.out, m_context.err});
     case Kind::Conflicts:
         if (!openDiary(false))
             return Failed;
@@ -258,7 +264,7 @@ int Session::searchFoods()
 
 int Session::showDay()
 {
-    if (!openDiary(false))
+    if (!openDiary(false) || (m_command.all && !loadFoods()))
         return Failed;
     const Day day = m_command.date.value_or(DayFiles::LocalDateOf(Clock::now()));
     const DayStore::Meals meals = m_store->LoadMeals(day);
@@ -283,6 +289,11 @@ int Session::showDay()
     std::vector<int> rows(Nutrient::Count);
     for (int k = 0; k < Nutrient::Count; ++k)
         rows[std::size_t(NutrientText::ScreenRow(k))] = k;
+    if (m_command.all) {
+        NutritionCommands::PrintDay(meals.entries, {m_foods, m_context.nutrients},
+                                    m_command.profile, {out, m_context.err});
+        rows.clear();
+    }
     for (const int k : rows) {
         const std::string label(NutrientText::Label(k));
         std::string total = NutrientText::Total(k, meals.totals[k]);

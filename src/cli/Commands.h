@@ -23,6 +23,7 @@ struct Context
     // The food database as the build makes it (records and their table).
     std::span<const std::uint8_t> foods;
     std::span<const std::uint8_t> foodTable;
+    std::span<const std::uint8_t> nutrients; // the nutrient side table
     bool showProgress = false; // the error stream is a terminal
 };
 

@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
 #endif
             .foods = EmbeddedFoods::Records(),
             .foodTable = EmbeddedFoods::Table(),
+            .nutrients = EmbeddedFoods::Nutrients(),
             .showProgress = CORVALO_STDERR_IS_TERMINAL(),
         };
         status = Commands::Run(command, context);

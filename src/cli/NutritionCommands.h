@@ -1,0 +1,41 @@
+#pragma once
+
+#include "CommandLine.h"
+#include "food/FoodDatabase.h"
+#include "meals/MealEntry.h"
+#include "nutrition/ReferenceIntakes.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <vector>
+
+class DayStore;
+
+// Every nutrient of the food data on the command line: day --all and report.
+namespace NutritionCommands {
+
+struct Streams
+{
+    std::ostream &out;
+    std::ostream &err;
+};
+
+struct Foods
+{
+    const FoodDatabase &database;
+    std::span<const std::uint8_t> nutrientTable; // the side table built into the program
+};
+
+// Every catalogue nutrient of the entries, by group, with the profile's targets when given.
+// Says on err when the side table cannot be used.
+void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods,
+              const std::optional<ReferenceIntakes::Profile> &profile, const Streams &streams);
+
+// Averages per logged day from command.from to command.to, the weight at both ends, as text or
+// JSON. Returns the exit status.
+int Report(const CommandLine::Command &command, const DayStore &store, const Foods &foods,
+           const Streams &streams);
+
+} // namespace NutritionCommands

@@ -1,0 +1,185 @@
+// The real corvalo-cli on every nutrient: day --all with its unknowns, coverage and targets, and
+// report as text and as JSON.
+#include "TempFolder.h"
+#include "food/NutrientCatalogue.h"
+#include "platform/FileIo.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// A food of the user's that knows its calories only: 250 kcal per 100 g.
+const char *const MyFoods = "Test loaf\tg\t250\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
+
+} // namespace
+
+class TestNutritionCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void dayAll();
+    void report();
+    void usageErrors();
+
+private:
+    Outcome run(const QStringList &arguments) const;
+    bool add(const char *date, const char *food, const char *amount) const;
+
+    TempFolder m_temp;
+    QString m_data;
+};
+
+void TestNutritionCli::initTestCase()
+{
+    QVERIFY(fs::exists(CORVALO_CLI));
+    m_temp.make("share");
+    m_temp.make("diary/db");
+    m_temp.make("diary/note");
+    m_data = QString::fromStdString((m_temp / "diary").string());
+    QVERIFY(FileIo::writeAtomically(m_temp / "diary" / "myfoods.tsv", MyFoods).ok());
+}
+
+Outcome TestNutritionCli::run(const QStringList &arguments) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(m_temp.path().string()));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       QString::fromStdString((m_temp / "share").string()));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(CORVALO_CLI),
+                  QStringList {QStringLiteral("--data"), m_data} + arguments);
+    if (!process.waitForFinished(20000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+bool TestNutritionCli::add(const char *date, const char *food, const char *amount) const
+{
+    return run({QStringLiteral("add"), QString::fromUtf8(date), QString::fromUtf8(food),
+                QString::fromUtf8(amount), QStringLiteral("g")})
+               .status == 0;
+}
+
+// 182 g of raw apple with skin: vitamin C 4.6 mg/100 g x 1.82 = 8.4 mg, 52 kcal/100 g = 94.64
+// kcal; with 100 g of the loaf (250 kcal) vitamin C is known for 94.64 / 344.64 = 27 % of them.
+void TestNutritionCli::dayAll()
+{
+    QVERIFY(add("2026-03-01", "Apples, raw, with skin", "182"));
+    const Outcome apple =
+        run({QStringLiteral("day"), QStringLiteral("2026-03-01"), QStringLiteral("--all"),
+             QStringLiteral("--sex"), QStringLiteral("female"), QStringLiteral("--age"),
+             QStringLiteral("25")});
+    QCOMPARE(apple.status, 0);
+    const QString text = QString::fromUtf8(apple.out);
+    QVERIFY2(text.contains(QRegularExpression(
+                 QStringLiteral("\n  Vitamin C +8\\.4 mg +target 75 mg \\(RDA\\), upper limit "
+                                "2000 mg\n"))),
+             apple.out.constData());
+    QVERIFY(text.contains(QStringLiteral("\nVitamins\n")));
+    // Nothing of the day knows it: unknown, never 0.
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("\n  Trans fat +- g\n"))));
+    QVERIFY(text.contains(QRegularExpression(
+        QStringLiteral("\n  Magnesium +[0-9.]+ mg +target 310 mg \\(RDA\\), upper limit 350 mg "
+                       "\\(not for food, see below\\)\n      The upper limit is for magnesium"))));
+    QVERIFY(!text.contains(QStringLiteral("known for")));
+    // Without --all the ten rows are there and nothing of the others.
+    const Outcome ten = run({QStringLiteral("day"), QStringLiteral("2026-03-01")});
+    QVERIFY(!ten.out.contains("Vitamin C") && ten.out.contains("Calories:"));
+
+    QVERIFY(add("2026-03-01", "Test loaf", "100"));
+    const Outcome both =
+        run({QStringLiteral("day"), QStringLiteral("2026-03-01"), QStringLiteral("--all")});
+    QVERIFY2(QString::fromUtf8(both.out).contains(QRegularExpression(QStringLiteral(
+                 "\n  Vitamin C +8\\.4 mg +known for foods giving 27 % of the day's calories\n"))),
+             both.out.constData());
+}
+
+// Three days, two of them logged; weights on the first and the third.
+void TestNutritionCli::report()
+{
+    QVERIFY(add("2026-04-01", "Apples, raw, with skin", "182"));
+    QVERIFY(add("2026-04-03", "Apples, raw, with skin", "100"));
+    for (const auto &[date, weight] : {std::pair {"2026-04-01", "72.5"}, {"2026-04-03", "71"}}) {
+        QCOMPARE(run({QStringLiteral("weight"), QString::fromUtf8(date), QString::fromUtf8(weight)})
+                     .status,
+                 0);
+    }
+    const QStringList range = {QStringLiteral("report"), QStringLiteral("--from"),
+                               QStringLiteral("2026-04-01"), QStringLiteral("--to"),
+                               QStringLiteral("2026-04-03")};
+    const Outcome text = run(range);
+    QCOMPARE(text.status, 0);
+    QVERIFY2(text.out.startsWith("2026-04-01 to 2026-04-03: 2 of 3 days logged\n"),
+             text.out.constData());
+    QVERIFY(text.out.endsWith("Weight: 72.5 on 2026-04-01, 71.0 on 2026-04-03, change -1.5\n"));
+
+    const Outcome json =
+        run(range + QStringList {QStringLiteral("--all"), QStringLiteral("--json")});
+    QCOMPARE(json.status, 0);
+    QJsonParseError error;
+    const QJsonObject report = QJsonDocument::fromJson(json.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(report[QStringLiteral("days")].toInt(), 3);
+    QCOMPARE(report[QStringLiteral("loggedDays")].toInt(), 2);
+    const QJsonObject weight = report[QStringLiteral("weight")].toObject();
+    QCOMPARE(weight[QStringLiteral("change")].toDouble(), -1.5);
+    QCOMPARE(weight[QStringLiteral("end")].toObject()[QStringLiteral("date")].toString(),
+             QStringLiteral("2026-04-03"));
+    // Vitamin C: (8.372 + 4.6) / 2 = 6.486 mg per logged day; trans fat unknown.
+    bool seen = false;
+    for (const QJsonValue &value : report[QStringLiteral("perLoggedDay")].toArray()) {
+        const QJsonObject nutrient = value.toObject();
+        if (nutrient[QStringLiteral("key")] == QStringLiteral("vitamin_c")) {
+            QVERIFY(qAbs(nutrient[QStringLiteral("amount")].toDouble() - 6.486) < 0.001);
+            QCOMPARE(nutrient[QStringLiteral("unit")].toString(), QStringLiteral("mg"));
+            seen = true;
+        }
+        if (nutrient[QStringLiteral("key")] == QStringLiteral("trans_fat"))
+            QVERIFY(nutrient[QStringLiteral("amount")].isNull());
+    }
+    QVERIFY(seen);
+    QCOMPARE(report[QStringLiteral("perLoggedDay")].toArray().size(), NutrientCatalogue::Count);
+}
+
+void TestNutritionCli::usageErrors()
+{
+    const QStringList mistakes[] = {
+        {QStringLiteral("day"), QStringLiteral("--sex"), QStringLiteral("female"),
+         QStringLiteral("--age"), QStringLiteral("30")},
+        {QStringLiteral("day"), QStringLiteral("--all"), QStringLiteral("--sex"),
+         QStringLiteral("female")},
+        {QStringLiteral("day"), QStringLiteral("--all"), QStringLiteral("--sex"),
+         QStringLiteral("other"), QStringLiteral("--age"), QStringLiteral("30")},
+        {QStringLiteral("day"), QStringLiteral("--all"), QStringLiteral("--sex"),
+         QStringLiteral("male"), QStringLiteral("--age"), QStringLiteral("0")},
+        {QStringLiteral("day"), QStringLiteral("--json")},
+        {QStringLiteral("report"), QStringLiteral("--from"), QStringLiteral("2026-04-01")},
+        {QStringLiteral("report"), QStringLiteral("--from"), QStringLiteral("2026-04-02"),
+         QStringLiteral("--to"), QStringLiteral("2026-04-01")},
+    };
+    for (const QStringList &arguments : mistakes) {
+        const Outcome outcome = run(arguments);
+        QVERIFY2(outcome.status == 2 && outcome.out.isEmpty(),
+                 qPrintable(arguments.join(QLatin1Char(' '))));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestNutritionCli)
+#include "tst_nutritioncli.moc"

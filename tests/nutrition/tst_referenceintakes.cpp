@@ -1,0 +1,121 @@
+#include "nutrition/ReferenceIntakes.h"
+
+#include <QtTest>
+
+// Values read off the published summary tables, by life-stage group, in the catalogue's units;
+// the limits set for supplements or for one form only are not held against food.
+class TestReferenceIntakes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void targetsByGroup_data();
+    void targetsByGroup();
+    void limits();
+};
+
+using namespace ReferenceIntakes;
+
+namespace {
+
+Profile person(Sex sex, int age, bool pregnant = false, bool breastfeeding = false)
+{
+    return {sex, age, pregnant, breastfeeding};
+}
+
+} // namespace
+
+void TestReferenceIntakes::targetsByGroup_data()
+{
+    QTest::addColumn<int>("sex");
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("pregnant");
+    QTest::addColumn<bool>("breastfeeding");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<double>("target");
+    QTest::addColumn<int>("kind");
+    const int female = int(Sex::Female), male = int(Sex::Male);
+    const int rda = int(TargetKind::Rda), ai = int(TargetKind::Ai);
+    QTest::newRow("vitamin C, woman 25")
+        << female << 25 << false << false << int(NutrientId::VitaminC) << 75.0 << rda;
+    QTest::newRow("vitamin C, man 25")
+        << male << 25 << false << false << int(NutrientId::VitaminC) << 90.0 << rda;
+    QTest::newRow("vitamin C, breastfeeding 30")
+        << female << 30 << false << true << int(NutrientId::VitaminC) << 120.0 << rda;
+    QTest::newRow("iron, woman 50")
+        << female << 50 << false << false << int(NutrientId::Iron) << 18.0 << rda;
+    QTest::newRow("iron, woman 51")
+        << female << 51 << false << false << int(NutrientId::Iron) << 8.0 << rda;
+    QTest::newRow("iron, man 40") << male << 40 << false << false << int(NutrientId::Iron) << 8.0
+                                  << rda;
+    QTest::newRow("iron, pregnant 17")
+        << female << 17 << true << false << int(NutrientId::Iron) << 27.0 << rda;
+    QTest::newRow("calcium, woman 60")
+        << female << 60 << false << false << int(NutrientId::Calcium) << 1200.0 << rda;
+    QTest::newRow("calcium, man 60")
+        << male << 60 << false << false << int(NutrientId::Calcium) << 1000.0 << rda;
+    QTest::newRow("vitamin D, man 71")
+        << male << 71 << false << false << int(NutrientId::VitaminD) << 20.0 << rda;
+    QTest::newRow("fibre, man 30")
+        << male << 30 << false << false << int(NutrientId::Fiber) << 38.0 << ai;
+    QTest::newRow("vitamin A in RAE, man 40")
+        << male << 40 << false << false << int(NutrientId::VitaminA) << 900.0 << rda;
+    QTest::newRow("fluoride 4 mg in micrograms, man 40")
+        << male << 40 << false << false << int(NutrientId::Fluoride) << 4000.0 << ai;
+    QTest::newRow("copper 340 micrograms in mg, child 2")
+        << female << 2 << false << false << int(NutrientId::Copper) << 0.34 << rda;
+    QTest::newRow("magnesium, man 31")
+        << male << 31 << false << false << int(NutrientId::Magnesium) << 420.0 << rda;
+}
+
+void TestReferenceIntakes::targetsByGroup()
+{
+    QFETCH(int, sex);
+    QFETCH(int, age);
+    QFETCH(bool, pregnant);
+    QFETCH(bool, breastfeeding);
+    QFETCH(int, id);
+    QFETCH(double, target);
+    QFETCH(int, kind);
+    const Intake intake = of(person(Sex(sex), age, pregnant, breastfeeding), id);
+    QVERIFY(intake.target);
+    QCOMPARE(*intake.target, target);
+    QCOMPARE(int(intake.targetKind), kind);
+}
+
+void TestReferenceIntakes::limits()
+{
+    const Profile woman = person(Sex::Female, 30);
+    const Intake vitaminD = of(woman, NutrientId::VitaminD);
+    QCOMPARE(vitaminD.limit.value_or(0), 100.0);
+    QVERIFY(vitaminD.limitAppliesToFood);
+
+    for (const int id :
+         {int(NutrientId::Magnesium), int(NutrientId::Niacin), int(NutrientId::Folate),
+          int(NutrientId::VitaminE), int(NutrientId::VitaminA)}) {
+        const Intake intake = of(woman, id);
+        QVERIFY2(intake.limit && !intake.limitAppliesToFood && !intake.limitNote.empty(),
+                 NutrientCatalogue::info(id).key.data());
+    }
+    QCOMPARE(of(woman, NutrientId::Magnesium).limit.value_or(0), 350.0);
+    // Preformed vitamin A from food (liver) counts against its limit.
+    const Intake retinol = of(woman, NutrientId::Retinol);
+    QCOMPARE(retinol.limit.value_or(0), 3000.0);
+    QVERIFY(retinol.limitAppliesToFood && !retinol.target);
+
+    const Intake sodium = of(woman, NutrientId::Sodium);
+    QCOMPARE(sodium.target.value_or(0), 1500.0);
+    QCOMPARE(sodium.limit.value_or(0), 2300.0);
+    QCOMPARE(sodium.limitKind, LimitKind::RiskReduction);
+
+    // No reference for energy, fat or sugars, nor for infants (not kept).
+    for (const int id : {int(NutrientId::Energy), int(NutrientId::Fat), int(NutrientId::Sugars),
+                         int(NutrientId::Caffeine)}) {
+        const Intake intake = of(woman, id);
+        QVERIFY(!intake.target && !intake.limit && intake.targetKind == TargetKind::None);
+    }
+    QVERIFY(!of(person(Sex::Male, 0), NutrientId::VitaminC).target);
+}
+
+QTEST_GUILESS_MAIN(TestReferenceIntakes)
+#include "tst_referenceintakes.moc"
