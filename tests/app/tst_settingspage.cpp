@@ -11,6 +11,7 @@
 #include "layout/PageTable.h"
 #include "meals/CElements.h"
 #include "store/DayStore.h"
+#include "store/DiarySettings.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -82,21 +83,24 @@ void TestSettingsPage::goalsAndOrderFromTheSettingsPage()
 
     // Stored at once, on the panel at once.
     QTest::keyClicks(page->goalBox(Nutrient::Calories), QStringLiteral("2000"));
-    QSettings stored(m_window.dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    QCOMPARE(stored.value(QStringLiteral("Goals/Calories")).toString(), QStringLiteral("2000"));
+    // Kept in the diary's folder, so that they travel with it.
+    const auto stored = [this](std::string_view key) {
+        DiarySettings settings;
+        (void)settings.load(DiarySettings::FileIn(m_window.folder()));
+        return settings.value(key);
+    };
+    QCOMPARE(stored("Goals/Calories"), std::optional<std::string>("2000"));
     QCOMPARE(panel->progressText(Nutrient::Calories), QStringLiteral("0 of 2000"));
     QVERIFY(panel->grab().toImage() != before);
 
     // Fat, a limit unless chosen otherwise, becomes a target.
     page->kindBox(Nutrient::Fat)->setFocus();
     QTest::keyClick(page->kindBox(Nutrient::Fat), Qt::Key_Up);
-    stored.sync();
-    QCOMPARE(stored.value(QStringLiteral("Goals/FatKind")).toString(), QStringLiteral("target"));
+    QCOMPARE(stored("Goals/FatKind"), std::optional<std::string>("target"));
 
     // Text that gives no goal removes it, and the box says so.
     QTest::keyClicks(page->goalBox(Nutrient::Sugars), QStringLiteral("lots"));
-    stored.sync();
-    QVERIFY(!stored.contains(QStringLiteral("Goals/Sugars")));
+    QVERIFY(!stored("Goals/Sugars"));
     QVERIFY(!page->goalBox(Nutrient::Sugars)->toolTip().isEmpty());
 
     // Sodium, a limit, over its goal is amber; calories, far from theirs, show the track.
@@ -118,8 +122,7 @@ void TestSettingsPage::goalsAndOrderFromTheSettingsPage()
     QTest::mouseClick(page->bestMatchesBox(), Qt::LeftButton);
     QCOMPARE(firstFood(dialog),
              QStringLiteral("Milk, fluid, 1% fat, without added vitamin A and vitamin D"));
-    stored.sync();
-    QCOMPARE(stored.value(QStringLiteral("Settings/BestMatchesFirst")).toBool(), true);
+    QCOMPARE(stored("BestMatchesFirst"), std::optional<std::string>("true"));
 
     // The next start shows what was stored.
     m_window.dialog = std::make_unique<CCorvaloDlg>();

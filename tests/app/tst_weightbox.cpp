@@ -129,10 +129,10 @@ void TestWeightBox::switchingDaysReloadsTheBox()
                                     std::string_view("\x00\x00\x91", 3)));
     m_box->setText(QStringLiteral("80"));
 
-    // A stored weight is shown with one decimal, and that value is what the day keeps.
+    // A stored weight is shown with one decimal; showing it never rewrites what is stored.
     selectDay(Qt::Key_Left, 4, QStringLiteral("72.2"));
     QCOMPARE(WeightFile::Read(m_window.dayFile("db", 4, 12, 2026, ".wth")),
-             std::optional<float>(72.2f));
+             std::optional<float>(72.25f));
 
     // A day without a weight shows an empty box and gets no file.
     selectDay(Qt::Key_Left, 3, QString());

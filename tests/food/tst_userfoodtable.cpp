@@ -194,6 +194,7 @@ void TestUserFoodTable::typedFormMakesFood()
     QCOMPARE(again.units[0].amount, std::string("250"));
     // Typed per 100 g instead, with a unit in each of the ten places there are.
     UserFoodInput per100 = input;
+    per100.name = "Kefir per 100 g";
     per100.perServing = false;
     per100.units.clear();
     for (const char *unit : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"})

@@ -1,10 +1,12 @@
 #include "platform/AppSettings.h"
+#include "platform/FileIo.h"
 #include "platform/Resources.h"
 #include "platform/Text8.h"
 
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 class TestPlatform : public QObject
 {
@@ -30,20 +32,28 @@ void TestPlatform::settingsRoundTrip()
     QSettings raw(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     QCOMPARE(raw.value(QStringLiteral("Settings/Tabs")).toInt(), -7);
 
-    NutrientGoals goals = AppSettings::readGoals();
-    QVERIFY(!goals.hasGoal(Nutrient::Calories));
-    goals.setGoalText(Nutrient::Calories, "2000");
-    goals.setKind(Nutrient::Fat, NutrientGoals::Kind::Target);
-    AppSettings::writeGoals(goals);
-    raw.sync();
-    QCOMPARE(raw.value(QStringLiteral("Goals/Calories")).toString(), QStringLiteral("2000"));
-    QCOMPARE(raw.value(QStringLiteral("Goals/FatKind")).toString(), QStringLiteral("target"));
-    QVERIFY(!raw.contains(QStringLiteral("Goals/Sodium")));
+    // Goals kept on this computer move into the diary once, and the old keys go.
     raw.setValue(QStringLiteral("Goals/Sodium"), QStringLiteral("2300"));
     raw.sync();
-    goals = AppSettings::readGoals();
+    const std::filesystem::path diary = dir.filePath(QStringLiteral("diary")).toStdString();
+    std::filesystem::create_directories(diary);
+    QVERIFY(AppSettings::useDiary(diary));
+    raw.sync();
+    QVERIFY(!raw.contains(QStringLiteral("Goals/Sodium")));
+    NutrientGoals goals = AppSettings::readGoals();
     QCOMPARE(goals.goalText(Nutrient::Sodium), std::string("2300"));
+
+    goals.setGoalText(Nutrient::Calories, "2000");
+    goals.setKind(Nutrient::Fat, NutrientGoals::Kind::Target);
+    QVERIFY(AppSettings::writeGoals(goals));
+    const std::string stored = FileIo::readAll(diary / "settings.conf").value_or("");
+    QVERIFY(stored.find("Goals/Calories=2000\n") != std::string::npos);
+    QVERIFY(stored.find("Goals/FatKind=target\n") != std::string::npos);
+    goals = AppSettings::readGoals();
+    QCOMPARE(goals.goalText(Nutrient::Calories), std::string("2000"));
     QCOMPARE(goals.kind(Nutrient::Fat), NutrientGoals::Kind::Target);
+    // The page shown last stays with this computer.
+    QVERIFY(stored.find("Tabs") == std::string::npos);
 }
 
 void TestPlatform::stringTable()

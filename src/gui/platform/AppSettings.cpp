@@ -85,9 +85,10 @@ FileIo::Result useDiary(const std::filesystem::path &diaryFolder)
     // Goals and the order kept on this computer move into the diary once; the old keys go only
     // when the diary holds the very same.
     auto settings = open();
-    const bool hadGoals =
-        std::any_of(settings->allKeys().cbegin(), settings->allKeys().cend(),
-                    [](const QString &key) { return key.startsWith(QStringLiteral("Goals/")); });
+    const QStringList keys = settings->allKeys();
+    const bool hadGoals = std::any_of(keys.cbegin(), keys.cend(), [](const QString &key) {
+        return key.startsWith(QStringLiteral("Goals/"));
+    });
     const QVariant best = settings->value(kBestMatchesFirstKey);
     if (!hadGoals && !best.isValid())
         return FileIo::Result::success(DiarySettings::FileIn(diaryFolder));
@@ -102,13 +103,23 @@ FileIo::Result useDiary(const std::filesystem::path &diaryFolder)
     return moved.saved;
 }
 
+// Before a diary is open (a first start, a test preparing one) the settings go where they always
+// went; the diary takes them over when it opens.
 bool readBestMatchesFirst()
 {
+    if (s_diary.empty())
+        return open()->value(kBestMatchesFirstKey, false).toBool();
     return diarySettings().bestMatchesFirst();
 }
 
 bool writeBestMatchesFirst(bool on)
 {
+    if (s_diary.empty()) {
+        auto settings = open();
+        settings->setValue(kBestMatchesFirstKey, on);
+        settings->sync();
+        return settings->status() == QSettings::NoError;
+    }
     return DiarySettings::Update(
                s_diary, [on](DiarySettings &settings) { settings.setBestMatchesFirst(on); })
         .ok();
@@ -116,11 +127,29 @@ bool writeBestMatchesFirst(bool on)
 
 NutrientGoals readGoals()
 {
+    if (s_diary.empty())
+        return oldGoals(*open());
     return diarySettings().goals();
 }
 
 bool writeGoals(const NutrientGoals &goals)
 {
+    if (s_diary.empty()) {
+        auto settings = open();
+        for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
+            const QString key = QString::fromStdString(NutrientGoals::settingsKey(nutrient));
+            if (goals.hasGoal(nutrient))
+                settings->setValue(key, QString::fromStdString(goals.goalText(nutrient)));
+            else
+                settings->remove(key);
+            if (NutrientGoals::kindIsChoosable(nutrient))
+                settings->setValue(QString::fromStdString(NutrientGoals::kindKey(nutrient)),
+                                   QString::fromStdString(
+                                       std::string(NutrientGoals::kindText(goals.kind(nutrient)))));
+        }
+        settings->sync();
+        return settings->status() == QSettings::NoError;
+    }
     return DiarySettings::Update(s_diary,
                                  [&goals](DiarySettings &settings) { settings.setGoals(goals); })
         .ok();
@@ -129,6 +158,7 @@ bool writeGoals(const NutrientGoals &goals)
 void useFileForTesting(const QString &iniPath)
 {
     s_testFile = iniPath;
+    s_diary.clear();
 }
 
 } // namespace AppSettings

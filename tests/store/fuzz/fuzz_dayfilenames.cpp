@@ -1,6 +1,7 @@
 // libFuzzer entry for the history scan's file names: any name gives a day only when it is that
 // day's own key plus the extension, and never reads past the name.
 #include "calendar/DayFiles.h"
+#include "store/ConflictCopies.h"
 #include "store/HistoryScan.h"
 
 #include <cstdint>
@@ -29,6 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size > 0)
         std::memcpy(copy.get(), data, size);
     const std::string_view name(copy.get(), size);
+
+    // A conflict copy's name stands for one of the diary's own files, never for itself.
+    if (const auto copy = ConflictCopies::Recognise(name)) {
+        if (copy->original == name)
+            std::abort();
+        if (copy->kind != ConflictCopies::Kind::OwnFoods &&
+            !HistoryScan::DateOfFileName(copy->original,
+                                         copy->original.substr(copy->original.rfind('.') + 1)))
+            std::abort();
+    }
 
     const std::optional<std::int64_t> date = HistoryScan::DateOfFileName(name, extension);
     if (!date)
