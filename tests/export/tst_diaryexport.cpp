@@ -197,6 +197,7 @@ void TestDiaryExport::dates_data()
     QTest::newRow("slash for a dash") << QByteArray("2026-12/07") << false << 0LL;
     QTest::newRow("slash after the year") << QByteArray("2026/12-07") << false << 0LL;
     QTest::newRow("letter last") << QByteArray("2026-12-0x") << false << 0LL;
+    QTest::newRow("slash last, 1 and '/' - '0' make 9") << QByteArray("2026-12-1/") << false << 0LL;
     QTest::newRow("short month") << QByteArray("2026-1-07") << false << 0LL;
 }
 

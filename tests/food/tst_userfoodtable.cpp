@@ -202,7 +202,8 @@ void TestUserFoodTable::typedFormMakesFood()
     made = per100.makeFood(table, &database);
     QCOMPARE(made.problem, Problem::None);
     QCOMPARE(made.food.nutrients[Nutrient::Calories], 1.5f);
-    QVERIFY(table.add(made.food));
+    UserFoodTable withIt = table;
+    QVERIFY(withIt.add(made.food));
 
     const auto problem = [&](UserFoodInput typed, std::string_view editing = {}) {
         made = typed.makeFood(table, &database, editing);
