@@ -132,8 +132,11 @@ int CCorvaloApp::run()
         DiaryLocation::Resolve({}, AppFolders::executableFolder(), AppFolders::installedCopy(),
                                AppFolders::diaryEnvironment())
             .folder;
-    if (!single.claim(diary, dayText))
+    if (!single.claim(diary, dayText)) {
+        // The fonts' thread, started with the application, ends before the process does.
+        FontSetUp::wait();
         return 0;
+    }
 
     ResourceImage::DecodeAhead(skin);
     CCorvaloDlg dialog(nullptr, CCorvaloDlg::Build::ShownPageFirst);
