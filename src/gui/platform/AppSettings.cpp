@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
 #include <algorithm>
 #include <memory>
 
@@ -21,15 +23,21 @@ std::unique_ptr<QSettings> open()
     // Organisation "Corvalo", application = the executable's file name, as the registry
     // profile of the Windows build has it.
     const QString application = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // A pipe or a device in a settings file's place would hold the start up in QSettings' first
+    // open: such settings are not read, and every write reports that it failed.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QStringList files {config + QStringLiteral("/Corvalo/") + application +
+                                 QStringLiteral(".conf"),
+                             config + QStringLiteral("/Corvalo.conf")};
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        if (info.exists() && !info.isFile())
+            return std::make_unique<QSettings>(QString(), QSettings::IniFormat);
+    }
+#endif
     auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                 QStringLiteral("Corvalo"), application);
-    // A pipe or a device in the file's place would hold the start up in its first read: such
-    // settings are not read, and every write reports that it failed.
-    const QFileInfo file(settings->fileName());
-    if (file.exists() && !file.isFile()) {
-        settings = std::make_unique<QSettings>(QString(), QSettings::IniFormat);
-        settings->setAtomicSyncRequired(true);
-    }
     return settings;
 }
 
