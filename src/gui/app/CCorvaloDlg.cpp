@@ -39,8 +39,10 @@
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
 #include "store/DiaryMove.h"
+#include "store/DiarySettings.h"
 #include "store/SaveProblem.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
@@ -589,18 +591,8 @@ void CCorvaloDlg::moveDiary(const std::filesystem::path &folder, bool move)
     }
     // The diary, its settings and its own foods as the new folder holds them.
     reportFolder(openDiary());
-    if (m_settings) {
-        m_settings->setGoals(AppSettings::readGoals());
-        m_settings->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
-        showDiaryFolder();
-    }
-    const NutrientGoals goals = AppSettings::readGoals();
-    if (m_panel)
-        m_panel->SetGoals(goals);
-    if (m_charts)
-        m_charts->SetCalorieGoal(goals.goal(Nutrient::Calories));
-    if (m_search)
-        m_search->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    showDiaryFolder();
+    showDiarySettings();
     if (m_foodActions) {
         m_foodActions->setFile(m_store.dataDirectory().parent_path() / UserFoodTable::FileName);
         m_foodActions->ReloadOwnFoods();
@@ -614,6 +606,25 @@ void CCorvaloDlg::moveDiary(const std::filesystem::path &folder, bool move)
                    .arg(summary.daysCopied)
                    .arg(summary.daysMerged)
              : tr("Diary opened in %1").arg(QString::fromStdString(folder.string())));
+}
+
+void CCorvaloDlg::showDiarySettings()
+{
+    // Shown, not written: they are what the diary's file holds.
+    const NutrientGoals goals = AppSettings::readGoals();
+    const bool best = AppSettings::readBestMatchesFirst();
+    // Boxes the user is typing in are left alone: their own save follows.
+    if (m_settings && !m_settings->isAncestorOf(QApplication::focusWidget())) {
+        if (!DiarySettings::SameGoals(goals, m_settings->goals()))
+            m_settings->setGoals(goals);
+        m_settings->setBestMatchesFirst(best);
+    }
+    if (m_panel)
+        m_panel->SetGoals(goals);
+    if (m_charts)
+        m_charts->SetCalorieGoal(goals.goal(Nutrient::Calories));
+    if (m_search)
+        m_search->setBestMatchesFirst(best);
 }
 
 void CCorvaloDlg::showDiaryFolder()

@@ -73,6 +73,8 @@ public:
     // The diary moved to `folder` (or the one there opened), and shown from there.
     void moveDiary(const std::filesystem::path &folder, bool move);
     void showDiaryFolder();
+    // The goals and the food list's order as the diary's settings hold them now.
+    void showDiarySettings();
     void openMerge(const ConflictMerge::Found &found);
     // Fills the weight box from the selected day's weight; empty when it has none. Showing a
     // weight never writes it.

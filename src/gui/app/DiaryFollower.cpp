@@ -3,6 +3,7 @@
 #include "controls/CNoticeBar.h"
 #include "food/UserFoodTable.h"
 #include "store/DayStore.h"
+#include "store/DiarySettings.h"
 
 #include <QDate>
 #include <QLocale>
@@ -35,7 +36,8 @@ void DiaryFollower::follow(const DayFiles::LocalDate &day, std::int64_t firstOnS
     m_day = day;
     const fs::path root = m_store.dataDirectory().parent_path();
     std::vector<fs::path> files {m_store.MealFile(day), m_store.WeightFile(day),
-                                 m_store.NoteFile(day), root / UserFoodTable::FileName};
+                                 m_store.NoteFile(day), root / UserFoodTable::FileName,
+                                 DiarySettings::FileIn(root)};
     // The chart's days: a meal or weight file changed in place changes no folder.
     for (int i = 0; i < dayCount; ++i) {
         const DayFiles::LocalDate shown = DayFiles::LocalDateOf(firstOnStrip + i * DaySeconds);
@@ -71,6 +73,8 @@ void DiaryFollower::changed(const std::set<fs::path> &paths)
     if (m_views.ownFoods &&
         touched(m_store.dataDirectory().parent_path() / UserFoodTable::FileName))
         m_views.ownFoods();
+    if (m_views.settings && touched(DiarySettings::FileIn(m_store.dataDirectory().parent_path())))
+        m_views.settings();
     if (folders)
         checkConflicts();
 }
