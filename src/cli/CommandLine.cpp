@@ -353,6 +353,22 @@ Parsed Parse(const std::vector<std::string> &arguments)
             : name + ": " + inQuotes(text) + " is not a date; write it YYYY-MM-DD, as 2026-12-07";
     };
 
+    // --from and --to, both needed, in order.
+    const auto range = [&]() -> std::string {
+        if (!from || !to)
+            return name + ": both --from DATE and --to DATE are needed";
+        std::optional<DayFiles::LocalDate> first, last;
+        if (std::string wrong = date(*from, first); !wrong.empty())
+            return wrong;
+        if (std::string wrong = date(*to, last); !wrong.empty())
+            return wrong;
+        command.from = *first;
+        command.to = *last;
+        if (DiaryExport::DayNumber(*last) < DiaryExport::DayNumber(*first))
+            return name + ": the --from date comes after the --to date";
+        return {};
+    };
+
     std::string error;
     switch (*kind) {
     case Kind::Search:
@@ -400,19 +416,9 @@ Parsed Parse(const std::vector<std::string> &arguments)
         break;
     case Kind::Export: {
         error = count(1, 1);
-        if (error.empty() && (!from || !to))
-            error = "export: both --from DATE and --to DATE are needed";
-        std::optional<DayFiles::LocalDate> first, last;
         if (error.empty())
-            error = date(*from, first);
-        if (error.empty())
-            error = date(*to, last);
+            error = range();
         if (error.empty()) {
-            command.from = *first;
-            command.to = *last;
-            if (std::make_tuple(last->year, last->month, last->day) <
-                std::make_tuple(first->year, first->month, first->day))
-                error = "export: the --from date comes after the --to date";
             command.folder = rest[0];
             if (command.folder.empty())
                 error = "export: the folder is empty";
@@ -421,19 +427,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
     }
     case Kind::Report: {
         error = count(0, 0);
-        if (error.empty() && (!from || !to))
-            error = "report: both --from DATE and --to DATE are needed";
-        std::optional<DayFiles::LocalDate> first, last;
         if (error.empty())
-            error = date(*from, first);
-        if (error.empty())
-            error = date(*to, last);
-        if (error.empty()) {
-            command.from = *first;
-            command.to = *last;
-            if (DiaryExport::DayNumber(*last) < DiaryExport::DayNumber(*first))
-                error = "report: the --from date comes after the --to date";
-        }
+            error = range();
         break;
     }
     case Kind::Conflicts:

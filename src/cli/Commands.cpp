@@ -65,18 +65,6 @@ std::string inQuotes(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
-// Why a day's file that is there cannot be read; ok when it can, or when there is none. `known`
-// says that the reader already found it unreadable, whatever the reason.
-FileIo::Result unreadable(const fs::path &file, bool known = false)
-{
-    FileIo::Result read = FileIo::readable(file);
-    if (read.problem == FileIo::Problem::Missing)
-        return FileIo::Result::success(file);
-    if (read.ok() && known)
-        read = FileIo::Result::failure(file, FileIo::Problem::Unreadable);
-    return read;
-}
-
 std::string unitList(const FoodUnits &units)
 {
     std::string list;
@@ -306,11 +294,13 @@ int Session::showDay()
         out << "Weight:" << std::string(9, ' ') << NumberText::fixed(*weight, 1) << '\n';
 
     const std::string date = DiaryExport::IsoDate(day);
-    const FileIo::Result mealsRead = unreadable(m_store->MealFile(day), !meals.readable);
+    const FileIo::Result mealsRead =
+        DiaryExport::Unreadable(m_store->MealFile(day), !meals.readable);
     if (!mealsRead.ok())
         return fail("the meals of " + date + " could not be read (" +
                     SaveProblem::Reason(mealsRead, SaveProblem::Action::Load) + ")");
-    if (const FileIo::Result weightRead = unreadable(m_store->WeightFile(day)); !weightRead.ok())
+    if (const FileIo::Result weightRead = DiaryExport::Unreadable(m_store->WeightFile(day));
+        !weightRead.ok())
         return fail("the weight of " + date + " could not be read (" +
                     SaveProblem::Reason(weightRead, SaveProblem::Action::Load) + ")");
     return Done;
@@ -410,7 +400,8 @@ int Session::weight()
     const std::optional<float> stored = m_store->LoadWeight(day);
     if (!stored) {
         // A pipe, a folder or a device in its place is no day without a weight.
-        if (const FileIo::Result read = unreadable(m_store->WeightFile(day)); !read.ok())
+        if (const FileIo::Result read = DiaryExport::Unreadable(m_store->WeightFile(day));
+            !read.ok())
             return fail("the weight of " + date + " could not be read (" +
                         SaveProblem::Reason(read, SaveProblem::Action::Load) + ")");
         if (FileIo::regularFileSize(m_store->WeightFile(day)).value_or(0) > 0)

@@ -72,18 +72,6 @@ std::string phrase(const Translate &translate, const char *english, std::string_
     return text;
 }
 
-// Why a day's file that is there cannot be read; ok when it can, or when there is none.
-// `known`: the reader already found it unreadable, whatever the reason.
-FileIo::Result unreadable(const fs::path &file, bool known = false)
-{
-    FileIo::Result read = FileIo::readable(file);
-    if (read.problem == FileIo::Problem::Missing)
-        return FileIo::Result::success(file);
-    if (read.ok() && known)
-        read = FileIo::Result::failure(file, FileIo::Problem::Unreadable);
-    return read;
-}
-
 bool realDate(const Day &day)
 {
     return !DayFiles::DateKey(day.day, day.month, day.year).empty();
@@ -186,7 +174,7 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         // A day without meals may also be a pipe, a folder or a device in the file's place.
         if (const FileIo::Result read = loaded.readable && !loaded.entries.empty()
                 ? FileIo::Result::success({})
-                : unreadable(store.MealFile(day), !loaded.readable);
+                : Unreadable(store.MealFile(day), !loaded.readable);
             !read.ok()) {
             result.problems.push_back(
                 phrase(translate,
@@ -216,7 +204,7 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         appendNutrients(fields, loaded.totals);
         const std::optional<float> weight = store.LoadWeight(day);
         if (const FileIo::Result read =
-                weight ? FileIo::Result::success({}) : unreadable(store.WeightFile(day));
+                weight ? FileIo::Result::success({}) : Unreadable(store.WeightFile(day));
             !read.ok())
             result.problems.push_back(phrase(
                 translate, CORVALO_UI_TEXT("DiaryExport", "%1: the weight could not be read (%2)"),
@@ -282,6 +270,16 @@ Result Write(const fs::path &dataRoot, const Day &from, const Day &to, const fs:
 {
     const DayStore store(dataRoot);
     return Write(store, from, to, folder, progress, translate);
+}
+
+FileIo::Result Unreadable(const fs::path &file, bool known)
+{
+    FileIo::Result read = FileIo::readable(file);
+    if (read.problem == FileIo::Problem::Missing)
+        return FileIo::Result::success(file);
+    if (read.ok() && known)
+        read = FileIo::Result::failure(file, FileIo::Problem::Unreadable);
+    return read;
 }
 
 } // namespace DiaryExport

@@ -70,6 +70,10 @@ Result Write(const std::filesystem::path &dataRoot, const Day &from, const Day &
 std::string IsoDate(const Day &day);
 std::optional<Day> ParseIsoDate(std::string_view text);
 
+// Why a day's file that is there cannot be read; ok when it can, or when there is none. `known`
+// says that the reader already found it unreadable, whatever the reason.
+FileIo::Result Unreadable(const std::filesystem::path &file, bool known = false);
+
 // The day count of a date since 1970-01-01 in the proleptic Gregorian calendar, and back.
 long long DayNumber(const Day &day);
 Day FromDayNumber(long long number);
