@@ -33,31 +33,9 @@ using Day = DayFiles::LocalDate;
 
 constexpr int CloseMatches = 5;
 
-// What the window's search box lowers, short of Qt: A to Z, and the accented capitals of
-// Latin-1 in UTF-8 ("\xc3\x80" to "\xc3\x9e" but the multiplication sign).
 std::string lowered(std::string_view text)
 {
-    std::string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = char(c - 'A' + 'a');
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            const auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0x80 && next <= 0x9E && next != 0x97)
-                out[i + 1] = char(next + 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-// Characters as typed: UTF-8 sequences count once.
-int characters(std::string_view text)
-{
-    return int(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return FoodFilter::Lowered(text);
 }
 
 std::string inQuotes(std::string_view text)
@@ -227,7 +205,7 @@ std::vector<int> Session::search(std::string_view text, bool bestMatchesFirst) c
 {
     FoodFilter filter(m_foods);
     filter.setBestMatchesFirst(bestMatchesFirst);
-    filter.setSearchText(lowered(text), characters(text));
+    filter.setTypedText(text);
     std::vector<int> records;
     records.reserve(std::size_t(filter.rowCount()));
     for (int row = 0; row < filter.rowCount(); ++row)
@@ -264,11 +242,11 @@ int Session::showDay()
     for (const MealEntry &entry : meals.entries) {
         amounts.push_back(MealRowLayout::amountText(entry.amount) + ' ' +
                           TextCodec::ToUtf8(entry.unit));
-        widest = std::max(widest, std::size_t(characters(amounts.back())));
+        widest = std::max(widest, std::size_t(FoodFilter::Characters(amounts.back())));
     }
     for (std::size_t i = 0; i < meals.entries.size(); ++i) {
         out << "  " << amounts[i]
-            << std::string(widest - std::size_t(characters(amounts[i])) + 2, ' ')
+            << std::string(widest - std::size_t(FoodFilter::Characters(amounts[i])) + 2, ' ')
             << TextCodec::ToUtf8(meals.entries[i].name) << '\n';
     }
     if (meals.entries.empty())

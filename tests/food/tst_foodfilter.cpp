@@ -17,6 +17,7 @@ private slots:
     void initTestCase();
     void matching_data();
     void matching();
+    void typedTextFollowsOneRule();
     void recomputeDecision_data();
     void recomputeDecision();
     void shortTextShowsAll();
@@ -168,6 +169,23 @@ void TestFoodFilter::emptyDatabase()
     FoodFilter noRecords(none);
     QCOMPARE(noRecords.setSearchText("ab", 2), Change::Recomputed);
     QCOMPARE(noRecords.rowCount(), 0);
+}
+
+// The window's search box and the command line hand the text over as typed; both get this rule.
+void TestFoodFilter::typedTextFollowsOneRule()
+{
+    QCOMPARE(FoodFilter::Lowered("APPLE \xc3\x9cmlaut \xc3\x89"
+                                 "CLAIR \xc3\x97 \xce\xa9"),
+             std::string("apple \xc3\xbcmlaut \xc3\xa9"
+                         "clair \xc3\x97 \xce\xa9"));
+    QCOMPARE(FoodFilter::Characters("Cr\xc3\xa8me"), 5);
+    QCOMPARE(FoodFilter::Characters("\xf0\x9f\x8d\x8e a"), 3);
+
+    FoodFilter filter(m_database);
+    // One character in two bytes is still one character: every record stays.
+    QCOMPARE(filter.setTypedText("\xc3\xa9"), FoodFilter::Change::ShowAll);
+    QCOMPARE(filter.setTypedText("CR\xc3\x88ME"), FoodFilter::Change::Recomputed);
+    QCOMPARE(filter.filteredRecords(), std::vector<std::int32_t> {4});
 }
 
 QTEST_GUILESS_MAIN(TestFoodFilter)

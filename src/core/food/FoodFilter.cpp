@@ -10,6 +10,36 @@
 
 FoodFilter::FoodFilter(const FoodDatabase &database) : m_database(database) { }
 
+std::string FoodFilter::Lowered(std::string_view typed)
+{
+    std::string out(typed);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out[i] = char(c - 'A' + 'a');
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            const auto next = static_cast<unsigned char>(out[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                out[i + 1] = char(next + 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+int FoodFilter::Characters(std::string_view typed)
+{
+    return int(std::count_if(typed.begin(), typed.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+FoodFilter::Change FoodFilter::setTypedText(std::string_view typed)
+{
+    const int characters = Characters(typed);
+    return setSearchText(characters < 2 ? std::string() : Lowered(typed), characters);
+}
+
 FoodFilter::Change FoodFilter::setSearchText(std::string_view loweredText, int characters)
 {
     if (characters < 2) {

@@ -30,6 +30,15 @@ public:
     // loweredText: the search box text, its letters lowered by the code page's rules;
     // characters: the length of the text as typed.
     Change setSearchText(std::string_view loweredText, int characters);
+    // The text as typed (UTF-8), lowered and counted by the one rule the window's search box and
+    // the command line share.
+    Change setTypedText(std::string_view typed);
+
+    // A to Z lowered, and the accented capitals of Latin-1 ("\xc3\x80" to "\xc3\x9e" but the
+    // multiplication sign); other text as it is, as the names' search copies keep it.
+    static std::string Lowered(std::string_view typed);
+    // Characters as typed: a UTF-8 sequence counts once.
+    static int Characters(std::string_view typed);
 
     // Back to every record, as after loading; the previous search is kept.
     void showAll() { m_filtering = false; }

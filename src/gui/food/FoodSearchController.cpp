@@ -45,9 +45,7 @@ void FoodSearchController::refilter()
     // Forgetting the previous text makes the same text filter anew.
     m_filter.setSearchText({}, 0);
     m_filter.showAll();
-    const QString text = m_searchBox->text();
-    if (text.size() >= 2)
-        m_filter.setSearchText(Text8::lower(Text8::fromQString(text)), int(text.size()));
+    m_filter.setTypedText(m_searchBox->text().toStdString());
     m_model->reload();
     emit filterRecomputed();
 }
@@ -79,10 +77,7 @@ void FoodSearchController::searchTextChanged(const QString &text)
     if (m_loader && !m_loader->isFinished())
         m_loader->finish();
     const bool wasFiltering = m_filter.isFiltering();
-    const int characters = int(text.size());
-    const std::string lowered =
-        characters < 2 ? std::string() : Text8::lower(Text8::fromQString(text));
-    switch (m_filter.setSearchText(lowered, characters)) {
+    switch (m_filter.setTypedText(text.toStdString())) {
     case FoodFilter::Change::ShowAll:
         // Already showing everything: keep the highlight on the current food.
         if (wasFiltering)

@@ -22,9 +22,4 @@ std::string fromQString(QStringView text)
     return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
-std::string lower(std::string_view text)
-{
-    return fromQString(toQString(text).toLower());
-}
-
 } // namespace Text8

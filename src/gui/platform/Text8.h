@@ -11,7 +11,4 @@ namespace Text8 {
 QString toQString(std::string_view text);
 std::string fromQString(QStringView text);
 
-// Lower-cases every letter the code page knows, accented and non-Latin ones included.
-std::string lower(std::string_view text);
-
 } // namespace Text8
