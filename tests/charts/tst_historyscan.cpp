@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "calendar/DayFiles.h"
 #include "meals/MealRecord.h"
+#include "store/DayStore.h"
 #include "store/HistoryScan.h"
 
 #include <QTemporaryDir>
@@ -110,7 +111,7 @@ void TestHistoryScan::weightSeriesTakesEveryDayFile()
     QVERIFY(writeDataFile("12-10-2026.wth", floatBytes(0.0f)));
     QVERIFY(writeDataFile("12-11-2026.db", floatBytes(99.0f)));
 
-    const HistoryScan::Series series = HistoryScan::LoadWeightSeries(sampleDataDirectory());
+    const HistoryScan::Series series = DayStore(m_dir->path()).WeightSeries();
     QVERIFY(series.hasSamples);
     const std::vector<DaySample> expected {sample(15, 1, 2025, 75.0f), sample(1, 12, 2026, 72.5f),
                                            sample(3, 12, 2026, 74.0f)};
@@ -136,8 +137,7 @@ void TestHistoryScan::calorieSeriesCoversTheStripDays()
     QVERIFY(writeDataFile("12-03-2026.db", std::string(200, '\0'))); // no record ends
     QVERIFY(writeDataFile("12-04-2026.db", ""));
 
-    const HistoryScan::Series series =
-        HistoryScan::LoadCalorieSeries(sampleDataDirectory(), firstDay, 29);
+    const HistoryScan::Series series = DayStore(m_dir->path()).CalorieSeries(firstDay, 29);
     QVERIFY(series.hasSamples);
     const std::vector<DaySample> expected {
         sample(23, 11, 2026, 1234.0f), sample(2, 12, 2026, 1500.0f), sample(10, 12, 2026, 1780.0f)};
@@ -157,8 +157,7 @@ void TestHistoryScan::calorieWindowCountsCalendarDays()
     QVERIFY(writeMeal(2, 11, 2026, 1100.0f));
     QVERIFY(writeMeal(29, 11, 2026, 1200.0f));
 
-    const HistoryScan::Series series =
-        HistoryScan::LoadCalorieSeries(sampleDataDirectory(), firstDay, 29);
+    const HistoryScan::Series series = DayStore(m_dir->path()).CalorieSeries(firstDay, 29);
     const std::vector<DaySample> expected {sample(2, 11, 2026, 1100.0f),
                                            sample(29, 11, 2026, 1200.0f)};
     QCOMPARE(series.samples, expected);

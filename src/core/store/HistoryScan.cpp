@@ -2,16 +2,9 @@
 
 #include "calendar/DayFiles.h"
 #include "calendar/DayStripModel.h"
-#include "meals/MealRecord.h"
-#include "platform/FileIo.h"
-#include "store/WeightFile.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace HistoryScan {
 
@@ -60,26 +53,6 @@ struct Accumulator
 
 } // namespace
 
-std::vector<std::string> ListDataFiles(const fs::path &dataDirectory, std::string_view extension)
-{
-    std::vector<std::string> names;
-    std::string suffix = ".";
-    suffix += extension;
-    std::error_code error;
-    fs::directory_iterator it(dataDirectory, error);
-    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        if (name.size() <= suffix.size() || name.front() == '.' ||
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-            continue;
-        std::error_code statusError;
-        if (!it->is_regular_file(statusError))
-            continue;
-        names.push_back(std::move(name));
-    }
-    return names;
-}
-
 std::optional<std::int64_t> DateOfFileName(std::string_view name, std::string_view extension)
 {
     constexpr std::size_t KeyLength = 10; // "%m-%d-%Y"
@@ -99,21 +72,6 @@ std::optional<std::int64_t> DateOfFileName(std::string_view name, std::string_vi
     return noon;
 }
 
-Series LoadWeightSeries(const fs::path &dataDirectory)
-{
-    Accumulator weights;
-    weights.smallest = 9999999.0f;
-    for (const std::string &name : ListDataFiles(dataDirectory, "wth")) {
-        const std::optional<std::int64_t> date = DateOfFileName(name, "wth");
-        if (!date)
-            continue;
-        const std::optional<float> value = WeightFile::Read(dataDirectory / name);
-        if (value && usable(*value))
-            weights.add(*date, *value);
-    }
-    return weights.finish(WeightStep);
-}
-
 Series WeightSeriesOf(std::vector<DaySample> samples)
 {
     Accumulator weights;
@@ -122,16 +80,6 @@ Series WeightSeriesOf(std::vector<DaySample> samples)
     for (const DaySample &sample : samples)
         weights.add(sample.date, sample.value);
     return weights.finish(WeightStep);
-}
-
-Series LoadCalorieSeries(const fs::path &dataDirectory, std::int64_t firstDay, int dayCount)
-{
-    return LoadCalorieSeries(firstDay, dayCount, [&](const std::string &key) {
-        std::optional<double> calories;
-        if (const std::optional<std::string> bytes = FileIo::readAll(dataDirectory / (key + ".db")))
-            calories = MealRecord::DayCalories(*bytes);
-        return calories;
-    });
 }
 
 Series LoadCalorieSeries(std::int64_t firstDay, int dayCount, const CaloriesOf &caloriesOf)

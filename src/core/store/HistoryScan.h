@@ -22,26 +22,17 @@ struct Series
     bool hasSamples = false;
 };
 
-// Bare names of the regular, non-hidden files in the data directory whose names end in "." and
-// the extension, in the order the file system lists them. Nothing when the directory is missing.
-std::vector<std::string> ListDataFiles(const std::filesystem::path &dataDirectory,
-                                       std::string_view extension);
-
 // The day a file name stands for (12:00:01 local time), when the name is a day key "%m-%d-%Y"
 // followed by the extension; foreign files in the data folder give nothing.
 std::optional<std::int64_t> DateOfFileName(std::string_view name, std::string_view extension);
 
-// Every stored weight above zero, whatever its date; bounds on multiples of 10.
-Series LoadWeightSeries(const std::filesystem::path &dataDirectory);
-// The same bounds around weights above zero that are already ascending by date.
+// Bounds on multiples of 10 around weights above zero that are already ascending by date.
 Series WeightSeriesOf(std::vector<DaySample> samples);
 
 // The calorie totals above zero of the dayCount calendar days from the local date of firstDay,
-// counted the way the day strip counts its cells; bounds on multiples of 500.
-Series LoadCalorieSeries(const std::filesystem::path &dataDirectory, std::int64_t firstDay,
-                         int dayCount);
-// The same through `caloriesOf`, which gives the calories of the meal file of a day key
-// ("%m-%d-%Y"), or nothing when the day has no readable file.
+// counted the way the day strip counts its cells; bounds on multiples of 500. `caloriesOf` gives
+// the calories of the meal file of a day key ("%m-%d-%Y"), or nothing when the day has no
+// readable file.
 using CaloriesOf = std::function<std::optional<double>(const std::string &key)>;
 Series LoadCalorieSeries(std::int64_t firstDay, int dayCount, const CaloriesOf &caloriesOf);
 
