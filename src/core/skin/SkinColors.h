@@ -30,6 +30,11 @@ inline constexpr std::uint32_t GoalTrack = 0x47FFFFFF;
 inline constexpr std::uint32_t GoalBar = 0xFFFFFFFF;
 inline constexpr std::uint32_t GoalReached = 0xFF62D872;
 inline constexpr std::uint32_t GoalExceeded = 0xFFFFB300;
+// Boxes, drop-down lists, tables and tooltips: dark ink on white, edged in the panel's blue.
+inline constexpr std::uint32_t FieldText = 0xFF12325A;
+inline constexpr std::uint32_t FieldSelection = 0xFF2F8CFF;
+inline constexpr std::uint32_t TableGrid = 0xFFD6E8FF;
+inline constexpr std::uint32_t TooltipPlate = 0xFFFFFBE6;
 
 // Skin artwork (painted into the PNGs).
 inline constexpr std::uint32_t BaseBlue = 0xFF006EFF;

@@ -60,42 +60,45 @@ QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical {
 
 QString styleSheet()
 {
-    // The skinned parts come last: they refine the rules above.
+    // %1 field, %2 ink, %3 edge, %4 selection, %5 focus, %6 grid, %7 tooltip. The skinned parts
+    // come last: they refine the rules above.
     return QStringLiteral(R"(
-QLineEdit, QComboBox {
-    background: #ffffff;
-    color: #12325a;
-    border: 1px solid #8cc8ff;
+QLineEdit, QComboBox, QDateEdit {
+    background: %1;
+    color: %2;
+    border: 1px solid %3;
     border-radius: 3px;
     padding: 0px 3px;
-    selection-background-color: #2f8cff;
+    selection-background-color: %4;
     font-family: Arial;
     font-size: 12px;
 }
-QLineEdit:focus, QComboBox:focus { border: 1px solid %1; }
+QLineEdit:focus, QComboBox:focus, QDateEdit:focus { border: 1px solid %5; }
 QComboBox QAbstractItemView {
-    background: #ffffff;
-    color: #12325a;
-    selection-background-color: #2f8cff;
-    selection-color: #ffffff;
+    background: %1;
+    color: %2;
+    selection-background-color: %4;
+    selection-color: %1;
 }
-QTableView {
-    background: #ffffff;
-    color: #12325a;
-    gridline-color: #d6e8ff;
-    border: 1px solid #8cc8ff;
-    selection-background-color: #2f8cff;
-    selection-color: #ffffff;
+QTableView, QTreeView {
+    background: %1;
+    color: %2;
+    gridline-color: %6;
+    border: 1px solid %3;
+    selection-background-color: %4;
+    selection-color: %1;
     font-family: Arial;
     font-size: 12px;
 }
 QToolTip {
-    background: #fffbe6;
-    color: #12325a;
-    border: 1px solid #8cc8ff;
+    background: %7;
+    color: %2;
+    border: 1px solid %3;
 }
 )")
-               .arg(hex(SkinColors::FocusRing)) +
+               .arg(hex(SkinColors::White), hex(SkinColors::FieldText), hex(SkinColors::PanelEdge),
+                    hex(SkinColors::FieldSelection), hex(SkinColors::FocusRing),
+                    hex(SkinColors::TableGrid), hex(SkinColors::TooltipPlate)) +
         skinnedParts();
 }
 
