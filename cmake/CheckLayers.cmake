@@ -5,7 +5,7 @@
 # the core cannot see the gui at all (it has no include root for it).
 #
 #   gui    app
-#          calendar  charts  links
+#          calendar  charts  links  nutrition
 #          food
 #          meals
 #          controls
@@ -19,6 +19,7 @@
 set(core_floors "platform:0" "layout:0" "skin:0" "calendar:1" "meals:1" "food:2" "charts:2"
                 "goals:2" "store:3" "links:3" "nutrition:3" "export:4")
 set(gui_floors "platform:0" "controls:1" "meals:2" "food:3" "calendar:4" "charts:4" "links:4"
+               "nutrition:4"
                "app:5")
 
 function(floor_of layer area out)

@@ -61,37 +61,6 @@
     </message>
 </context>
 <context>
-    <name>CCorvaloDlg</name>
-    <message>
-        <source>Not changed: “%1” is no amount above zero</source>
-        <translation>Nicht geändert: „%1“ ist keine Menge über null</translation>
-    </message>
-    <message>
-        <source>Nothing can be saved in %1: %2</source>
-        <translation>In %1 kann nichts gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Settings not saved: the file cannot be written</source>
-        <translation>Einstellungen nicht gespeichert: Datei nicht schreibbar</translation>
-    </message>
-    <message>
-        <source>The diary stays in %1: %2</source>
-        <translation>Das Tagebuch bleibt in %1: %2</translation>
-    </message>
-    <message>
-        <source>Diary moved to %1: %2 days copied, %3 joined with the days there</source>
-        <translation>Tagebuch nach %1 verschoben: %2 Tage kopiert, %3 mit den Tagen dort zusammengeführt</translation>
-    </message>
-    <message>
-        <source>Diary opened in %1</source>
-        <translation>Tagebuch in %1 geöffnet</translation>
-    </message>
-    <message>
-        <source>Not saved: the weight %1 was typed over one stored elsewhere meanwhile, which is shown now</source>
-        <translation>Nicht gespeichert: Das Gewicht %1 wurde über ein inzwischen anderswo gespeichertes getippt, das jetzt angezeigt wird</translation>
-    </message>
-</context>
-<context>
     <name>CDiary</name>
     <message>
         <source>Diary note of the day</source>
@@ -180,6 +149,21 @@
     <message>
         <source>Copy meals to today</source>
         <translation>Mahlzeiten nach heute kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryConnection</name>
+    <message>
+        <source>The diary stays in %1: %2</source>
+        <translation>Das Tagebuch bleibt in %1: %2</translation>
+    </message>
+    <message>
+        <source>Diary moved to %1: %2 days copied, %3 joined with the days there</source>
+        <translation>Tagebuch nach %1 verschoben: %2 Tage kopiert, %3 mit den Tagen dort zusammengeführt</translation>
+    </message>
+    <message>
+        <source>Diary opened in %1</source>
+        <translation>Tagebuch in %1 geöffnet</translation>
     </message>
 </context>
 <context>
@@ -362,6 +346,13 @@
     <message>
         <source>%1 days</source>
         <translation>%1 Tage</translation>
+    </message>
+</context>
+<context>
+    <name>FileNotices</name>
+    <message>
+        <source>Nothing can be saved in %1: %2</source>
+        <translation>In %1 kann nichts gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -573,6 +564,13 @@
     </message>
 </context>
 <context>
+    <name>FoodPage</name>
+    <message>
+        <source>Not changed: “%1” is no amount above zero</source>
+        <translation>Nicht geändert: „%1“ ist keine Menge über null</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Weight</source>
@@ -623,16 +621,16 @@
         <translation>Tagebuch</translation>
     </message>
     <message>
-        <source>Ovulation</source>
-        <translation>Eisprung</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Community</source>
         <translation>Community</translation>
+    </message>
+    <message>
+        <source>Nutrients</source>
+        <translation>Nährstoffe</translation>
     </message>
 </context>
 <context>
@@ -1085,6 +1083,140 @@
     </message>
 </context>
 <context>
+    <name>NutrientsPage</name>
+    <message>
+        <source>Nutrients</source>
+        <translation>Nährstoffe</translation>
+    </message>
+    <message>
+        <source>This day</source>
+        <translation>Dieser Tag</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s 29 days</source>
+        <translation>Die 29 Tage der Leiste</translation>
+    </message>
+    <message>
+        <source>7 days to this day</source>
+        <translation>7 Tage bis zu diesem Tag</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Nutrient</source>
+        <translation>Nährstoff</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Obergrenze</translation>
+    </message>
+    <message>
+        <source>Known for</source>
+        <translation>Bekannt für</translation>
+    </message>
+    <message>
+        <source>The share of the calories from foods whose data gives this nutrient</source>
+        <translation>Der Anteil der Kalorien aus Lebensmitteln, deren Daten diesen Nährstoff angeben</translation>
+    </message>
+    <message>
+        <source>Foods that gave the nutrient</source>
+        <translation>Lebensmittel, die den Nährstoff lieferten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 days logged, average per logged day</source>
+        <translation>%1 von %2 Tagen erfasst, Mittel je erfasstem Tag</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 % of %2</source>
+        <translation>%1 % von %2</translation>
+    </message>
+    <message>
+        <source>Not held against food: %1</source>
+        <translation>Gilt nicht für Lebensmittel: %1</translation>
+    </message>
+    <message>
+        <source>Known for foods giving %1 % of the calories</source>
+        <translation>Bekannt für Lebensmittel mit %1 % der Kalorien</translation>
+    </message>
+    <message>
+        <source>Foods that gave %1</source>
+        <translation>Lebensmittel, die %1 lieferten</translation>
+    </message>
+    <message>
+        <source>Foods that gave %1, per logged day</source>
+        <translation>Lebensmittel, die %1 lieferten, je erfasstem Tag</translation>
+    </message>
+    <message>
+        <source>For the person chosen under “Nutrient targets for” in the Settings, by the %1</source>
+        <translation>Für die Person unter „Nährstoffziele für“ in den Optionen, nach den %1</translation>
+    </message>
+    <message>
+        <source>Targets: choose whom for in the Settings</source>
+        <translation>Ziele: für wen, steht in den Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileGroup</name>
+    <message>
+        <source>No one</source>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>Nutrient targets for</source>
+        <translation>Nährstoffziele für</translation>
+    </message>
+    <message>
+        <source>Age in years</source>
+        <translation>Alter in Jahren</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Frau</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Mann</translation>
+    </message>
+    <message>
+        <source>Woman, pregnant</source>
+        <translation>Frau, schwanger</translation>
+    </message>
+    <message>
+        <source>Woman, breastfeeding</source>
+        <translation>Frau, stillend</translation>
+    </message>
+</context>
+<context>
     <name>QuickAddForm</name>
     <message>
         <source>Quick add</source>
@@ -1249,10 +1381,6 @@
         <translation>Art des Ziels für %1</translation>
     </message>
     <message>
-        <source>Food list</source>
-        <translation>Lebensmittelliste</translation>
-    </message>
-    <message>
         <source>Best matches first</source>
         <translation>Beste Treffer zuerst</translation>
     </message>
@@ -1263,6 +1391,17 @@
     <message>
         <source>No goal: type a number above zero</source>
         <translation>Kein Ziel: geben Sie eine Zahl über null ein</translation>
+    </message>
+    <message>
+        <source>Nutrient targets for</source>
+        <translation>Nährstoffziele für</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWiring</name>
+    <message>
+        <source>Settings not saved: the file cannot be written</source>
+        <translation>Einstellungen nicht gespeichert: Datei nicht schreibbar</translation>
     </message>
 </context>
 <context>
@@ -1304,10 +1443,6 @@ zum Herunterladen bereit.</translation>
         <translation>Notizen</translation>
     </message>
     <message>
-        <source>Ovulation</source>
-        <translation>Eisprung</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Optionen</translation>
     </message>
@@ -1334,6 +1469,10 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Click to download</source>
         <translation>Zum Herunterladen klicken</translation>
+    </message>
+    <message>
+        <source>Nutrients</source>
+        <translation>Nährstoffe</translation>
     </message>
 </context>
 <context>
@@ -1374,10 +1513,6 @@ zum Herunterladen bereit.</translation>
         <translation>Tagebuch</translation>
     </message>
     <message>
-        <source>Ovulation</source>
-        <translation>Eisprung</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -1404,6 +1539,10 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Click to download</source>
         <translation>Zum Herunterladen klicken</translation>
+    </message>
+    <message>
+        <source>Nutrients</source>
+        <translation>Nährstoffe</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1582,13 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Save what you typed</source>
         <translation>Das Getippte sichern</translation>
+    </message>
+</context>
+<context>
+    <name>WeightField</name>
+    <message>
+        <source>Not saved: the weight %1 was typed over one stored elsewhere meanwhile, which is shown now</source>
+        <translation>Nicht gespeichert: Das Gewicht %1 wurde über ein inzwischen anderswo gespeichertes getippt, das jetzt angezeigt wird</translation>
     </message>
 </context>
 </TS>

@@ -174,8 +174,11 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
     QCOMPARE(focused(), dialog.dayStrip());
 
     // The next day, picked again with Enter.
+    // The strip's selection moves at once; the day's list follows its next paint.
     press(Qt::Key_Right);
-    QTRY_COMPARE(dialog.selectedDay().day, 6);
+    QCOMPARE(dialog.selectedDay().day, 6);
+    auto *meals = static_cast<CMealsList *>(dialog.control(MealList));
+    QTRY_COMPARE(meals->day().day, 6);
     press(Qt::Key_Return);
     QCOMPARE(dialog.selectedDay().day, 6);
 
@@ -215,7 +218,6 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
 
     // In the day's list: the second row's amount becomes 5; F2 opens, Enter keeps.
     press(Qt::Key_Tab);
-    auto *meals = static_cast<CMealsList *>(dialog.control(MealList));
     QCOMPARE(focused(), meals);
     press(Qt::Key_Home);
     press(Qt::Key_Down);

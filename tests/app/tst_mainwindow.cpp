@@ -30,7 +30,7 @@ QSet<int> visiblePageControls(const CCorvaloDlg &dialog)
     QSet<int> shown;
     for (int id : std::initializer_list<int> {
              WeightBox, MealList, SearchBox, FoodList, AmountBox, NutrientPanel, UnitBox, AddButton,
-             DeleteSelectedButton, ClearListButton, 149, 150, 151}) {
+             DeleteSelectedButton, ClearListButton, 149, 150, 151, 152}) {
         if (dialog.control(id)->isVisibleTo(&dialog))
             shown.insert(id);
     }
@@ -176,7 +176,7 @@ void TestMainWindow::pageMatrix_data()
     QTest::newRow("food") << 1 << 1 << food << int(FoodButton);
     QTest::newRow("charts") << 2 << 2 << QSet<int> {149} << int(ChartsButton);
     QTest::newRow("diary") << 3 << 3 << QSet<int> {150} << int(DiaryButton);
-    QTest::newRow("ovulation") << 4 << 4 << QSet<int>() << int(OvulationButton);
+    QTest::newRow("nutrients") << 4 << 4 << QSet<int> {152} << int(OvulationButton);
     QTest::newRow("settings") << 5 << 5 << QSet<int> {151} << int(SettingsButton);
     // Any other number shows the Settings page.
     for (int page : {0, 6, -2})
@@ -201,10 +201,9 @@ void TestMainWindow::pageMatrix()
         QCOMPARE(dialog->control(button)->isEnabled(), button != disabledButton);
 
     // Page switching never touches the strip and the buttons that are always there.
-    for (int id : {DayStrip, CloseButton, FoodButton, ChartsButton, DiaryButton, SettingsButton,
-                   CommunityButton})
+    for (int id : {DayStrip, CloseButton, FoodButton, ChartsButton, DiaryButton, OvulationButton,
+                   SettingsButton, CommunityButton})
         QVERIFY(dialog->control(id)->isVisible());
-    QVERIFY(!dialog->control(OvulationButton)->isVisible());
 
     // The overlay is painted on the Food page only.
     const QImage shown = grabSkin(*dialog);

@@ -21,7 +21,7 @@ void TestPageTable::dialogUnitsToPixels()
     QCOMPARE(pixelRect(NutrientPanel), (Rect {12, 137, 153, 332}));
     QCOMPARE(pixelRect(MealList), (Rect {177, 336, 455, 127}));
     QCOMPARE(mulDiv(-3, 6, 4), -5);
-    QVERIFY(!control(OvulationButton).visibleAtStart);
+    QVERIFY(control(OvulationButton).visibleAtStart);
     QVERIFY(control(CommunityButton).visibleAtStart);
 }
 
@@ -32,7 +32,7 @@ void TestPageTable::pagesOutsideTheRangeShowSettings()
     QCOMPARE(PageTable::Normalized(6), 5);
     QCOMPARE(PageTable::Normalized(3), 3);
     QCOMPARE(PageTable::ButtonOf(9), DialogLayout::SettingsButton);
-    QVERIFY(PageTable::ControlsOf(4).empty());
+    QCOMPARE(PageTable::ControlsOf(4).size(), std::size_t(1));
     QCOMPARE(PageTable::ControlsOf(1).size(), std::size_t(10));
 }
 

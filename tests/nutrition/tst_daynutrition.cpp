@@ -2,6 +2,7 @@
 #include "food/NutrientDataWriter.h"
 #include "meals/MealRecord.h"
 #include "nutrition/DayNutrition.h"
+#include "nutrition/PeriodNutrition.h"
 
 #include <QtTest>
 
@@ -16,6 +17,7 @@ private slots:
     void lookupByNameAndIndex();
     void oneDay();
     void averageOverLoggedDays();
+    void foodsThatGaveANutrientOverDays();
 
 private:
     FoodDatabase m_database;
@@ -201,6 +203,40 @@ void TestDayNutrition::averageOverLoggedDays()
     compareNear(period.coverage(NutrientId::VitaminC), (2 * 94.64) / (94.64 * 2 + 259));
     QVERIFY(!period.perDay(NutrientId::VitaminD).has_value());
     QVERIFY(!NutrientTotals().perDay(NutrientId::Energy).has_value());
+}
+
+void TestDayNutrition::foodsThatGaveANutrientOverDays()
+{
+    const NutrientLookup lookup(m_database, m_data);
+    std::vector<DayFiles::LocalDate> asked;
+    // From 30 November: the run goes on into December.
+    const PeriodNutrition run(
+        {30, 11, 2026}, 3,
+        [&](const DayFiles::LocalDate &day) {
+            asked.push_back(day);
+            if (day.day == 30)
+                return std::vector<MealEntry> {bread(), apple(), quickAdd()};
+            if (day.day == 2)
+                return std::vector<MealEntry> {apple(), apple()};
+            return std::vector<MealEntry> {};
+        },
+        lookup);
+    QCOMPARE(asked,
+             (std::vector<DayFiles::LocalDate> {{30, 11, 2026}, {1, 12, 2026}, {2, 12, 2026}}));
+    QCOMPARE(run.dayCount(), 3);
+    QCOMPARE(run.totals().loggedDays(), 2);
+
+    // Summed by food over the days, largest first: three apples (182 g each) before the bread.
+    const auto potassium = run.sources(NutrientId::Potassium);
+    QCOMPARE(potassium.size(), std::size_t(2));
+    QCOMPARE(potassium[0].name, std::string("Apple"));
+    compareNear(potassium[0].amount, 3 * 182 * 1.07);
+    QCOMPARE(potassium[1].name, std::string("Bread"));
+    compareNear(potassium[1].amount, 60 * 1.15);
+    // The quick add gives its calories, and nothing it does not know.
+    QCOMPARE(run.sources(NutrientId::Energy).size(), std::size_t(3));
+    QCOMPARE(run.sources(NutrientId::VitaminC).size(), std::size_t(1));
+    QVERIFY(run.sources(NutrientId::Iron).empty());
 }
 
 QTEST_GUILESS_MAIN(TestDayNutrition)

@@ -12,6 +12,7 @@ private slots:
     void targetsByGroup_data();
     void targetsByGroup();
     void limits();
+    void storedProfile();
 };
 
 using namespace ReferenceIntakes;
@@ -115,6 +116,23 @@ void TestReferenceIntakes::limits()
         QVERIFY(!intake.target && !intake.limit && intake.targetKind == TargetKind::None);
     }
     QVERIFY(!of(person(Sex::Male, 0), NutrientId::VitaminC).target);
+}
+
+// As the diary's settings file keeps it: read back exactly, and nothing half-understood.
+void TestReferenceIntakes::storedProfile()
+{
+    for (const char *text :
+         {"female 30", "male 52", "female 31 pregnant", "female 29 breastfeeding", "male 1"}) {
+        const std::optional<Profile> profile = ParseProfile(text);
+        QVERIFY2(profile, text);
+        QCOMPARE(ProfileText(*profile), std::string(text));
+    }
+    QCOMPARE(ParseProfile("male 52")->sex, Sex::Male);
+    QCOMPARE(ParseProfile("female 31 pregnant")->age, 31);
+    QVERIFY(ParseProfile("female 31 pregnant")->pregnant);
+    for (const char *text : {"", "female", "female 0", "female 151", "female 30x", "Female 30",
+                             "male 40 pregnant", "female 30 pregnant twice", "female 30 tired"})
+        QVERIFY2(!ParseProfile(text), text);
 }
 
 QTEST_GUILESS_MAIN(TestReferenceIntakes)

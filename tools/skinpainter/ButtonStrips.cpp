@@ -252,7 +252,7 @@ QImage diary()
 
 QImage ovulation()
 {
-    return captionStrip(64, 16, QCoreApplication::translate("Skin", "Ovulation"), 8);
+    return captionStrip(64, 16, QCoreApplication::translate("Skin", "Nutrients"), 8);
 }
 
 QImage settings()

@@ -82,7 +82,7 @@ inline constexpr std::array<Control, 18> Controls {{
     {FoodButton, {283, 12, 16, 10}, true},
     {ChartsButton, {305, 12, 23, 10}, true},
     {DiaryButton, {334, 12, 23, 10}, true},
-    {OvulationButton, {311, 0, 34, 10}, false},
+    {OvulationButton, {311, 0, 34, 10}, true}, // page 4: the Nutrients page
     {SettingsButton, {350, 0, 29, 10}, true},
     {WeightBox, {62, 66, 43, 12}, true},
     {CommunityButton, {362, 12, 36, 10}, true},

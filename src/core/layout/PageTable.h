@@ -4,15 +4,17 @@
 
 #include <span>
 
-// The five pages of the main window, the button of each and the controls each shows.
+// The five pages of the main window, the button of each and the controls each shows. Page 4, left
+// empty by the original design, shows every nutrient; its button keeps its id.
 namespace PageTable {
 
-enum Page : int { Food = 1, Charts = 2, Diary = 3, Ovulation = 4, Settings = 5 };
+enum Page : int { Food = 1, Charts = 2, Diary = 3, Nutrients = 4, Settings = 5 };
 
 // Stand-ins for the page windows among the control ids.
 inline constexpr int ChartsPageWindow = 149;
 inline constexpr int DiaryPageWindow = 150;
 inline constexpr int SettingsPageWindow = 151;
+inline constexpr int NutrientsPageWindow = 152;
 
 // Any number outside 1 to 5 shows the Settings page.
 constexpr int Normalized(int page)
@@ -35,22 +37,16 @@ inline constexpr int FoodPageControls[] = {
     DialogLayout::ClearListButton};
 inline constexpr int ChartsPageControls[] = {ChartsPageWindow};
 inline constexpr int DiaryPageControls[] = {DiaryPageWindow};
+inline constexpr int NutrientsPageControls[] = {NutrientsPageWindow};
 inline constexpr int SettingsPageControls[] = {SettingsPageWindow};
 
 // Every control that belongs to some page; all are hidden before a page shows its own.
-inline constexpr int AllPageControls[] = {DialogLayout::WeightBox,
-                                          DialogLayout::MealList,
-                                          DialogLayout::SearchBox,
-                                          DialogLayout::FoodList,
-                                          DialogLayout::AmountBox,
-                                          DialogLayout::NutrientPanel,
-                                          DialogLayout::UnitBox,
-                                          DialogLayout::AddButton,
-                                          DialogLayout::DeleteSelectedButton,
-                                          DialogLayout::ClearListButton,
-                                          ChartsPageWindow,
-                                          DiaryPageWindow,
-                                          SettingsPageWindow};
+inline constexpr int AllPageControls[] = {
+    DialogLayout::WeightBox,       DialogLayout::MealList,  DialogLayout::SearchBox,
+    DialogLayout::FoodList,        DialogLayout::AmountBox, DialogLayout::NutrientPanel,
+    DialogLayout::UnitBox,         DialogLayout::AddButton, DialogLayout::DeleteSelectedButton,
+    DialogLayout::ClearListButton, ChartsPageWindow,        DiaryPageWindow,
+    NutrientsPageWindow,           SettingsPageWindow};
 
 constexpr std::span<const int> ControlsOf(int page)
 {
@@ -61,10 +57,10 @@ constexpr std::span<const int> ControlsOf(int page)
         return ChartsPageControls;
     case Diary:
         return DiaryPageControls;
-    case Settings:
-        return SettingsPageControls;
+    case Nutrients:
+        return NutrientsPageControls;
     default:
-        return {};
+        return SettingsPageControls;
     }
 }
 

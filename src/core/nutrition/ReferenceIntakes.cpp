@@ -1,6 +1,8 @@
 #include "nutrition/ReferenceIntakes.h"
 
+#include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace ReferenceIntakes {
 
@@ -228,6 +230,52 @@ std::array<Intake, NutrientCatalogue::Count> all(const Profile &profile)
     for (int id = 0; id < NutrientCatalogue::Count; ++id)
         intakes[std::size_t(id)] = of(profile, id);
     return intakes;
+}
+
+std::string ProfileText(const Profile &profile)
+{
+    std::string text = profile.sex == Sex::Male ? "male " : "female ";
+    text += std::to_string(profile.age);
+    if (profile.sex == Sex::Female && profile.pregnant)
+        text += " pregnant";
+    else if (profile.sex == Sex::Female && profile.breastfeeding)
+        text += " breastfeeding";
+    return text;
+}
+
+std::optional<Profile> ParseProfile(std::string_view text)
+{
+    std::vector<std::string_view> words;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        if (space != 0)
+            words.push_back(text.substr(0, space));
+        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    }
+    if (words.size() < 2 || words.size() > 3)
+        return std::nullopt;
+    Profile profile;
+    if (words[0] == "male")
+        profile.sex = Sex::Male;
+    else if (words[0] != "female")
+        return std::nullopt;
+    int age = 0;
+    const auto [end, error] =
+        std::from_chars(words[1].data(), words[1].data() + words[1].size(), age);
+    if (error != std::errc() || end != words[1].data() + words[1].size() || age < 1 || age > 150)
+        return std::nullopt;
+    profile.age = age;
+    if (words.size() == 3) {
+        if (profile.sex != Sex::Female)
+            return std::nullopt;
+        if (words[2] == "pregnant")
+            profile.pregnant = true;
+        else if (words[2] == "breastfeeding")
+            profile.breastfeeding = true;
+        else
+            return std::nullopt;
+    }
+    return profile;
 }
 
 } // namespace ReferenceIntakes

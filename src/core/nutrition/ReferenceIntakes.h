@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The Dietary Reference Intakes of the US National Academies (Institute of Medicine), as their
@@ -45,6 +46,11 @@ inline constexpr std::string_view Source =
     "Dietary Reference Intakes, National Academies, summary tables";
 
 Intake of(const Profile &profile, int nutrientId);
+
+// The profile as the diary's settings keep it: "female 30", "male 52", "female 31 pregnant",
+// "female 29 breastfeeding". Anything else reads as no profile.
+std::string ProfileText(const Profile &profile);
+std::optional<Profile> ParseProfile(std::string_view text);
 std::array<Intake, NutrientCatalogue::Count> all(const Profile &profile);
 
 } // namespace ReferenceIntakes

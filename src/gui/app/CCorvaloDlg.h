@@ -1,37 +1,35 @@
 #pragma once
 
+#include "app/WindowControls.h"
+#include "app/WindowPages.h"
 #include "calendar/DayFiles.h"
 #include "controls/ResourceImage.h"
 #include "food/FoodDatabase.h"
+#include "food/NutrientData.h"
 #include "platform/DiaryLocation.h"
 #include "platform/FileIo.h"
-#include "store/ConflictMerge.h"
 #include "store/DayStore.h"
-#include "store/SaveProblem.h"
-#include "store/UnsavedTexts.h"
 
+#include <QByteArray>
 #include <QDialog>
-#include <QHash>
-#include <QTimer>
 #include <optional>
 
 class CCharts;
-class DiaryFollower;
+class DiaryConnection;
 class CDiary;
 class CElements;
 class CHoverButton;
 class CMealsList;
 class CNoticeBar;
+class NutrientsPage;
 class CPNGButton;
 class CTimCalentar;
+class FileNotices;
 class FoodDatabaseLoader;
 class FoodListActions;
-class FoodListView;
-class FoodSearchController;
+class FoodPage;
 class NutrientGoals;
 class PortionEntry;
-class QComboBox;
-class QLineEdit;
 class SettingsPage;
 
 // The main window: a fixed-size, frameless, skinned window that owns every view, switches
@@ -62,26 +60,10 @@ public:
     void ShowDay(const DayFiles::LocalDate &day);
     // Comes to the front, as asked by a second start.
     void bringToFront();
-    // Hands the weight box's text to the store, which keeps it when it is a weight.
-    void OnWeightChanged();
     // Saves at once whatever typing (weight, note) is still waiting for its save timer.
     void FlushTyping();
-    // Shows changes that others make to the diary, and offers the merge of conflict copies.
-    void followDiary();
     // The diary's folder, as the command line finds it too; its settings from then on.
     FileIo::Result openDiary();
-    // The diary moved to `folder` (or the one there opened), and shown from there.
-    void moveDiary(const std::filesystem::path &folder, bool move);
-    void showDiaryFolder();
-    // The goals and the food list's order as the diary's settings hold them now.
-    void showDiarySettings();
-    void openMerge(const ConflictMerge::Found &found);
-    // Fills the weight box from the selected day's weight; empty when it has none. Showing a
-    // weight never writes it.
-    void LoadDayWeight();
-    // Shows the weight the file holds now when another writer changed it and nothing typed is
-    // waiting.
-    void RefreshWeightFromFile();
     // The food of a food list row becomes the current food.
     void SelectFood(int row);
     // Appends every meal of one day to another: the meal list and totals follow when that day is
@@ -99,15 +81,15 @@ public:
     int currentPage() const { return m_page; }
     const QString &monthTitle() const { return m_monthTitle; }
     // A control by its id (DialogLayout::ControlId, or the page windows of PageTable).
-    QWidget *control(int id) const { return m_controls.value(id); }
+    QWidget *control(int id) const { return m_parts.control(id); }
     CTimCalentar *dayStrip() const { return m_dayStrip; }
     CNoticeBar *noticeBar() const { return m_notice; }
-    const DayFiles::LocalDate &selectedDay() const { return m_day; }
+    DayFiles::LocalDate selectedDay() const;
     DayStore &store() { return m_store; }
     // The food database, waited for when it is still being loaded.
     const FoodDatabase &foods() const;
-    PortionEntry *portionEntry() const { return m_portion; }
-    FoodListActions *foodActions() const { return m_foodActions; }
+    PortionEntry *portionEntry() const;
+    FoodListActions *foodActions() const;
 
     // The Enter key does nothing; Escape and Close close the window.
     void accept() override { }
@@ -127,76 +109,41 @@ protected:
 private:
     // The strip's notification: the day and the page it asks for.
     void onDayChosen(const DayFiles::LocalDate &day, int page);
-    // Every write's and load's outcome comes here; failures are said in the notice bar until
-    // the same file is saved or read again.
-    void reportSave(const FileIo::Result &result);
-    void reportOpen(const FileIo::Result &result);
-    void reportFolder(const FileIo::Result &result);
     // After a copy: the strip's markers and the chart's bars.
     void showCopied();
-    // Shows a failure in the notice bar, or clears the file's notice on success.
-    void tell(const FileIo::Result &result, SaveProblem::Action action);
     // Saves again what the user typed that could not be saved.
     void retryUnsaved();
     bool hasUnsaved() const;
-    // The controls on every page (base) and those of the Food page (food), in declaration order.
-    void createControls(bool base, bool food);
-    void setupButtons(bool base, bool food);
+    void connectButtons();
     void wireFoodPage();
-    void connectFoodPage();
     void createChartsPage();
     void createDiaryPage();
     void createSettingsPage();
-    // The Settings page's changes: stored, and applied to the pages built.
-    void applyGoals(const NutrientGoals &goals);
-    void applyBestMatchesFirst(bool on);
-    void reportSettings(bool stored);
-    // Puts the controls of pages built after the others back in declaration order.
-    void orderTabs();
-    void registerControl(int id, QWidget *widget);
+    void createNutrientsPage();
     void showPage(int page);
 
     bool m_painted = false;
     int m_page = 0;
-    // The day shown, and the page the strip last asked for.
-    DayFiles::LocalDate m_day;
+    // The page the strip last asked for.
     int m_stripPage = 0;
     DayStore m_store;
-    UnsavedTexts m_unsavedWeights;
-    // The weight the box was filled with, or last saved: what the file held as far as the window
-    // knows. A save over another writer's weight is refused.
-    std::optional<float> m_shownWeight;
-    QTimer m_retryTimer;
-    // Typing in the weight box is saved this long after its first unsaved key.
-    QTimer m_weightTimer;
-    static constexpr int WeightSaveDelay = 250; // ms
-    static constexpr int RetryInterval = 3000; // ms
+    FileNotices *m_files = nullptr;
     ResourceImage m_background;
     ResourceImage m_overlay;
     QString m_monthTitle;
 
     FoodDatabase m_foods;
     FoodDatabaseLoader *m_foodLoader = nullptr;
-    FoodSearchController *m_search = nullptr;
-    PortionEntry *m_portion = nullptr;
-    FoodListActions *m_foodActions = nullptr;
-    DiaryFollower *m_follower = nullptr;
+    DiaryConnection *m_connection = nullptr;
     DiaryLocation::Resolved m_location;
 
     CTimCalentar *m_dayStrip = nullptr;
-    QLineEdit *m_weightBox = nullptr;
-    CMealsList *m_meals = nullptr;
-    QLineEdit *m_searchBox = nullptr;
-    FoodListView *m_foodList = nullptr;
-    QLineEdit *m_amountBox = nullptr;
-    CElements *m_panel = nullptr;
-    QComboBox *m_unitBox = nullptr;
-    CHoverButton *m_addButton = nullptr;
-    CCharts *m_charts = nullptr;
-    CDiary *m_diary = nullptr;
-    SettingsPage *m_settings = nullptr;
+    WindowControls m_parts {this};
+    WindowPages m_pages;
+    // The nutrients beyond the ten of every shipped food, read in place from these bytes.
+    QByteArray m_nutrientBytes;
+    NutrientData m_nutrientData;
     CNoticeBar *m_notice = nullptr;
-    QHash<int, QWidget *> m_controls;
 
     // Where the window was grabbed, while it is moved by hand (window systems that refuse
     // to move it themselves).

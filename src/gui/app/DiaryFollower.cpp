@@ -34,7 +34,7 @@ QString DiaryFollower::conflictKey()
 void DiaryFollower::follow(const DayFiles::LocalDate &day, std::int64_t firstOnStrip, int dayCount)
 {
     m_day = day;
-    const fs::path root = m_store.dataDirectory().parent_path();
+    const fs::path root = m_store.rootDirectory();
     std::vector<fs::path> files {m_store.MealFile(day), m_store.WeightFile(day),
                                  m_store.NoteFile(day), root / UserFoodTable::FileName,
                                  DiarySettings::FileIn(root)};
@@ -57,7 +57,7 @@ void DiaryFollower::changed(const std::set<fs::path> &paths)
         const std::string extension = path.extension().string();
         history = history || extension == ".db" || extension == ".wth";
         folders = folders || path == m_store.dataDirectory() || path == m_store.noteDirectory() ||
-            path == m_store.dataDirectory().parent_path();
+            path == m_store.rootDirectory();
     }
     const auto touched = [&paths](const fs::path &file) {
         return paths.contains(file);
@@ -70,10 +70,9 @@ void DiaryFollower::changed(const std::set<fs::path> &paths)
         m_views.note();
     if (m_views.history && (history || folders))
         m_views.history();
-    if (m_views.ownFoods &&
-        touched(m_store.dataDirectory().parent_path() / UserFoodTable::FileName))
+    if (m_views.ownFoods && touched(m_store.OwnFoodsFile()))
         m_views.ownFoods();
-    if (m_views.settings && touched(DiarySettings::FileIn(m_store.dataDirectory().parent_path())))
+    if (m_views.settings && touched(DiarySettings::FileIn(m_store.rootDirectory())))
         m_views.settings();
     if (folders)
         checkConflicts();
@@ -81,7 +80,7 @@ void DiaryFollower::changed(const std::set<fs::path> &paths)
 
 void DiaryFollower::checkConflicts()
 {
-    m_conflicts = ConflictMerge::List(m_store.dataDirectory().parent_path());
+    m_conflicts = ConflictMerge::List(m_store.rootDirectory());
     if (m_conflicts.empty()) {
         m_notice->clearNotice(conflictKey());
         return;

@@ -205,7 +205,7 @@ void ExportGroup::say(const QString &text, bool problem)
         m_status->setFont(skinFont(QStringLiteral("Arial"), 9));
         m_status->setWordWrap(true);
         m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        m_status->setGeometry(kPadding, 150, width() - 2 * kPadding, 50);
+        m_status->setGeometry(kPadding, 150, width() - 2 * kPadding, height() - 154);
         m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     m_status->setStyleSheet(

@@ -2,16 +2,15 @@
 
 #include "app/CCorvaloDlg.h"
 #include "app/SettingsPage.h"
-#include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "controls/CHoverButton.h"
+#include "controls/CNoticeBar.h"
+#include "controls/SkinButton.h"
+#include "food/FoodListActions.h"
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace MainWindowAccess {
 
@@ -36,32 +35,43 @@ constexpr Name kNames[] = {
     {DialogLayout::FoodButton, QT_TRANSLATE_NOOP("MainWindow", "Food")},
     {DialogLayout::ChartsButton, QT_TRANSLATE_NOOP("MainWindow", "Charts")},
     {DialogLayout::DiaryButton, QT_TRANSLATE_NOOP("MainWindow", "Diary")},
-    {DialogLayout::OvulationButton, QT_TRANSLATE_NOOP("MainWindow", "Ovulation")},
+    {DialogLayout::OvulationButton, QT_TRANSLATE_NOOP("MainWindow", "Nutrients")},
     {DialogLayout::SettingsButton, QT_TRANSLATE_NOOP("MainWindow", "Settings")},
     {DialogLayout::CommunityButton, QT_TRANSLATE_NOOP("MainWindow", "Community")},
 };
 
 // The Food page as its work flows (day, food, portion, the day's list), then the weight, the
-// diary, the window's buttons and the Settings page. Hidden controls are passed over.
+// diary, the window's buttons and the pages that have no place on the Food page's path.
 constexpr int kTabOrder[] = {
-    DialogLayout::SearchBox,
-    DialogLayout::FoodList,
-    DialogLayout::UnitBox,
-    DialogLayout::AmountBox,
-    DialogLayout::AddButton,
-    DialogLayout::MealList,
-    DialogLayout::DeleteSelectedButton,
-    DialogLayout::ClearListButton,
-    DialogLayout::WeightBox,
-    PageTable::DiaryPageWindow,
-    DialogLayout::FoodButton,
-    DialogLayout::ChartsButton,
-    DialogLayout::DiaryButton,
-    DialogLayout::OvulationButton,
-    DialogLayout::SettingsButton,
-    DialogLayout::CommunityButton,
-    DialogLayout::CloseButton,
+    DialogLayout::DayStrip,         DialogLayout::SearchBox,
+    DialogLayout::FoodList,         DialogLayout::UnitBox,
+    DialogLayout::AmountBox,        DialogLayout::AddButton,
+    DialogLayout::MealList,         DialogLayout::DeleteSelectedButton,
+    DialogLayout::ClearListButton,  DialogLayout::WeightBox,
+    DialogLayout::NutrientPanel,    PageTable::DiaryPageWindow,
+    DialogLayout::FoodButton,       DialogLayout::ChartsButton,
+    DialogLayout::DiaryButton,      DialogLayout::OvulationButton,
+    DialogLayout::SettingsButton,   DialogLayout::CommunityButton,
+    DialogLayout::CloseButton,      PageTable::ChartsPageWindow,
+    PageTable::NutrientsPageWindow,
 };
+
+// The widgets that take the focus inside `control` (itself included), in the focus chain's order:
+// a control's own parts (the strip's arrows, a list's bars) stay right behind it.
+QList<QWidget *> focusableIn(QWidget *control)
+{
+    QList<QWidget *> widgets;
+    if (!control)
+        return widgets;
+    QWidget *window = control->window();
+    for (QWidget *widget = window->nextInFocusChain(); widget != window;
+         widget = widget->nextInFocusChain()) {
+        if (widget->focusPolicy() != Qt::NoFocus &&
+            (widget == control || control->isAncestorOf(widget)))
+            widgets.append(widget);
+    }
+    return widgets;
+}
 
 } // namespace
 
@@ -71,36 +81,33 @@ void setUp(CCorvaloDlg &window)
         if (QWidget *control = window.control(name.id))
             control->setAccessibleName(QCoreApplication::translate("MainWindow", name.text));
 
+    // One order, whichever pages are built yet and in whatever order they were built.
+    QList<QWidget *> order;
+    // The strip's arrow buttons in reading order, left one first.
     CTimCalentar *strip = window.dayStrip();
-    QWidget *previous = strip->nextButton();
-    QWidget::setTabOrder(strip, strip->prevButton());
-    QWidget::setTabOrder(strip->prevButton(), strip->nextButton());
+    order << strip << strip->prevButton() << strip->nextButton();
     for (const int id : kTabOrder) {
-        QWidget *control = window.control(id);
-        if (!control)
-            continue;
-        if (id == PageTable::DiaryPageWindow)
-            control = static_cast<CDiary *>(control)->editor();
-        QWidget::setTabOrder(previous, control);
-        previous = control;
+        if (id != DialogLayout::DayStrip)
+            order += focusableIn(window.control(id));
+        // The food list's own actions after the day's list: the main path stays short.
+        if (id == DialogLayout::ClearListButton && window.foodActions())
+            order << window.foodActions()->newFoodButton()
+                  << window.foodActions()->quickAddButton();
+        if (id == DialogLayout::CloseButton)
+            order += focusableIn(window.noticeBar());
     }
-    if (auto *settings =
-            static_cast<SettingsPage *>(window.control(PageTable::SettingsPageWindow))) {
-        for (QWidget *control : settings->tabOrder()) {
-            QWidget::setTabOrder(previous, control);
-            previous = control;
-        }
-    }
-}
+    if (auto *settings = static_cast<SettingsPage *>(window.control(PageTable::SettingsPageWindow)))
+        order += settings->tabOrder();
 
-void addOnEnter(CCorvaloDlg &window)
-{
-    auto *amountBox = static_cast<QLineEdit *>(window.control(DialogLayout::AmountBox));
-    auto *add = static_cast<QAbstractButton *>(window.control(DialogLayout::AddButton));
-    QObject::connect(amountBox, &QLineEdit::returnPressed, add, [add] {
-        if (add->isEnabled())
-            add->click();
-    });
+    QWidget *previous = &window;
+    // The chain starts behind the window itself; Qt places only widgets that take the focus.
+    const Qt::FocusPolicy ownPolicy = window.focusPolicy();
+    window.setFocusPolicy(Qt::TabFocus);
+    for (QWidget *widget : order) {
+        QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    window.setFocusPolicy(ownPolicy);
 }
 
 } // namespace MainWindowAccess

@@ -8,7 +8,5 @@ namespace MainWindowAccess {
 
 // The names and the Tab order of the controls built so far; again after more pages are built.
 void setUp(CCorvaloDlg &window);
-// Enter in the amount box adds the portion; once, when the Food page is built.
-void addOnEnter(CCorvaloDlg &window);
 
 } // namespace MainWindowAccess

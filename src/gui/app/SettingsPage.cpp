@@ -2,6 +2,7 @@
 
 #include "app/DiaryFolderGroup.h"
 #include "app/ExportGroup.h"
+#include "app/ProfileGroup.h"
 #include "controls/FocusRing.h"
 #include "controls/ResourceImage.h"
 #include "controls/SkinButton.h"
@@ -17,15 +18,16 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace {
 
 // Frosted panels as on the Diary page: the goals on the left, the food list's order at the
 // top right, the export (a panel of its own) below it.
 const QRect kGoalsPanel(12, 10, 380, 362);
-const QRect kSearchPanel(404, 10, 222, 70);
-const QRect kFolderPanel(404, 88, 222, 70);
-const QRect kExportPanel(404, 166, 222, 206);
+const QRect kSearchPanel(404, 10, 222, 86);
+const QRect kFolderPanel(404, 104, 222, 70);
+const QRect kExportPanel(404, 182, 222, 190);
 constexpr int kPanelPadding = 12;
 constexpr qreal kPanelRadius = 8;
 
@@ -159,11 +161,9 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
 
     const int searchLeft = kSearchPanel.left() + kPanelPadding;
     const int searchWidth = kSearchPanel.width() - 2 * kPanelPadding;
-    m_texts.add(QRect(searchLeft, kSearchPanel.top() + 8, searchWidth, 22), tr("Food list"),
-                titleFont, SkinColors::Text);
     m_bestMatches = new SkinCheckBox(tr("Best matches first"), this);
     m_bestMatches->setObjectName(QStringLiteral("bestMatchesFirst"));
-    m_bestMatches->setGeometry(searchLeft - 5, kSearchPanel.top() + 34, searchWidth + 5, 26);
+    m_bestMatches->setGeometry(searchLeft - 5, kSearchPanel.top() + 6, searchWidth + 5, 26);
     connect(m_bestMatches, &QAbstractButton::toggled, this, &SettingsPage::bestMatchesFirstChanged);
     // Room for the diary folder below: what the switch does is told on demand.
     const QString bestMatchesHint = tr("The plain food named by what you type comes first, "
@@ -171,6 +171,12 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
                                        "alphabetical order.");
     m_bestMatches->setToolTip(bestMatchesHint);
     m_bestMatches->setAccessibleDescription(bestMatchesHint);
+
+    m_texts.add(QRect(searchLeft, kSearchPanel.top() + 36, searchWidth, 18),
+                tr("Nutrient targets for"), labelFont, SkinColors::Text);
+    m_profile = new ProfileGroup(this);
+    m_profile->setGeometry(searchLeft, kSearchPanel.top() + 56, searchWidth, 22);
+    connect(m_profile, &ProfileGroup::profileChanged, this, &SettingsPage::profileChanged);
 
     m_folderGroup = new DiaryFolderGroup(this);
     m_folderGroup->setGeometry(kFolderPanel);
@@ -206,7 +212,7 @@ QList<QWidget *> SettingsPage::tabOrder() const
                 order.append(m_kindBoxes[nutrient]);
         }
     }
-    order.append(m_bestMatches);
+    order << m_bestMatches << m_profile->whoBox() << m_profile->ageBox();
     order.append(m_folderGroup->chooseButton());
     if (m_export)
         order << m_export->fromBox() << m_export->toBox() << m_export->exportButton();

@@ -3,14 +3,17 @@
 #include "controls/BackgroundSlice.h"
 #include "controls/PaintedTexts.h"
 #include "goals/NutrientGoals.h"
+#include "nutrition/ReferenceIntakes.h"
 
 #include <QList>
 #include <QRect>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class DiaryFolderGroup;
 class ExportGroup;
+class ProfileGroup;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -40,10 +43,12 @@ public:
     void setExportGroup(ExportGroup *group);
     ExportGroup *exportGroup() const { return m_export; }
     DiaryFolderGroup *diaryFolderGroup() const { return m_folderGroup; }
+    ProfileGroup *profileGroup() const { return m_profile; }
 
 signals:
     void goalsChanged(const NutrientGoals &goals);
     void bestMatchesFirstChanged(bool on);
+    void profileChanged(const std::optional<ReferenceIntakes::Profile> &profile);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -62,4 +67,5 @@ private:
     QAbstractButton *m_bestMatches = nullptr;
     ExportGroup *m_export = nullptr;
     DiaryFolderGroup *m_folderGroup = nullptr;
+    ProfileGroup *m_profile = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/DaySelection.h"
 #include "calendar/DayStripModel.h"
 #include "controls/BackgroundSlice.h"
 #include "controls/EraseRequest.h"
@@ -25,7 +26,7 @@ class QMenu;
 // the buttons at the ends move the selection, Enter or Space picks the day again. It hands the
 // chosen day and page to the main window after every redraw with erase but the first; the window
 // then reloads the day. A day's context menu copies meals between days.
-class CTimCalentar : public QWidget
+class CTimCalentar : public QWidget, public DaySelection
 {
     Q_OBJECT
 
@@ -36,7 +37,6 @@ public:
     // the strip shows no markers.
     void setStore(DayStore *store) { m_store = store; }
 
-    DayFiles::LocalDate selectedDay() const { return {m_day, m_month, m_year}; }
     // The selected day at 12:00:01 local time, and the paths of its files.
     std::int64_t SelectedTime() const;
     std::filesystem::path SelectedDataPath(const char *extension) const;
@@ -66,12 +66,9 @@ public:
     CHoverButton *nextButton() const { return m_nextButton; }
     CHoverButton *prevButton() const { return m_prevButton; }
 
-    int m_day = 0;
-    int m_month = 0;
-    int m_year = 0;
+    // The selection itself (m_day, m_month, m_year, m_firstDay, m_dayCount) is the strip's own
+    // DaySelection, which the pages read.
     int m_page = 0;
-    std::int64_t m_firstDay = 0;
-    int m_dayCount = 29;
 
 signals:
     // The strip's notification: the main window loads this day and, when it differs from the

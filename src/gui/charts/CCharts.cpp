@@ -84,7 +84,7 @@ CCharts::CCharts(QWidget *parent) : QWidget(parent)
 
 ChartGeometry CCharts::chartGeometry() const
 {
-    return ChartGeometry(width(), height(), m_firstDay, m_dayCount);
+    return ChartGeometry(width(), height(), firstDay(), dayCount());
 }
 
 void CCharts::UpdateCharts()
@@ -97,11 +97,11 @@ void CCharts::UpdateCharts()
 
 void CCharts::describe()
 {
-    const std::int64_t end = m_firstDay + std::int64_t(m_dayCount) * DayFiles::SecondsPerDay;
+    const std::int64_t end = firstDay() + std::int64_t(dayCount()) * DayFiles::SecondsPerDay;
     const auto range = [&](const std::vector<DaySample> &series, float &low, float &high) {
         int days = 0;
         for (const DaySample &sample : series) {
-            if (sample.date < m_firstDay || sample.date >= end)
+            if (sample.date < firstDay() || sample.date >= end)
                 continue;
             low = days == 0 ? sample.value : std::min(low, sample.value);
             high = days == 0 ? sample.value : std::max(high, sample.value);
@@ -147,7 +147,7 @@ float CCharts::LoadWeightSeries()
 
 void CCharts::LoadCalorieSeries()
 {
-    HistoryScan::Series series = m_store ? m_store->CalorieSeries(m_firstDay, m_dayCount)
+    HistoryScan::Series series = m_store ? m_store->CalorieSeries(firstDay(), dayCount())
                                          : HistoryScan::Series {{}, 0.0f, 1000000000.0f, false};
     m_calorieSeries = std::move(series.samples);
     m_calTop = series.top;
@@ -165,7 +165,7 @@ void CCharts::BuildWeightLine()
     const WeightTrend trend(m_weightSeries);
     m_trendLine = QPainterPath();
     const std::vector<ChartGeometry::Point> trendPoints =
-        geometry.WeightPoints(trend.Days(m_firstDay, m_dayCount), m_weightTop, m_weightBottom);
+        geometry.WeightPoints(trend.Days(firstDay(), dayCount()), m_weightTop, m_weightBottom);
     for (std::size_t i = 0; i < trendPoints.size(); ++i) {
         if (i == 0)
             m_trendLine.moveTo(toQt(trendPoints[i]));
@@ -173,7 +173,7 @@ void CCharts::BuildWeightLine()
             m_trendLine.lineTo(toQt(trendPoints[i]));
     }
     m_trendText.clear();
-    if (const std::optional<WeightTrend::Rate> rate = trend.RateUpTo(m_firstDay, m_dayCount))
+    if (const std::optional<WeightTrend::Rate> rate = trend.RateUpTo(firstDay(), dayCount()))
         m_trendText = rate->steady()
             ? tr("Trend: steady")
             : tr("Trend: %1 per week").arg(QString::fromStdString(rate->text));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/DaySelection.h"
 #include "charts/ChartGeometry.h"
 #include "charts/DaySample.h"
 #include "controls/BackgroundSlice.h"
@@ -38,9 +39,10 @@ public:
     // "Trend: -0.4 per week", "Trend: steady", or empty when no trend is shown.
     const QString &trendText() const { return m_trendText; }
 
-    // The strip's days, set by the main window before each update.
-    std::int64_t m_firstDay = 0;
-    int m_dayCount = 29;
+    // The run of days shown: the strip's, read at each update; not owned.
+    void setDays(const DaySelection *days) { m_days = days; }
+    std::int64_t firstDay() const { return m_days->m_firstDay; }
+    int dayCount() const { return m_days->m_dayCount; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -57,6 +59,9 @@ private:
     void paintTexts(QPainter &painter, const ChartGeometry &geometry) const;
     // What the chart shows, in words, for assistive tools.
     void describe();
+
+    static inline const DaySelection s_noDays {};
+    const DaySelection *m_days = &s_noDays;
 
     BackgroundSlice m_background;
     const DayStore *m_store = nullptr;

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int DatabaseId = 137;
+constexpr int NutrientDataId = 139;
 constexpr int TableId = 138;
 
 std::span<const std::uint8_t> bytesOf(const QByteArray &data)
@@ -33,6 +34,11 @@ QByteArray resourceBytes(int id)
 QByteArray LoadDbResource(int id)
 {
     return Resources::bytes("DB", id);
+}
+
+QByteArray NutrientResource()
+{
+    return resourceBytes(NutrientDataId);
 }
 
 bool LoadFoodDatabase(FoodDatabase &database)

@@ -11,6 +11,9 @@
 
 // A copy of the program's resource "DB" with the id; empty when there is none.
 QByteArray LoadDbResource(int id);
+// The nutrient side table (DB 139) for NutrientData::load, without a copy where the program
+// carries it uncompressed; the bytes must outlive the data read from them.
+QByteArray NutrientResource();
 
 // Loads the food database from resource DB 137 through the table DB 138 (FoodDatabase::load).
 // False when either is missing or the database is not wholly sound; the database then holds

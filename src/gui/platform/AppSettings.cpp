@@ -43,6 +43,7 @@ std::unique_ptr<QSettings> open()
 
 const QString kTabsKey = QStringLiteral("Settings/Tabs");
 const QString kBestMatchesFirstKey = QStringLiteral("Settings/BestMatchesFirst");
+const QString kProfileKey = QStringLiteral("Settings/Profile");
 
 } // namespace
 
@@ -160,6 +161,31 @@ bool writeGoals(const NutrientGoals &goals)
     }
     return DiarySettings::Update(s_diary,
                                  [&goals](DiarySettings &settings) { settings.setGoals(goals); })
+        .ok();
+}
+
+std::string readProfile()
+{
+    if (s_diary.empty())
+        return open()->value(kProfileKey).toString().toStdString();
+    return diarySettings().value("profile").value_or(std::string());
+}
+
+bool writeProfile(const std::string &text)
+{
+    if (s_diary.empty()) {
+        auto settings = open();
+        settings->setValue(kProfileKey, QString::fromStdString(text));
+        settings->sync();
+        return settings->status() == QSettings::NoError;
+    }
+    return DiarySettings::Update(s_diary,
+                                 [&text](DiarySettings &settings) {
+                                     if (text.empty())
+                                         settings.remove("profile");
+                                     else
+                                         settings.setValue("profile", text);
+                                 })
         .ok();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <string>
 
 // The program's stored settings. This computer's: the page last shown ("Settings"/"Tabs"). The
 // diary's, kept in its folder so that they travel with it (DiarySettings): whether the food
@@ -25,6 +26,10 @@ bool writeBestMatchesFirst(bool on);
 NutrientGoals readGoals();
 // A nutrient without a goal has no key; the kinds of fat and carbohydrates are always written.
 bool writeGoals(const NutrientGoals &goals);
+// The person the nutrient targets are for, as ReferenceIntakes::ProfileText writes it; empty for
+// none.
+std::string readProfile();
+bool writeProfile(const std::string &text);
 
 // Tests keep their settings in an INI file of their own instead of the user's profile.
 void useFileForTesting(const QString &iniPath);

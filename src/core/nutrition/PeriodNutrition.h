@@ -1,0 +1,44 @@
+#pragma once
+
+#include "calendar/DayFiles.h"
+#include "food/NutrientCatalogue.h"
+#include "meals/MealEntry.h"
+#include "nutrition/NutrientTotals.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class NutrientLookup;
+
+// Every nutrient over a run of days, read one day at a time: the totals (per logged day through
+// NutrientTotals::perDay) and, for each nutrient, the foods that gave it. One day is a run too.
+class PeriodNutrition
+{
+public:
+    // A day's entries; none for a day without meals or without a readable file.
+    using MealsOf = std::function<std::vector<MealEntry>(const DayFiles::LocalDate &day)>;
+
+    struct FoodShare
+    {
+        std::string name; // as the entries name the food
+        double amount = 0.0; // in the nutrient's unit, over the whole run
+    };
+
+    PeriodNutrition(const DayFiles::LocalDate &first, int dayCount, const MealsOf &mealsOf,
+                    const NutrientLookup &lookup);
+
+    const NutrientTotals &totals() const { return m_totals; }
+    int dayCount() const { return m_dayCount; }
+    // The foods that gave some of the nutrient (a known amount above 0), summed by name over the
+    // run, largest first; equal amounts by name.
+    std::vector<FoodShare> sources(int id) const;
+
+private:
+    NutrientTotals m_totals;
+    int m_dayCount = 0;
+    // Per food name: the amount of each nutrient its entries gave, where they knew it.
+    std::map<std::string, std::array<double, NutrientCatalogue::Count>> m_byFood;
+};

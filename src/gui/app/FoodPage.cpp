@@ -1,0 +1,115 @@
+#include "app/FoodPage.h"
+
+#include "app/FileNotices.h"
+#include "app/WeightField.h"
+#include "controls/CHoverButton.h"
+#include "controls/CNoticeBar.h"
+#include "food/FoodDatabaseResource.h"
+#include "food/FoodListActions.h"
+#include "food/FoodListView.h"
+#include "food/FoodSearchController.h"
+#include "food/PortionEntry.h"
+#include "layout/DialogLayout.h"
+#include "meals/CElements.h"
+#include "meals/CMealsList.h"
+#include "store/DayStore.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
+                   bool bestMatchesFirst, QWidget *window)
+    : QObject(window), m_controls(controls)
+{
+    // The page's own copy: a change the settings file refused still counts until the end.
+    m_controls.panel->SetGoals(goals);
+    m_controls.meals->setPanel(m_controls.panel);
+    m_controls.meals->setStore(&diary.store);
+    connect(m_controls.meals, &CMealsList::saved, diary.notices, &FileNotices::reportSave);
+    connect(m_controls.meals, &CMealsList::opened, diary.notices, &FileNotices::reportOpen);
+    connect(m_controls.meals, &CMealsList::amountRefused, this,
+            [notice = diary.notice](const QString &typed) {
+                notice->showNotice(
+                    QStringLiteral("amount"),
+                    tr("Not changed: \u201c%1\u201d is no amount above zero").arg(typed.trimmed()));
+            });
+    connect(m_controls.meals, &CMealsList::copied, this, &FoodPage::copied);
+
+    m_weight = new WeightField(m_controls.weightBox, diary.store, diary.notice, this);
+    connect(m_weight, &WeightField::saved, diary.notices, &FileNotices::reportSave);
+
+    m_controls.addButton->setEnabled(false);
+    m_search =
+        new FoodSearchController(diary.foods, m_controls.searchBox, m_controls.foodList, this);
+    m_search->setBestMatchesFirst(bestMatchesFirst);
+    m_portion = new PortionEntry(diary.foods,
+                                 {m_controls.amountBox, m_controls.unitBox, m_controls.addButton,
+                                  m_controls.panel, m_controls.meals},
+                                 this);
+    connect(m_search, &FoodSearchController::foodRowChosen, this, &FoodPage::SelectFood);
+    connect(m_search, &FoodSearchController::filterRecomputed, m_portion,
+            &PortionEntry::ClearCurrentFood);
+    connect(m_search, &FoodSearchController::listFocusLost, m_controls.panel,
+            &CElements::EndPreview);
+    // A merge after the hand-over replaces the records a current food points into.
+    connect(diary.loader, &FoodDatabaseLoader::loaded, m_portion, &PortionEntry::ClearCurrentFood);
+    m_search->setLoader(diary.loader);
+    // Enter in the amount box adds the portion.
+    connect(m_controls.amountBox, &QLineEdit::returnPressed, m_controls.addButton, [this] {
+        if (m_controls.addButton->isEnabled())
+            m_controls.addButton->click();
+    });
+    connectList();
+
+    // Left of the search label, and right of Clear List in the bottom row.
+    m_actions = new FoodListActions(
+        {&diary.foods, diary.loader, m_search, m_controls.foodList, m_portion, m_controls.meals},
+        diary.store.OwnFoodsFile(), window, QPoint(181, 107),
+        QPoint(DialogLayout::WindowWidth - 9, 463));
+    connect(m_actions, &FoodListActions::saved, diary.notices, &FileNotices::reportSave);
+    connect(m_actions, &FoodListActions::opened, diary.notices, &FileNotices::reportOpen);
+}
+
+void FoodPage::connectList()
+{
+    CMealsList *meals = m_controls.meals;
+    CElements *panel = m_controls.panel;
+    connect(meals, &CMealsList::mealSelectionChanged, this, [meals, panel] {
+        Nutrients contribution {};
+        if (meals->GetSelectedContribution(contribution))
+            panel->SetRemovePreview(contribution);
+        meals->viewport()->update();
+    });
+    connect(meals, &CMealsList::focusLost, this, [meals, panel] {
+        meals->clearSelection();
+        meals->setCurrentRow(-1);
+        meals->viewport()->update();
+        panel->EndPreview();
+    });
+    connect(m_controls.deleteSelected, &QAbstractButton::clicked, meals,
+            [meals] { meals->SaveMeals(true); });
+    connect(m_controls.clearList, &QAbstractButton::clicked, meals,
+            [meals] { meals->ClearMeals(); });
+}
+
+void FoodPage::show(const DayFiles::LocalDate &day)
+{
+    m_controls.meals->LoadMeals(day);
+    m_weight->show(day);
+}
+
+void FoodPage::setGoals(const NutrientGoals &goals)
+{
+    m_controls.panel->SetGoals(goals);
+}
+
+void FoodPage::setBestMatchesFirst(bool on)
+{
+    m_search->setBestMatchesFirst(on);
+}
+
+void FoodPage::SelectFood(int row)
+{
+    m_portion->SelectFood(m_search->recordForRow(row));
+}

@@ -1,0 +1,90 @@
+#include "app/SettingsWiring.h"
+
+#include "app/FoodPage.h"
+#include "app/ProfileGroup.h"
+#include "app/SettingsPage.h"
+#include "charts/CCharts.h"
+#include "controls/CNoticeBar.h"
+#include "nutrition/NutrientsPage.h"
+#include "platform/AppSettings.h"
+#include "store/DiarySettings.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace SettingsWiring {
+
+namespace {
+
+void reportStored(const WindowPages &pages, bool stored)
+{
+    if (stored)
+        pages.notice->clearNotice(QStringLiteral("settings"));
+    else
+        pages.notice->showNotice(
+            QStringLiteral("settings"),
+            QCoreApplication::translate("SettingsWiring",
+                                        "Settings not saved: the file cannot be written"));
+}
+
+std::optional<ReferenceIntakes::Profile> storedProfile()
+{
+    return ReferenceIntakes::ParseProfile(AppSettings::readProfile());
+}
+
+} // namespace
+
+void connect(const WindowPages &pages)
+{
+    SettingsPage *settings = pages.settings;
+    settings->setGoals(AppSettings::readGoals());
+    settings->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    settings->profileGroup()->setProfile(storedProfile());
+    QObject::connect(settings, &SettingsPage::goalsChanged, settings,
+                     [&pages](const NutrientGoals &goals) {
+                         if (pages.food)
+                             pages.food->setGoals(goals);
+                         if (pages.charts)
+                             pages.charts->SetCalorieGoal(goals.goal(Nutrient::Calories));
+                         reportStored(pages, AppSettings::writeGoals(goals));
+                     });
+    QObject::connect(settings, &SettingsPage::bestMatchesFirstChanged, settings, [&pages](bool on) {
+        if (pages.food)
+            pages.food->setBestMatchesFirst(on);
+        reportStored(pages, AppSettings::writeBestMatchesFirst(on));
+    });
+    QObject::connect(
+        settings, &SettingsPage::profileChanged, settings,
+        [&pages](const std::optional<ReferenceIntakes::Profile> &profile) {
+            if (pages.nutrients)
+                pages.nutrients->setProfile(profile);
+            reportStored(pages,
+                         AppSettings::writeProfile(profile ? ReferenceIntakes::ProfileText(*profile)
+                                                           : std::string()));
+        });
+}
+
+void show(const WindowPages &pages)
+{
+    // Shown, not written: they are what the diary's file holds.
+    const NutrientGoals goals = AppSettings::readGoals();
+    const bool best = AppSettings::readBestMatchesFirst();
+    const std::optional<ReferenceIntakes::Profile> profile = storedProfile();
+    SettingsPage *settings = pages.settings;
+    if (settings && !settings->isAncestorOf(QApplication::focusWidget())) {
+        if (!DiarySettings::SameGoals(goals, settings->goals()))
+            settings->setGoals(goals);
+        settings->setBestMatchesFirst(best);
+        settings->profileGroup()->setProfile(profile);
+    }
+    if (pages.nutrients)
+        pages.nutrients->setProfile(profile);
+    if (pages.food) {
+        pages.food->setGoals(goals);
+        pages.food->setBestMatchesFirst(best);
+    }
+    if (pages.charts)
+        pages.charts->SetCalorieGoal(goals.goal(Nutrient::Calories));
+}
+
+} // namespace SettingsWiring

@@ -1,0 +1,88 @@
+#include "app/WeightField.h"
+
+#include "controls/CNoticeBar.h"
+#include "export/DiaryExport.h"
+#include "platform/NumberText.h"
+#include "platform/Text8.h"
+#include "store/DayStore.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+WeightField::WeightField(QLineEdit *box, DayStore &store, CNoticeBar *notice, QObject *parent)
+    : QObject(parent), m_box(box), m_store(store), m_notice(notice)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(SaveDelay);
+    connect(&m_timer, &QTimer::timeout, this, &WeightField::save);
+    connect(m_box, &QLineEdit::textChanged, this, [this] {
+        if (!m_timer.isActive())
+            m_timer.start();
+    });
+}
+
+void WeightField::show(const DayFiles::LocalDate &day)
+{
+    // Typing not saved yet belongs to the day it was typed for.
+    flush();
+    m_day = day;
+    const std::optional<float> weight = m_store.LoadWeight(day);
+    m_shown = weight;
+    // A weight that could not be saved yet is shown as typed, not the stored one.
+    const std::string *unsaved = m_unsaved.find(day);
+    const std::string text =
+        unsaved ? *unsaved : (weight ? NumberText::fixed(*weight, 1) : std::string());
+    const QSignalBlocker quiet(m_box);
+    m_box->setText(Text8::toQString(text));
+}
+
+void WeightField::flush()
+{
+    if (m_timer.isActive())
+        save();
+}
+
+void WeightField::save()
+{
+    m_timer.stop();
+    const std::string text = Text8::fromQString(m_box->text());
+    const FileIo::Result result = m_store.SaveShownWeight(m_day, text, m_shown);
+    if (result.problem == FileIo::Problem::Changed) {
+        // Another writer stored a weight meanwhile: it is shown, and the one typed is said.
+        (void)m_unsaved.record(m_day, text, FileIo::Result::success(result.file));
+        m_notice->showNotice(QString::fromStdString(result.file.string()),
+                             tr("Not saved: the weight %1 was typed over one stored elsewhere "
+                                "meanwhile, which is shown now")
+                                 .arg(Text8::toQString(text)));
+        show(m_day);
+        return;
+    }
+    if (result.ok())
+        m_shown = m_store.LoadWeight(m_day);
+    emit saved(m_unsaved.record(m_day, text, result));
+}
+
+void WeightField::refreshFromFile()
+{
+    if (m_timer.isActive() || m_unsaved.find(m_day))
+        return;
+    m_store.Forget(m_store.WeightFile(m_day));
+    if (m_store.LoadWeight(m_day) != m_shown)
+        show(m_day);
+}
+
+std::vector<FileIo::Result> WeightField::retry()
+{
+    return m_unsaved.retry([this](const DayFiles::LocalDate &day, const std::string &text) {
+        return m_store.SaveWeight(day, text);
+    });
+}
+
+std::string WeightField::unsavedText() const
+{
+    std::string texts;
+    m_unsaved.forEach([&texts](const DayFiles::LocalDate &day, const std::string &text) {
+        texts += "Weight of " + DiaryExport::IsoDate(day) + ": " + text + "\n";
+    });
+    return texts;
+}
