@@ -65,7 +65,12 @@ CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
     });
 }
 
-CMealsList::~CMealsList() = default;
+CMealsList::~CMealsList()
+{
+    // Its line edit goes with the viewport, focused maybe: an open edit is dropped then, never
+    // written through a list that is half gone.
+    delete m_editor;
+}
 
 void CMealsList::setStore(DayStore *store)
 {
