@@ -259,6 +259,13 @@ void TestMealsList::leavingTheEditorUntouched()
     QTest::keyClicks(m_list->amountEditor(), QStringLiteral("0.35"));
     m_elsewhere->setFocus();
     QCOMPARE(MealDayFile::Load(m_path).entries[1].amount, 0.35f);
+
+    // A list deleted with an edit open drops the edit: nothing is written as it goes.
+    openEditor(0);
+    QTest::keyClicks(m_list->amountEditor(), QStringLiteral("9"));
+    const std::string open = fileBytes();
+    delete std::exchange(m_list, nullptr);
+    QCOMPARE(fileBytes(), open);
 }
 
 void TestMealsList::typedAmountsReadLikeAtof_data()

@@ -6,6 +6,7 @@
 #include "platform/FileIo.h"
 #include "store/HistoryScan.h"
 #include "store/NoteFile.h"
+#include "store/NoteWrite.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -148,26 +149,14 @@ public:
     [[nodiscard]] FileIo::Result SaveNote(const Day &day, std::string_view text);
 
     // SaveNote in two halves, so that a long note can be written on another thread: WriteNote
-    // uses nothing of the store's and may run anywhere; NoteWritten, back on the store's thread,
-    // learns what the write did. The file is NoteFile(day).
-    struct NoteWrite
-    {
-        std::filesystem::path file;
-        FileIo::Result result;
-        bool tried = false; // false: refused before the file was touched
-        // The note folder's time stamp just before and just after the write.
-        std::optional<std::filesystem::file_time_type> before;
-        std::optional<std::filesystem::file_time_type> after;
-        // What the file holds after a successful write (NoteFile::Fingerprint).
-        std::uint64_t fingerprint = 0;
-        // Where the text another writer had stored meanwhile was kept, beside the note as a
-        // conflict copy; empty when the file held one of the `accepted` versions.
-        std::filesystem::path keptAside;
-    };
-    // `accepted`: the versions of the file the writer has seen or written (fingerprints); a
-    // file that holds another is kept aside before it is replaced. Empty: any is replaced.
+    // uses nothing of the store's and may run anywhere (NoteWrite::run); NoteWritten, back on
+    // the store's thread, learns what the write did. The file is NoteFile(day).
+    using NoteWrite = ::NoteWrite;
     static NoteWrite WriteNote(const std::filesystem::path &file, std::string_view text,
-                               const std::vector<std::uint64_t> &accepted = {});
+                               const std::vector<std::uint64_t> &accepted = {})
+    {
+        return NoteWrite::run(file, text, accepted);
+    }
     void NoteWritten(const NoteWrite &write);
 
     // The strip's markers: a meal or weight file that is not empty; a note that is not empty.

@@ -2,6 +2,7 @@
 
 #include "calendar/DayFiles.h"
 #include "controls/BackgroundSlice.h"
+#include "meals/MealDayKeeper.h"
 #include "meals/MealEntry.h"
 #include "meals/MealRowLayout.h"
 #include "meals/MealRowPainter.h"
@@ -16,33 +17,26 @@
 
 class CElements;
 class DayStore;
-class DayWriter;
 class FocusRing;
+class MealAmountEditor;
 class QLineEdit;
 class QMenu;
-namespace MealDayFile {
-struct Day;
-}
 
 // The day's meal list: one row per entry with a tick box, the name, the amount in a framed cell
-// that edits in place, and the unit. The list shows one day of the store; every change is handed
-// to the store at once and the list is reloaded from it, so the rows, the totals on the panel and
-// the file always agree. Row i always holds entry i. From the keyboard: Up and Down move, Space
-// ticks, F2 or Enter edits the amount (Enter keeps it, Escape drops it).
+// that edits in place, and the unit. The list is a view of the day its MealDayKeeper holds, which
+// makes every change to the rows and the file; the operations here hand them on. Row i always
+// holds entry i. From the keyboard: Up and Down move, Space ticks, F2 or Enter edits the amount
+// (Enter keeps it, Escape drops it).
 //
 // Rows are all one height, so the list places them by arithmetic alone: a day of any length
-// costs the same to show.
-//
-// A large day (a file of LargeDayBytes or more) never holds up the window: its DayWriter reads it
-// on a worker thread while the list says it is loading, and its changes are made to the rows at
-// once and written to the file by that worker, one after the other in the order they were made.
-// A write that fails reloads the day, so that the rows show what the file holds.
+// costs the same to show. A large day (LargeDayBytes or more) is read and written on a worker
+// and never holds up the window; the list says it is loading until its rows are there.
 class CMealsList : public QAbstractItemView
 {
     Q_OBJECT
 
 public:
-    static constexpr std::uintmax_t LargeDayBytes = 256 * 1024;
+    static constexpr std::uintmax_t LargeDayBytes = MealDayKeeper::LargeDayBytes;
 
     explicit CMealsList(QWidget *parent = nullptr);
     ~CMealsList() override;
@@ -82,17 +76,17 @@ public:
     // The selected entry's contribution to each nutrient; false, `out` untouched, without one.
     bool GetSelectedContribution(Nutrients &out) const;
 
-    const std::vector<MealEntry> &entries() const { return m_entries; }
-    int count() const { return int(m_entries.size()); }
+    const std::vector<MealEntry> &entries() const { return m_keeper->entries(); }
+    int count() const { return int(entries().size()); }
     int currentRow() const { return currentIndex().row(); }
     void setCurrentRow(int row);
     // Whether a large day is still being read: its rows are not there yet.
-    bool isLoading() const { return m_loading; }
-    const DayFiles::LocalDate &day() const { return m_day; }
+    bool isLoading() const { return m_keeper->isLoading(); }
+    const DayFiles::LocalDate &day() const { return m_keeper->day(); }
     const MealRowLayout &rowLayout() const { return m_layout; }
     int topRow() const;
-    int editRow() const { return m_editRow; }
-    QLineEdit *amountEditor() const { return m_amountEdit; }
+    int editRow() const;
+    QLineEdit *amountEditor() const;
 
 signals:
     // The user moved the selection (mouse or keys); reloads do not count.
@@ -116,7 +110,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
     // Rows of ItemHeight from the top row shown; scrolling is by whole rows.
@@ -132,57 +125,24 @@ protected:
     void updateGeometries() override;
 
 private:
-    enum class CommitOn { Enter, FocusLoss };
-    class Rows;
-
-    void BeginAmountEdit(int index, int visibleRow);
-    void CommitAmountEdit(CommitOn reason);
+    // Before the keeper replaces the rows, and once they are there.
+    void replacing();
+    void placeRows(MealDayKeeper::Shown how, const Nutrients &totals, int selected);
     void toggleTick(int index);
-    void backToEditedRow(int index);
     bool isRowSelected(int row) const;
     // Rows that fit the viewport whole.
     int wholeRowsShown() const;
-    void closeEditor();
-    void replaceEntries(std::vector<MealEntry> entries);
-
-    // A large day: read by the writer, changed in memory and written there.
-    void startLoading(const std::filesystem::path &file);
-    void loaded(std::uint64_t generation, MealDayFile::Day &day);
-    // Whether the list still shows the file as it did when `generation` was current.
-    bool showsFile(const std::filesystem::path &file, std::uint64_t generation) const;
-    void appendLarge(const std::vector<MealEntry> &entries);
-    void removeTickedLarge();
-    void changeAmountLarge(int index, float amount);
-    // What a reload after a change would show: nothing ticked or selected, the newest rows.
-    void showChanged();
 
     CElements *m_panel = nullptr;
-    DayStore *m_store = nullptr;
     MealRowLayout m_layout;
-    int m_editRow = -1;
     bool m_reloading = false;
+    // The top row when the keeper began replacing the rows.
+    int m_topBefore = -1;
     BackgroundSlice m_background;
     MealRowPainter m_painter;
-    std::vector<MealEntry> m_entries;
-    Rows *m_rows = nullptr;
-    DayFiles::LocalDate m_day;
-    QLineEdit *m_amountEdit = nullptr;
-    // An edit begun from the keyboard ends with the keyboard back on its row.
-    bool m_editFromKeys = false;
     FocusRing *m_focusRing = nullptr;
-
     // Another writer changed the day while an amount was being edited.
     bool m_refreshWhenEdited = false;
-    bool m_large = false;
-    bool m_loading = false;
-    bool m_readable = true;
-    // Tells a load's result for the day shown from one that comes too late.
-    std::uint64_t m_generation = 0;
-    // Where the large day's file ends after the writes handed to the worker, when known.
-    std::optional<std::uintmax_t> m_wholeEnd;
-    Nutrients m_totals {};
-    // Entries added while the day loads: written already, shown when the rows arrive.
-    std::vector<MealEntry> m_waiting;
-    // Every read and write of a day's file goes through it, in order.
-    DayWriter *m_writer = nullptr;
+    MealDayKeeper *m_keeper = nullptr;
+    MealAmountEditor *m_editor = nullptr;
 };
