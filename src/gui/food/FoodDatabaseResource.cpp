@@ -10,6 +10,7 @@ namespace {
 
 constexpr int DatabaseId = 137;
 constexpr int TableId = 138;
+constexpr int NutrientsId = 139;
 
 std::span<const std::uint8_t> bytesOf(const QByteArray &data)
 {
@@ -33,6 +34,11 @@ QByteArray resourceBytes(int id)
 QByteArray LoadDbResource(int id)
 {
     return Resources::bytes("DB", id);
+}
+
+QByteArray LoadNutrientResource()
+{
+    return resourceBytes(NutrientsId);
 }
 
 bool LoadFoodDatabase(FoodDatabase &database)

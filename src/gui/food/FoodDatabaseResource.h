@@ -12,6 +12,10 @@
 // A copy of the program's resource "DB" with the id; empty when there is none.
 QByteArray LoadDbResource(int id);
 
+// The nutrient side table, resource DB 139 (NutrientData::load), without a copy where the
+// program stores it uncompressed: keep the array while its bytes are in use. Empty when missing.
+QByteArray LoadNutrientResource();
+
 // Loads the food database from resource DB 137 through the table DB 138 (FoodDatabase::load).
 // False when either is missing or the database is not wholly sound; the database then holds
 // what could be loaded safely, possibly nothing. The food list is reset by its controller.
