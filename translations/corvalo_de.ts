@@ -497,6 +497,14 @@
         <source>A food has ten units at most.</source>
         <translation>Ein Lebensmittel hat höchstens zehn Einheiten.</translation>
     </message>
+    <message>
+        <source>More nutrients</source>
+        <translation>Weitere Nährstoffe</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>FoodListActions</name>

@@ -95,6 +95,7 @@ private:
     fs::path m_root;
     std::optional<DayStore> m_store;
     FoodDatabase m_foods;
+    NutrientLookup::OwnFoods m_ownFoods;
 };
 
 int Session::run()
@@ -115,7 +116,8 @@ int Session::run()
     case Kind::Report:
         if (!openDiary(false) || !loadFoods())
             return Failed;
-        return NutritionCommands::Report(m_command, *m_store, {m_foods, m_context.nutrients},
+        return NutritionCommands::Report(m_command, *m_store,
+                                         {m_foods, m_context.nutrients, m_ownFoods},
                                          {m_context.out, m_context.err});
     case Kind::Conflicts:
         if (!openDiary(false))
@@ -196,6 +198,7 @@ bool Session::loadFoods()
     if (!read.ok())
         warn(failure(read, SaveProblem::Action::Load));
     m_foods.addUserFoods(table.records());
+    m_ownFoods = NutrientLookup::ownFoodsOf(table);
     if (const std::string skipped = table.skippedNotice(); !skipped.empty())
         warn(skipped);
     return true;
@@ -256,7 +259,7 @@ int Session::showDay()
     for (int k = 0; k < Nutrient::Count; ++k)
         rows[std::size_t(NutrientText::ScreenRow(k))] = k;
     if (m_command.all) {
-        NutritionCommands::PrintDay(meals.entries, {m_foods, m_context.nutrients},
+        NutritionCommands::PrintDay(meals.entries, {m_foods, m_context.nutrients, m_ownFoods},
                                     m_command.profile, {out, m_context.err});
         rows.clear();
     }
@@ -423,7 +426,11 @@ int Session::exportDays()
         return fail("the folder " + m_command.folder.string() + " cannot be used");
     if (!openDiary(false))
         return Failed;
+    // Without foods the export still has every stored value; what went wrong is said.
+    loadFoods();
     m_store.reset(); // the export reads through a store of its own
+    const NutritionCommands::Lookup lookup({m_foods, m_context.nutrients, m_ownFoods},
+                                           m_context.err);
 
     int shown = -1;
     const auto progress = [&](int done, int total) {
@@ -437,8 +444,8 @@ int Session::exportDays()
         }
         return true;
     };
-    const DiaryExport::Result result =
-        DiaryExport::Write(m_root, m_command.from, m_command.to, folder, progress);
+    const DiaryExport::Result result = DiaryExport::Write(m_root, m_command.from, m_command.to,
+                                                          folder, progress, {}, &lookup.get());
     for (const fs::path &file : result.written)
         m_context.out << "Wrote " << file.string() << '\n';
     for (const std::string &problem : result.problems)

@@ -1,9 +1,7 @@
 #include "NutritionCommands.h"
 
 #include "export/DiaryExport.h"
-#include "food/NutrientData.h"
 #include "meals/NutrientText.h"
-#include "nutrition/NutrientLookup.h"
 #include "nutrition/NutrientTotals.h"
 #include "platform/NumberText.h"
 #include "store/DayStore.h"
@@ -21,26 +19,6 @@ namespace {
 using Day = DayFiles::LocalDate;
 using ReferenceIntakes::Intake;
 using ReferenceIntakes::Profile;
-
-// The side table and the lookup on it; without the table shipped foods keep their ten.
-class Lookup
-{
-public:
-    Lookup(const Foods &foods, std::ostream &err) : m_lookup(foods.database, m_data)
-    {
-        if (!m_data.load(foods.nutrientTable) || !m_lookup.matchesDatabase()) {
-            m_data.clear();
-            err << CommandLine::Program
-                << ": the nutrient table built into the program cannot be read; only the ten "
-                   "nutrients of the panel are known\n";
-        }
-    }
-    const NutrientLookup &get() const { return m_lookup; }
-
-private:
-    NutrientData m_data;
-    NutrientLookup m_lookup;
-};
 
 int characters(std::string_view text)
 {
@@ -205,6 +183,17 @@ std::string jsonNutrient(const NutrientInfo &info, const NutrientTotals &totals,
 }
 
 } // namespace
+
+Lookup::Lookup(const Foods &foods, std::ostream &err) : m_lookup(foods.database, m_data)
+{
+    if (!m_data.load(foods.nutrientTable) || !m_lookup.matchesDatabase()) {
+        m_data.clear();
+        err << CommandLine::Program
+            << ": the nutrient table built into the program cannot be read; only the ten "
+               "nutrients of the panel are known\n";
+    }
+    m_lookup.setOwnFoods(foods.ownFoods);
+}
 
 void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods,
               const std::optional<Profile> &profile, const Streams &streams)

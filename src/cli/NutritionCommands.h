@@ -2,7 +2,9 @@
 
 #include "CommandLine.h"
 #include "food/FoodDatabase.h"
+#include "food/NutrientData.h"
 #include "meals/MealEntry.h"
+#include "nutrition/NutrientLookup.h"
 #include "nutrition/ReferenceIntakes.h"
 
 #include <cstdint>
@@ -26,6 +28,20 @@ struct Foods
 {
     const FoodDatabase &database;
     std::span<const std::uint8_t> nutrientTable; // the side table built into the program
+    NutrientLookup::OwnFoods ownFoods; // NutrientLookup::ownFoodsOf the user's table
+};
+
+// The side table and the lookup on it, the user's own foods plugged in; without the table
+// shipped foods keep their ten, which is said on `err`.
+class Lookup
+{
+public:
+    Lookup(const Foods &foods, std::ostream &err);
+    const NutrientLookup &get() const { return m_lookup; }
+
+private:
+    NutrientData m_data;
+    NutrientLookup m_lookup;
 };
 
 // Every catalogue nutrient of the entries, by group, with the profile's targets when given.

@@ -161,11 +161,18 @@ void TestOwnFoods::newEditAndDeleteOwnFood()
         QCOMPARE(form.nutrientBox(Nutrient::Calories)->text(), QStringLiteral("120"));
         QCOMPARE(form.unitAmountBox(0)->text(), QStringLiteral("250"));
         type(form.nutrientBox(Nutrient::Calories), QStringLiteral("80"));
+        // The other nutrients wait, closed, under a button.
+        QVERIFY(form.morePart()->isHidden());
+        QTest::keyClick(form.moreButton(), Qt::Key_Space);
+        QVERIFY(form.morePart()->isVisible());
+        QCOMPARE(form.moreBox(NutrientId::VitaminC)->accessibleName(),
+                 QStringLiteral("Vitamin C (mg)"));
+        type(form.moreBox(NutrientId::VitaminC), QStringLiteral("12"));
         form.commitButton()->click();
     });
     trigger(porridge, QStringLiteral("Edit food\u2026"));
-    QVERIFY(
-        myFoods().ends_with("\nPorridge, my own\tg\t80\t-\t2\t-\t-\t-\t-\t-\t-\t-\t250 bowl\n"));
+    QVERIFY(myFoods().ends_with("\nPorridge, my own\tg\t80\t-\t2\t-\t-\t-\t-\t-\t-\t-\t250 bowl\n"
+                                "#+\tPorridge, my own\tvitamin_c=12\n"));
     QCOMPARE(dialog.foods().record(porridge).nutrients()[Nutrient::Calories], 0.8f);
     QCOMPARE(dayEntries()[0].contribution(Nutrient::Calories), 300.0f);
 

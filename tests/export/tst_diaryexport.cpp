@@ -3,6 +3,10 @@
 #include "TempFolder.h"
 #include "export/CsvText.h"
 #include "export/DiaryExport.h"
+#include "food/FoodTestData.h"
+#include "food/NutrientDataWriter.h"
+#include "food/UserFoodTable.h"
+#include "nutrition/NutrientLookup.h"
 #include "platform/FileIo.h"
 #include "store/DayStore.h"
 
@@ -33,6 +37,47 @@ MealEntry entry(std::string name, std::string unit, float amount, float gramsPer
     return meal;
 }
 
+// The catalogue's 72 nutrients less the ten a day stores.
+constexpr int kMoreColumns = 62;
+
+// The records without their last kMoreColumns fields (none of which holds a comma): the columns
+// every earlier export had.
+std::string withoutMore(const std::string &text)
+{
+    std::string out;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        std::size_t cut = end;
+        for (int i = 0; i < kMoreColumns; ++i)
+            cut = text.rfind(',', cut - 1);
+        out += text.substr(start, cut - start) + "\r\n";
+        start = end + 2;
+    }
+    return out;
+}
+
+std::vector<std::string> records(const std::string &text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+std::vector<std::string> fields(const std::string &record)
+{
+    std::vector<std::string> list;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = record.find(',', start);
+        list.push_back(record.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return list;
+        start = comma + 1;
+    }
+}
+
 } // namespace
 
 class TestDiaryExport : public QObject
@@ -48,6 +93,7 @@ private slots:
     void dates_data();
     void dates();
     void oneDayAndOddRanges();
+    void moreNutrientsColumns();
 };
 
 void TestDiaryExport::initTestCase()
@@ -145,14 +191,14 @@ void TestDiaryExport::rangeWrittenWhole()
              std::string("2026-12-06: the weight could not be read (a folder, pipe or device "
                          "sits where the file should be)"));
 
-    QCOMPARE(fileText(temp / "out/meals.csv"),
+    QCOMPARE(withoutMore(fileText(temp / "out/meals.csv")),
              "Date,Food,Amount,Unit,Grams," + header +
                  "\r\n"
                  "2026-12-07,\"Soup, \"\"tomato\"\", canned\",2,cup,200,100,25,12.5,50,0,0,0,0,"
                  "500,0\r\n"
                  "2026-12-07,Caf\xc3\xa9 au lait,0.5,\"mug, 250 mL\",125,62.5,0,0,0,0,0,0,0,0,"
                  "125\r\n");
-    QCOMPARE(fileText(temp / "out/days.csv"),
+    QCOMPARE(withoutMore(fileText(temp / "out/days.csv")),
              "Date," + header +
                  ",Weight,Note\r\n"
                  "2026-12-06,0,0,0,0,0,0,0,0,0,0,,no\r\n"
@@ -232,13 +278,70 @@ void TestDiaryExport::oneDayAndOddRanges()
         });
     QVERIFY(one.ok);
     QCOMPARE(steps, (std::vector<std::pair<int, int>> {{1, 1}}));
-    QVERIFY(fileText(temp / "one/days.csv")
+    QVERIFY(withoutMore(fileText(temp / "one/days.csv"))
                 .ends_with(",Weight,Note\r\n2026-01-07,0,0,0,0,0,0,0,0,0,0,80.125,no\r\n"));
 
     // A range ending on a day that does not exist is refused, whichever end it is.
     const DiaryExport::Result badEnd = DiaryExport::Write(store, day, {30, 2, 2026}, temp / "x");
     QVERIFY(!badEnd.ok && !badEnd.problems.empty());
     QVERIFY(!fs::exists(temp / "x"));
+}
+
+void TestDiaryExport::moreNutrientsColumns()
+{
+    // Apple knows vitamin C (0.046 mg a gram) and a zero of iron; the own Oat bar 12 mg of
+    // vitamin C per 100 g and no iron; Mystery is no food at all.
+    FoodDatabase database;
+    FoodFormat::Nutrients appleTen {};
+    appleTen[Nutrient::Calories] = 0.52f;
+    QVERIFY(FoodTestData::loadFoods(
+        database, {FoodTestData::food("Apple", FoodFormat::WeightPair, appleTen)}));
+    FoodNutrients apple;
+    apple.set(NutrientId::Energy, 0.52f);
+    apple.set(NutrientId::VitaminC, 0.046f);
+    apple.set(NutrientId::Iron, 0.0f);
+    NutrientDataWriter writer;
+    writer.addFood(apple);
+    const std::vector<std::uint8_t> bytes = writer.bytes();
+    NutrientData data;
+    QVERIFY(data.load(bytes));
+    UserFoodTable ownFoods;
+    ownFoods.parse("Oat bar\tg\t400\t-\t-\t-\t-\t-\t-\t-\t-\t-\n#+\tOat bar\tvitamin_c=12\n");
+    database.addUserFoods(ownFoods.records());
+    NutrientLookup lookup(database, data);
+    lookup.setOwnFoods(NutrientLookup::ownFoodsOf(ownFoods));
+
+    const TempFolder temp;
+    temp.make("diary/db");
+    temp.make("diary/note");
+    DayStore store(temp / "diary");
+    const DayStore::Day seventh {7, 12, 2026}, eighth {8, 12, 2026};
+    QVERIFY(store.AppendMeal(seventh, entry("Apple", "g", 182, 1, {{Nutrient::Calories, 0.52f}})));
+    QVERIFY(store.AppendMeal(seventh, entry("Oat bar", "bar", 2, 45, {{Nutrient::Calories, 4}})));
+    QVERIFY(store.AppendMeal(seventh, entry("Mystery", "g", 100, 1, {{Nutrient::Calories, 1}})));
+    QVERIFY(store.AppendMeal(eighth, entry("Mystery", "g", 100, 1, {{Nutrient::Calories, 1}})));
+    QVERIFY(DiaryExport::Write(store, seventh, eighth, temp / "out", {}, {}, &lookup).ok);
+
+    // Vitamin C is column 56 of meals.csv and 54 of days.csv, iron 65 and 63 (from 1).
+    const std::vector<std::string> meals = records(fileText(temp / "out/meals.csv"));
+    QCOMPARE(meals.size(), std::size_t(5));
+    const std::vector<std::vector<std::string>> expectedMeals = {
+        {"Vitamin C (mg)", "Iron (mg)"}, {"8.372", "0"}, {"10.8", ""}, {"", ""}, {"", ""}};
+    for (std::size_t i = 0; i < meals.size(); ++i) {
+        const std::vector<std::string> row = fields(meals[i]);
+        QCOMPARE(row.size(), std::size_t(5 + 10 + kMoreColumns));
+        QCOMPARE((std::vector<std::string> {row[55], row[64]}), expectedMeals[i]);
+    }
+    // A day counts the entries that know a nutrient; one that none knows is empty.
+    const std::vector<std::string> days = records(fileText(temp / "out/days.csv"));
+    QCOMPARE(days.size(), std::size_t(3));
+    const std::vector<std::vector<std::string>> expectedDays = {
+        {"Vitamin C (mg)", "Iron (mg)"}, {"19.172", "0"}, {"", ""}};
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const std::vector<std::string> row = fields(days[i]);
+        QCOMPARE(row.size(), std::size_t(1 + 10 + 2 + kMoreColumns));
+        QCOMPARE((std::vector<std::string> {row[53], row[62]}), expectedDays[i]);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDiaryExport)

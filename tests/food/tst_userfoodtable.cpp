@@ -40,6 +40,7 @@ private slots:
     void addEditRemoveAndSave();
     void mergedIntoTheDatabase();
     void typedFormMakesFood();
+    void moreNutrientsLines();
 };
 
 void TestUserFoodTable::readsSkipsAndKeepsLines()
@@ -188,6 +189,13 @@ void TestUserFoodTable::typedFormMakesFood()
     QCOMPARE(made.problem, Problem::None);
     QCOMPARE(UserFoodTable::formatLine(made.food),
              std::string("Smoothie, berry\tml\t60\t-\t-\t-\t-\t-\t-\t-\t-\t10.2\t250 glass"));
+    // Its other nutrients per serving too; a 0 is known, an empty box is not.
+    QCOMPARE(UserFoodTable::formatMoreLine(made.food), std::string());
+    UserFoodInput withMore = input;
+    withMore.more[NutrientId::VitaminC] = "30";
+    withMore.more[NutrientId::Caffeine] = "0";
+    QCOMPARE(UserFoodTable::formatMoreLine(withMore.makeFood(table, &database).food),
+             std::string("#+\tSmoothie, berry\tvitamin_c=12\tcaffeine=0"));
     // Filled again from the stored food: per 100 mL.
     const UserFoodInput again = UserFoodInput::fromFood(made.food);
     QCOMPARE(again.nutrients[Nutrient::Calories], std::string("60"));
@@ -226,6 +234,9 @@ void TestUserFoodTable::typedFormMakesFood()
     wrong.nutrients[Nutrient::Fat] = "-2";
     QCOMPARE(problem(wrong), std::pair(Problem::NutrientNegative, int(Nutrient::Fat)));
     wrong = input;
+    wrong.more[NutrientId::Iron] = "some";
+    QCOMPARE(problem(wrong), std::pair(Problem::MoreNotANumber, int(NutrientId::Iron)));
+    wrong = input;
     wrong.units = {{"cup", "240"}, {"fl.oz", "30"}};
     QCOMPARE(problem(wrong), std::pair(Problem::UnitNameUsed, 1));
     wrong.units = {{"cup", "240"}, {"CUP", "30"}};
@@ -234,6 +245,67 @@ void TestUserFoodTable::typedFormMakesFood()
     QCOMPARE(problem(wrong), std::pair(Problem::UnitNoAmount, 0));
     wrong.units = {{"", "5"}};
     QCOMPARE(problem(wrong), std::pair(Problem::UnitNoName, 0));
+}
+
+void TestUserFoodTable::moreNutrientsLines()
+{
+    // Oat bar's other nutrients, then three lines that give none: a number that is none, a food
+    // that is not there (renamed by an older program), a second line for one food.
+    const std::string file = "Oat bar\tg\t400\t-\t-\t-\t-\t-\t-\t-\t-\t-\t45 bar\n"
+                             "#+\tOat bar\tvitamin_c=12\tiron=0\n"
+                             "Kefir\tml\t61\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                             "#+\tKefir\tvitamin_d=1,5\n"
+                             "#+\tGranola\tzinc=2\n"
+                             "#+\toat BAR\tzinc=3\n"
+                             "#+\tKefir\tenergy=61\n";
+    UserFoodTable table;
+    table.parse(file);
+    QCOMPARE(table.foodCount(), 2);
+    const FoodTableEntry *bar = table.find("Oat bar");
+    QCOMPARE(bar->more.perGram(NutrientId::VitaminC), std::optional<double>(0.12f));
+    QCOMPARE(bar->more.perGram(NutrientId::Iron), std::optional<double>(0.0));
+    QCOMPARE(bar->more.knownCount(), 2);
+    QCOMPARE(table.find("Kefir")->more.knownCount(), 0);
+    QCOMPARE(table.skipped().size(), std::size_t(4));
+    QCOMPARE(table.skipped()[0].line, 4);
+    QCOMPARE(table.skipped()[0].reason,
+             std::string("its vitamin_d \"1,5\" is not a number of 0 or more"));
+    QCOMPARE(table.skipped()[1].reason,
+             std::string("there is no food called \"Granola\" for its nutrients"));
+    QCOMPARE(table.skipped()[2].reason,
+             std::string("the food's other nutrients are on line 2 already"));
+    QCOMPARE(table.skipped()[3].reason, std::string("its energy belongs on the food's own line"));
+    QCOMPARE(table.text(), file);
+
+    // Every nutrient of the food: the ten that are not 0 and the others, per gram.
+    const FoodNutrients all = UserFoodTable::nutrientsOf(*bar);
+    QCOMPARE(all.perGram(NutrientId::Energy), std::optional<double>(4.0f));
+    QCOMPARE(all.perGram(NutrientId::Protein), std::nullopt);
+    QCOMPARE(all.knownCount(), 3);
+
+    // Edited, the food's line and its nutrients are written anew; the lines that gave nothing
+    // stay for the user to mend. Removed, its nutrients go with it.
+    FoodTableEntry edited = *bar;
+    edited.nutrients[Nutrient::Calories] = 3.9f;
+    QVERIFY(table.edit("Oat bar", edited));
+    QCOMPARE(table.text(),
+             "Oat bar\tg\t390\t-\t-\t-\t-\t-\t-\t-\t-\t-\t45 bar\n"
+             "#+\tOat bar\tvitamin_c=12\tiron=0\n"
+             "Kefir\tml\t61\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+             "#+\tKefir\tvitamin_d=1,5\n"
+             "#+\tGranola\tzinc=2\n"
+             "#+\toat BAR\tzinc=3\n"
+             "#+\tKefir\tenergy=61\n");
+    UserFoodTable again;
+    again.parse(table.text());
+    QCOMPARE(again.find("Oat bar")->more, bar->more);
+    QVERIFY(table.edit("Oat bar", food("Granola bar")) && table.remove("Kefir"));
+    QCOMPARE(table.text(),
+             "Granola bar\tg\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+             "#+\tKefir\tvitamin_d=1,5\n"
+             "#+\tGranola\tzinc=2\n"
+             "#+\toat BAR\tzinc=3\n"
+             "#+\tKefir\tenergy=61\n");
 }
 
 QTEST_GUILESS_MAIN(TestUserFoodTable)

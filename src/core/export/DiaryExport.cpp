@@ -2,6 +2,7 @@
 
 #include "export/CsvText.h"
 #include "meals/NutrientText.h"
+#include "nutrition/DayNutrition.h"
 #include "platform/FileIo.h"
 #include "platform/TextCodec.h"
 #include "platform/UiText.h"
@@ -43,6 +44,28 @@ void appendNutrients(std::vector<std::string> &fields, const Nutrients &values)
 {
     for (const int k : screenOrder())
         fields.push_back(CsvText::Number(values[k], 2));
+}
+
+bool isMore(const NutrientInfo &info)
+{
+    return info.stored < 0;
+}
+
+void appendMoreHeaders(std::vector<std::string> &fields)
+{
+    for (const NutrientInfo &info : NutrientCatalogue::all())
+        if (isMore(info))
+            fields.push_back(std::string(info.name) + " (" + std::string(info.unit) + ")");
+}
+
+template<typename Amount> void appendMore(std::vector<std::string> &fields, const Amount &amount)
+{
+    for (const NutrientInfo &info : NutrientCatalogue::all()) {
+        if (!isMore(info))
+            continue;
+        const std::optional<double> value = amount(info.id);
+        fields.push_back(value ? CsvText::Number(*value, 3) : std::string());
+    }
 }
 
 // The note's LF breaks as CR LF, the record break RFC 4180 uses.
@@ -134,8 +157,13 @@ Day FromDayNumber(long long number)
 }
 
 Result Write(const DayStore &store, const Day &from, const Day &to, const fs::path &folder,
-             const Progress &progress, const Translate &translate)
+             const Progress &progress, const Translate &translate, const NutrientLookup *lookup)
 {
+    const FoodDatabase noFoods;
+    const NutrientData noData;
+    const NutrientLookup noLookup(noFoods, noData);
+    if (!lookup)
+        lookup = &noLookup;
     Result result;
     if (!realDate(from) || !realDate(to)) {
         result.problems.push_back(
@@ -157,11 +185,16 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
     std::vector<std::string> header {"Date", "Food", "Amount", "Unit", "Grams"};
     for (const int k : screenOrder())
         header.push_back(nutrientHeader(k));
+    std::vector<std::string> more;
+    appendMoreHeaders(more);
+    header.insert(header.end(), more.begin(), more.end());
     std::string meals = CsvText::Record(header);
 
     header.erase(header.begin() + 1, header.begin() + 5);
+    header.erase(header.end() - std::ptrdiff_t(more.size()), header.end());
     header.push_back("Weight");
     header.push_back("Note");
+    header.insert(header.end(), more.begin(), more.end());
     std::string days = CsvText::Record(header);
 
     std::string notes = CsvText::Record({"Date", "Text"});
@@ -183,12 +216,18 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
                                        "is exported"),
                        date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
         }
-        for (const MealEntry &entry : loaded.entries) {
+        const DayNutrition nutrition(loaded.entries, *lookup);
+        for (std::size_t i = 0; i < loaded.entries.size(); ++i) {
+            const MealEntry &entry = loaded.entries[i];
             std::vector<std::string> fields {
                 date, TextCodec::ToUtf8(entry.name), CsvText::Number(entry.amount, 3),
                 TextCodec::ToUtf8(entry.unit),
                 CsvText::Number(double(entry.amount) * double(entry.gramsPerUnit), 2)};
             appendNutrients(fields, entry.contributions());
+            const FoodNutrients &amounts = nutrition.entries()[i].amounts;
+            appendMore(fields, [&amounts](int id) {
+                return amounts.known(id) ? std::optional(double(amounts.value(id))) : std::nullopt;
+            });
             meals += CsvText::Record(fields);
         }
 
@@ -211,6 +250,7 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
                 date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
         fields.push_back(weight ? CsvText::Number(*weight, 3) : std::string());
         fields.push_back(hasNote ? "yes" : "no");
+        appendMore(fields, [&nutrition](int id) { return nutrition.totals().amount(id); });
         days += CsvText::Record(fields);
 
         if (progress && !progress(int(number - first + 1), total)) {
@@ -266,10 +306,10 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
 }
 
 Result Write(const fs::path &dataRoot, const Day &from, const Day &to, const fs::path &folder,
-             const Progress &progress, const Translate &translate)
+             const Progress &progress, const Translate &translate, const NutrientLookup *lookup)
 {
     const DayStore store(dataRoot);
-    return Write(store, from, to, folder, progress, translate);
+    return Write(store, from, to, folder, progress, translate, lookup);
 }
 
 FileIo::Result Unreadable(const fs::path &file, bool known)

@@ -11,19 +11,25 @@
 #include <vector>
 
 class DayStore;
+class NutrientLookup;
 
 // A range of days written out as three CSV files (CsvText: RFC 4180, CR LF, UTF-8 without a byte
 // order mark, "." as the decimal point whatever the locale), each with a header record:
 //
 //   meals.csv  one record per meal entry: Date (YYYY-MM-DD), Food, Amount, Unit, Grams (mL for
-//              foods measured by volume), then what the entry adds of the ten nutrients
+//              foods measured by volume), what the entry adds of the ten nutrients, then of
+//              every other catalogue nutrient
 //   days.csv   one record per day of the range: Date, the ten totals, Weight (empty when the day
-//              has none), Note ("yes" when the day has a note that is not empty, else "no")
+//              has none), Note ("yes" when the day has a note that is not empty, else "no"), then
+//              the day's total of every other catalogue nutrient
 //   notes.csv  Date and Text for each day with a note that is not empty; line breaks as CR LF
 //
-// The nutrients come in the panel's order (calories, carbohydrates, protein, fat, saturated
-// fat, cholesterol, fibre, sugars, sodium, calcium). Nutrients and grams are rounded to 2
-// decimals, amounts and weights to 3, trailing zeros dropped. Names and notes that older
+// The ten nutrients come in the panel's order (calories, carbohydrates, protein, fat, saturated
+// fat, cholesterol, fibre, sugars, sodium, calcium); the others in the catalogue's, headed
+// "Vitamin C (mg)". An entry's other nutrients come from its food found by name
+// (NutrientLookup::entry), a day's from the entries that know them (NutrientTotals); an unknown
+// one is an empty cell, never 0. The ten and grams are rounded to 2 decimals, amounts, weights
+// and the other nutrients to 3, trailing zeros dropped. Names and notes that older
 // programs wrote in 8-bit Western text are converted to UTF-8.
 //
 // Every day is read before anything is written; each file is then replaced whole (FileIo), so a
@@ -55,16 +61,18 @@ struct Result
 // Days from `from` to `to` inclusive (both real dates) from the store into `folder`, created
 // when missing. The store is not thread-safe: on another thread, use the overload below, which
 // reads through a store of its own.
+// Without a lookup no entry knows a nutrient beyond its ten.
 Result Write(const DayStore &store, const Day &from, const Day &to,
              const std::filesystem::path &folder, const Progress &progress = {},
-             const Translate &translate = {});
+             const Translate &translate = {}, const NutrientLookup *lookup = nullptr);
 
 // The same from the diary in `dataRoot` (the folder holding db/ and note/, the parent of the
 // store's dataDirectory()). Touches nothing but files, so it may run on any thread, also while
 // the window's own store writes the same folder (its rewrites replace files whole).
+// The lookup too may be used on any thread as long as nothing changes it.
 Result Write(const std::filesystem::path &dataRoot, const Day &from, const Day &to,
              const std::filesystem::path &folder, const Progress &progress = {},
-             const Translate &translate = {});
+             const Translate &translate = {}, const NutrientLookup *lookup = nullptr);
 
 // "YYYY-MM-DD" of a date, and back: exactly that shape, and a real date.
 std::string IsoDate(const Day &day);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "food/FoodFormat.h"
+#include "food/FoodNutrients.h"
 
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ struct FoodTableEntry
     int pairKind = FoodFormat::NoPair;
     FoodFormat::Nutrients nutrients {}; // per gram (millilitre); 0 = not stored
     std::vector<FoodTableUnit> units;
+    // The catalogue nutrients beyond the ten, per gram (millilitre), as the user's own foods
+    // may carry them; the ten stay in `nutrients`.
+    FoodNutrients more;
     int line = 0; // in the table, for messages
 };
 

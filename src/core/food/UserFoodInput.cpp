@@ -94,6 +94,19 @@ UserFoodInput::Result UserFoodInput::makeFood(const UserFoodTable &table,
     }
     const auto per100 = UserFoodTable::per100FromServing(typedValues, serving);
     food.nutrients = UserFoodTable::perGramFromPer100(*per100);
+    for (const NutrientInfo &info : NutrientCatalogue::all()) {
+        if (info.stored >= 0)
+            continue;
+        const TypedNumber typed = TypedNumber::read(more[std::size_t(info.id)]);
+        if (typed.kind == TypedNumber::Kind::Empty)
+            continue;
+        if (typed.kind == TypedNumber::Kind::NotANumber)
+            return fail(Problem::MoreNotANumber, info.id);
+        const double perGram = typed.value / serving;
+        if (typed.value < 0.0 || !fitsFloat(perGram * 100.0))
+            return fail(Problem::MoreNegative, info.id);
+        food.more.set(info.id, float(perGram));
+    }
 
     const std::string_view pair[2] = {
         millilitres ? FoodFormat::VolumePairNames[0] : FoodFormat::WeightPairNames[0],
@@ -136,6 +149,9 @@ UserFoodInput UserFoodInput::fromFood(const FoodTableEntry &food)
         if (perGram > 0.0f)
             input.nutrients[std::size_t(k)] = number(double(perGram) * 100.0);
     }
+    for (int id = 0; id < NutrientCatalogue::Count; ++id)
+        if (food.more.known(id))
+            input.more[std::size_t(id)] = number(double(food.more.value(id)) * 100.0);
     for (const FoodTableUnit &unit : food.units)
         input.units.push_back({unit.name, number(double(unit.factor))});
     return input;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "food/FoodTable.h"
+#include "food/NutrientCatalogue.h"
 #include "meals/Nutrients.h"
 
 #include <array>
@@ -27,6 +28,9 @@ struct UserFoodInput
     bool perServing = false;
     std::string servingAmount;
     std::array<std::string, Nutrient::Count> nutrients; // index order
+    // The catalogue's other nutrients by id (the ten's places stay empty); an empty box is
+    // unknown, a 0 a known zero.
+    std::array<std::string, NutrientCatalogue::Count> more;
     std::vector<Unit> units; // rows with neither name nor amount are left out
 
     // Why the typed food cannot be stored; `item` says which nutrient or unit row.
@@ -39,6 +43,8 @@ struct UserFoodInput
         ServingNotAboveZero,
         NutrientNotANumber,
         NutrientNegative,
+        MoreNotANumber, // item is the catalogue id
+        MoreNegative,
         UnitNoName,
         UnitNotPlain,
         UnitNoAmount,

@@ -2,6 +2,7 @@
 
 #include "food/FoodDatabaseWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,7 +13,11 @@ namespace {
 constexpr std::string_view Header =
     "# My foods for Corvalo, one a line, fields separated by tabs: name | g or ml | per 100 g\n"
     "# (100 mL): kcal | carbs g | fat g | protein g | fiber g | calcium mg | sodium mg\n"
-    "#   | saturated g | cholesterol mg | sugars g (- for none) | units (\"factor name\")...\n";
+    "#   | saturated g | cholesterol mg | sugars g (- for none) | units (\"factor name\")...\n"
+    "# Other nutrients may follow a food on a line: #+ | name | key=amount per 100 g...\n";
+
+// A food's "#+" line: the prefix, then its name and "key=amount" fields.
+constexpr std::string_view MorePrefix = "#+\t";
 
 bool sameName(std::string_view a, std::string_view b)
 {
@@ -46,6 +51,65 @@ bool plainText(std::string_view text)
     return text.find_first_of(std::string_view("\t\n\r\0", 4)) == std::string_view::npos;
 }
 
+std::string shown(std::string_view field)
+{
+    constexpr std::size_t MaxShown = 24;
+    return "\"" + std::string(field.substr(0, MaxShown)) +
+        (field.size() > MaxShown ? "...\"" : "\"");
+}
+
+// A "#+" line's name and nutrients; false with the reason when some field is wrong.
+bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, std::string &error)
+{
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = text.find('\t', start);
+        fields.push_back(text.substr(start, tab == std::string_view::npos ? tab : tab - start));
+        if (tab == std::string_view::npos)
+            break;
+        start = tab + 1;
+    }
+    name = fields[0];
+    if (name.empty()) {
+        error = "its nutrients name no food";
+        return false;
+    }
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        const std::string_view field = fields[i];
+        const std::size_t equals = field.find('=');
+        if (equals == std::string_view::npos) {
+            error = "its " + shown(field) + " is not a nutrient=amount";
+            return false;
+        }
+        const std::string_view key = field.substr(0, equals);
+        const std::string_view amount = field.substr(equals + 1);
+        const int id = NutrientCatalogue::find(key);
+        if (id < 0) {
+            error = "it names no known nutrient " + shown(key);
+            return false;
+        }
+        if (NutrientCatalogue::info(id).stored >= 0) {
+            error = "its " + std::string(key) + " belongs on the food's own line";
+            return false;
+        }
+        if (more.known(id)) {
+            error = "it gives " + std::string(key) + " twice";
+            return false;
+        }
+        double per100 = 0.0;
+        const char *end = amount.data() + amount.size();
+        const auto [stop, problem] = std::from_chars(amount.data(), end, per100);
+        if (amount.empty() || problem != std::errc() || stop != end || !(per100 >= 0.0) ||
+            !storable(per100)) {
+            error =
+                "its " + std::string(key) + " " + shown(amount) + " is not a number of 0 or more";
+            return false;
+        }
+        more.set(id, float(per100 / 100.0));
+    }
+    return true;
+}
+
 } // namespace
 
 FileIo::Result UserFoodTable::load(const std::filesystem::path &file)
@@ -69,6 +133,7 @@ void UserFoodTable::parse(std::string_view text)
     m_unreadable = FileIo::Problem::None;
     m_fromFile = !text.empty();
     std::unordered_map<std::string, int> firstLines; // by lowered name
+    std::vector<std::pair<std::size_t, int>> moreLines; // index in m_lines, line number
     int lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
@@ -79,8 +144,10 @@ void UserFoodTable::parse(std::string_view text)
         while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
 
-        Line kept {std::string(line), std::nullopt};
-        if (!line.empty() && line.front() != '#') {
+        Line kept {std::string(line), std::nullopt, {}};
+        if (line.starts_with(MorePrefix)) {
+            moreLines.emplace_back(m_lines.size(), lineNumber);
+        } else if (!line.empty() && line.front() != '#') {
             FoodTableEntry food;
             food.line = lineNumber;
             std::string error;
@@ -98,6 +165,46 @@ void UserFoodTable::parse(std::string_view text)
         }
         m_lines.push_back(std::move(kept));
     }
+    readMoreLines(moreLines);
+}
+
+void UserFoodTable::readMoreLines(const std::vector<std::pair<std::size_t, int>> &lines)
+{
+    if (lines.empty())
+        return;
+    std::unordered_map<std::string, std::size_t> foods; // by lowered name
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].food)
+            foods.emplace(lowered(m_lines[i].food->name), i);
+    std::unordered_map<std::string, int> taken; // food by lowered name: the line that gave it
+    for (const auto &[index, lineNumber] : lines) {
+        Line &line = m_lines[index];
+        std::string name, error;
+        FoodNutrients more;
+        if (parseMore(std::string_view(line.text).substr(MorePrefix.size()), name, more, error)) {
+            const auto food = foods.find(lowered(name));
+            if (food == foods.end()) {
+                error = "there is no food called " + shown(name) + " for its nutrients";
+            } else if (const auto [first, isNew] = taken.emplace(food->first, lineNumber); !isNew) {
+                error = "the food's other nutrients are on line " + std::to_string(first->second) +
+                    " already";
+            } else {
+                m_lines[food->second].food->more = more;
+                line.moreOf = m_lines[food->second].food->name;
+            }
+        }
+        if (!error.empty())
+            m_skipped.push_back({lineNumber, error});
+    }
+    std::stable_sort(m_skipped.begin(), m_skipped.end(),
+                     [](const SkippedLine &a, const SkippedLine &b) { return a.line < b.line; });
+}
+
+void UserFoodTable::eraseMoreOf(std::string_view name)
+{
+    std::erase_if(m_lines, [name](const Line &line) {
+        return !line.moreOf.empty() && sameName(line.moreOf, name);
+    });
 }
 
 FileIo::Result UserFoodTable::save(const std::filesystem::path &file) const
@@ -114,7 +221,13 @@ std::string UserFoodTable::text() const
     if (!m_fromFile)
         text = Header;
     for (const Line &line : m_lines) {
-        text += line.food && line.text.empty() ? formatLine(*line.food) : line.text;
+        if (line.food && line.text.empty()) {
+            text += formatLine(*line.food);
+            if (const std::string more = formatMoreLine(*line.food); !more.empty())
+                text += '\n' + more;
+        } else {
+            text += line.text;
+        }
         text += '\n';
     }
     return text;
@@ -168,6 +281,10 @@ bool UserFoodTable::check(const FoodTableEntry &food, int replacing, std::string
     for (std::size_t k = 0; reason.empty() && k < food.nutrients.size(); ++k)
         if (!(food.nutrients[k] >= 0.0f) || !storable(double(food.nutrients[k]) * 100.0))
             reason = "a nutrient is not a number of 0 or more";
+    for (int id = 0; reason.empty() && id < NutrientCatalogue::Count; ++id)
+        if (food.more.known(id) &&
+            (!(food.more.value(id) >= 0.0f) || !storable(double(food.more.value(id)) * 100.0)))
+            reason = "a nutrient is not a number of 0 or more";
     for (const FoodTableUnit &unit : food.units) {
         if (!reason.empty())
             break;
@@ -186,7 +303,7 @@ void UserFoodTable::insertSorted(const FoodTableEntry &food)
     auto at = m_lines.begin();
     while (at != m_lines.end() && !(at->food && FoodTable::nameLess(food.name, at->food->name)))
         ++at;
-    m_lines.insert(at, Line {{}, food});
+    m_lines.insert(at, Line {{}, food, {}});
 }
 
 bool UserFoodTable::add(const FoodTableEntry &food, std::string *why)
@@ -207,11 +324,14 @@ bool UserFoodTable::edit(std::string_view name, const FoodTableEntry &food, std:
     }
     if (!check(food, index, why))
         return false;
-    Line &line = m_lines[std::size_t(index)];
-    if (sameName(line.food->name, food.name)) {
-        line = Line {{}, food};
+    // Its "#+" lines go: the food's own line is written with its nutrients from now on.
+    const std::string old = m_lines[std::size_t(index)].food->name;
+    eraseMoreOf(old);
+    const auto at = m_lines.begin() + indexOf(old);
+    if (sameName(old, food.name)) {
+        *at = Line {{}, food, {}};
     } else {
-        m_lines.erase(m_lines.begin() + index);
+        m_lines.erase(at);
         insertSorted(food);
     }
     return true;
@@ -222,7 +342,9 @@ bool UserFoodTable::remove(std::string_view name)
     const int index = indexOf(name);
     if (index < 0)
         return false;
-    m_lines.erase(m_lines.begin() + index);
+    const std::string old = m_lines[std::size_t(index)].food->name;
+    eraseMoreOf(old);
+    m_lines.erase(m_lines.begin() + indexOf(old));
     return true;
 }
 
@@ -284,4 +406,30 @@ std::string UserFoodTable::formatLine(const FoodTableEntry &food)
         line += unit.name;
     }
     return line;
+}
+
+std::string UserFoodTable::formatMoreLine(const FoodTableEntry &food)
+{
+    std::string line;
+    for (const NutrientInfo &info : NutrientCatalogue::all()) {
+        if (info.stored >= 0 || !food.more.known(info.id))
+            continue;
+        line += '\t';
+        line += info.key;
+        line += '=';
+        line += number(double(food.more.value(info.id)) * 100.0);
+    }
+    return line.empty() ? line : std::string(MorePrefix) + food.name + line;
+}
+
+FoodNutrients UserFoodTable::nutrientsOf(const FoodTableEntry &food)
+{
+    FoodNutrients nutrients;
+    for (const NutrientInfo &info : NutrientCatalogue::all()) {
+        if (info.stored < 0 && food.more.known(info.id))
+            nutrients.set(info.id, food.more.value(info.id));
+        else if (info.stored >= 0 && food.nutrients[std::size_t(info.stored)] != 0.0f)
+            nutrients.set(info.id, food.nutrients[std::size_t(info.stored)]);
+    }
+    return nutrients;
 }

@@ -14,7 +14,10 @@
 // The user's own foods: "myfoods.tsv" in the data folder, beside "db" and "note", in the format
 // of the food table the program carries (res/foods/README.md) so it can be read and edited by
 // hand: name, g or ml, ten nutrients per 100 g (100 mL) or "-", then up to ten units "factor
-// name".
+// name". A food's other catalogue nutrients follow on a line of their own, "#+", its name, then
+// "key=amount" per 100 g for each nutrient known (0 is a known zero, an absent key unknown):
+// older programs take it for a comment, keep it as it was and so lose nothing. It names its food,
+// so a food renamed or removed by such a program leaves it unattached, never on another food.
 //
 // Any bytes can be read: a line that does not follow the format is skipped and remembered with
 // its number and why. Lines the program does not understand, comments included, are written back
@@ -84,15 +87,22 @@ public:
 
     // A food's line, without its line break.
     static std::string formatLine(const FoodTableEntry &food);
+    // Its "#+" line of nutrients beyond the ten, without its line break; empty when it has none.
+    static std::string formatMoreLine(const FoodTableEntry &food);
+    // Every nutrient the food knows, per gram: the ten that are not 0, and its more.
+    static FoodNutrients nutrientsOf(const FoodTableEntry &food);
 
 private:
     struct Line
     {
         std::string text; // as read; empty for a food added or edited since
         std::optional<FoodTableEntry> food;
+        std::string moreOf; // a "#+" line read into the food of this name: it goes with it
     };
 
     int indexOf(std::string_view name) const;
+    void readMoreLines(const std::vector<std::pair<std::size_t, int>> &lines);
+    void eraseMoreOf(std::string_view name);
     bool check(const FoodTableEntry &food, int replacing, std::string *why) const;
     void insertSorted(const FoodTableEntry &food);
 

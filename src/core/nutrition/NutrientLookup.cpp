@@ -2,6 +2,10 @@
 
 #include "food/FoodTable.h"
 
+#include <memory>
+#include <string>
+#include <unordered_map>
+
 NutrientLookup::NutrientLookup(const FoodDatabase &database, const NutrientData &data)
     : m_database(database), m_data(data)
 {
@@ -82,4 +86,17 @@ EntryNutrients NutrientLookup::entry(const MealEntry &entry) const
             result.amounts.set(id, entry.contribution(k));
     }
     return result;
+}
+
+NutrientLookup::OwnFoods NutrientLookup::ownFoodsOf(const UserFoodTable &table)
+{
+    auto foods = std::make_shared<std::unordered_map<std::string, FoodNutrients>>();
+    for (const FoodTableEntry &food : table.foods())
+        foods->emplace(food.name, UserFoodTable::nutrientsOf(food));
+    return [foods](std::string_view name) -> std::optional<FoodNutrients> {
+        const auto found = foods->find(std::string(name));
+        if (found == foods->end())
+            return std::nullopt;
+        return found->second;
+    };
 }

@@ -3,6 +3,7 @@
 #include "food/FoodDatabase.h"
 #include "food/FoodNutrients.h"
 #include "food/NutrientData.h"
+#include "food/UserFoodTable.h"
 #include "meals/MealEntry.h"
 
 #include <functional>
@@ -29,6 +30,9 @@ public:
     NutrientLookup(const FoodDatabase &database, const NutrientData &data);
 
     void setOwnFoods(OwnFoods ownFoods) { m_ownFoods = std::move(ownFoods); }
+    // The own foods of a table (UserFoodTable::nutrientsOf), for setOwnFoods. It keeps a copy,
+    // so the table need not outlive it, and may be used on any thread.
+    static OwnFoods ownFoodsOf(const UserFoodTable &table);
 
     // Whether the side table was built with the loaded database: when not, shipped foods have
     // no nutrients beyond their ten.

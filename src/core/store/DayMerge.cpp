@@ -70,7 +70,7 @@ namespace {
 bool sameFood(const FoodTableEntry &a, const FoodTableEntry &b)
 {
     if (a.name != b.name || a.pairKind != b.pairKind || a.nutrients != b.nutrients ||
-        a.units.size() != b.units.size())
+        a.more != b.more || a.units.size() != b.units.size())
         return false;
     for (std::size_t i = 0; i < a.units.size(); ++i) {
         if (a.units[i].name != b.units[i].name || a.units[i].factor != b.units[i].factor)

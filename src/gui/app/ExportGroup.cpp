@@ -2,6 +2,9 @@
 
 #include "controls/SkinButton.h"
 #include "export/DiaryExport.h"
+#include "food/FoodDatabaseResource.h"
+#include "food/UserFoodTable.h"
+#include "nutrition/NutrientLookup.h"
 #include "platform/Clock.h"
 #include "platform/CoreText.h"
 #include "platform/SkinFont.h"
@@ -124,6 +127,20 @@ void ExportGroup::exportTo(const QString &folder)
     // The store's folders are relative to the current folder until a folder is chosen.
     const std::filesystem::path root = m_store->absoluteRootDirectory();
     m_worker.start([this, root, from = *from, to = *to, target, folder] {
+        // The foods of its own, as the command line's export: the window's may change meanwhile.
+        FoodDatabase foods;
+        LoadFoodDatabase(foods);
+        UserFoodTable ownFoods;
+        (void)ownFoods.load(root / UserFoodTable::FileName);
+        foods.addUserFoods(ownFoods.records());
+        const QByteArray sideTable = NutrientResource();
+        NutrientData data;
+        NutrientLookup lookup(foods, data);
+        if (!data.load({reinterpret_cast<const std::uint8_t *>(sideTable.constData()),
+                        std::size_t(sideTable.size())}) ||
+            !lookup.matchesDatabase())
+            data.clear();
+        lookup.setOwnFoods(NutrientLookup::ownFoodsOf(ownFoods));
         int shown = -1;
         const DiaryExport::Result result = DiaryExport::Write(
             root, from, to, target,
@@ -138,7 +155,7 @@ void ExportGroup::exportTo(const QString &folder)
                 }
                 return !m_cancel.load();
             },
-            CoreText::problem);
+            CoreText::problem, &lookup);
         QStringList problems;
         for (const std::string &problem : result.problems)
             problems << QString::fromStdString(problem);

@@ -14,12 +14,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr int UnitRowsShown = 3;
+// Rows of the other nutrients shown at once; the rest scroll, so the form fits small screens.
+constexpr int MoreRowsShown = 8;
 
 int lastOnScreen()
 {
@@ -27,6 +32,11 @@ int lastOnScreen()
         if (NutrientText::ScreenRow(k) == Nutrient::Count - 1)
             return k;
     return Nutrient::Count - 1;
+}
+
+QString catalogueText(std::string_view text)
+{
+    return QCoreApplication::translate("NutrientCatalogue", text.data());
 }
 
 QString nutrientUnit(int nutrient)
@@ -121,11 +131,82 @@ FoodForm::FoodForm(const UserFoodTable &table, const FoodDatabase &database,
         m_units.back().name->setFocus(Qt::OtherFocusReason);
     });
 
+    auto *moreButton = new QToolButton(this);
+    m_moreButton = moreButton;
+    moreButton->setText(tr("More nutrients"));
+    moreButton->setAccessibleName(tr("More nutrients"));
+    moreButton->setCheckable(true);
+    moreButton->setArrowType(Qt::RightArrow);
+    moreButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    moreButton->setAutoRaise(true);
+    moreButton->setFocusPolicy(Qt::StrongFocus);
+    grid->addWidget(moreButton, row++, 0, 1, 6, Qt::AlignLeft);
+    m_morePart = makeMorePart();
+    m_morePart->hide();
+    grid->addWidget(m_morePart, row++, 0, 1, 6);
+    connect(moreButton, &QAbstractButton::toggled, this, [this, moreButton](bool open) {
+        moreButton->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        const QRect room = screen()->availableGeometry();
+        if (open) {
+            // As many rows as the screen has room for below the closed form, three at least.
+            const int row = m_name->sizeHint().height() + 4;
+            m_morePart->setFixedHeight(
+                std::clamp(room.height() - height() - 2 * row, 3 * row, MoreRowsShown * row));
+        }
+        m_morePart->setVisible(open);
+        fitToContents();
+        QRect frame = geometry();
+        frame.moveTop(std::clamp(frame.top(), room.top(),
+                                 std::max(room.top(), room.bottom() - frame.height())));
+        move(frame.topLeft());
+    });
+
     connect(m_measure, &QComboBox::currentIndexChanged, this, &FoodForm::updateMeasure);
     connect(m_basis, &QComboBox::currentIndexChanged, this, &FoodForm::updateMeasure);
     fill(editing ? UserFoodInput::fromFood(*editing) : UserFoodInput());
     fitToContents();
     m_name->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget *FoodForm::makeMorePart()
+{
+    auto *area = new QWidget;
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    int row = 0;
+    NutrientGroup group = NutrientGroup::Count;
+    for (const NutrientInfo &info : NutrientCatalogue::all()) {
+        if (info.stored >= 0)
+            continue;
+        if (info.group != group) {
+            group = info.group;
+            grid->addWidget(makeLabel(catalogueText(NutrientCatalogue::groupName(group))), row++, 0,
+                            1, 3);
+        }
+        const QString name = catalogueText(info.name);
+        const QString unit = Text8::toQString(info.unit);
+        QLineEdit *box = makeNumberBox();
+        box->setAccessibleName(tr("%1 (%2)").arg(name, unit));
+        m_more[std::size_t(info.id)] = box;
+        grid->addWidget(makeLabel(name, false), row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(makeLabel(unit, false), row++, 2);
+    }
+    grid->setColumnStretch(0, 1);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("moreNutrients"));
+    scroll->setWidget(area);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setStyleSheet(
+        QStringLiteral("QScrollArea#moreNutrients, QScrollArea#moreNutrients > QWidget > "
+                       "QWidget { background: transparent; }"));
+    scroll->setAccessibleName(tr("More nutrients"));
+    return scroll;
 }
 
 void FoodForm::fill(const UserFoodInput &input)
@@ -136,6 +217,9 @@ void FoodForm::fill(const UserFoodInput &input)
     m_serving->setText(Text8::toQString(input.servingAmount));
     for (int k = 0; k < Nutrient::Count; ++k)
         m_nutrients[std::size_t(k)]->setText(Text8::toQString(input.nutrients[std::size_t(k)]));
+    for (int id = 0; id < NutrientCatalogue::Count; ++id)
+        if (m_more[std::size_t(id)])
+            m_more[std::size_t(id)]->setText(Text8::toQString(input.more[std::size_t(id)]));
     for (const UserFoodInput::Unit &unit : input.units) {
         addUnitRow();
         m_units.back().name->setText(Text8::toQString(unit.name));
@@ -188,8 +272,23 @@ void FoodForm::addUnitRow()
     QWidget::setTabOrder(unit.name, unit.amount);
     QWidget::setTabOrder(unit.amount, remove);
     QWidget::setTabOrder(remove, m_addUnit);
+    orderMoreTabs();
     m_addUnit->setEnabled(m_units.size() < std::size_t(FoodFormat::ReadUnitLimit));
     updateMeasure();
+}
+
+// After + Unit, as the part is shown below it.
+void FoodForm::orderMoreTabs()
+{
+    QWidget *previous = m_addUnit;
+    QWidget::setTabOrder(previous, m_moreButton);
+    previous = m_moreButton;
+    for (QLineEdit *box : m_more) {
+        if (box) {
+            QWidget::setTabOrder(previous, box);
+            previous = box;
+        }
+    }
 }
 
 void FoodForm::removeUnitRow(QWidget *row)
@@ -229,6 +328,9 @@ UserFoodInput FoodForm::typed() const
     input.servingAmount = Text8::fromQString(m_serving->text());
     for (int k = 0; k < Nutrient::Count; ++k)
         input.nutrients[std::size_t(k)] = Text8::fromQString(m_nutrients[std::size_t(k)]->text());
+    for (int id = 0; id < NutrientCatalogue::Count; ++id)
+        if (m_more[std::size_t(id)])
+            input.more[std::size_t(id)] = Text8::fromQString(m_more[std::size_t(id)]->text());
     for (const UnitRow &row : m_units)
         input.units.push_back(
             {Text8::fromQString(row.name->text()), Text8::fromQString(row.amount->text())});
@@ -246,7 +348,12 @@ QString FoodForm::describe(const UserFoodInput::Result &result, const UserFoodIn
         nutrient = CoreText::nutrientName(result.item);
         typedText = Text8::toQString(input.nutrients[std::size_t(result.item)]).trimmed();
     }
-    if (result.item >= 0 && std::size_t(result.item) < input.units.size()) {
+    const bool more =
+        result.problem == Problem::MoreNotANumber || result.problem == Problem::MoreNegative;
+    if (more) {
+        nutrient = catalogueText(NutrientCatalogue::info(result.item).name);
+        typedText = Text8::toQString(input.more[std::size_t(result.item)]).trimmed();
+    } else if (result.item >= 0 && std::size_t(result.item) < input.units.size()) {
         unitName = Text8::toQString(input.units[std::size_t(result.item)].name).trimmed();
         if (result.problem != Problem::UnitNameUsed)
             typedText = Text8::toQString(input.units[std::size_t(result.item)].amount).trimmed();
@@ -265,9 +372,11 @@ QString FoodForm::describe(const UserFoodInput::Result &result, const UserFoodIn
     case Problem::ServingNotAboveZero:
         return tr("A serving must have more than 0 %1.").arg(unit);
     case Problem::NutrientNotANumber:
+    case Problem::MoreNotANumber:
         return tr("%1: \u201c%2\u201d is no number. Type it like 12.5, or leave the box empty.")
             .arg(nutrient, typedText);
     case Problem::NutrientNegative:
+    case Problem::MoreNegative:
         return tr("%1 cannot be less than 0.").arg(nutrient);
     case Problem::UnitNoName:
         return tr("Give the unit of %1 %2 a name.").arg(typedText, unit);
@@ -301,6 +410,9 @@ QWidget *FoodForm::boxOf(const UserFoodInput::Result &result) const
     case Problem::NutrientNotANumber:
     case Problem::NutrientNegative:
         return m_nutrients[std::size_t(result.item)];
+    case Problem::MoreNotANumber:
+    case Problem::MoreNegative:
+        return m_more[std::size_t(result.item)];
     case Problem::UnitNoName:
     case Problem::UnitNotPlain:
     case Problem::UnitNameUsed:
@@ -321,6 +433,10 @@ bool FoodForm::commit()
     const UserFoodInput input = typed();
     const UserFoodInput::Result result = input.makeFood(m_table, &m_database, m_editing);
     if (result.problem != UserFoodInput::Problem::None) {
+        // Open, so that the box the problem points at can be seen.
+        if (result.problem == UserFoodInput::Problem::MoreNotANumber ||
+            result.problem == UserFoodInput::Problem::MoreNegative)
+            m_moreButton->setChecked(true);
         showProblem(describe(result, input), boxOf(result));
         return false;
     }

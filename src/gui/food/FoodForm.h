@@ -40,6 +40,11 @@ public:
     QLineEdit *unitNameBox(int row) const { return m_units[std::size_t(row)].name; }
     QLineEdit *unitAmountBox(int row) const { return m_units[std::size_t(row)].amount; }
     QAbstractButton *addUnitButton() const { return m_addUnit; }
+    // The part with the catalogue's other nutrients, closed until this button opens it.
+    QAbstractButton *moreButton() const { return m_moreButton; }
+    QWidget *morePart() const { return m_morePart; }
+    // The box of a catalogue nutrient beyond the ten, by id; nullptr for one of the ten.
+    QLineEdit *moreBox(int id) const { return m_more[std::size_t(id)]; }
 
     // One more empty unit row, up to ten.
     void addUnitRow();
@@ -57,6 +62,8 @@ private:
         QWidget *remove = nullptr;
     };
 
+    QWidget *makeMorePart();
+    void orderMoreTabs();
     void fill(const UserFoodInput &input);
     UserFoodInput typed() const;
     void removeUnitRow(QWidget *row);
@@ -81,4 +88,7 @@ private:
     std::vector<UnitRow> m_units;
     QAbstractButton *m_addUnit = nullptr;
     QLabel *m_pairNote = nullptr;
+    QAbstractButton *m_moreButton = nullptr;
+    QWidget *m_morePart = nullptr;
+    std::array<QLineEdit *, NutrientCatalogue::Count> m_more {};
 };

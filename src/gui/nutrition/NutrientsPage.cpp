@@ -3,6 +3,7 @@
 #include "food/FoodDatabase.h"
 #include "food/NutrientCatalogue.h"
 #include "food/NutrientData.h"
+#include "food/UserFoodTable.h"
 #include "nutrition/NutrientBarDelegate.h"
 #include "nutrition/NutrientLookup.h"
 #include "nutrition/PeriodNutrition.h"
@@ -205,7 +206,11 @@ void NutrientsPage::UpdatePage()
         return;
     m_stale = false;
     const FoodDatabase &foods = m_foods(); // first: it also readies the nutrient data
-    const NutrientLookup lookup(foods, *m_data);
+    NutrientLookup lookup(foods, *m_data);
+    // The own foods' nutrients beyond the ten, as the file holds them now.
+    UserFoodTable ownFoods;
+    (void)ownFoods.load(m_store->OwnFoodsFile());
+    lookup.setOwnFoods(NutrientLookup::ownFoodsOf(ownFoods));
     const Run shown = run();
     m_shown = std::make_unique<PeriodNutrition>(
         shown.first, shown.days,
