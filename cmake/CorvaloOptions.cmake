@@ -4,6 +4,27 @@ option(CORVALO_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 option(CORVALO_INSTALLED "A build for installing: data only in the per-user folder" OFF)
 option(CORVALO_WERROR "Treat compiler warnings as errors (CI turns this on)" OFF)
 
+# Precompiled Qt headers: one set for the widgets library and the widget tests, one for the
+# core tests. GCC only: it accepts a header precompiled by another target as long as the macros
+# the header reads agree, where clang wants every definition to match.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    option(CORVALO_PCH "Precompile the Qt headers" ON)
+else()
+    set(CORVALO_PCH OFF)
+endif()
+
+# ccache when it is there, unless a launcher was given (-DCMAKE_CXX_COMPILER_LAUNCHER=, even
+# empty, or the environment's). It reuses compilations that include a precompiled header only
+# with this sloppiness; ccache's own configuration can say the same for a launcher given by hand.
+if(NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER)
+    find_program(CORVALO_CCACHE ccache)
+    mark_as_advanced(CORVALO_CCACHE)
+    if(CORVALO_CCACHE)
+        set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
+            CCACHE_SLOPPINESS=pch_defines,time_macros ${CORVALO_CCACHE})
+    endif()
+endif()
+
 add_library(corvalo_options INTERFACE)
 target_compile_features(corvalo_options INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)

@@ -59,8 +59,11 @@ class Test:
 # The core's libraries, bottom up.
 LIBRARIES = ["corvalo_food", "corvalo_core"]
 
-# Tests that run another executable of the build besides their own.
-ALSO_RUNS = {"tst_cli": ["corvalo-cli"]}
+# Test executables that run another executable of the build besides their own.
+ALSO_RUNS = {"cli_core_tests": ["corvalo-cli"], "cli_gui_tests": ["corvalo-cli"]}
+
+# Targets that build every test executable of a layer (tests/CMakeLists.txt).
+ALL_TESTS = {"core": "corvalo_tests_core", "gui": "corvalo_tests_gui"}
 
 
 @dataclass
@@ -199,16 +202,20 @@ class Runner:
         code, out = self.run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"])
         if code != 0:
             sys.exit("ctest could not list the tests:\n" + out[-4000:])
+        entries = json.loads(out)["tests"]
+        layers = ["core", "gui"] if self.args.with_gui else ["core"]
+        if any(not e.get("command") and set(layers) & set(self.labels(e)) for e in entries):
+            # Not built yet: ctest names no command, and one executable runs several tests.
+            self.log("building the test executables to list them")
+            ok, out = self.build_targets([ALL_TESTS[layer] for layer in layers])
+            if not ok:
+                sys.exit("the unmutated source does not build:\n" + out[-4000:])
+            code, out = self.run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"])
+            entries = json.loads(out)["tests"]
         self.tests = []
-        for entry in json.loads(out)["tests"]:
-            labels = []
-            for prop in entry.get("properties", []):
-                if prop["name"] == "LABELS":
-                    labels = prop["value"]
+        for entry in entries:
+            labels = self.labels(entry)
             command = entry.get("command") or []
-            if not command and labels:
-                # Not built yet: ctest names no command. Tests are named after their target.
-                command = [str(self.build / "tests" / labels[0] / entry["name"])]
             # Only tests that run an executable of this build (the layer check runs cmake).
             if not command or not command[0].startswith(str(self.build) + os.sep):
                 continue
@@ -222,6 +229,13 @@ class Runner:
             self.tests.append(Test(entry["name"], Path(command[0]).name, area, gui))
         if not self.tests:
             sys.exit("no tests found in " + str(self.build))
+
+    @staticmethod
+    def labels(entry):
+        for prop in entry.get("properties", []):
+            if prop["name"] == "LABELS":
+                return prop["value"]
+        return []
 
     def build_targets(self, targets):
         command = ["cmake", "--build", str(self.build), "--parallel", str(self.args.parallel),
@@ -243,7 +257,8 @@ class Runner:
     def build_test(self, test):
         # A widget test also needs what the program makes from the core at build time.
         if self.fast() and not test.gui:
-            return self.build_targets([test.target + "/fast"])
+            return self.build_targets([t + "/fast" for t in [test.target] +
+                                       ALSO_RUNS.get(test.target, [])])
         return self.build_targets([test.target] + ALSO_RUNS.get(test.target, []))
 
     def run_test(self, test, timeout):
@@ -263,7 +278,7 @@ class Runner:
         ok, out = self.build_targets([t.target for t in self.tests])
         if not ok:
             sys.exit("the unmutated source does not build:\n" + out[-4000:])
-        self.discover()  # now with every executable's real name
+        self.discover()  # every executable's real name, once built
         if self.args.no_baseline:
             return
         self.log("running the suite once unmutated")
