@@ -1480,7 +1480,7 @@ zum Herunterladen bereit.</translation>
     </message>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
 </context>
 <context>

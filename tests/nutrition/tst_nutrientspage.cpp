@@ -1,0 +1,102 @@
+#include "MainWindowUnderTest.h"
+#include "food/NutrientCatalogue.h"
+#include "food/Portion.h"
+#include "layout/PageTable.h"
+#include "meals/QuickAdd.h"
+#include "nutrition/NutrientsPage.h"
+#include "platform/TextCodec.h"
+
+#include <QComboBox>
+#include <QTreeWidget>
+#include <QtTest>
+
+// The Nutrients page in the real window, on the shipped food data: an apple's vitamin C as the
+// source archive gives it (4.6 mg per 100 g, 52 kcal), what a quick add does to how much is
+// known, and the foods that gave a nutrient.
+class TestNutrientsPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void anAppleAndAQuickAdd();
+
+private:
+    MainWindowUnderTest m_window;
+};
+
+namespace {
+
+QTreeWidgetItem *rowOf(QTreeWidget *tree, int id)
+{
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = tree->topLevelItem(i);
+        if (item->data(0, Qt::UserRole).isValid() && item->data(0, Qt::UserRole).toInt() == id)
+            return item;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void TestNutrientsPage::initTestCase()
+{
+    MainWindowUnderTest::setUpEnvironment();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+void TestNutrientsPage::anAppleAndAQuickAdd()
+{
+    QVERIFY(m_window.open(PageTable::Nutrients));
+    CCorvaloDlg &dialog = *m_window.dialog;
+    const FoodDatabase &foods = dialog.foods();
+    int apple = -1;
+    for (int i = 0; i < foods.recordCount() && apple < 0; ++i)
+        if (foods.name(i) == "Apples, raw, with skin")
+            apple = i;
+    QVERIFY(apple >= 0);
+    const FoodRecord record = foods.record(apple);
+    const FoodUnits units = record.units();
+    int medium = -1;
+    for (int i = 0; i < units.count; ++i)
+        if (TextCodec::ToUtf8(units.items[std::size_t(i)].name).starts_with("medium"))
+            medium = i;
+    QVERIFY(medium >= 0);
+    QCOMPARE(units.items[std::size_t(medium)].factor, 182.0f);
+    const DayFiles::LocalDate today {5, 12, 2026};
+    QVERIFY(
+        dialog.store()
+            .AppendMeal(
+                today, Portion::MakeEntry(record.name(), record.nutrients(), 182.0f, 1.0, "medium"))
+            .ok());
+    dialog.LoadDay();
+
+    auto *page = static_cast<NutrientsPage *>(dialog.control(PageTable::NutrientsPageWindow));
+    QTreeWidget *tree = page->nutrientTree();
+    QTreeWidgetItem *vitaminC = rowOf(tree, NutrientId::VitaminC);
+    QVERIFY(vitaminC);
+    QCOMPARE(vitaminC->text(1), QStringLiteral("8.37 mg")); // 182 g x 4.6 mg / 100 g
+    QCOMPARE(vitaminC->text(4), QStringLiteral("100 %"));
+    QCOMPARE(rowOf(tree, NutrientId::Energy)->text(1), QStringLiteral("94.6 kcal")); // 182 x 0.52
+
+    // 100 kcal that know nothing else: vitamin C is known for 94.64 of 194.64 kcal.
+    QVERIFY(dialog.store().AppendMeal(today, *QuickAdd::MakeEntry({100.0})).ok());
+    dialog.LoadDay();
+    vitaminC = rowOf(tree, NutrientId::VitaminC);
+    QCOMPARE(vitaminC->text(1), QStringLiteral("8.37 mg"));
+    QCOMPARE(vitaminC->text(4), QStringLiteral("49 %"));
+
+    tree->setCurrentItem(rowOf(tree, NutrientId::Energy));
+    QTreeWidget *sources = page->sourceList();
+    QCOMPARE(sources->topLevelItemCount(), 2);
+    QCOMPARE(sources->topLevelItem(0)->text(0), QStringLiteral("Quick add"));
+    QCOMPARE(sources->topLevelItem(1)->text(0), QStringLiteral("Apples, raw, with skin"));
+
+    // Over the 7 days to this one, one of them logged.
+    page->periodBox()->setCurrentIndex(int(NutrientsPage::Period::Week));
+    QCOMPARE(page->loggedText(), QStringLiteral("1 of 7 days logged, average per logged day"));
+    QCOMPARE(rowOf(tree, NutrientId::VitaminC)->text(1), QStringLiteral("8.37 mg"));
+}
+
+QTEST_MAIN(TestNutrientsPage)
+#include "tst_nutrientspage.moc"
