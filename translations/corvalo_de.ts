@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Days as CSV files: the meals, the day totals and the notes.</source>
-        <translation>Tage als CSV-Dateien: die Mahlzeiten, die Tagessummen und die Notizen.</translation>
+        <translation>Tage als CSV-Dateien: Mahlzeiten, Tagessummen und Notizen.</translation>
     </message>
     <message>
         <source>From</source>
