@@ -33,11 +33,6 @@ using Day = DayFiles::LocalDate;
 
 constexpr int CloseMatches = 5;
 
-std::string lowered(std::string_view text)
-{
-    return FoodFilter::Lowered(text);
-}
-
 std::string inQuotes(std::string_view text)
 {
     return "\"" + std::string(text) + "\"";
@@ -297,12 +292,12 @@ int Session::add()
     // food named exactly as a food of the database is two foods of that name.
     std::optional<int> food;
     std::vector<int> exact, folded;
-    const std::string wantedLower = lowered(wanted);
+    const std::string wantedLower = FoodFilter::Lowered(wanted);
     for (int i = 0; i < m_foods.recordCount(); ++i) {
         const std::string name = TextCodec::ToUtf8(m_foods.name(i));
         if (name == wanted)
             exact.push_back(i);
-        else if (lowered(name) == wantedLower)
+        else if (FoodFilter::Lowered(name) == wantedLower)
             folded.push_back(i);
     }
     if (exact.size() == 1)
@@ -343,7 +338,7 @@ int Session::add()
         const std::string name = TextCodec::ToUtf8(units.items[std::size_t(i)].name);
         if (name == m_command.unit)
             unit = i;
-        else if (lowered(name) == lowered(m_command.unit))
+        else if (FoodFilter::Lowered(name) == FoodFilter::Lowered(m_command.unit))
             unitsFolded.push_back(i);
     }
     if (!unit && unitsFolded.size() == 1)

@@ -1,6 +1,7 @@
 #include "NutritionCommands.h"
 
 #include "export/DiaryExport.h"
+#include "food/FoodFilter.h"
 #include "meals/NutrientText.h"
 #include "nutrition/NutrientTotals.h"
 #include "platform/NumberText.h"
@@ -20,16 +21,9 @@ using Day = DayFiles::LocalDate;
 using ReferenceIntakes::Intake;
 using ReferenceIntakes::Profile;
 
-int characters(std::string_view text)
-{
-    return int(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 std::string padded(std::string text, int width)
 {
-    text.append(std::size_t(std::max(1, width - characters(text))), ' ');
+    text.append(std::size_t(std::max(1, width - FoodFilter::Characters(text))), ' ');
     return text;
 }
 

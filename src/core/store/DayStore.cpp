@@ -4,6 +4,7 @@
 #include "platform/DataFolders.h"
 #include "platform/FileLock.h"
 #include "platform/NumberText.h"
+#include "store/FolderStamp.h"
 #include "store/MealDayFile.h"
 #include "store/WeightFile.h"
 
@@ -95,22 +96,9 @@ void DayStore::Refresh()
         Rescan();
 }
 
-namespace {
-
-std::optional<fs::file_time_type> stampOf(const fs::path &directory)
-{
-    std::error_code error;
-    const fs::file_time_type stamp = fs::last_write_time(directory, error);
-    if (error)
-        return std::nullopt;
-    return stamp;
-}
-
-} // namespace
-
 bool DayStore::changedBehindOurBack(const Folder &folder, const fs::path &directory) const
 {
-    return folder.listed && folder.stamp != stampOf(directory);
+    return folder.listed && folder.stamp != FolderStamp(directory);
 }
 
 DayStore::Folder &DayStore::listed(Folder &folder, const fs::path &directory) const
@@ -119,7 +107,7 @@ DayStore::Folder &DayStore::listed(Folder &folder, const fs::path &directory) co
         return folder;
     folder.listed = true;
     // Taken before the listing: a file added while it runs shows as a change next time.
-    folder.stamp = stampOf(directory);
+    folder.stamp = FolderStamp(directory);
     std::error_code error;
     fs::directory_iterator it(directory, error);
     for (const fs::directory_iterator end; !error && it != end; it.increment(error))
@@ -185,7 +173,7 @@ void DayStore::written(Folder &folder, const fs::path &directory, const std::str
     // Our own write moved the folder's stamp; that is no change by anyone else. A change made
     // before it keeps the old stamp, so that the next refresh still sees it.
     if (folder.listed && wasCurrent)
-        folder.stamp = stampOf(directory);
+        folder.stamp = FolderStamp(directory);
     folder.sizes.erase(name);
     if (&folder == &m_index.data) {
         m_index.weights.erase(name);

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/FileLock.h"
 #include "store/ConflictCopies.h"
+#include "store/FolderStamp.h"
 #include "store/NoteFile.h"
 
 #include <algorithm>
@@ -13,15 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::optional<fs::file_time_type> stampOf(const fs::path &directory)
-{
-    std::error_code error;
-    const fs::file_time_type stamp = fs::last_write_time(directory, error);
-    if (error)
-        return std::nullopt;
-    return stamp;
-}
 
 // "2026-12-05 143022" of the local time now, for the name of a copy kept aside.
 std::string copyStamp(std::time_t now)
@@ -58,7 +50,7 @@ NoteWrite NoteWrite::run(const fs::path &file, std::string_view text,
         return write;
     }
     write.tried = true;
-    write.before = stampOf(file.parent_path());
+    write.before = FolderStamp(file.parent_path());
     {
         // Held from the look at what the file holds until the new text is in.
         FileIo::Result failure;
@@ -82,6 +74,6 @@ NoteWrite NoteWrite::run(const fs::path &file, std::string_view text,
     write.result.changedElsewhere = !write.keptAside.empty();
     if (write.result.ok())
         write.fingerprint = NoteFile::Fingerprint(NoteFile::ToFileBytes(text));
-    write.after = stampOf(file.parent_path());
+    write.after = FolderStamp(file.parent_path());
     return write;
 }
