@@ -111,9 +111,10 @@ int Session::run()
     case Kind::Report:
         if (!openDiary(false) || !loadFoods())
             return Failed;
-        return NutritionCommands::Report(m_command, *m_store,
-                                         {m_foods, m_context.nutrients, m_ownFoods},
-                                         {m_context.out, m_context.err});
+        return NutritionCommands::Report(
+            m_command, *m_store, {m_foods, m_context.nutrients, m_ownFoods},
+            NutritionCommands::StoredTargets(m_root, m_command.profile, m_context.err),
+            {m_context.out, m_context.err});
     case Kind::Conflicts:
         if (!openDiary(false))
             return Failed;
@@ -254,8 +255,10 @@ int Session::showDay()
     for (int k = 0; k < Nutrient::Count; ++k)
         rows[std::size_t(NutrientText::ScreenRow(k))] = k;
     if (m_command.all) {
-        NutritionCommands::PrintDay(meals.entries, {m_foods, m_context.nutrients, m_ownFoods},
-                                    m_command.profile, {out, m_context.err});
+        NutritionCommands::PrintDay(
+            meals.entries, {m_foods, m_context.nutrients, m_ownFoods},
+            NutritionCommands::StoredTargets(m_root, m_command.profile, m_context.err),
+            {out, m_context.err});
         rows.clear();
     }
     for (const int k : rows) {

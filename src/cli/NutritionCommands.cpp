@@ -6,6 +6,7 @@
 #include "nutrition/NutrientTotals.h"
 #include "platform/NumberText.h"
 #include "store/DayStore.h"
+#include "store/DiarySettings.h"
 #include "store/SaveProblem.h"
 
 #include <algorithm>
@@ -56,12 +57,28 @@ std::string plainNumber(double value, int decimals = 4)
     return text == "-0" ? "0" : text;
 }
 
+// "RDA", "AI", "own" (set by the person); empty for none.
+std::string_view kindName(ReferenceIntakes::TargetKind kind)
+{
+    switch (kind) {
+    case ReferenceIntakes::TargetKind::Rda:
+        return "RDA";
+    case ReferenceIntakes::TargetKind::Ai:
+        return "AI";
+    case ReferenceIntakes::TargetKind::Own:
+        return "own";
+    case ReferenceIntakes::TargetKind::None:
+        break;
+    }
+    return {};
+}
+
 std::string targetText(const Intake &intake, std::string_view unit)
 {
     std::string text;
     if (intake.target) {
-        text = "target " + plainNumber(*intake.target) + ' ' + std::string(unit) +
-            (intake.targetKind == ReferenceIntakes::TargetKind::Rda ? " (RDA)" : " (AI)");
+        text = "target " + plainNumber(*intake.target) + ' ' + std::string(unit) + " (" +
+            std::string(kindName(intake.targetKind)) + ')';
     }
     if (intake.limit) {
         if (!text.empty())
@@ -78,7 +95,7 @@ std::string targetText(const Intake &intake, std::string_view unit)
 
 // The catalogue by group; `calories` names what coverage is a share of.
 void printGroups(std::ostream &out, const NutrientTotals &totals, bool perDay,
-                 const std::optional<Profile> &profile, std::string_view calories)
+                 const Targets &targets, std::string_view calories)
 {
     NutrientGroup group = NutrientGroup::Count;
     for (const NutrientInfo &info : NutrientCatalogue::all()) {
@@ -99,12 +116,9 @@ void printGroups(std::ostream &out, const NutrientTotals &totals, bool perDay,
                             std::to_string(percent(totals.coverage(info.id))) + " % of " +
                             std::string(calories));
         }
-        Intake intake;
-        if (profile) {
-            intake = ReferenceIntakes::of(*profile, info.id);
-            if (std::string target = targetText(intake, info.unit); !target.empty())
-                notes.push_back(std::move(target));
-        }
+        const Intake intake = targets.own.intake(targets.profile, info.id);
+        if (std::string target = targetText(intake, info.unit); !target.empty())
+            notes.push_back(std::move(target));
         for (std::size_t i = 0; i < notes.size(); ++i)
             line += (i == 0 ? "" : "; ") + notes[i];
         while (!line.empty() && line.back() == ' ')
@@ -149,7 +163,7 @@ struct Weighed
 };
 
 std::string jsonNutrient(const NutrientInfo &info, const NutrientTotals &totals,
-                         const std::optional<Profile> &profile)
+                         const Targets &targets)
 {
     const std::optional<double> amount = totals.perDay(info.id);
     std::string json = "{\"key\": " + jsonString(info.key) +
@@ -158,12 +172,11 @@ std::string jsonNutrient(const NutrientInfo &info, const NutrientTotals &totals,
         ", \"unit\": " + jsonString(info.unit) +
         ", \"amount\": " + (amount ? plainNumber(*amount) : "null") +
         ", \"known\": " + plainNumber(amount ? totals.coverage(info.id) : 0.0);
-    if (profile) {
-        const Intake intake = ReferenceIntakes::of(*profile, info.id);
+    if (const Intake intake = targets.own.intake(targets.profile, info.id);
+        targets.profile || intake.target) {
         json += ", \"target\": ";
-        json += intake.target ? "{\"value\": " + plainNumber(*intake.target) + ", \"kind\": " +
-                (intake.targetKind == ReferenceIntakes::TargetKind::Rda ? "\"RDA\"" : "\"AI\"") +
-                "}"
+        json += intake.target ? "{\"value\": " + plainNumber(*intake.target) +
+                ", \"kind\": " + jsonString(kindName(intake.targetKind)) + "}"
                               : "null";
         json += ", \"limit\": ";
         json += intake.limit ? "{\"value\": " + plainNumber(*intake.limit) + ", \"kind\": " +
@@ -189,16 +202,32 @@ Lookup::Lookup(const Foods &foods, std::ostream &err) : m_lookup(foods.database,
     m_lookup.setOwnFoods(foods.ownFoods);
 }
 
-void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods,
-              const std::optional<Profile> &profile, const Streams &streams)
+Targets StoredTargets(const std::filesystem::path &diaryFolder, const std::optional<Profile> &given,
+                      std::ostream &err)
+{
+    DiarySettings settings;
+    if (const FileIo::Result read = settings.load(DiarySettings::FileIn(diaryFolder)); !read.ok())
+        err << CommandLine::Program << ": the diary's settings cannot be read ("
+            << SaveProblem::Reason(read, SaveProblem::Action::Load)
+            << "); the targets are the defaults\n";
+    Targets targets;
+    targets.profile =
+        given ? given : ReferenceIntakes::ParseProfile(settings.value("profile").value_or(""));
+    targets.own = PersonalTargets::FromSettings(
+        [&settings](const std::string &key) { return settings.value(key); });
+    return targets;
+}
+
+void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods, const Targets &targets,
+              const Streams &streams)
 {
     const Lookup lookup(foods, streams.err);
-    printGroups(streams.out, NutrientTotals::ofDay(entries, lookup.get()), false, profile,
+    printGroups(streams.out, NutrientTotals::ofDay(entries, lookup.get()), false, targets,
                 "the day's calories");
 }
 
 int Report(const CommandLine::Command &command, const DayStore &store, const Foods &foods,
-           const Streams &streams)
+           const Targets &targets, const Streams &streams)
 {
     const Lookup lookup(foods, streams.err);
     NutrientTotals totals;
@@ -231,7 +260,7 @@ int Report(const CommandLine::Command &command, const DayStore &store, const Foo
         for (const NutrientInfo &info : NutrientCatalogue::all()) {
             if (!command.all && info.stored < 0)
                 continue;
-            out << (comma ? ",\n    " : "\n    ") << jsonNutrient(info, totals, command.profile);
+            out << (comma ? ",\n    " : "\n    ") << jsonNutrient(info, totals, targets);
             comma = true;
         }
         out << "\n  ],\n  \"weight\": ";
@@ -251,7 +280,7 @@ int Report(const CommandLine::Command &command, const DayStore &store, const Foo
         if (totals.loggedDays() > 0) {
             out << "Average per logged day:\n";
             if (command.all) {
-                printGroups(out, totals, true, command.profile, "the calories");
+                printGroups(out, totals, true, targets, "the calories");
             } else {
                 std::vector<int> rows(Nutrient::Count);
                 for (int k = 0; k < Nutrient::Count; ++k)

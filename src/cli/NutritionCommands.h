@@ -5,9 +5,11 @@
 #include "food/NutrientData.h"
 #include "meals/MealEntry.h"
 #include "nutrition/NutrientLookup.h"
+#include "nutrition/PersonalTargets.h"
 #include "nutrition/ReferenceIntakes.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -44,14 +46,26 @@ private:
     NutrientLookup m_lookup;
 };
 
-// Every catalogue nutrient of the entries, by group, with the profile's targets when given.
+// Whom the targets are for, and the targets the person set over that person's.
+struct Targets
+{
+    std::optional<ReferenceIntakes::Profile> profile;
+    PersonalTargets own;
+};
+
+// The person and targets kept in the diary's settings, as the window sets them; `given` (--sex
+// and --age) in place of the stored person. A settings file that cannot be read is said on err.
+Targets StoredTargets(const std::filesystem::path &diaryFolder,
+                      const std::optional<ReferenceIntakes::Profile> &given, std::ostream &err);
+
+// Every catalogue nutrient of the entries, by group, with their targets.
 // Says on err when the side table cannot be used.
-void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods,
-              const std::optional<ReferenceIntakes::Profile> &profile, const Streams &streams);
+void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods, const Targets &targets,
+              const Streams &streams);
 
 // Averages per logged day from command.from to command.to, the weight at both ends, as text or
 // JSON. Returns the exit status.
 int Report(const CommandLine::Command &command, const DayStore &store, const Foods &foods,
-           const Streams &streams);
+           const Targets &targets, const Streams &streams);
 
 } // namespace NutritionCommands

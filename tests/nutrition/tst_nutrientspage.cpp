@@ -4,9 +4,13 @@
 #include "layout/PageTable.h"
 #include "meals/QuickAdd.h"
 #include "nutrition/NutrientsPage.h"
+#include "nutrition/TargetEditor.h"
 #include "platform/TextCodec.h"
+#include "store/DiarySettings.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -20,6 +24,7 @@ class TestNutrientsPage : public QObject
 private slots:
     void initTestCase();
     void anAppleAndAQuickAdd();
+    void ownTargets();
 
 private:
     MainWindowUnderTest m_window;
@@ -96,6 +101,44 @@ void TestNutrientsPage::anAppleAndAQuickAdd()
     page->periodBox()->setCurrentIndex(int(NutrientsPage::Period::Week));
     QCOMPARE(page->loggedText(), QStringLiteral("1 of 7 days logged, average per logged day"));
     QCOMPARE(rowOf(tree, NutrientId::VitaminC)->text(1), QStringLiteral("8.37 mg"));
+}
+
+// A target typed, cleared and set back on the page is what the diary's settings keep, and what the
+// bar is measured against. Runs on the apple of the day before.
+void TestNutrientsPage::ownTargets()
+{
+    CCorvaloDlg &dialog = *m_window.dialog;
+    auto *page = static_cast<NutrientsPage *>(dialog.control(PageTable::NutrientsPageWindow));
+    page->setPeriod(NutrientsPage::Period::Day);
+    page->setProfile(ReferenceIntakes::Profile {ReferenceIntakes::Sex::Female, 30});
+    QTreeWidget *tree = page->nutrientTree();
+    tree->setCurrentItem(rowOf(tree, NutrientId::VitaminC));
+    QLineEdit *box = page->targetEditor()->box();
+    QCOMPARE(box->text(), QStringLiteral("75"));
+    const auto stored = [&dialog]() {
+        DiarySettings settings;
+        (void)settings.load(DiarySettings::FileIn(dialog.store().rootDirectory()));
+        return settings.value("Targets/vitamin_c");
+    };
+
+    box->setText(QStringLiteral("120"));
+    emit box->editingFinished();
+    QCOMPARE(rowOf(tree, NutrientId::VitaminC)->text(2), QStringLiteral("7 % of 120 mg"));
+    QCOMPARE(stored(), std::optional<std::string>("120"));
+
+    box->setText(QStringLiteral("lots")); // refused, nothing changes
+    emit box->editingFinished();
+    QCOMPARE(box->text(), QStringLiteral("120"));
+    QCOMPARE(stored(), std::optional<std::string>("120"));
+
+    box->clear();
+    emit box->editingFinished();
+    QCOMPARE(rowOf(tree, NutrientId::VitaminC)->text(2), QString());
+    QCOMPARE(stored(), std::optional<std::string>("none"));
+
+    page->targetEditor()->defaultButton()->click();
+    QCOMPARE(rowOf(tree, NutrientId::VitaminC)->text(2), QStringLiteral("11 % of 75 mg"));
+    QCOMPARE(stored(), std::nullopt);
 }
 
 QTEST_MAIN(TestNutrientsPage)

@@ -1,3 +1,4 @@
+#include "nutrition/PersonalTargets.h"
 #include "nutrition/ReferenceIntakes.h"
 
 #include <QtTest>
@@ -13,6 +14,7 @@ private slots:
     void targetsByGroup();
     void limits();
     void storedProfile();
+    void ownTargets();
 };
 
 using namespace ReferenceIntakes;
@@ -133,6 +135,35 @@ void TestReferenceIntakes::storedProfile()
     for (const char *text : {"", "female", "female 0", "female 151", "female 30x", "Female 30",
                              "male 40 pregnant", "female 30 pregnant twice", "female 30 tired"})
         QVERIFY2(!ParseProfile(text), text);
+}
+
+// The person's own targets as the settings keep them: only a nutrient's key and a target that
+// makes sense are taken, and they stand in for the profile's target but not its limit.
+void TestReferenceIntakes::ownTargets()
+{
+    PersonalTargets targets;
+    QVERIFY(targets.read("Targets/vitamin_c", "120.5"));
+    QVERIFY(targets.read("Targets/iron", "none"));
+    for (const auto &[key, value] : {std::pair {"Targets/zinc", "0"},
+                                     {"Targets/zinc", "-3"},
+                                     {"Targets/zinc", "12mg"},
+                                     {"Targets/zinc", ""},
+                                     {"Targets/zinc", "1e9"},
+                                     {"Targets/zinc", "nan"},
+                                     {"Targets/vitamin_z", "5"},
+                                     {"Goals/zinc", "5"}})
+        QVERIFY2(!targets.read(key, value), (std::string(key) + '=' + value).c_str());
+    QVERIFY(!targets.isSet(NutrientId::Zinc));
+
+    const Profile woman = person(Sex::Female, 30);
+    QCOMPARE(*targets.intake(woman, NutrientId::VitaminC).target, 120.5);
+    QCOMPARE(*targets.intake(woman, NutrientId::VitaminC).limit, 2000.0);
+    QVERIFY(!targets.intake(woman, NutrientId::Iron).target);
+    QCOMPARE(*targets.intake(woman, NutrientId::Zinc).target, 8.0);
+    QCOMPARE(*targets.intake(std::nullopt, NutrientId::VitaminC).target, 120.5);
+    QCOMPARE(targets.valueText(NutrientId::VitaminC), std::optional<std::string>("120.5"));
+    targets.reset(NutrientId::VitaminC);
+    QCOMPARE(*targets.intake(woman, NutrientId::VitaminC).target, 75.0);
 }
 
 QTEST_GUILESS_MAIN(TestReferenceIntakes)

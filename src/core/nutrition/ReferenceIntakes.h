@@ -22,7 +22,7 @@ struct Profile
     bool breastfeeding = false; // female only; pregnancy wins when both are set
 };
 
-enum class TargetKind { None, Rda, Ai };
+enum class TargetKind { None, Rda, Ai, Own }; // Own: the person set it
 enum class LimitKind {
     None,
     Tolerable, // the tolerable upper intake level (UL)

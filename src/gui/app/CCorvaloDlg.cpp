@@ -342,7 +342,7 @@ void CCorvaloDlg::createNutrientsPage()
         },
         &m_nutrientData, &m_store);
     m_pages.nutrients->setDays(m_dayStrip);
-    m_pages.nutrients->setProfile(ReferenceIntakes::ParseProfile(AppSettings::readProfile()));
+    SettingsWiring::connectNutrients(m_pages);
 }
 
 void CCorvaloDlg::SwitchPage(int page)

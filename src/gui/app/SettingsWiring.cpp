@@ -6,6 +6,7 @@
 #include "charts/CCharts.h"
 #include "controls/CNoticeBar.h"
 #include "nutrition/NutrientsPage.h"
+#include "nutrition/TargetEditor.h"
 #include "platform/AppSettings.h"
 #include "store/DiarySettings.h"
 
@@ -64,6 +65,17 @@ void connect(const WindowPages &pages)
         });
 }
 
+void connectNutrients(const WindowPages &pages)
+{
+    NutrientsPage *nutrients = pages.nutrients;
+    nutrients->setProfile(storedProfile());
+    nutrients->setTargets(AppSettings::readTargets());
+    QObject::connect(nutrients, &NutrientsPage::targetChanged, nutrients,
+                     [&pages](const PersonalTargets &targets, int nutrientId) {
+                         reportStored(pages, AppSettings::writeTarget(targets, nutrientId));
+                     });
+}
+
 void show(const WindowPages &pages)
 {
     // Shown, not written: they are what the diary's file holds.
@@ -77,8 +89,11 @@ void show(const WindowPages &pages)
         settings->setBestMatchesFirst(best);
         settings->profileGroup()->setProfile(profile);
     }
-    if (pages.nutrients)
+    if (pages.nutrients) {
         pages.nutrients->setProfile(profile);
+        if (!pages.nutrients->targetEditor()->isAncestorOf(QApplication::focusWidget()))
+            pages.nutrients->setTargets(AppSettings::readTargets());
+    }
     if (pages.food) {
         pages.food->setGoals(goals);
         pages.food->setBestMatchesFirst(best);

@@ -7,6 +7,7 @@
 #include "nutrition/NutrientBarDelegate.h"
 #include "nutrition/NutrientLookup.h"
 #include "nutrition/PeriodNutrition.h"
+#include "nutrition/TargetEditor.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
@@ -49,6 +50,12 @@ QString amountText(double value, const NutrientInfo &info)
     const double magnitude = std::fabs(value);
     const int decimals = magnitude >= 100.0 || magnitude == 0.0 ? 0 : magnitude >= 10.0 ? 1 : 2;
     return QLocale().toString(value, 'f', decimals) + QLatin1Char(' ') + unitText(info);
+}
+
+// Targets and limits as published: 75 mg, 1.1 g, 2.4 µg.
+QString referenceText(double value, const NutrientInfo &info)
+{
+    return QLocale().toString(value, 'g', 6) + QLatin1Char(' ') + unitText(info);
 }
 
 QDate qDate(const DayFiles::LocalDate &day)
@@ -106,7 +113,7 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
     m_tree->headerItem()->setToolTip(
         TargetColumn,
         tr("For the person chosen under \u201cNutrient targets for\u201d in the "
-           "Settings, by the %1")
+           "Settings, by the %1; or your own, set below the list")
             .arg(QString::fromUtf8(ReferenceIntakes::Source.data(),
                                    qsizetype(ReferenceIntakes::Source.size()))));
     m_tree->headerItem()->setToolTip(KnownColumn,
@@ -122,15 +129,18 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
     for (const auto &[column, width] :
          {std::pair {AmountColumn, 88}, {TargetColumn, 146}, {LimitColumn, 86}, {KnownColumn, 80}})
         header->resizeSection(column, width);
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, &NutrientsPage::showSources);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this]() {
+        showSources();
+        showTarget();
+    });
 
     m_sourcesTitle = new QLabel(this);
-    m_sourcesTitle->setGeometry(kLeft, kPanel.top() + 274, kWidth, 18);
+    m_sourcesTitle->setGeometry(kLeft, kPanel.top() + 274, kWidth - 270, 22);
     m_sourcesTitle->setFont(labelFont);
     m_sourcesTitle->setStyleSheet(m_logged->styleSheet());
     m_sources = new QTreeWidget(this);
     m_sources->setObjectName(QStringLiteral("nutrientSources"));
-    m_sources->setGeometry(kLeft - 4, kPanel.top() + 294, kWidth + 4, 60);
+    m_sources->setGeometry(kLeft - 4, kPanel.top() + 298, kWidth + 4, 56);
     m_sources->setColumnCount(2);
     m_sources->setHeaderHidden(true);
     m_sources->setRootIsDecorated(false);
@@ -138,6 +148,20 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
     m_sources->header()->setStretchLastSection(false);
     m_sources->header()->resizeSection(1, 110);
     m_sources->setAccessibleName(tr("Foods that gave the nutrient"));
+
+    m_targetEditor = new TargetEditor(this);
+    m_targetEditor->setGeometry(kLeft + kWidth - 260, kPanel.top() + 274, 260, 22);
+    connect(m_targetEditor, &TargetEditor::targetChosen, this,
+            [this](int id, std::optional<double> target) {
+                m_targets.set(id, target);
+                fillTree();
+                emit targetChanged(m_targets, id);
+            });
+    connect(m_targetEditor, &TargetEditor::targetReset, this, [this](int id) {
+        m_targets.reset(id);
+        fillTree();
+        emit targetChanged(m_targets, id);
+    });
 }
 
 NutrientsPage::~NutrientsPage() = default;
@@ -153,6 +177,23 @@ void NutrientsPage::setProfile(const std::optional<ReferenceIntakes::Profile> &p
 {
     m_profile = profile;
     fillTree();
+}
+
+void NutrientsPage::setTargets(const PersonalTargets &targets)
+{
+    m_targets = targets;
+    fillTree();
+}
+
+int NutrientsPage::currentNutrient() const
+{
+    const QTreeWidgetItem *item = m_tree->currentItem();
+    return item && item->data(0, Qt::UserRole).isValid() ? item->data(0, Qt::UserRole).toInt() : -1;
+}
+
+void NutrientsPage::showTarget()
+{
+    m_targetEditor->setNutrient(currentNutrient(), m_targets, m_profile);
 }
 
 void NutrientsPage::setPeriod(Period period)
@@ -235,8 +276,7 @@ void NutrientsPage::fillTree()
                           : m_profile ? QString()
                                       : tr("Targets: choose whom for in the Settings"));
 
-    const int current = m_tree->currentItem() ? m_tree->currentItem()->data(0, Qt::UserRole).toInt()
-                                              : NutrientId::Energy;
+    const int current = currentNutrient() >= 0 ? currentNutrient() : int(NutrientId::Energy);
     const QSignalBlocker quiet(m_tree);
     m_tree->clear();
     for (int group = 0; group < int(NutrientGroup::Count); ++group) {
@@ -261,20 +301,19 @@ void NutrientsPage::fillTree()
                 oneDay ? totals.amount(info.id) : totals.perDay(info.id);
             row->setText(AmountColumn, amount ? amountText(*amount, info) : tr("unknown"));
             row->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
-            const ReferenceIntakes::Intake intake =
-                m_profile ? ReferenceIntakes::of(*m_profile, info.id) : ReferenceIntakes::Intake();
+            const ReferenceIntakes::Intake intake = m_targets.intake(m_profile, info.id);
             if (intake.target) {
                 const double share = amount ? *amount / *intake.target : 0.0;
                 row->setData(TargetColumn, NutrientBarDelegate::ShareRole, share);
                 row->setText(TargetColumn,
                              tr("%1 % of %2")
                                  .arg(std::lround(share * 100.0))
-                                 .arg(amountText(*intake.target, info)));
+                                 .arg(referenceText(*intake.target, info)));
             }
             if (intake.limit) {
                 const bool applies = intake.limitAppliesToFood;
                 row->setText(LimitColumn,
-                             amountText(*intake.limit, info) +
+                             referenceText(*intake.limit, info) +
                                  (applies ? QString() : QStringLiteral("*")));
                 row->setTextAlignment(LimitColumn, Qt::AlignRight | Qt::AlignVCenter);
                 if (!applies)
@@ -298,6 +337,7 @@ void NutrientsPage::fillTree()
         }
     }
     showSources();
+    showTarget();
 }
 
 void NutrientsPage::showSources()

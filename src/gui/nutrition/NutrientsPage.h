@@ -4,6 +4,7 @@
 #include "calendar/DaySelection.h"
 #include "controls/BackgroundSlice.h"
 #include "controls/PaintedTexts.h"
+#include "nutrition/PersonalTargets.h"
 #include "nutrition/ReferenceIntakes.h"
 
 #include <QWidget>
@@ -19,6 +20,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QTreeWidget;
+class TargetEditor;
 
 // The Nutrients page: every nutrient the food data holds, for the chosen day or as the average
 // per logged day over a run of days, grouped as people read them, each with its amount, a bar
@@ -42,6 +44,8 @@ public:
     void setDays(const DaySelection *days) { m_days = days; }
     // The person the targets are for; none: no targets.
     void setProfile(const std::optional<ReferenceIntakes::Profile> &profile);
+    // The targets the person set over the profile's.
+    void setTargets(const PersonalTargets &targets);
     // Reads the days and shows them; called when the day or the files change. A hidden page
     // reads them when it is shown.
     void UpdatePage();
@@ -51,6 +55,11 @@ public:
     QTreeWidget *sourceList() const { return m_sources; }
     QComboBox *periodBox() const { return m_period; }
     QString loggedText() const;
+    TargetEditor *targetEditor() const { return m_targetEditor; }
+
+signals:
+    // The person set, cleared or reset the target of `nutrientId`; to be stored.
+    void targetChanged(const PersonalTargets &targets, int nutrientId);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -66,6 +75,8 @@ private:
     void fillTree();
     void showSources();
     void periodChosen();
+    int currentNutrient() const;
+    void showTarget();
 
     BackgroundSlice m_background;
     PaintedTexts m_texts;
@@ -76,6 +87,7 @@ private:
     static inline const DaySelection s_noDays {};
     const DaySelection *m_days = &s_noDays;
     std::optional<ReferenceIntakes::Profile> m_profile;
+    PersonalTargets m_targets;
     std::unique_ptr<PeriodNutrition> m_shown;
 
     QComboBox *m_period = nullptr;
@@ -85,4 +97,5 @@ private:
     QTreeWidget *m_tree = nullptr;
     QLabel *m_sourcesTitle = nullptr;
     QTreeWidget *m_sources = nullptr;
+    TargetEditor *m_targetEditor = nullptr;
 };

@@ -164,29 +164,66 @@ bool writeGoals(const NutrientGoals &goals)
         .ok();
 }
 
-std::string readProfile()
+namespace {
+
+// One line of the diary's settings, or of this computer's before a diary is open.
+std::optional<std::string> readValue(const std::string &key)
 {
-    if (s_diary.empty())
-        return open()->value(kProfileKey).toString().toStdString();
-    return diarySettings().value("profile").value_or(std::string());
+    if (s_diary.empty()) {
+        const QVariant value = open()->value(QString::fromStdString(key));
+        return value.isValid() ? std::optional(value.toString().toStdString()) : std::nullopt;
+    }
+    return diarySettings().value(key);
 }
 
-bool writeProfile(const std::string &text)
+// nullopt removes the line.
+bool writeValue(const std::string &key, const std::optional<std::string> &value)
 {
     if (s_diary.empty()) {
         auto settings = open();
-        settings->setValue(kProfileKey, QString::fromStdString(text));
+        if (value)
+            settings->setValue(QString::fromStdString(key), QString::fromStdString(*value));
+        else
+            settings->remove(QString::fromStdString(key));
         settings->sync();
         return settings->status() == QSettings::NoError;
     }
     return DiarySettings::Update(s_diary,
-                                 [&text](DiarySettings &settings) {
-                                     if (text.empty())
-                                         settings.remove("profile");
+                                 [&](DiarySettings &settings) {
+                                     if (value)
+                                         settings.setValue(key, *value);
                                      else
-                                         settings.setValue("profile", text);
+                                         settings.remove(key);
                                  })
         .ok();
+}
+
+} // namespace
+
+std::string readProfile()
+{
+    return readValue(s_diary.empty() ? kProfileKey.toStdString() : "profile").value_or("");
+}
+
+bool writeProfile(const std::string &text)
+{
+    return writeValue(s_diary.empty() ? kProfileKey.toStdString() : "profile",
+                      text.empty() ? std::nullopt : std::optional(text));
+}
+
+PersonalTargets readTargets()
+{
+    if (s_diary.empty())
+        return PersonalTargets::FromSettings(readValue);
+    // One read of the file for all of them.
+    const DiarySettings settings = diarySettings();
+    return PersonalTargets::FromSettings(
+        [&settings](const std::string &key) { return settings.value(key); });
+}
+
+bool writeTarget(const PersonalTargets &targets, int nutrientId)
+{
+    return writeValue(PersonalTargets::settingsKey(nutrientId), targets.valueText(nutrientId));
 }
 
 void useFileForTesting(const QString &iniPath)

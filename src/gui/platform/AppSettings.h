@@ -1,6 +1,7 @@
 #pragma once
 
 #include "goals/NutrientGoals.h"
+#include "nutrition/PersonalTargets.h"
 #include "platform/FileIo.h"
 
 #include <QString>
@@ -30,6 +31,9 @@ bool writeGoals(const NutrientGoals &goals);
 // none.
 std::string readProfile();
 bool writeProfile(const std::string &text);
+// The targets the person set on the Nutrients page; writeTarget writes the one nutrient's line.
+PersonalTargets readTargets();
+bool writeTarget(const PersonalTargets &targets, int nutrientId);
 
 // Tests keep their settings in an INI file of their own instead of the user's profile.
 void useFileForTesting(const QString &iniPath);
