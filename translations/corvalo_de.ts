@@ -1185,12 +1185,12 @@
         <translation>Lebensmittel, die %1 lieferten, je erfasstem Tag</translation>
     </message>
     <message>
-        <source>For the person chosen under “Nutrient targets for” in the Settings, by the %1</source>
-        <translation>Für die Person unter „Nährstoffziele für“ in den Optionen, nach den %1</translation>
-    </message>
-    <message>
         <source>Targets: choose whom for in the Settings</source>
         <translation>Ziele: für wen, steht in den Optionen</translation>
+    </message>
+    <message>
+        <source>For the person chosen under “Nutrient targets for” in the Settings, by the %1; or your own, set below the list</source>
+        <translation>Für die Person unter „Nährstoffziele für“ in den Optionen, nach den %1; oder Ihre eigenen, unter der Liste gesetzt</translation>
     </message>
 </context>
 <context>
@@ -1551,6 +1551,45 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Nutrients</source>
         <translation>Nährstoffe</translation>
+    </message>
+</context>
+<context>
+    <name>TargetEditor</name>
+    <message>
+        <source>Your target:</source>
+        <translation>Ihr Ziel:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Your target for %1, in %2</source>
+        <translation>Ihr Ziel für %1, in %2</translation>
+    </message>
+    <message>
+        <source>Leave empty for no target</source>
+        <translation>Leer lassen für kein Ziel</translation>
+    </message>
+    <message>
+        <source>Back to %1 %2, the target for the chosen person</source>
+        <translation>Zurück zu %1 %2, dem Ziel der gewählten Person</translation>
+    </message>
+    <message>
+        <source>Back to no target, as for the chosen person</source>
+        <translation>Zurück zu keinem Ziel, wie für die gewählte Person</translation>
+    </message>
+    <message>
+        <source>A target is a number above 0, or none</source>
+        <translation>Ein Ziel ist eine Zahl über 0, oder keins</translation>
+    </message>
+    <message>
+        <source>Type a number, or leave the box empty for no target</source>
+        <translation>Geben Sie eine Zahl ein, oder lassen Sie das Feld leer für kein Ziel</translation>
     </message>
 </context>
 <context>
