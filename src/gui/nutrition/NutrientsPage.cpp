@@ -138,17 +138,7 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
     m_sourcesTitle->setGeometry(kLeft, kPanel.top() + 274, kWidth - 270, 22);
     m_sourcesTitle->setFont(labelFont);
     m_sourcesTitle->setStyleSheet(m_logged->styleSheet());
-    m_sources = new QTreeWidget(this);
-    m_sources->setObjectName(QStringLiteral("nutrientSources"));
-    m_sources->setGeometry(kLeft - 4, kPanel.top() + 298, kWidth + 4, 56);
-    m_sources->setColumnCount(2);
-    m_sources->setHeaderHidden(true);
-    m_sources->setRootIsDecorated(false);
-    m_sources->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_sources->header()->setStretchLastSection(false);
-    m_sources->header()->resizeSection(1, 110);
-    m_sources->setAccessibleName(tr("Foods that gave the nutrient"));
-
+    // Made before the foods' list: Tab goes from a nutrient to its target.
     m_targetEditor = new TargetEditor(this);
     m_targetEditor->setGeometry(kLeft + kWidth - 260, kPanel.top() + 274, 260, 22);
     connect(m_targetEditor, &TargetEditor::targetChosen, this,
@@ -162,6 +152,16 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
         fillTree();
         emit targetChanged(m_targets, id);
     });
+    m_sources = new QTreeWidget(this);
+    m_sources->setObjectName(QStringLiteral("nutrientSources"));
+    m_sources->setGeometry(kLeft - 4, kPanel.top() + 298, kWidth + 4, 56);
+    m_sources->setColumnCount(2);
+    m_sources->setHeaderHidden(true);
+    m_sources->setRootIsDecorated(false);
+    m_sources->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_sources->header()->setStretchLastSection(false);
+    m_sources->header()->resizeSection(1, 110);
+    m_sources->setAccessibleName(tr("Foods that gave the nutrient"));
 }
 
 NutrientsPage::~NutrientsPage() = default;
@@ -297,6 +297,7 @@ void NutrientsPage::fillTree()
             auto *row = new QTreeWidgetItem(m_tree);
             row->setData(0, Qt::UserRole, info.id);
             row->setText(NameColumn, QStringLiteral("  ") + nutrientName(info));
+            row->setData(NameColumn, Qt::AccessibleTextRole, nutrientName(info)); // no indent
             const std::optional<double> amount =
                 oneDay ? totals.amount(info.id) : totals.perDay(info.id);
             row->setText(AmountColumn, amount ? amountText(*amount, info) : tr("unknown"));
@@ -316,14 +317,18 @@ void NutrientsPage::fillTree()
                              referenceText(*intake.limit, info) +
                                  (applies ? QString() : QStringLiteral("*")));
                 row->setTextAlignment(LimitColumn, Qt::AlignRight | Qt::AlignVCenter);
-                if (!applies)
+                if (!applies) {
+                    row->setData(
+                        LimitColumn, Qt::AccessibleTextRole,
+                        tr("%1, not held against food").arg(referenceText(*intake.limit, info)));
                     row->setToolTip(
                         LimitColumn,
                         tr("Not held against food: %1")
                             .arg(QString::fromUtf8(intake.limitNote.data(),
                                                    qsizetype(intake.limitNote.size()))));
-                else if (amount && *amount > *intake.limit)
+                } else if (amount && *amount > *intake.limit) {
                     row->setForeground(LimitColumn, QColor::fromRgba(SkinColors::SelectionRed));
+                }
             }
             if (totals.entryCount() > 0) {
                 const int known = int(std::lround(totals.coverage(info.id) * 100.0));

@@ -33,6 +33,7 @@ QString numberText(double value)
 
 TargetEditor::TargetEditor(QWidget *parent) : QWidget(parent)
 {
+    setAccessibleName(tr("Your target"));
     m_label = new QLabel(tr("Your target:"), this);
     m_label->setGeometry(0, 0, 92, 22);
     m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
