@@ -34,11 +34,9 @@ namespace {
 
 QTreeWidgetItem *rowOf(QTreeWidget *tree, int id)
 {
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = tree->topLevelItem(i);
-        if (item->data(0, Qt::UserRole).isValid() && item->data(0, Qt::UserRole).toInt() == id)
-            return item;
-    }
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).isValid() && (*it)->data(0, Qt::UserRole).toInt() == id)
+            return *it;
     return nullptr;
 }
 
@@ -112,7 +110,8 @@ void TestNutrientsPage::ownTargets()
     page->setPeriod(NutrientsPage::Period::Day);
     page->setProfile(ReferenceIntakes::Profile {ReferenceIntakes::Sex::Female, 30});
     QTreeWidget *tree = page->nutrientTree();
-    tree->setCurrentItem(rowOf(tree, NutrientId::VitaminC));
+    QTest::keyClicks(tree, QStringLiteral("vitamin c")); // found by typing its name
+    QCOMPARE(tree->currentItem(), rowOf(tree, NutrientId::VitaminC));
     QLineEdit *box = page->targetEditor()->box();
     QCOMPARE(box->text(), QStringLiteral("75"));
     const auto stored = [&dialog]() {

@@ -120,7 +120,11 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
                                      tr("The share of the calories from foods whose data gives "
                                         "this nutrient"));
     m_tree->setAccessibleName(tr("Nutrients"));
+    // Nutrients under their group's heading, always open: indented without a text prefix, so
+    // that typing a name finds it and a screen reader hears the groups.
     m_tree->setRootIsDecorated(false);
+    m_tree->setIndentation(14);
+    m_tree->setItemsExpandable(false);
     m_tree->setUniformRowHeights(true);
     m_tree->setItemDelegateForColumn(TargetColumn, new NutrientBarDelegate(m_tree));
     QHeaderView *header = m_tree->header();
@@ -294,10 +298,9 @@ void NutrientsPage::fillTree()
         for (const NutrientInfo &info : NutrientCatalogue::all()) {
             if (int(info.group) != group)
                 continue;
-            auto *row = new QTreeWidgetItem(m_tree);
+            auto *row = new QTreeWidgetItem(heading);
             row->setData(0, Qt::UserRole, info.id);
-            row->setText(NameColumn, QStringLiteral("  ") + nutrientName(info));
-            row->setData(NameColumn, Qt::AccessibleTextRole, nutrientName(info)); // no indent
+            row->setText(NameColumn, nutrientName(info));
             const std::optional<double> amount =
                 oneDay ? totals.amount(info.id) : totals.perDay(info.id);
             row->setText(AmountColumn, amount ? amountText(*amount, info) : tr("unknown"));
@@ -341,6 +344,7 @@ void NutrientsPage::fillTree()
                 m_tree->setCurrentItem(row);
         }
     }
+    m_tree->expandAll();
     showSources();
     showTarget();
 }
