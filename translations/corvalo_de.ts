@@ -181,6 +181,10 @@
         <translation>%1: Die Mahlzeiten konnten nicht gelesen werden (%2); exportiert wird, was sich lesen ließ</translation>
     </message>
     <message>
+        <source>The recipes could not be read (%1)</source>
+        <translation>Die Rezepte konnten nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
         <source>%1: the note could not be read</source>
         <translation>%1: Die Notiz konnte nicht gelesen werden</translation>
     </message>
