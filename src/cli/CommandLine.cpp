@@ -42,7 +42,7 @@ Commands:
                              averages per logged day and the change of weight
   export --from DATE --to DATE DIR
                              write meals.csv, days.csv and notes.csv of the
-                             days into DIR
+                             days into DIR, and recipes.csv
   where                      print the diary folder and why it is that one
   help [COMMAND]             this text, or the help of a command
 
@@ -148,7 +148,8 @@ Writes three CSV files of the days from --from to --to (both included) into
 DIR, which is made when missing: meals.csv (one line per meal), days.csv (one
 line per day: the totals, the weight and whether there is a note) and notes.csv
 (the notes). Both meals.csv and days.csv end with a column for each nutrient
-beyond the ten, as day --all counts them; an empty cell is unknown. Each file is replaced whole; an existing one is never left half
+beyond the ten, as day --all counts them; an empty cell is unknown. When the
+diary has recipes, recipes.csv holds one line per ingredient of each. Each file is replaced whole; an existing one is never left half
 written. A day that cannot be read whole is named on standard error and the
 exit status is 1, with what could be read exported. Shows its progress on
 standard error when that is a terminal.
