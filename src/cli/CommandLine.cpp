@@ -149,10 +149,11 @@ DIR, which is made when missing: meals.csv (one line per meal), days.csv (one
 line per day: the totals, the weight and whether there is a note) and notes.csv
 (the notes). Both meals.csv and days.csv end with a column for each nutrient
 beyond the ten, as day --all counts them; an empty cell is unknown. When the
-diary has recipes, recipes.csv holds one line per ingredient of each. Each file is replaced whole; an existing one is never left half
-written. A day that cannot be read whole is named on standard error and the
-exit status is 1, with what could be read exported. Shows its progress on
-standard error when that is a terminal.
+diary has recipes, recipes.csv holds one line per ingredient of each. Each
+file is replaced whole; an existing one is never left half written. A day that
+cannot be read whole is named on standard error and the exit status is 1, with
+what could be read exported. Shows its progress on standard error when that is
+a terminal.
 )"},
     {"conflicts", R"(Usage: corvalo-cli conflicts
 
