@@ -86,15 +86,18 @@ EntryNutrients NutrientLookup::entryAt(const MealEntry &entry,
                                        int depth) const
 {
     EntryNutrients result;
-    std::optional<FoodNutrients> food = byName(entry.name);
-    // A recipe in a loop (made by hand) ends unknown rather than never.
-    if (!food && m_recipes && depth < RecipeBook::MaxDepth) {
+    // Recipes first: a window may list them among the foods, as records that know only their
+    // ten. A recipe in a loop (made by hand) ends unknown rather than never.
+    std::optional<FoodNutrients> food;
+    if (m_recipes && depth < RecipeBook::MaxDepth) {
         if (const Recipe *recipe = m_recipes->inForce(entry.name, day, &entry.nutrients)) {
             food = recipe->perGramOf([&](const MealEntry &ingredient) {
                 return entryAt(ingredient, day, depth + 1).amounts;
             });
         }
     }
+    if (!food)
+        food = byName(entry.name);
     result.found = food.has_value();
     const double scale = double(entry.amount) * double(entry.gramsPerUnit);
     if (food) {

@@ -143,6 +143,17 @@ MealEntry Recipe::entry(double amount, std::string_view unit) const
     return entry;
 }
 
+FoodTableEntry Recipe::asFood() const
+{
+    FoodTableEntry food;
+    food.name = name;
+    food.pairKind = FoodFormat::WeightPair;
+    food.nutrients = perGram();
+    food.units = {{std::string(Serving), float(servingGrams())},
+                  {std::string(WholeRecipe), float(totalGrams())}};
+    return food;
+}
+
 std::vector<MealEntry> Recipe::split(const MealEntry &logged) const
 {
     const double grams = totalGrams();

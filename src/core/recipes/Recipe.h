@@ -2,6 +2,7 @@
 
 #include "calendar/DayFiles.h"
 #include "food/FoodNutrients.h"
+#include "food/FoodTable.h"
 #include "meals/MealEntry.h"
 
 #include <array>
@@ -61,6 +62,11 @@ struct Recipe
     MealEntry entry(double amount, std::string_view unit) const;
     // The ingredients scaled to what the logged entry weighs, each keeping its own values.
     std::vector<MealEntry> split(const MealEntry &logged) const;
+
+    // The recipe as a food of the list (FoodDatabaseWriter::recordBytes, then
+    // FoodDatabase::addUserFoods): its ten per gram, the units serving and whole recipe, and the
+    // g and oz every food measured by weight has. Adding it logs what entry() logs.
+    FoodTableEntry asFood() const;
 
     // Whether a logged entry's stored values are this definition's per-gram ten, within the
     // rounding the recipe file's six digits leave.
