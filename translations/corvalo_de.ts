@@ -181,6 +181,10 @@
         <translation>%1: Die Mahlzeiten konnten nicht gelesen werden (%2); exportiert wird, was sich lesen ließ</translation>
     </message>
     <message>
+        <source>The recipes could not be read (%1)</source>
+        <translation>Die Rezepte konnten nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
         <source>%1: the note could not be read</source>
         <translation>%1: Die Notiz konnte nicht gelesen werden</translation>
     </message>
@@ -1192,6 +1196,10 @@
         <source>For the person chosen under “Nutrient targets for” in the Settings, by the %1; or your own, set below the list</source>
         <translation>Für die Person unter „Nährstoffziele für“ in den Optionen, nach den %1; oder Ihre eigenen, unter der Liste gesetzt</translation>
     </message>
+    <message>
+        <source>%1, not held against food</source>
+        <translation>%1, gilt nicht für Lebensmittel</translation>
+    </message>
 </context>
 <context>
     <name>ProfileGroup</name>
@@ -1590,6 +1598,10 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Type a number, or leave the box empty for no target</source>
         <translation>Geben Sie eine Zahl ein, oder lassen Sie das Feld leer für kein Ziel</translation>
+    </message>
+    <message>
+        <source>Your target</source>
+        <translation>Ihr Ziel</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,11 @@ Commands:
   search [--best] TEXT       the foods whose words begin with the words of
                              TEXT, and their units
   day [DATE] [--all]         a day's meals and totals (today without DATE)
-  add DATE FOOD AMOUNT UNIT  log a portion of a food, as Add in the window
+  add DATE FOOD AMOUNT UNIT  log a portion of a food or a recipe, as Add in the
+                             window
+  recipe list | show NAME | save NAME --servings N --from DATE | delete NAME
+                             your recipes: list, show, make of a day's meals
+                             (or change), delete
   weight DATE [VALUE]        print a day's weight, or store VALUE as it
   note DATE                  print a day's diary note
   conflicts                  list the copies a sync engine made of changed days
@@ -38,7 +42,7 @@ Commands:
                              averages per logged day and the change of weight
   export --from DATE --to DATE DIR
                              write meals.csv, days.csv and notes.csv of the
-                             days into DIR
+                             days into DIR, and recipes.csv
   where                      print the diary folder and why it is that one
   help [COMMAND]             this text, or the help of a command
 
@@ -60,7 +64,7 @@ Exit status: 0 when done, 1 when something failed (the reason goes to standard
 error), 2 for a mistake in the command line.
 )";
 
-constexpr std::array<Topic, 10> Topics {{
+constexpr std::array<Topic, 11> Topics {{
     {"search", R"(Usage: corvalo-cli search [--best] TEXT
 
 Lists the foods the window lists for TEXT, in the same order, one a line: the
@@ -104,7 +108,29 @@ closest matches are listed and nothing is logged. UNIT is one of the food's
 units (see search); AMOUNT is read as the window reads it, with a full stop as
 the decimal point, and must be above zero.
 
+FOOD may also name one of your recipes (see recipe); its units are serving,
+whole recipe, g and oz. The entry keeps the recipe's values as they are now.
+
 Example: corvalo-cli add 2026-12-07 "Apples, raw, with skin" 2 oz
+         corvalo-cli add 2026-12-08 "Apple and milk" 1 serving
+)"},
+    {"recipe", R"(Usage: corvalo-cli recipe list
+       corvalo-cli recipe show NAME
+       corvalo-cli recipe save NAME --servings N --from DATE [--weight GRAMS]
+       corvalo-cli recipe delete NAME
+
+Your recipes, kept in recipes.tsv in the diary folder.
+
+  list      one recipe a line: the name, a tab, its servings, weight and
+            calories a serving
+  show      the ingredients, servings, weight and the ten nutrients a serving
+  save      every meal of DATE as the recipe NAME, made for N servings; the
+            weight is the ingredients' sum, or GRAMS as cooked. When NAME is
+            a recipe already, this changes it from today on.
+  delete    removes the recipe from the list from today on
+
+Days already logged never change: an entry keeps its values, and its other
+nutrients come from the recipe as it was on that day. Log a recipe with add.
 )"},
     {"weight", R"(Usage: corvalo-cli weight DATE [VALUE]
 
@@ -122,10 +148,12 @@ Writes three CSV files of the days from --from to --to (both included) into
 DIR, which is made when missing: meals.csv (one line per meal), days.csv (one
 line per day: the totals, the weight and whether there is a note) and notes.csv
 (the notes). Both meals.csv and days.csv end with a column for each nutrient
-beyond the ten, as day --all counts them; an empty cell is unknown. Each file is replaced whole; an existing one is never left half
-written. A day that cannot be read whole is named on standard error and the
-exit status is 1, with what could be read exported. Shows its progress on
-standard error when that is a terminal.
+beyond the ten, as day --all counts them; an empty cell is unknown. When the
+diary has recipes, recipes.csv holds one line per ingredient of each. Each
+file is replaced whole; an existing one is never left half written. A day that
+cannot be read whole is named on standard error and the exit status is 1, with
+what could be read exported. Shows its progress on standard error when that is
+a terminal.
 )"},
     {"conflicts", R"(Usage: corvalo-cli conflicts
 
@@ -186,6 +214,8 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Merge;
     if (name == "where")
         return Kind::Where;
+    if (name == "recipe")
+        return Kind::Recipe;
     if (name == "help")
         return Kind::Help;
     return std::nullopt;
@@ -221,6 +251,50 @@ std::string profileOf(const std::string &name, Command &command,
     return {};
 }
 
+// recipe's action and name; save's --servings, --weight and --from (its date is read after).
+std::string recipeArguments(const std::vector<std::string> &rest, Command &command,
+                            const std::optional<std::string> &servings,
+                            const std::optional<std::string> &weight,
+                            const std::optional<std::string> &from)
+{
+    if (rest.empty())
+        return "recipe: say list, show NAME, save NAME or delete NAME";
+    command.action = rest[0];
+    const bool named =
+        command.action == "show" || command.action == "save" || command.action == "delete";
+    if (!named && command.action != "list")
+        return "recipe: " + inQuotes(command.action) + " is not list, show, save or delete";
+    const std::size_t wanted = named ? 2 : 1;
+    if (rest.size() != wanted)
+        return "recipe " + command.action +
+            (rest.size() < wanted
+                 ? ": the recipe's name is missing"
+                 : ": too many arguments (" + inQuotes(rest[wanted]) + " is one too many)");
+    if (named) {
+        command.text = rest[1];
+        if (command.text.empty())
+            return "recipe " + command.action + ": the recipe's name is empty";
+    }
+    if (command.action != "save") {
+        if (servings || weight || from)
+            return "recipe " + command.action + " takes no --servings, --weight or --from";
+        return {};
+    }
+    if (!servings || !from)
+        return "recipe save: both --servings N and --from DATE are needed";
+    command.servings = NumberText::parse(*servings);
+    if (!IsStorableAmount(command.servings))
+        return "recipe save: " + inQuotes(*servings) +
+            " is not a number of servings; give a number above zero, as 4";
+    if (weight) {
+        command.cookedWeight = NumberText::parse(*weight);
+        if (!IsStorableAmount(*command.cookedWeight))
+            return "recipe save: " + inQuotes(*weight) +
+                " is not a weight; give the cooked weight in grams, as 850";
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<DayFiles::LocalDate> ParseDate(std::string_view text)
@@ -235,6 +309,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
     bool version = false;
     std::optional<std::string> from, to;
     std::optional<std::string> sex, age;
+    std::optional<std::string> servings, weight;
     std::vector<std::string> positional;
     std::vector<std::string> commandOptions; // what only some commands take, to check below
 
@@ -258,7 +333,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
             value = argument.substr(equals + 1);
         }
         const bool takesValue = name == "--data" || name == "--from" || name == "--to" ||
-            name == "--keep" || name == "--sex" || name == "--age";
+            name == "--keep" || name == "--sex" || name == "--age" || name == "--servings" ||
+            name == "--weight";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return usageError("the option " + name + " needs a value");
@@ -291,6 +367,9 @@ Parsed Parse(const std::vector<std::string> &arguments)
             commandOptions.push_back(name);
         } else if (name == "--sex" || name == "--age") {
             (name == "--sex" ? sex : age) = *value;
+            commandOptions.push_back(name);
+        } else if (name == "--servings" || name == "--weight") {
+            (name == "--servings" ? servings : weight) = *value;
             commandOptions.push_back(name);
         } else if (name == "--from" || name == "--to") {
             (name == "--from" ? from : to) = *value;
@@ -335,6 +414,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
             ((option == "--all" || option == "--sex" || option == "--age") &&
              (*kind == Kind::Day || *kind == Kind::Report)) ||
             (option == "--json" && *kind == Kind::Report) ||
+            ((option == "--servings" || option == "--weight" || option == "--from") &&
+             *kind == Kind::Recipe) ||
             ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge);
         if (!allowed)
             return usageError(name + " takes no option " + option, name);
@@ -435,6 +516,11 @@ Parsed Parse(const std::vector<std::string> &arguments)
     case Kind::Conflicts:
     case Kind::Where:
         error = count(0, 0);
+        break;
+    case Kind::Recipe:
+        error = recipeArguments(rest, command, servings, weight, from);
+        if (error.empty() && command.action == "save")
+            error = date(*from, command.date);
         break;
     case Kind::Merge:
         error = count(1, 1);

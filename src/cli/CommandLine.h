@@ -27,7 +27,8 @@ enum class Kind {
     Conflicts,
     Merge,
     Where,
-    Report
+    Report,
+    Recipe
 };
 
 struct Command
@@ -36,8 +37,11 @@ struct Command
     std::string topic; // Help: the command it is about, empty for the program
     std::filesystem::path dataFolder; // --data, empty for the usual rule
     bool bestMatchesFirst = false; // search --best
-    std::string text; // search: the text; add: the food's name
-    std::optional<DayFiles::LocalDate> date; // day (nothing: today), add, weight, note
+    std::string text; // search: the text; add: the food's name; recipe: the recipe's name
+    std::string action; // recipe: list, show, save or delete
+    double servings = 0.0; // recipe save: above zero
+    std::optional<double> cookedWeight; // recipe save --weight: grams above zero
+    std::optional<DayFiles::LocalDate> date; // day (nothing: today), add, weight, note, recipe save
     std::string amount; // add: as typed; a storable amount
     std::string unit; // add
     std::optional<std::string> weight; // weight: set to this; a weight above zero

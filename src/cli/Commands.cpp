@@ -2,6 +2,7 @@
 
 #include "ConflictCommands.h"
 #include "NutritionCommands.h"
+#include "RecipeCommands.h"
 #include "export/DiaryExport.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
@@ -84,6 +85,8 @@ private:
     int weight();
     int note();
     int exportDays();
+    int recipe();
+    RecipeCommands::Diary diary() { return {*m_store, m_root, m_context.out, m_context.err}; }
 
     const Command &m_command;
     const Context &m_context;
@@ -91,6 +94,8 @@ private:
     std::optional<DayStore> m_store;
     FoodDatabase m_foods;
     NutrientLookup::OwnFoods m_ownFoods;
+    RecipeBook m_recipes;
+    FileIo::Result m_recipesRead = FileIo::Result::success({});
 };
 
 int Session::run()
@@ -112,7 +117,7 @@ int Session::run()
         if (!openDiary(false) || !loadFoods())
             return Failed;
         return NutritionCommands::Report(
-            m_command, *m_store, {m_foods, m_context.nutrients, m_ownFoods},
+            m_command, *m_store, {m_foods, m_context.nutrients, m_ownFoods, &m_recipes},
             NutritionCommands::StoredTargets(m_root, m_command.profile, m_context.err),
             {m_context.out, m_context.err});
     case Kind::Conflicts:
@@ -126,6 +131,8 @@ int Session::run()
                                        {m_context.out, m_context.err});
     case Kind::Where:
         return where();
+    case Kind::Recipe:
+        return recipe();
     case Kind::Help:
     case Kind::Version:
         break;
@@ -197,6 +204,11 @@ bool Session::loadFoods()
     m_ownFoods = NutrientLookup::ownFoodsOf(table);
     if (const std::string skipped = table.skippedNotice(); !skipped.empty())
         warn(skipped);
+    m_recipesRead = m_recipes.load(m_store->RecipesFile());
+    if (!m_recipesRead.ok())
+        warn(failure(m_recipesRead, SaveProblem::Action::Load));
+    if (const std::string skipped = m_recipes.skippedNotice(); !skipped.empty())
+        warn(skipped);
     return true;
 }
 
@@ -256,7 +268,7 @@ int Session::showDay()
         rows[std::size_t(NutrientText::ScreenRow(k))] = k;
     if (m_command.all) {
         NutritionCommands::PrintDay(
-            meals.entries, {m_foods, m_context.nutrients, m_ownFoods},
+            meals.entries, day, {m_foods, m_context.nutrients, m_ownFoods, &m_recipes},
             NutritionCommands::StoredTargets(m_root, m_command.profile, m_context.err),
             {out, m_context.err});
         rows.clear();
@@ -303,10 +315,19 @@ int Session::add()
         else if (FoodFilter::Lowered(name) == wantedLower)
             folded.push_back(i);
     }
-    if (exact.size() == 1)
+    // A recipe is found as a food is; saving one refuses a food's name.
+    const Recipe *recipe = m_recipes.find(wanted);
+    const bool recipeExact = recipe && TextCodec::ToUtf8(recipe->name) == wanted;
+    if (exact.size() == 1 && !recipeExact)
         food = exact.front();
-    else if (exact.empty() && folded.size() == 1)
+    else if (exact.empty() && (recipeExact || (recipe && folded.empty())))
+        return RecipeCommands::Log(*recipe, m_command, diary());
+    else if (exact.empty() && folded.size() == 1 && !recipe)
         food = folded.front();
+    if (!food && recipe)
+        return fail(inQuotes(wanted) + " names a food and your recipe " +
+                    inQuotes(TextCodec::ToUtf8(recipe->name)) +
+                    ", so nothing is logged; save the recipe under another name");
     if (!food) {
         std::string message;
         std::vector<int> matches = exact.empty() ? folded : exact;
@@ -427,7 +448,7 @@ int Session::exportDays()
     // Without foods the export still has every stored value; what went wrong is said.
     loadFoods();
     m_store.reset(); // the export reads through a store of its own
-    const NutritionCommands::Lookup lookup({m_foods, m_context.nutrients, m_ownFoods},
+    const NutritionCommands::Lookup lookup({m_foods, m_context.nutrients, m_ownFoods, &m_recipes},
                                            m_context.err);
 
     int shown = -1;
@@ -451,6 +472,23 @@ int Session::exportDays()
     if (!result.ok)
         return fail("the export is not complete");
     return result.problems.empty() ? Done : Failed;
+}
+
+int Session::recipe()
+{
+    const bool writing = m_command.action == "save" || m_command.action == "delete";
+    if (!openDiary(writing) || !loadFoods())
+        return Failed;
+    // Saving over a file that could not be read would lose the recipes in it.
+    if (writing && !m_recipesRead.ok())
+        return Failed;
+    if (m_command.action == "list")
+        return RecipeCommands::List(m_recipes, diary());
+    if (m_command.action == "show")
+        return RecipeCommands::Show(m_recipes, m_command.text, diary());
+    if (m_command.action == "delete")
+        return RecipeCommands::Delete(m_recipes, m_command.text, diary());
+    return RecipeCommands::Save(m_recipes, m_command, m_foods, diary());
 }
 
 } // namespace

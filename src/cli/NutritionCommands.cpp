@@ -200,6 +200,8 @@ Lookup::Lookup(const Foods &foods, std::ostream &err) : m_lookup(foods.database,
                "nutrients of the panel are known\n";
     }
     m_lookup.setOwnFoods(foods.ownFoods);
+    if (foods.recipes)
+        m_lookup.setRecipes(*foods.recipes);
 }
 
 Targets StoredTargets(const std::filesystem::path &diaryFolder, const std::optional<Profile> &given,
@@ -218,11 +220,11 @@ Targets StoredTargets(const std::filesystem::path &diaryFolder, const std::optio
     return targets;
 }
 
-void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods, const Targets &targets,
-              const Streams &streams)
+void PrintDay(const std::vector<MealEntry> &entries, const Day &day, const Foods &foods,
+              const Targets &targets, const Streams &streams)
 {
     const Lookup lookup(foods, streams.err);
-    printGroups(streams.out, NutrientTotals::ofDay(entries, lookup.get()), false, targets,
+    printGroups(streams.out, NutrientTotals::ofDay(entries, lookup.get(), day), false, targets,
                 "the day's calories");
 }
 
@@ -240,7 +242,7 @@ int Report(const CommandLine::Command &command, const DayStore &store, const Foo
         const DayStore::Meals meals = store.LoadMeals(day);
         if (!meals.readable)
             unreadable.push_back(DiaryExport::IsoDate(day));
-        totals.addDay(meals.entries, lookup.get());
+        totals.addDay(meals.entries, lookup.get(), day);
         if (const std::optional<float> weight = store.LoadWeight(day)) {
             if (!first)
                 first = Weighed {day, *weight};

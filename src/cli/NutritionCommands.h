@@ -31,6 +31,7 @@ struct Foods
     const FoodDatabase &database;
     std::span<const std::uint8_t> nutrientTable; // the side table built into the program
     NutrientLookup::OwnFoods ownFoods; // NutrientLookup::ownFoodsOf the user's table
+    const RecipeBook *recipes = nullptr; // the user's recipes, when read
 };
 
 // The side table and the lookup on it, the user's own foods plugged in; without the table
@@ -60,8 +61,8 @@ Targets StoredTargets(const std::filesystem::path &diaryFolder,
 
 // Every catalogue nutrient of the entries, by group, with their targets.
 // Says on err when the side table cannot be used.
-void PrintDay(const std::vector<MealEntry> &entries, const Foods &foods, const Targets &targets,
-              const Streams &streams);
+void PrintDay(const std::vector<MealEntry> &entries, const DayFiles::LocalDate &day,
+              const Foods &foods, const Targets &targets, const Streams &streams);
 
 // Averages per logged day from command.from to command.to, the weight at both ends, as text or
 // JSON. Returns the exit status.

@@ -31,8 +31,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 DEFAULT_LIST = Path(__file__).resolve().parent / "mutations.txt"
-AREAS = ["platform", "calendar", "meals", "food", "goals", "charts", "store", "links", "nutrition",
-         "export"]
+AREAS = ["platform", "calendar", "meals", "food", "goals", "charts", "recipes", "store", "links",
+         "nutrition", "export"]
 
 
 @dataclass

@@ -100,6 +100,35 @@ bool realDate(const Day &day)
     return !DayFiles::DateKey(day.day, day.month, day.year).empty();
 }
 
+// The recipes as they are now, one record per ingredient; empty when there are none.
+std::string recipesText(const RecipeBook &book)
+{
+    const std::vector<Recipe> recipes = book.recipes();
+    if (recipes.empty())
+        return {};
+    std::vector<std::string> header {"Recipe", "Since",  "Servings", "Weight (g)",
+                                     "Food",   "Amount", "Unit",     "Grams"};
+    for (const int k : screenOrder())
+        header.push_back(nutrientHeader(k));
+    std::string text = CsvText::Record(header);
+    for (const Recipe &recipe : recipes) {
+        for (const MealEntry &ingredient : recipe.ingredients) {
+            std::vector<std::string> fields {
+                TextCodec::ToUtf8(recipe.name),
+                IsoDate(recipe.since),
+                CsvText::Number(recipe.servings, 3),
+                CsvText::Number(recipe.totalGrams(), 2),
+                TextCodec::ToUtf8(ingredient.name),
+                CsvText::Number(ingredient.amount, 3),
+                TextCodec::ToUtf8(ingredient.unit),
+                CsvText::Number(double(ingredient.amount) * double(ingredient.gramsPerUnit), 2)};
+            appendNutrients(fields, ingredient.contributions());
+            text += CsvText::Record(fields);
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 std::string IsoDate(const Day &day)
@@ -216,7 +245,7 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
                                        "is exported"),
                        date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
         }
-        const DayNutrition nutrition(loaded.entries, *lookup);
+        const DayNutrition nutrition(loaded.entries, *lookup, day);
         for (std::size_t i = 0; i < loaded.entries.size(); ++i) {
             const MealEntry &entry = loaded.entries[i];
             std::vector<std::string> fields {
@@ -259,6 +288,13 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         }
     }
 
+    RecipeBook book;
+    if (const FileIo::Result read = book.load(store.RecipesFile()); !read.ok())
+        result.problems.push_back(
+            phrase(translate, CORVALO_UI_TEXT("DiaryExport", "The recipes could not be read (%1)"),
+                   SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
+    const std::string recipes = recipesText(book);
+
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
@@ -271,12 +307,13 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
     }
     result.ok = true;
     std::vector<FileIo::Result> failed;
-    for (const auto &[name, bytes] :
-         {std::pair<const char *, const std::string &>(MealsFile, meals),
-          {DaysFile, days},
-          {NotesFile, notes}}) {
+    std::vector<std::pair<const char *, const std::string *>> files {
+        {MealsFile, &meals}, {DaysFile, &days}, {NotesFile, &notes}};
+    if (!recipes.empty())
+        files.emplace_back(RecipesFile, &recipes);
+    for (const auto &[name, bytes] : files) {
         const fs::path file = folder / name;
-        const FileIo::Result written = FileIo::writeAtomically(file, bytes);
+        const FileIo::Result written = FileIo::writeAtomically(file, *bytes);
         if (written.ok())
             result.written.push_back(file);
         else

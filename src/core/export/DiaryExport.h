@@ -23,6 +23,9 @@ class NutrientLookup;
 //              has none), Note ("yes" when the day has a note that is not empty, else "no"), then
 //              the day's total of every other catalogue nutrient
 //   notes.csv  Date and Text for each day with a note that is not empty; line breaks as CR LF
+//   recipes.csv  only when the diary has recipes: one record per ingredient of each recipe as
+//              it is now: Recipe, Since (YYYY-MM-DD), Servings, Weight (g), Food, Amount, Unit,
+//              Grams and what the ingredient adds of the ten nutrients
 //
 // The ten nutrients come in the panel's order (calories, carbohydrates, protein, fat, saturated
 // fat, cholesterol, fibre, sugars, sodium, calcium); the others in the catalogue's, headed
@@ -41,6 +44,7 @@ using Day = DayFiles::LocalDate;
 inline constexpr const char *MealsFile = "meals.csv";
 inline constexpr const char *DaysFile = "days.csv";
 inline constexpr const char *NotesFile = "notes.csv";
+inline constexpr const char *RecipesFile = "recipes.csv";
 
 // Called after each day read with the days done and the days in the range; false cancels.
 using Progress = std::function<bool(int done, int total)>;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-DayNutrition::DayNutrition(const std::vector<MealEntry> &entries, const NutrientLookup &lookup)
+DayNutrition::DayNutrition(const std::vector<MealEntry> &entries, const NutrientLookup &lookup,
+                           const std::optional<DayFiles::LocalDate> &day)
 {
     m_entries.reserve(entries.size());
     for (const MealEntry &entry : entries)
-        m_entries.push_back(lookup.entry(entry));
+        m_entries.push_back(lookup.entry(entry, day));
     m_totals.addDay(entries, m_entries);
 }
 

@@ -16,7 +16,9 @@ public:
         double amount = 0.0; // in the nutrient's unit
     };
 
-    DayNutrition(const std::vector<MealEntry> &entries, const NutrientLookup &lookup);
+    // The day picks the recipes' definitions (NutrientLookup::entry).
+    DayNutrition(const std::vector<MealEntry> &entries, const NutrientLookup &lookup,
+                 const std::optional<DayFiles::LocalDate> &day = {});
 
     const NutrientTotals &totals() const { return m_totals; }
     // Per entry, in the day's order.

@@ -68,10 +68,36 @@ std::optional<FoodNutrients> NutrientLookup::byName(std::string_view name) const
     return std::nullopt;
 }
 
-EntryNutrients NutrientLookup::entry(const MealEntry &entry) const
+EntryNutrients NutrientLookup::entry(const MealEntry &entry,
+                                     const std::optional<DayFiles::LocalDate> &day) const
+{
+    return entryAt(entry, day, 0);
+}
+
+FoodNutrients NutrientLookup::recipePerGram(const Recipe &recipe,
+                                            const std::optional<DayFiles::LocalDate> &day) const
+{
+    return recipe.perGramOf(
+        [&](const MealEntry &ingredient) { return entryAt(ingredient, day, 1).amounts; });
+}
+
+EntryNutrients NutrientLookup::entryAt(const MealEntry &entry,
+                                       const std::optional<DayFiles::LocalDate> &day,
+                                       int depth) const
 {
     EntryNutrients result;
-    const std::optional<FoodNutrients> food = byName(entry.name);
+    // Recipes first: a window may list them among the foods, as records that know only their
+    // ten. A recipe in a loop (made by hand) ends unknown rather than never.
+    std::optional<FoodNutrients> food;
+    if (m_recipes && depth < RecipeBook::MaxDepth) {
+        if (const Recipe *recipe = m_recipes->inForce(entry.name, day, &entry.nutrients)) {
+            food = recipe->perGramOf([&](const MealEntry &ingredient) {
+                return entryAt(ingredient, day, depth + 1).amounts;
+            });
+        }
+    }
+    if (!food)
+        food = byName(entry.name);
     result.found = food.has_value();
     const double scale = double(entry.amount) * double(entry.gramsPerUnit);
     if (food) {

@@ -5,8 +5,10 @@
 #include "food/NutrientData.h"
 #include "food/UserFoodTable.h"
 #include "meals/MealEntry.h"
+#include "recipes/RecipeBook.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -19,7 +21,8 @@ struct EntryNutrients
 
 // Finds a food's nutrients by its index in the database or by its exact name, as day entries
 // name their food. Shipped foods answer from the side table; the user's own foods from the
-// source plugged in with setOwnFoods(), else from the ten values of their record (those not 0).
+// source plugged in with setOwnFoods(), else from the ten values of their record (those not 0);
+// recipes from the book plugged in with setRecipes(), as the sum of their ingredients.
 // Both the database and the side table must outlive the lookup.
 class NutrientLookup
 {
@@ -33,6 +36,8 @@ public:
     // The own foods of a table (UserFoodTable::nutrientsOf), for setOwnFoods. It keeps a copy,
     // so the table need not outlive it, and may be used on any thread.
     static OwnFoods ownFoodsOf(const UserFoodTable &table);
+    // The recipes; a copy is kept, so that the lookup may be used on any thread.
+    void setRecipes(const RecipeBook &book) { m_recipes = std::make_shared<RecipeBook>(book); }
 
     // Whether the side table was built with the loaded database: when not, shipped foods have
     // no nutrients beyond their ten.
@@ -45,12 +50,23 @@ public:
     // The entry's amounts: the ten from its own stored values, the others from its food found by
     // name, scaled by amount x gramsPerUnit. A stored value that is not 0 is known; one that is
     // 0 is known only where the food knows it. Nothing else is known when the food is not found.
-    EntryNutrients entry(const MealEntry &entry) const;
+    // A recipe is the definition the entry was logged with on `day` (RecipeBook::inForce; the
+    // latest without a day), so that a recipe changed since leaves the day as it was.
+    EntryNutrients entry(const MealEntry &entry,
+                         const std::optional<DayFiles::LocalDate> &day = {}) const;
+
+    // Every catalogue nutrient of a recipe per gram, its ingredients looked up as of `day`: for
+    // a recipe form's preview (times Recipe::servingGrams for a serving).
+    FoodNutrients recipePerGram(const Recipe &recipe,
+                                const std::optional<DayFiles::LocalDate> &day = {}) const;
 
 private:
     FoodNutrients fromRecord(int index) const;
+    EntryNutrients entryAt(const MealEntry &entry, const std::optional<DayFiles::LocalDate> &day,
+                           int depth) const;
 
     const FoodDatabase &m_database;
     const NutrientData &m_data;
     OwnFoods m_ownFoods;
+    std::shared_ptr<const RecipeBook> m_recipes;
 };

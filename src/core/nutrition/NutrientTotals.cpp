@@ -3,10 +3,11 @@
 #include "meals/MealRecord.h"
 #include "nutrition/NutrientLookup.h"
 
-void NutrientTotals::addDay(const std::vector<MealEntry> &entries, const NutrientLookup &lookup)
+void NutrientTotals::addDay(const std::vector<MealEntry> &entries, const NutrientLookup &lookup,
+                            const std::optional<DayFiles::LocalDate> &day)
 {
     for (const MealEntry &entry : entries)
-        addEntry(entry, lookup.entry(entry));
+        addEntry(entry, lookup.entry(entry, day));
     addStoredTotals(entries);
 }
 
@@ -44,10 +45,11 @@ void NutrientTotals::addStoredTotals(const std::vector<MealEntry> &entries)
 }
 
 NutrientTotals NutrientTotals::ofDay(const std::vector<MealEntry> &entries,
-                                     const NutrientLookup &lookup)
+                                     const NutrientLookup &lookup,
+                                     const std::optional<DayFiles::LocalDate> &day)
 {
     NutrientTotals totals;
-    totals.addDay(entries, lookup);
+    totals.addDay(entries, lookup, day);
     return totals;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/DayFiles.h"
 #include "food/NutrientCatalogue.h"
 #include "meals/MealEntry.h"
 
@@ -18,13 +19,14 @@ class NutrientTotals
 public:
     // Adds a day's entries. The ten stored nutrients come from MealRecord::Totals, exactly the
     // day's totals as the panel shows them; the others from NutrientLookup::entry. A day without
-    // entries changes nothing and is not a logged day.
-    void addDay(const std::vector<MealEntry> &entries, const NutrientLookup &lookup);
+    // entries changes nothing and is not a logged day. The day picks the recipes' definitions.
+    void addDay(const std::vector<MealEntry> &entries, const NutrientLookup &lookup,
+                const std::optional<DayFiles::LocalDate> &day = {});
     // The same with each entry's nutrients already looked up (NutrientLookup::entry), in order.
     void addDay(const std::vector<MealEntry> &entries, const std::vector<EntryNutrients> &given);
 
-    static NutrientTotals ofDay(const std::vector<MealEntry> &entries,
-                                const NutrientLookup &lookup);
+    static NutrientTotals ofDay(const std::vector<MealEntry> &entries, const NutrientLookup &lookup,
+                                const std::optional<DayFiles::LocalDate> &day = {});
     static NutrientTotals ofDays(const std::vector<std::vector<MealEntry>> &days,
                                  const NutrientLookup &lookup);
 

@@ -17,7 +17,7 @@ PeriodNutrition::PeriodNutrition(const DayFiles::LocalDate &first, int dayCount,
         const std::vector<MealEntry> entries = mealsOf(day);
         given.clear();
         for (const MealEntry &entry : entries) {
-            given.push_back(lookup.entry(entry));
+            given.push_back(lookup.entry(entry, day));
             auto &food = m_byFood[entry.name];
             for (int id = 0; id < NutrientCatalogue::Count; ++id) {
                 if (given.back().amounts.known(id))

@@ -4,6 +4,7 @@
 #include "food/UserFoodTable.h"
 #include "meals/MealEntry.h"
 #include "platform/FileIo.h"
+#include "recipes/RecipeBook.h"
 #include "store/HistoryScan.h"
 #include "store/NoteFile.h"
 #include "store/NoteWrite.h"
@@ -63,6 +64,8 @@ public:
     }
     // The user's own foods, kept with the diary.
     std::filesystem::path OwnFoodsFile() const { return rootDirectory() / UserFoodTable::FileName; }
+    // The user's recipes, kept with the diary.
+    std::filesystem::path RecipesFile() const { return rootDirectory() / RecipeBook::FileName; }
 
     // The day's key, "%m-%d-%Y" of its local date; empty for a date the system cannot convert.
     static std::string Key(const Day &day);

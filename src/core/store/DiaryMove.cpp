@@ -6,6 +6,7 @@
 #include "platform/DataFolders.h"
 #include "platform/DiaryLocation.h"
 #include "platform/FileLock.h"
+#include "recipes/RecipeBook.h"
 #include "store/ConflictMerge.h"
 #include "store/DiarySettings.h"
 #include "store/HistoryScan.h"
@@ -150,6 +151,9 @@ void Mover::collectOwnFiles()
             add({}, *it, What::OwnFoods, ConflictCopies::Kind::OwnFoods);
         else if (name == DiarySettings::FileName)
             add({}, *it, What::Settings);
+        // Not joined line by line yet: a folder with recipes of its own gets them beside.
+        else if (name == RecipeBook::FileName)
+            add({}, *it, What::Other);
         else if (const auto copy = ConflictCopies::Recognise(name);
                  copy && copy->kind == ConflictCopies::Kind::OwnFoods)
             add({}, *it, What::Other);

@@ -1,0 +1,384 @@
+#include "recipes/RecipeBook.h"
+
+#include "food/FoodTable.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr std::string_view Header =
+    "# Recipes for Corvalo, one a line, fields separated by tabs: name | in force from\n"
+    "# (YYYY-MM-DD) | servings | cooked weight in g (- for the ingredients' sum), then for each\n"
+    "# ingredient: food | amount | unit | g per unit | per 100 g: kcal | carbs g | fat g |\n"
+    "# protein g | fiber g | calcium mg | sodium mg | saturated g | cholesterol mg | sugars g\n"
+    "# (- for none). A later line of a name changes the recipe from its date on, and\n"
+    "# \"name | date | deleted\" deletes it: days logged before keep the line they used.\n";
+
+constexpr std::string_view Deleted = "deleted";
+constexpr std::size_t RecipeFields = 4;
+constexpr std::size_t IngredientFields = 4 + Nutrient::Count;
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return !FoodTable::nameLess(a, b) && !FoodTable::nameLess(b, a);
+}
+
+bool dayBefore(const DayFiles::LocalDate &a, const DayFiles::LocalDate &b)
+{
+    if (a.year != b.year)
+        return a.year < b.year;
+    if (a.month != b.month)
+        return a.month < b.month;
+    return a.day < b.day;
+}
+
+// Six significant digits, as the own-food table writes its numbers.
+std::string number(double value)
+{
+    char buffer[32];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    return error == std::errc() ? std::string(buffer, end) : std::string("-");
+}
+
+std::string shown(std::string_view field)
+{
+    constexpr std::size_t MaxShown = 24;
+    return "\"" + std::string(field.substr(0, MaxShown)) +
+        (field.size() > MaxShown ? "...\"" : "\"");
+}
+
+// A finite number of 0 or more (above 0 when `positive`) that a float holds.
+std::optional<double> readNumber(std::string_view text, bool positive)
+{
+    double value = 0.0;
+    const char *end = text.data() + text.size();
+    const auto [stop, problem] = std::from_chars(text.data(), end, value);
+    if (text.empty() || problem != std::errc() || stop != end || !(value >= 0.0) ||
+        value > double(std::numeric_limits<float>::max()) || (positive && !(value > 0.0)))
+        return std::nullopt;
+    return value;
+}
+
+std::vector<std::string_view> fieldsOf(std::string_view text)
+{
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = text.find('\t', start);
+        fields.push_back(text.substr(start, tab == std::string_view::npos ? tab : tab - start));
+        if (tab == std::string_view::npos)
+            break;
+        start = tab + 1;
+    }
+    return fields;
+}
+
+// A definition's line; false with the reason when some field is wrong.
+bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string &error)
+{
+    const std::vector<std::string_view> fields = fieldsOf(text);
+    deleted = fields.size() == 3 && fields[2] == Deleted;
+    if (!deleted &&
+        (fields.size() < RecipeFields + IngredientFields ||
+         (fields.size() - RecipeFields) % IngredientFields != 0)) {
+        error = "it has " + std::to_string(fields.size()) + " fields, not 4 and then " +
+            std::to_string(IngredientFields) + " for each ingredient";
+        return false;
+    }
+    recipe.name = std::string(fields[0]);
+    const std::optional<DayFiles::LocalDate> since = RecipeBook::parseIsoDate(fields[1]);
+    if (!since) {
+        error = "its date " + shown(fields[1]) + " is not a date written YYYY-MM-DD";
+        return false;
+    }
+    recipe.since = *since;
+    if (deleted) {
+        if (recipe.name.empty() || recipe.name.front() == '#')
+            error = "it deletes a recipe without a name";
+        return error.empty();
+    }
+    const std::optional<double> servings = readNumber(fields[2], true);
+    if (!servings) {
+        error = "its servings " + shown(fields[2]) + " are not a number above 0";
+        return false;
+    }
+    recipe.servings = *servings;
+    if (fields[3] != "-") {
+        recipe.cookedGrams = readNumber(fields[3], true);
+        if (!recipe.cookedGrams) {
+            error = "its weight " + shown(fields[3]) + " is not a number above 0, nor -";
+            return false;
+        }
+    }
+    for (std::size_t at = RecipeFields; at < fields.size(); at += IngredientFields) {
+        MealEntry ingredient;
+        ingredient.name = std::string(fields[at]);
+        const std::optional<double> amount = readNumber(fields[at + 1], true);
+        ingredient.unit = std::string(fields[at + 2]);
+        const std::optional<double> grams = readNumber(fields[at + 3], true);
+        if (!amount || !grams) {
+            error = "the amount or the grams of " + shown(fields[at]) + " are not above 0";
+            return false;
+        }
+        ingredient.amount = float(*amount);
+        ingredient.gramsPerUnit = float(*grams);
+        for (int k = 0; k < Nutrient::Count; ++k) {
+            const std::string_view field = fields[at + 4 + std::size_t(k)];
+            if (field == "-")
+                continue;
+            const std::optional<double> per100 = readNumber(field, false);
+            if (!per100) {
+                error = "a nutrient of " + shown(fields[at]) + ", " + shown(field) +
+                    ", is not a number of 0 or more";
+                return false;
+            }
+            ingredient.nutrients[k] = float(*per100 / 100.0);
+        }
+        recipe.ingredients.push_back(std::move(ingredient));
+    }
+    error = recipe.problem();
+    return error.empty();
+}
+
+} // namespace
+
+std::string RecipeBook::isoDate(const Day &day)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
+    return text;
+}
+
+std::optional<RecipeBook::Day> RecipeBook::parseIsoDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    int values[3] = {0, 0, 0};
+    for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
+        if (i == 4 || i == 7) {
+            ++part;
+            continue;
+        }
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        values[part] = values[part] * 10 + (text[i] - '0');
+    }
+    if (DayFiles::DateKey(values[2], values[1], values[0]).empty())
+        return std::nullopt;
+    return Day {values[2], values[1], values[0]};
+}
+
+FileIo::Result RecipeBook::load(const std::filesystem::path &file)
+{
+    parse({});
+    std::string bytes;
+    const FileIo::Result result = FileIo::read(file, bytes, MaxBytes);
+    if (result.problem == FileIo::Problem::Missing)
+        return FileIo::Result::success(file);
+    if (result.ok())
+        parse(bytes);
+    else
+        m_unreadable = result.problem;
+    return result;
+}
+
+void RecipeBook::parse(std::string_view text)
+{
+    m_lines.clear();
+    m_skipped.clear();
+    m_unreadable = FileIo::Problem::None;
+    m_fromFile = !text.empty();
+    int lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        const std::size_t newline = text.find('\n');
+        std::string_view line = text.substr(0, newline);
+        text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        Line kept {std::string(line), std::nullopt, false};
+        if (!line.empty() && line.front() != '#') {
+            Recipe recipe;
+            std::string error;
+            if (parseLine(line, recipe, kept.deleted, error))
+                kept.recipe = std::move(recipe);
+            else
+                m_skipped.push_back({lineNumber, error});
+        }
+        m_lines.push_back(std::move(kept));
+    }
+}
+
+FileIo::Result RecipeBook::save(const std::filesystem::path &file) const
+{
+    // Writing what little was read would throw the rest of the file away.
+    if (m_unreadable != FileIo::Problem::None)
+        return FileIo::Result::failure(file, m_unreadable);
+    return FileIo::writeAtomically(file, text());
+}
+
+std::string RecipeBook::text() const
+{
+    std::string text;
+    if (!m_fromFile)
+        text = Header;
+    for (const Line &line : m_lines) {
+        text += line.text;
+        text += '\n';
+    }
+    return text;
+}
+
+int RecipeBook::lastIndexOf(std::string_view name) const
+{
+    for (std::size_t i = m_lines.size(); i-- > 0;)
+        if (m_lines[i].recipe && sameName(m_lines[i].recipe->name, name))
+            return int(i);
+    return -1;
+}
+
+const Recipe *RecipeBook::find(std::string_view name) const
+{
+    const int index = lastIndexOf(name);
+    if (index < 0 || m_lines[std::size_t(index)].deleted)
+        return nullptr;
+    return &*m_lines[std::size_t(index)].recipe;
+}
+
+std::vector<Recipe> RecipeBook::recipes() const
+{
+    std::vector<Recipe> out;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines[i];
+        if (line.recipe && !line.deleted && lastIndexOf(line.recipe->name) == int(i))
+            out.push_back(*line.recipe);
+    }
+    std::stable_sort(out.begin(), out.end(), [](const Recipe &a, const Recipe &b) {
+        return FoodTable::nameLess(a.name, b.name);
+    });
+    return out;
+}
+
+bool RecipeBook::hasDefinitions() const
+{
+    for (const Line &line : m_lines)
+        if (line.recipe)
+            return true;
+    return false;
+}
+
+const Recipe *RecipeBook::inForce(std::string_view name, const std::optional<Day> &day,
+                                  const Nutrients *stored) const
+{
+    std::vector<const Recipe *> all, matching;
+    for (const Line &line : m_lines) {
+        if (!line.recipe || line.deleted || !sameName(line.recipe->name, name))
+            continue;
+        all.push_back(&*line.recipe);
+        if (stored && line.recipe->gaveValues(*stored))
+            matching.push_back(&*line.recipe);
+    }
+    const std::vector<const Recipe *> &candidates = matching.empty() ? all : matching;
+    const Recipe *latest = nullptr, *earliest = nullptr;
+    for (const Recipe *recipe : candidates) {
+        // In file order, so that of two changes on one day the later counts.
+        if ((!day || !dayBefore(*day, recipe->since)) &&
+            (!latest || !dayBefore(recipe->since, latest->since)))
+            latest = recipe;
+        if (!earliest || dayBefore(recipe->since, earliest->since))
+            earliest = recipe;
+    }
+    return latest ? latest : earliest;
+}
+
+std::vector<std::string> RecipeBook::loop(const Recipe &recipe) const
+{
+    // Depth first through the recipes as they would be, the new one in place of its name.
+    std::vector<std::string> path {recipe.name};
+    std::vector<const Recipe *> stack {&recipe};
+    std::vector<std::size_t> next {0};
+    while (!stack.empty()) {
+        const Recipe &current = *stack.back();
+        if (next.back() >= current.ingredients.size() || int(stack.size()) > MaxDepth) {
+            stack.pop_back();
+            next.pop_back();
+            path.pop_back();
+            continue;
+        }
+        const std::string &ingredient = current.ingredients[next.back()++].name;
+        if (sameName(ingredient, recipe.name)) {
+            path.push_back(ingredient);
+            return path;
+        }
+        if (const Recipe *inner = find(ingredient)) {
+            stack.push_back(inner);
+            next.push_back(0);
+            path.push_back(inner->name);
+        }
+    }
+    return {};
+}
+
+bool RecipeBook::define(const Recipe &recipe, std::string *why)
+{
+    std::string reason = recipe.problem();
+    if (reason.empty()) {
+        if (const std::vector<std::string> names = loop(recipe); !names.empty()) {
+            reason = "the recipe would contain itself:";
+            for (std::size_t i = 0; i < names.size(); ++i)
+                reason += (i == 0 ? " " : " > ") + names[i];
+        }
+    }
+    if (why)
+        *why = reason;
+    if (!reason.empty())
+        return false;
+    // Kept as the file will give it back, six digits and all.
+    Line line {formatLine(recipe), Recipe {}, false};
+    std::string ignored;
+    parseLine(line.text, *line.recipe, line.deleted, ignored);
+    m_lines.push_back(std::move(line));
+    return true;
+}
+
+bool RecipeBook::remove(std::string_view name, const Day &since)
+{
+    const Recipe *recipe = find(name);
+    if (!recipe)
+        return false;
+    Recipe gone;
+    gone.name = recipe->name;
+    gone.since = since;
+    m_lines.push_back(
+        {gone.name + '\t' + isoDate(since) + '\t' + std::string(Deleted), gone, true});
+    return true;
+}
+
+std::string RecipeBook::skippedNotice() const
+{
+    if (m_skipped.empty())
+        return {};
+    std::string text = "Skipped line " + std::to_string(m_skipped.front().line) + " of " +
+        std::string(FileName) + ": " + m_skipped.front().reason;
+    if (m_skipped.size() == 2)
+        text += " (and 1 more line)";
+    else if (m_skipped.size() > 2)
+        text += " (and " + std::to_string(m_skipped.size() - 1) + " more lines)";
+    return text;
+}
+
+std::string RecipeBook::formatLine(const Recipe &recipe)
+{
+    std::string line = recipe.name + '\t' + isoDate(recipe.since) + '\t' + number(recipe.servings) +
+        '\t' + (recipe.cookedGrams ? number(*recipe.cookedGrams) : "-");
+    for (const MealEntry &ingredient : recipe.ingredients) {
+        line += '\t' + ingredient.name + '\t' + number(ingredient.amount) + '\t' + ingredient.unit +
+            '\t' + number(ingredient.gramsPerUnit);
+        for (const float perGram : ingredient.nutrients)
+            line += '\t' + (perGram > 0.0f ? number(double(perGram) * 100.0) : std::string("-"));
+    }
+    return line;
+}
