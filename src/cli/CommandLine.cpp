@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "export/DiaryExport.h"
+#include "food/NutrientCatalogue.h"
 #include "meals/MealEntry.h"
 #include "platform/NumberText.h"
 
@@ -38,8 +39,9 @@ Commands:
   conflicts                  list the copies a sync engine made of changed days
   merge DATE [--dry-run] [--keep ours|theirs]
                              join a day's conflict copies into the day
-  report --from DATE --to DATE [--all] [--json]
-                             averages per logged day and the change of weight
+  report --from DATE --to DATE [--all] [--json] [--nutrient KEY]
+                             averages per logged day, goals met, top foods
+                             and the change of weight
   export --from DATE --to DATE DIR
                              write meals.csv, days.csv and notes.csv of the
                              days into DIR, and recipes.csv
@@ -89,14 +91,17 @@ weight when the day has one. Without DATE, today.
                 summary tables)
 )"},
     {"report", R"(Usage: corvalo-cli report --from DATE --to DATE [--all] [--json]
-                          [--sex female|male --age N]
+                          [--nutrient KEY] [--sex female|male --age N]
 
 Prints how many days from --from to --to (both included) are logged (have a
-meal), the average of the ten nutrients per logged day, and the first and the
-last weight in the range with its change.
+meal), the average of the ten nutrients per logged day, on how many logged
+days each goal set in the window was met, the 10 foods that gave the most
+calories, and the first and the last weight in the range with its change.
 
   --all         every nutrient the food data holds, as day --all shows it
   --json        the same as JSON on standard output
+  --nutrient    also the 10 foods that gave the most of this nutrient, by its
+                key (vitamin_c, iron, ...; the keys of report --all --json)
   --sex, --age  with --all: the person's daily targets and upper limits
 )"},
     {"add", R"(Usage: corvalo-cli add DATE FOOD AMOUNT UNIT
@@ -334,7 +339,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
         }
         const bool takesValue = name == "--data" || name == "--from" || name == "--to" ||
             name == "--keep" || name == "--sex" || name == "--age" || name == "--servings" ||
-            name == "--weight";
+            name == "--weight" || name == "--nutrient";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return usageError("the option " + name + " needs a value");
@@ -373,6 +378,13 @@ Parsed Parse(const std::vector<std::string> &arguments)
             commandOptions.push_back(name);
         } else if (name == "--from" || name == "--to") {
             (name == "--from" ? from : to) = *value;
+            commandOptions.push_back(name);
+        } else if (name == "--nutrient") {
+            command.nutrient = NutrientCatalogue::find(*value);
+            if (command.nutrient < 0)
+                return usageError(inQuotes(*value) +
+                                      " is no nutrient's key; `report --all --json` lists them",
+                                  "report");
             commandOptions.push_back(name);
         } else {
             return usageError("unknown option " + inQuotes(argument));
@@ -413,7 +425,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
              (*kind == Kind::Export || *kind == Kind::Report)) ||
             ((option == "--all" || option == "--sex" || option == "--age") &&
              (*kind == Kind::Day || *kind == Kind::Report)) ||
-            (option == "--json" && *kind == Kind::Report) ||
+            ((option == "--json" || option == "--nutrient") && *kind == Kind::Report) ||
             ((option == "--servings" || option == "--weight" || option == "--from") &&
              *kind == Kind::Recipe) ||
             ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge);

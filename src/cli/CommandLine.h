@@ -51,6 +51,7 @@ struct Command
     std::string keep; // merge: "ours", "theirs", or empty to join both
     bool all = false; // day, report: every nutrient of the food data
     bool json = false; // report
+    int nutrient = -1; // report --nutrient: the catalogue id whose top foods are listed too
     std::optional<ReferenceIntakes::Profile> profile; // day, report: --sex and --age
 };
 

@@ -3,6 +3,7 @@
 #include "ConflictCommands.h"
 #include "NutritionCommands.h"
 #include "RecipeCommands.h"
+#include "ReportCommand.h"
 #include "export/DiaryExport.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"
@@ -116,7 +117,7 @@ int Session::run()
     case Kind::Report:
         if (!openDiary(false) || !loadFoods())
             return Failed;
-        return NutritionCommands::Report(
+        return ReportCommand::Run(
             m_command, *m_store, {m_foods, m_context.nutrients, m_ownFoods, &m_recipes},
             NutritionCommands::StoredTargets(m_root, m_command.profile, m_context.err),
             {m_context.out, m_context.err});

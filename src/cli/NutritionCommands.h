@@ -3,8 +3,10 @@
 #include "CommandLine.h"
 #include "food/FoodDatabase.h"
 #include "food/NutrientData.h"
+#include "goals/NutrientGoals.h"
 #include "meals/MealEntry.h"
 #include "nutrition/NutrientLookup.h"
+#include "nutrition/NutrientTotals.h"
 #include "nutrition/PersonalTargets.h"
 #include "nutrition/ReferenceIntakes.h"
 
@@ -13,6 +15,8 @@
 #include <iosfwd>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class DayStore;
@@ -52,6 +56,7 @@ struct Targets
 {
     std::optional<ReferenceIntakes::Profile> profile;
     PersonalTargets own;
+    NutrientGoals goals; // the panel's ten, as set in the window
 };
 
 // The person and targets kept in the diary's settings, as the window sets them; `given` (--sex
@@ -64,9 +69,17 @@ Targets StoredTargets(const std::filesystem::path &diaryFolder,
 void PrintDay(const std::vector<MealEntry> &entries, const DayFiles::LocalDate &day,
               const Foods &foods, const Targets &targets, const Streams &streams);
 
-// Averages per logged day from command.from to command.to, the weight at both ends, as text or
-// JSON. Returns the exit status.
-int Report(const CommandLine::Command &command, const DayStore &store, const Foods &foods,
-           const Targets &targets, const Streams &streams);
+// The catalogue by group, each with its amount (the day's, or per logged day), how much of
+// the calories it is known for and its targets; `calories` names what coverage is a share of.
+void PrintGroups(std::ostream &out, const NutrientTotals &totals, bool perDay,
+                 const Targets &targets, std::string_view calories);
+// One nutrient per logged day with its targets, as a JSON object.
+std::string JsonNutrient(const NutrientInfo &info, const NutrientTotals &totals,
+                         const Targets &targets);
+
+// JSON of the hand-written kind: strings escaped, numbers finite and in a full-stop notation
+// without trailing zeros (46, 0.9).
+std::string JsonString(std::string_view text);
+std::string PlainNumber(double value, int decimals = 4);
 
 } // namespace NutritionCommands

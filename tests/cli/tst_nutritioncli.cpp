@@ -111,11 +111,16 @@ void TestNutritionCli::dayAll()
              both.out.constData());
 }
 
-// Three days, two of them logged; weights on the first and the third.
+// Three days, two of them logged; weights on the first and the third. A calorie goal of 100 met
+// on the third day only (94.64 kcal, then 52 + 250); over the range 250 of 396.64 kcal came from
+// the loaf (63 %) and 146.64 from apples (37 %).
 void TestNutritionCli::report()
 {
     QVERIFY(add("2026-04-01", "Apples, raw, with skin", "182"));
     QVERIFY(add("2026-04-03", "Apples, raw, with skin", "100"));
+    QVERIFY(add("2026-04-03", "Test loaf", "100"));
+    QVERIFY(
+        FileIo::writeAtomically(m_temp / "diary" / "settings.conf", "Goals/Calories=100\n").ok());
     for (const auto &[date, weight] : {std::pair {"2026-04-01", "72.5"}, {"2026-04-03", "71"}}) {
         QCOMPARE(run({QStringLiteral("weight"), QString::fromUtf8(date), QString::fromUtf8(weight)})
                      .status,
@@ -129,6 +134,11 @@ void TestNutritionCli::report()
     QVERIFY2(text.out.startsWith("2026-04-01 to 2026-04-03: 2 of 3 days logged\n"),
              text.out.constData());
     QVERIFY(text.out.endsWith("Weight: 72.5 on 2026-04-01, 71.0 on 2026-04-03, change -1.5\n"));
+    QVERIFY2(text.out.contains("\nGoals met, of 2 logged days:\nCalories:       1 (at least 100)\n"
+                               "Foods that gave the most calories (kcal, over the range):\n"
+                               "        250   63 %  Test loaf\n"
+                               "        147   37 %  Apples, raw, with skin\nWeight:"),
+             text.out.constData());
 
     const Outcome json =
         run(range + QStringList {QStringLiteral("--all"), QStringLiteral("--json")});

@@ -1,6 +1,7 @@
 #include "nutrition/PeriodNutrition.h"
 
 #include "calendar/DayStripModel.h"
+#include "meals/MealRecord.h"
 #include "nutrition/NutrientLookup.h"
 
 #include <algorithm>
@@ -25,6 +26,8 @@ PeriodNutrition::PeriodNutrition(const DayFiles::LocalDate &first, int dayCount,
             }
         }
         m_totals.addDay(entries, given);
+        if (!entries.empty())
+            m_loggedDayTotals.push_back(MealRecord::Totals(entries));
     }
 }
 
@@ -39,4 +42,17 @@ std::vector<PeriodNutrition::FoodShare> PeriodNutrition::sources(int id) const
     std::stable_sort(shares.begin(), shares.end(),
                      [](const FoodShare &a, const FoodShare &b) { return a.amount > b.amount; });
     return shares;
+}
+
+int PeriodNutrition::daysOnGoal(const NutrientGoals &goals, int nutrient) const
+{
+    if (!goals.hasGoal(nutrient))
+        return 0;
+    const bool limit = goals.kind(nutrient) == NutrientGoals::Kind::Limit;
+    return int(std::count_if(m_loggedDayTotals.begin(), m_loggedDayTotals.end(),
+                             [&](const Nutrients &totals) {
+                                 const NutrientGoals::Progress progress =
+                                     goals.progress(nutrient, double(totals[nutrient]));
+                                 return limit ? !progress.exceeded : progress.reached;
+                             }));
 }

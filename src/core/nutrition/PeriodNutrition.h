@@ -2,7 +2,9 @@
 
 #include "calendar/DayFiles.h"
 #include "food/NutrientCatalogue.h"
+#include "goals/NutrientGoals.h"
 #include "meals/MealEntry.h"
+#include "meals/Nutrients.h"
 #include "nutrition/NutrientTotals.h"
 
 #include <array>
@@ -35,10 +37,14 @@ public:
     // The foods that gave some of the nutrient (a known amount above 0), summed by name over the
     // run, largest first; equal amounts by name.
     std::vector<FoodShare> sources(int id) const;
+    // The logged days that met the goal of one of the ten (`Nutrient::`): a target reached, a
+    // limit not passed, as the panel judges the day's totals. 0 without a goal.
+    int daysOnGoal(const NutrientGoals &goals, int nutrient) const;
 
 private:
     NutrientTotals m_totals;
     int m_dayCount = 0;
     // Per food name: the amount of each nutrient its entries gave, where they knew it.
     std::map<std::string, std::array<double, NutrientCatalogue::Count>> m_byFood;
+    std::vector<Nutrients> m_loggedDayTotals; // the ten of each logged day, as the panel adds them
 };

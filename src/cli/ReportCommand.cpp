@@ -1,0 +1,215 @@
+#include "ReportCommand.h"
+
+#include "export/DiaryExport.h"
+#include "meals/NutrientText.h"
+#include "nutrition/PeriodNutrition.h"
+#include "platform/NumberText.h"
+#include "platform/TextCodec.h"
+#include "store/DayStore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+
+namespace ReportCommand {
+
+namespace {
+
+using namespace NutritionCommands;
+using Day = DayFiles::LocalDate;
+
+constexpr std::size_t TopFoods = 10;
+
+struct Weighed
+{
+    Day day;
+    float weight = 0.0f;
+};
+
+// The ten in the panel's order.
+std::vector<int> panelRows()
+{
+    std::vector<int> rows(Nutrient::Count);
+    for (int k = 0; k < Nutrient::Count; ++k)
+        rows[std::size_t(NutrientText::ScreenRow(k))] = k;
+    return rows;
+}
+
+std::string label(int nutrient)
+{
+    const std::string text(NutrientText::Label(nutrient));
+    return text + std::string(text.size() < 16 ? 16 - text.size() : 1, ' ');
+}
+
+std::string panelTotal(int nutrient, double amount)
+{
+    std::string total = NutrientText::Total(nutrient, float(amount));
+    if (total.ends_with(' ')) // calories have no unit
+        total.pop_back();
+    return total;
+}
+
+std::vector<PeriodNutrition::FoodShare> topFoods(const PeriodNutrition &period, int id)
+{
+    std::vector<PeriodNutrition::FoodShare> foods = period.sources(id);
+    if (foods.size() > TopFoods)
+        foods.resize(TopFoods);
+    return foods;
+}
+
+// Amounts over the whole range, with the share of the range's total they are.
+void printTopFoods(std::ostream &out, const PeriodNutrition &period, int id)
+{
+    const NutrientInfo &info = NutrientCatalogue::info(id);
+    const std::optional<double> total = period.totals().amount(id);
+    out << "Foods that gave the most "
+        << (id == NutrientId::Energy ? std::string_view("calories") : info.name) << " ("
+        << info.unit << ", over the range):\n";
+    const std::vector<PeriodNutrition::FoodShare> foods = topFoods(period, id);
+    if (foods.empty())
+        out << "  none\n";
+    for (const PeriodNutrition::FoodShare &food : foods) {
+        const std::string amount = NumberText::fixed(food.amount, food.amount >= 100 ? 0 : 1);
+        const int share = total && *total > 0.0 ? int(std::lround(food.amount / *total * 100)) : 0;
+        const std::string percent = std::to_string(share) + " %";
+        out << "  " << std::string(amount.size() < 9 ? 9 - amount.size() : 0, ' ') << amount
+            << std::string(percent.size() < 7 ? 7 - percent.size() : 1, ' ') << percent << "  "
+            << TextCodec::ToUtf8(food.name) << '\n';
+    }
+}
+
+std::string jsonTopFoods(const PeriodNutrition &period, int id)
+{
+    std::string json =
+        "{\"key\": " + JsonString(NutrientCatalogue::info(id).key) + ", \"foods\": [";
+    bool comma = false;
+    for (const PeriodNutrition::FoodShare &food : topFoods(period, id)) {
+        json += (comma ? ", " : "") + std::string("{\"name\": ") +
+            JsonString(TextCodec::ToUtf8(food.name)) + ", \"amount\": " + PlainNumber(food.amount) +
+            "}";
+        comma = true;
+    }
+    return json + "]}";
+}
+
+} // namespace
+
+int Run(const CommandLine::Command &command, const DayStore &store, const Foods &foods,
+        const Targets &targets, const Streams &streams)
+{
+    const Lookup lookup(foods, streams.err);
+    const long long from = DiaryExport::DayNumber(command.from);
+    const long long to = DiaryExport::DayNumber(command.to);
+    const int days = int(to - from + 1);
+    std::vector<std::string> unreadable;
+    const PeriodNutrition period(
+        command.from, days,
+        [&](const Day &day) {
+            DayStore::Meals meals = store.LoadMeals(day);
+            if (!meals.readable)
+                unreadable.push_back(DiaryExport::IsoDate(day));
+            return std::move(meals.entries);
+        },
+        lookup.get());
+    std::optional<Weighed> first, last;
+    for (long long number = from; number <= to; ++number) {
+        const Day day = DiaryExport::FromDayNumber(number);
+        if (const std::optional<float> weight = store.LoadWeight(day)) {
+            if (!first)
+                first = Weighed {day, *weight};
+            last = Weighed {day, *weight};
+        }
+    }
+    const NutrientTotals &totals = period.totals();
+    const std::string fromText = DiaryExport::IsoDate(command.from);
+    const std::string toText = DiaryExport::IsoDate(command.to);
+    const NutrientGoals &goals = targets.goals;
+    std::ostream &out = streams.out;
+
+    if (command.json) {
+        out << "{\n  \"from\": " << JsonString(fromText) << ",\n  \"to\": " << JsonString(toText)
+            << ",\n  \"days\": " << days << ",\n  \"loggedDays\": " << totals.loggedDays()
+            << ",\n  \"perLoggedDay\": [";
+        bool comma = false;
+        for (const NutrientInfo &info : NutrientCatalogue::all()) {
+            if (!command.all && info.stored < 0)
+                continue;
+            out << (comma ? ",\n    " : "\n    ") << JsonNutrient(info, totals, targets);
+            comma = true;
+        }
+        out << "\n  ],\n  \"goals\": [";
+        comma = false;
+        for (const int k : panelRows()) {
+            if (!goals.hasGoal(k))
+                continue;
+            out << (comma ? ",\n    " : "\n    ") << "{\"key\": "
+                << JsonString(NutrientCatalogue::info(NutrientCatalogue::fromStored(k)).key)
+                << ", \"goal\": " << PlainNumber(goals.goal(k))
+                << ", \"kind\": " << JsonString(NutrientGoals::kindText(goals.kind(k)))
+                << ", \"daysMet\": " << period.daysOnGoal(goals, k) << "}";
+            comma = true;
+        }
+        out << "\n  ],\n  \"topFoods\": [" << jsonTopFoods(period, NutrientId::Energy);
+        if (command.nutrient >= 0 && command.nutrient != NutrientId::Energy)
+            out << ", " << jsonTopFoods(period, command.nutrient);
+        out << "],\n  \"weight\": ";
+        if (first) {
+            out << "{\"start\": {\"date\": " << JsonString(DiaryExport::IsoDate(first->day))
+                << ", \"value\": " << PlainNumber(first->weight, 1)
+                << "}, \"end\": {\"date\": " << JsonString(DiaryExport::IsoDate(last->day))
+                << ", \"value\": " << PlainNumber(last->weight, 1)
+                << "}, \"change\": " << PlainNumber(double(last->weight) - first->weight, 1) << "}";
+        } else {
+            out << "null";
+        }
+        out << "\n}\n";
+    } else {
+        out << fromText << " to " << toText << ": " << totals.loggedDays() << " of " << days
+            << (days == 1 ? " day" : " days") << " logged\n";
+        if (totals.loggedDays() > 0) {
+            out << "Average per logged day:\n";
+            if (command.all) {
+                PrintGroups(out, totals, true, targets, "the calories");
+            } else {
+                for (const int k : panelRows())
+                    out << label(k)
+                        << panelTotal(k,
+                                      totals.perDay(NutrientCatalogue::fromStored(k)).value_or(0))
+                        << '\n';
+            }
+            bool heading = false;
+            for (const int k : panelRows()) {
+                if (!goals.hasGoal(k))
+                    continue;
+                if (!heading)
+                    out << "Goals met, of " << totals.loggedDays() << " logged days:\n";
+                heading = true;
+                const bool limit = goals.kind(k) == NutrientGoals::Kind::Limit;
+                out << label(k) << period.daysOnGoal(goals, k)
+                    << (limit ? " (at most " : " (at least ") << panelTotal(k, goals.goal(k))
+                    << ")\n";
+            }
+            printTopFoods(out, period, NutrientId::Energy);
+            if (command.nutrient >= 0 && command.nutrient != NutrientId::Energy)
+                printTopFoods(out, period, command.nutrient);
+        }
+        if (first) {
+            // Rounded as shown, so that no change is never "-0.0".
+            const double change =
+                std::round((double(last->weight) - first->weight) * 10.0) / 10.0 + 0.0;
+            out << "Weight: " << NumberText::fixed(first->weight, 1) << " on "
+                << DiaryExport::IsoDate(first->day) << ", " << NumberText::fixed(last->weight, 1)
+                << " on " << DiaryExport::IsoDate(last->day) << ", change "
+                << (change > 0.0 ? "+" : "") << NumberText::fixed(change, 1) << '\n';
+        } else {
+            out << "Weight: none in the range\n";
+        }
+    }
+
+    for (const std::string &date : unreadable)
+        streams.err << CommandLine::Program << ": the meals of " << date
+                    << " could not be read whole; what could be read is counted\n";
+    return unreadable.empty() ? 0 : 1;
+}
+
+} // namespace ReportCommand
