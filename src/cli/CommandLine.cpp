@@ -36,10 +36,11 @@ Commands:
                              (or change), delete
   weight DATE [VALUE]        print a day's weight, or store VALUE as it
   note DATE                  print a day's diary note
+  complete DATE [yes|no]     whether all of a day is logged, or mark it so
   conflicts                  list the copies a sync engine made of changed days
   merge DATE [--dry-run] [--keep ours|theirs]
                              join a day's conflict copies into the day
-  report --from DATE --to DATE [--all] [--json] [--nutrient KEY]
+  report --from DATE --to DATE [--all] [--json] [--nutrient KEY] [--complete]
                              averages per logged day, goals met, top foods
                              and the change of weight
   export --from DATE --to DATE DIR
@@ -66,7 +67,7 @@ Exit status: 0 when done, 1 when something failed (the reason goes to standard
 error), 2 for a mistake in the command line.
 )";
 
-constexpr std::array<Topic, 11> Topics {{
+constexpr std::array<Topic, 12> Topics {{
     {"search", R"(Usage: corvalo-cli search [--best] TEXT
 
 Lists the foods the window lists for TEXT, in the same order, one a line: the
@@ -91,7 +92,8 @@ weight when the day has one. Without DATE, today.
                 summary tables)
 )"},
     {"report", R"(Usage: corvalo-cli report --from DATE --to DATE [--all] [--json]
-                          [--nutrient KEY] [--sex female|male --age N]
+                          [--nutrient KEY] [--complete]
+                          [--sex female|male --age N]
 
 Prints how many days from --from to --to (both included) are logged (have a
 meal), the average of the ten nutrients per logged day, on how many logged
@@ -102,6 +104,7 @@ calories, and the first and the last weight in the range with its change.
   --json        the same as JSON on standard output
   --nutrient    also the 10 foods that gave the most of this nutrient, by its
                 key (vitamin_c, iron, ...; the keys of report --all --json)
+  --complete    count only the days marked complete (see complete)
   --sex, --age  with --all: the person's daily targets and upper limits
 )"},
     {"add", R"(Usage: corvalo-cli add DATE FOOD AMOUNT UNIT
@@ -142,6 +145,11 @@ nutrients come from the recipe as it was on that day. Log a recipe with add.
 Prints the weight of DATE as the window shows it, or stores VALUE (a number
 above zero, with a full stop as the decimal point, in any unit you like) as the
 weight box does.
+)"},
+    {"complete", R"(Usage: corvalo-cli complete DATE [yes|no]
+
+Prints whether DATE is marked complete (all that was eaten is logged), or marks
+it (yes) or unmarks it (no). report --complete counts the marked days alone.
 )"},
     {"note", R"(Usage: corvalo-cli note DATE
 
@@ -221,6 +229,8 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Where;
     if (name == "recipe")
         return Kind::Recipe;
+    if (name == "complete")
+        return Kind::Complete;
     if (name == "help")
         return Kind::Help;
     return std::nullopt;
@@ -367,6 +377,9 @@ Parsed Parse(const std::vector<std::string> &arguments)
                 return usageError("--keep takes ours or theirs, not " + inQuotes(*value), "merge");
             command.keep = *value;
             commandOptions.push_back(name);
+        } else if (name == "--complete") {
+            command.completeOnly = true;
+            commandOptions.push_back(name);
         } else if (name == "--all" || name == "--json") {
             (name == "--all" ? command.all : command.json) = true;
             commandOptions.push_back(name);
@@ -425,7 +438,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
              (*kind == Kind::Export || *kind == Kind::Report)) ||
             ((option == "--all" || option == "--sex" || option == "--age") &&
              (*kind == Kind::Day || *kind == Kind::Report)) ||
-            ((option == "--json" || option == "--nutrient") && *kind == Kind::Report) ||
+            ((option == "--json" || option == "--nutrient" || option == "--complete") &&
+             *kind == Kind::Report) ||
             ((option == "--servings" || option == "--weight" || option == "--from") &&
              *kind == Kind::Recipe) ||
             ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge);
@@ -501,6 +515,17 @@ Parsed Parse(const std::vector<std::string> &arguments)
                     " is not a weight; give a number above zero, as 72.5";
             else
                 command.weight = rest[1];
+        }
+        break;
+    case Kind::Complete:
+        error = count(1, 2);
+        if (error.empty())
+            error = date(rest[0], command.date);
+        if (error.empty() && rest.size() == 2) {
+            if (rest[1] == "yes" || rest[1] == "no")
+                command.complete = rest[1] == "yes";
+            else
+                error = "complete: give yes or no, not " + inQuotes(rest[1]);
         }
         break;
     case Kind::Note:

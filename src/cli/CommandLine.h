@@ -28,7 +28,8 @@ enum class Kind {
     Merge,
     Where,
     Report,
-    Recipe
+    Recipe,
+    Complete
 };
 
 struct Command
@@ -51,6 +52,8 @@ struct Command
     std::string keep; // merge: "ours", "theirs", or empty to join both
     bool all = false; // day, report: every nutrient of the food data
     bool json = false; // report
+    bool completeOnly = false; // report --complete: only the days marked complete
+    std::optional<bool> complete; // complete DATE yes|no: mark or unmark; nothing: print
     int nutrient = -1; // report --nutrient: the catalogue id whose top foods are listed too
     std::optional<ReferenceIntakes::Profile> profile; // day, report: --sex and --age
 };

@@ -15,6 +15,7 @@
 #include "platform/DiaryLocation.h"
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
+#include "store/CompleteDays.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
 
@@ -85,6 +86,7 @@ private:
     int add();
     int weight();
     int note();
+    int complete();
     int exportDays();
     int recipe();
     RecipeCommands::Diary diary() { return {*m_store, m_root, m_context.out, m_context.err}; }
@@ -134,6 +136,8 @@ int Session::run()
         return where();
     case Kind::Recipe:
         return recipe();
+    case Kind::Complete:
+        return complete();
     case Kind::Help:
     case Kind::Version:
         break;
@@ -413,6 +417,22 @@ int Session::weight()
         return Done;
     }
     m_context.out << NumberText::fixed(*stored, 1) << '\n';
+    return Done;
+}
+
+int Session::complete()
+{
+    if (!openDiary(bool(m_command.complete)))
+        return Failed;
+    const Day day = *m_command.date;
+    if (m_command.complete) {
+        if (const FileIo::Result saved = CompleteDays::Mark(*m_store, day, *m_command.complete);
+            !saved.ok())
+            return fail(failure(saved, SaveProblem::Action::Save));
+    }
+    m_context.out << DiaryExport::IsoDate(day) << ": "
+                  << (CompleteDays::IsComplete(*m_store, day) ? "complete" : "not marked complete")
+                  << '\n';
     return Done;
 }
 

@@ -5,6 +5,7 @@
 #include "nutrition/PeriodNutrition.h"
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
+#include "store/CompleteDays.h"
 #include "store/DayStore.h"
 
 #include <algorithm>
@@ -102,12 +103,16 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
     const long long to = DiaryExport::DayNumber(command.to);
     const int days = int(to - from + 1);
     std::vector<std::string> unreadable;
+    int logged = 0; // with --complete, also the logged days not counted
     const PeriodNutrition period(
         command.from, days,
         [&](const Day &day) {
             DayStore::Meals meals = store.LoadMeals(day);
             if (!meals.readable)
                 unreadable.push_back(DiaryExport::IsoDate(day));
+            logged += meals.entries.empty() ? 0 : 1;
+            if (command.completeOnly && !CompleteDays::IsComplete(store, day))
+                meals.entries.clear();
             return std::move(meals.entries);
         },
         lookup.get());
@@ -128,7 +133,9 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
 
     if (command.json) {
         out << "{\n  \"from\": " << JsonString(fromText) << ",\n  \"to\": " << JsonString(toText)
-            << ",\n  \"days\": " << days << ",\n  \"loggedDays\": " << totals.loggedDays()
+            << ",\n  \"days\": " << days << ",\n  \"loggedDays\": " << logged
+            << ",\n  \"countedDays\": " << totals.loggedDays()
+            << ",\n  \"completeOnly\": " << (command.completeOnly ? "true" : "false")
             << ",\n  \"perLoggedDay\": [";
         bool comma = false;
         for (const NutrientInfo &info : NutrientCatalogue::all()) {
@@ -164,10 +171,14 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
         }
         out << "\n}\n";
     } else {
-        out << fromText << " to " << toText << ": " << totals.loggedDays() << " of " << days
-            << (days == 1 ? " day" : " days") << " logged\n";
+        out << fromText << " to " << toText << ": " << logged << " of " << days
+            << (days == 1 ? " day" : " days") << " logged";
+        if (command.completeOnly)
+            out << ", " << totals.loggedDays() << " of them marked complete and counted";
+        out << '\n';
         if (totals.loggedDays() > 0) {
-            out << "Average per logged day:\n";
+            out << (command.completeOnly ? "Average per complete day:\n"
+                                         : "Average per logged day:\n");
             if (command.all) {
                 PrintGroups(out, totals, true, targets, "the calories");
             } else {
@@ -182,7 +193,8 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
                 if (!goals.hasGoal(k))
                     continue;
                 if (!heading)
-                    out << "Goals met, of " << totals.loggedDays() << " logged days:\n";
+                    out << "Goals met, of " << totals.loggedDays()
+                        << (command.completeOnly ? " complete days:\n" : " logged days:\n");
                 heading = true;
                 const bool limit = goals.kind(k) == NutrientGoals::Kind::Limit;
                 out << label(k) << period.daysOnGoal(goals, k)

@@ -140,6 +140,18 @@ void TestNutritionCli::report()
                                "        147   37 %  Apples, raw, with skin\nWeight:"),
              text.out.constData());
 
+    // Only the third day marked complete: 52 + 250 kcal on the one day counted.
+    QCOMPARE(
+        run({QStringLiteral("complete"), QStringLiteral("2026-04-03"), QStringLiteral("yes")}).out,
+        QByteArray("2026-04-03: complete\n"));
+    const Outcome complete = run(range + QStringList {QStringLiteral("--complete")});
+    QVERIFY2(complete.out.startsWith("2026-04-01 to 2026-04-03: 2 of 3 days logged, 1 of them "
+                                     "marked complete and counted\nAverage per complete day:\n"
+                                     "Calories:       302\n"),
+             complete.out.constData());
+    QVERIFY(run({QStringLiteral("complete"), QStringLiteral("2026-04-03"), QStringLiteral("no")})
+                .out.endsWith(": not marked complete\n"));
+
     const Outcome json =
         run(range + QStringList {QStringLiteral("--all"), QStringLiteral("--json")});
     QCOMPARE(json.status, 0);
