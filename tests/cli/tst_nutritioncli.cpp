@@ -112,15 +112,17 @@ void TestNutritionCli::dayAll()
 }
 
 // Three days, two of them logged; weights on the first and the third. A calorie goal of 100 met
-// on the third day only (94.64 kcal, then 52 + 250); over the range 250 of 396.64 kcal came from
+// on the third day only (94.64 kcal, then 52 + 250), a sugar limit of 20 g on both (18.9 g, then
+// 10.4 g: the loaf's is unknown); over the range 250 of 396.64 kcal came from
 // the loaf (63 %) and 146.64 from apples (37 %).
 void TestNutritionCli::report()
 {
     QVERIFY(add("2026-04-01", "Apples, raw, with skin", "182"));
     QVERIFY(add("2026-04-03", "Apples, raw, with skin", "100"));
     QVERIFY(add("2026-04-03", "Test loaf", "100"));
-    QVERIFY(
-        FileIo::writeAtomically(m_temp / "diary" / "settings.conf", "Goals/Calories=100\n").ok());
+    QVERIFY(FileIo::writeAtomically(m_temp / "diary" / "settings.conf",
+                                    "Goals/Calories=100\nGoals/Sugars=20\n")
+                .ok());
     for (const auto &[date, weight] : {std::pair {"2026-04-01", "72.5"}, {"2026-04-03", "71"}}) {
         QCOMPARE(run({QStringLiteral("weight"), QString::fromUtf8(date), QString::fromUtf8(weight)})
                      .status,
@@ -135,6 +137,7 @@ void TestNutritionCli::report()
              text.out.constData());
     QVERIFY(text.out.endsWith("Weight: 72.5 on 2026-04-01, 71.0 on 2026-04-03, change -1.5\n"));
     QVERIFY2(text.out.contains("\nGoals met, of 2 logged days:\nCalories:       1 (at least 100)\n"
+                               "Sugars:         2 (at most 20 g)\n"
                                "Foods that gave the most calories (kcal, over the range):\n"
                                "        250   63 %  Test loaf\n"
                                "        147   37 %  Apples, raw, with skin\nWeight:"),
