@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <tuple>
 
@@ -37,6 +38,8 @@ Commands:
   weight DATE [VALUE]        print a day's weight, or store VALUE as it
   note DATE                  print a day's diary note
   complete DATE [yes|no]     whether all of a day is logged, or mark it so
+  activity DATE [NAME MINUTES KCAL]
+                             a day's activities and calories burned, or add one
   conflicts                  list the copies a sync engine made of changed days
   merge DATE [--dry-run] [--keep ours|theirs]
                              join a day's conflict copies into the day
@@ -67,7 +70,7 @@ Exit status: 0 when done, 1 when something failed (the reason goes to standard
 error), 2 for a mistake in the command line.
 )";
 
-constexpr std::array<Topic, 12> Topics {{
+constexpr std::array<Topic, 13> Topics {{
     {"search", R"(Usage: corvalo-cli search [--best] TEXT
 
 Lists the foods the window lists for TEXT, in the same order, one a line: the
@@ -151,6 +154,12 @@ weight box does.
 Prints whether DATE is marked complete (all that was eaten is logged), or marks
 it (yes) or unmarks it (no). report --complete counts the marked days alone.
 )"},
+    {"activity", R"(Usage: corvalo-cli activity DATE [NAME MINUTES KCAL]
+
+Prints the activities of DATE and the calories they burned, or adds one: its
+name, how many minutes and the calories it burned, as you know them (a full
+stop as the decimal point). What you ate on the day stays as it is.
+)"},
     {"note", R"(Usage: corvalo-cli note DATE
 
 Prints the diary note of DATE as UTF-8 text; nothing when the day has no note.
@@ -231,6 +240,8 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Recipe;
     if (name == "complete")
         return Kind::Complete;
+    if (name == "activity")
+        return Kind::Activity;
     if (name == "help")
         return Kind::Help;
     return std::nullopt;
@@ -239,6 +250,17 @@ std::optional<Kind> kindOf(std::string_view name)
 Parsed usageError(std::string error, std::string topic = {})
 {
     return {std::nullopt, std::move(error), std::move(topic)};
+}
+
+// The whole text a number with a full stop as the decimal point, or nothing.
+std::optional<double> wholeNumber(std::string_view text)
+{
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
 }
 
 std::string inQuotes(std::string_view text)
@@ -515,6 +537,26 @@ Parsed Parse(const std::vector<std::string> &arguments)
                     " is not a weight; give a number above zero, as 72.5";
             else
                 command.weight = rest[1];
+        }
+        break;
+    case Kind::Activity:
+        error = count(1, 4);
+        if (error.empty())
+            error = date(rest[0], command.date);
+        if (error.empty() && rest.size() > 1) {
+            const std::optional<double> minutes = rest.size() == 4 ? wholeNumber(rest[2]) : 0.0;
+            const std::optional<double> calories = rest.size() == 4 ? wholeNumber(rest[3]) : 0.0;
+            if (rest.size() != 4)
+                error = "activity: give NAME MINUTES KCAL, or the date alone";
+            else if (!minutes)
+                error = "activity: " + inQuotes(rest[2]) + " is not a number of minutes";
+            else if (!calories)
+                error = "activity: " + inQuotes(rest[3]) + " is not a number of calories";
+            else if (const ::Activity activity {rest[1], *minutes, *calories};
+                     !ActivityDay::Problem(activity).empty())
+                error = "activity: " + ActivityDay::Problem(activity);
+            else
+                command.activity = activity;
         }
         break;
     case Kind::Complete:

@@ -2,6 +2,7 @@
 
 #include "calendar/DayFiles.h"
 #include "nutrition/ReferenceIntakes.h"
+#include "store/ActivityDay.h"
 
 #include <filesystem>
 #include <optional>
@@ -29,7 +30,8 @@ enum class Kind {
     Where,
     Report,
     Recipe,
-    Complete
+    Complete,
+    Activity
 };
 
 struct Command
@@ -54,6 +56,8 @@ struct Command
     bool json = false; // report
     bool completeOnly = false; // report --complete: only the days marked complete
     std::optional<bool> complete; // complete DATE yes|no: mark or unmark; nothing: print
+    // activity DATE NAME MINUTES KCAL: the activity to add; nothing: print the day's
+    std::optional<::Activity> activity;
     int nutrient = -1; // report --nutrient: the catalogue id whose top foods are listed too
     std::optional<ReferenceIntakes::Profile> profile; // day, report: --sex and --age
 };

@@ -15,6 +15,7 @@
 #include "platform/DiaryLocation.h"
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
+#include "store/ActivityDay.h"
 #include "store/CompleteDays.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
@@ -87,6 +88,7 @@ private:
     int weight();
     int note();
     int complete();
+    int activity();
     int exportDays();
     int recipe();
     RecipeCommands::Diary diary() { return {*m_store, m_root, m_context.out, m_context.err}; }
@@ -138,6 +140,8 @@ int Session::run()
         return recipe();
     case Kind::Complete:
         return complete();
+    case Kind::Activity:
+        return activity();
     case Kind::Help:
     case Kind::Version:
         break;
@@ -288,6 +292,11 @@ int Session::showDay()
     }
     if (const std::optional<float> weight = m_store->LoadWeight(day))
         out << "Weight:" << std::string(9, ' ') << NumberText::fixed(*weight, 1) << '\n';
+    if (ActivityDay activities;
+        ActivityDay::Load(m_store->DataFilePath(day, ActivityDay::Extension), activities).ok() &&
+        !activities.activities().empty())
+        out << "Burned:" << std::string(9, ' ') << ActivityDay::Figure(activities.burned())
+            << " kcal\n";
 
     const std::string date = DiaryExport::IsoDate(day);
     const FileIo::Result mealsRead =
@@ -433,6 +442,37 @@ int Session::complete()
     m_context.out << DiaryExport::IsoDate(day) << ": "
                   << (CompleteDays::IsComplete(*m_store, day) ? "complete" : "not marked complete")
                   << '\n';
+    return Done;
+}
+
+int Session::activity()
+{
+    if (!openDiary(bool(m_command.activity)))
+        return Failed;
+    const Day day = *m_command.date;
+    const fs::path file = m_store->DataFilePath(day, ActivityDay::Extension);
+    if (m_command.activity) {
+        if (const FileIo::Result saved = ActivityDay::Append(file, *m_command.activity);
+            !saved.ok())
+            return fail(failure(saved, SaveProblem::Action::Save));
+    }
+    ActivityDay activities;
+    if (const FileIo::Result read = ActivityDay::Load(file, activities); !read.ok())
+        return fail(failure(read, SaveProblem::Action::Load));
+    std::ostream &out = m_context.out;
+    out << DiaryExport::IsoDate(day) << '\n';
+    for (const Activity &activity : activities.activities())
+        out << "  " << activity.name << ", " << ActivityDay::Figure(activity.minutes) << " min, "
+            << ActivityDay::Figure(activity.calories) << " kcal\n";
+    if (activities.activities().empty())
+        out << "  no activities\n";
+    out << "Burned:" << std::string(9, ' ') << NumberText::fixed(activities.burned(), 0)
+        << " kcal\n";
+    if (activities.skippedLines() > 0)
+        warn(std::to_string(activities.skippedLines()) +
+             (activities.skippedLines() == 1 ? " line of " : " lines of ") +
+             file.filename().string() + " could not be read" +
+             (activities.skippedLines() == 1 ? "; it is kept" : "; they are kept"));
     return Done;
 }
 

@@ -46,6 +46,7 @@ private slots:
     void addWritesWhatTheWindowsAddWrites();
     void namesItCannotPlace();
     void exitStatuses();
+    void activities();
 
 private:
     Outcome run(const QStringList &arguments) const;
@@ -244,6 +245,40 @@ void TestCli::exitStatuses()
                                       "folder, pipe or device sits where the file should be)\n"),
                  blocked.err.constData());
     }
+}
+
+// Activities typed in, summed, and a line another program wrote that cannot be read kept.
+void TestCli::activities()
+{
+    const TempFolder temp;
+    const QString data = QString::fromStdString(diary(temp, "diary").string());
+    const auto activity = [&](const QStringList &rest) {
+        return run(QStringList {QStringLiteral("--data"), data, QStringLiteral("activity"),
+                                QStringLiteral("2026-12-07")} +
+                   rest);
+    };
+    QCOMPARE(
+        activity({QStringLiteral("Cycling"), QStringLiteral("45"), QStringLiteral("380")}).status,
+        0);
+    QVERIFY(FileIo::append(temp / "diary/db/12-07-2026.act", "Rowing\tlong\t100\n").ok());
+    const Outcome added = activity(
+        {QStringLiteral("Walking the dog"), QStringLiteral("30.5"), QStringLiteral("120")});
+    QCOMPARE(added.status, 0);
+    QCOMPARE(added.out,
+             QByteArray("2026-12-07\n  Cycling, 45 min, 380 kcal\n  Walking the dog, "
+                        "30.5 min, 120 kcal\nBurned:         500 kcal\n"));
+    QVERIFY(added.err.contains("1 line of 12-07-2026.act could not be read; it is kept"));
+    QCOMPARE(FileIo::readAll(temp / "diary/db/12-07-2026.act"),
+             std::optional<std::string>("Cycling\t45\t380\nRowing\tlong\t100\nWalking the "
+                                        "dog\t30.5\t120\n"));
+    for (const QStringList &wrong :
+         {QStringList {QStringLiteral("Swim"), QStringLiteral("2000"), QStringLiteral("1")},
+          QStringList {QStringLiteral("Swim"), QStringLiteral("20"), QStringLiteral("150kcal")},
+          QStringList {QStringLiteral("Swim")}})
+        QCOMPARE(activity(wrong).status, 2);
+    const Outcome day =
+        run({QStringLiteral("--data"), data, QStringLiteral("day"), QStringLiteral("2026-12-07")});
+    QVERIFY2(day.out.endsWith("Burned:         500 kcal\n"), day.out.constData());
 }
 
 QTEST_MAIN(TestCli)

@@ -1,0 +1,131 @@
+#include "store/ActivityDay.h"
+
+#include "platform/FileLock.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+std::optional<double> number(std::string_view text)
+{
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Activity> activityOf(std::string_view line)
+{
+    const std::size_t first = line.find('\t');
+    const std::size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
+    if (second == std::string_view::npos || line.find('\t', second + 1) != std::string_view::npos)
+        return std::nullopt;
+    const std::optional<double> minutes = number(line.substr(first + 1, second - first - 1));
+    const std::optional<double> calories = number(line.substr(second + 1));
+    if (!minutes || !calories)
+        return std::nullopt;
+    Activity activity {std::string(line.substr(0, first)), *minutes, *calories};
+    if (!ActivityDay::Problem(activity).empty())
+        return std::nullopt;
+    return activity;
+}
+
+} // namespace
+
+std::string ActivityDay::Figure(double value)
+{
+    const double rounded = std::round(value * 10.0) / 10.0;
+    char buffer[32];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed,
+                      rounded == std::floor(rounded) ? 0 : 1);
+    return error == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
+std::string ActivityDay::Problem(const Activity &activity)
+{
+    if (activity.name.empty() || activity.name.find_first_not_of(' ') == std::string::npos)
+        return "an activity needs a name";
+    if (activity.name.find_first_of("\t\r\n") != std::string::npos)
+        return "the name may not hold tabs or line breaks";
+    if (!(activity.minutes >= 0.0 && activity.minutes <= MostMinutes))
+        return "minutes go from 0 to 1440";
+    if (!(activity.calories >= 0.0 && activity.calories <= MostCalories))
+        return "calories burned go from 0 to 20000";
+    return {};
+}
+
+void ActivityDay::parse(std::string_view bytes)
+{
+    m_lines.clear();
+    m_activities.clear();
+    m_skipped = 0;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
+        m_lines.emplace_back(line);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.empty())
+            continue;
+        if (std::optional<Activity> activity = activityOf(line))
+            m_activities.push_back(std::move(*activity));
+        else
+            ++m_skipped;
+    }
+}
+
+std::string ActivityDay::image() const
+{
+    std::string bytes;
+    for (const std::string &line : m_lines)
+        bytes += line + '\n';
+    return bytes;
+}
+
+double ActivityDay::burned() const
+{
+    double sum = 0.0;
+    for (const Activity &activity : m_activities)
+        sum += activity.calories;
+    return sum;
+}
+
+void ActivityDay::add(const Activity &activity)
+{
+    if (!Problem(activity).empty())
+        return;
+    m_lines.push_back(activity.name + '\t' + Figure(activity.minutes) + '\t' +
+                      Figure(activity.calories));
+    m_activities.push_back({activity.name, std::round(activity.minutes * 10.0) / 10.0,
+                            std::round(activity.calories * 10.0) / 10.0});
+}
+
+FileIo::Result ActivityDay::Load(const std::filesystem::path &file, ActivityDay &day)
+{
+    std::string bytes;
+    const FileIo::Result read = FileIo::read(file, bytes, 1024 * 1024);
+    if (!read.ok() && read.problem != FileIo::Problem::Missing) {
+        day.parse({});
+        return read;
+    }
+    day.parse(bytes);
+    return FileIo::Result::success(file);
+}
+
+FileIo::Result ActivityDay::Append(const std::filesystem::path &file, const Activity &activity)
+{
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(file, false, failure);
+    if (!lock && failure.problem != FileIo::Problem::Missing)
+        return failure;
+    ActivityDay day;
+    if (const FileIo::Result read = Load(file, day); !read.ok())
+        return read;
+    day.add(activity);
+    return FileIo::writeAtomically(file, day.image());
+}
