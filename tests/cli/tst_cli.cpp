@@ -260,17 +260,19 @@ void TestCli::activities()
     QCOMPARE(
         activity({QStringLiteral("Cycling"), QStringLiteral("45"), QStringLiteral("380")}).status,
         0);
-    QVERIFY(FileIo::append(temp / "diary/db/12-07-2026.act", "Rowing\tlong\t100\n").ok());
+    QVERIFY(
+        FileIo::append(temp / "diary/db/12-07-2026.act", "Rowing\tlong\t100\nSwim\t20\t100 kcal\n")
+            .ok());
     const Outcome added = activity(
         {QStringLiteral("Walking the dog"), QStringLiteral("30.5"), QStringLiteral("120")});
     QCOMPARE(added.status, 0);
     QCOMPARE(added.out,
              QByteArray("2026-12-07\n  Cycling, 45 min, 380 kcal\n  Walking the dog, "
                         "30.5 min, 120 kcal\nBurned:         500 kcal\n"));
-    QVERIFY(added.err.contains("1 line of 12-07-2026.act could not be read; it is kept"));
+    QVERIFY(added.err.contains("2 lines of 12-07-2026.act could not be read; they are kept"));
     QCOMPARE(FileIo::readAll(temp / "diary/db/12-07-2026.act"),
-             std::optional<std::string>("Cycling\t45\t380\nRowing\tlong\t100\nWalking the "
-                                        "dog\t30.5\t120\n"));
+             std::optional<std::string>("Cycling\t45\t380\nRowing\tlong\t100\nSwim\t20\t100 "
+                                        "kcal\nWalking the dog\t30.5\t120\n"));
     for (const QStringList &wrong :
          {QStringList {QStringLiteral("Swim"), QStringLiteral("2000"), QStringLiteral("1")},
           QStringList {QStringLiteral("Swim"), QStringLiteral("20"), QStringLiteral("150kcal")},
