@@ -185,7 +185,9 @@ class Runner:
 
     def configure(self):
         # Always: the list of tests and their labels come from the configured tree.
-        command = ["cmake", "-S", str(ROOT), "-B", str(self.build)]
+        # One object per file: a mutation recompiles its own file only, and the filter below
+        # finds that file's functions.
+        command = ["cmake", "-S", str(ROOT), "-B", str(self.build), "-DCORVALO_UNITY=OFF"]
         if not (self.build / "CMakeCache.txt").exists():
             command.append("-DCMAKE_BUILD_TYPE=Release")
             if shutil.which("ccache"):

@@ -35,7 +35,7 @@ bool lowerEqual(std::string_view a, std::string_view b)
 }
 
 // As the table writes numbers: six significant digits.
-std::string number(double value)
+std::string fieldNumber(double value)
 {
     char buffer[32];
     const auto [end, error] =
@@ -147,12 +147,12 @@ UserFoodInput UserFoodInput::fromFood(const FoodTableEntry &food)
     for (int k = 0; k < Nutrient::Count; ++k) {
         const float perGram = food.nutrients[std::size_t(k)];
         if (perGram > 0.0f)
-            input.nutrients[std::size_t(k)] = number(double(perGram) * 100.0);
+            input.nutrients[std::size_t(k)] = fieldNumber(double(perGram) * 100.0);
     }
     for (int id = 0; id < NutrientCatalogue::Count; ++id)
         if (food.more.known(id))
-            input.more[std::size_t(id)] = number(double(food.more.value(id)) * 100.0);
+            input.more[std::size_t(id)] = fieldNumber(double(food.more.value(id)) * 100.0);
     for (const FoodTableUnit &unit : food.units)
-        input.units.push_back({unit.name, number(double(unit.factor))});
+        input.units.push_back({unit.name, fieldNumber(double(unit.factor))});
     return input;
 }

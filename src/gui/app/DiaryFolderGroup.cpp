@@ -1,5 +1,6 @@
 #include "app/DiaryFolderGroup.h"
 
+#include "app/SettingsPanels.h"
 #include "controls/SkinButton.h"
 #include "controls/SkinForm.h"
 #include "platform/SkinFont.h"
@@ -13,9 +14,7 @@
 
 namespace {
 
-constexpr int kPadding = 12;
 constexpr int kWidth = 222;
-constexpr qreal kRadius = 8;
 
 std::function<QString()> s_folderChooser;
 std::function<bool()> s_moveChooser;
@@ -65,13 +64,14 @@ DiaryFolderGroup::DiaryFolderGroup(QWidget *parent) : QWidget(parent)
 {
     const QFont titleFont = skinFont(QStringLiteral("Arial"), 12, QFont::Bold);
     const QFont hintFont = skinFont(QStringLiteral("Arial"), 9);
-    const int width = kWidth - 2 * kPadding;
-    m_texts.add(QRect(kPadding, 6, width, 22), tr("Diary folder"), titleFont, SkinColors::Text);
+    const int width = kWidth - 2 * SettingsPanels::Padding;
+    m_texts.add(QRect(SettingsPanels::Padding, 6, width, 22), tr("Diary folder"), titleFont,
+                SkinColors::Text);
 
     m_folder = new QLabel(this);
     m_folder->setObjectName(QStringLiteral("diaryFolder"));
     m_folder->setFont(hintFont);
-    m_folder->setGeometry(kPadding, 28, width, 16);
+    m_folder->setGeometry(SettingsPanels::Padding, 28, width, 16);
     m_folder->setStyleSheet(
         QStringLiteral("color: #%1; background: transparent;")
             .arg(SkinColors::PromptSubtext & 0xFFFFFF, 6, 16, QLatin1Char('0')));
@@ -79,7 +79,7 @@ DiaryFolderGroup::DiaryFolderGroup(QWidget *parent) : QWidget(parent)
     m_choose = new SkinButton(tr("Choose\u2026"), this);
     m_choose->setObjectName(QStringLiteral("chooseDiaryFolder"));
     m_choose->setAccessibleName(tr("Choose the diary folder"));
-    m_choose->setGeometry(QRect(QPoint(kPadding, 46), m_choose->sizeHint()));
+    m_choose->setGeometry(QRect(QPoint(SettingsPanels::Padding, 46), m_choose->sizeHint()));
     connect(m_choose, &QAbstractButton::clicked, this, &DiaryFolderGroup::choose);
 }
 
@@ -118,6 +118,7 @@ void DiaryFolderGroup::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
     painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), SettingsPanels::Radius,
+                            SettingsPanels::Radius);
     m_texts.paint(painter);
 }

@@ -1,5 +1,6 @@
 #include "app/ExportGroup.h"
 
+#include "app/SettingsPanels.h"
 #include "controls/SkinButton.h"
 #include "export/DiaryExport.h"
 #include "food/FoodDatabaseResource.h"
@@ -20,11 +21,8 @@
 
 namespace {
 
-constexpr int kPadding = 12;
 constexpr int kBoxLeft = 64;
 constexpr int kBoxWidth = 100;
-constexpr int kBoxHeight = 20;
-constexpr qreal kRadius = 8;
 
 std::function<QString()> s_chooser;
 
@@ -41,19 +39,21 @@ ExportGroup::ExportGroup(const DayStore *store, QWidget *parent) : QWidget(paren
     const QFont titleFont = skinFont(QStringLiteral("Arial"), 12, QFont::Bold);
     const QFont labelFont = skinFont(QStringLiteral("Arial"), 10, QFont::Bold);
     const QFont hintFont = skinFont(QStringLiteral("Arial"), 9);
-    const int width = 222 - 2 * kPadding;
+    const int width = 222 - 2 * SettingsPanels::Padding;
 
-    m_texts.add(QRect(kPadding, 8, width, 22), tr("Export"), titleFont, SkinColors::Text);
-    m_texts.add(QRect(kPadding, 30, width, 30),
+    m_texts.add(QRect(SettingsPanels::Padding, 8, width, 22), tr("Export"), titleFont,
+                SkinColors::Text);
+    m_texts.add(QRect(SettingsPanels::Padding, 30, width, 30),
                 tr("Days as CSV files: the meals, the day totals and the notes."), hintFont,
                 SkinColors::PromptSubtext, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
     const auto dateRow = [&](const QString &caption, int top, const QString &name) {
-        m_texts.add(QRect(kPadding, top, kBoxLeft - kPadding - 4, kBoxHeight), caption, labelFont,
-                    SkinColors::Text);
+        m_texts.add(QRect(SettingsPanels::Padding, top, kBoxLeft - SettingsPanels::Padding - 4,
+                          SettingsPanels::BoxHeight),
+                    caption, labelFont, SkinColors::Text);
         auto *box = new QLineEdit(this);
         box->setObjectName(name);
-        box->setGeometry(kBoxLeft, top, kBoxWidth, kBoxHeight);
+        box->setGeometry(kBoxLeft, top, kBoxWidth, SettingsPanels::BoxHeight);
         box->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
         box->setMaxLength(10);
         return box;
@@ -172,7 +172,8 @@ void ExportGroup::exportTo(const QString &folder)
 void ExportGroup::makeProgressBar()
 {
     m_progress = new QProgressBar(this);
-    m_progress->setGeometry(kPadding, 152, width() - 2 * kPadding, 12);
+    m_progress->setGeometry(SettingsPanels::Padding, 152, width() - 2 * SettingsPanels::Padding,
+                            12);
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(tr("Export progress"));
     m_progress->setStyleSheet(
@@ -222,7 +223,8 @@ void ExportGroup::say(const QString &text, bool problem)
         m_status->setFont(skinFont(QStringLiteral("Arial"), 9));
         m_status->setWordWrap(true);
         m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        m_status->setGeometry(kPadding, 150, width() - 2 * kPadding, height() - 154);
+        m_status->setGeometry(SettingsPanels::Padding, 150, width() - 2 * SettingsPanels::Padding,
+                              height() - 154);
         m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     m_status->setStyleSheet(
@@ -239,6 +241,7 @@ void ExportGroup::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
     painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), SettingsPanels::Radius,
+                            SettingsPanels::Radius);
     m_texts.paint(painter);
 }

@@ -3,6 +3,7 @@
 #include "app/DiaryFolderGroup.h"
 #include "app/ExportGroup.h"
 #include "app/ProfileGroup.h"
+#include "app/SettingsPanels.h"
 #include "controls/FocusRing.h"
 #include "controls/ResourceImage.h"
 #include "controls/SkinButton.h"
@@ -28,12 +29,9 @@ const QRect kGoalsPanel(12, 10, 380, 362);
 const QRect kSearchPanel(404, 10, 222, 86);
 const QRect kFolderPanel(404, 104, 222, 70);
 const QRect kExportPanel(404, 182, 222, 190);
-constexpr int kPanelPadding = 12;
-constexpr qreal kPanelRadius = 8;
 
 constexpr int kFirstRowTop = 62;
 constexpr int kRowHeight = 30;
-constexpr int kBoxHeight = 20;
 constexpr int kGoalLeft = 156;
 constexpr int kGoalWidth = 76;
 constexpr int kUnitLeft = kGoalLeft + kGoalWidth + 6;
@@ -107,9 +105,9 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     const QFont titleFont = skinFont(QStringLiteral("Arial"), 12, QFont::Bold);
     const QFont labelFont = skinFont(QStringLiteral("Arial"), 10, QFont::Bold);
     const QFont hintFont = skinFont(QStringLiteral("Arial"), 9);
-    const int goalsLeft = kGoalsPanel.left() + kPanelPadding;
+    const int goalsLeft = kGoalsPanel.left() + SettingsPanels::Padding;
 
-    const int goalsWidth = kGoalsPanel.width() - 2 * kPanelPadding;
+    const int goalsWidth = kGoalsPanel.width() - 2 * SettingsPanels::Padding;
     m_texts.add(QRect(goalsLeft, kGoalsPanel.top() + 8, goalsWidth, 22), tr("Daily goals"),
                 titleFont, SkinColors::Text);
     m_texts.add(QRect(goalsLeft, kGoalsPanel.top() + 30, goalsWidth, 16),
@@ -126,13 +124,13 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
         const QString name = CoreText::nutrientName(nutrient);
 
         m_texts.add(
-            QRect(goalsLeft, top, kGoalLeft - goalsLeft - 4, kBoxHeight),
+            QRect(goalsLeft, top, kGoalLeft - goalsLeft - 4, SettingsPanels::BoxHeight),
             QCoreApplication::translate("NutrientText", NutrientText::Label(nutrient).data()),
             labelFont, SkinColors::Text);
 
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("goal%1").arg(nutrient));
-        box->setGeometry(kGoalLeft, top, kGoalWidth, kBoxHeight);
+        box->setGeometry(kGoalLeft, top, kGoalWidth, SettingsPanels::BoxHeight);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setAccessibleName(tr("Daily goal for %1").arg(name));
         connect(box, &QLineEdit::textEdited, this, [this, nutrient] { goalTyped(nutrient); });
@@ -140,27 +138,27 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
 
         const QString unit = Text8::toQString(NutrientText::Unit(nutrient));
         if (!unit.isEmpty())
-            m_texts.add(QRect(kUnitLeft, top, kKindLeft - kUnitLeft - 4, kBoxHeight), unit,
-                        hintFont, SkinColors::Text);
+            m_texts.add(QRect(kUnitLeft, top, kKindLeft - kUnitLeft - 4, SettingsPanels::BoxHeight),
+                        unit, hintFont, SkinColors::Text);
 
         if (NutrientGoals::kindIsChoosable(nutrient)) {
             auto *kind = new QComboBox(this);
             kind->setObjectName(QStringLiteral("kind%1").arg(nutrient));
             kind->addItem(kindText(NutrientGoals::Kind::Target));
             kind->addItem(kindText(NutrientGoals::Kind::Limit));
-            kind->setGeometry(kKindLeft, top - 1, kKindWidth, kBoxHeight + 2);
+            kind->setGeometry(kKindLeft, top - 1, kKindWidth, SettingsPanels::BoxHeight + 2);
             kind->setAccessibleName(tr("Kind of the goal for %1").arg(name));
             connect(kind, &QComboBox::activated, this,
                     [this, nutrient](int index) { kindChosen(nutrient, index); });
             m_kindBoxes[nutrient] = kind;
         } else {
-            m_texts.add(QRect(kKindLeft + 4, top, kKindWidth - 4, kBoxHeight),
+            m_texts.add(QRect(kKindLeft + 4, top, kKindWidth - 4, SettingsPanels::BoxHeight),
                         kindText(NutrientGoals::defaultKind(nutrient)), hintFont, SkinColors::Text);
         }
     }
 
-    const int searchLeft = kSearchPanel.left() + kPanelPadding;
-    const int searchWidth = kSearchPanel.width() - 2 * kPanelPadding;
+    const int searchLeft = kSearchPanel.left() + SettingsPanels::Padding;
+    const int searchWidth = kSearchPanel.width() - 2 * SettingsPanels::Padding;
     m_bestMatches = new SkinCheckBox(tr("Best matches first"), this);
     m_bestMatches->setObjectName(QStringLiteral("bestMatchesFirst"));
     m_bestMatches->setGeometry(searchLeft - 5, kSearchPanel.top() + 6, searchWidth + 5, 26);
@@ -273,7 +271,7 @@ void SettingsPage::paintEvent(QPaintEvent *)
     painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
     painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
     for (const QRect &panel : {kGoalsPanel, kSearchPanel})
-        painter.drawRoundedRect(QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5), kPanelRadius,
-                                kPanelRadius);
+        painter.drawRoundedRect(QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5),
+                                SettingsPanels::Radius, SettingsPanels::Radius);
     m_texts.paint(painter);
 }

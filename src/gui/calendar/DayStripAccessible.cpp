@@ -9,7 +9,7 @@
 
 namespace {
 
-QAccessibleInterface *factory(const QString &key, QObject *object)
+QAccessibleInterface *dayStripFactory(const QString &key, QObject *object)
 {
     if (key == QLatin1String("CTimCalentar"))
         return new DayStripAccessible(static_cast<CTimCalentar *>(object));
@@ -26,7 +26,7 @@ DayStripAccessible::DayStripAccessible(CTimCalentar *strip)
 void DayStripAccessible::install()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(factory);
+        QAccessible::installFactory(dayStripFactory);
         return true;
     }();
     Q_UNUSED(installed);

@@ -10,7 +10,7 @@ namespace {
 
 constexpr char RoleProperty[] = "corvaloAccessibleRole";
 
-QAccessibleInterface *factory(const QString &, QObject *object)
+QAccessibleInterface *roleFactory(const QString &, QObject *object)
 {
     if (!object->isWidgetType())
         return nullptr;
@@ -26,7 +26,7 @@ QAccessibleInterface *factory(const QString &, QObject *object)
 void set(QWidget *widget, QAccessible::Role role)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(factory);
+        QAccessible::installFactory(roleFactory);
         return true;
     }();
     Q_UNUSED(installed);

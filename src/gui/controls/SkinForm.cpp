@@ -24,11 +24,6 @@ QString hex(std::uint32_t argb)
     return QStringLiteral("#%1").arg(argb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
 }
 
-QColor colour(std::uint32_t argb)
-{
-    return QColor::fromRgba(argb);
-}
-
 } // namespace
 
 SkinForm::SkinForm(const QString &title, const QString &commitCaption, QWidget *parent)
@@ -140,26 +135,26 @@ void SkinForm::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient page(0, 0, 0, height());
-    page.setColorAt(0, colour(SkinColors::PageTop));
-    page.setColorAt(1, colour(SkinColors::PageBottom));
+    page.setColorAt(0, QColor::fromRgba(SkinColors::PageTop));
+    page.setColorAt(1, QColor::fromRgba(SkinColors::PageBottom));
     painter.fillRect(rect(), page);
     QLinearGradient header(0, 0, 0, TitleHeight);
-    header.setColorAt(0, colour(SkinColors::HeaderTop));
-    header.setColorAt(1, colour(SkinColors::WindowFill));
+    header.setColorAt(0, QColor::fromRgba(SkinColors::HeaderTop));
+    header.setColorAt(1, QColor::fromRgba(SkinColors::WindowFill));
     painter.fillRect(QRectF(0, 0, width(), TitleHeight), header);
-    painter.setPen(colour(SkinColors::StripBandEdge));
+    painter.setPen(QColor::fromRgba(SkinColors::StripBandEdge));
     painter.drawLine(QPointF(1, TitleHeight + 0.5), QPointF(width() - 1, TitleHeight + 0.5));
-    painter.setPen(QPen(colour(SkinColors::WindowRim), 1.0));
+    painter.setPen(QPen(QColor::fromRgba(SkinColors::WindowRim), 1.0));
     painter.drawRect(outline);
-    painter.setPen(colour(SkinColors::WindowRimLight));
+    painter.setPen(QColor::fromRgba(SkinColors::WindowRimLight));
     painter.drawRect(outline.adjusted(1, 1, -1, -1));
 
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(skinFont(QStringLiteral("Arial"), 13, QFont::Bold));
     const QRectF title(Margin, 0, width() - 2 * Margin, TitleHeight);
-    painter.setPen(colour(SkinColors::TextShadow));
+    painter.setPen(QColor::fromRgba(SkinColors::TextShadow));
     painter.drawText(title.translated(0, 1), Qt::AlignLeft | Qt::AlignVCenter, m_title);
-    painter.setPen(colour(SkinColors::Text));
+    painter.setPen(QColor::fromRgba(SkinColors::Text));
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, m_title);
 }
 

@@ -4,7 +4,7 @@
 
 namespace {
 
-QAccessibleInterface *factory(const QString &key, QObject *object)
+QAccessibleInterface *foodListFactory(const QString &key, QObject *object)
 {
     if (key == QLatin1String("FoodListView"))
         return new FoodListAccessible(static_cast<FoodListView *>(object));
@@ -21,7 +21,7 @@ FoodListAccessible::FoodListAccessible(FoodListView *list)
 void FoodListAccessible::install()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(factory);
+        QAccessible::installFactory(foodListFactory);
         return true;
     }();
     Q_UNUSED(installed);

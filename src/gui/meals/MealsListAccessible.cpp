@@ -7,7 +7,7 @@
 
 namespace {
 
-QAccessibleInterface *factory(const QString &key, QObject *object)
+QAccessibleInterface *mealsListFactory(const QString &key, QObject *object)
 {
     if (key == QLatin1String("CMealsList"))
         return new MealsListAccessible(static_cast<CMealsList *>(object));
@@ -24,7 +24,7 @@ MealsListAccessible::MealsListAccessible(CMealsList *list)
 void MealsListAccessible::install()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(factory);
+        QAccessible::installFactory(mealsListFactory);
         return true;
     }();
     Q_UNUSED(installed);
