@@ -1,6 +1,7 @@
 // The real corvalo-cli on a diary of its own: an add writes the very bytes the real window's Add
 // writes for the same food, unit and amount (the user's foods merged in both), names it cannot
 // place are answered with the closest foods, and every outcome has its exit status.
+#include "CliProcess.h"
 #include "MainWindowUnderTest.h"
 #include "TempFolder.h"
 #include "app/CCorvaloDlg.h"
@@ -17,13 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Outcome
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 // Two foods of the user's: one with letters beyond ASCII, one that differs from a food of the
 // database only in case.
@@ -63,18 +57,7 @@ void TestCli::initTestCase()
 
 Outcome TestCli::run(const QStringList &arguments) const
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // Nothing reaches the machine's own diary.
-    environment.insert(QStringLiteral("HOME"), QString::fromStdString(m_home.path().string()));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"),
-                       QString::fromStdString((m_home / "share").string()));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(CORVALO_CLI), arguments);
-    if (!process.waitForFinished(20000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunCli(m_home.path(), arguments);
 }
 
 fs::path TestCli::diary(const TempFolder &temp, const char *name) const

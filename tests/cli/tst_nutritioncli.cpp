@@ -1,5 +1,6 @@
 // The real corvalo-cli on every nutrient: day --all with its unknowns, coverage and targets, and
 // report as text and as JSON.
+#include "CliProcess.h"
 #include "TempFolder.h"
 #include "food/NutrientCatalogue.h"
 #include "platform/FileIo.h"
@@ -13,13 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Outcome
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 // A food of the user's that knows its calories only: 250 kcal per 100 g.
 const char *const MyFoods = "Test loaf\tg\t250\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
@@ -56,18 +50,7 @@ void TestNutritionCli::initTestCase()
 
 Outcome TestNutritionCli::run(const QStringList &arguments) const
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), QString::fromStdString(m_temp.path().string()));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"),
-                       QString::fromStdString((m_temp / "share").string()));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(CORVALO_CLI),
-                  QStringList {QStringLiteral("--data"), m_data} + arguments);
-    if (!process.waitForFinished(20000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunCli(m_temp.path(), QStringList {QStringLiteral("--data"), m_data} + arguments);
 }
 
 bool TestNutritionCli::add(const char *date, const char *food, const char *amount) const

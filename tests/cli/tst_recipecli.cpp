@@ -1,5 +1,6 @@
 // The real corvalo-cli on recipes: a day's meals saved as a recipe and logged on another day,
 // which keeps its values when the recipe changes; the file's unreadable lines kept; mistakes.
+#include "CliProcess.h"
 #include "TempFolder.h"
 #include "platform/FileIo.h"
 
@@ -9,13 +10,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Outcome
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 const char *const kApple = "Apples, raw, with skin";
 const char *const kMilk = "Milk, whole, 3.25% milkfat, with added vitamin D";
@@ -53,18 +47,7 @@ QString TestRecipeCli::diary(const char *name) const
 
 Outcome TestRecipeCli::run(const QString &diary, const QStringList &arguments) const
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), QString::fromStdString(m_temp.path().string()));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"),
-                       QString::fromStdString((m_temp / "share").string()));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(CORVALO_CLI),
-                  QStringList {QStringLiteral("--data"), diary} + arguments);
-    if (!process.waitForFinished(20000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunCli(m_temp.path(), QStringList {QStringLiteral("--data"), diary} + arguments);
 }
 
 // A medium apple, 182 g at 52 kcal/100 g (94.64 kcal, vitamin C 4.6 mg/100 g, potassium 107),

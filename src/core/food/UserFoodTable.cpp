@@ -1,6 +1,7 @@
 #include "food/UserFoodTable.h"
 
 #include "food/FoodDatabaseWriter.h"
+#include "food/TableText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,20 +20,6 @@ constexpr std::string_view Header =
 // A food's "#+" line: the prefix, then its name and "key=amount" fields.
 constexpr std::string_view MorePrefix = "#+\t";
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return !FoodTable::nameLess(a, b) && !FoodTable::nameLess(b, a);
-}
-
-// Six significant digits: what a float holds, without the noise of its last bits.
-std::string number(double value)
-{
-    char buffer[32];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return error == std::errc() ? std::string(buffer, end) : std::string("-");
-}
-
 bool storable(double value)
 {
     return std::isfinite(value) && value <= std::numeric_limits<float>::max();
@@ -46,29 +33,10 @@ std::string lowered(std::string_view name)
     return text;
 }
 
-bool plainText(std::string_view text)
-{
-    return text.find_first_of(std::string_view("\t\n\r\0", 4)) == std::string_view::npos;
-}
-
-std::string shown(std::string_view field)
-{
-    constexpr std::size_t MaxShown = 24;
-    return "\"" + std::string(field.substr(0, MaxShown)) +
-        (field.size() > MaxShown ? "...\"" : "\"");
-}
-
 // A "#+" line's name and nutrients; false with the reason when some field is wrong.
 bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, std::string &error)
 {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t tab = text.find('\t', start);
-        fields.push_back(text.substr(start, tab == std::string_view::npos ? tab : tab - start));
-        if (tab == std::string_view::npos)
-            break;
-        start = tab + 1;
-    }
+    const std::vector<std::string_view> fields = TableText::Fields(text);
     name = fields[0];
     if (name.empty()) {
         error = "its nutrients name no food";
@@ -78,14 +46,14 @@ bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, st
         const std::string_view field = fields[i];
         const std::size_t equals = field.find('=');
         if (equals == std::string_view::npos) {
-            error = "its " + shown(field) + " is not a nutrient=amount";
+            error = "its " + TableText::Shown(field) + " is not a nutrient=amount";
             return false;
         }
         const std::string_view key = field.substr(0, equals);
         const std::string_view amount = field.substr(equals + 1);
         const int id = NutrientCatalogue::find(key);
         if (id < 0) {
-            error = "it names no known nutrient " + shown(key);
+            error = "it names no known nutrient " + TableText::Shown(key);
             return false;
         }
         if (NutrientCatalogue::info(id).stored >= 0) {
@@ -101,8 +69,8 @@ bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, st
         const auto [stop, problem] = std::from_chars(amount.data(), end, per100);
         if (amount.empty() || problem != std::errc() || stop != end || !(per100 >= 0.0) ||
             !storable(per100)) {
-            error =
-                "its " + std::string(key) + " " + shown(amount) + " is not a number of 0 or more";
+            error = "its " + std::string(key) + " " + TableText::Shown(amount) +
+                " is not a number of 0 or more";
             return false;
         }
         more.set(id, float(per100 / 100.0));
@@ -184,7 +152,7 @@ void UserFoodTable::readMoreLines(const std::vector<std::pair<std::size_t, int>>
         if (parseMore(std::string_view(line.text).substr(MorePrefix.size()), name, more, error)) {
             const auto food = foods.find(lowered(name));
             if (food == foods.end()) {
-                error = "there is no food called " + shown(name) + " for its nutrients";
+                error = "there is no food called " + TableText::Shown(name) + " for its nutrients";
             } else if (const auto [first, isNew] = taken.emplace(food->first, lineNumber); !isNew) {
                 error = "the food's other nutrients are on line " + std::to_string(first->second) +
                     " already";
@@ -203,7 +171,7 @@ void UserFoodTable::readMoreLines(const std::vector<std::pair<std::size_t, int>>
 void UserFoodTable::eraseMoreOf(std::string_view name)
 {
     std::erase_if(m_lines, [name](const Line &line) {
-        return !line.moreOf.empty() && sameName(line.moreOf, name);
+        return !line.moreOf.empty() && TableText::SameName(line.moreOf, name);
     });
 }
 
@@ -253,7 +221,7 @@ int UserFoodTable::foodCount() const
 int UserFoodTable::indexOf(std::string_view name) const
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].food && sameName(m_lines[i].food->name, name))
+        if (m_lines[i].food && TableText::SameName(m_lines[i].food->name, name))
             return int(i);
     return -1;
 }
@@ -270,7 +238,7 @@ bool UserFoodTable::check(const FoodTableEntry &food, int replacing, std::string
     const int existing = indexOf(food.name);
     if (food.name.find_first_not_of(' ') == std::string::npos)
         reason = "the food has no name";
-    else if (!plainText(food.name) || food.name.front() == '#')
+    else if (!TableText::IsPlain(food.name) || food.name.front() == '#')
         reason = "a name cannot start with # or hold a tab or a line break";
     else if (existing >= 0 && existing != replacing)
         reason = "there is already a food called \"" + food.name + "\"";
@@ -288,7 +256,7 @@ bool UserFoodTable::check(const FoodTableEntry &food, int replacing, std::string
     for (const FoodTableUnit &unit : food.units) {
         if (!reason.empty())
             break;
-        if (unit.name.empty() || !plainText(unit.name))
+        if (unit.name.empty() || !TableText::IsPlain(unit.name))
             reason = "a unit has no name, or a tab or a line break in it";
         else if (!(unit.factor > 0.0f) || !storable(unit.factor))
             reason = "the unit \"" + unit.name + "\" weighs nothing";
@@ -328,7 +296,7 @@ bool UserFoodTable::edit(std::string_view name, const FoodTableEntry &food, std:
     const std::string old = m_lines[std::size_t(index)].food->name;
     eraseMoreOf(old);
     const auto at = m_lines.begin() + indexOf(old);
-    if (sameName(old, food.name)) {
+    if (TableText::SameName(old, food.name)) {
         *at = Line {{}, food, {}};
     } else {
         m_lines.erase(at);
@@ -397,11 +365,11 @@ std::string UserFoodTable::formatLine(const FoodTableEntry &food)
                                                     : "\t-";
     for (const float perGram : food.nutrients) {
         line += '\t';
-        line += perGram > 0.0f ? number(double(perGram) * 100.0) : std::string("-");
+        line += perGram > 0.0f ? TableText::Number(double(perGram) * 100.0) : std::string("-");
     }
     for (const FoodTableUnit &unit : food.units) {
         line += '\t';
-        line += number(unit.factor);
+        line += TableText::Number(unit.factor);
         line += ' ';
         line += unit.name;
     }
@@ -417,7 +385,7 @@ std::string UserFoodTable::formatMoreLine(const FoodTableEntry &food)
         line += '\t';
         line += info.key;
         line += '=';
-        line += number(double(food.more.value(info.id)) * 100.0);
+        line += TableText::Number(double(food.more.value(info.id)) * 100.0);
     }
     return line.empty() ? line : std::string(MorePrefix) + food.name + line;
 }

@@ -1,6 +1,7 @@
 #include "recipes/Recipe.h"
 
 #include "food/FoodFormat.h"
+#include "food/TableText.h"
 
 #include <cmath>
 #include <limits>
@@ -16,11 +17,6 @@ bool sameUnit(std::string_view a, std::string_view b)
             FoodFormat::lowerAscii(std::uint8_t(b[i])))
             return false;
     return true;
-}
-
-bool plainText(std::string_view text)
-{
-    return text.find_first_of(std::string_view("\t\n\r\0", 4)) == std::string_view::npos;
 }
 
 bool positive(double value)
@@ -180,7 +176,7 @@ std::string Recipe::problem() const
 {
     if (name.find_first_not_of(' ') == std::string::npos)
         return "the recipe has no name";
-    if (!plainText(name) || name.front() == '#')
+    if (!TableText::IsPlain(name) || name.front() == '#')
         return "a name cannot start with # or hold a tab or a line break";
     if (ingredients.empty())
         return "the recipe has no ingredients";
@@ -189,7 +185,8 @@ std::string Recipe::problem() const
     if (cookedGrams && !positive(*cookedGrams))
         return "the cooked weight is not above 0";
     for (const MealEntry &ingredient : ingredients) {
-        if (ingredient.name.empty() || !plainText(ingredient.name) || !plainText(ingredient.unit))
+        if (ingredient.name.empty() || !TableText::IsPlain(ingredient.name) ||
+            !TableText::IsPlain(ingredient.unit))
             return "an ingredient has no name, or a tab or a line break in its name or unit";
         if (!IsStorableAmount(ingredient.amount) || !positive(ingredient.gramsPerUnit))
             return "the amount of " + ingredient.name + " is not above 0";

@@ -1,6 +1,7 @@
 #include "recipes/RecipeBook.h"
 
 #include "food/FoodTable.h"
+#include "food/TableText.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr std::string_view Header =
+constexpr std::string_view RecipesHeader =
     "# Recipes for Corvalo, one a line, fields separated by tabs: name | in force from\n"
     "# (YYYY-MM-DD) | servings | cooked weight in g (- for the ingredients' sum), then for each\n"
     "# ingredient: food | amount | unit | g per unit | per 100 g: kcal | carbs g | fat g |\n"
@@ -21,11 +22,6 @@ constexpr std::string_view Deleted = "deleted";
 constexpr std::size_t RecipeFields = 4;
 constexpr std::size_t IngredientFields = 4 + Nutrient::Count;
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return !FoodTable::nameLess(a, b) && !FoodTable::nameLess(b, a);
-}
-
 bool dayBefore(const DayFiles::LocalDate &a, const DayFiles::LocalDate &b)
 {
     if (a.year != b.year)
@@ -33,22 +29,6 @@ bool dayBefore(const DayFiles::LocalDate &a, const DayFiles::LocalDate &b)
     if (a.month != b.month)
         return a.month < b.month;
     return a.day < b.day;
-}
-
-// Six significant digits, as the own-food table writes its numbers.
-std::string number(double value)
-{
-    char buffer[32];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return error == std::errc() ? std::string(buffer, end) : std::string("-");
-}
-
-std::string shown(std::string_view field)
-{
-    constexpr std::size_t MaxShown = 24;
-    return "\"" + std::string(field.substr(0, MaxShown)) +
-        (field.size() > MaxShown ? "...\"" : "\"");
 }
 
 // A finite number of 0 or more (above 0 when `positive`) that a float holds.
@@ -63,23 +43,10 @@ std::optional<double> readNumber(std::string_view text, bool positive)
     return value;
 }
 
-std::vector<std::string_view> fieldsOf(std::string_view text)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t tab = text.find('\t', start);
-        fields.push_back(text.substr(start, tab == std::string_view::npos ? tab : tab - start));
-        if (tab == std::string_view::npos)
-            break;
-        start = tab + 1;
-    }
-    return fields;
-}
-
 // A definition's line; false with the reason when some field is wrong.
 bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string &error)
 {
-    const std::vector<std::string_view> fields = fieldsOf(text);
+    const std::vector<std::string_view> fields = TableText::Fields(text);
     deleted = fields.size() == 3 && fields[2] == Deleted;
     if (!deleted &&
         (fields.size() < RecipeFields + IngredientFields ||
@@ -91,7 +58,7 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
     recipe.name = std::string(fields[0]);
     const std::optional<DayFiles::LocalDate> since = RecipeBook::parseIsoDate(fields[1]);
     if (!since) {
-        error = "its date " + shown(fields[1]) + " is not a date written YYYY-MM-DD";
+        error = "its date " + TableText::Shown(fields[1]) + " is not a date written YYYY-MM-DD";
         return false;
     }
     recipe.since = *since;
@@ -102,14 +69,14 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
     }
     const std::optional<double> servings = readNumber(fields[2], true);
     if (!servings) {
-        error = "its servings " + shown(fields[2]) + " are not a number above 0";
+        error = "its servings " + TableText::Shown(fields[2]) + " are not a number above 0";
         return false;
     }
     recipe.servings = *servings;
     if (fields[3] != "-") {
         recipe.cookedGrams = readNumber(fields[3], true);
         if (!recipe.cookedGrams) {
-            error = "its weight " + shown(fields[3]) + " is not a number above 0, nor -";
+            error = "its weight " + TableText::Shown(fields[3]) + " is not a number above 0, nor -";
             return false;
         }
     }
@@ -120,7 +87,8 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
         ingredient.unit = std::string(fields[at + 2]);
         const std::optional<double> grams = readNumber(fields[at + 3], true);
         if (!amount || !grams) {
-            error = "the amount or the grams of " + shown(fields[at]) + " are not above 0";
+            error =
+                "the amount or the grams of " + TableText::Shown(fields[at]) + " are not above 0";
             return false;
         }
         ingredient.amount = float(*amount);
@@ -131,8 +99,8 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
                 continue;
             const std::optional<double> per100 = readNumber(field, false);
             if (!per100) {
-                error = "a nutrient of " + shown(fields[at]) + ", " + shown(field) +
-                    ", is not a number of 0 or more";
+                error = "a nutrient of " + TableText::Shown(fields[at]) + ", " +
+                    TableText::Shown(field) + ", is not a number of 0 or more";
                 return false;
             }
             ingredient.nutrients[k] = float(*per100 / 100.0);
@@ -224,7 +192,7 @@ std::string RecipeBook::text() const
 {
     std::string text;
     if (!m_fromFile)
-        text = Header;
+        text = RecipesHeader;
     for (const Line &line : m_lines) {
         text += line.text;
         text += '\n';
@@ -235,7 +203,7 @@ std::string RecipeBook::text() const
 int RecipeBook::lastIndexOf(std::string_view name) const
 {
     for (std::size_t i = m_lines.size(); i-- > 0;)
-        if (m_lines[i].recipe && sameName(m_lines[i].recipe->name, name))
+        if (m_lines[i].recipe && TableText::SameName(m_lines[i].recipe->name, name))
             return int(i);
     return -1;
 }
@@ -275,7 +243,7 @@ const Recipe *RecipeBook::inForce(std::string_view name, const std::optional<Day
 {
     std::vector<const Recipe *> all, matching;
     for (const Line &line : m_lines) {
-        if (!line.recipe || line.deleted || !sameName(line.recipe->name, name))
+        if (!line.recipe || line.deleted || !TableText::SameName(line.recipe->name, name))
             continue;
         all.push_back(&*line.recipe);
         if (stored && line.recipe->gaveValues(*stored))
@@ -309,7 +277,7 @@ std::vector<std::string> RecipeBook::loop(const Recipe &recipe) const
             continue;
         }
         const std::string &ingredient = current.ingredients[next.back()++].name;
-        if (sameName(ingredient, recipe.name)) {
+        if (TableText::SameName(ingredient, recipe.name)) {
             path.push_back(ingredient);
             return path;
         }
@@ -372,13 +340,15 @@ std::string RecipeBook::skippedNotice() const
 
 std::string RecipeBook::formatLine(const Recipe &recipe)
 {
-    std::string line = recipe.name + '\t' + isoDate(recipe.since) + '\t' + number(recipe.servings) +
-        '\t' + (recipe.cookedGrams ? number(*recipe.cookedGrams) : "-");
+    std::string line = recipe.name + '\t' + isoDate(recipe.since) + '\t' +
+        TableText::Number(recipe.servings) + '\t' +
+        (recipe.cookedGrams ? TableText::Number(*recipe.cookedGrams) : "-");
     for (const MealEntry &ingredient : recipe.ingredients) {
-        line += '\t' + ingredient.name + '\t' + number(ingredient.amount) + '\t' + ingredient.unit +
-            '\t' + number(ingredient.gramsPerUnit);
+        line += '\t' + ingredient.name + '\t' + TableText::Number(ingredient.amount) + '\t' +
+            ingredient.unit + '\t' + TableText::Number(ingredient.gramsPerUnit);
         for (const float perGram : ingredient.nutrients)
-            line += '\t' + (perGram > 0.0f ? number(double(perGram) * 100.0) : std::string("-"));
+            line += '\t' +
+                (perGram > 0.0f ? TableText::Number(double(perGram) * 100.0) : std::string("-"));
     }
     return line;
 }

@@ -24,7 +24,7 @@ namespace {
 constexpr int kBoxLeft = 64;
 constexpr int kBoxWidth = 100;
 
-std::function<QString()> s_chooser;
+std::function<QString()> s_exportFolderChooser;
 
 QString isoText(const DayFiles::LocalDate &day)
 {
@@ -80,7 +80,7 @@ ExportGroup::~ExportGroup()
 
 void ExportGroup::setFolderChooserForTesting(std::function<QString()> chooser)
 {
-    s_chooser = std::move(chooser);
+    s_exportFolderChooser = std::move(chooser);
 }
 
 void ExportGroup::setRange(const DayFiles::LocalDate &last)
@@ -95,8 +95,8 @@ void ExportGroup::buttonPressed()
         m_cancel = true;
         return;
     }
-    const QString folder = s_chooser
-        ? s_chooser()
+    const QString folder = s_exportFolderChooser
+        ? s_exportFolderChooser()
         : QFileDialog::getExistingDirectory(this, tr("Export to which folder?"));
     if (!folder.isEmpty())
         exportTo(folder);

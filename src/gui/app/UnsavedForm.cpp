@@ -12,7 +12,7 @@
 
 namespace {
 
-std::function<QString()> s_chooser;
+std::function<QString()> s_fileChooser;
 
 enum Choice { Retry, SaveElsewhere, Discard };
 
@@ -20,7 +20,7 @@ enum Choice { Retry, SaveElsewhere, Discard };
 
 void UnsavedForm::setFileChooserForTesting(std::function<QString()> chooser)
 {
-    s_chooser = std::move(chooser);
+    s_fileChooser = std::move(chooser);
 }
 
 UnsavedForm::UnsavedForm(const QString &reason, Actions actions, QWidget *parent)
@@ -48,8 +48,8 @@ bool UnsavedForm::commit()
         }
         return true;
     case SaveElsewhere: {
-        const QString file = s_chooser
-            ? s_chooser()
+        const QString file = s_fileChooser
+            ? s_fileChooser()
             : QFileDialog::getSaveFileName(
                   this, tr("Save what you typed"),
                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
