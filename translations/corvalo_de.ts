@@ -567,6 +567,10 @@
         <source>%1 (own food)</source>
         <translation>%1 (eigenes Lebensmittel)</translation>
     </message>
+    <message>
+        <source>%1 (recipe)</source>
+        <translation>%1 (Rezept)</translation>
+    </message>
 </context>
 <context>
     <name>FoodListView</name>

@@ -1,5 +1,6 @@
 #include "recipes/RecipeBook.h"
 
+#include "food/FoodDatabaseWriter.h"
 #include "food/FoodTable.h"
 
 #include <charconv>
@@ -268,6 +269,14 @@ bool RecipeBook::hasDefinitions() const
         if (line.recipe)
             return true;
     return false;
+}
+
+std::vector<std::vector<std::uint8_t>> RecipeBook::records() const
+{
+    std::vector<std::vector<std::uint8_t>> records;
+    for (const Recipe &recipe : recipes())
+        records.push_back(FoodDatabaseWriter::recordBytes(recipe.asFood()));
+    return records;
 }
 
 const Recipe *RecipeBook::inForce(std::string_view name, const std::optional<Day> &day,

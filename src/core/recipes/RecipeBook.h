@@ -60,6 +60,9 @@ public:
     const Recipe *inForce(std::string_view name, const std::optional<Day> &day,
                           const Nutrients *stored = nullptr) const;
     bool hasDefinitions() const;
+    // The recipes as they are now as food-list records (Recipe::asFood), for
+    // FoodDatabase::addUserFoods beside the own foods: found and logged like any food.
+    std::vector<std::vector<std::uint8_t>> records() const;
 
     // A new recipe, or a change of the one of that name, from recipe.since on. False with the
     // reason in user words when it cannot be stored (Recipe::problem, or it contains itself).
