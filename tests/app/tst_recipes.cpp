@@ -1,16 +1,23 @@
 // Recipes in the window, driven through the real main window: found, marked and logged from the
 // food list, and followed when another writer changes the recipe file.
 #include "MainWindowUnderTest.h"
+#include "app/RecipeActions.h"
 #include "calendar/CTimCalentar.h"
 #include "controls/CNoticeBar.h"
+#include "controls/SkinButton.h"
 #include "food/FoodListView.h"
+#include "food/RecipeSaveForm.h"
 #include "layout/DialogLayout.h"
+#include "meals/CMealsList.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QtTest>
+#include <functional>
 
 using namespace DialogLayout;
 
@@ -20,6 +27,36 @@ namespace {
 constexpr const char *kPorridge = "Porridge pot\t2026-12-01\t2\t-\t"
                                   "Oats\t1\tcup\t80\t380\t-\t-\t-\t-\t-\t-\t-\t-\t-\t"
                                   "Milk\t200\tg\t1\t64\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
+
+MealEntry logged(const char *name, float kcalPerGram, float gramsPerUnit, float amount,
+                 const char *unit)
+{
+    MealEntry entry;
+    entry.name = name;
+    entry.nutrients[Nutrient::Calories] = kcalPerGram;
+    entry.gramsPerUnit = gramsPerUnit;
+    entry.amount = amount;
+    entry.unit = unit;
+    return entry;
+}
+
+// Runs `fill` on the form once it is open (its exec() runs the event loop).
+template<typename Form> void whenOpen(std::function<void(Form &)> fill)
+{
+    QTimer::singleShot(0, [fill] {
+        auto *form = qobject_cast<Form *>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        fill(*form);
+        if (form->isVisible())
+            form->reject();
+    });
+}
+
+void type(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
 
 } // namespace
 
@@ -31,8 +68,18 @@ private slots:
     void initTestCase() { MainWindowUnderTest::setUpEnvironment(); }
     void cleanup() { m_window.close(); }
     void aRecipeIsFoundMarkedLoggedAndFollowed();
+    void tickedMealsAreSavedAsARecipe();
 
 private:
+    void trigger(const QString &text)
+    {
+        QMenu menu;
+        m_window.dialog->findChild<RecipeActions *>()->fillMenu(menu);
+        for (QAction *action : menu.actions())
+            if (action->text() == text)
+                return action->trigger();
+        QFAIL(qPrintable(QStringLiteral("no menu entry %1").arg(text)));
+    }
     template<typename T> T *control(int id) const
     {
         return static_cast<T *>(m_window.dialog->control(id));
@@ -101,6 +148,49 @@ void TestRecipes::aRecipeIsFoundMarkedLoggedAndFollowed()
     QTRY_VERIFY_WITH_TIMEOUT(row(QStringLiteral("Tea pot")).isValid(), 3000);
     QCOMPARE(row(QStringLiteral("Tea pot")).data(Qt::ToolTipRole).toString(),
              QStringLiteral("Tea pot (recipe)"));
+}
+
+void TestRecipes::tickedMealsAreSavedAsARecipe()
+{
+    QVERIFY(m_window.open(1));
+    CCorvaloDlg &dialog = *m_window.dialog;
+    auto *meals = control<CMealsList>(MealList);
+    // 2 slices of 30 g toast at 270 kcal per 100 g; 10 g butter at 720; 1 tea, not ticked.
+    meals->AppendMeals({logged("Toast", 2.7f, 30.0f, 2.0f, "slice"),
+                        logged("Butter", 7.2f, 1.0f, 10.0f, "g"),
+                        logged("Tea", 0.01f, 240.0f, 1.0f, "cup")});
+    const_cast<MealEntry &>(meals->entries()[0]).ticked = true;
+    const_cast<MealEntry &>(meals->entries()[1]).ticked = true;
+
+    // What is wrong is said in the form, which stays open; then two servings are saved. The
+    // file leaves out the values the meals do not give.
+    whenOpen<RecipeSaveForm>([](RecipeSaveForm &form) {
+        type(form.nameBox(), QStringLiteral("Apples, raw, with skin"));
+        form.commitButton()->click();
+        QCOMPARE(form.problem(),
+                 QStringLiteral("There is already a food called \u201cApples, raw, with "
+                                "skin\u201d. Give the recipe another name."));
+        type(form.servingsBox(), QStringLiteral("0"));
+        form.commitButton()->click();
+        QCOMPARE(form.problem(), QStringLiteral("The servings must be more than 0."));
+        type(form.nameBox(), QStringLiteral("Buttered toast"));
+        type(form.servingsBox(), QStringLiteral("2"));
+        form.commitButton()->click();
+        QVERIFY(!form.isVisible());
+    });
+    trigger(QStringLiteral("Save ticked meals as a recipe\u2026"));
+    QCOMPARE(QString::fromStdString(
+                 FileIo::readAll(m_window.folder() / "recipes.tsv").value_or(std::string()))
+                 .section(u'\n', -2, -2),
+             QStringLiteral("Buttered toast\t2026-12-05\t2\t-\t"
+                            "Toast\t2\tslice\t30\t270\t-\t-\t-\t-\t-\t-\t-\t-\t-\t"
+                            "Butter\t10\tg\t1\t720\t-\t-\t-\t-\t-\t-\t-\t-\t-"));
+    QCOMPARE(dialog.noticeBar()->text(), QStringLiteral("Saved recipe \u201cButtered toast\u201d"));
+    // Listed at once, as a recipe.
+    QTest::keyClicks(control<QLineEdit>(SearchBox), QStringLiteral("buttered toast"));
+    QVERIFY(row(QStringLiteral("Buttered toast")).isValid());
+    QCOMPARE(row(QStringLiteral("Buttered toast")).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Buttered toast (recipe)"));
 }
 
 QTEST_MAIN(TestRecipes)

@@ -1,6 +1,8 @@
 #include "recipes/RecipeBook.h"
 
+#include "food/FoodDatabase.h"
 #include "food/FoodDatabaseWriter.h"
+#include "food/FoodFilter.h"
 #include "food/FoodTable.h"
 
 #include <charconv>
@@ -277,6 +279,15 @@ std::vector<std::vector<std::uint8_t>> RecipeBook::records() const
     for (const Recipe &recipe : recipes())
         records.push_back(FoodDatabaseWriter::recordBytes(recipe.asFood()));
     return records;
+}
+
+bool RecipeBook::nameTakenByFood(std::string_view name, const FoodDatabase &foods) const
+{
+    const std::string lowered = FoodFilter::Lowered(name);
+    for (int i = 0; i < foods.recordCount(); ++i)
+        if (FoodFilter::Lowered(foods.name(i)) == lowered && !find(foods.name(i)))
+            return true;
+    return false;
 }
 
 const Recipe *RecipeBook::inForce(std::string_view name, const std::optional<Day> &day,

@@ -1,6 +1,7 @@
 #include "app/FoodPage.h"
 
 #include "app/FileNotices.h"
+#include "app/RecipeActions.h"
 #include "app/WeightField.h"
 #include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
@@ -71,6 +72,9 @@ FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
     connect(m_actions, &FoodListActions::opened, diary.notices, &FileNotices::reportOpen);
     m_actions->setRecipesFile(diary.store.RecipesFile());
     connectRecipes(diary.loader, diary.notice);
+    new RecipeActions({m_controls.meals, &diary.foods, diary.loader, m_actions, &diary.store,
+                       diary.notices, diary.notice},
+                      this);
 }
 
 void FoodPage::connectRecipes(FoodDatabaseLoader *loader, CNoticeBar *notice)
