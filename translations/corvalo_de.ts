@@ -1293,6 +1293,10 @@
         <source>The recipe cannot be saved: %1</source>
         <translation>Das Rezept kann nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>Split into ingredients</source>
+        <translation>In Zutaten aufteilen</translation>
+    </message>
 </context>
 <context>
     <name>RecipeSaveForm</name>

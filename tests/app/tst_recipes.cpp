@@ -69,6 +69,7 @@ private slots:
     void cleanup() { m_window.close(); }
     void aRecipeIsFoundMarkedLoggedAndFollowed();
     void tickedMealsAreSavedAsARecipe();
+    void aLoggedRecipeIsSplitIntoItsIngredients();
 
 private:
     void trigger(const QString &text)
@@ -191,6 +192,39 @@ void TestRecipes::tickedMealsAreSavedAsARecipe()
     QVERIFY(row(QStringLiteral("Buttered toast")).isValid());
     QCOMPARE(row(QStringLiteral("Buttered toast")).data(Qt::ToolTipRole).toString(),
              QStringLiteral("Buttered toast (recipe)"));
+}
+
+void TestRecipes::aLoggedRecipeIsSplitIntoItsIngredients()
+{
+    QVERIFY(m_window.open(1, [this](const std::filesystem::path &) {
+        QVERIFY(FileIo::writeAtomically(m_window.folder() / "recipes.tsv", kPorridge));
+    }));
+    auto *meals = control<CMealsList>(MealList);
+    // One serving of 140 g, then a tea that must stay where it is.
+    MealEntry serving = logged("Porridge pot", 432.0f / 280.0f, 140.0f, 1.0f, "serving");
+    meals->AppendMeals({logged("Tea", 0.01f, 240.0f, 1.0f, "cup"), serving,
+                        logged("Jam", 2.5f, 20.0f, 1.0f, "tbsp")});
+    meals->setCurrentRow(1);
+    // Half of each ingredient: 0.5 cup of oats (152 kcal) and 100 g of milk (64 kcal).
+    trigger(QStringLiteral("Split into ingredients"));
+    const std::vector<MealEntry> day = dayEntries();
+    QCOMPARE(day.size(), std::size_t(4));
+    QCOMPARE(day[0].name, std::string("Tea"));
+    QCOMPARE(day[1].name, std::string("Oats"));
+    QCOMPARE(day[1].amount, 0.5f);
+    QCOMPARE(day[1].unit, std::string("cup"));
+    QCOMPARE(qRound(day[1].contribution(Nutrient::Calories) * 100), 15200);
+    QCOMPARE(day[2].name, std::string("Milk"));
+    QCOMPARE(day[2].amount, 100.0f);
+    QCOMPARE(qRound(day[2].contribution(Nutrient::Calories) * 100), 6400);
+    QCOMPARE(day[3].name, std::string("Jam"));
+    QCOMPARE(meals->count(), 4);
+    // An ingredient is no recipe: nothing to split.
+    meals->setCurrentRow(1);
+    QMenu menu;
+    m_window.dialog->findChild<RecipeActions *>()->fillMenu(menu);
+    for (QAction *action : menu.actions())
+        QVERIFY(action->text() != QStringLiteral("Split into ingredients"));
 }
 
 QTEST_MAIN(TestRecipes)

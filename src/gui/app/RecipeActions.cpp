@@ -48,6 +48,29 @@ void RecipeActions::fillMenu(QMenu &menu)
                                              : tr("Save meals as a recipe\u2026"),
                                    this, &RecipeActions::SaveAsRecipe);
     save->setEnabled(!m_parts.meals->isLoading() && !entries.empty());
+    const int row = m_parts.meals->currentRow();
+    if (row < 0 || row >= int(entries.size()) || m_parts.meals->isLoading())
+        return;
+    RecipeBook book;
+    (void)book.load(m_parts.store->RecipesFile());
+    if (book.inForce(entries[std::size_t(row)].name, m_parts.meals->day(),
+                     &entries[std::size_t(row)].nutrients))
+        menu.addAction(tr("Split into ingredients"), this,
+                       [this, row] { SplitIntoIngredients(row); });
+}
+
+void RecipeActions::SplitIntoIngredients(int row)
+{
+    const std::vector<MealEntry> &entries = m_parts.meals->entries();
+    if (row < 0 || row >= int(entries.size()))
+        return;
+    const MealEntry entry = entries[std::size_t(row)];
+    RecipeBook book;
+    (void)book.load(m_parts.store->RecipesFile());
+    const Recipe *recipe = book.inForce(entry.name, m_parts.meals->day(), &entry.nutrients);
+    if (!recipe)
+        return;
+    m_parts.meals->ReplaceMeal(row, recipe->split(entry));
 }
 
 void RecipeActions::SaveAsRecipe()

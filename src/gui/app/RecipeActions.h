@@ -13,7 +13,8 @@ class QMenu;
 
 // The day's meal list's recipe entries, added to its context menu (mouse or the keyboard's menu
 // key): the ticked meals (all when none is ticked) saved as a recipe, kept in the diary's recipe
-// file beside the own foods and listed with them at once.
+// file beside the own foods and listed with them at once; and a logged recipe split into its
+// ingredients, scaled to the amount eaten, so that one serving can be varied.
 class RecipeActions : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     void fillMenu(QMenu &menu);
     // Opens the form, modal; the recipe is stored when it is saved.
     void SaveAsRecipe();
+    // The row's recipe entry replaced by its ingredients, as defined on the row's day.
+    void SplitIntoIngredients(int row);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
