@@ -567,6 +567,10 @@
         <source>%1 (own food)</source>
         <translation>%1 (eigenes Lebensmittel)</translation>
     </message>
+    <message>
+        <source>%1 (recipe)</source>
+        <translation>%1 (Rezept)</translation>
+    </message>
 </context>
 <context>
     <name>FoodListView</name>
@@ -1265,6 +1269,79 @@
     <message>
         <source>A number is too large.</source>
         <translation>Eine Zahl ist zu groß.</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeActions</name>
+    <message>
+        <source>Save ticked meals as a recipe…</source>
+        <translation>Angehakte Mahlzeiten als Rezept speichern…</translation>
+    </message>
+    <message>
+        <source>Save meals as a recipe…</source>
+        <translation>Mahlzeiten als Rezept speichern…</translation>
+    </message>
+    <message>
+        <source>Saved recipe “%1”</source>
+        <translation>Rezept „%1“ gespeichert</translation>
+    </message>
+    <message>
+        <source>There is already a food called “%1”. Give the recipe another name.</source>
+        <translation>Es gibt schon ein Lebensmittel namens „%1“. Gib dem Rezept einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The recipe cannot be saved: %1</source>
+        <translation>Das Rezept kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Split into ingredients</source>
+        <translation>In Zutaten aufteilen</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeSaveForm</name>
+    <message>
+        <source>Save as a recipe</source>
+        <translation>Als Rezept speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Recipe name</source>
+        <translation>Name des Rezepts</translation>
+    </message>
+    <message>
+        <source>Servings</source>
+        <translation>Portionen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message numerus="yes">
+        <source>Made of %n meal(s) of the day.</source>
+        <translation>
+            <numerusform>Aus %n Mahlzeit des Tages.</numerusform>
+            <numerusform>Aus %n Mahlzeiten des Tages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type a name for the recipe.</source>
+        <translation>Gib einen Namen für das Rezept ein.</translation>
+    </message>
+    <message>
+        <source>Type how many servings the recipe makes.</source>
+        <translation>Gib ein, wie viele Portionen das Rezept ergibt.</translation>
+    </message>
+    <message>
+        <source>Servings: “%1” is no number. Type it like 2 or 1.5.</source>
+        <translation>Portionen: „%1“ ist keine Zahl. Gib sie wie 2 oder 1,5 ein.</translation>
+    </message>
+    <message>
+        <source>The servings must be more than 0.</source>
+        <translation>Die Portionen müssen mehr als 0 sein.</translation>
     </message>
 </context>
 <context>

@@ -125,4 +125,17 @@ std::optional<std::string> ChangeAmount(std::string_view shownImage, std::size_t
     return joined(now, nullptr, &*changed, match[index]);
 }
 
+std::optional<std::string> Replace(std::string_view shownImage, std::size_t index,
+                                   const std::string &records, std::string_view nowImage)
+{
+    const std::vector<std::string_view> shown = Records(shownImage);
+    const std::vector<std::string_view> now = Records(nowImage);
+    if (index >= shown.size())
+        return std::nullopt;
+    const std::vector<std::ptrdiff_t> match = Match(shown, now);
+    if (match[index] < 0)
+        return std::nullopt;
+    return joined(now, nullptr, &records, match[index]);
+}
+
 } // namespace MealRebase

@@ -31,4 +31,9 @@ std::optional<std::string> Remove(std::string_view shownImage,
 std::optional<std::string> ChangeAmount(std::string_view shownImage, std::size_t index,
                                         float amount, std::string_view nowImage);
 
+// The image now with the shown record at `index` replaced by `records` (whole records, none or
+// many); nothing when it is not found.
+std::optional<std::string> Replace(std::string_view shownImage, std::size_t index,
+                                   const std::string &records, std::string_view nowImage);
+
 } // namespace MealRebase

@@ -1,5 +1,8 @@
 #include "recipes/RecipeBook.h"
 
+#include "food/FoodDatabase.h"
+#include "food/FoodDatabaseWriter.h"
+#include "food/FoodFilter.h"
 #include "food/FoodTable.h"
 #include "food/TableText.h"
 
@@ -234,6 +237,23 @@ bool RecipeBook::hasDefinitions() const
 {
     for (const Line &line : m_lines)
         if (line.recipe)
+            return true;
+    return false;
+}
+
+std::vector<std::vector<std::uint8_t>> RecipeBook::records() const
+{
+    std::vector<std::vector<std::uint8_t>> records;
+    for (const Recipe &recipe : recipes())
+        records.push_back(FoodDatabaseWriter::recordBytes(recipe.asFood()));
+    return records;
+}
+
+bool RecipeBook::nameTakenByFood(std::string_view name, const FoodDatabase &foods) const
+{
+    const std::string lowered = FoodFilter::Lowered(name);
+    for (int i = 0; i < foods.recordCount(); ++i)
+        if (FoodFilter::Lowered(foods.name(i)) == lowered && !find(foods.name(i)))
             return true;
     return false;
 }

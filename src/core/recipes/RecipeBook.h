@@ -26,6 +26,8 @@
 //   FileIo::Result read = book.load(store.RecipesFile());
 //   if (!book.skipped().empty()) tell(book.skippedNotice());
 //   recipe.since = today; book.define(recipe, &why); book.save(store.RecipesFile());
+class FoodDatabase;
+
 class RecipeBook
 {
 public:
@@ -60,12 +62,18 @@ public:
     const Recipe *inForce(std::string_view name, const std::optional<Day> &day,
                           const Nutrients *stored = nullptr) const;
     bool hasDefinitions() const;
+    // The recipes as they are now as food-list records (Recipe::asFood), for
+    // FoodDatabase::addUserFoods beside the own foods: found and logged like any food.
+    std::vector<std::vector<std::uint8_t>> records() const;
 
     // A new recipe, or a change of the one of that name, from recipe.since on. False with the
     // reason in user words when it cannot be stored (Recipe::problem, or it contains itself).
     bool define(const Recipe &recipe, std::string *why = nullptr);
     // Deletes the recipe from that day on; days logged with it keep their values.
     bool remove(std::string_view name, const Day &since);
+    // Whether a food of the list that is not one of the book's recipes has the name (A to Z in
+    // either case): a recipe may not take it, or the list would hold two foods of one name.
+    bool nameTakenByFood(std::string_view name, const FoodDatabase &foods) const;
     // The names from the recipe back to itself when, with it stored as it is, it would contain
     // itself ("Stew", "Stock", "Stew"); empty when it does not.
     std::vector<std::string> loop(const Recipe &recipe) const;

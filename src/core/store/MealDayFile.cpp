@@ -202,6 +202,15 @@ FileIo::Result ChangeShownAmount(const std::filesystem::path &path, std::string_
     });
 }
 
+FileIo::Result ReplaceShown(const std::filesystem::path &path, std::string_view shownImage,
+                            std::size_t index, const std::vector<MealEntry> &entries)
+{
+    const std::string records = ImageOf(entries);
+    return changeShown(path, shownImage, [&](std::string_view now) {
+        return MealRebase::Replace(shownImage, index, records, now);
+    });
+}
+
 std::string ImageOf(const std::vector<MealEntry> &entries)
 {
     std::string image;

@@ -70,6 +70,9 @@ FileIo::Result RemoveShown(const std::filesystem::path &path, std::string_view s
                            const std::vector<std::size_t> &removed);
 FileIo::Result ChangeShownAmount(const std::filesystem::path &path, std::string_view shownImage,
                                  std::size_t index, float amount);
+// The shown row at `index` replaced by the entries (a recipe split into its ingredients).
+FileIo::Result ReplaceShown(const std::filesystem::path &path, std::string_view shownImage,
+                            std::size_t index, const std::vector<MealEntry> &entries);
 
 // The records of the entries, one after the other, as the file holds them.
 std::string ImageOf(const std::vector<MealEntry> &entries);

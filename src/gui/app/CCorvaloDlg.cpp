@@ -119,7 +119,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
                 if (!skipped.isEmpty())
                     m_notice->showNotice(QStringLiteral("myfoods"), skipped);
             });
-    m_foodLoader->mergeUserFoods(m_store.OwnFoodsFile());
+    m_foodLoader->mergeUserFoods(m_store.OwnFoodsFile(), m_store.RecipesFile());
     m_monthTitle = Text8::toQString(m_dayStrip->MonthCaption());
     DiaryConnection::Window window;
     window.flushTyping = [this] {

@@ -50,6 +50,9 @@ DiaryConnection::DiaryConnection(DayStore &store, const WindowPages &pages, File
     views.ownFoods = [this] {
         if (m_pages.food)
             m_pages.food->actions()->ReloadOwnFoods();
+        // A recipe's nutrients beyond the ten.
+        if (m_pages.nutrients)
+            m_pages.nutrients->UpdatePage();
     };
     views.settings = [this] {
         SettingsWiring::show(m_pages);
@@ -88,6 +91,7 @@ void DiaryConnection::move(const std::filesystem::path &folder, bool move)
     SettingsWiring::show(m_pages);
     if (m_pages.food) {
         m_pages.food->actions()->setFile(m_store.OwnFoodsFile());
+        m_pages.food->actions()->setRecipesFile(m_store.RecipesFile());
         m_pages.food->actions()->ReloadOwnFoods();
     }
     m_window.loadDay();

@@ -2,6 +2,7 @@
 
 #include "controls/CNoticeBar.h"
 #include "food/UserFoodTable.h"
+#include "recipes/RecipeBook.h"
 #include "store/DayStore.h"
 #include "store/DiarySettings.h"
 
@@ -35,9 +36,9 @@ void DiaryFollower::follow(const DayFiles::LocalDate &day, std::int64_t firstOnS
 {
     m_day = day;
     const fs::path root = m_store.rootDirectory();
-    std::vector<fs::path> files {m_store.MealFile(day), m_store.WeightFile(day),
-                                 m_store.NoteFile(day), root / UserFoodTable::FileName,
-                                 DiarySettings::FileIn(root)};
+    std::vector<fs::path> files {m_store.MealFile(day),       m_store.WeightFile(day),
+                                 m_store.NoteFile(day),       root / UserFoodTable::FileName,
+                                 root / RecipeBook::FileName, DiarySettings::FileIn(root)};
     // The chart's days: a meal or weight file changed in place changes no folder.
     for (int i = 0; i < dayCount; ++i) {
         const DayFiles::LocalDate shown = DayFiles::LocalDateOf(firstOnStrip + i * DaySeconds);
@@ -70,7 +71,8 @@ void DiaryFollower::changed(const std::set<fs::path> &paths)
         m_views.note();
     if (m_views.history && (history || folders))
         m_views.history();
-    if (m_views.ownFoods && touched(m_store.OwnFoodsFile()))
+    // The food list holds the recipes beside the own foods: one rebuild for either.
+    if (m_views.ownFoods && (touched(m_store.OwnFoodsFile()) || touched(m_store.RecipesFile())))
         m_views.ownFoods();
     if (m_views.settings && touched(DiarySettings::FileIn(m_store.rootDirectory())))
         m_views.settings();

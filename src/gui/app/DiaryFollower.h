@@ -28,7 +28,7 @@ public:
         std::function<void()> weight;
         std::function<void()> note;
         std::function<void()> history; // strip markers and chart: any day file
-        std::function<void()> ownFoods;
+        std::function<void()> ownFoods; // the own foods or the recipes
         std::function<void()> settings; // the diary's settings (goals, the list's order)
         // The merge form for a copy: opened by the window, which owns the dialogs.
         std::function<void(const ConflictMerge::Found &)> merge;

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/CoreText.h"
 #include "platform/SkinFont.h"
+#include "recipes/RecipeBook.h"
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
@@ -141,6 +142,9 @@ void ExportGroup::exportTo(const QString &folder)
             !lookup.matchesDatabase())
             data.clear();
         lookup.setOwnFoods(NutrientLookup::ownFoodsOf(ownFoods));
+        RecipeBook recipes;
+        (void)recipes.load(root / RecipeBook::FileName);
+        lookup.setRecipes(recipes);
         int shown = -1;
         const DiaryExport::Result result = DiaryExport::Write(
             root, from, to, target,

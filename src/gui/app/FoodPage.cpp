@@ -1,6 +1,7 @@
 #include "app/FoodPage.h"
 
 #include "app/FileNotices.h"
+#include "app/RecipeActions.h"
 #include "app/WeightField.h"
 #include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
@@ -69,6 +70,27 @@ FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
         QPoint(DialogLayout::WindowWidth - 9, 463));
     connect(m_actions, &FoodListActions::saved, diary.notices, &FileNotices::reportSave);
     connect(m_actions, &FoodListActions::opened, diary.notices, &FileNotices::reportOpen);
+    m_actions->setRecipesFile(diary.store.RecipesFile());
+    connectRecipes(diary.loader, diary.notice);
+    new RecipeActions({m_controls.meals, &diary.foods, diary.loader, m_actions, &diary.store,
+                       diary.notices, diary.notice},
+                      this);
+}
+
+void FoodPage::connectRecipes(FoodDatabaseLoader *loader, CNoticeBar *notice)
+{
+    // Broken lines of the recipe file are said as the own foods' are.
+    const auto tell = [notice](const QString &skipped) {
+        if (!skipped.isEmpty())
+            notice->showNotice(QStringLiteral("recipes"), skipped);
+    };
+    m_search->setRecipeNames(loader->recipeNames());
+    connect(loader, &FoodDatabaseLoader::recipesRead, this,
+            [this, loader, tell](const FileIo::Result &, const QString &skipped) {
+                m_search->setRecipeNames(loader->recipeNames());
+                tell(skipped);
+            });
+    connect(m_actions, &FoodListActions::recipesRead, this, tell);
 }
 
 void FoodPage::connectList()

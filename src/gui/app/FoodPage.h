@@ -75,6 +75,7 @@ signals:
 
 private:
     void connectList();
+    void connectRecipes(FoodDatabaseLoader *loader, CNoticeBar *notice);
 
     Controls m_controls;
     FoodSearchController *m_search = nullptr;

@@ -2,6 +2,8 @@
 
 #include "food/UserFoodTable.h"
 #include "platform/Resources.h"
+#include "platform/Text8.h"
+#include "recipes/RecipeBook.h"
 
 #include <QResource>
 #include <span>
@@ -51,6 +53,19 @@ bool LoadFoodDatabase(FoodDatabase &database)
     return database.load(bytesOf(stored), bytesOf(resourceBytes(TableId)));
 }
 
+QStringList AddOwnFoods(FoodDatabase &database, const UserFoodTable &foods,
+                        const RecipeBook &recipes)
+{
+    std::vector<std::vector<std::uint8_t>> records = foods.records();
+    for (std::vector<std::uint8_t> &record : recipes.records())
+        records.push_back(std::move(record));
+    database.addUserFoods(records);
+    QStringList names;
+    for (const Recipe &recipe : recipes.recipes())
+        names << Text8::toQString(recipe.name);
+    return names;
+}
+
 FoodDatabaseLoader::FoodDatabaseLoader(FoodDatabase &target, QObject *parent)
     : QObject(parent), m_target(target)
 {
@@ -92,9 +107,11 @@ void FoodDatabaseLoader::finish()
     emit loaded(m_sound);
 }
 
-void FoodDatabaseLoader::mergeUserFoods(const std::filesystem::path &file)
+void FoodDatabaseLoader::mergeUserFoods(const std::filesystem::path &file,
+                                        const std::filesystem::path &recipes)
 {
     m_userFoods = file;
+    m_recipes = recipes;
     if (!m_finished)
         return;
     mergeUserFoodsNow();
@@ -105,6 +122,9 @@ void FoodDatabaseLoader::mergeUserFoodsNow()
 {
     UserFoodTable table;
     const FileIo::Result read = table.load(m_userFoods);
-    m_target.addUserFoods(table.records());
+    RecipeBook book;
+    const FileIo::Result recipesFile = book.load(m_recipes);
+    m_recipeNames = AddOwnFoods(m_target, table, book);
     emit userFoodsRead(read, QString::fromStdString(table.skippedNotice()));
+    emit recipesRead(recipesFile, QString::fromStdString(book.skippedNotice()));
 }

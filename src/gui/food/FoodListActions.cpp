@@ -5,6 +5,7 @@
 #include "food/FoodDatabase.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodForm.h"
+#include "food/FoodListModel.h"
 #include "food/FoodListView.h"
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
@@ -14,6 +15,7 @@
 #include "platform/CoreText.h"
 #include "platform/FileLock.h"
 #include "platform/Text8.h"
+#include "recipes/RecipeBook.h"
 #include "skin/SkinColors.h"
 #include "store/SaveProblem.h"
 
@@ -118,7 +120,8 @@ void FoodListActions::showMenu(int row, const QPoint &at)
 void FoodListActions::fillMenu(QMenu &menu, int record)
 {
     menu.addAction(tr("New food\u2026"), this, &FoodListActions::NewFood);
-    if (record >= 0 && m_parts.database->isUserFood(record)) {
+    if (record >= 0 && m_parts.database->isUserFood(record) &&
+        !m_parts.search->model()->isRecipe(record)) {
         menu.addAction(tr("Edit food\u2026"), this, [this, record] { EditFood(record); });
         menu.addAction(tr("Delete food"), this, [this, record] { DeleteFood(record); });
     }
@@ -181,14 +184,20 @@ void FoodListActions::showTable(const UserFoodTable &table, const std::string &c
     // foods in the same places as at the next start.
     FoodDatabase fresh;
     LoadFoodDatabase(fresh);
-    fresh.addUserFoods(table.records());
+    RecipeBook recipes;
+    if (!m_recipesFile.empty())
+        (void)recipes.load(m_recipesFile);
+    const QStringList recipeNames = AddOwnFoods(fresh, table, recipes);
     *m_parts.database = std::move(fresh);
     m_parts.portion->ClearCurrentFood();
+    m_parts.search->setRecipeNames(recipeNames);
     m_parts.search->refilter();
+    emit recipesRead(QString::fromStdString(recipes.skippedNotice()));
 
     int record = -1;
     for (int i = 0; !chosen.empty() && i < m_parts.database->recordCount(); ++i)
-        if (m_parts.database->isUserFood(i) && m_parts.database->name(i) == chosen)
+        if (m_parts.database->isUserFood(i) && m_parts.database->name(i) == chosen &&
+            !m_parts.search->model()->isRecipe(i))
             record = i;
     m_parts.list->chooseRow(m_parts.search->revealRecord(record));
 }

@@ -52,6 +52,8 @@ public:
     void QuickAddToDay();
     // The own-food table of another diary folder.
     void setFile(const std::filesystem::path &file) { m_file = file; }
+    // The recipes listed beside the own foods (RecipeBook::FileName).
+    void setRecipesFile(const std::filesystem::path &file) { m_recipesFile = file; }
     // Lists the own foods the table holds now, changed elsewhere (by hand, another computer).
     void ReloadOwnFoods();
 
@@ -62,6 +64,8 @@ signals:
     // The file was written or read, failed or not, for the notice bar.
     void saved(const FileIo::Result &result);
     void opened(const FileIo::Result &result);
+    // The recipes were read again for the list: the notice for lines skipped, empty for none.
+    void recipesRead(const QString &skipped);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -80,6 +84,7 @@ private:
 
     Parts m_parts;
     std::filesystem::path m_file;
+    std::filesystem::path m_recipesFile;
     QPointer<QWidget> m_window;
     SkinButton *m_newFood = nullptr;
     SkinButton *m_quickAdd = nullptr;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QSet>
+#include <QString>
+#include <QStringList>
 
 class FoodDatabase;
 class FoodFilter;
@@ -19,8 +22,12 @@ public:
 
     // The filter's rows changed: views drop what they showed, the selection with it.
     void reload();
+    // The user's foods of these names are recipes: marked as such.
+    void setRecipeNames(const QStringList &names);
+    bool isRecipe(int record) const;
 
 private:
     const FoodDatabase &m_database;
     const FoodFilter &m_filter;
+    QSet<QString> m_recipes;
 };

@@ -34,6 +34,11 @@ void FoodSearchController::setLoader(FoodDatabaseLoader *loader)
         resetAfterLoad();
 }
 
+void FoodSearchController::setRecipeNames(const QStringList &names)
+{
+    m_model->setRecipeNames(names);
+}
+
 void FoodSearchController::setBestMatchesFirst(bool on)
 {
     if (m_filter.setBestMatchesFirst(on) == FoodFilter::Change::Recomputed)

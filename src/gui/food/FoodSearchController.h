@@ -3,6 +3,7 @@
 #include "food/FoodFilter.h"
 
 #include <QObject>
+#include <QStringList>
 
 class FoodDatabase;
 class FoodDatabaseLoader;
@@ -38,6 +39,8 @@ public:
     int recordForRow(int row) const { return m_filter.recordForRow(row); }
     const FoodFilter &filter() const { return m_filter; }
     FoodListModel *model() const { return m_model; }
+    // The user's foods of these names are recipes (FoodListModel::setRecipeNames).
+    void setRecipeNames(const QStringList &names);
 
 signals:
     // A row was clicked, or reached with Up or Down: its food becomes the current food.

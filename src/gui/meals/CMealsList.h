@@ -66,6 +66,11 @@ public:
     // it never holds up the window; copied() follows once it is written.
     void CopyMeals(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to);
     void AppendMealsTo(const DayFiles::LocalDate &day, std::vector<MealEntry> entries);
+    // The row replaced by the entries in one rewrite of the day; reloads.
+    void ReplaceMeal(int row, const std::vector<MealEntry> &entries)
+    {
+        m_keeper->Replace(row, entries);
+    }
 
     // The list's context menu, owned by the caller: copy the ticked entries (all when none is
     // ticked) to today, or the meals of the day before into this day.

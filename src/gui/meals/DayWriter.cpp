@@ -52,6 +52,14 @@ void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector
         case Rewrite::Kind::ChangeAmount:
             emit saved(m_store->ChangeMealAmount(day, rows, change.index, change.amount));
             break;
+        case Rewrite::Kind::Replace: {
+            const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
+            const FileIo::Result result = MealDayFile::ReplaceShown(
+                ticket.path, MealDayFile::ImageOf(rows), change.index, change.replacement);
+            m_store->EndMealWrite(ticket, result, std::nullopt);
+            emit saved(result);
+            break;
+        }
         }
         return;
     }
@@ -76,6 +84,15 @@ void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector
         break;
     case Rewrite::Kind::Clear:
         queue(day, MealDayFile::Clear, tag, false);
+        break;
+    case Rewrite::Kind::Replace:
+        queue(
+            day,
+            [shown = MealDayFile::ImageOf(rows), index = change.index,
+             entries = change.replacement](const std::filesystem::path &file) {
+                return MealDayFile::ReplaceShown(file, shown, index, entries);
+            },
+            tag, false);
         break;
     }
 }

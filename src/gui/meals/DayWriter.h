@@ -37,13 +37,15 @@ public:
     // A change to what a day's file holds, made in the view's rows already.
     struct Rewrite
     {
-        enum class Kind { RemoveTicked, ChangeAmount, Clear };
+        enum class Kind { RemoveTicked, ChangeAmount, Clear, Replace };
         Kind kind = Kind::Clear;
         // RemoveTicked: the positions of the rows removed, in order.
         std::vector<std::size_t> removed;
         // ChangeAmount: the row and its new amount.
         std::size_t index = 0;
         float amount = 0;
+        // Replace: the row at `index` becomes these entries.
+        std::vector<MealEntry> replacement;
         // How many records the file holds as the view saw it.
         std::size_t expected = 0;
     };

@@ -393,6 +393,20 @@ void MealDayKeeper::ChangeAmount(int index, float amount)
     Load(m_day);
 }
 
+void MealDayKeeper::Replace(int index, const std::vector<MealEntry> &entries)
+{
+    if (!m_store || m_loading || index < 0 || std::size_t(index) >= m_entries.size())
+        return;
+    DayWriter::Rewrite change;
+    change.kind = DayWriter::Rewrite::Kind::Replace;
+    change.index = std::size_t(index);
+    change.replacement = entries;
+    change.expected = m_entries.size();
+    // A large day's rows come back from its worker, read after the write.
+    m_writer->rewrite(m_day, change, m_entries, m_large, m_generation);
+    Load(m_day);
+}
+
 void MealDayKeeper::Save(bool skipTicked)
 {
     if (m_large && skipTicked) {

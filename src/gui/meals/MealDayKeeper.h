@@ -72,6 +72,8 @@ public:
     void Append(const MealEntry &entry);
     // The row's amount, one that can be logged.
     void ChangeAmount(int index, float amount);
+    // The row replaced by the entries (a recipe split into its ingredients), in one rewrite.
+    void Replace(int index, const std::vector<MealEntry> &entries);
     // Logs for `to`, shown or not, every meal of `from`; the entries for `day`. copied() follows.
     void Copy(const Day &from, const Day &to);
     void AppendTo(const Day &day, std::vector<MealEntry> entries);

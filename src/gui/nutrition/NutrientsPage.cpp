@@ -10,6 +10,7 @@
 #include "nutrition/TargetEditor.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "recipes/RecipeBook.h"
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
@@ -256,6 +257,9 @@ void NutrientsPage::UpdatePage()
     UserFoodTable ownFoods;
     (void)ownFoods.load(m_store->OwnFoodsFile());
     lookup.setOwnFoods(NutrientLookup::ownFoodsOf(ownFoods));
+    RecipeBook recipes;
+    (void)recipes.load(m_store->RecipesFile());
+    lookup.setRecipes(recipes);
     const Run shown = run();
     m_shown = std::make_unique<PeriodNutrition>(
         shown.first, shown.days,
