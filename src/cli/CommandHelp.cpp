@@ -1,0 +1,226 @@
+#include "CommandLine.h"
+
+#include <array>
+
+// The help texts, each within 80 columns.
+namespace CommandLine {
+
+namespace {
+
+struct Topic
+{
+    std::string_view name;
+    std::string_view help;
+};
+
+constexpr std::string_view ProgramHelp =
+    R"(Usage: corvalo-cli [--data DIR] COMMAND [ARGUMENTS]
+
+Reads and writes the diary of Corvalo, the food diary, from the shell.
+
+Commands:
+  search [--best] TEXT       the foods whose words begin with the words of
+                             TEXT, and their units
+  day [DATE] [--all]         a day's meals and totals (today without DATE)
+  add DATE FOOD AMOUNT UNIT  log a portion of a food or a recipe, as Add in the
+                             window
+  recipe list | show NAME | save NAME --servings N --from DATE | delete NAME
+                             your recipes: list, show, make of a day's meals
+                             (or change), delete
+  weight DATE [VALUE]        print a day's weight, or store VALUE as it
+  note DATE                  print a day's diary note
+  complete DATE [yes|no]     whether all of a day is logged, or mark it so
+  activity DATE [NAME MINUTES KCAL]
+                             a day's activities and calories burned, or add one
+  conflicts                  list the copies a sync engine made of changed days
+  merge DATE [--dry-run] [--keep ours|theirs]
+                             join a day's conflict copies into the day
+  report --from DATE --to DATE [--all] [--json] [--nutrient KEY] [--complete]
+                             averages per logged day, goals met, top foods
+                             and the change of weight
+  export --from DATE --to DATE DIR
+                             write meals.csv, days.csv and notes.csv of the
+                             days into DIR, and recipes.csv
+  where                      print the diary folder and why it is that one
+  help [COMMAND]             this text, or the help of a command
+
+Options:
+  --data DIR    the diary in DIR, the folder that holds db/ and note/
+  -h, --help    help (after a command: the help of that command)
+  --version     the version
+
+Dates are written YYYY-MM-DD.
+
+The diary folder is the first of: --data DIR; the folder named by the
+environment variable CORVALO_DATA (made when missing); the folder chosen in
+the window's Settings (remembered in ~/.config/Corvalo/diary-folder); db/ and
+note/ beside the program when both can be written; the per-user data folder
+~/.local/share/Corvalo/Corvalo ($XDG_DATA_HOME/Corvalo/Corvalo). An installed
+copy never uses the folder beside the program.
+
+Exit status: 0 when done, 1 when something failed (the reason goes to standard
+error), 2 for a mistake in the command line.
+)";
+
+constexpr std::array<Topic, 13> Topics {{
+    {"search", R"(Usage: corvalo-cli search [--best] TEXT
+
+Lists the foods the window lists for TEXT, in the same order, one a line: the
+name, a tab, and the food's units separated by " | ". A food is listed when
+each word of TEXT begins a word of its name; case does not matter for A to Z.
+Your own foods (myfoods.tsv) are among them.
+
+  --best    best matches first, as with BestMatchesFirst=true in the window
+)"},
+    {"day", R"(Usage: corvalo-cli day [DATE] [--all [--sex female|male --age N]]
+
+Prints the meals of a day (amount, unit and food, in the order they were
+logged), the totals of the ten nutrients as the panel shows them, and the
+weight when the day has one. Without DATE, today.
+
+  --all         every nutrient the food data holds instead of the ten, by
+                group. "-" when no food of the day gives it; when only some
+                do, for foods giving how much of the day's calories it is
+                known.
+  --sex, --age  with --all: the person's daily target and upper limit beside
+                each nutrient (Dietary Reference Intakes, National Academies,
+                summary tables)
+)"},
+    {"report", R"(Usage: corvalo-cli report --from DATE --to DATE [--all] [--json]
+                          [--nutrient KEY] [--complete]
+                          [--sex female|male --age N]
+
+Prints how many days from --from to --to (both included) are logged (have a
+meal), the average of the ten nutrients per logged day, on how many logged
+days each goal set in the window was met, the 10 foods that gave the most
+calories, and the first and the last weight in the range with its change.
+
+  --all         every nutrient the food data holds, as day --all shows it
+  --json        the same as JSON on standard output
+  --nutrient    also the 10 foods that gave the most of this nutrient, by its
+                key (vitamin_c, iron, ...; the keys of report --all --json)
+  --complete    count only the days marked complete (see complete)
+  --sex, --age  with --all: the person's daily targets and upper limits
+)"},
+    {"add", R"(Usage: corvalo-cli add DATE FOOD AMOUNT UNIT
+
+Logs AMOUNT UNIT of FOOD on DATE, exactly as Add in the window does. FOOD is
+the name as the food list shows it (quote it); A to Z may differ in case when
+that names one food only. When no food or more than one has the name, the
+closest matches are listed and nothing is logged. UNIT is one of the food's
+units (see search); AMOUNT is read as the window reads it, with a full stop as
+the decimal point, and must be above zero.
+
+FOOD may also name one of your recipes (see recipe); its units are serving,
+whole recipe, g and oz. The entry keeps the recipe's values as they are now.
+
+Example: corvalo-cli add 2026-12-07 "Apples, raw, with skin" 2 oz
+         corvalo-cli add 2026-12-08 "Apple and milk" 1 serving
+)"},
+    {"recipe", R"(Usage: corvalo-cli recipe list
+       corvalo-cli recipe show NAME
+       corvalo-cli recipe save NAME --servings N --from DATE [--weight GRAMS]
+       corvalo-cli recipe delete NAME
+
+Your recipes, kept in recipes.tsv in the diary folder.
+
+  list      one recipe a line: the name, a tab, its servings, weight and
+            calories a serving
+  show      the ingredients, servings, weight and the ten nutrients a serving
+  save      every meal of DATE as the recipe NAME, made for N servings; the
+            weight is the ingredients' sum, or GRAMS as cooked. When NAME is
+            a recipe already, this changes it from today on.
+  delete    removes the recipe from the list from today on
+
+Days already logged never change: an entry keeps its values, and its other
+nutrients come from the recipe as it was on that day. Log a recipe with add.
+)"},
+    {"weight", R"(Usage: corvalo-cli weight DATE [VALUE]
+
+Prints the weight of DATE as the window shows it, or stores VALUE (a number
+above zero, with a full stop as the decimal point, in any unit you like) as the
+weight box does.
+)"},
+    {"complete", R"(Usage: corvalo-cli complete DATE [yes|no]
+
+Prints whether DATE is marked complete (all that was eaten is logged), or marks
+it (yes) or unmarks it (no). report --complete counts the marked days alone.
+)"},
+    {"activity", R"(Usage: corvalo-cli activity DATE [NAME MINUTES KCAL]
+
+Prints the activities of DATE and the calories they burned, or adds one: its
+name, how many minutes and the calories it burned, as you know them (a full
+stop as the decimal point). What you ate on the day stays as it is.
+)"},
+    {"note", R"(Usage: corvalo-cli note DATE
+
+Prints the diary note of DATE as UTF-8 text; nothing when the day has no note.
+)"},
+    {"export", R"(Usage: corvalo-cli export --from DATE --to DATE DIR
+
+Writes three CSV files of the days from --from to --to (both included) into
+DIR, which is made when missing: meals.csv (one line per meal), days.csv (one
+line per day: the totals, the weight and whether there is a note) and notes.csv
+(the notes). Both meals.csv and days.csv end with a column for each nutrient
+beyond the ten, as day --all counts them; an empty cell is unknown. When the
+diary has recipes, recipes.csv holds one line per ingredient of each. Each
+file is replaced whole; an existing one is never left half written. A day that
+cannot be read whole is named on standard error and the exit status is 1, with
+what could be read exported. Shows its progress on standard error when that is
+a terminal.
+)"},
+    {"conflicts", R"(Usage: corvalo-cli conflicts
+
+Lists the conflict copies that a sync engine (Syncthing, Nextcloud, ownCloud,
+Dropbox, Seafile, OneDrive) made of the diary's files when two computers
+changed the same day before they met, and those Corvalo kept itself: one a
+line, the day (YYYY-MM-DD, or - for your own foods), a tab, what it holds
+(meals, weight, note or own-foods), a tab, and the copy's file name.
+)"},
+    {"merge", R"(Usage: corvalo-cli merge DATE [--dry-run] [--keep ours|theirs]
+
+Joins every conflict copy of DATE into the day and removes the copy once the
+day is safely written: the meals of both sides (an entry that is the same on
+both sides once, a portion logged twice on one side twice), the newer weight,
+and both notes one after the other. With --keep ours the copies are dropped;
+with --keep theirs each copy replaces the day's file. --dry-run prints what
+the day would hold and writes nothing. Use "own-foods" as DATE for your own
+foods, joined by name (the newer file's values where both have a food).
+)"},
+    {"where", R"(Usage: corvalo-cli [--data DIR] where
+
+Prints the diary folder the window and corvalo-cli use, and on the next line
+why it is that one: given with --data, set by CORVALO_DATA, chosen in Settings,
+beside the program, or the per-user data folder. A chosen folder that is not
+there (a disk not connected, a synced folder not yet made) is said on standard
+error, and the folder used meanwhile is printed.
+)"},
+}};
+
+const Topic *findTopic(std::string_view name)
+{
+    for (const Topic &topic : Topics) {
+        if (topic.name == name)
+            return &topic;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string Help(std::string_view topic)
+{
+    if (topic.empty())
+        return std::string(ProgramHelp);
+    const Topic *found = findTopic(topic);
+    return found ? std::string(found->help) : std::string();
+}
+
+std::string UsageHint(std::string_view topic)
+{
+    if (!topic.empty() && findTopic(topic))
+        return "Try 'corvalo-cli " + std::string(topic) + " --help'.\n";
+    return "Try 'corvalo-cli --help'.\n";
+}
+
+} // namespace CommandLine
