@@ -64,11 +64,6 @@ std::optional<double> wholeNumber(std::string_view text)
     return value;
 }
 
-std::string inQuotes(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 // The person --sex and --age describe, for the targets beside every nutrient.
 std::string profileOf(const std::string &name, Command &command,
                       const std::optional<std::string> &sex, const std::optional<std::string> &age)
@@ -78,12 +73,12 @@ std::string profileOf(const std::string &name, Command &command,
     if (!sex || !age)
         return name + ": give both --sex and --age";
     if (*sex != "female" && *sex != "male")
-        return "--sex takes female or male, not " + inQuotes(*sex);
+        return "--sex takes female or male, not " + InQuotes(*sex);
     const bool digits = !age->empty() && age->size() <= 3 &&
         std::all_of(age->begin(), age->end(), [](char c) { return c >= '0' && c <= '9'; });
     const int years = digits ? std::stoi(*age) : 0;
     if (years < 1 || years > 130)
-        return "--age takes full years from 1 to 130, not " + inQuotes(*age);
+        return "--age takes full years from 1 to 130, not " + InQuotes(*age);
     command.profile = ReferenceIntakes::Profile {
         *sex == "male" ? ReferenceIntakes::Sex::Male : ReferenceIntakes::Sex::Female, years};
     return {};
@@ -101,13 +96,13 @@ std::string recipeArguments(const std::vector<std::string> &rest, Command &comma
     const bool named =
         command.action == "show" || command.action == "save" || command.action == "delete";
     if (!named && command.action != "list")
-        return "recipe: " + inQuotes(command.action) + " is not list, show, save or delete";
+        return "recipe: " + InQuotes(command.action) + " is not list, show, save or delete";
     const std::size_t wanted = named ? 2 : 1;
     if (rest.size() != wanted)
         return "recipe " + command.action +
             (rest.size() < wanted
                  ? ": the recipe's name is missing"
-                 : ": too many arguments (" + inQuotes(rest[wanted]) + " is one too many)");
+                 : ": too many arguments (" + InQuotes(rest[wanted]) + " is one too many)");
     if (named) {
         command.text = rest[1];
         if (command.text.empty())
@@ -122,12 +117,12 @@ std::string recipeArguments(const std::vector<std::string> &rest, Command &comma
         return "recipe save: both --servings N and --from DATE are needed";
     command.servings = NumberText::parse(*servings);
     if (!IsStorableAmount(command.servings))
-        return "recipe save: " + inQuotes(*servings) +
+        return "recipe save: " + InQuotes(*servings) +
             " is not a number of servings; give a number above zero, as 4";
     if (weight) {
         command.cookedWeight = NumberText::parse(*weight);
         if (!IsStorableAmount(*command.cookedWeight))
-            return "recipe save: " + inQuotes(*weight) +
+            return "recipe save: " + InQuotes(*weight) +
                 " is not a weight; give the cooked weight in grams, as 850";
     }
     return {};
@@ -197,7 +192,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
             commandOptions.push_back(name);
         } else if (name == "--keep") {
             if (*value != "ours" && *value != "theirs")
-                return usageError("--keep takes ours or theirs, not " + inQuotes(*value), "merge");
+                return usageError("--keep takes ours or theirs, not " + InQuotes(*value), "merge");
             command.keep = *value;
             commandOptions.push_back(name);
         } else if (name == "--complete") {
@@ -218,12 +213,12 @@ Parsed Parse(const std::vector<std::string> &arguments)
         } else if (name == "--nutrient") {
             command.nutrient = NutrientCatalogue::find(*value);
             if (command.nutrient < 0)
-                return usageError(inQuotes(*value) +
+                return usageError(InQuotes(*value) +
                                       " is no nutrient's key; `report --all --json` lists them",
                                   "report");
             commandOptions.push_back(name);
         } else {
-            return usageError("unknown option " + inQuotes(argument));
+            return usageError("unknown option " + InQuotes(argument));
         }
     }
 
@@ -240,7 +235,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
     const std::string name = positional.front();
     const std::optional<Kind> kind = kindOf(name);
     if (!kind)
-        return usageError("unknown command " + inQuotes(name));
+        return usageError("unknown command " + InQuotes(name));
     const std::vector<std::string> rest(positional.begin() + 1, positional.end());
 
     if (*kind == Kind::Help || help) {
@@ -249,7 +244,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
         if (*kind == Kind::Help && rest.size() > 1)
             return usageError("help takes one command at most");
         if (!command.topic.empty() && Help(command.topic).empty())
-            return usageError("no help for " + inQuotes(command.topic) +
+            return usageError("no help for " + InQuotes(command.topic) +
                               ": there is no such command");
         return {command, {}, {}};
     }
@@ -274,14 +269,14 @@ Parsed Parse(const std::vector<std::string> &arguments)
         if (rest.size() < least)
             return name + ": too few arguments";
         if (rest.size() > most)
-            return name + ": too many arguments (" + inQuotes(rest[most]) + " is one too many)";
+            return name + ": too many arguments (" + InQuotes(rest[most]) + " is one too many)";
         return {};
     };
     const auto date = [&](const std::string &text, std::optional<DayFiles::LocalDate> &out) {
         out = ParseDate(text);
         return out
             ? std::string()
-            : name + ": " + inQuotes(text) + " is not a date; write it YYYY-MM-DD, as 2026-12-07";
+            : name + ": " + InQuotes(text) + " is not a date; write it YYYY-MM-DD, as 2026-12-07";
     };
 
     // --from and --to, both needed, in order.
@@ -323,7 +318,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
             if (command.text.empty())
                 error = "add: the food's name is empty";
             else if (!IsStorableAmount(NumberText::parse(command.amount)))
-                error = "add: " + inQuotes(command.amount) +
+                error = "add: " + InQuotes(command.amount) +
                     " is not an amount; give a number above zero, as 2 or 0.5";
         }
         break;
@@ -334,7 +329,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
         if (error.empty() && rest.size() == 2) {
             const auto weight = static_cast<float>(NumberText::parse(rest[1]));
             if (!(weight > 0.0f) || !std::isfinite(weight))
-                error = "weight: " + inQuotes(rest[1]) +
+                error = "weight: " + InQuotes(rest[1]) +
                     " is not a weight; give a number above zero, as 72.5";
             else
                 command.weight = rest[1];
@@ -350,9 +345,9 @@ Parsed Parse(const std::vector<std::string> &arguments)
             if (rest.size() != 4)
                 error = "activity: give NAME MINUTES KCAL, or the date alone";
             else if (!minutes)
-                error = "activity: " + inQuotes(rest[2]) + " is not a number of minutes";
+                error = "activity: " + InQuotes(rest[2]) + " is not a number of minutes";
             else if (!calories)
-                error = "activity: " + inQuotes(rest[3]) + " is not a number of calories";
+                error = "activity: " + InQuotes(rest[3]) + " is not a number of calories";
             else if (const ::Activity activity {rest[1], *minutes, *calories};
                      !ActivityDay::Problem(activity).empty())
                 error = "activity: " + ActivityDay::Problem(activity);
@@ -368,7 +363,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
             if (rest[1] == "yes" || rest[1] == "no")
                 command.complete = rest[1] == "yes";
             else
-                error = "complete: give yes or no, not " + inQuotes(rest[1]);
+                error = "complete: give yes or no, not " + InQuotes(rest[1]);
         }
         break;
     case Kind::Note:

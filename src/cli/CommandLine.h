@@ -72,6 +72,12 @@ struct Parsed
 // The arguments without the program's name.
 Parsed Parse(const std::vector<std::string> &arguments);
 
+// The text between double quotes, as messages show what the user typed.
+inline std::string InQuotes(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
 // A real date written YYYY-MM-DD (years 1000 to 9999), else nothing.
 std::optional<DayFiles::LocalDate> ParseDate(std::string_view text);
 

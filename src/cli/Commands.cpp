@@ -37,11 +37,6 @@ using Day = DayFiles::LocalDate;
 
 constexpr int CloseMatches = 5;
 
-std::string inQuotes(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 std::string unitList(const FoodUnits &units)
 {
     std::string list;
@@ -239,7 +234,7 @@ int Session::searchFoods()
         return Failed;
     const std::vector<int> records = search(m_command.text, m_command.bestMatchesFirst);
     if (records.empty())
-        return fail("no food matches " + inQuotes(m_command.text));
+        return fail("no food matches " + CommandLine::InQuotes(m_command.text));
     for (const int index : records) {
         const FoodRecord record = m_foods.record(index);
         m_context.out << TextCodec::ToUtf8(record.name()) << '\t' << unitList(record.units())
@@ -339,8 +334,8 @@ int Session::add()
     else if (exact.empty() && folded.size() == 1 && !recipe)
         food = folded.front();
     if (!food && recipe)
-        return fail(inQuotes(wanted) + " names a food and your recipe " +
-                    inQuotes(TextCodec::ToUtf8(recipe->name)) +
+        return fail(CommandLine::InQuotes(wanted) + " names a food and your recipe " +
+                    CommandLine::InQuotes(TextCodec::ToUtf8(recipe->name)) +
                     ", so nothing is logged; save the recipe under another name");
     if (!food) {
         std::string message;
@@ -348,13 +343,15 @@ int Session::add()
         if (exact.size() > 1) {
             const bool own = std::any_of(exact.begin(), exact.end(),
                                          [&](int index) { return m_foods.isUserFood(index); });
-            message = inQuotes(wanted) + " names more than one food, so nothing is logged" +
+            message = CommandLine::InQuotes(wanted) +
+                " names more than one food, so nothing is logged" +
                 (own ? "; rename your own food to tell them apart:" : ":");
         } else if (folded.size() > 1) {
-            message = inQuotes(wanted) + " names more than one food; give one of them exactly:";
+            message = CommandLine::InQuotes(wanted) +
+                " names more than one food; give one of them exactly:";
         } else {
             matches = search(wanted, true);
-            message = "no food is called " + inQuotes(wanted);
+            message = "no food is called " + CommandLine::InQuotes(wanted);
             message += matches.empty() ? "; look for it with: corvalo-cli search WORDS"
                                        : "; the closest matches are:";
         }
@@ -382,8 +379,8 @@ int Session::add()
     if (!unit && unitsFolded.size() == 1)
         unit = unitsFolded.front();
     if (!unit) {
-        return fail(inQuotes(m_command.unit) + " is not a unit of " +
-                    inQuotes(TextCodec::ToUtf8(record.name())) +
+        return fail(CommandLine::InQuotes(m_command.unit) + " is not a unit of " +
+                    CommandLine::InQuotes(TextCodec::ToUtf8(record.name())) +
                     "; its units are: " + unitList(units));
     }
 

@@ -17,11 +17,6 @@ namespace RecipeCommands {
 
 namespace {
 
-std::string inQuotes(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 int fail(const Diary &diary, const std::string &message)
 {
     diary.err << CommandLine::Program << ": " << message << '\n';
@@ -59,7 +54,7 @@ std::string grams(double value)
 
 std::string noRecipe(const RecipeBook &book, std::string_view name)
 {
-    std::string message = "no recipe is called " + inQuotes(name);
+    std::string message = "no recipe is called " + CommandLine::InQuotes(name);
     const std::vector<Recipe> recipes = book.recipes();
     if (recipes.empty())
         return message + "; make one with: corvalo-cli recipe save NAME --servings N --from DATE";
@@ -143,7 +138,7 @@ int Save(RecipeBook &book, const CommandLine::Command &command, const FoodDataba
         isFood = FoodFilter::Lowered(TextCodec::ToUtf8(foods.name(i))) == lowered;
     if (isFood)
         return fail(diary,
-                    "there is already a food called " + inQuotes(command.text) +
+                    "there is already a food called " + CommandLine::InQuotes(command.text) +
                         "; give the recipe another name");
     const Recipe *before = book.find(command.text);
     // A change keeps the name as it was written first.
@@ -157,8 +152,8 @@ int Save(RecipeBook &book, const CommandLine::Command &command, const FoodDataba
     if (const int status = saved(book, diary); status != 0)
         return status;
     const Recipe &stored = *book.find(recipe.name);
-    diary.out << (before ? "Changed" : "Saved") << " recipe " << inQuotes(stored.name) << ": "
-              << stored.ingredients.size()
+    diary.out << (before ? "Changed" : "Saved") << " recipe " << CommandLine::InQuotes(stored.name)
+              << ": " << stored.ingredients.size()
               << (stored.ingredients.size() == 1 ? " ingredient, " : " ingredients, ")
               << count(stored.servings)
               << (stored.servings == 1.0 ? " serving of " : " servings of ")
@@ -175,7 +170,8 @@ int Delete(RecipeBook &book, std::string_view name, const Diary &diary)
     book.remove(name, today());
     if (const int status = saved(book, diary); status != 0)
         return status;
-    diary.out << "Deleted recipe " << inQuotes(shown) << "; days that logged it keep it\n";
+    diary.out << "Deleted recipe " << CommandLine::InQuotes(shown)
+              << "; days that logged it keep it\n";
     return 0;
 }
 
@@ -186,8 +182,9 @@ int Log(const Recipe &recipe, const CommandLine::Command &command, const Diary &
         for (const auto &[unit, grams] : recipe.units())
             units += (units.empty() ? "" : " | ") + std::string(unit);
         return fail(diary,
-                    inQuotes(command.unit) + " is not a unit of the recipe " +
-                        inQuotes(TextCodec::ToUtf8(recipe.name)) + "; its units are: " + units);
+                    CommandLine::InQuotes(command.unit) + " is not a unit of the recipe " +
+                        CommandLine::InQuotes(TextCodec::ToUtf8(recipe.name)) +
+                        "; its units are: " + units);
     }
     const MealEntry entry = recipe.entry(NumberText::parse(command.amount), command.unit);
     if (const FileIo::Result saved = diary.store.AppendMeal(*command.date, entry); !saved.ok())

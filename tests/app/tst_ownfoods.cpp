@@ -2,6 +2,7 @@
 // from the food list's menu and the Food page's buttons, what the files then hold, the list and
 // the day.
 #include "MainWindowUnderTest.h"
+#include "OpenForms.h"
 #include "calendar/CTimCalentar.h"
 #include "controls/CNoticeBar.h"
 #include "controls/SkinButton.h"
@@ -23,29 +24,6 @@
 #include <functional>
 
 using namespace DialogLayout;
-
-namespace {
-
-// Runs `fill` on the form once it is open (its exec() runs the event loop).
-template<typename Form> void whenOpen(std::function<void(Form &)> fill)
-{
-    QTimer::singleShot(0, [fill] {
-        auto *form = qobject_cast<Form *>(QApplication::activeModalWidget());
-        QVERIFY(form);
-        fill(*form);
-        // A check that failed inside leaves the form open: close it, so the test goes on.
-        if (form->isVisible())
-            form->reject();
-    });
-}
-
-void type(QLineEdit *box, const QString &text)
-{
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-} // namespace
 
 class TestOwnFoods : public QObject
 {

@@ -1,6 +1,7 @@
 // Recipes in the window, driven through the real main window: found, marked and logged from the
 // food list, and followed when another writer changes the recipe file.
 #include "MainWindowUnderTest.h"
+#include "OpenForms.h"
 #include "app/RecipeActions.h"
 #include "calendar/CTimCalentar.h"
 #include "controls/CNoticeBar.h"
@@ -38,24 +39,6 @@ MealEntry logged(const char *name, float kcalPerGram, float gramsPerUnit, float 
     entry.amount = amount;
     entry.unit = unit;
     return entry;
-}
-
-// Runs `fill` on the form once it is open (its exec() runs the event loop).
-template<typename Form> void whenOpen(std::function<void(Form &)> fill)
-{
-    QTimer::singleShot(0, [fill] {
-        auto *form = qobject_cast<Form *>(QApplication::activeModalWidget());
-        QVERIFY(form);
-        fill(*form);
-        if (form->isVisible())
-            form->reject();
-    });
-}
-
-void type(QLineEdit *box, const QString &text)
-{
-    box->selectAll();
-    QTest::keyClicks(box, text);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // A food of the user's that knows its calories only: 250 kcal per 100 g.
-const char *const MyFoods = "Test loaf\tg\t250\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
+const char *const LoafFoods = "Test loaf\tg\t250\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
 
 } // namespace
 
@@ -45,7 +45,7 @@ void TestNutritionCli::initTestCase()
     m_temp.make("diary/db");
     m_temp.make("diary/note");
     m_data = QString::fromStdString((m_temp / "diary").string());
-    QVERIFY(FileIo::writeAtomically(m_temp / "diary" / "myfoods.tsv", MyFoods).ok());
+    QVERIFY(FileIo::writeAtomically(m_temp / "diary" / "myfoods.tsv", LoafFoods).ok());
 }
 
 Outcome TestNutritionCli::run(const QStringList &arguments) const

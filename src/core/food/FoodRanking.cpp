@@ -2,6 +2,7 @@
 
 #include "food/FindBytes.h"
 #include "food/FoodDatabase.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 #include <array>
@@ -82,11 +83,6 @@ bool isUpper(char c)
     return c >= 'A' && c <= 'Z';
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 char lowered(char c)
 {
     return isUpper(c) ? char(c - 'A' + 'a') : c;
@@ -96,7 +92,7 @@ char lowered(char c)
 bool isWordByte(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
-    return (byte >= 'a' && byte <= 'z') || isUpper(c) || isDigit(c) || byte >= 0x80;
+    return (byte >= 'a' && byte <= 'z') || isUpper(c) || NumberText::isDigit(c) || byte >= 0x80;
 }
 
 bool equalsIgnoringCase(std::string_view text, std::string_view other)
@@ -365,7 +361,7 @@ int FoodRanking::countedWords(std::string_view text)
             depth = std::max(0, depth + (letter == '(') - (letter == ')'));
         if (!bracketed && !note) {
             // A part that starts with a figure is a measure: "3.25% milkfat".
-            if (isDigit(word.front()))
+            if (NumberText::isDigit(word.front()))
                 note = partStart;
             else if (std::any_of(std::begin(NoteOpeners), std::end(NoteOpeners),
                                  [&](std::string_view opener) {

@@ -13,7 +13,7 @@ void appendLe16(std::vector<std::uint8_t> &out, std::uint16_t value)
     out.push_back(std::uint8_t(value >> 8));
 }
 
-void appendLe32(std::vector<std::uint8_t> &out, std::uint32_t value)
+void appendLittle32(std::vector<std::uint8_t> &out, std::uint32_t value)
 {
     for (int shift = 0; shift < 32; shift += 8)
         out.push_back(std::uint8_t(value >> shift));
@@ -38,7 +38,7 @@ void NutrientDataWriter::appendAmount(std::vector<std::uint8_t> &out, float perG
         }
     }
     appendLe16(out, EscapeCode);
-    appendLe32(out, std::bit_cast<std::uint32_t>(perGram));
+    appendLittle32(out, std::bit_cast<std::uint32_t>(perGram));
 }
 
 void NutrientDataWriter::addFood(const FoodNutrients &food)
@@ -63,11 +63,11 @@ std::vector<std::uint8_t> NutrientDataWriter::bytes() const
     out.push_back(std::uint8_t(NutrientCatalogue::Count));
     out.push_back(0);
     out.push_back(0);
-    appendLe32(out, std::uint32_t(m_offsets.size()));
+    appendLittle32(out, std::uint32_t(m_offsets.size()));
     const std::size_t recordsStart = out.size() + 4 * (m_offsets.size() + 1);
     for (const std::uint32_t offset : m_offsets)
-        appendLe32(out, std::uint32_t(recordsStart + offset));
-    appendLe32(out, std::uint32_t(recordsStart + m_records.size()));
+        appendLittle32(out, std::uint32_t(recordsStart + offset));
+    appendLittle32(out, std::uint32_t(recordsStart + m_records.size()));
     out.insert(out.end(), m_records.begin(), m_records.end());
     return out;
 }

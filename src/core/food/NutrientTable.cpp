@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<std::string_view> splitFields(std::string_view line)
+std::vector<std::string_view> nutrientFields(std::string_view line)
 {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
@@ -33,7 +33,7 @@ bool readAmount(std::string_view text, float &perGram)
     return true;
 }
 
-std::string quoted(std::string_view field)
+std::string quotedField(std::string_view field)
 {
     constexpr std::size_t MaxShown = 24;
     std::string text = "\"";
@@ -85,19 +85,19 @@ bool NutrientTable::parse(std::string_view text)
 
 bool NutrientTable::parseHeader(std::string_view line, std::string &error)
 {
-    const std::vector<std::string_view> fields = splitFields(line);
+    const std::vector<std::string_view> fields = nutrientFields(line);
     if (fields[0] != "name") {
-        error = "the header's first column is " + quoted(fields[0]) + ", not name";
+        error = "the header's first column is " + quotedField(fields[0]) + ", not name";
         return false;
     }
     for (std::size_t i = 1; i < fields.size(); ++i) {
         const int id = NutrientCatalogue::find(fields[i]);
         if (id < 0) {
-            error = "the header's column " + quoted(fields[i]) + " is not a known nutrient";
+            error = "the header's column " + quotedField(fields[i]) + " is not a known nutrient";
             return false;
         }
         if (std::find(m_columns.begin(), m_columns.end(), id) != m_columns.end()) {
-            error = "the header names " + quoted(fields[i]) + " twice";
+            error = "the header names " + quotedField(fields[i]) + " twice";
             return false;
         }
         m_columns.push_back(id);
@@ -108,7 +108,7 @@ bool NutrientTable::parseHeader(std::string_view line, std::string &error)
 bool NutrientTable::parseLine(std::string_view line, NutrientTableEntry &food,
                               std::string &error) const
 {
-    const std::vector<std::string_view> fields = splitFields(line);
+    const std::vector<std::string_view> fields = nutrientFields(line);
     if (fields.size() != m_columns.size() + 1) {
         error = "it has " + std::to_string(fields.size()) + " fields, not " +
             std::to_string(m_columns.size() + 1);
@@ -126,8 +126,8 @@ bool NutrientTable::parseLine(std::string_view line, NutrientTableEntry &food,
         const int id = m_columns[i];
         float perGram = 0.0f;
         if (!readAmount(field, perGram)) {
-            error = "its " + std::string(NutrientCatalogue::info(id).key) + " " + quoted(field) +
-                " is not a number or -";
+            error = "its " + std::string(NutrientCatalogue::info(id).key) + " " +
+                quotedField(field) + " is not a number or -";
             return false;
         }
         food.nutrients.set(id, perGram);

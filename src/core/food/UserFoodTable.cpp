@@ -25,7 +25,7 @@ bool storable(double value)
     return std::isfinite(value) && value <= std::numeric_limits<float>::max();
 }
 
-std::string lowered(std::string_view name)
+std::string loweredName(std::string_view name)
 {
     std::string text(name);
     for (char &c : text)
@@ -122,7 +122,7 @@ void UserFoodTable::parse(std::string_view text)
             if (!FoodTable::parseLine(line, food, error, FoodFormat::ReadUnitLimit)) {
                 m_skipped.push_back({lineNumber, error});
             } else if (const auto [first, isNew] =
-                           firstLines.emplace(lowered(food.name), lineNumber);
+                           firstLines.emplace(loweredName(food.name), lineNumber);
                        !isNew) {
                 m_skipped.push_back(
                     {lineNumber,
@@ -143,14 +143,14 @@ void UserFoodTable::readMoreLines(const std::vector<std::pair<std::size_t, int>>
     std::unordered_map<std::string, std::size_t> foods; // by lowered name
     for (std::size_t i = 0; i < m_lines.size(); ++i)
         if (m_lines[i].food)
-            foods.emplace(lowered(m_lines[i].food->name), i);
+            foods.emplace(loweredName(m_lines[i].food->name), i);
     std::unordered_map<std::string, int> taken; // food by lowered name: the line that gave it
     for (const auto &[index, lineNumber] : lines) {
         Line &line = m_lines[index];
         std::string name, error;
         FoodNutrients more;
         if (parseMore(std::string_view(line.text).substr(MorePrefix.size()), name, more, error)) {
-            const auto food = foods.find(lowered(name));
+            const auto food = foods.find(loweredName(name));
             if (food == foods.end()) {
                 error = "there is no food called " + TableText::Shown(name) + " for its nutrients";
             } else if (const auto [first, isNew] = taken.emplace(food->first, lineNumber); !isNew) {

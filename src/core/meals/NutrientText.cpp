@@ -31,7 +31,7 @@ constexpr std::array<Row, Nutrient::Count> Rows {{
     {CORVALO_UI_TEXT("NutrientText", "Sugars:"), "g", 7},
 }};
 
-bool valid(int nutrient)
+bool validRow(int nutrient)
 {
     return nutrient >= 0 && nutrient < Nutrient::Count;
 }
@@ -51,17 +51,17 @@ std::string figure(float value, std::size_t maxChars)
 
 std::string_view Label(int nutrient)
 {
-    return valid(nutrient) ? Rows[nutrient].label : std::string_view();
+    return validRow(nutrient) ? Rows[nutrient].label : std::string_view();
 }
 
 std::string_view Unit(int nutrient)
 {
-    return valid(nutrient) ? Rows[nutrient].unit : std::string_view();
+    return validRow(nutrient) ? Rows[nutrient].unit : std::string_view();
 }
 
 int ScreenRow(int nutrient)
 {
-    return valid(nutrient) ? Rows[nutrient].screenRow : -1;
+    return validRow(nutrient) ? Rows[nutrient].screenRow : -1;
 }
 
 std::string Figure(float value)

@@ -6,7 +6,7 @@ namespace QuickAdd {
 
 namespace {
 
-bool storable(double value)
+bool storableAmount(double value)
 {
     return value >= 0.0 && value <= double(std::numeric_limits<float>::max());
 }
@@ -15,8 +15,9 @@ bool storable(double value)
 
 std::optional<MealEntry> MakeEntry(const Values &values)
 {
-    if (!(values.calories > 0.0) || !storable(values.calories) || !storable(values.carbohydrates) ||
-        !storable(values.fat) || !storable(values.protein))
+    if (!(values.calories > 0.0) || !storableAmount(values.calories) ||
+        !storableAmount(values.carbohydrates) || !storableAmount(values.fat) ||
+        !storableAmount(values.protein))
         return std::nullopt;
     MealEntry entry;
     entry.name = std::string(Name);

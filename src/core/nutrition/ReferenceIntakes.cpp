@@ -37,20 +37,20 @@ enum Group : int {
 
 constexpr double No = -1.0; // no value for the group
 
-using Row = std::array<double, Groups>;
+using GroupRow = std::array<double, Groups>;
 
 struct Values
 {
     int id;
     TargetKind kind;
-    Row target;
+    GroupRow target;
     LimitKind limitKind;
-    Row limit;
+    GroupRow limit;
     std::string_view limitNote; // set when the limit does not apply to food
 };
 
-constexpr Row None = {No, No, No, No, No, No, No, No, No, No,
-                      No, No, No, No, No, No, No, No, No, No};
+constexpr GroupRow None = {No, No, No, No, No, No, No, No, No, No,
+                           No, No, No, No, No, No, No, No, No, No};
 
 // Dietary Reference Intakes, National Academies, summary tables (RDA and AI for vitamins,
 // elements, macronutrients and total water; UL for vitamins and elements; sodium and potassium
@@ -194,7 +194,7 @@ std::optional<int> groupOf(const Profile &profile)
     return byAge(F9, F14, F19, F31, F51, F71);
 }
 
-std::optional<double> valueIn(const Row &row, int group)
+std::optional<double> valueIn(const GroupRow &row, int group)
 {
     const double value = row[std::size_t(group)];
     if (value < 0.0)

@@ -3,6 +3,7 @@
 #include "platform/FileIo.h"
 
 #include "platform/FileIoNative.h"
+#include "platform/NumberText.h"
 
 #include <atomic>
 #include <cerrno>
@@ -26,17 +27,12 @@ std::mt19937 &generator()
     return generator;
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 bool isDigits(std::string_view text)
 {
     if (text.empty())
         return false;
     for (const char c : text)
-        if (!isDigit(c))
+        if (!NumberText::isDigit(c))
             return false;
     return true;
 }
@@ -48,7 +44,7 @@ bool isDayFileTemporary(std::string_view name)
     if (name.size() < keyShape.size())
         return false;
     for (std::size_t i = 0; i < keyShape.size(); ++i)
-        if (keyShape[i] == '0' ? !isDigit(name[i]) : name[i] != keyShape[i])
+        if (keyShape[i] == '0' ? !NumberText::isDigit(name[i]) : name[i] != keyShape[i])
             return false;
     name.remove_prefix(keyShape.size());
     for (const std::string_view extension : {"db.tmp", "wth.tmp", "txt.tmp"})

@@ -35,7 +35,7 @@ bool dayBefore(const DayFiles::LocalDate &a, const DayFiles::LocalDate &b)
 }
 
 // A finite number of 0 or more (above 0 when `positive`) that a float holds.
-std::optional<double> readNumber(std::string_view text, bool positive)
+std::optional<double> recipeNumber(std::string_view text, bool positive)
 {
     double value = 0.0;
     const char *end = text.data() + text.size();
@@ -70,14 +70,14 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
             error = "it deletes a recipe without a name";
         return error.empty();
     }
-    const std::optional<double> servings = readNumber(fields[2], true);
+    const std::optional<double> servings = recipeNumber(fields[2], true);
     if (!servings) {
         error = "its servings " + TableText::Shown(fields[2]) + " are not a number above 0";
         return false;
     }
     recipe.servings = *servings;
     if (fields[3] != "-") {
-        recipe.cookedGrams = readNumber(fields[3], true);
+        recipe.cookedGrams = recipeNumber(fields[3], true);
         if (!recipe.cookedGrams) {
             error = "its weight " + TableText::Shown(fields[3]) + " is not a number above 0, nor -";
             return false;
@@ -86,9 +86,9 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
     for (std::size_t at = RecipeFields; at < fields.size(); at += IngredientFields) {
         MealEntry ingredient;
         ingredient.name = std::string(fields[at]);
-        const std::optional<double> amount = readNumber(fields[at + 1], true);
+        const std::optional<double> amount = recipeNumber(fields[at + 1], true);
         ingredient.unit = std::string(fields[at + 2]);
-        const std::optional<double> grams = readNumber(fields[at + 3], true);
+        const std::optional<double> grams = recipeNumber(fields[at + 3], true);
         if (!amount || !grams) {
             error =
                 "the amount or the grams of " + TableText::Shown(fields[at]) + " are not above 0";
@@ -100,7 +100,7 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
             const std::string_view field = fields[at + 4 + std::size_t(k)];
             if (field == "-")
                 continue;
-            const std::optional<double> per100 = readNumber(field, false);
+            const std::optional<double> per100 = recipeNumber(field, false);
             if (!per100) {
                 error = "a nutrient of " + TableText::Shown(fields[at]) + ", " +
                     TableText::Shown(field) + ", is not a number of 0 or more";

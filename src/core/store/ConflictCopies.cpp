@@ -1,5 +1,6 @@
 #include "store/ConflictCopies.h"
 
+#include "platform/NumberText.h"
 #include "store/HistoryScan.h"
 
 #include <array>
@@ -23,11 +24,6 @@ constexpr std::array<Original, 4> Originals {{
     {Kind::OwnFoods, ".tsv"},
 }};
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Whether `text` has the shape of `pattern`, where '0' stands for a digit and every other
 // character for itself.
 bool shaped(std::string_view text, std::string_view pattern)
@@ -35,7 +31,7 @@ bool shaped(std::string_view text, std::string_view pattern)
     if (text.size() != pattern.size())
         return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (pattern[i] == '0' ? !isDigit(text[i]) : text[i] != pattern[i])
+        if (pattern[i] == '0' ? !NumberText::isDigit(text[i]) : text[i] != pattern[i])
             return false;
     }
     return true;
@@ -43,7 +39,7 @@ bool shaped(std::string_view text, std::string_view pattern)
 
 bool upperOrDigit(char c)
 {
-    return isDigit(c) || (c >= 'A' && c <= 'Z');
+    return NumberText::isDigit(c) || (c >= 'A' && c <= 'Z');
 }
 
 // What stands between the original's base name and its extension, or after the extension for
@@ -102,7 +98,7 @@ bool dropbox(std::string_view extra)
             return false;
         tail.remove_suffix(1);
         for (const char c : tail) {
-            if (!isDigit(c))
+            if (!NumberText::isDigit(c))
                 return false;
         }
         return !tail.empty();
@@ -129,7 +125,7 @@ bool oneDrive(std::string_view extra)
     bool letter = false;
     for (const char c : extra.substr(1)) {
         const bool alpha = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (!alpha && !isDigit(c) && c != '-')
+        if (!alpha && !NumberText::isDigit(c) && c != '-')
             return false;
         letter = letter || alpha;
     }

@@ -34,7 +34,7 @@ struct Item
     std::string bytes; // as read from the old folder
 };
 
-std::optional<fs::file_time_type> modified(const fs::path &path)
+std::optional<fs::file_time_type> modifiedTime(const fs::path &path)
 {
     std::error_code error;
     const fs::file_time_type time = fs::last_write_time(path, error);
@@ -167,7 +167,7 @@ bool Mover::write(const fs::path &path, std::string_view bytes, const fs::path &
         return false;
     }
     // A copy keeps its time, which later joins go by (the newer weight wins).
-    if (const auto time = modified(from)) {
+    if (const auto time = modifiedTime(from)) {
         std::error_code ignored;
         fs::last_write_time(path, *time, ignored);
     }
@@ -217,8 +217,8 @@ bool Mover::putKnown(const Item &item)
         ConflictMerge::Sides sides;
         sides.ours = ours;
         sides.theirs = item.bytes;
-        const auto theirTime = modified(source(item));
-        const auto ourTime = modified(to);
+        const auto theirTime = modifiedTime(source(item));
+        const auto ourTime = modifiedTime(to);
         sides.theirsNewer = theirTime && (!ourTime || *theirTime > *ourTime);
         sides.read = FileIo::Result::success(to);
         merged = ConflictMerge::AutoMerge(found, sides);

@@ -11,7 +11,7 @@ namespace {
 // Settings are a few hundred bytes; more than this is not a settings file.
 constexpr std::uintmax_t MaxBytes = 1024 * 1024;
 
-std::string_view trimmed(std::string_view text)
+std::string_view trimmedBlanks(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -44,12 +44,12 @@ void DiarySettings::parse(std::string_view bytes)
         if (text.ends_with('\r'))
             text.remove_suffix(1);
         Line line {std::string(text), {}, false};
-        const std::string_view content = trimmed(text);
+        const std::string_view content = trimmedBlanks(text);
         if (!content.empty() && content.front() != '#' && content.front() != ';') {
             const std::size_t equals = content.find('=');
             const std::string_view key = equals == std::string_view::npos
                 ? std::string_view()
-                : trimmed(content.substr(0, equals));
+                : trimmedBlanks(content.substr(0, equals));
             if (key.empty())
                 line.broken = true;
             else
@@ -82,7 +82,7 @@ std::optional<std::string> DiarySettings::value(std::string_view key) const
     if (!line)
         return std::nullopt;
     const std::size_t equals = line->text.find('=');
-    return std::string(trimmed(std::string_view(line->text).substr(equals + 1)));
+    return std::string(trimmedBlanks(std::string_view(line->text).substr(equals + 1)));
 }
 
 void DiarySettings::setValue(std::string_view key, std::string_view value)

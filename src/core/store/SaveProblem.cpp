@@ -89,7 +89,8 @@ const char *reasonPhrase(const FileIo::Result &result, Action action)
 }
 
 // The phrase in the user's language with "%1" filled in.
-std::string phrase(const char *english, const Translate &translate, const std::string &filling)
+std::string filledPhrase(const char *english, const Translate &translate,
+                         const std::string &filling)
 {
     std::string text = translate ? translate(english) : std::string(english);
     const std::size_t at = text.find("%1");
@@ -104,7 +105,7 @@ std::string Reason(const FileIo::Result &result, Action action, const Translate 
 {
     if (result.ok())
         return {};
-    return phrase(reasonPhrase(result, action), translate, std::to_string(result.error));
+    return filledPhrase(reasonPhrase(result, action), translate, std::to_string(result.error));
 }
 
 std::string Describe(const FileIo::Result &result, const fs::path &dataRoot, Action action,
@@ -118,7 +119,7 @@ std::string Describe(const FileIo::Result &result, const fs::path &dataRoot, Act
     std::string what = Reason(result, action, translate);
     if (!result.file.empty())
         what += " (" + shownPath(result.file, dataRoot) + ")";
-    return phrase(sentence, translate, what);
+    return filledPhrase(sentence, translate, what);
 }
 
 } // namespace SaveProblem

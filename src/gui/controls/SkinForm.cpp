@@ -17,9 +17,9 @@
 namespace {
 
 constexpr int TitleHeight = 30;
-constexpr int Margin = 14;
+constexpr int FormMargin = 14;
 
-QString hex(std::uint32_t argb)
+QString formHex(std::uint32_t argb)
 {
     return QStringLiteral("#%1").arg(argb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
 }
@@ -36,11 +36,11 @@ SkinForm::SkinForm(const QString &title, const QString &commitCaption, QWidget *
     setStyleSheet(QStringLiteral("QLabel { color: %1; }\n"
                                  "QLabel#formProblem { background: %2; color: %3;"
                                  " border: 1px solid %4; border-radius: 3px; padding: 2px 6px; }")
-                      .arg(hex(SkinColors::Text), hex(SkinColors::NoticePlate),
-                           hex(SkinColors::NoticeText), hex(SkinColors::NoticeEdge)));
+                      .arg(formHex(SkinColors::Text), formHex(SkinColors::NoticePlate),
+                           formHex(SkinColors::NoticeText), formHex(SkinColors::NoticeEdge)));
 
     auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(Margin, TitleHeight + 8, Margin, Margin - 2);
+    outer->setContentsMargins(FormMargin, TitleHeight + 8, FormMargin, FormMargin - 2);
     outer->setSpacing(8);
     m_body = new QGridLayout;
     m_body->setHorizontalSpacing(6);
@@ -120,8 +120,8 @@ void SkinForm::fitToContents()
     const bool placed = isVisible();
     layout()->activate();
     const QFontMetrics title(skinFont(QStringLiteral("Arial"), 13, QFont::Bold));
-    setFixedSize(
-        layout()->totalSizeHint().expandedTo({title.horizontalAdvance(m_title) + 2 * Margin, 0}));
+    setFixedSize(layout()->totalSizeHint().expandedTo(
+        {title.horizontalAdvance(m_title) + 2 * FormMargin, 0}));
     if (placed) {
         move(centre - rect().center());
     } else if (QWidget *window = parentWidget() ? parentWidget()->window() : nullptr) {
@@ -151,7 +151,7 @@ void SkinForm::paintEvent(QPaintEvent *)
 
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(skinFont(QStringLiteral("Arial"), 13, QFont::Bold));
-    const QRectF title(Margin, 0, width() - 2 * Margin, TitleHeight);
+    const QRectF title(FormMargin, 0, width() - 2 * FormMargin, TitleHeight);
     painter.setPen(QColor::fromRgba(SkinColors::TextShadow));
     painter.drawText(title.translated(0, 1), Qt::AlignLeft | Qt::AlignVCenter, m_title);
     painter.setPen(QColor::fromRgba(SkinColors::Text));

@@ -27,7 +27,7 @@
 
 namespace {
 
-QString hex(std::uint32_t argb)
+QString actionsHex(std::uint32_t argb)
 {
     return QStringLiteral("#%1").arg(argb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
 }
@@ -111,8 +111,9 @@ void FoodListActions::showMenu(int row, const QPoint &at)
                                       "QMenu::item:selected { background: %4; color: %1; }"
                                       "QMenu::separator { height: 1px; background: %3;"
                                       " margin: 3px 6px; }")
-                           .arg(hex(SkinColors::White), hex(SkinColors::DiaryText),
-                                hex(SkinColors::PanelEdge), hex(SkinColors::BaseBlue)));
+                           .arg(actionsHex(SkinColors::White), actionsHex(SkinColors::DiaryText),
+                                actionsHex(SkinColors::PanelEdge),
+                                actionsHex(SkinColors::BaseBlue)));
     fillMenu(menu, record);
     menu.exec(at);
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qreal TextWidth = 1000; // wide enough that a centred amount is never cut
+constexpr qreal AmountTextWidth = 1000; // wide enough that a centred amount is never cut
 constexpr int NameLines = 2; // a third line would be cut by the row's height
 constexpr int UnitLines = 1;
 
@@ -121,7 +121,7 @@ void MealRowPainter::draw(QPainter &painter, const MealRowLayout &layout, const 
         amount = metrics.elidedText(Text8::toQString(MealRowLayout::amountText(entry.amount)),
                                     Qt::ElideRight, room);
     const qreal centre = layout.amountCentreX();
-    painter.drawText(QRectF(centre - TextWidth / 2, top, TextWidth, TextWidth),
+    painter.drawText(QRectF(centre - AmountTextWidth / 2, top, AmountTextWidth, AmountTextWidth),
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, amount);
 }
 

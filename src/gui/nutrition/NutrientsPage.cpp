@@ -29,9 +29,9 @@
 namespace {
 
 const QRect kPanel(12, 10, 614, 362);
-constexpr qreal kPanelRadius = 8;
+constexpr qreal kNutrientsPanelRadius = 8;
 constexpr int kLeft = 24;
-constexpr int kWidth = 590;
+constexpr int kListWidth = 590;
 
 enum Column { NameColumn, AmountColumn, TargetColumn, LimitColumn, KnownColumn, ColumnCount };
 
@@ -107,7 +107,7 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("nutrientTree"));
-    m_tree->setGeometry(kLeft - 4, kPanel.top() + 38, kWidth + 4, 232);
+    m_tree->setGeometry(kLeft - 4, kPanel.top() + 38, kListWidth + 4, 232);
     m_tree->setColumnCount(ColumnCount);
     m_tree->setHeaderLabels(
         {tr("Nutrient"), tr("Amount"), tr("Target"), tr("Upper limit"), tr("Known for")});
@@ -140,12 +140,12 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
     });
 
     m_sourcesTitle = new QLabel(this);
-    m_sourcesTitle->setGeometry(kLeft, kPanel.top() + 274, kWidth - 270, 22);
+    m_sourcesTitle->setGeometry(kLeft, kPanel.top() + 274, kListWidth - 270, 22);
     m_sourcesTitle->setFont(labelFont);
     m_sourcesTitle->setStyleSheet(m_logged->styleSheet());
     // Made before the foods' list: Tab goes from a nutrient to its target.
     m_targetEditor = new TargetEditor(this);
-    m_targetEditor->setGeometry(kLeft + kWidth - 260, kPanel.top() + 274, 260, 22);
+    m_targetEditor->setGeometry(kLeft + kListWidth - 260, kPanel.top() + 274, 260, 22);
     connect(m_targetEditor, &TargetEditor::targetChosen, this,
             [this](int id, std::optional<double> target) {
                 m_targets.set(id, target);
@@ -159,7 +159,7 @@ NutrientsPage::NutrientsPage(QWidget *parent) : QWidget(parent)
     });
     m_sources = new QTreeWidget(this);
     m_sources->setObjectName(QStringLiteral("nutrientSources"));
-    m_sources->setGeometry(kLeft - 4, kPanel.top() + 298, kWidth + 4, 56);
+    m_sources->setGeometry(kLeft - 4, kPanel.top() + 298, kListWidth + 4, 56);
     m_sources->setColumnCount(2);
     m_sources->setHeaderHidden(true);
     m_sources->setRootIsDecorated(false);
@@ -388,7 +388,7 @@ void NutrientsPage::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor::fromRgba(SkinColors::PanelFrostEdge), 1));
     painter.setBrush(QColor::fromRgba(SkinColors::PanelFrost));
-    painter.drawRoundedRect(QRectF(kPanel).adjusted(0.5, 0.5, -0.5, -0.5), kPanelRadius,
-                            kPanelRadius);
+    painter.drawRoundedRect(QRectF(kPanel).adjusted(0.5, 0.5, -0.5, -0.5), kNutrientsPanelRadius,
+                            kNutrientsPanelRadius);
     m_texts.paint(painter);
 }
