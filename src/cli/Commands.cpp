@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "ConflictCommands.h"
+#include "DayCommands.h"
 #include "NutritionCommands.h"
 #include "RecipeCommands.h"
 #include "ReportCommand.h"
@@ -16,7 +17,6 @@
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
 #include "store/ActivityDay.h"
-#include "store/CompleteDays.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
 
@@ -430,47 +430,14 @@ int Session::complete()
 {
     if (!openDiary(bool(m_command.complete)))
         return Failed;
-    const Day day = *m_command.date;
-    if (m_command.complete) {
-        if (const FileIo::Result saved = CompleteDays::Mark(*m_store, day, *m_command.complete);
-            !saved.ok())
-            return fail(failure(saved, SaveProblem::Action::Save));
-    }
-    m_context.out << DiaryExport::IsoDate(day) << ": "
-                  << (CompleteDays::IsComplete(*m_store, day) ? "complete" : "not marked complete")
-                  << '\n';
-    return Done;
+    return DayCommands::Complete(m_command, diary());
 }
 
 int Session::activity()
 {
     if (!openDiary(bool(m_command.activity)))
         return Failed;
-    const Day day = *m_command.date;
-    const fs::path file = m_store->DataFilePath(day, ActivityDay::Extension);
-    if (m_command.activity) {
-        if (const FileIo::Result saved = ActivityDay::Append(file, *m_command.activity);
-            !saved.ok())
-            return fail(failure(saved, SaveProblem::Action::Save));
-    }
-    ActivityDay activities;
-    if (const FileIo::Result read = ActivityDay::Load(file, activities); !read.ok())
-        return fail(failure(read, SaveProblem::Action::Load));
-    std::ostream &out = m_context.out;
-    out << DiaryExport::IsoDate(day) << '\n';
-    for (const Activity &activity : activities.activities())
-        out << "  " << activity.name << ", " << ActivityDay::Figure(activity.minutes) << " min, "
-            << ActivityDay::Figure(activity.calories) << " kcal\n";
-    if (activities.activities().empty())
-        out << "  no activities\n";
-    out << "Burned:" << std::string(9, ' ') << NumberText::fixed(activities.burned(), 0)
-        << " kcal\n";
-    if (activities.skippedLines() > 0)
-        warn(std::to_string(activities.skippedLines()) +
-             (activities.skippedLines() == 1 ? " line of " : " lines of ") +
-             file.filename().string() + " could not be read" +
-             (activities.skippedLines() == 1 ? "; it is kept" : "; they are kept"));
-    return Done;
+    return DayCommands::Activity(m_command, diary());
 }
 
 int Session::note()
