@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <tuple>
 
@@ -51,17 +50,6 @@ std::optional<Kind> kindOf(std::string_view name)
 Parsed usageError(std::string error, std::string topic = {})
 {
     return {std::nullopt, std::move(error), std::move(topic)};
-}
-
-// The whole text a number with a full stop as the decimal point, or nothing.
-std::optional<double> wholeNumber(std::string_view text)
-{
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
 }
 
 // The person --sex and --age describe, for the targets beside every nutrient.
@@ -340,8 +328,10 @@ Parsed Parse(const std::vector<std::string> &arguments)
         if (error.empty())
             error = date(rest[0], command.date);
         if (error.empty() && rest.size() > 1) {
-            const std::optional<double> minutes = rest.size() == 4 ? wholeNumber(rest[2]) : 0.0;
-            const std::optional<double> calories = rest.size() == 4 ? wholeNumber(rest[3]) : 0.0;
+            const std::optional<double> minutes =
+                rest.size() == 4 ? NumberText::whole(rest[2]) : 0.0;
+            const std::optional<double> calories =
+                rest.size() == 4 ? NumberText::whole(rest[3]) : 0.0;
             if (rest.size() != 4)
                 error = "activity: give NAME MINUTES KCAL, or the date alone";
             else if (!minutes)

@@ -63,4 +63,15 @@ inline constexpr std::uint8_t lowerAscii(std::uint8_t c)
     return c >= 'A' && c <= 'Z' ? std::uint8_t(c + ('a' - 'A')) : c;
 }
 
+// Equal but for the case of A to Z, as unit names are compared.
+inline constexpr bool equalIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(std::uint8_t(a[i])) != lowerAscii(std::uint8_t(b[i])))
+            return false;
+    return true;
+}
+
 } // namespace FoodFormat

@@ -23,17 +23,6 @@ bool plain(std::string_view text)
     return text.find_first_of(std::string_view("\t\n\r\0", 4)) == std::string_view::npos;
 }
 
-bool lowerEqual(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoodFormat::lowerAscii(std::uint8_t(a[i])) !=
-            FoodFormat::lowerAscii(std::uint8_t(b[i])))
-            return false;
-    return true;
-}
-
 // As the table writes numbers: six significant digits.
 std::string fieldNumber(double value)
 {
@@ -66,11 +55,12 @@ UserFoodInput::Result UserFoodInput::makeFood(const UserFoodTable &table,
         return fail(Problem::NoName);
     if (food.name.front() == '#' || !plain(food.name))
         return fail(Problem::NameNotPlain);
-    if (table.find(food.name) && !lowerEqual(food.name, editing))
+    if (table.find(food.name) && !FoodFormat::equalIgnoringAsciiCase(food.name, editing))
         return fail(Problem::NameUsed);
     // Two rows of one name could not be told apart in the list or in a day.
     for (int i = 0; database && i < database->recordCount(); ++i)
-        if (!database->isUserFood(i) && lowerEqual(database->name(i), food.name))
+        if (!database->isUserFood(i) &&
+            FoodFormat::equalIgnoringAsciiCase(database->name(i), food.name))
             return fail(Problem::NameUsed);
     food.pairKind = millilitres ? FoodFormat::VolumePair : FoodFormat::WeightPair;
 
@@ -121,9 +111,10 @@ UserFoodInput::Result UserFoodInput::makeFood(const UserFoodTable &table,
             return fail(Problem::UnitNoName, item);
         if (!plain(unitName))
             return fail(Problem::UnitNotPlain, item);
-        bool used = lowerEqual(unitName, pair[0]) || lowerEqual(unitName, pair[1]);
+        bool used = FoodFormat::equalIgnoringAsciiCase(unitName, pair[0]) ||
+            FoodFormat::equalIgnoringAsciiCase(unitName, pair[1]);
         for (const FoodTableUnit &earlier : food.units)
-            used = used || lowerEqual(unitName, earlier.name);
+            used = used || FoodFormat::equalIgnoringAsciiCase(unitName, earlier.name);
         if (used)
             return fail(Problem::UnitNameUsed, item);
         if (amount.kind == TypedNumber::Kind::Empty)

@@ -2,7 +2,6 @@
 
 #include "platform/NumberText.h"
 
-#include <charconv>
 #include <cmath>
 
 std::string PersonalTargets::settingsKey(int id)
@@ -37,13 +36,10 @@ bool PersonalTargets::read(std::string_view key, std::string_view value)
         set(id, std::nullopt);
         return true;
     }
-    double target = 0.0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), target,
-                                              std::chars_format::fixed);
-    if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-        !IsTarget(target))
+    const std::optional<double> target = NumberText::whole(value);
+    if (!target || !IsTarget(*target))
         return false;
-    set(id, target);
+    set(id, *target);
     return true;
 }
 

@@ -74,6 +74,16 @@ double parse(std::string_view text)
     return negative ? -value : value;
 }
 
+std::optional<double> whole(std::string_view text)
+{
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 std::string fixed(double value, int decimals)
 {
     char buffer[400];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ inline bool isDigit(char c)
 // the longest prefix of sign, digits, full stop and exponent is taken, and no number gives 0.
 double parse(std::string_view text);
 
+// The whole text as one number in fixed notation with a full stop ("45", "30.5", "-2"), or
+// nothing: no blanks, no exponent, nothing after it.
+std::optional<double> whole(std::string_view text);
 // printf-style fixed notation ("%.<decimals>f") with a full stop, whatever the locale.
 std::string fixed(double value, int decimals);
 

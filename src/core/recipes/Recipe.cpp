@@ -8,17 +8,6 @@
 
 namespace {
 
-bool sameUnit(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoodFormat::lowerAscii(std::uint8_t(a[i])) !=
-            FoodFormat::lowerAscii(std::uint8_t(b[i])))
-            return false;
-    return true;
-}
-
 bool positive(double value)
 {
     return value > 0.0 && value <= double(std::numeric_limits<float>::max());
@@ -121,7 +110,7 @@ std::vector<std::pair<std::string_view, double>> Recipe::units() const
 std::optional<double> Recipe::gramsPerUnit(std::string_view unit) const
 {
     for (const auto &[name, grams] : units())
-        if (sameUnit(name, unit))
+        if (FoodFormat::equalIgnoringAsciiCase(name, unit))
             return grams;
     return std::nullopt;
 }
@@ -134,7 +123,7 @@ MealEntry Recipe::entry(double amount, std::string_view unit) const
     entry.gramsPerUnit = float(gramsPerUnit(unit).value_or(1.0));
     entry.amount = float(amount);
     for (const auto &[known, grams] : units())
-        if (sameUnit(known, unit))
+        if (FoodFormat::equalIgnoringAsciiCase(known, unit))
             entry.unit = std::string(known);
     return entry;
 }

@@ -1,21 +1,12 @@
 #include "store/ActivityDay.h"
 
 #include "platform/FileLock.h"
+#include "platform/NumberText.h"
 
 #include <charconv>
 #include <cmath>
 
 namespace {
-
-std::optional<double> number(std::string_view text)
-{
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 std::optional<Activity> activityOf(std::string_view line)
 {
@@ -23,8 +14,9 @@ std::optional<Activity> activityOf(std::string_view line)
     const std::size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
     if (second == std::string_view::npos || line.find('\t', second + 1) != std::string_view::npos)
         return std::nullopt;
-    const std::optional<double> minutes = number(line.substr(first + 1, second - first - 1));
-    const std::optional<double> calories = number(line.substr(second + 1));
+    const std::optional<double> minutes =
+        NumberText::whole(line.substr(first + 1, second - first - 1));
+    const std::optional<double> calories = NumberText::whole(line.substr(second + 1));
     if (!minutes || !calories)
         return std::nullopt;
     Activity activity {std::string(line.substr(0, first)), *minutes, *calories};

@@ -7,29 +7,39 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <functional>
 
 namespace {
+
+constexpr int MarkSide = 12;
+
+// A small rounded plate in the given colours, drawn at twice the size for sharp edges at any
+// scale, with `draw` painting the figure on it in the plate's own coordinates.
+QPixmap plateMark(QRgb rim, QRgb plate, const std::function<void(QPainter &)> &draw)
+{
+    QPixmap pixmap(MarkSide * 2, MarkSide * 2);
+    pixmap.setDevicePixelRatio(2.0);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgba(rim), 1.0));
+    painter.setBrush(QColor::fromRgba(plate));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, MarkSide - 1, MarkSide - 1), 3, 3);
+    painter.setPen(Qt::NoPen);
+    draw(painter);
+    return pixmap;
+}
 
 // The mark of the user's own foods: a person on a small green plate, legible on white and on
 // the selection's blue.
 QPixmap ownFoodMark()
 {
-    static const QPixmap mark = [] {
-        constexpr int Side = 12;
-        QPixmap pixmap(Side * 2, Side * 2);
-        pixmap.setDevicePixelRatio(2.0);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor::fromRgba(SkinColors::GoRim), 1.0));
-        painter.setBrush(QColor::fromRgba(SkinColors::GoBottom));
-        painter.drawRoundedRect(QRectF(0.5, 0.5, Side - 1, Side - 1), 3, 3);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor::fromRgba(SkinColors::White));
-        painter.drawEllipse(QPointF(Side / 2.0, 4.2), 2.0, 2.0);
-        painter.drawChord(QRectF(2.3, 7.0, Side - 4.6, 7.0), 0, 180 * 16);
-        return pixmap;
-    }();
+    static const QPixmap mark =
+        plateMark(SkinColors::GoRim, SkinColors::GoBottom, [](QPainter &painter) {
+            painter.setBrush(QColor::fromRgba(SkinColors::White));
+            painter.drawEllipse(QPointF(MarkSide / 2.0, 4.2), 2.0, 2.0);
+            painter.drawChord(QRectF(2.3, 7.0, MarkSide - 4.6, 7.0), 0, 180 * 16);
+        });
     return mark;
 }
 
@@ -37,25 +47,14 @@ QPixmap ownFoodMark()
 // green one at a glance, legible on white and on the selection's blue.
 QPixmap recipeMark()
 {
-    static const QPixmap mark = [] {
-        constexpr int Side = 12;
-        QPixmap pixmap(Side * 2, Side * 2);
-        pixmap.setDevicePixelRatio(2.0);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor::fromRgba(SkinColors::NoticeEdge), 1.0));
-        painter.setBrush(QColor::fromRgba(SkinColors::NoticePlate));
-        painter.drawRoundedRect(QRectF(0.5, 0.5, Side - 1, Side - 1), 3, 3);
-        const QColor ink = QColor::fromRgba(SkinColors::NoticeText);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(ink);
-        // The pot, its lid and the lid's knob.
-        painter.drawRoundedRect(QRectF(2.5, 5.5, Side - 5.0, 4.5), 1.2, 1.2);
-        painter.drawRect(QRectF(2.0, 4.0, Side - 4.0, 1.0));
-        painter.drawEllipse(QPointF(Side / 2.0, 3.0), 1.0, 1.0);
-        return pixmap;
-    }();
+    static const QPixmap mark =
+        plateMark(SkinColors::NoticeEdge, SkinColors::NoticePlate, [](QPainter &painter) {
+            painter.setBrush(QColor::fromRgba(SkinColors::NoticeText));
+            // The pot, its lid and the lid's knob.
+            painter.drawRoundedRect(QRectF(2.5, 5.5, MarkSide - 5.0, 4.5), 1.2, 1.2);
+            painter.drawRect(QRectF(2.0, 4.0, MarkSide - 4.0, 1.0));
+            painter.drawEllipse(QPointF(MarkSide / 2.0, 3.0), 1.0, 1.0);
+        });
     return mark;
 }
 
