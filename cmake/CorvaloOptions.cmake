@@ -10,7 +10,7 @@ option(CORVALO_WERROR "Treat compiler warnings as errors (CI turns this on)" OFF
 option(CORVALO_UNITY "Compile the sources of each target in batches" ON)
 if(CORVALO_UNITY)
     set(CMAKE_UNITY_BUILD ON)
-    set(CMAKE_UNITY_BUILD_BATCH_SIZE 8)
+    set(CMAKE_UNITY_BUILD_BATCH_SIZE 16)
 endif()
 
 # Precompiled Qt headers for the tests, one set for the core tests and one for the widget ones.
