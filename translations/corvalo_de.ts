@@ -587,6 +587,53 @@
     </message>
 </context>
 <context>
+    <name>FoodPicker</name>
+    <message>
+        <source>Search the foods to add</source>
+        <translation>Lebensmittel zum Hinzufügen suchen</translation>
+    </message>
+    <message>
+        <source>Type two letters of each word</source>
+        <translation>Zwei Buchstaben je Wort eingeben</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Foods to add</source>
+        <translation>Lebensmittel zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Amount to add</source>
+        <translation>Menge zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Unit to add</source>
+        <translation>Einheit zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>+ Add</source>
+        <translation>+ Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the food to the recipe</source>
+        <translation>Das Lebensmittel dem Rezept hinzufügen</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Choose a food in the list to add it.</source>
+        <translation>Wählen Sie in der Liste ein Lebensmittel, um es hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Type an amount above 0 to add, like 2 or 0.5.</source>
+        <translation>Geben Sie eine Menge über 0 ein, wie 2 oder 0.5.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Weight</source>
@@ -1349,42 +1396,6 @@
         <translation>Noch keine: Suchen Sie unten ein Lebensmittel und fügen Sie es hinzu.</translation>
     </message>
     <message>
-        <source>Search the foods to add</source>
-        <translation>Lebensmittel zum Hinzufügen suchen</translation>
-    </message>
-    <message>
-        <source>Type two letters of each word</source>
-        <translation>Zwei Buchstaben je Wort eingeben</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Foods to add</source>
-        <translation>Lebensmittel zum Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Amount to add</source>
-        <translation>Menge zum Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Unit to add</source>
-        <translation>Einheit zum Hinzufügen</translation>
-    </message>
-    <message>
-        <source>+ Add</source>
-        <translation>+ Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add the food to the recipe</source>
-        <translation>Das Lebensmittel dem Rezept hinzufügen</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Menge</translation>
-    </message>
-    <message>
         <source>One serving</source>
         <translation>Eine Portion</translation>
     </message>
@@ -1407,14 +1418,6 @@
     <message>
         <source>Remove the ingredient</source>
         <translation>Zutat entfernen</translation>
-    </message>
-    <message>
-        <source>Choose a food in the list to add it.</source>
-        <translation>Wählen Sie in der Liste ein Lebensmittel, um es hinzuzufügen.</translation>
-    </message>
-    <message>
-        <source>Type an amount above 0 to add, like 2 or 0.5.</source>
-        <translation>Geben Sie eine Menge über 0 ein, wie 2 oder 0.5.</translation>
     </message>
     <message>
         <source>%1 g of %2 g</source>

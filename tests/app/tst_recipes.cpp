@@ -8,6 +8,7 @@
 #include "controls/SkinButton.h"
 #include "food/FoodListActions.h"
 #include "food/FoodListView.h"
+#include "food/FoodPicker.h"
 #include "food/RecipeForm.h"
 #include "food/RecipeSaveForm.h"
 #include "layout/DialogLayout.h"
@@ -230,17 +231,17 @@ namespace {
 void chooseInForm(RecipeForm &form, const QString &search, const QString &food, const QString &unit,
                   const QString &amount)
 {
-    type(form.searchBox(), search);
-    const QAbstractItemModel *model = form.foodList()->model();
+    type(form.picker()->searchBox(), search);
+    const QAbstractItemModel *model = form.picker()->list()->model();
     int found = -1;
     for (int i = 0; i < model->rowCount(); ++i)
         if (model->index(i, 0).data().toString() == food)
             found = i;
     QVERIFY2(found >= 0, qPrintable(food));
-    form.foodList()->chooseRow(found);
-    form.unitBox()->setCurrentIndex(form.unitBox()->findText(unit));
-    QVERIFY(form.unitBox()->currentIndex() >= 0);
-    type(form.amountBox(), amount);
+    form.picker()->list()->chooseRow(found);
+    form.picker()->unitBox()->setCurrentIndex(form.picker()->unitBox()->findText(unit));
+    QVERIFY(form.picker()->unitBox()->currentIndex() >= 0);
+    type(form.picker()->amountBox(), amount);
 }
 
 std::string recipeFile(const std::filesystem::path &folder)
@@ -260,12 +261,12 @@ void TestRecipes::aRecipeIsMadeInTheFormFromFoundFoods()
         // 13.1742 g; a medium apple, 182 g at 52 kcal and 0.26 g: 94.64 kcal, 0.4732 g.
         chooseInForm(form, QStringLiteral("oats"), QStringLiteral("Oats"), QStringLiteral("cup"),
                      QStringLiteral("0.5"));
-        form.addButton()->click();
+        form.picker()->addButton()->click();
         chooseInForm(form, QStringLiteral("apples raw skin"),
                      QStringLiteral("Apples, raw, with skin"), QStringLiteral("medium (3\" dia)"),
                      QStringLiteral("1"));
-        form.amountBox()->setFocus();
-        QTest::keyClick(form.amountBox(), Qt::Key_Return);
+        form.picker()->amountBox()->setFocus();
+        QTest::keyClick(form.picker()->amountBox(), Qt::Key_Return);
         QCOMPARE(form.ingredientCount(), 2);
         QCOMPARE(form.perServingText(Nutrient::Calories), QStringLiteral("398 kcal"));
         // A serving is half from the moment the box says so.
@@ -319,7 +320,7 @@ void TestRecipes::anEditedRecipeIsANewDefinitionFromToday()
         // A recipe cannot hold itself.
         chooseInForm(form, QStringLiteral("porridge pot"), QStringLiteral("Porridge pot"),
                      QStringLiteral("serving"), QStringLiteral("1"));
-        form.addButton()->click();
+        form.picker()->addButton()->click();
         QCOMPARE(form.problem(),
                  QStringLiteral("A recipe cannot contain itself: Porridge pot > Porridge pot."));
         QCOMPARE(form.ingredientCount(), 2);

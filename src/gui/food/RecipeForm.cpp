@@ -2,21 +2,17 @@
 
 #include "controls/SkinButton.h"
 #include "food/FoodDatabase.h"
-#include "food/FoodListView.h"
-#include "food/FoodSearchController.h"
+#include "food/FoodPicker.h"
 #include "food/Portion.h"
 #include "food/TableText.h"
 #include "meals/NutrientText.h"
 #include "platform/CoreText.h"
-#include "platform/SkinFont.h"
 #include "platform/Text8.h"
-#include "platform/TypedNumber.h"
 #include "recipes/RecipeBook.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +25,6 @@ namespace {
 // The left part's width: the ingredient rows, the search and its list.
 constexpr int RecipeFormLeftWidth = 390;
 constexpr int RecipeFormRowsShown = 4;
-constexpr int RecipeFormFoodsShown = 5;
 
 QString recipeFormFigure(int nutrient, float value)
 {
@@ -73,7 +68,9 @@ RecipeForm::RecipeForm(const FoodDatabase &database, const QStringList &recipeNa
 
     left->addWidget(makeLabel(tr("Ingredients")), row++, 0, 1, 5);
     left->addWidget(makeIngredientArea(), row++, 0, 1, 5);
-    left->addWidget(makeSearchPart(), row++, 0, 1, 5);
+    m_picker = new FoodPicker(m_database, *this, RecipeFormLeftWidth);
+    connect(m_picker, &FoodPicker::addRequested, this, &RecipeForm::addChosenFood);
+    left->addWidget(m_picker, row++, 0, 1, 5);
     left->setColumnStretch(4, 1);
 
     body()->addLayout(left, 0, 0);
@@ -86,13 +83,12 @@ RecipeForm::RecipeForm(const FoodDatabase &database, const QStringList &recipeNa
     m_cooked->setText(Text8::toQString(input.cookedGrams));
     for (const RecipeInput::Ingredient &ingredient : input.ingredients)
         addRow(ingredient.entry);
-    m_searching->setRecipeNames(recipeNames);
+    m_picker->setRecipeNames(recipeNames);
 
     for (QLineEdit *box : {m_servings, m_cooked})
         connect(box, &QLineEdit::textChanged, this, &RecipeForm::updatePreview);
     orderTabs();
     updatePreview();
-    updateAddButton();
     fitToContents();
     m_name->setFocus(Qt::OtherFocusReason);
 }
@@ -127,56 +123,6 @@ QWidget *RecipeForm::makeIngredientArea()
                          RecipeFormRowsShown * (m_name->sizeHint().height() + 4));
     scroll->setAccessibleName(tr("Ingredients"));
     return scroll;
-}
-
-QWidget *RecipeForm::makeSearchPart()
-{
-    auto *part = new QWidget(this);
-    auto *grid = new QGridLayout(part);
-    grid->setContentsMargins(0, 4, 0, 0);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
-    m_search = new QLineEdit(part);
-    m_search->setAccessibleName(tr("Search the foods to add"));
-    m_search->setPlaceholderText(tr("Type two letters of each word"));
-    m_search->setClearButtonEnabled(true);
-    grid->addWidget(makeLabel(tr("Add")), 0, 0);
-    grid->addWidget(m_search, 0, 1, 1, 4);
-
-    m_results = new FoodListView(part);
-    m_results->setAccessibleName(tr("Foods to add"));
-    m_results->setFixedSize(RecipeFormLeftWidth,
-                            RecipeFormFoodsShown *
-                                    m_results->verticalHeader()->defaultSectionSize() +
-                                2 * m_results->frameWidth());
-    // The names fit the list, cut short with their tooltip whole.
-    m_results->horizontalHeader()->setDefaultSectionSize(RecipeFormLeftWidth - 22);
-    m_searching = new FoodSearchController(m_database, m_search, m_results, this);
-    m_searching->resetAfterLoad();
-    connect(m_searching, &FoodSearchController::foodRowChosen, this, &RecipeForm::chooseFood);
-    connect(m_searching, &FoodSearchController::filterRecomputed, this, [this] {
-        m_chosen = -1;
-        m_unit->clear();
-        updateAddButton();
-    });
-    grid->addWidget(m_results, 1, 0, 1, 5);
-
-    m_amount = makeNumberBox();
-    m_amount->setAccessibleName(tr("Amount to add"));
-    m_amount->setText(QStringLiteral("1"));
-    m_unit = new QComboBox(part);
-    m_unit->setAccessibleName(tr("Unit to add"));
-    m_unit->setMinimumWidth(150);
-    m_add = new SkinButton(tr("+ Add"), part);
-    m_add->setAccessibleName(tr("Add the food to the recipe"));
-    grid->addWidget(makeLabel(tr("Amount")), 2, 0);
-    grid->addWidget(m_amount, 2, 1);
-    grid->addWidget(m_unit, 2, 2);
-    grid->addWidget(m_add, 2, 3);
-    grid->setColumnStretch(4, 1);
-    connect(m_amount, &QLineEdit::textChanged, this, &RecipeForm::updateAddButton);
-    connect(m_add, &QAbstractButton::clicked, this, &RecipeForm::addChosenFood);
-    return part;
 }
 
 QWidget *RecipeForm::makePreview()
@@ -284,7 +230,7 @@ void RecipeForm::removeRow(QWidget *row)
             row->hide();
             row->deleteLater();
             if (hadFocus)
-                m_search->setFocus(Qt::OtherFocusReason);
+                m_picker->searchBox()->setFocus(Qt::OtherFocusReason);
             break;
         }
     }
@@ -301,71 +247,39 @@ void RecipeForm::orderTabs()
     for (const Row &row : m_rows)
         chain.insert(chain.end(), {row.amount, row.unit, row.remove});
     chain.insert(chain.end(),
-                 {m_search, m_results, m_amount, m_unit, m_add, cancelButton(), commitButton()});
+                 {m_picker->searchBox(), m_picker->list(), m_picker->amountBox(),
+                  m_picker->unitBox(), m_picker->addButton(), cancelButton(), commitButton()});
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
-void RecipeForm::chooseFood(int row)
-{
-    m_chosen = m_searching->recordForRow(row);
-    m_unit->clear();
-    const FoodRecord record = m_database.record(m_chosen);
-    if (record.isNull()) {
-        m_chosen = -1;
-    } else {
-        const FoodUnits units = record.units();
-        for (int u = 0; u < units.count; ++u)
-            m_unit->addItem(Text8::toQString(units.items[std::size_t(u)].name),
-                            double(Portion::EffectiveFactor(units.items[std::size_t(u)].factor)));
-        m_unit->setCurrentIndex(units.count > 0 ? 0 : -1);
-    }
-    updateAddButton();
-}
-
-void RecipeForm::updateAddButton()
-{
-    const TypedNumber amount = TypedNumber::read(Text8::fromQString(m_amount->text()));
-    m_add->setEnabled(m_chosen >= 0 && m_unit->currentIndex() >= 0 &&
-                      amount.kind == TypedNumber::Kind::Number && IsStorableAmount(amount.value));
-}
-
 void RecipeForm::addChosenFood()
 {
-    const FoodRecord record = m_database.record(m_chosen);
-    const TypedNumber amount = TypedNumber::read(Text8::fromQString(m_amount->text()));
-    if (record.isNull() || m_unit->currentIndex() < 0) {
-        showProblem(tr("Choose a food in the list to add it."), m_search);
+    MealEntry entry;
+    QString why;
+    QWidget *box = nullptr;
+    if (!m_picker->portion(entry, why, box)) {
+        showProblem(why, box);
         return;
     }
-    if (amount.kind != TypedNumber::Kind::Number || !IsStorableAmount(amount.value)) {
-        showProblem(tr("Type an amount above 0 to add, like 2 or 0.5."), m_amount);
-        return;
-    }
-    const MealEntry entry = Portion::MakeEntry(
-        record.name(), record.nutrients(), float(m_unit->currentData().toDouble()), amount.value,
-        Text8::fromQString(m_unit->currentText()));
     // A recipe with itself inside would weigh more at every look.
     RecipeInput::Result trial = typed().read();
     trial.recipe.ingredients.push_back(entry);
     if (const std::vector<std::string> names = m_book.loop(trial.recipe); !names.empty()) {
-        showProblem(loopText(names), m_search);
+        showProblem(loopText(names), m_picker->searchBox());
         return;
     }
     addRow(entry);
     orderTabs();
     showProblem({});
     updatePreview();
-    // Ready for the next one.
-    m_search->clear();
-    m_amount->setText(QStringLiteral("1"));
-    m_search->setFocus(Qt::OtherFocusReason);
+    m_picker->clear();
 }
 
 void RecipeForm::foodsChanged(const QStringList &recipeNames)
 {
-    m_searching->setRecipeNames(recipeNames);
-    m_searching->refilter();
+    m_picker->setRecipeNames(recipeNames);
+    m_picker->refilter();
 }
 
 RecipeInput RecipeForm::typed() const
@@ -455,7 +369,7 @@ QWidget *RecipeForm::boxOf(const RecipeInput::Result &result) const
     case Problem::CookedNotAboveZero:
         return m_cooked;
     case Problem::NoIngredients:
-        return m_search;
+        return m_picker->searchBox();
     case Problem::AmountNotANumber:
     case Problem::AmountNotAboveZero:
         return m_rows[std::size_t(result.item)].amount;
@@ -467,19 +381,10 @@ QWidget *RecipeForm::boxOf(const RecipeInput::Result &result) const
 
 void RecipeForm::keyPressEvent(QKeyEvent *event)
 {
-    // Enter in the search part adds the food rather than saving the form: in the search box it
-    // chooses the first food found, in the list or the amount it adds the chosen one.
+    // Enter in the search part picks and adds a food rather than saving the form.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    QWidget *focus = focusWidget();
-    if (enter && focus == m_search) {
-        if (m_chosen < 0 && m_results->model()->rowCount() > 0)
-            m_results->chooseRow(0);
-        m_amount->setFocus(Qt::OtherFocusReason);
-        m_amount->selectAll();
-        return;
-    }
-    if (enter && (focus == m_results || focus == m_amount || focus == m_unit || focus == m_add)) {
-        addChosenFood();
+    if (enter && m_picker->isAncestorOf(focusWidget())) {
+        m_picker->enterOn(focusWidget());
         return;
     }
     SkinForm::keyPressEvent(event);

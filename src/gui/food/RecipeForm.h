@@ -10,8 +10,7 @@
 #include <vector>
 
 class FoodDatabase;
-class FoodListView;
-class FoodSearchController;
+class FoodPicker;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -42,11 +41,8 @@ public:
     QLineEdit *nameBox() const { return m_name; }
     QLineEdit *servingsBox() const { return m_servings; }
     QLineEdit *cookedBox() const { return m_cooked; }
-    QLineEdit *searchBox() const { return m_search; }
-    FoodListView *foodList() const { return m_results; }
-    QLineEdit *amountBox() const { return m_amount; }
-    QComboBox *unitBox() const { return m_unit; }
-    QAbstractButton *addButton() const { return m_add; }
+    // Where the ingredients are found and added.
+    FoodPicker *picker() const { return m_picker; }
     int ingredientCount() const { return int(m_rows.size()); }
     QLineEdit *ingredientAmountBox(int row) const { return m_rows[std::size_t(row)].amount; }
     QComboBox *ingredientUnitBox(int row) const { return m_rows[std::size_t(row)].unit; }
@@ -77,13 +73,10 @@ private:
     };
 
     QWidget *makeIngredientArea();
-    QWidget *makeSearchPart();
     QWidget *makePreview();
     void addRow(const MealEntry &entry);
     void removeRow(QWidget *row);
     void orderTabs();
-    void chooseFood(int row);
-    void updateAddButton();
     void updatePreview();
     RecipeInput typed() const;
     QString describe(const RecipeInput::Result &result) const;
@@ -100,13 +93,7 @@ private:
     QVBoxLayout *m_rowLayout = nullptr;
     QLabel *m_noIngredients = nullptr;
     std::vector<Row> m_rows;
-    QLineEdit *m_search = nullptr;
-    FoodListView *m_results = nullptr;
-    FoodSearchController *m_searching = nullptr;
-    QLineEdit *m_amount = nullptr;
-    QComboBox *m_unit = nullptr;
-    QAbstractButton *m_add = nullptr;
-    int m_chosen = -1;
+    FoodPicker *m_picker = nullptr;
     QLabel *m_servingWeight = nullptr;
     std::array<QLabel *, Nutrient::Count> m_perServing {};
 };
