@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QVBoxLayout>
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -181,7 +181,8 @@ void RecipeForm::addRow(const MealEntry &entry)
     line->addWidget(remove);
     line->addStretch(1);
 
-    // The units its food offers now; the one it was measured in first when that is not one.
+    // The units its food offers now; the one it was measured in keeps its grams (a recipe's
+    // serving may weigh otherwise today), and comes first when the food has no such unit.
     for (int i = 0; i < m_database.recordCount(); ++i) {
         if (m_database.name(i) != entry.name)
             continue;
@@ -191,18 +192,15 @@ void RecipeForm::addRow(const MealEntry &entry)
                                    Portion::EffectiveFactor(units.items[std::size_t(u)].factor));
         break;
     }
-    int current = -1;
-    for (std::size_t u = 0; u < row.units.size(); ++u)
-        if (row.units[u].first == entry.unit &&
-            std::fabs(row.units[u].second - entry.gramsPerUnit) <= 1e-4f * entry.gramsPerUnit)
-            current = int(u);
-    if (current < 0) {
-        row.units.insert(row.units.begin(), {entry.unit, entry.gramsPerUnit});
-        current = 0;
-    }
+    auto current = std::find_if(row.units.begin(), row.units.end(),
+                                [&entry](const auto &unit) { return unit.first == entry.unit; });
+    if (current == row.units.end())
+        current = row.units.insert(row.units.begin(), {entry.unit, entry.gramsPerUnit});
+    current->second = entry.gramsPerUnit;
+    const int chosen = int(current - row.units.begin());
     for (const auto &[unit, grams] : row.units)
         row.unit->addItem(Text8::toQString(unit));
-    row.unit->setCurrentIndex(current);
+    row.unit->setCurrentIndex(chosen);
 
     QWidget *rowWidget = row.row;
     connect(remove, &QAbstractButton::clicked, this, [this, rowWidget] { removeRow(rowWidget); });
