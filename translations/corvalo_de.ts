@@ -587,6 +587,53 @@
     </message>
 </context>
 <context>
+    <name>FoodPicker</name>
+    <message>
+        <source>Search the foods to add</source>
+        <translation>Lebensmittel zum Hinzufügen suchen</translation>
+    </message>
+    <message>
+        <source>Type two letters of each word</source>
+        <translation>Zwei Buchstaben je Wort eingeben</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Foods to add</source>
+        <translation>Lebensmittel zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Amount to add</source>
+        <translation>Menge zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Unit to add</source>
+        <translation>Einheit zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>+ Add</source>
+        <translation>+ Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the food to the recipe</source>
+        <translation>Das Lebensmittel dem Rezept hinzufügen</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Choose a food in the list to add it.</source>
+        <translation>Wählen Sie in der Liste ein Lebensmittel, um es hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Type an amount above 0 to add, like 2 or 0.5.</source>
+        <translation>Geben Sie eine Menge über 0 ein, wie 2 oder 0.5.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Weight</source>
@@ -1296,6 +1343,164 @@
     <message>
         <source>Split into ingredients</source>
         <translation>In Zutaten aufteilen</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeForm</name>
+    <message>
+        <source>Edit recipe</source>
+        <translation>Rezept bearbeiten</translation>
+    </message>
+    <message>
+        <source>New recipe</source>
+        <translation>Neues Rezept</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Recipe name</source>
+        <translation>Name des Rezepts</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Servings</source>
+        <translation>Portionen</translation>
+    </message>
+    <message>
+        <source>Cooked weight in grams</source>
+        <translation>Gewicht gekocht in Gramm</translation>
+    </message>
+    <message>
+        <source>Leave it empty for the ingredients&apos; weight.</source>
+        <translation>Leer lassen für das Gewicht der Zutaten.</translation>
+    </message>
+    <message>
+        <source>Cooked weight</source>
+        <translation>Gekocht</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Zutaten</translation>
+    </message>
+    <message>
+        <source>A recipe cannot contain itself: %1.</source>
+        <translation>Ein Rezept kann sich nicht selbst enthalten: %1.</translation>
+    </message>
+    <message>
+        <source>None yet: search for a food below and add it.</source>
+        <translation>Noch keine: Suchen Sie unten ein Lebensmittel und fügen Sie es hinzu.</translation>
+    </message>
+    <message>
+        <source>One serving</source>
+        <translation>Eine Portion</translation>
+    </message>
+    <message>
+        <source>Nutrients of one serving</source>
+        <translation>Nährstoffe einer Portion</translation>
+    </message>
+    <message>
+        <source>Amount of %1</source>
+        <translation>Menge von %1</translation>
+    </message>
+    <message>
+        <source>Unit of %1</source>
+        <translation>Einheit von %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the ingredient</source>
+        <translation>Zutat entfernen</translation>
+    </message>
+    <message>
+        <source>%1 g of %2 g</source>
+        <translation>%1 g von %2 g</translation>
+    </message>
+    <message>
+        <source>Give the recipe a name.</source>
+        <translation>Geben Sie dem Rezept einen Namen.</translation>
+    </message>
+    <message>
+        <source>A name cannot start with # or hold a tab.</source>
+        <translation>Ein Name darf nicht mit # beginnen und keinen Tabulator enthalten.</translation>
+    </message>
+    <message>
+        <source>Type how many servings the recipe makes.</source>
+        <translation>Geben Sie ein, wie viele Portionen das Rezept ergibt.</translation>
+    </message>
+    <message>
+        <source>Servings: “%1” is no number. Type it like 2 or 1.5.</source>
+        <translation>Portionen: „%1“ ist keine Zahl. Geben Sie sie wie 2 oder 1.5 ein.</translation>
+    </message>
+    <message>
+        <source>The servings must be more than 0.</source>
+        <translation>Die Portionen müssen mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Cooked weight: “%1” is no number. Type the grams, or leave the box empty for the ingredients&apos; weight.</source>
+        <translation>Gekocht: „%1“ ist keine Zahl. Geben Sie die Gramm ein oder lassen Sie das Feld leer für das Gewicht der Zutaten.</translation>
+    </message>
+    <message>
+        <source>The cooked weight must be more than 0 g.</source>
+        <translation>Das Gewicht gekocht muss mehr als 0 g sein.</translation>
+    </message>
+    <message>
+        <source>Add at least one ingredient: search for it below.</source>
+        <translation>Fügen Sie mindestens eine Zutat hinzu: Suchen Sie sie unten.</translation>
+    </message>
+    <message>
+        <source>Type the amount of %1, like 2 or 0.5.</source>
+        <translation>Geben Sie die Menge von %1 ein, wie 2 oder 0.5.</translation>
+    </message>
+    <message>
+        <source>The amount of %1 must be more than 0.</source>
+        <translation>Die Menge von %1 muss mehr als 0 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeListActions</name>
+    <message>
+        <source>New recipe…</source>
+        <translation>Neues Rezept…</translation>
+    </message>
+    <message>
+        <source>Edit recipe…</source>
+        <translation>Rezept bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Delete recipe</source>
+        <translation>Rezept löschen</translation>
+    </message>
+    <message>
+        <source>There is already a food called “%1”. Give the recipe another name.</source>
+        <translation>Es gibt schon ein Lebensmittel namens „%1“. Geben Sie dem Rezept einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>There is already a recipe called “%1”.</source>
+        <translation>Es gibt schon ein Rezept namens „%1“.</translation>
+    </message>
+    <message>
+        <source>This recipe was changed elsewhere meanwhile. Close the form and open it again.</source>
+        <translation>Dieses Rezept wurde inzwischen anderswo geändert. Schließen Sie das Formular und öffnen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The recipe cannot be saved: %1</source>
+        <translation>Das Rezept kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Delete the recipe “%1”? Days that logged it keep their entries.</source>
+        <translation>Das Rezept „%1“ löschen? Tage, an denen es eingetragen ist, behalten ihre Einträge.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>

@@ -6,12 +6,16 @@
 #include "calendar/CTimCalentar.h"
 #include "controls/CNoticeBar.h"
 #include "controls/SkinButton.h"
+#include "food/FoodListActions.h"
 #include "food/FoodListView.h"
+#include "food/FoodPicker.h"
+#include "food/RecipeForm.h"
 #include "food/RecipeSaveForm.h"
 #include "layout/DialogLayout.h"
 #include "meals/CMealsList.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
+#include "recipes/RecipeBook.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,6 +57,8 @@ private slots:
     void aRecipeIsFoundMarkedLoggedAndFollowed();
     void tickedMealsAreSavedAsARecipe();
     void aLoggedRecipeIsSplitIntoItsIngredients();
+    void aRecipeIsMadeInTheFormFromFoundFoods();
+    void anEditedRecipeIsANewDefinitionFromToday();
 
 private:
     void trigger(const QString &text)
@@ -63,6 +69,15 @@ private:
             if (action->text() == text)
                 return action->trigger();
         QFAIL(qPrintable(QStringLiteral("no menu entry %1").arg(text)));
+    }
+    void triggerFoodMenu(int record, const QString &text)
+    {
+        QMenu menu;
+        m_window.dialog->foodActions()->fillMenu(menu, record);
+        for (QAction *action : menu.actions())
+            if (action->text() == text)
+                return action->trigger();
+        QFAIL(qPrintable(QStringLiteral("no food list entry %1").arg(text)));
     }
     template<typename T> T *control(int id) const
     {
@@ -208,6 +223,120 @@ void TestRecipes::aLoggedRecipeIsSplitIntoItsIngredients()
     m_window.dialog->findChild<RecipeActions *>()->fillMenu(menu);
     for (QAction *action : menu.actions())
         QVERIFY(action->text() != QStringLiteral("Split into ingredients"));
+}
+
+namespace {
+
+// Finds the food in the form's list and gives it that amount of the unit.
+void chooseInForm(RecipeForm &form, const QString &search, const QString &food, const QString &unit,
+                  const QString &amount)
+{
+    type(form.picker()->searchBox(), search);
+    const QAbstractItemModel *model = form.picker()->list()->model();
+    int found = -1;
+    for (int i = 0; i < model->rowCount(); ++i)
+        if (model->index(i, 0).data().toString() == food)
+            found = i;
+    QVERIFY2(found >= 0, qPrintable(food));
+    form.picker()->list()->chooseRow(found);
+    form.picker()->unitBox()->setCurrentIndex(form.picker()->unitBox()->findText(unit));
+    QVERIFY(form.picker()->unitBox()->currentIndex() >= 0);
+    type(form.picker()->amountBox(), amount);
+}
+
+std::string recipeFile(const std::filesystem::path &folder)
+{
+    return FileIo::readAll(folder / "recipes.tsv").value_or(std::string());
+}
+
+} // namespace
+
+void TestRecipes::aRecipeIsMadeInTheFormFromFoundFoods()
+{
+    QVERIFY(m_window.open(1));
+    const std::filesystem::path folder = m_window.folder();
+    whenOpen<RecipeForm>([&folder](RecipeForm &form) {
+        type(form.nameBox(), QStringLiteral("Oat apple"));
+        // Half a cup of oats, 78 g at 389 kcal and 16.89 g protein per 100 g: 303.42 kcal,
+        // 13.1742 g; a medium apple, 182 g at 52 kcal and 0.26 g: 94.64 kcal, 0.4732 g.
+        chooseInForm(form, QStringLiteral("oats"), QStringLiteral("Oats"), QStringLiteral("cup"),
+                     QStringLiteral("0.5"));
+        form.picker()->addButton()->click();
+        chooseInForm(form, QStringLiteral("apples raw skin"),
+                     QStringLiteral("Apples, raw, with skin"), QStringLiteral("medium (3\" dia)"),
+                     QStringLiteral("1"));
+        form.picker()->amountBox()->setFocus();
+        QTest::keyClick(form.picker()->amountBox(), Qt::Key_Return);
+        QCOMPARE(form.ingredientCount(), 2);
+        QCOMPARE(form.perServingText(Nutrient::Calories), QStringLiteral("398 kcal"));
+        // A serving is half from the moment the box says so.
+        type(form.servingsBox(), QStringLiteral("2"));
+        QCOMPARE(form.perServingText(Nutrient::Calories), QStringLiteral("199 kcal"));
+        QCOMPARE(form.perServingText(Nutrient::Protein), QStringLiteral("6.8 g"));
+        QCOMPARE(form.cookedBox()->placeholderText(), QStringLiteral("260"));
+
+        // Said in the form, which stays open, and nothing is written.
+        type(form.servingsBox(), QStringLiteral("0"));
+        form.commitButton()->click();
+        QCOMPARE(form.problem(), QStringLiteral("The servings must be more than 0."));
+        QVERIFY(form.isVisible());
+        QVERIFY(!std::filesystem::exists(folder / "recipes.tsv"));
+
+        type(form.servingsBox(), QStringLiteral("2"));
+        form.commitButton()->click();
+        QVERIFY(!form.isVisible());
+    });
+    triggerFoodMenu(-1, QStringLiteral("New recipe\u2026"));
+    RecipeBook book;
+    book.parse(recipeFile(folder));
+    const Recipe *saved = book.find("Oat apple");
+    QVERIFY(saved);
+    QCOMPARE(saved->ingredients.size(), std::size_t(2));
+    QCOMPARE(qRound(saved->perServing()[Nutrient::Calories] * 100), 19903);
+    // Listed and chosen at once, as a recipe.
+    auto *list = control<FoodListView>(FoodList);
+    const QModelIndex listed = list->model()->index(list->selectedRow(), 0);
+    QCOMPARE(listed.data(Qt::ToolTipRole).toString(), QStringLiteral("Oat apple (recipe)"));
+}
+
+void TestRecipes::anEditedRecipeIsANewDefinitionFromToday()
+{
+    QVERIFY(m_window.open(1, [this](const std::filesystem::path &) {
+        QVERIFY(FileIo::writeAtomically(m_window.folder() / "recipes.tsv", kPorridge));
+    }));
+    QTest::keyClicks(control<QLineEdit>(SearchBox), QStringLiteral("porridge"));
+    int record = -1;
+    const FoodDatabase &foods = m_window.dialog->foods();
+    for (int i = 0; i < foods.recordCount(); ++i)
+        if (foods.name(i) == "Porridge pot")
+            record = i;
+    QVERIFY(record >= 0);
+    whenOpen<RecipeForm>([](RecipeForm &form) {
+        QCOMPARE(form.nameBox()->text(), QStringLiteral("Porridge pot"));
+        QCOMPARE(form.ingredientCount(), 2);
+        QCOMPARE(form.ingredientAmountBox(0)->text(), QStringLiteral("1"));
+        QCOMPARE(form.ingredientUnitBox(0)->currentText(), QStringLiteral("cup"));
+        QCOMPARE(form.perServingText(Nutrient::Calories), QStringLiteral("216 kcal"));
+        // A recipe cannot hold itself.
+        chooseInForm(form, QStringLiteral("porridge pot"), QStringLiteral("Porridge pot"),
+                     QStringLiteral("serving"), QStringLiteral("1"));
+        form.picker()->addButton()->click();
+        QCOMPARE(form.problem(),
+                 QStringLiteral("A recipe cannot contain itself: Porridge pot > Porridge pot."));
+        QCOMPARE(form.ingredientCount(), 2);
+        // Without the milk, in four servings: 304 / 4 = 76 kcal.
+        form.removeButton(1)->click();
+        type(form.servingsBox(), QStringLiteral("4"));
+        QCOMPARE(form.perServingText(Nutrient::Calories), QStringLiteral("76 kcal"));
+        form.commitButton()->click();
+        QVERIFY(!form.isVisible());
+    });
+    triggerFoodMenu(record, QStringLiteral("Edit recipe\u2026"));
+    // The old definition stays for the days before.
+    QCOMPARE(QString::fromStdString(recipeFile(m_window.folder())),
+             QString::fromLatin1(kPorridge) +
+                 QStringLiteral("Porridge pot\t2026-12-05\t4\t-\t"
+                                "Oats\t1\tcup\t80\t380\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"));
 }
 
 QTEST_MAIN(TestRecipes)

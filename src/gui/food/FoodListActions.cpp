@@ -1,7 +1,7 @@
 #include "food/FoodListActions.h"
 
+#include "controls/ConfirmForm.h"
 #include "controls/SkinButton.h"
-#include "controls/SkinForm.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodForm.h"
@@ -10,6 +10,7 @@
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
 #include "food/QuickAddForm.h"
+#include "food/RecipeListActions.h"
 #include "food/UserFoodTable.h"
 #include "meals/CMealsList.h"
 #include "platform/CoreText.h"
@@ -21,8 +22,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGridLayout>
-#include <QLabel>
 #include <QMenu>
 
 namespace {
@@ -31,26 +30,6 @@ QString actionsHex(std::uint32_t argb)
 {
     return QStringLiteral("#%1").arg(argb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
 }
-
-// Asks before a food goes for good.
-class ConfirmForm : public SkinForm
-{
-public:
-    ConfirmForm(const QString &title, const QString &question, const QString &commitCaption,
-                QWidget *parent)
-        : SkinForm(title, commitCaption, parent)
-    {
-        QLabel *text = makeLabel(question, false);
-        text->setWordWrap(true);
-        text->setMinimumWidth(300);
-        body()->addWidget(text, 0, 0);
-        fitToContents();
-        cancelButton()->setFocus(Qt::OtherFocusReason);
-    }
-
-protected:
-    bool commit() override { return true; }
-};
 
 } // namespace
 
@@ -84,6 +63,22 @@ FoodListActions::FoodListActions(Parts parts, std::filesystem::path file, QWidge
 
     m_parts.list->installEventFilter(this);
     connect(m_parts.list, &FoodListView::menuRequested, this, &FoodListActions::showMenu);
+
+    m_recipes = new RecipeListActions(*m_parts.database, m_parts.loader, page, this);
+    connect(m_recipes, &RecipeListActions::saved, this, &FoodListActions::saved);
+    connect(m_recipes, &RecipeListActions::opened, this, &FoodListActions::opened);
+    connect(m_recipes, &RecipeListActions::changed, this, [this](const std::string &chosen) {
+        UserFoodTable table;
+        QString why;
+        if (loadTable(table, &why))
+            showTable(table, chosen, true);
+    });
+}
+
+void FoodListActions::setRecipesFile(const std::filesystem::path &file)
+{
+    m_recipesFile = file;
+    m_recipes->setFile(file);
 }
 
 bool FoodListActions::eventFilter(QObject *watched, QEvent *event)
@@ -120,12 +115,13 @@ void FoodListActions::showMenu(int row, const QPoint &at)
 
 void FoodListActions::fillMenu(QMenu &menu, int record)
 {
+    const bool recipe = record >= 0 && m_parts.search->model()->isRecipe(record);
     menu.addAction(tr("New food\u2026"), this, &FoodListActions::NewFood);
-    if (record >= 0 && m_parts.database->isUserFood(record) &&
-        !m_parts.search->model()->isRecipe(record)) {
+    if (record >= 0 && m_parts.database->isUserFood(record) && !recipe) {
         menu.addAction(tr("Edit food\u2026"), this, [this, record] { EditFood(record); });
         menu.addAction(tr("Delete food"), this, [this, record] { DeleteFood(record); });
     }
+    m_recipes->fillMenu(menu, record, recipe);
     menu.addSeparator();
     menu.addAction(tr("Quick add\u2026"), this, &FoodListActions::QuickAddToDay);
 }
@@ -179,7 +175,7 @@ void FoodListActions::ReloadOwnFoods()
         showTable(table, {});
 }
 
-void FoodListActions::showTable(const UserFoodTable &table, const std::string &chosen)
+void FoodListActions::showTable(const UserFoodTable &table, const std::string &chosen, bool recipe)
 {
     // The database is made again with the table's foods: a few milliseconds, and the same
     // foods in the same places as at the next start.
@@ -193,12 +189,13 @@ void FoodListActions::showTable(const UserFoodTable &table, const std::string &c
     m_parts.portion->ClearCurrentFood();
     m_parts.search->setRecipeNames(recipeNames);
     m_parts.search->refilter();
+    m_recipes->foodsChanged(recipeNames);
     emit recipesRead(QString::fromStdString(recipes.skippedNotice()));
 
     int record = -1;
     for (int i = 0; !chosen.empty() && i < m_parts.database->recordCount(); ++i)
         if (m_parts.database->isUserFood(i) && m_parts.database->name(i) == chosen &&
-            !m_parts.search->model()->isRecipe(i))
+            m_parts.search->model()->isRecipe(i) == recipe)
             record = i;
     m_parts.list->chooseRow(m_parts.search->revealRecord(record));
 }

@@ -15,6 +15,7 @@ class FoodListView;
 class FoodSearchController;
 class PortionEntry;
 class QMenu;
+class RecipeListActions;
 class SkinButton;
 class SkinForm;
 class UserFoodTable;
@@ -53,12 +54,14 @@ public:
     // The own-food table of another diary folder.
     void setFile(const std::filesystem::path &file) { m_file = file; }
     // The recipes listed beside the own foods (RecipeBook::FileName).
-    void setRecipesFile(const std::filesystem::path &file) { m_recipesFile = file; }
+    void setRecipesFile(const std::filesystem::path &file);
     // Lists the own foods the table holds now, changed elsewhere (by hand, another computer).
     void ReloadOwnFoods();
 
     SkinButton *newFoodButton() const { return m_newFood; }
     SkinButton *quickAddButton() const { return m_quickAdd; }
+    // New, edit and delete of the recipes, in the same menu.
+    RecipeListActions *recipeActions() const { return m_recipes; }
 
 signals:
     // The file was written or read, failed or not, for the notice bar.
@@ -75,8 +78,9 @@ private:
     bool loadTable(UserFoodTable &table, QString *why);
     // Writes the table and rebuilds the database with its foods; the failure in words.
     QString store(const UserFoodTable &table, const std::string &chosen);
-    // The database made again with the table's foods, `chosen` chosen in the list.
-    void showTable(const UserFoodTable &table, const std::string &chosen);
+    // The database made again with the table's foods, `chosen` chosen in the list: the own food
+    // of that name, or the recipe when `recipe`.
+    void showTable(const UserFoodTable &table, const std::string &chosen, bool recipe = false);
     // One change made to the table as the file holds it now, under the file's lock, so that a
     // food added elsewhere while a form was open is kept; the change's refusal in words.
     QString change(const std::function<QString(UserFoodTable &)> &edit, const std::string &chosen);
@@ -88,4 +92,5 @@ private:
     QPointer<QWidget> m_window;
     SkinButton *m_newFood = nullptr;
     SkinButton *m_quickAdd = nullptr;
+    RecipeListActions *m_recipes = nullptr;
 };
