@@ -8,7 +8,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -24,15 +23,6 @@ constexpr std::string_view RecipesHeader =
 constexpr std::string_view Deleted = "deleted";
 constexpr std::size_t RecipeFields = 4;
 constexpr std::size_t IngredientFields = 4 + Nutrient::Count;
-
-bool dayBefore(const DayFiles::LocalDate &a, const DayFiles::LocalDate &b)
-{
-    if (a.year != b.year)
-        return a.year < b.year;
-    if (a.month != b.month)
-        return a.month < b.month;
-    return a.day < b.day;
-}
 
 // A finite number of 0 or more (above 0 when `positive`) that a float holds.
 std::optional<double> recipeNumber(std::string_view text, bool positive)
@@ -118,28 +108,12 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
 
 std::string RecipeBook::isoDate(const Day &day)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
-    return text;
+    return DayFiles::IsoDate(day);
 }
 
 std::optional<RecipeBook::Day> RecipeBook::parseIsoDate(std::string_view text)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    int values[3] = {0, 0, 0};
-    for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
-        if (i == 4 || i == 7) {
-            ++part;
-            continue;
-        }
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-        values[part] = values[part] * 10 + (text[i] - '0');
-    }
-    if (DayFiles::DateKey(values[2], values[1], values[0]).empty())
-        return std::nullopt;
-    return Day {values[2], values[1], values[0]};
+    return DayFiles::ParseIsoDate(text);
 }
 
 FileIo::Result RecipeBook::load(const std::filesystem::path &file)
@@ -273,10 +247,10 @@ const Recipe *RecipeBook::inForce(std::string_view name, const std::optional<Day
     const Recipe *latest = nullptr, *earliest = nullptr;
     for (const Recipe *recipe : candidates) {
         // In file order, so that of two changes on one day the later counts.
-        if ((!day || !dayBefore(*day, recipe->since)) &&
-            (!latest || !dayBefore(recipe->since, latest->since)))
+        if ((!day || !DayFiles::Before(*day, recipe->since)) &&
+            (!latest || !DayFiles::Before(recipe->since, latest->since)))
             latest = recipe;
-        if (!earliest || dayBefore(recipe->since, earliest->since))
+        if (!earliest || DayFiles::Before(recipe->since, earliest->since))
             earliest = recipe;
     }
     return latest ? latest : earliest;
