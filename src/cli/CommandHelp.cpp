@@ -68,7 +68,8 @@ constexpr std::array<Topic, 13> Topics {{
 Lists the foods the window lists for TEXT, in the same order, one a line: the
 name, a tab, and the food's units separated by " | ". A food is listed when
 each word of TEXT begins a word of its name; case does not matter for A to Z.
-Your own foods (myfoods.tsv) are among them.
+Your own foods (myfoods.tsv) and recipes (recipes.tsv) are among them; a
+recipe's line has a third field, "recipe".
 
   --best    best matches first, as with BestMatchesFirst=true in the window
 )"},

@@ -125,6 +125,11 @@ void TestRecipeCli::keepsBrokenLinesAndRefuses()
     const std::optional<std::string> text = FileIo::readAll(file);
     QVERIFY(text && text->starts_with("# mine\n" + broken + "Snack\t"));
     QCOMPARE(cli({"recipe", "list"}).out.left(6), QByteArray("Snack\t"));
+    // Found as the window finds it, marked in a field of its own after the units.
+    const QByteArray found = "\n" + cli({"search", "snack"}).out;
+    QVERIFY2(found.contains("\nSnack\tserving | whole recipe | oz | g\trecipe\n") &&
+                 found.count("recipe\n") == 1,
+             found.constData());
 
     const Outcome notAUnit = cli({"add", "2026-12-08", "Snack", "1", "cup"});
     QCOMPARE(notAUnit.status, 1);
