@@ -2,12 +2,14 @@
 
 #include "food/FoodDatabaseWriter.h"
 #include "food/TableText.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -33,8 +35,10 @@ std::string loweredName(std::string_view name)
     return text;
 }
 
-// A "#+" line's name and nutrients; false with the reason when some field is wrong.
-bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, std::string &error)
+} // namespace
+
+bool UserFoodTable::parseMoreLine(std::string_view text, std::string &name, FoodNutrients &more,
+                                  std::string &error)
 {
     const std::vector<std::string_view> fields = TableText::Fields(text);
     name = fields[0];
@@ -78,8 +82,6 @@ bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, st
     return true;
 }
 
-} // namespace
-
 FileIo::Result UserFoodTable::load(const std::filesystem::path &file)
 {
     parse({});
@@ -112,9 +114,16 @@ void UserFoodTable::parse(std::string_view text)
         while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
 
-        Line kept {std::string(line), std::nullopt, {}};
+        Line kept {std::string(line), std::nullopt, {}, std::nullopt};
         if (line.starts_with(MorePrefix)) {
             moreLines.emplace_back(m_lines.size(), lineNumber);
+        } else if (line.starts_with(UserFoodHistory::Prefix)) {
+            UserFoodHistory::Definition past;
+            std::string error;
+            if (UserFoodHistory::ParseLine(line, past, error))
+                kept.past = std::move(past);
+            else
+                m_skipped.push_back({lineNumber, error});
         } else if (!line.empty() && line.front() != '#') {
             FoodTableEntry food;
             food.line = lineNumber;
@@ -149,7 +158,8 @@ void UserFoodTable::readMoreLines(const std::vector<std::pair<std::size_t, int>>
         Line &line = m_lines[index];
         std::string name, error;
         FoodNutrients more;
-        if (parseMore(std::string_view(line.text).substr(MorePrefix.size()), name, more, error)) {
+        if (parseMoreLine(std::string_view(line.text).substr(MorePrefix.size()), name, more,
+                          error)) {
             const auto food = foods.find(loweredName(name));
             if (food == foods.end()) {
                 error = "there is no food called " + TableText::Shown(name) + " for its nutrients";
@@ -226,6 +236,18 @@ int UserFoodTable::indexOf(std::string_view name) const
     return -1;
 }
 
+std::vector<UserFoodHistory::Definition> UserFoodTable::definitions() const
+{
+    std::vector<UserFoodHistory::Definition> all;
+    for (const Line &line : m_lines) {
+        if (line.past)
+            all.push_back(*line.past);
+        else if (line.food)
+            all.push_back({*line.food, std::nullopt});
+    }
+    return all;
+}
+
 const FoodTableEntry *UserFoodTable::find(std::string_view name) const
 {
     const int index = indexOf(name);
@@ -271,7 +293,19 @@ void UserFoodTable::insertSorted(const FoodTableEntry &food)
     auto at = m_lines.begin();
     while (at != m_lines.end() && !(at->food && FoodTable::nameLess(food.name, at->food->name)))
         ++at;
-    m_lines.insert(at, Line {{}, food, {}});
+    m_lines.insert(at, Line {{}, food, {}, std::nullopt});
+}
+
+UserFoodTable::Line UserFoodTable::pastLine(const FoodTableEntry &food)
+{
+    // Kept as the file will give it back.
+    Line line {UserFoodHistory::FormatLine(food, DayFiles::LocalDateOf(Clock::now())),
+               std::nullopt,
+               {},
+               UserFoodHistory::Definition {}};
+    std::string ignored;
+    UserFoodHistory::ParseLine(line.text, *line.past, ignored);
+    return line;
 }
 
 bool UserFoodTable::add(const FoodTableEntry &food, std::string *why)
@@ -293,11 +327,13 @@ bool UserFoodTable::edit(std::string_view name, const FoodTableEntry &food, std:
     if (!check(food, index, why))
         return false;
     // Its "#+" lines go: the food's own line is written with its nutrients from now on.
-    const std::string old = m_lines[std::size_t(index)].food->name;
-    eraseMoreOf(old);
-    const auto at = m_lines.begin() + indexOf(old);
-    if (TableText::SameName(old, food.name)) {
-        *at = Line {{}, food, {}};
+    const FoodTableEntry before = *m_lines[std::size_t(index)].food;
+    eraseMoreOf(before.name);
+    auto at = m_lines.begin() + indexOf(before.name);
+    if (UserFoodHistory::Changes(before, food))
+        at = m_lines.insert(at, pastLine(before)) + 1;
+    if (TableText::SameName(before.name, food.name)) {
+        *at = Line {{}, food, {}, std::nullopt};
     } else {
         m_lines.erase(at);
         insertSorted(food);
@@ -310,10 +346,21 @@ bool UserFoodTable::remove(std::string_view name)
     const int index = indexOf(name);
     if (index < 0)
         return false;
-    const std::string old = m_lines[std::size_t(index)].food->name;
-    eraseMoreOf(old);
-    m_lines.erase(m_lines.begin() + indexOf(old));
+    const FoodTableEntry before = *m_lines[std::size_t(index)].food;
+    eraseMoreOf(before.name);
+    m_lines[std::size_t(indexOf(before.name))] = pastLine(before);
     return true;
+}
+
+void UserFoodTable::addPastOf(const UserFoodTable &other)
+{
+    std::unordered_set<std::string> held;
+    for (const Line &line : m_lines)
+        if (line.past)
+            held.insert(line.text);
+    for (const Line &line : other.m_lines)
+        if (line.past && held.insert(line.text).second)
+            m_lines.push_back(line);
 }
 
 std::string UserFoodTable::skippedNotice() const
@@ -378,6 +425,12 @@ std::string UserFoodTable::formatLine(const FoodTableEntry &food)
 
 std::string UserFoodTable::formatMoreLine(const FoodTableEntry &food)
 {
+    const std::string fields = moreFields(food);
+    return fields.empty() ? fields : std::string(MorePrefix) + food.name + fields;
+}
+
+std::string UserFoodTable::moreFields(const FoodTableEntry &food)
+{
     std::string line;
     for (const NutrientInfo &info : NutrientCatalogue::all()) {
         if (info.stored >= 0 || !food.more.known(info.id))
@@ -387,7 +440,7 @@ std::string UserFoodTable::formatMoreLine(const FoodTableEntry &food)
         line += '=';
         line += TableText::Number(double(food.more.value(info.id)) * 100.0);
     }
-    return line.empty() ? line : std::string(MorePrefix) + food.name + line;
+    return line;
 }
 
 FoodNutrients UserFoodTable::nutrientsOf(const FoodTableEntry &food)
