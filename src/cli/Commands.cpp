@@ -127,6 +127,9 @@ int Session::run()
     case Kind::Merge:
         if (!openDiary(!m_command.dryRun))
             return Failed;
+        if (m_command.text == "recipes")
+            return ConflictCommands::MergeRecipes(m_root, m_command.dryRun,
+                                                  {m_context.out, m_context.err});
         return ConflictCommands::Merge(m_root, m_command.date, m_command.dryRun, m_command.keep,
                                        {m_context.out, m_context.err});
     case Kind::Where:

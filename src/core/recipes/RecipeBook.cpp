@@ -6,9 +6,11 @@
 #include "food/FoodTable.h"
 #include "food/TableText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <unordered_set>
 
 namespace {
 
@@ -317,6 +319,30 @@ bool RecipeBook::remove(std::string_view name, const Day &since)
     m_lines.push_back(
         {gone.name + '\t' + isoDate(since) + '\t' + std::string(Deleted), gone, true});
     return true;
+}
+
+std::string RecipeBook::join(std::string_view ours, std::string_view theirs)
+{
+    RecipeBook joined, other;
+    joined.parse(ours);
+    other.parse(theirs);
+    joined.m_fromFile = joined.m_fromFile || other.m_fromFile; // its header is among its lines
+    std::unordered_set<std::string> held;
+    for (const Line &line : joined.m_lines)
+        held.insert(line.text);
+    for (Line &line : other.m_lines) {
+        if (line.text.empty() || !held.insert(line.text).second)
+            continue;
+        auto at = joined.m_lines.end();
+        if (line.recipe) {
+            at = std::find_if(joined.m_lines.begin(), joined.m_lines.end(), [&](const Line &mine) {
+                return mine.recipe && TableText::SameName(mine.recipe->name, line.recipe->name) &&
+                    DayFiles::Before(line.recipe->since, mine.recipe->since);
+            });
+        }
+        joined.m_lines.insert(at, std::move(line));
+    }
+    return joined.text();
 }
 
 std::string RecipeBook::skippedNotice() const

@@ -82,6 +82,12 @@ public:
     // "Skipped line 3 of recipes.tsv: ..." with " (and 2 more lines)"; empty when none was.
     std::string skippedNotice() const;
 
+    // Two copies of the file as one (a sync engine's conflict copy, a diary moved onto another):
+    // every line of both, a line both hold once. A definition only `theirs` holds goes before
+    // the first of the name that took effect later, so that each name's lines stay in date
+    // order and the latest is the recipe as it is now; other lines only it holds go at the end.
+    static std::string join(std::string_view ours, std::string_view theirs);
+
     static std::string formatLine(const Recipe &recipe);
     static std::string isoDate(const Day &day);
     static std::optional<Day> parseIsoDate(std::string_view text);

@@ -36,6 +36,17 @@ Sides Read(const Found &found);
 // Problem::Changed: another writer changed it since the sides were read), and then removes the
 // copy. An empty merged meal file removes the original.
 FileIo::Result Resolve(const Found &found, std::string_view oursRead, std::string_view merged);
+// The conflict copies of the recipes in the diary folder `root`, each joined into
+// "recipes.tsv" without asking (RecipeBook::join keeps every definition of both) and removed
+// once the joined file is safely written: the copies joined, and what failed.
+std::vector<std::filesystem::path> RecipeCopies(const std::filesystem::path &root);
+struct RecipesJoined
+{
+    std::vector<std::filesystem::path> copies;
+    std::vector<FileIo::Result> problems;
+};
+RecipesJoined JoinRecipeCopies(const std::filesystem::path &root);
+
 // Drops the copy, keeping the original as it is.
 FileIo::Result KeepOurs(const Found &found);
 
