@@ -302,9 +302,11 @@ UserFoodTable::Line UserFoodTable::pastLine(const FoodTableEntry &food)
     Line line {UserFoodHistory::FormatLine(food, DayFiles::LocalDateOf(Clock::now())),
                std::nullopt,
                {},
-               UserFoodHistory::Definition {}};
+               std::nullopt};
+    UserFoodHistory::Definition past;
     std::string ignored;
-    UserFoodHistory::ParseLine(line.text, *line.past, ignored);
+    if (UserFoodHistory::ParseLine(line.text, past, ignored))
+        line.past = std::move(past);
     return line;
 }
 
