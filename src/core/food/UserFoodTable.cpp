@@ -1,6 +1,7 @@
 #include "food/UserFoodTable.h"
 
 #include "food/FoodDatabaseWriter.h"
+#include "food/TableFile.h"
 #include "food/TableText.h"
 #include "platform/Clock.h"
 
@@ -84,15 +85,10 @@ bool UserFoodTable::parseMoreLine(std::string_view text, std::string &name, Food
 
 FileIo::Result UserFoodTable::load(const std::filesystem::path &file)
 {
-    parse({});
     std::string bytes;
-    const FileIo::Result result = FileIo::read(file, bytes, MaxBytes);
-    if (result.problem == FileIo::Problem::Missing)
-        return FileIo::Result::success(file);
-    if (result.ok())
-        parse(bytes);
-    else
-        m_unreadable = result.problem;
+    const FileIo::Result result = TableFile::Read(file, bytes, MaxBytes);
+    parse(bytes);
+    m_unreadable = result.problem;
     return result;
 }
 
@@ -105,15 +101,8 @@ void UserFoodTable::parse(std::string_view text)
     std::unordered_map<std::string, int> firstLines; // by lowered name
     std::vector<std::pair<std::size_t, int>> moreLines; // index in m_lines, line number
     int lineNumber = 0;
-    while (!text.empty()) {
+    for (const std::string_view line : TableFile::Lines(text)) {
         ++lineNumber;
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-        // Every carriage return at the end goes: one kept would be eaten at the next reading.
-        while (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
         Line kept {std::string(line), std::nullopt, {}, std::nullopt};
         if (line.starts_with(MorePrefix)) {
             moreLines.emplace_back(m_lines.size(), lineNumber);
@@ -187,10 +176,7 @@ void UserFoodTable::eraseMoreOf(std::string_view name)
 
 FileIo::Result UserFoodTable::save(const std::filesystem::path &file) const
 {
-    // Writing what little was read would throw the rest of the file away.
-    if (m_unreadable != FileIo::Problem::None)
-        return FileIo::Result::failure(file, m_unreadable);
-    return FileIo::writeAtomically(file, text());
+    return TableFile::Save(file, text(), m_unreadable);
 }
 
 std::string UserFoodTable::text() const
@@ -367,15 +353,7 @@ void UserFoodTable::addPastOf(const UserFoodTable &other)
 
 std::string UserFoodTable::skippedNotice() const
 {
-    if (m_skipped.empty())
-        return {};
-    std::string text = "Skipped line " + std::to_string(m_skipped.front().line) + " of " +
-        std::string(FileName) + ": " + m_skipped.front().reason;
-    if (m_skipped.size() == 2)
-        text += " (and 1 more line)";
-    else if (m_skipped.size() > 2)
-        text += " (and " + std::to_string(m_skipped.size() - 1) + " more lines)";
-    return text;
+    return TableFile::SkippedNotice(FileName, m_skipped);
 }
 
 std::vector<std::vector<std::uint8_t>> UserFoodTable::records() const

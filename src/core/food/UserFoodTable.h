@@ -1,6 +1,7 @@
 #pragma once
 
 #include "food/FoodTable.h"
+#include "food/TableFile.h"
 #include "food/UserFoodHistory.h"
 #include "platform/FileIo.h"
 
@@ -40,11 +41,7 @@ public:
     // Larger files are not read: far more than anyone types.
     static constexpr std::uintmax_t MaxBytes = 16u * 1024 * 1024;
 
-    struct SkippedLine
-    {
-        int line = 0; // from 1
-        std::string reason; // "it has 9 fields, not 12 or more"
-    };
+    using SkippedLine = TableFile::SkippedLine;
 
     // Reads the file. A missing file is an empty table and a success; a file that cannot be read
     // leaves the table empty and says why.

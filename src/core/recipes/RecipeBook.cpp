@@ -4,6 +4,7 @@
 #include "food/FoodDatabaseWriter.h"
 #include "food/FoodFilter.h"
 #include "food/FoodTable.h"
+#include "food/TableFile.h"
 #include "food/TableText.h"
 
 #include <algorithm>
@@ -120,15 +121,10 @@ std::optional<RecipeBook::Day> RecipeBook::parseIsoDate(std::string_view text)
 
 FileIo::Result RecipeBook::load(const std::filesystem::path &file)
 {
-    parse({});
     std::string bytes;
-    const FileIo::Result result = FileIo::read(file, bytes, MaxBytes);
-    if (result.problem == FileIo::Problem::Missing)
-        return FileIo::Result::success(file);
-    if (result.ok())
-        parse(bytes);
-    else
-        m_unreadable = result.problem;
+    const FileIo::Result result = TableFile::Read(file, bytes, MaxBytes);
+    parse(bytes);
+    m_unreadable = result.problem;
     return result;
 }
 
@@ -139,13 +135,8 @@ void RecipeBook::parse(std::string_view text)
     m_unreadable = FileIo::Problem::None;
     m_fromFile = !text.empty();
     int lineNumber = 0;
-    while (!text.empty()) {
+    for (const std::string_view line : TableFile::Lines(text)) {
         ++lineNumber;
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-        while (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         Line kept {std::string(line), std::nullopt, false};
         if (!line.empty() && line.front() != '#') {
             Recipe recipe;
@@ -161,10 +152,7 @@ void RecipeBook::parse(std::string_view text)
 
 FileIo::Result RecipeBook::save(const std::filesystem::path &file) const
 {
-    // Writing what little was read would throw the rest of the file away.
-    if (m_unreadable != FileIo::Problem::None)
-        return FileIo::Result::failure(file, m_unreadable);
-    return FileIo::writeAtomically(file, text());
+    return TableFile::Save(file, text(), m_unreadable);
 }
 
 std::string RecipeBook::text() const
@@ -347,15 +335,7 @@ std::string RecipeBook::join(std::string_view ours, std::string_view theirs)
 
 std::string RecipeBook::skippedNotice() const
 {
-    if (m_skipped.empty())
-        return {};
-    std::string text = "Skipped line " + std::to_string(m_skipped.front().line) + " of " +
-        std::string(FileName) + ": " + m_skipped.front().reason;
-    if (m_skipped.size() == 2)
-        text += " (and 1 more line)";
-    else if (m_skipped.size() > 2)
-        text += " (and " + std::to_string(m_skipped.size() - 1) + " more lines)";
-    return text;
+    return TableFile::SkippedNotice(FileName, m_skipped);
 }
 
 std::string RecipeBook::formatLine(const Recipe &recipe)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "food/TableFile.h"
 #include "platform/FileIo.h"
 #include "recipes/Recipe.h"
 
@@ -38,11 +39,7 @@ public:
     // Recipes inside recipes inside recipes: deeper is taken for a loop.
     static constexpr int MaxDepth = 8;
 
-    struct SkippedLine
-    {
-        int line = 0; // from 1
-        std::string reason;
-    };
+    using SkippedLine = TableFile::SkippedLine;
 
     // A missing file is an empty book and a success; a file that cannot be read leaves the book
     // empty, says why, and refuses to be saved over.
