@@ -68,7 +68,8 @@ constexpr std::array<Topic, 13> Topics {{
 Lists the foods the window lists for TEXT, in the same order, one a line: the
 name, a tab, and the food's units separated by " | ". A food is listed when
 each word of TEXT begins a word of its name; case does not matter for A to Z.
-Your own foods (myfoods.tsv) are among them.
+Your own foods (myfoods.tsv) and recipes (recipes.tsv) are among them; a
+recipe's line has a third field, "recipe".
 
   --best    best matches first, as with BestMatchesFirst=true in the window
 )"},
@@ -174,8 +175,9 @@ a terminal.
 Lists the conflict copies that a sync engine (Syncthing, Nextcloud, ownCloud,
 Dropbox, Seafile, OneDrive) made of the diary's files when two computers
 changed the same day before they met, and those Corvalo kept itself: one a
-line, the day (YYYY-MM-DD, or - for your own foods), a tab, what it holds
-(meals, weight, note or own-foods), a tab, and the copy's file name.
+line, the day (YYYY-MM-DD, or - for your own foods and recipes), a tab, what
+it holds (meals, weight, note, own-foods or recipes), a tab, and the copy's
+file name.
 )"},
     {"merge", R"(Usage: corvalo-cli merge DATE [--dry-run] [--keep ours|theirs]
 
@@ -185,7 +187,8 @@ both sides once, a portion logged twice on one side twice), the newer weight,
 and both notes one after the other. With --keep ours the copies are dropped;
 with --keep theirs each copy replaces the day's file. --dry-run prints what
 the day would hold and writes nothing. Use "own-foods" as DATE for your own
-foods, joined by name (the newer file's values where both have a food).
+foods, joined by name (the newer file's values where both have a food), and
+"recipes" for your recipes, joined with every definition of both kept.
 )"},
     {"where", R"(Usage: corvalo-cli [--data DIR] where
 

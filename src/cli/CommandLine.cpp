@@ -389,8 +389,14 @@ Parsed Parse(const std::vector<std::string> &arguments)
         break;
     case Kind::Merge:
         error = count(1, 1);
-        if (error.empty() && rest[0] != "own-foods")
+        if (error.empty() && rest[0] == "recipes") {
+            command.text = rest[0];
+            if (!command.keep.empty())
+                error = "recipes are joined whole, every definition of both; --keep is for days "
+                        "and own foods";
+        } else if (error.empty() && rest[0] != "own-foods") {
             error = date(rest[0], command.date);
+        }
         break;
     case Kind::Help:
     case Kind::Version:

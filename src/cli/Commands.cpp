@@ -127,6 +127,9 @@ int Session::run()
     case Kind::Merge:
         if (!openDiary(!m_command.dryRun))
             return Failed;
+        if (m_command.text == "recipes")
+            return ConflictCommands::MergeRecipes(m_root, m_command.dryRun,
+                                                  {m_context.out, m_context.err});
         return ConflictCommands::Merge(m_root, m_command.date, m_command.dryRun, m_command.keep,
                                        {m_context.out, m_context.err});
     case Kind::Where:
@@ -232,13 +235,19 @@ int Session::searchFoods()
 {
     if (!openDiary(false) || !loadFoods())
         return Failed;
+    // The recipes among the foods, as the window lists them; a third field marks them, so the
+    // first two mean what they always did.
+    m_foods.addUserFoods(m_recipes.records());
     const std::vector<int> records = search(m_command.text, m_command.bestMatchesFirst);
     if (records.empty())
         return fail("no food matches " + CommandLine::InQuotes(m_command.text));
     for (const int index : records) {
         const FoodRecord record = m_foods.record(index);
-        m_context.out << TextCodec::ToUtf8(record.name()) << '\t' << unitList(record.units())
-                      << '\n';
+        m_context.out << TextCodec::ToUtf8(record.name()) << '\t' << unitList(record.units());
+        if (const Recipe *recipe = m_recipes.find(record.name());
+            recipe && m_foods.isUserFood(index) && recipe->name == record.name())
+            m_context.out << "\trecipe";
+        m_context.out << '\n';
     }
     return Done;
 }

@@ -6,6 +6,7 @@
 #include "meals/MealRecord.h"
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
+#include "recipes/RecipeBook.h"
 #include "store/ConflictMerge.h"
 #include "store/NoteFile.h"
 #include "store/SaveProblem.h"
@@ -56,7 +57,44 @@ int List(const fs::path &root, const Streams &streams)
     for (const ConflictMerge::Found &found : ConflictMerge::List(root))
         streams.out << dayText(found) << '\t' << ConflictCopies::KindWord(found.copy.kind) << '\t'
                     << found.path.filename().string() << '\n';
+    for (const fs::path &copy : ConflictMerge::RecipeCopies(root))
+        streams.out << "-\trecipes\t" << copy.filename().string() << '\n';
     return Commands::Done;
+}
+
+int MergeRecipes(const fs::path &root, bool dryRun, const Streams &streams)
+{
+    const std::vector<fs::path> copies = ConflictMerge::RecipeCopies(root);
+    if (copies.empty()) {
+        streams.err << CommandLine::Program << ": no conflict copies for your recipes\n";
+        return Commands::Done;
+    }
+    if (dryRun) {
+        std::string joined;
+        FileIo::Result read = FileIo::read(root / RecipeBook::FileName, joined);
+        if (read.problem == FileIo::Problem::Missing)
+            read = FileIo::Result::success(root / RecipeBook::FileName);
+        for (std::size_t i = 0; read.ok() && i < copies.size(); ++i) {
+            std::string theirs;
+            read = FileIo::read(copies[i], theirs, RecipeBook::MaxBytes);
+            joined = RecipeBook::join(joined, theirs);
+        }
+        if (!read.ok()) {
+            streams.err << CommandLine::Program << ": "
+                        << SaveProblem::Describe(read, root, SaveProblem::Action::Load) << '\n';
+            return Commands::Failed;
+        }
+        streams.out << joined;
+        return Commands::Done;
+    }
+    const ConflictMerge::RecipesJoined done = ConflictMerge::JoinRecipeCopies(root);
+    for (const fs::path &copy : done.copies)
+        streams.out << "Merged " << copy.filename().string() << " into " << RecipeBook::FileName
+                    << '\n';
+    for (const FileIo::Result &problem : done.problems)
+        streams.err << CommandLine::Program << ": "
+                    << SaveProblem::Describe(problem, root, SaveProblem::Action::Save) << '\n';
+    return done.problems.empty() ? Commands::Done : Commands::Failed;
 }
 
 int Merge(const fs::path &root, const std::optional<DayFiles::LocalDate> &day, bool dryRun,

@@ -24,6 +24,7 @@ private slots:
     void initTestCase();
     void savedLoggedAndChanged();
     void keepsBrokenLinesAndRefuses();
+    void conflictCopyJoined();
 
 private:
     Outcome run(const QString &diary, const QStringList &arguments) const;
@@ -125,6 +126,11 @@ void TestRecipeCli::keepsBrokenLinesAndRefuses()
     const std::optional<std::string> text = FileIo::readAll(file);
     QVERIFY(text && text->starts_with("# mine\n" + broken + "Snack\t"));
     QCOMPARE(cli({"recipe", "list"}).out.left(6), QByteArray("Snack\t"));
+    // Found as the window finds it, marked in a field of its own after the units.
+    const QByteArray found = "\n" + cli({"search", "snack"}).out;
+    QVERIFY2(found.contains("\nSnack\tserving | whole recipe | oz | g\trecipe\n") &&
+                 found.count("recipe\n") == 1,
+             found.constData());
 
     const Outcome notAUnit = cli({"add", "2026-12-08", "Snack", "1", "cup"});
     QCOMPARE(notAUnit.status, 1);
@@ -148,11 +154,30 @@ void TestRecipeCli::keepsBrokenLinesAndRefuses()
         {"recipe", "save", "X", "--servings", "0", "--from", "2026-12-07"},
         {"recipe", "save", "X", "--servings", "2", "--from", "7.12.2026"},
         {"day", "--servings", "2"},
+        {"merge", "recipes", "--keep", "ours"},
     };
     for (const std::initializer_list<const char *> &arguments : mistakes) {
         const Outcome outcome = cli(arguments);
         QVERIFY2(outcome.status == 2 && outcome.out.isEmpty(), outcome.err.constData());
     }
+}
+
+// A sync engine's copy of the recipes is listed and joined: the recipes of both are there after.
+void TestRecipeCli::conflictCopyJoined()
+{
+    const QString data = diary("synced");
+    const std::string tea = "Tea\t2026-12-01\t1\t-\tWater\t1\tcup\t240\t-\t-\t-\t-\t-\t-\t-"
+                            "\t-\t-\t-\n";
+    const std::string toast = "Toast\t2026-12-02\t2\t-\tBread\t2\tslice\t30\t265\t-\t-\t-"
+                              "\t-\t-\t-\t-\t-\t-\n";
+    const std::string copy = "recipes.sync-conflict-20261205-143022-ABCDEF1.tsv";
+    QVERIFY(FileIo::writeAtomically(m_temp / "synced" / "recipes.tsv", tea).ok());
+    QVERIFY(FileIo::writeAtomically(m_temp / "synced" / copy, tea + toast).ok());
+    QCOMPARE(run(data, {QStringLiteral("conflicts")}).out,
+             QByteArray::fromStdString("-\trecipes\t" + copy + "\n"));
+    QCOMPARE(run(data, {QStringLiteral("merge"), QStringLiteral("recipes")}).status, 0);
+    QCOMPARE(FileIo::readAll(m_temp / "synced" / "recipes.tsv"), std::optional(tea + toast));
+    QVERIFY(!fs::exists(m_temp / "synced" / copy));
 }
 
 QTEST_GUILESS_MAIN(TestRecipeCli)

@@ -4,6 +4,7 @@
 #include "food/FoodFilter.h"
 #include "food/UserFoodInput.h"
 #include "food/UserFoodTable.h"
+#include "platform/Clock.h"
 
 #include <QtTest>
 
@@ -41,6 +42,7 @@ private slots:
     void mergedIntoTheDatabase();
     void typedFormMakesFood();
     void moreNutrientsLines();
+    void keepsWhatFoodsWere();
 };
 
 void TestUserFoodTable::readsSkipsAndKeepsLines()
@@ -283,29 +285,97 @@ void TestUserFoodTable::moreNutrientsLines()
     QCOMPARE(all.perGram(NutrientId::Protein), std::nullopt);
     QCOMPARE(all.knownCount(), 3);
 
-    // Edited, the food's line and its nutrients are written anew; the lines that gave nothing
-    // stay for the user to mend. Removed, its nutrients go with it.
+    // Edited, the food's line and its nutrients are written anew, what it was kept before it;
+    // the lines that gave nothing stay for the user to mend. Removed, its nutrients go with it.
+    Clock::setNowForTesting(DayFiles::NoonOf(8, 12, 2026));
+    const std::string was400 =
+        "#<\t2026-12-08\tOat bar\tg\t400\t-\t-\t-\t-\t-\t-\t-\t-\t-\tvitamin_c=12\tiron=0\n";
     FoodTableEntry edited = *bar;
     edited.nutrients[Nutrient::Calories] = 3.9f;
     QVERIFY(table.edit("Oat bar", edited));
     QCOMPARE(table.text(),
-             "Oat bar\tg\t390\t-\t-\t-\t-\t-\t-\t-\t-\t-\t45 bar\n"
-             "#+\tOat bar\tvitamin_c=12\tiron=0\n"
-             "Kefir\tml\t61\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
-             "#+\tKefir\tvitamin_d=1,5\n"
-             "#+\tGranola\tzinc=2\n"
-             "#+\toat BAR\tzinc=3\n"
-             "#+\tKefir\tenergy=61\n");
+             was400 +
+                 "Oat bar\tg\t390\t-\t-\t-\t-\t-\t-\t-\t-\t-\t45 bar\n"
+                 "#+\tOat bar\tvitamin_c=12\tiron=0\n"
+                 "Kefir\tml\t61\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                 "#+\tKefir\tvitamin_d=1,5\n"
+                 "#+\tGranola\tzinc=2\n"
+                 "#+\toat BAR\tzinc=3\n"
+                 "#+\tKefir\tenergy=61\n");
     UserFoodTable again;
     again.parse(table.text());
-    QCOMPARE(again.find("Oat bar")->more, bar->more);
+    QCOMPARE(again.find("Oat bar")->more, edited.more);
     QVERIFY(table.edit("Oat bar", food("Granola bar")) && table.remove("Kefir"));
+    Clock::setNowForTesting(std::nullopt);
     QCOMPARE(table.text(),
-             "Granola bar\tg\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
-             "#+\tKefir\tvitamin_d=1,5\n"
-             "#+\tGranola\tzinc=2\n"
-             "#+\toat BAR\tzinc=3\n"
-             "#+\tKefir\tenergy=61\n");
+             was400 +
+                 "#<\t2026-12-08\tOat bar\tg\t390\t-\t-\t-\t-\t-\t-\t-\t-\t-\tvitamin_c=12"
+                 "\tiron=0\n"
+                 "Granola bar\tg\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                 "#<\t2026-12-08\tKefir\tml\t61\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                 "#+\tKefir\tvitamin_d=1,5\n"
+                 "#+\tGranola\tzinc=2\n"
+                 "#+\toat BAR\tzinc=3\n"
+                 "#+\tKefir\tenergy=61\n");
+}
+
+// Edited twice and removed, a food keeps each definition with the day it ended, and a day's
+// entry finds the one it was logged with.
+void TestUserFoodTable::keepsWhatFoodsWere()
+{
+    using Day = DayFiles::LocalDate;
+    const auto on = [](int day) {
+        Clock::setNowForTesting(DayFiles::NoonOf(day, 12, 2026));
+    };
+    UserFoodTable table;
+    table.parse("Soup\tg\t50\t-\t-\t-\t-\t-\t-\t-\t-\t-\t300 bowl\n"
+                "#+\tSoup\tvitamin_c=10\n");
+    FoodTableEntry soup = *table.find("Soup");
+    on(5);
+    soup.more.set(NutrientId::VitaminC, 0.2f);
+    QVERIFY(table.edit("Soup", soup));
+    on(9);
+    soup.nutrients[Nutrient::Calories] = 0.6f;
+    QVERIFY(table.edit("soup", soup));
+    soup.units.push_back({"cup", 240.0f}); // nothing a logged gram gives
+    QVERIFY(table.edit("Soup", soup));
+    on(12);
+    QVERIFY(table.remove("Soup"));
+    Clock::setNowForTesting(std::nullopt);
+    const std::string text =
+        "#<\t2026-12-05\tSoup\tg\t50\t-\t-\t-\t-\t-\t-\t-\t-\t-\tvitamin_c=10\n"
+        "#<\t2026-12-09\tSoup\tg\t50\t-\t-\t-\t-\t-\t-\t-\t-\t-\tvitamin_c=20\n"
+        "#<\t2026-12-12\tSoup\tg\t60\t-\t-\t-\t-\t-\t-\t-\t-\t-\tvitamin_c=20\n";
+    QCOMPARE(table.text(), text);
+    UserFoodTable again;
+    again.parse(text);
+    QCOMPARE(again.text(), text);
+    QVERIFY(again.skipped().empty() && again.foodCount() == 0);
+
+    const std::vector<UserFoodHistory::Definition> soups = again.definitions();
+    QCOMPARE(soups.size(), std::size_t(3));
+    const auto used = [&](std::optional<Day> day, const Nutrients *stored = nullptr) {
+        const std::optional<Day> until = UserFoodHistory::InForce(soups, day, stored)->until;
+        return until ? DayFiles::IsoDate(*until) : std::string("now");
+    };
+    QCOMPARE(used(Day {4, 12, 2026}), std::string("2026-12-05"));
+    QCOMPARE(used(Day {5, 12, 2026}), std::string("2026-12-09"));
+    QCOMPARE(used(Day {11, 12, 2026}), std::string("2026-12-12"));
+    QCOMPARE(used(Day {30, 12, 2026}), std::string("2026-12-12"));
+    QCOMPARE(used(std::nullopt), std::string("2026-12-12"));
+    // Logged on the 4th after the second change: the 60 kcal it stores tell which.
+    Nutrients stored {};
+    stored[Nutrient::Calories] = 0.6f;
+    QCOMPARE(used(Day {4, 12, 2026}, &stored), std::string("2026-12-12"));
+    QCOMPARE(soups[0].food.more.perGram(NutrientId::VitaminC), std::optional<double>(0.1f));
+
+    again.parse("#<\t2026-13-01\tSoup\tg\t50\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                "#<\t2026-12-01\tSoup\tg\t50\n"
+                "#<\t2026-12-01\tSoup\tg\t50\t-\t-\t-\t-\t-\t-\t-\t-\t-\tzinc\n");
+    QCOMPARE(again.skipped().size(), std::size_t(3));
+    QCOMPARE(again.skipped()[0].reason,
+             std::string("its date \"2026-13-01\" is not a date written YYYY-MM-DD"));
+    QVERIFY(again.definitions().empty());
 }
 
 QTEST_GUILESS_MAIN(TestUserFoodTable)

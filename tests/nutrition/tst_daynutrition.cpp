@@ -1,5 +1,6 @@
 #include "food/FoodTestData.h"
 #include "food/NutrientDataWriter.h"
+#include "food/UserFoodTable.h"
 #include "meals/MealRecord.h"
 #include "nutrition/DayNutrition.h"
 #include "nutrition/PeriodNutrition.h"
@@ -123,7 +124,8 @@ void TestDayNutrition::lookupByNameAndIndex()
     QCOMPARE(lookup.byIndex(1)->knownCount(), 1);
 
     // With one plugged in, it answers for its foods, also those the database does not hold.
-    lookup.setOwnFoods([](std::string_view name) -> std::optional<FoodNutrients> {
+    lookup.setOwnFoods([](std::string_view name, const std::optional<DayFiles::LocalDate> &,
+                          const Nutrients *) -> std::optional<FoodNutrients> {
         if (name != "Banana, mine" && name != "Soup, deleted")
             return std::nullopt;
         FoodNutrients n;
@@ -134,6 +136,26 @@ void TestDayNutrition::lookupByNameAndIndex()
              std::optional<double>(0.087f));
     QVERIFY(lookup.byName("Soup, deleted").has_value());
     QVERIFY(!lookup.byName("Quick add"));
+
+    // The user's table: an entry finds the food as it was when it was logged, told by the ten it
+    // stores, else by its day (the change took effect on the 5th).
+    UserFoodTable bananas;
+    bananas.parse("#<\t2026-12-05\tBanana, mine\tg\t80\t-\t-\t-\t-\t-\t-\t-\t-\t-"
+                  "\tvitamin_c=8\n"
+                  "Banana, mine\tg\t89\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                  "#+\tBanana, mine\tvitamin_c=10\n");
+    lookup.setOwnFoods(NutrientLookup::ownFoodsOf(bananas));
+    const MealEntry now = entry("Banana, mine", 0.89f, 100.0f, 1.0f);
+    const MealEntry before = entry("Banana, mine", 0.8f, 100.0f, 1.0f);
+    const MealEntry neither = entry("Banana, mine", 0.5f, 100.0f, 1.0f);
+    const auto vitaminC = [&](const MealEntry &logged, int day) {
+        return lookup.entry(logged, DayFiles::LocalDate {day, 12, 2026})
+            .amounts.perGram(NutrientId::VitaminC);
+    };
+    compareNear(vitaminC(before, 6), 8.0);
+    compareNear(vitaminC(now, 4), 10.0);
+    compareNear(vitaminC(neither, 4), 8.0);
+    compareNear(vitaminC(neither, 5), 10.0);
 
     // A side table from another build is not trusted for the shipped foods.
     NutrientDataWriter other;

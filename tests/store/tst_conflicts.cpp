@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 #include "meals/MealSamples.h"
+#include "platform/FileIo.h"
 #include "store/ConflictCopies.h"
 #include "store/ConflictMerge.h"
 #include "store/DayMerge.h"
@@ -18,6 +19,7 @@ private slots:
     void recognised();
     void mergedMealsKeepEveryEntryOnce();
     void mergeRemovesTheCopyOnlyAfterTheDayIsWritten();
+    void recipeCopiesJoinedWithEveryDefinition();
 };
 
 void TestConflicts::recognised_data()
@@ -110,6 +112,44 @@ void TestConflicts::mergeRemovesTheCopyOnlyAfterTheDayIsWritten()
     for (const MealEntry &entry : MealDayFile::Load(day).entries)
         names.push_back(entry.name);
     QCOMPARE(names, (std::vector<std::string> {"A", "C", "B"}));
+}
+
+namespace {
+
+std::string soupLine(const char *since, const char *servings)
+{
+    return std::string("Soup\t") + since + '\t' + servings +
+        "\t-\tLentils\t100\tg\t1\t116\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
+}
+
+} // namespace
+
+// A copy of the recipes is joined without asking: every definition of both sides once, each
+// name's in date order, and a line that cannot be read kept too. Own foods keep their earlier
+// definitions of both sides the same way.
+void TestConflicts::recipeCopiesJoinedWithEveryDefinition()
+{
+    TempFolder dir;
+    const fs::path recipes = dir.path() / "recipes.tsv";
+    const fs::path copy = dir.path() / "recipes (conflicted copy 2026-12-05 143022).tsv";
+    const std::string stew = "Stew\t2026-12-03\t4\t-\tBeans\t1\tcup\t180\t127\t-\t-\t-\t-\t-"
+                             "\t-\t-\t-\t-\n";
+    QVERIFY(FileIo::writeAtomically(recipes, "# mine\n" + soupLine("2026-12-02", "2") + stew));
+    QVERIFY(FileIo::writeAtomically(copy,
+                                    soupLine("2026-12-01", "3") + soupLine("2026-12-02", "2") +
+                                        soupLine("2026-12-04", "5") + "Toast\tbroken\n"));
+    QVERIFY(ConflictMerge::List(dir.path()).empty()); // nothing to choose
+
+    const ConflictMerge::RecipesJoined joined = ConflictMerge::JoinRecipeCopies(dir.path());
+    QCOMPARE(joined.copies, std::vector<fs::path> {copy});
+    QVERIFY(joined.problems.empty() && !fs::exists(copy));
+    QCOMPARE(FileIo::readAll(recipes).value_or("?"),
+             "# mine\n" + soupLine("2026-12-01", "3") + soupLine("2026-12-02", "2") + stew +
+                 soupLine("2026-12-04", "5") + "Toast\tbroken\n");
+
+    const std::string past = "#<\t2026-12-01\tKefir\tml\t61\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
+    const std::string kefir = "Kefir\tml\t65\t-\t-\t-\t-\t-\t-\t-\t-\t-\n";
+    QCOMPARE(DayMerge::OwnFoods(kefir, past + kefir, {}), kefir + past);
 }
 
 QTEST_GUILESS_MAIN(TestConflicts)

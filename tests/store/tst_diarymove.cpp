@@ -57,6 +57,7 @@ void TestDiaryMove::joinsNeverOverwritesAndRemovesTheOldOnlyAtTheEnd()
         {"db/readme.txt", "mine"},
         {"note/12-05-2026.txt", "Ran 5 km"},
         {"settings.conf", "# set on the laptop\nGoals/Calories=1800\nLater/Key=1\n"},
+        {"recipes.tsv", "Soup\t2026-12-01\tline 1 of both\nStew\t2026-12-02\tthe laptop's\n"},
     };
     const Files there {
         {"db/12-05-2026.db", MealDayFile::ImageOf({apple, dates})},
@@ -64,6 +65,7 @@ void TestDiaryMove::joinsNeverOverwritesAndRemovesTheOldOnlyAtTheEnd()
         {"db/readme.txt", "theirs"},
         {"note/12-05-2026.txt", "Pasta"},
         {"settings.conf", "Goals/Calories=2000\n"},
+        {"recipes.tsv", "Soup\t2026-12-01\tline 1 of both\nTea\t2026-12-03\tthe synced one's\n"},
     };
     write(from, old);
     write(to, there);
@@ -95,7 +97,7 @@ void TestDiaryMove::joinsNeverOverwritesAndRemovesTheOldOnlyAtTheEnd()
     QCOMPARE(summary.daysCopied, 1); // 12-06
     QCOMPARE(summary.daysMerged, 1); // 12-05: meals and note
     QCOMPARE(summary.filesSkipped, 1); // 12-08, the same bytes
-    QCOMPARE(summary.othersCopied, 2); // readme under a new name, settings joined
+    QCOMPARE(summary.othersCopied, 3); // readme under a new name, settings and recipes joined
     QCOMPARE(read(from), expectedOld);
     const Files joined {
         {"db/12-05-2026.db", MealDayFile::ImageOf({apple, dates, bread})},
@@ -105,6 +107,9 @@ void TestDiaryMove::joinsNeverOverwritesAndRemovesTheOldOnlyAtTheEnd()
         {"db/readme (2).txt", "mine"},
         {"note/12-05-2026.txt", "Pasta\r\n\r\nRan 5 km"},
         {"settings.conf", "Goals/Calories=2000\nLater/Key=1\n"},
+        {"recipes.tsv",
+         "Soup\t2026-12-01\tline 1 of both\nTea\t2026-12-03\tthe synced one's\n"
+         "Stew\t2026-12-02\tthe laptop's\n"},
     };
     QCOMPARE(read(to), joined);
 

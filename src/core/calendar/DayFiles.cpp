@@ -1,5 +1,6 @@
 #include "calendar/DayFiles.h"
 
+#include <cstdio>
 #include <ctime>
 #include <limits>
 
@@ -49,6 +50,41 @@ std::string DateKey(int day, int month, int year)
     put(3, day, 2);
     put(6, year, 4);
     return std::string(key, 10);
+}
+
+std::string IsoDate(const LocalDate &date)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+std::optional<LocalDate> ParseIsoDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    int values[3] = {0, 0, 0}; // year, month, day
+    for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
+        if (i == 4 || i == 7) {
+            ++part;
+            continue;
+        }
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        values[part] = values[part] * 10 + (text[i] - '0');
+    }
+    if (DateKey(values[2], values[1], values[0]).empty())
+        return std::nullopt;
+    return LocalDate {values[2], values[1], values[0]};
+}
+
+bool Before(const LocalDate &a, const LocalDate &b)
+{
+    if (a.year != b.year)
+        return a.year < b.year;
+    if (a.month != b.month)
+        return a.month < b.month;
+    return a.day < b.day;
 }
 
 std::int64_t NoonOf(int day, int month, int year)

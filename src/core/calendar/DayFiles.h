@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,11 @@ struct LocalDate
     bool operator==(const LocalDate &) const = default;
 };
 LocalDate LocalDateOf(std::int64_t timestamp);
+
+// "YYYY-MM-DD" of a date, and back: exactly that shape, and a real date (DateKey's years).
+std::string IsoDate(const LocalDate &date);
+std::optional<LocalDate> ParseIsoDate(std::string_view text);
+// Whether a is an earlier day than b.
+bool Before(const LocalDate &a, const LocalDate &b);
 
 } // namespace DayFiles

@@ -10,7 +10,6 @@
 #include "store/SaveProblem.h"
 
 #include <array>
-#include <cstdio>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -130,33 +129,6 @@ std::string recipesText(const RecipeBook &book)
 }
 
 } // namespace
-
-std::string IsoDate(const Day &day)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
-    return text;
-}
-
-std::optional<Day> ParseIsoDate(std::string_view text)
-{
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-    }
-    const auto number = [&](std::size_t at, std::size_t count) {
-        int value = 0;
-        for (std::size_t i = at; i < at + count; ++i)
-            value = value * 10 + (text[i] - '0');
-        return value;
-    };
-    const Day date {number(8, 2), number(5, 2), number(0, 4)};
-    if (DayFiles::DateKey(date.day, date.month, date.year).empty())
-        return std::nullopt;
-    return date;
-}
 
 // Howard Hinnant's days_from_civil and civil_from_days.
 long long DayNumber(const Day &day)

@@ -79,8 +79,8 @@ Result Write(const std::filesystem::path &dataRoot, const Day &from, const Day &
              const Translate &translate = {}, const NutrientLookup *lookup = nullptr);
 
 // "YYYY-MM-DD" of a date, and back: exactly that shape, and a real date.
-std::string IsoDate(const Day &day);
-std::optional<Day> ParseIsoDate(std::string_view text);
+using DayFiles::IsoDate;
+using DayFiles::ParseIsoDate;
 
 // Why a day's file that is there cannot be read; ok when it can, or when there is none. `known`
 // says that the reader already found it unreadable, whatever the reason.

@@ -1,13 +1,16 @@
 #include "food/UserFoodTable.h"
 
 #include "food/FoodDatabaseWriter.h"
+#include "food/TableFile.h"
 #include "food/TableText.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -33,8 +36,10 @@ std::string loweredName(std::string_view name)
     return text;
 }
 
-// A "#+" line's name and nutrients; false with the reason when some field is wrong.
-bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, std::string &error)
+} // namespace
+
+bool UserFoodTable::parseMoreLine(std::string_view text, std::string &name, FoodNutrients &more,
+                                  std::string &error)
 {
     const std::vector<std::string_view> fields = TableText::Fields(text);
     name = fields[0];
@@ -78,19 +83,12 @@ bool parseMore(std::string_view text, std::string &name, FoodNutrients &more, st
     return true;
 }
 
-} // namespace
-
 FileIo::Result UserFoodTable::load(const std::filesystem::path &file)
 {
-    parse({});
     std::string bytes;
-    const FileIo::Result result = FileIo::read(file, bytes, MaxBytes);
-    if (result.problem == FileIo::Problem::Missing)
-        return FileIo::Result::success(file);
-    if (result.ok())
-        parse(bytes);
-    else
-        m_unreadable = result.problem;
+    const FileIo::Result result = TableFile::Read(file, bytes, MaxBytes);
+    parse(bytes);
+    m_unreadable = result.problem;
     return result;
 }
 
@@ -103,18 +101,18 @@ void UserFoodTable::parse(std::string_view text)
     std::unordered_map<std::string, int> firstLines; // by lowered name
     std::vector<std::pair<std::size_t, int>> moreLines; // index in m_lines, line number
     int lineNumber = 0;
-    while (!text.empty()) {
+    for (const std::string_view line : TableFile::Lines(text)) {
         ++lineNumber;
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-        // Every carriage return at the end goes: one kept would be eaten at the next reading.
-        while (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
-        Line kept {std::string(line), std::nullopt, {}};
+        Line kept {std::string(line), std::nullopt, {}, std::nullopt};
         if (line.starts_with(MorePrefix)) {
             moreLines.emplace_back(m_lines.size(), lineNumber);
+        } else if (line.starts_with(UserFoodHistory::Prefix)) {
+            UserFoodHistory::Definition past;
+            std::string error;
+            if (UserFoodHistory::ParseLine(line, past, error))
+                kept.past = std::move(past);
+            else
+                m_skipped.push_back({lineNumber, error});
         } else if (!line.empty() && line.front() != '#') {
             FoodTableEntry food;
             food.line = lineNumber;
@@ -149,7 +147,8 @@ void UserFoodTable::readMoreLines(const std::vector<std::pair<std::size_t, int>>
         Line &line = m_lines[index];
         std::string name, error;
         FoodNutrients more;
-        if (parseMore(std::string_view(line.text).substr(MorePrefix.size()), name, more, error)) {
+        if (parseMoreLine(std::string_view(line.text).substr(MorePrefix.size()), name, more,
+                          error)) {
             const auto food = foods.find(loweredName(name));
             if (food == foods.end()) {
                 error = "there is no food called " + TableText::Shown(name) + " for its nutrients";
@@ -177,10 +176,7 @@ void UserFoodTable::eraseMoreOf(std::string_view name)
 
 FileIo::Result UserFoodTable::save(const std::filesystem::path &file) const
 {
-    // Writing what little was read would throw the rest of the file away.
-    if (m_unreadable != FileIo::Problem::None)
-        return FileIo::Result::failure(file, m_unreadable);
-    return FileIo::writeAtomically(file, text());
+    return TableFile::Save(file, text(), m_unreadable);
 }
 
 std::string UserFoodTable::text() const
@@ -224,6 +220,18 @@ int UserFoodTable::indexOf(std::string_view name) const
         if (m_lines[i].food && TableText::SameName(m_lines[i].food->name, name))
             return int(i);
     return -1;
+}
+
+std::vector<UserFoodHistory::Definition> UserFoodTable::definitions() const
+{
+    std::vector<UserFoodHistory::Definition> all;
+    for (const Line &line : m_lines) {
+        if (line.past)
+            all.push_back(*line.past);
+        else if (line.food)
+            all.push_back({*line.food, std::nullopt});
+    }
+    return all;
 }
 
 const FoodTableEntry *UserFoodTable::find(std::string_view name) const
@@ -271,7 +279,21 @@ void UserFoodTable::insertSorted(const FoodTableEntry &food)
     auto at = m_lines.begin();
     while (at != m_lines.end() && !(at->food && FoodTable::nameLess(food.name, at->food->name)))
         ++at;
-    m_lines.insert(at, Line {{}, food, {}});
+    m_lines.insert(at, Line {{}, food, {}, std::nullopt});
+}
+
+UserFoodTable::Line UserFoodTable::pastLine(const FoodTableEntry &food)
+{
+    // Kept as the file will give it back.
+    Line line {UserFoodHistory::FormatLine(food, DayFiles::LocalDateOf(Clock::now())),
+               std::nullopt,
+               {},
+               std::nullopt};
+    UserFoodHistory::Definition past;
+    std::string ignored;
+    if (UserFoodHistory::ParseLine(line.text, past, ignored))
+        line.past = std::move(past);
+    return line;
 }
 
 bool UserFoodTable::add(const FoodTableEntry &food, std::string *why)
@@ -293,11 +315,13 @@ bool UserFoodTable::edit(std::string_view name, const FoodTableEntry &food, std:
     if (!check(food, index, why))
         return false;
     // Its "#+" lines go: the food's own line is written with its nutrients from now on.
-    const std::string old = m_lines[std::size_t(index)].food->name;
-    eraseMoreOf(old);
-    const auto at = m_lines.begin() + indexOf(old);
-    if (TableText::SameName(old, food.name)) {
-        *at = Line {{}, food, {}};
+    const FoodTableEntry before = *m_lines[std::size_t(index)].food;
+    eraseMoreOf(before.name);
+    auto at = m_lines.begin() + indexOf(before.name);
+    if (UserFoodHistory::Changes(before, food))
+        at = m_lines.insert(at, pastLine(before)) + 1;
+    if (TableText::SameName(before.name, food.name)) {
+        *at = Line {{}, food, {}, std::nullopt};
     } else {
         m_lines.erase(at);
         insertSorted(food);
@@ -310,23 +334,26 @@ bool UserFoodTable::remove(std::string_view name)
     const int index = indexOf(name);
     if (index < 0)
         return false;
-    const std::string old = m_lines[std::size_t(index)].food->name;
-    eraseMoreOf(old);
-    m_lines.erase(m_lines.begin() + indexOf(old));
+    const FoodTableEntry before = *m_lines[std::size_t(index)].food;
+    eraseMoreOf(before.name);
+    m_lines[std::size_t(indexOf(before.name))] = pastLine(before);
     return true;
+}
+
+void UserFoodTable::addPastOf(const UserFoodTable &other)
+{
+    std::unordered_set<std::string> held;
+    for (const Line &line : m_lines)
+        if (line.past)
+            held.insert(line.text);
+    for (const Line &line : other.m_lines)
+        if (line.past && held.insert(line.text).second)
+            m_lines.push_back(line);
 }
 
 std::string UserFoodTable::skippedNotice() const
 {
-    if (m_skipped.empty())
-        return {};
-    std::string text = "Skipped line " + std::to_string(m_skipped.front().line) + " of " +
-        std::string(FileName) + ": " + m_skipped.front().reason;
-    if (m_skipped.size() == 2)
-        text += " (and 1 more line)";
-    else if (m_skipped.size() > 2)
-        text += " (and " + std::to_string(m_skipped.size() - 1) + " more lines)";
-    return text;
+    return TableFile::SkippedNotice(FileName, m_skipped);
 }
 
 std::vector<std::vector<std::uint8_t>> UserFoodTable::records() const
@@ -378,6 +405,12 @@ std::string UserFoodTable::formatLine(const FoodTableEntry &food)
 
 std::string UserFoodTable::formatMoreLine(const FoodTableEntry &food)
 {
+    const std::string fields = moreFields(food);
+    return fields.empty() ? fields : std::string(MorePrefix) + food.name + fields;
+}
+
+std::string UserFoodTable::moreFields(const FoodTableEntry &food)
+{
     std::string line;
     for (const NutrientInfo &info : NutrientCatalogue::all()) {
         if (info.stored >= 0 || !food.more.known(info.id))
@@ -387,7 +420,7 @@ std::string UserFoodTable::formatMoreLine(const FoodTableEntry &food)
         line += '=';
         line += TableText::Number(double(food.more.value(info.id)) * 100.0);
     }
-    return line.empty() ? line : std::string(MorePrefix) + food.name + line;
+    return line;
 }
 
 FoodNutrients UserFoodTable::nutrientsOf(const FoodTableEntry &food)

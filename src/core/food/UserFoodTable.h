@@ -1,6 +1,8 @@
 #pragma once
 
 #include "food/FoodTable.h"
+#include "food/TableFile.h"
+#include "food/UserFoodHistory.h"
 #include "platform/FileIo.h"
 
 #include <array>
@@ -19,6 +21,9 @@
 // older programs take it for a comment, keep it as it was and so lose nothing. It names its food,
 // so a food renamed or removed by such a program leaves it unattached, never on another food.
 //
+// An edit that changes a food's name or nutrients, and a removal, keep the food as it was on a
+// line of its own (UserFoodHistory), so that days logged before find what they were logged with.
+//
 // Any bytes can be read: a line that does not follow the format is skipped and remembered with
 // its number and why. Lines the program does not understand, comments included, are written back
 // as they were, so a rewrite after an add, edit or removal loses nothing typed by hand. Names are
@@ -36,11 +41,7 @@ public:
     // Larger files are not read: far more than anyone types.
     static constexpr std::uintmax_t MaxBytes = 16u * 1024 * 1024;
 
-    struct SkippedLine
-    {
-        int line = 0; // from 1
-        std::string reason; // "it has 9 fields, not 12 or more"
-    };
+    using SkippedLine = TableFile::SkippedLine;
 
     // Reads the file. A missing file is an empty table and a success; a file that cannot be read
     // leaves the table empty and says why.
@@ -59,14 +60,22 @@ public:
     int foodCount() const;
     // The food of that name (A to Z as lower case), or nullptr.
     const FoodTableEntry *find(std::string_view name) const;
+    // What the foods were and are, in file order: those edited or removed with the day they
+    // ended, the foods as they are now without one (UserFoodHistory::InForce picks one).
+    std::vector<UserFoodHistory::Definition> definitions() const;
 
     // False with the reason in user words when the food cannot be stored as it is (no name, a
     // name in use, a tab or line break in a name, more than ten units, ...). A new food goes in
     // before the first food that sorts after it, so a sorted file stays sorted.
     bool add(const FoodTableEntry &food, std::string *why = nullptr);
-    // Replaces the food called `name`; the new name may differ but not be another food's.
+    // Replaces the food called `name`; the new name may differ but not be another food's. The
+    // food as it was is kept, ended today, when its name or a nutrient changes.
     bool edit(std::string_view name, const FoodTableEntry &food, std::string *why = nullptr);
+    // Removes the food; it is kept as it was, ended today.
     bool remove(std::string_view name);
+    // Adds, at the end, the earlier definitions `other` keeps that this table does not: a join of
+    // two tables loses none of them.
+    void addPastOf(const UserFoodTable &other);
 
     const std::vector<SkippedLine> &skipped() const { return m_skipped; }
     // For the notice bar, empty when nothing was skipped: "Skipped line 7 of myfoods.tsv: it has
@@ -89,6 +98,12 @@ public:
     static std::string formatLine(const FoodTableEntry &food);
     // Its "#+" line of nutrients beyond the ten, without its line break; empty when it has none.
     static std::string formatMoreLine(const FoodTableEntry &food);
+    // Those nutrients as "\tkey=amount" fields per 100 g; empty when it has none.
+    static std::string moreFields(const FoodTableEntry &food);
+    // A "#+" line after its prefix: the name and the nutrients; false with the reason in user
+    // words when some field is wrong.
+    static bool parseMoreLine(std::string_view text, std::string &name, FoodNutrients &more,
+                              std::string &error);
     // Every nutrient the food knows, per gram: the ten that are not 0, and its more.
     static FoodNutrients nutrientsOf(const FoodTableEntry &food);
 
@@ -98,6 +113,7 @@ private:
         std::string text; // as read; empty for a food added or edited since
         std::optional<FoodTableEntry> food;
         std::string moreOf; // a "#+" line read into the food of this name: it goes with it
+        std::optional<UserFoodHistory::Definition> past;
     };
 
     int indexOf(std::string_view name) const;
@@ -105,6 +121,7 @@ private:
     void eraseMoreOf(std::string_view name);
     bool check(const FoodTableEntry &food, int replacing, std::string *why) const;
     void insertSorted(const FoodTableEntry &food);
+    static Line pastLine(const FoodTableEntry &food);
 
     std::vector<Line> m_lines;
     std::vector<SkippedLine> m_skipped;

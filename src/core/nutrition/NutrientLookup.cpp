@@ -30,19 +30,33 @@ FoodNutrients NutrientLookup::fromRecord(int index) const
 
 std::optional<FoodNutrients> NutrientLookup::byIndex(int index) const
 {
+    return byIndexAt(index, std::nullopt, nullptr);
+}
+
+std::optional<FoodNutrients> NutrientLookup::byName(std::string_view name) const
+{
+    return byNameAt(name, std::nullopt, nullptr);
+}
+
+std::optional<FoodNutrients>
+NutrientLookup::byIndexAt(int index, const std::optional<DayFiles::LocalDate> &day,
+                          const Nutrients *stored) const
+{
     if (index < 0 || index >= m_database.recordCount())
         return std::nullopt;
     const int shipped = m_database.shippedIndex(index);
     if (shipped >= 0 && matchesDatabase())
         return m_data.food(shipped);
     if (shipped < 0 && m_ownFoods) {
-        if (std::optional<FoodNutrients> own = m_ownFoods(m_database.name(index)))
+        if (std::optional<FoodNutrients> own = m_ownFoods(m_database.name(index), day, stored))
             return own;
     }
     return fromRecord(index);
 }
 
-std::optional<FoodNutrients> NutrientLookup::byName(std::string_view name) const
+std::optional<FoodNutrients> NutrientLookup::byNameAt(std::string_view name,
+                                                      const std::optional<DayFiles::LocalDate> &day,
+                                                      const Nutrients *stored) const
 {
     // The names are in FoodTable::nameLess order, own foods merged in; equal names under that
     // order sit together and are told apart byte by byte.
@@ -61,10 +75,11 @@ std::optional<FoodNutrients> NutrientLookup::byName(std::string_view name) const
         if (FoodTable::nameLess(name, candidate))
             break;
         if (candidate == name)
-            return byIndex(i);
+            return byIndexAt(i, day, stored);
     }
+    // A food removed since is no longer listed, yet days logged with it still name it.
     if (m_ownFoods)
-        return m_ownFoods(name);
+        return m_ownFoods(name, day, stored);
     return std::nullopt;
 }
 
@@ -97,7 +112,7 @@ EntryNutrients NutrientLookup::entryAt(const MealEntry &entry,
         }
     }
     if (!food)
-        food = byName(entry.name);
+        food = byNameAt(entry.name, day, &entry.nutrients);
     result.found = food.has_value();
     const double scale = double(entry.amount) * double(entry.gramsPerUnit);
     if (food) {
@@ -116,13 +131,19 @@ EntryNutrients NutrientLookup::entryAt(const MealEntry &entry,
 
 NutrientLookup::OwnFoods NutrientLookup::ownFoodsOf(const UserFoodTable &table)
 {
-    auto foods = std::make_shared<std::unordered_map<std::string, FoodNutrients>>();
-    for (const FoodTableEntry &food : table.foods())
-        foods->emplace(food.name, UserFoodTable::nutrientsOf(food));
-    return [foods](std::string_view name) -> std::optional<FoodNutrients> {
+    using Definitions = std::vector<UserFoodHistory::Definition>;
+    auto foods = std::make_shared<std::unordered_map<std::string, Definitions>>();
+    for (UserFoodHistory::Definition &definition : table.definitions())
+        (*foods)[definition.food.name].push_back(std::move(definition));
+    return [foods](std::string_view name, const std::optional<DayFiles::LocalDate> &day,
+                   const Nutrients *stored) -> std::optional<FoodNutrients> {
         const auto found = foods->find(std::string(name));
         if (found == foods->end())
             return std::nullopt;
-        return found->second;
+        const UserFoodHistory::Definition *used =
+            UserFoodHistory::InForce(found->second, day, stored);
+        if (!used)
+            return std::nullopt;
+        return UserFoodTable::nutrientsOf(used->food);
     };
 }

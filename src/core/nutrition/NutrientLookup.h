@@ -27,14 +27,18 @@ struct EntryNutrients
 class NutrientLookup
 {
 public:
-    // An own food's nutrients by exact name; nullopt when it is not one.
-    using OwnFoods = std::function<std::optional<FoodNutrients>(std::string_view name)>;
+    // An own food's nutrients by exact name, as the food was when an entry of `day` that stores
+    // `stored` was logged (the food as it is now without a day); nullopt when it is not one.
+    using OwnFoods = std::function<std::optional<FoodNutrients>(
+        std::string_view name, const std::optional<DayFiles::LocalDate> &day,
+        const Nutrients *stored)>;
 
     NutrientLookup(const FoodDatabase &database, const NutrientData &data);
 
     void setOwnFoods(OwnFoods ownFoods) { m_ownFoods = std::move(ownFoods); }
-    // The own foods of a table (UserFoodTable::nutrientsOf), for setOwnFoods. It keeps a copy,
-    // so the table need not outlive it, and may be used on any thread.
+    // The own foods of a table (UserFoodTable::nutrientsOf), for setOwnFoods, with what they
+    // were before an edit (UserFoodHistory::InForce). It keeps a copy, so the table need not
+    // outlive it, and may be used on any thread.
     static OwnFoods ownFoodsOf(const UserFoodTable &table);
     // The recipes; a copy is kept, so that the lookup may be used on any thread.
     void setRecipes(const RecipeBook &book) { m_recipes = std::make_shared<RecipeBook>(book); }
@@ -50,8 +54,9 @@ public:
     // The entry's amounts: the ten from its own stored values, the others from its food found by
     // name, scaled by amount x gramsPerUnit. A stored value that is not 0 is known; one that is
     // 0 is known only where the food knows it. Nothing else is known when the food is not found.
-    // A recipe is the definition the entry was logged with on `day` (RecipeBook::inForce; the
-    // latest without a day), so that a recipe changed since leaves the day as it was.
+    // A recipe or an own food is the definition the entry was logged with on `day`
+    // (RecipeBook::inForce, UserFoodHistory::InForce; the latest without a day), so that one
+    // changed since leaves the day as it was.
     EntryNutrients entry(const MealEntry &entry,
                          const std::optional<DayFiles::LocalDate> &day = {}) const;
 
@@ -62,6 +67,11 @@ public:
 
 private:
     FoodNutrients fromRecord(int index) const;
+    std::optional<FoodNutrients> byIndexAt(int index, const std::optional<DayFiles::LocalDate> &day,
+                                           const Nutrients *stored) const;
+    std::optional<FoodNutrients> byNameAt(std::string_view name,
+                                          const std::optional<DayFiles::LocalDate> &day,
+                                          const Nutrients *stored) const;
     EntryNutrients entryAt(const MealEntry &entry, const std::optional<DayFiles::LocalDate> &day,
                            int depth) const;
 

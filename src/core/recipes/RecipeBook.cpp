@@ -4,12 +4,14 @@
 #include "food/FoodDatabaseWriter.h"
 #include "food/FoodFilter.h"
 #include "food/FoodTable.h"
+#include "food/TableFile.h"
 #include "food/TableText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <unordered_set>
 
 namespace {
 
@@ -24,15 +26,6 @@ constexpr std::string_view RecipesHeader =
 constexpr std::string_view Deleted = "deleted";
 constexpr std::size_t RecipeFields = 4;
 constexpr std::size_t IngredientFields = 4 + Nutrient::Count;
-
-bool dayBefore(const DayFiles::LocalDate &a, const DayFiles::LocalDate &b)
-{
-    if (a.year != b.year)
-        return a.year < b.year;
-    if (a.month != b.month)
-        return a.month < b.month;
-    return a.day < b.day;
-}
 
 // A finite number of 0 or more (above 0 when `positive`) that a float holds.
 std::optional<double> recipeNumber(std::string_view text, bool positive)
@@ -118,41 +111,20 @@ bool parseLine(std::string_view text, Recipe &recipe, bool &deleted, std::string
 
 std::string RecipeBook::isoDate(const Day &day)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
-    return text;
+    return DayFiles::IsoDate(day);
 }
 
 std::optional<RecipeBook::Day> RecipeBook::parseIsoDate(std::string_view text)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    int values[3] = {0, 0, 0};
-    for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
-        if (i == 4 || i == 7) {
-            ++part;
-            continue;
-        }
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-        values[part] = values[part] * 10 + (text[i] - '0');
-    }
-    if (DayFiles::DateKey(values[2], values[1], values[0]).empty())
-        return std::nullopt;
-    return Day {values[2], values[1], values[0]};
+    return DayFiles::ParseIsoDate(text);
 }
 
 FileIo::Result RecipeBook::load(const std::filesystem::path &file)
 {
-    parse({});
     std::string bytes;
-    const FileIo::Result result = FileIo::read(file, bytes, MaxBytes);
-    if (result.problem == FileIo::Problem::Missing)
-        return FileIo::Result::success(file);
-    if (result.ok())
-        parse(bytes);
-    else
-        m_unreadable = result.problem;
+    const FileIo::Result result = TableFile::Read(file, bytes, MaxBytes);
+    parse(bytes);
+    m_unreadable = result.problem;
     return result;
 }
 
@@ -163,13 +135,8 @@ void RecipeBook::parse(std::string_view text)
     m_unreadable = FileIo::Problem::None;
     m_fromFile = !text.empty();
     int lineNumber = 0;
-    while (!text.empty()) {
+    for (const std::string_view line : TableFile::Lines(text)) {
         ++lineNumber;
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-        while (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         Line kept {std::string(line), std::nullopt, false};
         if (!line.empty() && line.front() != '#') {
             Recipe recipe;
@@ -185,10 +152,7 @@ void RecipeBook::parse(std::string_view text)
 
 FileIo::Result RecipeBook::save(const std::filesystem::path &file) const
 {
-    // Writing what little was read would throw the rest of the file away.
-    if (m_unreadable != FileIo::Problem::None)
-        return FileIo::Result::failure(file, m_unreadable);
-    return FileIo::writeAtomically(file, text());
+    return TableFile::Save(file, text(), m_unreadable);
 }
 
 std::string RecipeBook::text() const
@@ -273,10 +237,10 @@ const Recipe *RecipeBook::inForce(std::string_view name, const std::optional<Day
     const Recipe *latest = nullptr, *earliest = nullptr;
     for (const Recipe *recipe : candidates) {
         // In file order, so that of two changes on one day the later counts.
-        if ((!day || !dayBefore(*day, recipe->since)) &&
-            (!latest || !dayBefore(recipe->since, latest->since)))
+        if ((!day || !DayFiles::Before(*day, recipe->since)) &&
+            (!latest || !DayFiles::Before(recipe->since, latest->since)))
             latest = recipe;
-        if (!earliest || dayBefore(recipe->since, earliest->since))
+        if (!earliest || DayFiles::Before(recipe->since, earliest->since))
             earliest = recipe;
     }
     return latest ? latest : earliest;
@@ -345,17 +309,33 @@ bool RecipeBook::remove(std::string_view name, const Day &since)
     return true;
 }
 
+std::string RecipeBook::join(std::string_view ours, std::string_view theirs)
+{
+    RecipeBook joined, other;
+    joined.parse(ours);
+    other.parse(theirs);
+    joined.m_fromFile = joined.m_fromFile || other.m_fromFile; // its header is among its lines
+    std::unordered_set<std::string> held;
+    for (const Line &line : joined.m_lines)
+        held.insert(line.text);
+    for (Line &line : other.m_lines) {
+        if (line.text.empty() || !held.insert(line.text).second)
+            continue;
+        auto at = joined.m_lines.end();
+        if (line.recipe) {
+            at = std::find_if(joined.m_lines.begin(), joined.m_lines.end(), [&](const Line &mine) {
+                return mine.recipe && TableText::SameName(mine.recipe->name, line.recipe->name) &&
+                    DayFiles::Before(line.recipe->since, mine.recipe->since);
+            });
+        }
+        joined.m_lines.insert(at, std::move(line));
+    }
+    return joined.text();
+}
+
 std::string RecipeBook::skippedNotice() const
 {
-    if (m_skipped.empty())
-        return {};
-    std::string text = "Skipped line " + std::to_string(m_skipped.front().line) + " of " +
-        std::string(FileName) + ": " + m_skipped.front().reason;
-    if (m_skipped.size() == 2)
-        text += " (and 1 more line)";
-    else if (m_skipped.size() > 2)
-        text += " (and " + std::to_string(m_skipped.size() - 1) + " more lines)";
-    return text;
+    return TableFile::SkippedNotice(FileName, m_skipped);
 }
 
 std::string RecipeBook::formatLine(const Recipe &recipe)

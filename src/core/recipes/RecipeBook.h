@@ -1,5 +1,6 @@
 #pragma once
 
+#include "food/TableFile.h"
 #include "platform/FileIo.h"
 #include "recipes/Recipe.h"
 
@@ -38,11 +39,7 @@ public:
     // Recipes inside recipes inside recipes: deeper is taken for a loop.
     static constexpr int MaxDepth = 8;
 
-    struct SkippedLine
-    {
-        int line = 0; // from 1
-        std::string reason;
-    };
+    using SkippedLine = TableFile::SkippedLine;
 
     // A missing file is an empty book and a success; a file that cannot be read leaves the book
     // empty, says why, and refuses to be saved over.
@@ -81,6 +78,12 @@ public:
     const std::vector<SkippedLine> &skipped() const { return m_skipped; }
     // "Skipped line 3 of recipes.tsv: ..." with " (and 2 more lines)"; empty when none was.
     std::string skippedNotice() const;
+
+    // Two copies of the file as one (a sync engine's conflict copy, a diary moved onto another):
+    // every line of both, a line both hold once. A definition only `theirs` holds goes before
+    // the first of the name that took effect later, so that each name's lines stay in date
+    // order and the latest is the recipe as it is now; other lines only it holds go at the end.
+    static std::string join(std::string_view ours, std::string_view theirs);
 
     static std::string formatLine(const Recipe &recipe);
     static std::string isoDate(const Day &day);

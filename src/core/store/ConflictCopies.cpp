@@ -147,6 +147,20 @@ std::optional<Copy> original(std::string_view base, const Original &kind)
     return copy;
 }
 
+// Whether what follows an original's base name in `rest` makes a copy of a file with that
+// extension.
+bool copyRest(std::string_view rest, std::string_view extension)
+{
+    if (rest.ends_with(extension)) {
+        const std::string_view extra = rest.substr(0, rest.size() - extension.size());
+        if (!extra.empty() &&
+            (syncthing(extra) || nextcloud(extra) || oldOwnCloud(extra) || dropbox(extra) ||
+             oneDrive(extra)))
+            return true;
+    }
+    return rest.starts_with(extension) && seafile(rest.substr(extension.size()));
+}
+
 } // namespace
 
 std::optional<Copy> Recognise(std::string_view name)
@@ -154,21 +168,20 @@ std::optional<Copy> Recognise(std::string_view name)
     // Every original's base is a day key (10 characters) or "myfoods" (7).
     for (const Original &kind : Originals) {
         const std::size_t baseLength = kind.kind == Kind::OwnFoods ? 7 : 10;
-        if (name.size() <= baseLength)
-            continue;
-        const std::string_view base = name.substr(0, baseLength);
-        std::string_view rest = name.substr(baseLength);
-        if (rest.ends_with(kind.extension)) {
-            const std::string_view extra = rest.substr(0, rest.size() - kind.extension.size());
-            if (!extra.empty() &&
-                (syncthing(extra) || nextcloud(extra) || oldOwnCloud(extra) || dropbox(extra) ||
-                 oneDrive(extra)))
-                return original(base, kind);
-        }
-        if (rest.starts_with(kind.extension) && seafile(rest.substr(kind.extension.size())))
-            return original(base, kind);
+        if (name.size() > baseLength && copyRest(name.substr(baseLength), kind.extension))
+            return original(name.substr(0, baseLength), kind);
     }
     return std::nullopt;
+}
+
+bool CopyOf(std::string_view name, std::string_view original)
+{
+    const std::size_t dot = original.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return false;
+    const std::string_view base = original.substr(0, dot);
+    return name.size() > base.size() && name.starts_with(base) &&
+        copyRest(name.substr(base.size()), original.substr(dot));
 }
 
 std::string CopyName(std::string_view original, std::string_view stamp)

@@ -33,6 +33,10 @@ struct Copy
 // diary's files; nothing for the files themselves and for anything else.
 std::optional<Copy> Recognise(std::string_view name);
 
+// Whether a file name is a copy of that file, in any of the shapes above ("recipes.tsv": the
+// recipes, which are joined without asking and so have no Kind).
+bool CopyOf(std::string_view name, std::string_view original);
+
 // The name of a copy of `original` that Corvalo keeps itself, made at the local time given as
 // "YYYY-MM-DD HHMMSS".
 std::string CopyName(std::string_view original, std::string_view stamp);

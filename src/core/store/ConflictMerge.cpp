@@ -2,6 +2,7 @@
 
 #include "food/UserFoodTable.h"
 #include "platform/FileLock.h"
+#include "recipes/RecipeBook.h"
 #include "store/DayMerge.h"
 #include "store/NoteFile.h"
 #include "store/WeightFile.h"
@@ -78,30 +79,72 @@ Sides Read(const Found &found)
     return sides;
 }
 
-FileIo::Result Resolve(const Found &found, std::string_view oursRead, std::string_view merged)
+namespace {
+
+// Writes `merged` as the original when it still holds `oursRead`, then removes the copy.
+FileIo::Result resolveInto(const fs::path &original, const fs::path &copy,
+                           std::string_view oursRead, std::string_view merged, bool emptyRemoves)
 {
     {
         FileIo::Result failure;
-        const std::optional<FileLock> lock = FileLock::acquire(found.original, false, failure);
+        const std::optional<FileLock> lock = FileLock::acquire(original, false, failure);
         if (!lock && failure.problem != FileIo::Problem::Missing)
             return failure;
         std::string now;
         if (lock) {
-            if (const FileIo::Result read = FileIo::read(found.original, now); !read.ok())
+            if (const FileIo::Result read = FileIo::read(original, now); !read.ok())
                 return read;
         }
         if (now != oursRead)
-            return FileIo::Result::failure(found.original, FileIo::Problem::Changed);
+            return FileIo::Result::failure(original, FileIo::Problem::Changed);
         if (merged != now) {
-            const FileIo::Result written =
-                merged.empty() && found.copy.kind == ConflictCopies::Kind::Meals
-                ? FileIo::remove(found.original)
-                : FileIo::writeAtomically(found.original, merged);
+            const FileIo::Result written = merged.empty() && emptyRemoves
+                ? FileIo::remove(original)
+                : FileIo::writeAtomically(original, merged);
             if (!written.ok())
                 return written;
         }
     }
-    return FileIo::remove(found.path);
+    return FileIo::remove(copy);
+}
+
+} // namespace
+
+FileIo::Result Resolve(const Found &found, std::string_view oursRead, std::string_view merged)
+{
+    return resolveInto(found.original, found.path, oursRead, merged,
+                       found.copy.kind == ConflictCopies::Kind::Meals);
+}
+
+std::vector<fs::path> RecipeCopies(const fs::path &root)
+{
+    std::vector<fs::path> copies;
+    std::error_code error;
+    for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+        if (ConflictCopies::CopyOf(it->path().filename().string(), RecipeBook::FileName))
+            copies.push_back(it->path());
+    }
+    std::sort(copies.begin(), copies.end());
+    return copies;
+}
+
+RecipesJoined JoinRecipeCopies(const fs::path &root)
+{
+    RecipesJoined joined;
+    const fs::path original = root / RecipeBook::FileName;
+    for (const fs::path &copy : RecipeCopies(root)) {
+        std::string ours, theirs;
+        FileIo::Result done = readSide(original, ours);
+        if (done.ok())
+            done = FileIo::read(copy, theirs, RecipeBook::MaxBytes);
+        if (done.ok())
+            done = resolveInto(original, copy, ours, RecipeBook::join(ours, theirs), false);
+        if (done.ok())
+            joined.copies.push_back(copy);
+        else
+            joined.problems.push_back(done);
+    }
+    return joined;
 }
 
 FileIo::Result KeepOurs(const Found &found)

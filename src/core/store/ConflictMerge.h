@@ -36,6 +36,19 @@ Sides Read(const Found &found);
 // Problem::Changed: another writer changed it since the sides were read), and then removes the
 // copy. An empty merged meal file removes the original.
 FileIo::Result Resolve(const Found &found, std::string_view oursRead, std::string_view merged);
+// The conflict copies of "recipes.tsv" in the diary folder `root`, by name. They are no Found:
+// joining them loses nothing (RecipeBook::join keeps every definition of both), so there is
+// nothing to choose.
+std::vector<std::filesystem::path> RecipeCopies(const std::filesystem::path &root);
+// Joins each of them into "recipes.tsv" and removes it once the joined file is safely written
+// (as Resolve does): the copies joined, and what failed.
+struct RecipesJoined
+{
+    std::vector<std::filesystem::path> copies;
+    std::vector<FileIo::Result> problems;
+};
+RecipesJoined JoinRecipeCopies(const std::filesystem::path &root);
+
 // Drops the copy, keeping the original as it is.
 FileIo::Result KeepOurs(const Found &found);
 

@@ -89,6 +89,7 @@ std::string OwnFoods(std::string_view ours, std::string_view theirs,
     joined.parse(ours);
     UserFoodTable other;
     other.parse(theirs);
+    joined.addPastOf(other);
     for (const FoodTableEntry &food : other.foods()) {
         const FoodTableEntry *mine = joined.find(food.name);
         if (!mine) {

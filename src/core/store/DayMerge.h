@@ -32,7 +32,8 @@ std::string MealImage(const std::vector<MealRow> &rows, const std::vector<bool> 
 // holds the other, else both with a blank line between.
 std::string Notes(std::string_view ours, std::string_view theirs);
 
-// Two own-food tables joined by name: ours as it stands, with each food only theirs has added.
+// Two own-food tables joined by name: ours as it stands, with each food only theirs has added
+// and every earlier definition of both (UserFoodTable::addPastOf).
 // A name both have with different values is the one `takeTheirs(name)` chooses; `differing`
 // (when given) receives those names.
 std::string OwnFoods(std::string_view ours, std::string_view theirs,

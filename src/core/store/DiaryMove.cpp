@@ -23,7 +23,7 @@ namespace DiaryMove {
 
 namespace {
 
-enum class What { Day, OwnFoods, Settings, Other };
+enum class What { Day, OwnFoods, Recipes, Settings, Other };
 
 struct Item
 {
@@ -151,11 +151,11 @@ void Mover::collectOwnFiles()
             add({}, *it, What::OwnFoods, ConflictCopies::Kind::OwnFoods);
         else if (name == DiarySettings::FileName)
             add({}, *it, What::Settings);
-        // Not joined line by line yet: a folder with recipes of its own gets them beside.
         else if (name == RecipeBook::FileName)
-            add({}, *it, What::Other);
+            add({}, *it, What::Recipes);
         else if (const auto copy = ConflictCopies::Recognise(name);
-                 copy && copy->kind == ConflictCopies::Kind::OwnFoods)
+                 (copy && copy->kind == ConflictCopies::Kind::OwnFoods) ||
+                 ConflictCopies::CopyOf(name, RecipeBook::FileName))
             add({}, *it, What::Other);
     }
 }
@@ -208,6 +208,8 @@ bool Mover::putKnown(const Item &item)
     std::string merged;
     if (item.what == What::Settings) {
         merged = DiarySettings::Join(ours, item.bytes);
+    } else if (item.what == What::Recipes) {
+        merged = RecipeBook::join(ours, item.bytes);
     } else {
         const ConflictMerge::Found found {
             {item.kind, item.name,

@@ -10,11 +10,12 @@
 // Moving a diary to another folder, or opening the diary already in one, and remembering it as
 // the diary folder (DiaryLocation).
 //
-// A move copies every file of the old folder's db/ and note/, its own-food table and its
-// settings into the new folder. A file the new folder lacks is copied; the same bytes are
-// skipped; a day both folders hold is joined as a conflict copy would be (ConflictMerge::
+// A move copies every file of the old folder's db/ and note/, its own-food table, its recipes
+// and its settings into the new folder. A file the new folder lacks is copied; the same bytes
+// are skipped; a day both folders hold is joined as a conflict copy would be (ConflictMerge::
 // AutoMerge: each meal once, the newer weight, both notes, both tables of own foods), the
-// settings by keeping the new folder's and adding the keys only the old one has. Conflict copies
+// recipes with every definition of both (RecipeBook::join), the settings by keeping the new
+// folder's and adding the keys only the old one has. Conflict copies
 // and files the diary does not know are copied as they are, under a new name when theirs is
 // taken. Nothing in the new folder is ever overwritten with less than it held.
 //

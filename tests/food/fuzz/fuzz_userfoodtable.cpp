@@ -1,6 +1,6 @@
 // libFuzzer entry for the user's food table: any bytes parse, the text written back reads as the
-// same table and is written back unchanged, and the foods merge into a database in name order,
-// each marked as the user's.
+// same table and is written back unchanged, some definition of what the foods were is in force on
+// any day, and the foods merge into a database in name order, each marked as the user's.
 #include "food/FoodDatabase.h"
 #include "food/FoodDatabaseWriter.h"
 #include "food/UserFoodTable.h"
@@ -20,7 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     UserFoodTable again;
     again.parse(text);
     if (again.text() != text || again.foodCount() != table.foodCount() ||
-        again.skipped().size() != table.skipped().size())
+        again.skipped().size() != table.skipped().size() ||
+        again.definitions().size() != table.definitions().size())
+        std::abort();
+    // Whatever the file holds of a food's past, some definition is in force on any day.
+    const std::vector<UserFoodHistory::Definition> definitions = table.definitions();
+    if (!definitions.empty() &&
+        (!UserFoodHistory::InForce(definitions, DayFiles::LocalDate {1, 1, 2030}) ||
+         !UserFoodHistory::InForce(definitions, DayFiles::LocalDate {1, 1, 1000})))
         std::abort();
 
     FoodTableEntry shipped;
