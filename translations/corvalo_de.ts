@@ -59,6 +59,58 @@
         <source>Calories on %1 days, from %2 to %3 a day.</source>
         <translation>Kalorien an %1 Tagen, von %2 bis %3 am Tag.</translation>
     </message>
+    <message>
+        <source>Days of the strip</source>
+        <translation>Tage der Leiste</translation>
+    </message>
+    <message>
+        <source>Last 4 weeks</source>
+        <translation>Letzte 4 Wochen</translation>
+    </message>
+    <message>
+        <source>Last 3 months</source>
+        <translation>Letzte 3 Monate</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>All of the diary</source>
+        <translation>Das ganze Tagebuch</translation>
+    </message>
+    <message>
+        <source>Days shown</source>
+        <translation>Gezeigte Tage</translation>
+    </message>
+    <message>
+        <source>Weight and calories: %1</source>
+        <translation>Gewicht und Kalorien: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Calories: %1</source>
+        <translation>Kalorien: %1</translation>
+    </message>
+    <message>
+        <source>Calories: %1 a day, %2 of %3 days logged</source>
+        <translation>Kalorien: %1 am Tag, %2 von %3 Tagen erfasst</translation>
+    </message>
+    <message>
+        <source>Weight: %1</source>
+        <translation>Gewicht: %1</translation>
+    </message>
+    <message>
+        <source>Weight: %1 on average</source>
+        <translation>Gewicht: %1 im Mittel</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>Klicken öffnet den %1</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>

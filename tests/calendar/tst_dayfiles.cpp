@@ -101,6 +101,10 @@ void TestDayFiles::noonOf_data()
         << QByteArray("America/New_York") << 1 << 11 << 2026 << qint64(1793552401) << "11-01-2026";
     QTest::newRow("day past the month end")
         << QByteArray("UTC") << 32 << 12 << 2026 << qint64(1798804801) << "01-01-2027";
+    QTest::newRow("month before January")
+        << QByteArray("UTC") << 15 << 0 << 2027 << qint64(1797336001) << "12-15-2026";
+    QTest::newRow("fourteen hours ahead") << QByteArray("Pacific/Kiritimati") << 8 << 12 << 2026
+                                          << qint64(1796680801) << "12-08-2026";
 }
 
 void TestDayFiles::noonOf()

@@ -7,6 +7,7 @@
 #include "charts/CCharts.h"
 #include "layout/PageTable.h"
 
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
@@ -65,6 +66,7 @@ private slots:
     void whatIsDrawn();
     void barsAndLineStandOnTheirDays();
     void goalLineAndTrend();
+    void aYearInWeeksTellsAndOpensItsDays();
 
 private:
     QImage showCharts();
@@ -195,6 +197,38 @@ void TestCharts::goalLineAndTrend()
     m_charts->SetCalorieGoal(0);
     const QImage plain = m_charts->grab().toImage();
     QCOMPARE(count(plain, QRect(100, 126, 400, 3), goalRed), 0);
+}
+
+void TestCharts::aYearInWeeksTellsAndOpensItsDays()
+{
+    // The week of Monday 23 November: two days logged of seven; and one day of March.
+    QVERIFY(writeMeal(23, 11, 2026, 1000.0f) && writeMeal(25, 11, 2026, 2000.0f));
+    QVERIFY(writeMeal(10, 3, 2026, 1800.0f));
+    QVERIFY(writeWeight(24, 11, 2026, 72.0f) && writeWeight(26, 11, 2026, 73.0f));
+    QVERIFY(!showCharts().isNull());
+
+    // The box's fourth entry, chosen from the keyboard: a year up to today, 5 December 2026.
+    QComboBox *range = m_charts->rangeBox();
+    range->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(range, Qt::Key_Down);
+    QCOMPARE(m_charts->range(), ChartSpan::Kind::Year);
+    QCOMPARE(m_charts->dayCount(), 365);
+
+    // The arrow keys stand on the weeks with data, the last one first.
+    m_charts->setFocus();
+    QTest::keyClick(m_charts, Qt::Key_End);
+    QCOMPARE(m_charts->marks().size(), std::size_t(2));
+    const QStringList lines = m_charts->markText(m_charts->focusedMark()).split(u'\n');
+    QVERIFY(lines.size() >= 3);
+    QCOMPARE(lines[1], QStringLiteral("Calories: 1500 a day, 2 of 7 days logged"));
+    QCOMPARE(lines[2], QStringLiteral("Weight: 72.5 on average"));
+    QVERIFY(m_charts->accessibleDescription().startsWith(lines[0]));
+
+    // Enter opens the week's last day with data, on the Food page.
+    QTest::keyClick(m_charts, Qt::Key_Return);
+    QCOMPARE(m_window.dialog->selectedDay(), (DayFiles::LocalDate {26, 11, 2026}));
+    QCOMPARE(m_window.dialog->currentPage(), int(PageTable::Food));
 }
 
 QTEST_MAIN(TestCharts)

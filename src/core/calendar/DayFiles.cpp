@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 #include <limits>
+#include <optional>
 
 namespace DayFiles {
 
@@ -87,7 +88,9 @@ bool Before(const LocalDate &a, const LocalDate &b)
     return a.day < b.day;
 }
 
-std::int64_t NoonOf(int day, int month, int year)
+namespace {
+
+std::int64_t mktimeNoon(int day, int month, int year)
 {
     std::tm local {};
     local.tm_mday = day;
@@ -98,6 +101,50 @@ std::int64_t NoonOf(int day, int month, int year)
     local.tm_sec = 1;
     local.tm_isdst = -1;
     return static_cast<std::int64_t>(std::mktime(&local));
+}
+
+} // namespace
+
+std::int64_t DayNumber(std::int64_t year, int month, int day)
+{
+    year += (month - 1 >= 0 ? (month - 1) / 12 : (month - 12) / 12);
+    month = ((month - 1) % 12 + 12) % 12 + 1;
+    year -= month <= 2;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+std::int64_t NoonOf(int day, int month, int year)
+{
+    // mktime takes microseconds a call, and a long chart asks for thousands of days. The local
+    // noon is found from the zone's offset, which localtime gives cheaply, and confirmed; what
+    // is not confirmed (no such local time, a year time_t cannot hold) is mktime's to decide.
+    if (month < -12000 || month > 12000)
+        return mktimeNoon(day, month, year);
+    const std::int64_t wanted = DayNumber(year, month, day) * SecondsPerDay + 12 * 3600 + 1;
+    // The local clock's lead over UTC at an instant, from its reading.
+    const auto offsetAt = [](std::int64_t timestamp,
+                             std::tm &local) -> std::optional<std::int64_t> {
+        if (!LocalTime(timestamp, local))
+            return std::nullopt;
+        return DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) * SecondsPerDay +
+            local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec - timestamp;
+    };
+    std::tm local {};
+    if (std::optional<std::int64_t> offset = offsetAt(wanted, local)) {
+        std::int64_t noon = wanted - *offset;
+        if ((offset = offsetAt(noon, local)) && noon + *offset != wanted)
+            noon = wanted - *offset;
+        if (offsetAt(noon, local) && local.tm_hour == 12 && local.tm_min == 0 &&
+            local.tm_sec == 1 &&
+            DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) * SecondsPerDay ==
+                wanted - (12 * 3600 + 1))
+            return noon;
+    }
+    return mktimeNoon(day, month, year);
 }
 
 LocalDate LocalDateOf(std::int64_t timestamp)

@@ -22,6 +22,10 @@ std::string DayKey(std::int64_t timestamp);
 // system; empty for any other date (a day or month out of range, which mktime would carry).
 std::string DateKey(int day, int month, int year);
 
+// Days from 1 January 1970 to a date of the proleptic Gregorian calendar; days and months out
+// of range carry over as they do for NoonOf.
+std::int64_t DayNumber(std::int64_t year, int month, int day);
+
 // The timestamp of a local date at 12:00:01, the instant that stands for the whole day
 // (daylight saving decided by the system). Out-of-range days and months normalise as mktime does.
 std::int64_t NoonOf(int day, int month, int year);

@@ -3,27 +3,15 @@
 #include "calendar/DayFiles.h"
 #include "platform/CompactNumber.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
-
-namespace {
-
-// Days since 1 January 1970 of a proleptic Gregorian date.
-std::int64_t daysFromCivil(std::int64_t year, int month, int day)
-{
-    year -= month <= 2;
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const std::int64_t yearOfEra = year - era * 400;
-    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-} // namespace
 
 ChartGeometry::ChartGeometry(int width, int height, std::int64_t firstDay, int dayCount)
     : m_width(width), m_height(height), m_firstDay(firstDay), m_dayCount(dayCount)
 {
+    if (dayCount != GridColumns && dayCount > 0)
+        m_dayOffset = float(plotLeft() + ColumnWidth() / 2.0);
 }
 
 ChartGeometry::Rect ChartGeometry::clipRect() const
@@ -43,8 +31,17 @@ float ChartGeometry::DayX(std::int64_t date) const
 {
     if (m_dayCount <= 0)
         return m_dayOffset;
-    const std::int64_t days = DaysBetween(m_firstDay, date);
-    return float(double(days) * plotWidth() / m_dayCount + m_dayOffset);
+    return IndexX(double(DaysBetween(m_firstDay, date)));
+}
+
+float ChartGeometry::IndexX(double index) const
+{
+    return float(index * plotWidth() / std::max(1, m_dayCount) + m_dayOffset);
+}
+
+float ChartGeometry::ColumnWidth() const
+{
+    return float(double(plotWidth()) / std::max(1, m_dayCount));
 }
 
 float ChartGeometry::GridLineY(int row) const
@@ -67,6 +64,54 @@ std::vector<ChartGeometry::Point> ChartGeometry::WeightPoints(const std::vector<
     return points;
 }
 
+std::vector<ChartGeometry::Point> ChartGeometry::VisibleLine(const std::vector<Point> &points,
+                                                             float bucket) const
+{
+    const auto over = [this](const Point &point) {
+        return point.x >= float(plotLeft()) && point.x <= float(plotRight());
+    };
+    const auto first = std::find_if(points.begin(), points.end(), over);
+    if (first == points.end()) {
+        // Nothing over the plot: the line may still cross it between two points.
+        const auto after = std::find_if(points.begin(), points.end(), [this](const Point &point) {
+            return point.x > float(plotRight());
+        });
+        if (after == points.begin() || after == points.end())
+            return {};
+        return {*(after - 1), *after};
+    }
+    const auto afterLast =
+        std::find_if(first, points.end(), [&](const Point &p) { return !over(p); });
+    std::vector<Point> line;
+    if (first != points.begin())
+        line.push_back(*(first - 1));
+    // Per bucket: its first point, then its highest and lowest in order, then its last.
+    bucket = std::max(1.0f, bucket);
+    for (auto at = first; at != afterLast;) {
+        auto end = at;
+        const float column = std::floor(at->x / bucket);
+        auto high = at;
+        auto low = at;
+        while (end != afterLast && std::floor(end->x / bucket) == column) {
+            if (end->y < high->y)
+                high = end;
+            if (end->y > low->y)
+                low = end;
+            ++end;
+        }
+        const auto last = end - 1;
+        line.push_back(*at);
+        for (auto kept : {std::min(high, low), std::max(high, low), last}) {
+            if (kept != at && (line.back().x != kept->x || line.back().y != kept->y))
+                line.push_back(*kept);
+        }
+        at = end;
+    }
+    if (afterLast != points.end())
+        line.push_back(*afterLast);
+    return line;
+}
+
 std::vector<ChartGeometry::Rect> ChartGeometry::CalorieBars(const std::vector<DaySample> &samples,
                                                             float top, float bottom) const
 {
@@ -76,6 +121,29 @@ std::vector<ChartGeometry::Rect> ChartGeometry::CalorieBars(const std::vector<Da
         const float x = DayX(sample.date);
         const float y = ValueToY(sample.value, top, bottom);
         bars.push_back({x - 5.0f, y, 11.0f, float(m_height) - y});
+    }
+    return bars;
+}
+
+std::vector<ChartGeometry::Rect> ChartGeometry::BinBars(const std::vector<CalorieBins::Bin> &bins,
+                                                        CalorieBins::Size size, float top,
+                                                        float bottom) const
+{
+    std::vector<Rect> bars;
+    bars.reserve(bins.size());
+    const float column = ColumnWidth();
+    const float dayWidth = std::min(11.0f, std::max(1.0f, std::floor(column) - 2.0f));
+    for (const CalorieBins::Bin &bin : bins) {
+        const float y = ValueToY(float(bin.average), top, bottom);
+        const float height = float(m_height) - y;
+        const float middle = IndexX(bin.firstIndex);
+        if (size == CalorieBins::Size::Day) {
+            // Whole pixels from the middle, as the strip's bars have always stood.
+            bars.push_back({middle - std::floor(dayWidth / 2.0f), y, dayWidth, height});
+            continue;
+        }
+        const float left = middle - column / 2.0f + 1.0f;
+        bars.push_back({left, y, std::max(1.0f, column * float(bin.days) - 2.0f), height});
     }
     return bars;
 }
@@ -124,6 +192,6 @@ std::int64_t ChartGeometry::DaysBetween(std::int64_t fromTimestamp, std::int64_t
 {
     const DayFiles::LocalDate from = DayFiles::LocalDateOf(fromTimestamp);
     const DayFiles::LocalDate to = DayFiles::LocalDateOf(toTimestamp);
-    return daysFromCivil(to.year, to.month, to.day) -
-        daysFromCivil(from.year, from.month, from.day);
+    return DayFiles::DayNumber(to.year, to.month, to.day) -
+        DayFiles::DayNumber(from.year, from.month, from.day);
 }

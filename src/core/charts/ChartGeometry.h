@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/CalorieBins.h"
 #include "charts/DaySample.h"
 
 #include <array>
@@ -50,15 +51,30 @@ public:
     // across a daylight-saving change.
     float DayX(std::int64_t date) const;
 
+    // The x of the day `index` days after the first, and the width a day takes.
+    float IndexX(double index) const;
+    float ColumnWidth() const;
+
     float GridLineY(int row) const; // row 0 (top) to GridRows
     float GridLineX(int column) const; // column 0 (left) to GridColumns
 
     // Every sample is placed, also those outside the strip's days: the clip cuts them off.
     std::vector<Point> WeightPoints(const std::vector<DaySample> &samples, float top,
                                     float bottom) const;
+    // The points of a line that show: those over the plot, the nearest beyond each side so the
+    // line still runs off the edge, and of several within `bucket` pixels across only the first,
+    // the highest, the lowest and the last. `points` ascend by x. A pen as wide as the bucket
+    // shows no more than that, and a long line is stroked in a fraction of the time.
+    std::vector<Point> VisibleLine(const std::vector<Point> &points, float bucket) const;
+
     // Bars 11 pixels wide centred on their day, from the value down to the page's bottom edge.
     std::vector<Rect> CalorieBars(const std::vector<DaySample> &samples, float top,
                                   float bottom) const;
+
+    // A bar for each bin: a day's as CalorieBars makes it while the column is wide enough, else
+    // narrower, with a pixel left free on each side; a week's or a month's across its days.
+    std::vector<Rect> BinBars(const std::vector<CalorieBins::Bin> &bins, CalorieBins::Size size,
+                              float top, float bottom) const;
 
     // The calorie scale stretched so that a goal outside it lies inside, by whole steps of 500 as
     // the scale is made: above the top, to the first step above the goal; below the bottom, to
@@ -92,5 +108,6 @@ private:
     int m_marginTop = 20;
     int m_marginBottom = 40;
     int m_marginSide = 20;
-    float m_dayOffset = 29.0f; // x of the first day's position
+    // x of the first day's position: the strip's fixed place, else the middle of its column.
+    float m_dayOffset = 29.0f;
 };

@@ -474,3 +474,20 @@ HistoryScan::Series DayStore::CalorieSeries(std::int64_t firstDay, int dayCount)
     return HistoryScan::LoadCalorieSeries(
         firstDay, dayCount, [this](const std::string &key) { return storedCalories(key + ".db"); });
 }
+
+std::optional<ChartSpan::Extent> DayStore::DataExtent() const
+{
+    std::optional<ChartSpan::Extent> extent;
+    for (const std::string &name : listed(m_index.data, m_dataDirectory).names) {
+        std::optional<std::int64_t> date = weightDate(name);
+        if (!date)
+            date = HistoryScan::DateOfFileName(name, "db");
+        if (!date)
+            continue;
+        if (!extent)
+            extent = ChartSpan::Extent {*date, *date};
+        extent->first = std::min(extent->first, *date);
+        extent->last = std::max(extent->last, *date);
+    }
+    return extent;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/DayFiles.h"
+#include "charts/ChartSpan.h"
 #include "food/UserFoodTable.h"
 #include "meals/MealEntry.h"
 #include "platform/FileIo.h"
@@ -171,6 +172,8 @@ public:
     HistoryScan::Series WeightSeries() const;
     // The calorie totals of the dayCount calendar days from the local date of firstDay.
     HistoryScan::Series CalorieSeries(std::int64_t firstDay, int dayCount) const;
+    // The first and last day with a meal file or a weight file; nothing for an empty diary.
+    std::optional<ChartSpan::Extent> DataExtent() const;
 
 private:
     // One folder's files by bare name: which were there at the listing (or written since), and

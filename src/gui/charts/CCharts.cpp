@@ -3,6 +3,7 @@
 #include "calendar/DayFiles.h"
 #include "charts/WeightTrend.h"
 #include "controls/AccessibleRole.h"
+#include "platform/Clock.h"
 #include "platform/CompactNumber.h"
 #include "platform/NumberText.h"
 #include "platform/SkinFont.h"
@@ -10,10 +11,14 @@
 #include "skin/SkinColors.h"
 #include "store/DayStore.h"
 
+#include <QComboBox>
+#include <QDate>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,6 +38,21 @@ QPolygonF arrowhead(ChartGeometry::Point from, ChartGeometry::Point to, float pe
     for (ChartGeometry::Point corner : ChartGeometry::Arrowhead(from, to, penWidth))
         polygon << toQt(corner);
     return polygon;
+}
+
+// A line of many short steps is stroked step by step: stroked whole, its outline crosses itself
+// at every turn and takes the rasteriser many times as long, for the same pixels.
+void strokeLine(QPainter &painter, const QPainterPath &line)
+{
+    if (line.elementCount() < 64)
+        return painter.drawPath(line);
+    constexpr int Steps = 12;
+    for (int from = 0; from + 1 < line.elementCount(); from += Steps) {
+        QPainterPath part(QPointF(line.elementAt(from)));
+        for (int i = from + 1; i <= std::min(from + Steps, line.elementCount() - 1); ++i)
+            part.lineTo(QPointF(line.elementAt(i)));
+        painter.drawPath(part);
+    }
 }
 
 QPen linePen(std::uint32_t argb, float width)
@@ -79,7 +99,34 @@ CCharts::CCharts(QWidget *parent) : QWidget(parent)
     // Everything, background included, is painted in paintEvent.
     setAttribute(Qt::WA_OpaquePaintEvent);
     AccessibleRole::set(this, QAccessible::Chart);
-    setAccessibleName(tr("Weight and calories of the days on the strip"));
+    setFocusPolicy(Qt::StrongFocus);
+    m_rangeBox = new QComboBox(this);
+    fillRangeBox();
+    connect(m_rangeBox, &QComboBox::activated, this,
+            [this](int index) { setRange(ChartSpan::Kinds[index]); });
+}
+
+void CCharts::fillRangeBox()
+{
+    const QSignalBlocker quiet(m_rangeBox);
+    m_rangeBox->clear();
+    m_rangeBox->addItems({tr("Days of the strip"), tr("Last 4 weeks"), tr("Last 3 months"),
+                          tr("Last year"), tr("All of the diary")});
+    m_rangeBox->setCurrentIndex(int(m_kind));
+    m_rangeBox->setAccessibleName(tr("Days shown"));
+    m_rangeBox->adjustSize();
+    m_rangeBox->move((width() - m_rangeBox->width()) / 2, 1);
+    setAccessibleName(m_kind == ChartSpan::Kind::Strip
+                          ? tr("Weight and calories of the days on the strip")
+                          : tr("Weight and calories: %1").arg(m_rangeBox->currentText()));
+}
+
+void CCharts::setRange(ChartSpan::Kind kind)
+{
+    m_kind = kind;
+    fillRangeBox();
+    m_focusMark = -1;
+    UpdateCharts();
 }
 
 ChartGeometry CCharts::chartGeometry() const
@@ -87,10 +134,27 @@ ChartGeometry CCharts::chartGeometry() const
     return ChartGeometry(width(), height(), firstDay(), dayCount());
 }
 
+void CCharts::placeSpan()
+{
+    const ChartSpan strip {m_days->m_firstDay, m_days->m_dayCount};
+    if (m_kind == ChartSpan::Kind::Strip) {
+        m_span = strip;
+        return;
+    }
+    const DayFiles::LocalDate today = DayFiles::LocalDateOf(Clock::now());
+    m_span = ChartSpan::of(m_kind, strip, DayFiles::NoonOf(today.day, today.month, today.year),
+                           m_store ? m_store->DataExtent() : std::nullopt);
+}
+
 void CCharts::UpdateCharts()
 {
+    placeSpan();
     BuildWeightLine();
     BuildCalorieBars();
+    m_marks = ChartMarks::make(m_calorieBins, CalorieBins::make(m_weightSeries, m_span, m_binSize),
+                               m_span);
+    if (m_focusMark >= int(m_marks.size()))
+        m_focusMark = int(m_marks.size()) - 1;
     describe();
     update();
 }
@@ -159,13 +223,14 @@ void CCharts::BuildWeightLine()
 {
     m_weightTop = LoadWeightSeries();
     const ChartGeometry geometry = chartGeometry();
-    const std::vector<ChartGeometry::Point> points =
-        geometry.WeightPoints(m_weightSeries, m_weightTop, m_weightBottom);
+    const std::vector<ChartGeometry::Point> points = geometry.VisibleLine(
+        geometry.WeightPoints(m_weightSeries, m_weightTop, m_weightBottom), LineWidth);
 
     const WeightTrend trend(m_weightSeries);
     m_trendLine = QPainterPath();
-    const std::vector<ChartGeometry::Point> trendPoints =
-        geometry.WeightPoints(trend.Days(firstDay(), dayCount()), m_weightTop, m_weightBottom);
+    const std::vector<ChartGeometry::Point> trendPoints = geometry.VisibleLine(
+        geometry.WeightPoints(trend.Days(firstDay(), dayCount()), m_weightTop, m_weightBottom),
+        TrendWidth + 1);
     for (std::size_t i = 0; i < trendPoints.size(); ++i) {
         if (i == 0)
             m_trendLine.moveTo(toQt(trendPoints[i]));
@@ -198,6 +263,8 @@ void CCharts::BuildWeightLine()
 void CCharts::BuildCalorieBars()
 {
     LoadCalorieSeries();
+    m_binSize = CalorieBins::sizeFor(dayCount(), chartGeometry().plotWidth());
+    m_calorieBins = CalorieBins::make(m_calorieSeries, m_span, m_binSize);
     PlaceCalorieBars();
 }
 
@@ -211,7 +278,7 @@ void CCharts::PlaceCalorieBars()
     m_goalY = m_hasGoal ? geometry.ValueToY(float(goal), m_calScale.top, m_calScale.bottom) : 0.0f;
     m_calorieBars.clear();
     for (const ChartGeometry::Rect &bar :
-         geometry.CalorieBars(m_calorieSeries, m_calScale.top, m_calScale.bottom))
+         geometry.BinBars(m_calorieBins, m_binSize, m_calScale.top, m_calScale.bottom))
         m_calorieBars.append(QRectF(bar.x, bar.y, bar.width, bar.height));
 }
 
@@ -232,6 +299,9 @@ void CCharts::paintEvent(QPaintEvent *)
     const ChartGeometry geometry = chartGeometry();
     paintShapes(painter, geometry);
     paintTexts(painter, geometry);
+    if (m_kind != ChartSpan::Kind::Strip)
+        paintCalendarLabels(painter, geometry);
+    paintFocus(painter, geometry);
 }
 
 void CCharts::paintShapes(QPainter &painter, const ChartGeometry &geometry) const
@@ -244,9 +314,13 @@ void CCharts::paintShapes(QPainter &painter, const ChartGeometry &geometry) cons
         const qreal y = geometry.GridLineY(row);
         painter.drawLine(QLineF(geometry.plotLeft(), y, geometry.plotRight(), y));
     }
-    for (int column = 0; column <= ChartGeometry::GridColumns; ++column) {
-        const qreal x = geometry.GridLineX(column);
-        painter.drawLine(QLineF(x, geometry.plotTop(), x, geometry.plotBottom()));
+    if (m_kind == ChartSpan::Kind::Strip) {
+        for (int column = 0; column <= ChartGeometry::GridColumns; ++column) {
+            const qreal x = geometry.GridLineX(column);
+            painter.drawLine(QLineF(x, geometry.plotTop(), x, geometry.plotBottom()));
+        }
+    } else {
+        paintCalendarGrid(painter, geometry);
     }
 
     // The clip, in the same pixel-centre terms: the plot's columns and rows, bottom line included.
@@ -278,9 +352,9 @@ void CCharts::paintShapes(QPainter &painter, const ChartGeometry &geometry) cons
     if (!m_trendLine.isEmpty()) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(linePen(ChartColors::TrendShadow, TrendWidth + 1));
-        painter.drawPath(m_trendLine.translated(0.5, 0.5));
+        strokeLine(painter, m_trendLine.translated(0.5, 0.5));
         painter.setPen(linePen(ChartColors::Trend, TrendWidth));
-        painter.drawPath(m_trendLine);
+        strokeLine(painter, m_trendLine);
     }
 
     if (m_hasWeight) {
@@ -288,10 +362,10 @@ void CCharts::paintShapes(QPainter &painter, const ChartGeometry &geometry) cons
         const QPen line = linePen(ChartColors::Weight, LineWidth);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(shadow);
-        painter.drawPath(m_weightLine);
+        strokeLine(painter, m_weightLine);
         painter.setPen(line);
         painter.drawEllipse(QRectF(m_firstPoint.x() - 2, m_firstPoint.y() - 2, 4, 4));
-        painter.drawPath(m_weightLine);
+        strokeLine(painter, m_weightLine);
 
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(ChartColors::WeightShadow));
@@ -376,5 +450,57 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
         painter.setFont(font);
         painter.setPen(QColor::fromRgba(ChartColors::NoData));
         drawAnchored(painter, {60, 90}, Qt::AlignLeft, noData);
+    }
+}
+
+namespace {
+
+// The days the grid marks for a longer range: Mondays under daily bars, months under weekly
+// ones, and months or, when those would crowd, years under monthly ones.
+std::vector<int> calendarTicks(const ChartSpan &span, CalorieBins::Size size, double column)
+{
+    if (size == CalorieBins::Size::Day)
+        return span.mondays();
+    return span.monthStarts(size == CalorieBins::Size::Month && column * 30.5 < 28.0);
+}
+
+} // namespace
+
+void CCharts::paintCalendarGrid(QPainter &painter, const ChartGeometry &geometry) const
+{
+    const qreal half = geometry.ColumnWidth() / 2.0;
+    for (int index : calendarTicks(m_span, m_binSize, geometry.ColumnWidth())) {
+        const qreal x = std::round(geometry.IndexX(index) - half);
+        painter.drawLine(QLineF(x, geometry.plotTop(), x, geometry.plotBottom()));
+    }
+}
+
+void CCharts::paintCalendarLabels(QPainter &painter, const ChartGeometry &geometry) const
+{
+    const QFont label = skinFont(QStringLiteral("Arial"), 8);
+    const QFontMetricsF metrics(label);
+    const QLocale locale;
+    painter.setFont(label);
+    painter.setPen(QColor::fromRgba(ChartColors::Grid).lighter(170));
+    // Clear of the scales' lowest figures at both ends.
+    const qreal clear = metrics.horizontalAdvance(QStringLiteral("00000")) + 8;
+    qreal free = geometry.plotLeft() + clear;
+    const qreal half = geometry.ColumnWidth() / 2.0;
+    for (int index : calendarTicks(m_span, m_binSize, geometry.ColumnWidth())) {
+        const DayFiles::LocalDate day = DayFiles::LocalDateOf(m_span.day(index));
+        const QDate date(day.year, day.month, day.day);
+        QString text;
+        if (m_binSize == CalorieBins::Size::Day)
+            text = locale.toString(date, QStringLiteral("d MMM"));
+        else
+            text = locale.toString(date,
+                                   day.month == 1 ? QStringLiteral("yyyy") : QStringLiteral("MMM"));
+        const qreal x = std::round(geometry.IndexX(index) - half);
+        const qreal wide = metrics.horizontalAdvance(text) + 4;
+        if (x < free || x + wide > geometry.plotRight() - clear)
+            continue;
+        drawAnchored(painter, {x, geometry.plotBottom() + metrics.height() + 2.0}, Qt::AlignLeft,
+                     text);
+        free = x + wide + 6;
     }
 }

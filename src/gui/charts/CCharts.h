@@ -1,7 +1,11 @@
 #pragma once
 
+#include "calendar/DayFiles.h"
 #include "calendar/DaySelection.h"
+#include "charts/CalorieBins.h"
 #include "charts/ChartGeometry.h"
+#include "charts/ChartMarks.h"
+#include "charts/ChartSpan.h"
 #include "charts/DaySample.h"
 #include "controls/BackgroundSlice.h"
 
@@ -15,10 +19,15 @@
 #include <vector>
 
 class DayStore;
+class QComboBox;
 
 // The Charts page: the weight history as a yellow line with its scale on the left, and the daily
 // calorie totals of the strip's days as translucent red bars with their scale on the right, on
-// one grid whose columns stand under the day strip's cells. With two weights or more, the
+// one grid whose columns stand under the day strip's cells. A box at the top shows a longer
+// range instead (the last 4 weeks, 3 months, a year, all of the diary), its bars a week's or a
+// month's average per logged day when days would be too thin; the grid then marks Mondays or
+// months. Hovering a bar or a weight, or moving along them with the arrow keys, tells its date
+// and values; a click or Enter opens the day (dayOpened). With two weights or more, the
 // weight's trend as a thin green line and its weekly change in words beside the title; with a
 // calorie goal, a line across the bars at the goal. All file reading happens in UpdateCharts;
 // painting only draws what the last update prepared.
@@ -39,16 +48,40 @@ public:
     // "Trend: -0.4 per week", "Trend: steady", or empty when no trend is shown.
     const QString &trendText() const { return m_trendText; }
 
-    // The run of days shown: the strip's, read at each update; not owned.
+    // The strip, whose days are shown unless a longer range is chosen; not owned.
     void setDays(const DaySelection *days) { m_days = days; }
-    std::int64_t firstDay() const { return m_days->m_firstDay; }
-    int dayCount() const { return m_days->m_dayCount; }
+    // The run of days shown, as of the last update.
+    std::int64_t firstDay() const { return m_span.firstDay; }
+    int dayCount() const { return m_span.dayCount; }
+
+    void setRange(ChartSpan::Kind kind);
+    ChartSpan::Kind range() const { return m_kind; }
+    QComboBox *rangeBox() const { return m_rangeBox; }
+    // What the pointer or the keys stand on, as the tooltip says it; empty for nothing.
+    QString markText(int mark) const;
+    const std::vector<ChartMarks::Mark> &marks() const { return m_marks; }
+    int focusedMark() const { return m_focusMark; }
+
+signals:
+    void dayOpened(const DayFiles::LocalDate &day);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     ChartGeometry chartGeometry() const;
+    void placeSpan();
+    void fillRangeBox();
+    void focusMark(int mark);
+    void openMark(int mark);
+    void paintFocus(QPainter &painter, const ChartGeometry &geometry) const;
+    void paintCalendarGrid(QPainter &painter, const ChartGeometry &geometry) const;
+    void paintCalendarLabels(QPainter &painter, const ChartGeometry &geometry) const;
     float LoadWeightSeries();
     void LoadCalorieSeries();
     void BuildWeightLine();
@@ -62,6 +95,14 @@ private:
 
     static inline const DaySelection s_noDays {};
     const DaySelection *m_days = &s_noDays;
+
+    ChartSpan::Kind m_kind = ChartSpan::Kind::Strip;
+    ChartSpan m_span {0, 29};
+    CalorieBins::Size m_binSize = CalorieBins::Size::Day;
+    std::vector<CalorieBins::Bin> m_calorieBins;
+    std::vector<ChartMarks::Mark> m_marks;
+    int m_focusMark = -1;
+    QComboBox *m_rangeBox = nullptr;
 
     BackgroundSlice m_background;
     const DayStore *m_store = nullptr;
