@@ -6,6 +6,7 @@
 #include "layout/PageTable.h"
 #include "meals/CMealsList.h"
 #include "meals/MealSamples.h"
+#include "recipes/RecipeBook.h"
 #include "store/ConflictMerge.h"
 #include "store/MealDayFile.h"
 #include "store/NoteFile.h"
@@ -28,6 +29,7 @@ private slots:
     void anEntryAddedElsewhereIsShownAndNeverDropped();
     void aConflictCopyIsSaidAndMerged();
     void aNoteChangedElsewhereWhileTypingIsKeptAside();
+    void recipesFromAnotherComputerAreJoined();
 
 private:
     CMealsList *meals() const
@@ -126,6 +128,26 @@ void TestOtherWriters::aNoteChangedElsewhereWhileTypingIsKeptAside()
     const std::vector<ConflictMerge::Found> found = ConflictMerge::List(m_window.folder());
     QCOMPARE(found.size(), std::size_t(1));
     QCOMPARE(NoteFile::Read(found[0].path).text, std::string("Theirs"));
+}
+
+void TestOtherWriters::recipesFromAnotherComputerAreJoined()
+{
+    const auto bookOf = [](const char *name) {
+        RecipeBook book;
+        Recipe recipe = Recipe::fromEntries(name, {sampleEntry("A", 1)}, 2.0);
+        recipe.since = {1, 12, 2026};
+        book.define(recipe);
+        return book.text();
+    };
+    QVERIFY(m_window.open(1, [&](const fs::path &) {
+        QVERIFY(FileIo::writeAtomically(m_window.folder() / "recipes.tsv", bookOf("Soup")));
+    }));
+    const fs::path copy = m_window.folder() / "recipes.sync-conflict-20261205-143022-ABCDEF1.tsv";
+    QVERIFY(FileIo::writeAtomically(copy, bookOf("Stew")));
+    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(copy), 2000);
+    RecipeBook joined;
+    QVERIFY(joined.load(m_window.folder() / "recipes.tsv").ok());
+    QVERIFY(joined.find("Soup") && joined.find("Stew"));
 }
 
 QTEST_MAIN(TestOtherWriters)

@@ -2,9 +2,11 @@
 
 #include "controls/CNoticeBar.h"
 #include "food/UserFoodTable.h"
+#include "platform/CoreText.h"
 #include "recipes/RecipeBook.h"
 #include "store/DayStore.h"
 #include "store/DiarySettings.h"
+#include "store/SaveProblem.h"
 
 #include <QDate>
 #include <QLocale>
@@ -82,6 +84,18 @@ void DiaryFollower::changed(const std::set<fs::path> &paths)
 
 void DiaryFollower::checkConflicts()
 {
+    // Recipes from another computer are joined at once: every definition of both is kept, so
+    // there is nothing to ask.
+    const ConflictMerge::RecipesJoined joined =
+        ConflictMerge::JoinRecipeCopies(m_store.rootDirectory());
+    for (const FileIo::Result &problem : joined.problems)
+        m_notice->showNotice(
+            QString::fromStdString(problem.file.string()),
+            QString::fromStdString(SaveProblem::Describe(
+                problem, m_store.rootDirectory(), SaveProblem::Action::Save, CoreText::problem)));
+    if (!joined.copies.empty() && m_views.ownFoods)
+        m_views.ownFoods();
+
     m_conflicts = ConflictMerge::List(m_store.rootDirectory());
     if (m_conflicts.empty()) {
         m_notice->clearNotice(conflictKey());
