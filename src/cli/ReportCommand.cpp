@@ -2,7 +2,7 @@
 
 #include "export/DiaryExport.h"
 #include "meals/NutrientText.h"
-#include "nutrition/PeriodNutrition.h"
+#include "nutrition/PeriodReport.h"
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
 #include "store/CompleteDays.h"
@@ -18,14 +18,6 @@ namespace {
 
 using namespace NutritionCommands;
 using Day = DayFiles::LocalDate;
-
-constexpr std::size_t TopFoods = 10;
-
-struct Weighed
-{
-    Day day;
-    float weight = 0.0f;
-};
 
 // The ten in the panel's order.
 std::vector<int> panelRows()
@@ -50,23 +42,15 @@ std::string panelTotal(int nutrient, double amount)
     return total;
 }
 
-std::vector<PeriodNutrition::FoodShare> topFoods(const PeriodNutrition &period, int id)
-{
-    std::vector<PeriodNutrition::FoodShare> foods = period.sources(id);
-    if (foods.size() > TopFoods)
-        foods.resize(TopFoods);
-    return foods;
-}
-
 // Amounts over the whole range, with the share of the range's total they are.
-void printTopFoods(std::ostream &out, const PeriodNutrition &period, int id)
+void printTopFoods(std::ostream &out, const PeriodReport &report, int id)
 {
     const NutrientInfo &info = NutrientCatalogue::info(id);
-    const std::optional<double> total = period.totals().amount(id);
+    const std::optional<double> total = report.nutrition().totals().amount(id);
     out << "Foods that gave the most "
         << (id == NutrientId::Energy ? std::string_view("calories") : info.name) << " ("
         << info.unit << ", over the range):\n";
-    const std::vector<PeriodNutrition::FoodShare> foods = topFoods(period, id);
+    const std::vector<PeriodNutrition::FoodShare> foods = report.topFoods(id);
     if (foods.empty())
         out << "  none\n";
     for (const PeriodNutrition::FoodShare &food : foods) {
@@ -79,12 +63,12 @@ void printTopFoods(std::ostream &out, const PeriodNutrition &period, int id)
     }
 }
 
-std::string jsonTopFoods(const PeriodNutrition &period, int id)
+std::string jsonTopFoods(const PeriodReport &report, int id)
 {
     std::string json =
         "{\"key\": " + JsonString(NutrientCatalogue::info(id).key) + ", \"foods\": [";
     bool comma = false;
-    for (const PeriodNutrition::FoodShare &food : topFoods(period, id)) {
+    for (const PeriodNutrition::FoodShare &food : report.topFoods(id)) {
         json += (comma ? ", " : "") + std::string("{\"name\": ") +
             JsonString(TextCodec::ToUtf8(food.name)) + ", \"amount\": " + PlainNumber(food.amount) +
             "}";
@@ -102,29 +86,23 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
     const long long from = DiaryExport::DayNumber(command.from);
     const long long to = DiaryExport::DayNumber(command.to);
     const int days = int(to - from + 1);
-    std::vector<std::string> unreadable;
-    int logged = 0; // with --complete, also the logged days not counted
-    const PeriodNutrition period(
-        command.from, days,
-        [&](const Day &day) {
-            DayStore::Meals meals = store.LoadMeals(day);
-            if (!meals.readable)
-                unreadable.push_back(DiaryExport::IsoDate(day));
-            logged += meals.entries.empty() ? 0 : 1;
-            if (command.completeOnly && !CompleteDays::IsComplete(store, day))
-                meals.entries.clear();
-            return std::move(meals.entries);
-        },
-        lookup.get());
-    std::optional<Weighed> first, last;
-    for (long long number = from; number <= to; ++number) {
-        const Day day = DiaryExport::FromDayNumber(number);
-        if (const std::optional<float> weight = store.LoadWeight(day)) {
-            if (!first)
-                first = Weighed {day, *weight};
-            last = Weighed {day, *weight};
-        }
-    }
+    PeriodReport::Sources sources;
+    sources.meals = [&store](const Day &day) {
+        DayStore::Meals meals = store.LoadMeals(day);
+        return PeriodReport::DayMeals {std::move(meals.entries), meals.readable};
+    };
+    sources.weight = [&store](const Day &day) {
+        return store.LoadWeight(day);
+    };
+    if (command.completeOnly)
+        sources.complete = [&store](const Day &day) {
+            return CompleteDays::IsComplete(store, day);
+        };
+    const PeriodReport report(command.from, days, sources, lookup.get());
+    const PeriodNutrition &period = report.nutrition();
+    const int logged = report.loggedDays();
+    const std::optional<PeriodReport::Weighed> &first = report.firstWeight();
+    const std::optional<PeriodReport::Weighed> &last = report.lastWeight();
     const NutrientTotals &totals = period.totals();
     const std::string fromText = DiaryExport::IsoDate(command.from);
     const std::string toText = DiaryExport::IsoDate(command.to);
@@ -156,9 +134,9 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
                 << ", \"daysMet\": " << period.daysOnGoal(goals, k) << "}";
             comma = true;
         }
-        out << "\n  ],\n  \"topFoods\": [" << jsonTopFoods(period, NutrientId::Energy);
+        out << "\n  ],\n  \"topFoods\": [" << jsonTopFoods(report, NutrientId::Energy);
         if (command.nutrient >= 0 && command.nutrient != NutrientId::Energy)
-            out << ", " << jsonTopFoods(period, command.nutrient);
+            out << ", " << jsonTopFoods(report, command.nutrient);
         out << "],\n  \"weight\": ";
         if (first) {
             out << "{\"start\": {\"date\": " << JsonString(DiaryExport::IsoDate(first->day))
@@ -201,14 +179,12 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
                     << (limit ? " (at most " : " (at least ") << panelTotal(k, goals.goal(k))
                     << ")\n";
             }
-            printTopFoods(out, period, NutrientId::Energy);
+            printTopFoods(out, report, NutrientId::Energy);
             if (command.nutrient >= 0 && command.nutrient != NutrientId::Energy)
-                printTopFoods(out, period, command.nutrient);
+                printTopFoods(out, report, command.nutrient);
         }
         if (first) {
-            // Rounded as shown, so that no change is never "-0.0".
-            const double change =
-                std::round((double(last->weight) - first->weight) * 10.0) / 10.0 + 0.0;
+            const double change = *report.weightChange();
             out << "Weight: " << NumberText::fixed(first->weight, 1) << " on "
                 << DiaryExport::IsoDate(first->day) << ", " << NumberText::fixed(last->weight, 1)
                 << " on " << DiaryExport::IsoDate(last->day) << ", change "
@@ -218,10 +194,10 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
         }
     }
 
-    for (const std::string &date : unreadable)
-        streams.err << CommandLine::Program << ": the meals of " << date
+    for (const Day &day : report.unreadableDays())
+        streams.err << CommandLine::Program << ": the meals of " << DiaryExport::IsoDate(day)
                     << " could not be read whole; what could be read is counted\n";
-    return unreadable.empty() ? 0 : 1;
+    return report.unreadableDays().empty() ? 0 : 1;
 }
 
 } // namespace ReportCommand

@@ -1,0 +1,50 @@
+#include "nutrition/PeriodReport.h"
+
+#include "calendar/DayStripModel.h"
+
+#include <cmath>
+
+PeriodReport::PeriodReport(const Day &first, int dayCount, const Sources &sources,
+                           const NutrientLookup &lookup)
+    : m_completeOnly(bool(sources.complete)),
+      m_nutrition(
+          first, dayCount,
+          [&](const Day &day) {
+              DayMeals meals = sources.meals(day);
+              if (!meals.readable)
+                  m_unreadable.push_back(day);
+              m_logged += meals.entries.empty() ? 0 : 1;
+              if (sources.complete && !meals.entries.empty() && !sources.complete(day))
+                  meals.entries.clear();
+              return std::move(meals.entries);
+          },
+          lookup)
+{
+    if (!sources.weight)
+        return;
+    for (int i = 0; i < dayCount; ++i) {
+        const Day day = DayStripModel::CellDate(first, i);
+        if (day.year == 0)
+            continue;
+        if (const std::optional<float> weight = sources.weight(day)) {
+            if (!m_firstWeight)
+                m_firstWeight = Weighed {day, *weight};
+            m_lastWeight = Weighed {day, *weight};
+        }
+    }
+}
+
+std::optional<double> PeriodReport::weightChange() const
+{
+    if (!m_firstWeight)
+        return std::nullopt;
+    return std::round((double(m_lastWeight->weight) - m_firstWeight->weight) * 10.0) / 10.0 + 0.0;
+}
+
+std::vector<PeriodNutrition::FoodShare> PeriodReport::topFoods(int id) const
+{
+    std::vector<PeriodNutrition::FoodShare> foods = m_nutrition.sources(id);
+    if (foods.size() > TopFoods)
+        foods.resize(TopFoods);
+    return foods;
+}
