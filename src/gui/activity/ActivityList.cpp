@@ -8,9 +8,11 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <algorithm>
 
-ActivityList::ActivityList(DayStore &store, CNoticeBar *notice, QWidget *follow, QPoint at)
-    : QObject(follow), m_store(store), m_notice(notice), m_follow(follow), m_at(at)
+ActivityList::ActivityList(DayStore &store, CNoticeBar *notice, QWidget *follow, QPoint at,
+                           int room)
+    : QObject(follow), m_store(store), m_notice(notice), m_follow(follow), m_at(at), m_room(room)
 {
     m_button = new SkinButton(tr("Activity\u2026"), follow->parentWidget());
     m_button->setObjectName(QStringLiteral("activityButton"));
@@ -71,9 +73,20 @@ void ActivityList::reload()
                                        : rows.join(QLatin1Char('\n'));
     m_button->setToolTip(tip);
     m_button->setAccessibleDescription(tip);
-    m_button->resize(m_button->sizeHint().width(), 16);
-    m_button->move(m_at);
+    fitButton();
     emit changed();
+}
+
+void ActivityList::fitButton()
+{
+    // A long total, or a longer language, in a smaller caption rather than over Delete Selected.
+    for (const double points : {8.0, 7.5, 7.0, 6.5}) {
+        m_button->setCaptionPoints(points);
+        if (m_button->sizeHint().width() <= m_room)
+            break;
+    }
+    m_button->resize(std::min(m_button->sizeHint().width(), m_room), 16);
+    m_button->move(m_at);
 }
 
 FileIo::Result ActivityList::written(const FileIo::Result &result)

@@ -22,8 +22,9 @@ class ActivityList : public QObject
     Q_OBJECT
 
 public:
-    // The button at `at`, shown while `follow` (a control of the page) is.
-    ActivityList(DayStore &store, CNoticeBar *notice, QWidget *follow, QPoint at);
+    // The button at `at`, at most `room` pixels wide, shown while `follow` (a control of the
+    // page) is.
+    ActivityList(DayStore &store, CNoticeBar *notice, QWidget *follow, QPoint at, int room);
 
     void show(const DayFiles::LocalDate &day);
     const ActivityDay &day() const { return m_day; }
@@ -50,6 +51,7 @@ protected:
 private:
     std::filesystem::path file() const;
     void reload();
+    void fitButton();
     // Whatever was done to the file, the list shows what it now holds.
     FileIo::Result written(const FileIo::Result &result);
 
@@ -58,6 +60,7 @@ private:
     QWidget *m_follow;
     SkinButton *m_button;
     QPoint m_at;
+    int m_room;
     DayFiles::LocalDate m_date {};
     ActivityDay m_day;
 };

@@ -100,10 +100,11 @@ void FoodPage::connectRecipes(FoodDatabaseLoader *loader, CNoticeBar *notice)
 void FoodPage::connectActivities(const Diary &diary)
 {
     // Left in the bottom row, before Delete Selected.
-    m_activities =
-        new ActivityList(diary.store, diary.notice, m_controls.meals,
-                         QPoint(DialogLayout::pixelRect(DialogLayout::MealList).x + 1,
-                                DialogLayout::pixelRect(DialogLayout::DeleteSelectedButton).y));
+    using namespace DialogLayout;
+    const int left = pixelRect(MealList).x + 1;
+    m_activities = new ActivityList(diary.store, diary.notice, m_controls.meals,
+                                    QPoint(left, pixelRect(DeleteSelectedButton).y),
+                                    pixelRect(DeleteSelectedButton).x - 4 - left);
     connect(m_activities, &ActivityList::saved, diary.notices, &FileNotices::reportSave);
     connect(m_activities, &ActivityList::opened, diary.notices, &FileNotices::reportOpen);
     connect(m_activities, &ActivityList::changed, this, &FoodPage::showGoals);
