@@ -12,6 +12,7 @@
 #include "layout/PageTable.h"
 #include "meals/CElements.h"
 #include "platform/FileIo.h"
+#include "store/ActivityDay.h"
 
 #include <QListWidget>
 #include <QMenu>
@@ -93,6 +94,10 @@ void TestActivity::addedAndRemovedInTheForm()
     QCOMPARE(activityText(file), std::string("stretching\nCycling\t45\t380.5\n"));
     QCOMPARE(button->text(), QStringLiteral("Burned 380.5 kcal"));
     QCOMPARE(button->toolTip(), QStringLiteral("Cycling, 45 min, 380.5 kcal"));
+
+    // Another writer's activity shows without a new look at the day.
+    QVERIFY(ActivityDay::Append(file, {"Rowing", 30, 250}));
+    QTRY_COMPARE(button->text(), QStringLiteral("Burned 630.5 kcal"));
 }
 
 void TestActivity::burnedRaisesTheGoalOnlyWhenSet()

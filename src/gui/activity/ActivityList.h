@@ -27,6 +27,8 @@ public:
     ActivityList(DayStore &store, CNoticeBar *notice, QWidget *follow, QPoint at, int room);
 
     void show(const DayFiles::LocalDate &day);
+    // The shown day again, as its file now is (another writer changed it).
+    void refresh() { reload(); }
     const ActivityDay &day() const { return m_day; }
     double burned() const { return m_day.burned(); }
     SkinButton *button() const { return m_button; }
