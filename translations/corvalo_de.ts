@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ActivityForm</name>
+    <message>
+        <source>Activity</source>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Activities of the day</source>
+        <translation>Aktivitäten des Tages</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen activity</source>
+        <translation>Gewählte Aktivität entfernen</translation>
+    </message>
+    <message>
+        <source>Activity name</source>
+        <translation>Name der Aktivität</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Calories burned</source>
+        <translation>Verbrannte Kalorien</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Burned: %1 kcal</source>
+        <translation>Verbrannt: %1 kcal</translation>
+    </message>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>Nicht entfernt: %1</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is no number. Type it like 45 or 12.5.</source>
+        <translation>%1: „%2“ ist keine Zahl. Geben Sie sie wie 45 oder 12,5 ein.</translation>
+    </message>
+    <message>
+        <source>Type what you did, like Cycling.</source>
+        <translation>Geben Sie ein, was Sie gemacht haben, etwa Radfahren.</translation>
+    </message>
+    <message>
+        <source>The name may not hold tabs.</source>
+        <translation>Der Name darf keine Tabulatoren enthalten.</translation>
+    </message>
+    <message>
+        <source>Type the minutes.</source>
+        <translation>Geben Sie die Minuten ein.</translation>
+    </message>
+    <message>
+        <source>Minutes go from 0 to 1440.</source>
+        <translation>Minuten gehen von 0 bis 1440.</translation>
+    </message>
+    <message>
+        <source>Type the calories burned.</source>
+        <translation>Geben Sie die verbrannten Kalorien ein.</translation>
+    </message>
+    <message>
+        <source>Calories burned go from 0 to 20000.</source>
+        <translation>Verbrannte Kalorien gehen von 0 bis 20000.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityList</name>
+    <message>
+        <source>Activity…</source>
+        <translation>Aktivität…</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
+        <source>%1, %2 min, %3 kcal</source>
+        <translation>%1, %2 Min., %3 kcal</translation>
+    </message>
+    <message>
+        <source>%1 of the day&apos;s activity lines could not be read; they are kept as they are</source>
+        <translation>%1 Zeilen der Aktivitäten des Tages konnten nicht gelesen werden; sie bleiben, wie sie sind</translation>
+    </message>
+    <message>
+        <source>Burned %1 kcal</source>
+        <translation>Aktiv: %1 kcal</translation>
+    </message>
+    <message>
+        <source>Log what you did and the calories it burned</source>
+        <translation>Eintragen, was Sie gemacht und wie viele Kalorien Sie verbrannt haben</translation>
+    </message>
+</context>
+<context>
     <name>CCharts</name>
     <message>
         <source>Weight</source>
@@ -202,6 +312,10 @@
         <source>Copy meals to today</source>
         <translation>Mahlzeiten nach heute kopieren</translation>
     </message>
+    <message>
+        <source>Day complete: all eaten is logged</source>
+        <translation>Tag vollständig: alles Gegessene ist eingetragen</translation>
+    </message>
 </context>
 <context>
     <name>DiaryConnection</name>
@@ -255,6 +369,10 @@
     <message>
         <source>%1 was not written: %2. Written: %3</source>
         <translation>%1 wurde nicht geschrieben: %2. Geschrieben: %3</translation>
+    </message>
+    <message>
+        <source>%1: the activities could not be read (%2)</source>
+        <translation>%1: Die Aktivitäten konnten nicht gelesen werden (%2)</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1863,18 @@
     <message>
         <source>Nutrient targets for</source>
         <translation>Nährstoffziele für</translation>
+    </message>
+    <message>
+        <source>+ calories burned</source>
+        <translation>+ verbrannte kcal</translation>
+    </message>
+    <message>
+        <source>A day&apos;s calorie goal grows by the calories its activities burned. What you ate is counted as it is.</source>
+        <translation>Das Kalorienziel eines Tages wächst um die Kalorien, die seine Aktivitäten verbrannt haben. Was Sie gegessen haben, zählt unverändert.</translation>
+    </message>
+    <message>
+        <source>Add calories burned to the calorie goal</source>
+        <translation>Verbrannte Kalorien zum Kalorienziel hinzuzählen</translation>
     </message>
 </context>
 <context>

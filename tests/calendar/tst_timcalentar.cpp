@@ -214,7 +214,10 @@ void TestTimCalentar::contextMenuCopiesMeals()
 
     // Into the day shown (today, so nothing goes to today): its list shows the apple.
     std::unique_ptr<QMenu> menu(m_strip->ContextMenuFor({5, 12, 2026}));
-    QCOMPARE(actions(*menu), QStringList {QStringLiteral("Copy meals from the previous day")});
+    const QString complete = QStringLiteral("Day complete: all eaten is logged");
+    QCOMPARE(
+        actions(*menu),
+        (QStringList {QStringLiteral("Copy meals from the previous day"), QString(), complete}));
     menu->actions()[0]->trigger();
     auto *meals = static_cast<CMealsList *>(m_window.dialog->control(DialogLayout::MealList));
     QCOMPARE(meals->count(), 1);
@@ -226,7 +229,7 @@ void TestTimCalentar::contextMenuCopiesMeals()
     menu.reset(m_strip->ContextMenuFor({6, 12, 2026}));
     QCOMPARE(actions(*menu),
              (QStringList {QStringLiteral("Copy meals from the previous day"),
-                           QStringLiteral("Copy meals to today (off)")}));
+                           QStringLiteral("Copy meals to today (off)"), QString(), complete}));
     menu->actions()[0]->trigger();
     QCOMPARE(FileIo::readAll(sixth).value(), apple);
     QVERIFY(m_strip->cells()[15].hasData);

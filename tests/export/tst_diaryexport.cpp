@@ -8,6 +8,7 @@
 #include "food/UserFoodTable.h"
 #include "nutrition/NutrientLookup.h"
 #include "platform/FileIo.h"
+#include "store/ActivityDay.h"
 #include "store/DayStore.h"
 
 #include <QtTest>
@@ -225,6 +226,15 @@ void TestDiaryExport::rangeWrittenWhole()
     QCOMPARE(partly.problems,
              std::vector<std::string> {"notes.csv was not written: a folder, pipe or device sits "
                                        "where the file should be. Written: meals.csv, days.csv"});
+
+    // Activities, once a day of the range has some, in a file of their own.
+    QVERIFY(ActivityDay::Append(store.DataFilePath(eighth, ActivityDay::Extension),
+                                {"Walk, brisk", 40, 180.5}));
+    const DiaryExport::Result active = DiaryExport::Write(store, seventh, eighth, temp / "active");
+    QCOMPARE(active.written.size(), std::size_t(4));
+    QCOMPARE(fileText(temp / "active/activities.csv"),
+             std::string("Date,Activity,Minutes,Calories burned\r\n"
+                         "2026-12-08,\"Walk, brisk\",40,180.5\r\n"));
 }
 
 void TestDiaryExport::dates_data()

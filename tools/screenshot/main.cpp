@@ -1,7 +1,7 @@
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page]
 //       [edges|best|goal|goals|edges-goals|export|copy-menu|own-list|own-form|quick-add|
-//        focus-list|focus-add]   (page 0: the prompt)
+//        activity|focus-list|focus-add]   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
 // "focus-add" show the keyboard focus on the food list or on Add; "goal" sets a daily calorie
@@ -10,9 +10,12 @@
 // from the Settings page (page 5) and shows its outcome; "copy-menu" opens the day
 // strip's context menu on the day before; "own-list" lists two foods of the user's own, one
 // chosen with its context menu open; "own-form" and "quick-add" show those forms, filled in, over
-// the window.
+// the window; "activity" shows the day's activities in their form, the calorie goal of 2000
+// raised by what they burned.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
+#include "activity/ActivityForm.h"
+#include "activity/ActivityList.h"
 #include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
 #include "app/ExportGroup.h"
@@ -43,6 +46,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -139,6 +143,18 @@ int main(int argc, char *argv[])
              "\t250 glass\n")
              .ok())
         std::fprintf(stderr, "could not write the sample foods\n");
+
+    if (option == "activity") {
+        const std::filesystem::path diary = folder.path().toStdString();
+        std::filesystem::create_directories(diary / "db");
+        if (!FileIo::writeAtomically(diary / "settings.conf",
+                                     "Goals/Calories=2000\nAddBurnedToGoal=true\n")
+                 .ok() ||
+            !FileIo::writeAtomically(diary / "db" / (DayFiles::DayKey(kNow) + ".act"),
+                                     "Cycling\t45\t380\nYoga\t30\t110\n")
+                 .ok())
+            std::fprintf(stderr, "could not write the sample activities\n");
+    }
 
     if (page == 0) {
         CNewVerWarng prompt;
@@ -295,6 +311,22 @@ int main(int argc, char *argv[])
             QContextMenuEvent event(QContextMenuEvent::Mouse, at,
                                     list->viewport()->mapToGlobal(at));
             QApplication::sendEvent(list->viewport(), &event);
+            return;
+        }
+        if (option == "activity") {
+            QTimer::singleShot(100, &dialog, [&] {
+                if (auto *form = qobject_cast<ActivityForm *>(QApplication::activeModalWidget())) {
+                    form->list()->setCurrentRow(1);
+                    form->nameBox()->setText(QStringLiteral("Swimming"));
+                    form->minutesBox()->setText(QStringLiteral("40"));
+                    form->nameBox()->setFocus();
+                }
+                QTimer::singleShot(100, &dialog, [&] {
+                    saveWithForm();
+                    dialog.done(0);
+                });
+            });
+            dialog.findChild<ActivityList *>()->openForm();
             return;
         }
         if (option == "quick-add") {

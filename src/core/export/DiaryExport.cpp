@@ -6,6 +6,7 @@
 #include "platform/FileIo.h"
 #include "platform/TextCodec.h"
 #include "platform/UiText.h"
+#include "store/ActivityDay.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
 
@@ -199,6 +200,8 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
     std::string days = CsvText::Record(header);
 
     std::string notes = CsvText::Record({"Date", "Text"});
+    std::string activities = CsvText::Record({"Date", "Activity", "Minutes", "Calories burned"});
+    bool anyActivity = false;
 
     for (long long number = first; number <= last; ++number) {
         const Day day = FromDayNumber(number);
@@ -239,6 +242,21 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         const bool hasNote = !note.text.empty();
         if (hasNote)
             notes += CsvText::Record({date, withCrLf(TextCodec::ToUtf8(note.text))});
+
+        ActivityDay active;
+        if (const FileIo::Result read =
+                ActivityDay::Load(store.DataFilePath(day, ActivityDay::Extension), active);
+            !read.ok())
+            result.problems.push_back(
+                phrase(translate,
+                       CORVALO_UI_TEXT("DiaryExport", "%1: the activities could not be read (%2)"),
+                       date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
+        for (const Activity &activity : active.activities()) {
+            anyActivity = true;
+            activities += CsvText::Record({date, TextCodec::ToUtf8(activity.name),
+                                           ActivityDay::Figure(activity.minutes),
+                                           ActivityDay::Figure(activity.calories)});
+        }
 
         std::vector<std::string> fields {date};
         appendNutrients(fields, loaded.totals);
@@ -283,6 +301,8 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         {MealsFile, &meals}, {DaysFile, &days}, {NotesFile, &notes}};
     if (!recipes.empty())
         files.emplace_back(RecipesFile, &recipes);
+    if (anyActivity)
+        files.emplace_back(ActivitiesFile, &activities);
     for (const auto &[name, bytes] : files) {
         const fs::path file = folder / name;
         const FileIo::Result written = FileIo::writeAtomically(file, *bytes);

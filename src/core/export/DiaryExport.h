@@ -26,6 +26,8 @@ class NutrientLookup;
 //   recipes.csv  only when the diary has recipes: one record per ingredient of each recipe as
 //              it is now: Recipe, Since (YYYY-MM-DD), Servings, Weight (g), Food, Amount, Unit,
 //              Grams and what the ingredient adds of the ten nutrients
+//   activities.csv  only when a day of the range holds activities: one record per activity:
+//              Date, Activity, Minutes, Calories burned, as typed (ActivityDay)
 //
 // The ten nutrients come in the panel's order (calories, carbohydrates, protein, fat, saturated
 // fat, cholesterol, fibre, sugars, sodium, calcium); the others in the catalogue's, headed
@@ -45,6 +47,7 @@ inline constexpr const char *MealsFile = "meals.csv";
 inline constexpr const char *DaysFile = "days.csv";
 inline constexpr const char *NotesFile = "notes.csv";
 inline constexpr const char *RecipesFile = "recipes.csv";
+inline constexpr const char *ActivitiesFile = "activities.csv";
 
 // Called after each day read with the days done and the days in the range; false cancels.
 using Progress = std::function<bool(int done, int total)>;

@@ -87,6 +87,14 @@ double NutrientGoals::goal(int nutrient) const
     return valid(nutrient) ? m_goals[std::size_t(nutrient)] : 0.0;
 }
 
+NutrientGoals NutrientGoals::withBurned(double burned) const
+{
+    NutrientGoals day = *this;
+    if (hasGoal(Nutrient::Calories) && burned > 0.0)
+        day.m_goals[std::size_t(Nutrient::Calories)] += burned;
+    return day;
+}
+
 std::string NutrientGoals::goalText(int nutrient) const
 {
     if (!hasGoal(nutrient))

@@ -47,6 +47,9 @@ public:
     double goal(int nutrient) const;
     // The goal as it is stored and shown for editing ("2000", "65.5"); empty when there is none.
     std::string goalText(int nutrient) const;
+    // A day's goals when what its activities burned may be eaten too: the calorie goal raised by
+    // `burned`. Without a calorie goal there is nothing to raise.
+    NutrientGoals withBurned(double burned) const;
 
     // Settings keys: "Goals/Calories", "Goals/SaturatedFat", ...; the kind of fat and
     // carbohydrates under "Goals/FatKind" and "Goals/CarbohydratesKind" (empty for the others).

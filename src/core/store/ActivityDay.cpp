@@ -54,6 +54,7 @@ void ActivityDay::parse(std::string_view bytes)
 {
     m_lines.clear();
     m_activities.clear();
+    m_lineOf.clear();
     m_skipped = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
@@ -64,10 +65,12 @@ void ActivityDay::parse(std::string_view bytes)
             line.remove_suffix(1);
         if (line.empty())
             continue;
-        if (std::optional<Activity> activity = activityOf(line))
+        if (std::optional<Activity> activity = activityOf(line)) {
             m_activities.push_back(std::move(*activity));
-        else
+            m_lineOf.push_back(m_lines.size() - 1);
+        } else {
             ++m_skipped;
+        }
     }
 }
 
@@ -95,6 +98,25 @@ void ActivityDay::add(const Activity &activity)
                       Figure(activity.calories));
     m_activities.push_back({activity.name, std::round(activity.minutes * 10.0) / 10.0,
                             std::round(activity.calories * 10.0) / 10.0});
+    m_lineOf.push_back(m_lines.size() - 1);
+}
+
+bool ActivityDay::remove(const Activity &activity)
+{
+    for (std::size_t i = 0; i < m_activities.size(); ++i) {
+        const Activity &held = m_activities[i];
+        if (held.name != activity.name || Figure(held.minutes) != Figure(activity.minutes) ||
+            Figure(held.calories) != Figure(activity.calories))
+            continue;
+        const std::size_t line = m_lineOf[i];
+        m_lines.erase(m_lines.begin() + std::ptrdiff_t(line));
+        m_activities.erase(m_activities.begin() + std::ptrdiff_t(i));
+        m_lineOf.erase(m_lineOf.begin() + std::ptrdiff_t(i));
+        for (std::size_t &later : m_lineOf)
+            later -= later > line ? 1 : 0;
+        return true;
+    }
+    return false;
 }
 
 FileIo::Result ActivityDay::Load(const std::filesystem::path &file, ActivityDay &day)
@@ -120,4 +142,21 @@ FileIo::Result ActivityDay::Append(const std::filesystem::path &file, const Acti
         return read;
     day.add(activity);
     return FileIo::writeAtomically(file, day.image());
+}
+
+FileIo::Result ActivityDay::Remove(const std::filesystem::path &file, const Activity &activity)
+{
+    FileIo::Result failure;
+    const std::optional<FileLock> lock = FileLock::acquire(file, false, failure);
+    if (!lock && failure.problem != FileIo::Problem::Missing)
+        return failure;
+    ActivityDay day;
+    if (const FileIo::Result read = Load(file, day); !read.ok())
+        return read;
+    if (!day.remove(activity))
+        return FileIo::Result::failure(file, FileIo::Problem::Changed);
+    const std::string bytes = day.image();
+    if (bytes.find_first_not_of("\r\n") == std::string::npos)
+        return FileIo::remove(file);
+    return FileIo::writeAtomically(file, bytes);
 }

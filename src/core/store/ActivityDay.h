@@ -43,14 +43,21 @@ public:
     int skippedLines() const { return m_skipped; }
     // Nothing happens for an activity with a Problem.
     void add(const Activity &activity);
+    // Takes out the first activity the same as `activity` (as the file keeps its figures); false
+    // when the day holds none.
+    bool remove(const Activity &activity);
 
     // A missing file is a day without activities.
     static FileIo::Result Load(const std::filesystem::path &file, ActivityDay &day);
     // Adds the activity to the file under its lock, keeping what another writer put there.
     static FileIo::Result Append(const std::filesystem::path &file, const Activity &activity);
+    // Takes the activity out of the file under its lock; Problem::Changed when the file no longer
+    // holds it. A file left with nothing in it goes.
+    static FileIo::Result Remove(const std::filesystem::path &file, const Activity &activity);
 
 private:
     std::vector<std::string> m_lines; // every line read, as read; new ones at the end
     std::vector<Activity> m_activities;
+    std::vector<std::size_t> m_lineOf; // each activity's line
     int m_skipped = 0;
 };

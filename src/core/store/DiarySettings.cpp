@@ -166,6 +166,12 @@ void DiarySettings::setBestMatchesFirst(bool on)
     setValue(BestMatchesFirstKey, on ? "true" : "false");
 }
 
+bool DiarySettings::addBurnedToGoal() const
+{
+    const std::optional<std::string> text = value(AddBurnedKey);
+    return text && (*text == "true" || *text == "1");
+}
+
 std::string DiarySettings::skippedNotice() const
 {
     std::vector<std::size_t> broken;

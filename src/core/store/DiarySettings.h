@@ -31,6 +31,8 @@ public:
     // Set once the goals of this computer's settings have been moved into the diary.
     static constexpr std::string_view MovedInKey = "Goals/MovedIn";
     static constexpr std::string_view BestMatchesFirstKey = "BestMatchesFirst";
+    // The day's calories burned are added to its calorie goal (NutrientGoals::withBurned).
+    static constexpr std::string_view AddBurnedKey = "AddBurnedToGoal";
 
     static std::filesystem::path FileIn(const std::filesystem::path &diaryFolder)
     {
@@ -58,6 +60,7 @@ public:
     bool bestMatchesFirst() const; // off unless set
     std::optional<bool> storedBestMatchesFirst() const;
     void setBestMatchesFirst(bool on);
+    bool addBurnedToGoal() const; // off unless set
 
     // "2 lines of settings.conf could not be read: ..."; empty when every line could.
     std::string skippedNotice() const;

@@ -37,6 +37,7 @@
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
+#include "store/CompleteDays.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -214,6 +215,10 @@ void CCorvaloDlg::connectButtons()
 {
     connect(m_dayStrip, &CTimCalentar::dayChosen, this, &CCorvaloDlg::onDayChosen);
     connect(m_dayStrip, &CTimCalentar::copyMealsRequested, this, &CCorvaloDlg::CopyMeals);
+    connect(m_dayStrip, &CTimCalentar::completeRequested, this,
+            [this](const DayFiles::LocalDate &day, bool on) {
+                m_files->reportSave(CompleteDays::Mark(m_store, day, on));
+            });
     connect(static_cast<CPNGButton *>(control(DialogLayout::CloseButton)),
             &QAbstractButton::clicked, this,
             [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });

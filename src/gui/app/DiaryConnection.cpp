@@ -1,5 +1,6 @@
 #include "app/DiaryConnection.h"
 
+#include "activity/ActivityList.h"
 #include "app/DiaryFolderGroup.h"
 #include "app/DiaryFollower.h"
 #include "app/FileNotices.h"
@@ -35,6 +36,10 @@ DiaryConnection::DiaryConnection(DayStore &store, const WindowPages &pages, File
     views.weight = [this] {
         if (m_pages.food)
             m_pages.food->weight()->refreshFromFile();
+    };
+    views.activities = [this] {
+        if (m_pages.food)
+            m_pages.food->activities()->refresh();
     };
     views.note = [this] {
         if (m_pages.diary)

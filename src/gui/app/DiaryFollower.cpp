@@ -4,6 +4,7 @@
 #include "food/UserFoodTable.h"
 #include "platform/CoreText.h"
 #include "recipes/RecipeBook.h"
+#include "store/ActivityDay.h"
 #include "store/DayStore.h"
 #include "store/DiarySettings.h"
 #include "store/SaveProblem.h"
@@ -38,9 +39,13 @@ void DiaryFollower::follow(const DayFiles::LocalDate &day, std::int64_t firstOnS
 {
     m_day = day;
     const fs::path root = m_store.rootDirectory();
-    std::vector<fs::path> files {m_store.MealFile(day),       m_store.WeightFile(day),
-                                 m_store.NoteFile(day),       root / UserFoodTable::FileName,
-                                 root / RecipeBook::FileName, DiarySettings::FileIn(root)};
+    std::vector<fs::path> files {m_store.MealFile(day),
+                                 m_store.WeightFile(day),
+                                 m_store.NoteFile(day),
+                                 root / UserFoodTable::FileName,
+                                 root / RecipeBook::FileName,
+                                 DiarySettings::FileIn(root),
+                                 m_store.DataFilePath(day, ActivityDay::Extension)};
     // The chart's days: a meal or weight file changed in place changes no folder.
     for (int i = 0; i < dayCount; ++i) {
         const DayFiles::LocalDate shown = DayFiles::LocalDateOf(firstOnStrip + i * DaySeconds);
@@ -71,6 +76,9 @@ void DiaryFollower::changed(const std::set<fs::path> &paths)
         m_views.weight();
     if (m_views.note && (folders || touched(m_store.NoteFile(m_day))))
         m_views.note();
+    if (m_views.activities &&
+        (folders || touched(m_store.DataFilePath(m_day, ActivityDay::Extension))))
+        m_views.activities();
     if (m_views.history && (history || folders))
         m_views.history();
     // The food list holds the recipes beside the own foods: one rebuild for either.

@@ -27,6 +27,7 @@ public:
         std::function<void()> meals; // the shown day's meal file
         std::function<void()> weight;
         std::function<void()> note;
+        std::function<void()> activities; // the shown day's
         std::function<void()> history; // strip markers and chart: any day file
         std::function<void()> ownFoods; // the own foods or the recipes
         std::function<void()> settings; // the diary's settings (goals, the list's order)

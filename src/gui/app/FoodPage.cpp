@@ -1,5 +1,6 @@
 #include "app/FoodPage.h"
 
+#include "activity/ActivityList.h"
 #include "app/FileNotices.h"
 #include "app/RecipeActions.h"
 #include "app/WeightField.h"
@@ -13,6 +14,7 @@
 #include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
+#include "platform/AppSettings.h"
 #include "store/DayStore.h"
 
 #include <QAbstractButton>
@@ -21,7 +23,8 @@
 
 FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
                    bool bestMatchesFirst, QWidget *window)
-    : QObject(window), m_controls(controls)
+    : QObject(window), m_controls(controls), m_goals(goals),
+      m_addBurned(AppSettings::readAddBurnedToGoal())
 {
     // The page's own copy: a change the settings file refused still counts until the end.
     m_controls.panel->SetGoals(goals);
@@ -72,6 +75,7 @@ FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
     connect(m_actions, &FoodListActions::opened, diary.notices, &FileNotices::reportOpen);
     m_actions->setRecipesFile(diary.store.RecipesFile());
     connectRecipes(diary.loader, diary.notice);
+    connectActivities(diary);
     new RecipeActions({m_controls.meals, &diary.foods, diary.loader, m_actions, &diary.store,
                        diary.notices, diary.notice},
                       this);
@@ -91,6 +95,24 @@ void FoodPage::connectRecipes(FoodDatabaseLoader *loader, CNoticeBar *notice)
                 tell(skipped);
             });
     connect(m_actions, &FoodListActions::recipesRead, this, tell);
+}
+
+void FoodPage::connectActivities(const Diary &diary)
+{
+    // Left in the bottom row, before Delete Selected.
+    using namespace DialogLayout;
+    const int left = pixelRect(MealList).x + 1;
+    m_activities = new ActivityList(diary.store, diary.notice, m_controls.meals,
+                                    QPoint(left, pixelRect(DeleteSelectedButton).y),
+                                    pixelRect(DeleteSelectedButton).x - 4 - left);
+    connect(m_activities, &ActivityList::saved, diary.notices, &FileNotices::reportSave);
+    connect(m_activities, &ActivityList::opened, diary.notices, &FileNotices::reportOpen);
+    connect(m_activities, &ActivityList::changed, this, &FoodPage::showGoals);
+}
+
+void FoodPage::showGoals()
+{
+    m_controls.panel->SetGoals(m_addBurned ? m_goals.withBurned(m_activities->burned()) : m_goals);
 }
 
 void FoodPage::connectList()
@@ -119,11 +141,19 @@ void FoodPage::show(const DayFiles::LocalDate &day)
 {
     m_controls.meals->LoadMeals(day);
     m_weight->show(day);
+    m_activities->show(day);
 }
 
 void FoodPage::setGoals(const NutrientGoals &goals)
 {
-    m_controls.panel->SetGoals(goals);
+    m_goals = goals;
+    showGoals();
+}
+
+void FoodPage::setAddBurned(bool on)
+{
+    m_addBurned = on;
+    showGoals();
 }
 
 void FoodPage::setBestMatchesFirst(bool on)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "calendar/DayFiles.h"
+#include "goals/NutrientGoals.h"
 #include "platform/FileIo.h"
 
 #include <QObject>
 
+class ActivityList;
 class CElements;
 class CHoverButton;
 class CMealsList;
@@ -16,7 +18,6 @@ class FoodDatabaseLoader;
 class FoodListActions;
 class FoodListView;
 class FoodSearchController;
-class NutrientGoals;
 class PortionEntry;
 class QAbstractButton;
 class QComboBox;
@@ -60,12 +61,15 @@ public:
     // The day's list and weight.
     void show(const DayFiles::LocalDate &day);
     void setGoals(const NutrientGoals &goals);
+    // The calorie goal shown grows by what the day's activities burned.
+    void setAddBurned(bool on);
     void setBestMatchesFirst(bool on);
     // The food of a food list row becomes the current food.
     void SelectFood(int row);
 
     CMealsList *meals() const { return m_controls.meals; }
     WeightField *weight() const { return m_weight; }
+    ActivityList *activities() const { return m_activities; }
     PortionEntry *portion() const { return m_portion; }
     FoodListActions *actions() const { return m_actions; }
 
@@ -76,10 +80,15 @@ signals:
 private:
     void connectList();
     void connectRecipes(FoodDatabaseLoader *loader, CNoticeBar *notice);
+    void connectActivities(const Diary &diary);
+    void showGoals();
 
     Controls m_controls;
     FoodSearchController *m_search = nullptr;
     PortionEntry *m_portion = nullptr;
     FoodListActions *m_actions = nullptr;
     WeightField *m_weight = nullptr;
+    ActivityList *m_activities = nullptr;
+    NutrientGoals m_goals;
+    bool m_addBurned = false;
 };

@@ -90,9 +90,12 @@ void setUp(CCorvaloDlg &window)
         if (id != DialogLayout::DayStrip)
             order += focusableIn(window.control(id));
         // The food list's own actions after the day's list: the main path stays short.
-        if (id == DialogLayout::ClearListButton && window.foodActions())
+        if (id == DialogLayout::ClearListButton && window.foodActions()) {
             order << window.foodActions()->newFoodButton()
                   << window.foodActions()->quickAddButton();
+            if (auto *activity = window.findChild<QWidget *>(QStringLiteral("activityButton")))
+                order << activity;
+        }
         if (id == DialogLayout::CloseButton)
             order += focusableIn(window.noticeBar());
     }

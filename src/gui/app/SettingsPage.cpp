@@ -157,6 +157,19 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
         }
     }
 
+    // At the right of the panel's title, above the calorie goal it raises.
+    m_addBurned = new SkinCheckBox(tr("+ calories burned"), this);
+    m_addBurned->setObjectName(QStringLiteral("addBurned"));
+    const int addBurnedWidth = m_addBurned->sizeHint().width();
+    m_addBurned->setGeometry(kGoalsPanel.right() - SettingsPanels::Padding + 5 - addBurnedWidth,
+                             kGoalsPanel.top() + 6, addBurnedWidth, 26);
+    connect(m_addBurned, &QAbstractButton::toggled, this, &SettingsPage::addBurnedChanged);
+    const QString addBurnedHint = tr("A day's calorie goal grows by the calories its activities "
+                                     "burned. What you ate is counted as it is.");
+    m_addBurned->setToolTip(addBurnedHint);
+    m_addBurned->setAccessibleName(tr("Add calories burned to the calorie goal"));
+    m_addBurned->setAccessibleDescription(addBurnedHint);
+
     const int searchLeft = kSearchPanel.left() + SettingsPanels::Padding;
     const int searchWidth = kSearchPanel.width() - 2 * SettingsPanels::Padding;
     m_bestMatches = new SkinCheckBox(tr("Best matches first"), this);
@@ -210,7 +223,7 @@ QList<QWidget *> SettingsPage::tabOrder() const
                 order.append(m_kindBoxes[nutrient]);
         }
     }
-    order << m_bestMatches << m_profile->whoBox() << m_profile->ageBox();
+    order << m_addBurned << m_bestMatches << m_profile->whoBox() << m_profile->ageBox();
     order.append(m_folderGroup->chooseButton());
     if (m_export)
         order << m_export->fromBox() << m_export->toBox() << m_export->exportButton();
@@ -226,6 +239,12 @@ void SettingsPage::setGoals(const NutrientGoals &goals)
         if (QComboBox *kind = m_kindBoxes[nutrient])
             kind->setCurrentIndex(goals.kind(nutrient) == NutrientGoals::Kind::Target ? 0 : 1);
     }
+}
+
+void SettingsPage::setAddBurned(bool on)
+{
+    const QSignalBlocker quiet(m_addBurned);
+    m_addBurned->setChecked(on);
 }
 
 void SettingsPage::setBestMatchesFirst(bool on)

@@ -30,12 +30,14 @@ public:
     // Fill the page from the stored settings; no signal.
     void setGoals(const NutrientGoals &goals);
     void setBestMatchesFirst(bool on);
+    void setAddBurned(bool on);
     const NutrientGoals &goals() const { return m_goals; }
 
     QLineEdit *goalBox(int nutrient) const;
     // Null for a nutrient whose kind is fixed.
     QComboBox *kindBox(int nutrient) const;
     QAbstractButton *bestMatchesBox() const { return m_bestMatches; }
+    QAbstractButton *addBurnedBox() const { return m_addBurned; }
     // The page's controls in reading order, for the window's Tab chain.
     QList<QWidget *> tabOrder() const;
 
@@ -48,6 +50,7 @@ public:
 signals:
     void goalsChanged(const NutrientGoals &goals);
     void bestMatchesFirstChanged(bool on);
+    void addBurnedChanged(bool on);
     void profileChanged(const std::optional<ReferenceIntakes::Profile> &profile);
 
 protected:
@@ -65,6 +68,7 @@ private:
     std::array<QLineEdit *, Nutrient::Count> m_goalBoxes {};
     std::array<QComboBox *, Nutrient::Count> m_kindBoxes {};
     QAbstractButton *m_bestMatches = nullptr;
+    QAbstractButton *m_addBurned = nullptr;
     ExportGroup *m_export = nullptr;
     DiaryFolderGroup *m_folderGroup = nullptr;
     ProfileGroup *m_profile = nullptr;

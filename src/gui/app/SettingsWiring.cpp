@@ -40,6 +40,7 @@ void connect(const WindowPages &pages)
     SettingsPage *settings = pages.settings;
     settings->setGoals(AppSettings::readGoals());
     settings->setBestMatchesFirst(AppSettings::readBestMatchesFirst());
+    settings->setAddBurned(AppSettings::readAddBurnedToGoal());
     settings->profileGroup()->setProfile(storedProfile());
     QObject::connect(settings, &SettingsPage::goalsChanged, settings,
                      [&pages](const NutrientGoals &goals) {
@@ -53,6 +54,11 @@ void connect(const WindowPages &pages)
         if (pages.food)
             pages.food->setBestMatchesFirst(on);
         reportStored(pages, AppSettings::writeBestMatchesFirst(on));
+    });
+    QObject::connect(settings, &SettingsPage::addBurnedChanged, settings, [&pages](bool on) {
+        if (pages.food)
+            pages.food->setAddBurned(on);
+        reportStored(pages, AppSettings::writeAddBurnedToGoal(on));
     });
     QObject::connect(
         settings, &SettingsPage::profileChanged, settings,
@@ -81,12 +87,14 @@ void show(const WindowPages &pages)
     // Shown, not written: they are what the diary's file holds.
     const NutrientGoals goals = AppSettings::readGoals();
     const bool best = AppSettings::readBestMatchesFirst();
+    const bool addBurned = AppSettings::readAddBurnedToGoal();
     const std::optional<ReferenceIntakes::Profile> profile = storedProfile();
     SettingsPage *settings = pages.settings;
     if (settings && !settings->isAncestorOf(QApplication::focusWidget())) {
         if (!DiarySettings::SameGoals(goals, settings->goals()))
             settings->setGoals(goals);
         settings->setBestMatchesFirst(best);
+        settings->setAddBurned(addBurned);
         settings->profileGroup()->setProfile(profile);
     }
     if (pages.nutrients) {
@@ -97,6 +105,7 @@ void show(const WindowPages &pages)
     if (pages.food) {
         pages.food->setGoals(goals);
         pages.food->setBestMatchesFirst(best);
+        pages.food->setAddBurned(addBurned);
     }
     if (pages.charts)
         pages.charts->SetCalorieGoal(goals.goal(Nutrient::Calories));

@@ -9,6 +9,7 @@
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
+#include "store/CompleteDays.h"
 #include "store/DayStore.h"
 
 #include <QContextMenuEvent>
@@ -261,6 +262,13 @@ QMenu *CTimCalentar::ContextMenuFor(const DayFiles::LocalDate &day)
                             [this, day, today] { emit copyMealsRequested(day, today); });
         toToday->setEnabled(m_store && m_store->HasMeals(day));
     }
+    menu->addSeparator();
+    QAction *complete = menu->addAction(
+        QCoreApplication::translate("DayStrip", "Day complete: all eaten is logged"), this,
+        [this, day](bool on) { emit completeRequested(day, on); });
+    complete->setCheckable(true);
+    complete->setChecked(m_store && CompleteDays::IsComplete(*m_store, day));
+    complete->setEnabled(m_store != nullptr);
     return menu;
 }
 

@@ -76,6 +76,8 @@ signals:
     void dayChosen(const DayFiles::LocalDate &day, int page);
     // The meals of `from` are to be appended to `to`.
     void copyMealsRequested(const DayFiles::LocalDate &from, const DayFiles::LocalDate &to);
+    // The day is to be marked complete (all eaten is logged), or no longer.
+    void completeRequested(const DayFiles::LocalDate &day, bool complete);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -200,6 +200,18 @@ bool writeValue(const std::string &key, const std::optional<std::string> &value)
 
 } // namespace
 
+bool readAddBurnedToGoal()
+{
+    if (s_diary.empty())
+        return readValue(std::string(DiarySettings::AddBurnedKey)) == "true";
+    return diarySettings().addBurnedToGoal();
+}
+
+bool writeAddBurnedToGoal(bool on)
+{
+    return writeValue(std::string(DiarySettings::AddBurnedKey), std::string(on ? "true" : "false"));
+}
+
 std::string readProfile()
 {
     return readValue(s_diary.empty() ? kProfileKey.toStdString() : "profile").value_or("");

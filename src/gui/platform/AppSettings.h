@@ -27,6 +27,9 @@ bool writeBestMatchesFirst(bool on);
 NutrientGoals readGoals();
 // A nutrient without a goal has no key; the kinds of fat and carbohydrates are always written.
 bool writeGoals(const NutrientGoals &goals);
+// Whether the day's calorie goal grows by the calories its activities burned; off unless set.
+bool readAddBurnedToGoal();
+bool writeAddBurnedToGoal(bool on);
 // The person the nutrient targets are for, as ReferenceIntakes::ProfileText writes it; empty for
 // none.
 std::string readProfile();
