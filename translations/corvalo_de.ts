@@ -221,6 +221,14 @@
         <source>Click to open %1</source>
         <translation>Klicken öffnet den %1</translation>
     </message>
+    <message>
+        <source>Report…</source>
+        <translation>Bericht…</translation>
+    </message>
+    <message>
+        <source>Report of the days shown</source>
+        <translation>Bericht über die gezeigten Tage</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>
@@ -1717,6 +1725,84 @@
     <message>
         <source>The servings must be more than 0.</source>
         <translation>Die Portionen müssen mehr als 0 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportForm</name>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Count only days marked complete</source>
+        <translation>Nur als vollständig markierte Tage zählen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 days logged</source>
+        <translation>%1 von %2 Tagen erfasst</translation>
+    </message>
+    <message>
+        <source>, %1 of them marked complete and counted</source>
+        <translation>, davon %1 als vollständig markiert und gezählt</translation>
+    </message>
+    <message numerus="yes">
+        <source>The meals of %n day(s) could not be read whole; what could be read is counted.</source>
+        <translation>
+            <numerusform>Die Mahlzeiten von %n Tag konnten nicht ganz gelesen werden; gezählt wird, was gelesen werden konnte.</numerusform>
+            <numerusform>Die Mahlzeiten von %n Tagen konnten nicht ganz gelesen werden; gezählt wird, was gelesen werden konnte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Average per complete day</source>
+        <translation>Mittel je vollständigem Tag</translation>
+    </message>
+    <message>
+        <source>Average per logged day</source>
+        <translation>Mittel je erfasstem Tag</translation>
+    </message>
+    <message>
+        <source>%1 (at most %2)</source>
+        <translation>%1 (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>%1 (at least %2)</source>
+        <translation>%1 (mindestens %2)</translation>
+    </message>
+    <message>
+        <source>Goals met, of %1 days</source>
+        <translation>Ziele erreicht, von %1 Tagen</translation>
+    </message>
+    <message>
+        <source>Foods that gave the most calories</source>
+        <translation>Lebensmittel mit den meisten Kalorien</translation>
+    </message>
+    <message>
+        <source>%1 kcal, %2 %</source>
+        <translation>%1 kcal, %2 %</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: change %3</source>
+        <translation>%1, %2: Änderung %3</translation>
+    </message>
+    <message>
+        <source>none in these days</source>
+        <translation>keines an diesen Tagen</translation>
     </message>
 </context>
 <context>

@@ -5,10 +5,14 @@
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "charts/CCharts.h"
+#include "controls/SkinButton.h"
 #include "layout/PageTable.h"
+#include "nutrition/ReportForm.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <clocale>
 #include <functional>
@@ -67,6 +71,7 @@ private slots:
     void barsAndLineStandOnTheirDays();
     void goalLineAndTrend();
     void aYearInWeeksTellsAndOpensItsDays();
+    void theReportCountsTheDaysShown();
 
 private:
     QImage showCharts();
@@ -229,6 +234,28 @@ void TestCharts::aYearInWeeksTellsAndOpensItsDays()
     QTest::keyClick(m_charts, Qt::Key_Return);
     QCOMPARE(m_window.dialog->selectedDay(), (DayFiles::LocalDate {26, 11, 2026}));
     QCOMPARE(m_window.dialog->currentPage(), int(PageTable::Food));
+}
+
+void TestCharts::theReportCountsTheDaysShown()
+{
+    QVERIFY(writeMeal(23, 11, 2026, 1000.0f) && writeMeal(25, 11, 2026, 2000.0f));
+    QVERIFY(writeMeal(10, 1, 2026, 5000.0f)); // long before the strip's days
+    QVERIFY(writeWeight(24, 11, 2026, 72.0f) && writeWeight(3, 12, 2026, 71.4f));
+    QVERIFY(!showCharts().isNull());
+
+    QString text;
+    QTimer::singleShot(0, this, [&text] {
+        auto *form = qobject_cast<ReportForm *>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        text = form->reportText();
+        form->tryCommit();
+    });
+    QTest::mouseClick(m_charts->reportButton(), Qt::LeftButton);
+    // The strip's 29 days, 21 November to 19 December.
+    QVERIFY2(text.startsWith(QStringLiteral("2 of 29 days logged")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Calories</td><td align=\"right\">&nbsp;&nbsp;1500<")),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("change -0.6")), qPrintable(text));
 }
 
 QTEST_MAIN(TestCharts)

@@ -6,6 +6,7 @@
 #include "app/FileNotices.h"
 #include "app/FoodPage.h"
 #include "app/MainWindowAccess.h"
+#include "app/ReportAction.h"
 #include "app/SettingsPage.h"
 #include "app/SettingsWiring.h"
 #include "app/SkinStyle.h"
@@ -304,6 +305,10 @@ void CCorvaloDlg::createChartsPage()
     connect(m_pages.charts, &CCharts::dayOpened, this, [this](const DayFiles::LocalDate &day) {
         ShowDay(day);
         SwitchPage(PageTable::Food);
+    });
+    connect(m_pages.charts, &CCharts::reportRequested, this, [this] {
+        ReportAction::open(this, m_store, *m_pages.nutrients, m_pages.charts->firstDay(),
+                           m_pages.charts->dayCount());
     });
 }
 

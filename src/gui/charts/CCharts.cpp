@@ -3,6 +3,7 @@
 #include "calendar/DayFiles.h"
 #include "charts/WeightTrend.h"
 #include "controls/AccessibleRole.h"
+#include "controls/SkinButton.h"
 #include "platform/Clock.h"
 #include "platform/CompactNumber.h"
 #include "platform/NumberText.h"
@@ -104,6 +105,25 @@ CCharts::CCharts(QWidget *parent) : QWidget(parent)
     fillRangeBox();
     connect(m_rangeBox, &QComboBox::activated, this,
             [this](int index) { setRange(ChartSpan::Kinds[index]); });
+    m_reportButton = new SkinButton(tr("Report…"), this);
+    m_reportButton->setCaptionPoints(9);
+    m_reportButton->setAccessibleName(tr("Report of the days shown"));
+    connect(m_reportButton, &SkinButton::clicked, this, &CCharts::reportRequested);
+    placeTopControls();
+}
+
+void CCharts::placeTopControls()
+{
+    m_reportButton->adjustSize();
+    // Right of the weight's title and its trend, left of the calories' title.
+    const int gap = 6;
+    const int title =
+        int(QFontMetricsF(skinFont(QStringLiteral("Arial"), 16)).horizontalAdvance(tr("Calories")));
+    const int left =
+        width() - 20 - title - 16 - m_reportButton->width() - gap - m_rangeBox->width();
+    m_rangeBox->move(left, 1);
+    m_reportButton->setGeometry(left + m_rangeBox->width() + gap, 1, m_reportButton->width(),
+                                m_rangeBox->height());
 }
 
 void CCharts::fillRangeBox()
@@ -115,7 +135,8 @@ void CCharts::fillRangeBox()
     m_rangeBox->setCurrentIndex(int(m_kind));
     m_rangeBox->setAccessibleName(tr("Days shown"));
     m_rangeBox->adjustSize();
-    m_rangeBox->move((width() - m_rangeBox->width()) / 2, 1);
+    if (m_reportButton)
+        placeTopControls();
     setAccessibleName(m_kind == ChartSpan::Kind::Strip
                           ? tr("Weight and calories of the days on the strip")
                           : tr("Weight and calories: %1").arg(m_rangeBox->currentText()));

@@ -20,6 +20,7 @@
 
 class DayStore;
 class QComboBox;
+class SkinButton;
 
 // The Charts page: the weight history as a yellow line with its scale on the left, and the daily
 // calorie totals of the strip's days as translucent red bars with their scale on the right, on
@@ -57,6 +58,7 @@ public:
     void setRange(ChartSpan::Kind kind);
     ChartSpan::Kind range() const { return m_kind; }
     QComboBox *rangeBox() const { return m_rangeBox; }
+    SkinButton *reportButton() const { return m_reportButton; }
     // What the pointer or the keys stand on, as the tooltip says it; empty for nothing.
     QString markText(int mark) const;
     const std::vector<ChartMarks::Mark> &marks() const { return m_marks; }
@@ -64,6 +66,8 @@ public:
 
 signals:
     void dayOpened(const DayFiles::LocalDate &day);
+    // The report of the days shown is asked for (firstDay(), dayCount()).
+    void reportRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -77,6 +81,7 @@ private:
     ChartGeometry chartGeometry() const;
     void placeSpan();
     void fillRangeBox();
+    void placeTopControls();
     void focusMark(int mark);
     void openMark(int mark);
     void paintFocus(QPainter &painter, const ChartGeometry &geometry) const;
@@ -103,6 +108,7 @@ private:
     std::vector<ChartMarks::Mark> m_marks;
     int m_focusMark = -1;
     QComboBox *m_rangeBox = nullptr;
+    SkinButton *m_reportButton = nullptr;
 
     BackgroundSlice m_background;
     const DayStore *m_store = nullptr;

@@ -132,7 +132,7 @@ void CCharts::keyPressEvent(QKeyEvent *event)
 void CCharts::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_rangeBox->move((width() - m_rangeBox->width()) / 2, 1);
+    placeTopControls();
     if (m_store)
         UpdateCharts();
 }

@@ -251,6 +251,16 @@ void NutrientsPage::UpdatePage()
     if (!isVisible() || !m_foods || !m_data || !m_store || m_days->m_year == 0)
         return;
     m_stale = false;
+    const NutrientLookup lookup = diaryLookup();
+    const Run shown = run();
+    m_shown = std::make_unique<PeriodNutrition>(
+        shown.first, shown.days,
+        [this](const DayFiles::LocalDate &day) { return m_store->LoadMeals(day).entries; }, lookup);
+    fillTree();
+}
+
+NutrientLookup NutrientsPage::diaryLookup() const
+{
     const FoodDatabase &foods = m_foods(); // first: it also readies the nutrient data
     NutrientLookup lookup(foods, *m_data);
     // The own foods' nutrients beyond the ten, as the file holds them now.
@@ -260,11 +270,7 @@ void NutrientsPage::UpdatePage()
     RecipeBook recipes;
     (void)recipes.load(m_store->RecipesFile());
     lookup.setRecipes(recipes);
-    const Run shown = run();
-    m_shown = std::make_unique<PeriodNutrition>(
-        shown.first, shown.days,
-        [this](const DayFiles::LocalDate &day) { return m_store->LoadMeals(day).entries; }, lookup);
-    fillTree();
+    return lookup;
 }
 
 QString NutrientsPage::loggedText() const

@@ -4,6 +4,7 @@
 #include "calendar/DaySelection.h"
 #include "controls/BackgroundSlice.h"
 #include "controls/PaintedTexts.h"
+#include "nutrition/NutrientLookup.h"
 #include "nutrition/PersonalTargets.h"
 #include "nutrition/ReferenceIntakes.h"
 
@@ -35,6 +36,10 @@ public:
 
     explicit NutrientsPage(QWidget *parent = nullptr);
     ~NutrientsPage() override;
+
+    // Every nutrient of the diary's entries: the shipped foods, the own foods and the recipes as
+    // the files hold them now. Only once the sources are set.
+    NutrientLookup diaryLookup() const;
 
     // Where the foods, their nutrients and the days come from; none owned. The foods are asked
     // for only when the page is shown: the database may still be loading.
