@@ -1,9 +1,9 @@
 // The Charts page over a long diary, the real widget offscreen: ten years of days (3,650, 10
-// entries each, a weight every third day that drifts and swings as a body's does), written as plain day files. Timed per range, after
-// the first look at the data (the first update reads every file once; later ones reuse what was
-// read): the update that reads the series and places the bars, and the paint. Targets: a year
-// within 20 ms, ten years within 100 ms.
-// Usage: corvalo_bench_longview [rounds]
+// entries each, a weight every third day that drifts and swings as a body's does), written as plain
+// day files. Timed per range, after the first look at the data (the first update reads every file
+// once; later ones reuse what was read): the update that reads the series and places the bars, and
+// the paint. Targets: a year within 20 ms, ten years within 100 ms. Usage: corvalo_bench_longview
+// [rounds]
 
 #include "calendar/DayFiles.h"
 #include "calendar/DaySelection.h"
@@ -68,8 +68,8 @@ void writeDiary(const std::filesystem::path &data, int days, const DayFiles::Loc
         if (back % 3 == 0) {
             // A slow drift of a few kilograms and a day's swing of up to half a kilogram.
             seed = seed * 1103515245u + 12345u;
-            const float weight = 75.0f + 4.0f * float(std::sin(back / 150.0)) +
-                float(int(seed % 11) - 5) / 10.0f;
+            const float weight =
+                75.0f + 4.0f * float(std::sin(back / 150.0)) + float(int(seed % 11) - 5) / 10.0f;
             char bytes[4];
             std::memcpy(bytes, &weight, 4);
             writeBytes(data / (key + ".wth"), std::string(bytes, 4));

@@ -1,6 +1,7 @@
 #include "charts/CCharts.h"
 
 #include "calendar/DayFiles.h"
+#include "charts/ChartText.h"
 #include "charts/WeightTrend.h"
 #include "controls/AccessibleRole.h"
 #include "controls/SkinButton.h"
@@ -62,35 +63,6 @@ QPen linePen(std::uint32_t argb, float width)
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
-}
-
-// Texts hang from their anchor: its y is their top edge, its x their start or their end, less
-// a sixth of the font's size as padding (so a label ending at the plot's edge stays off its grid
-// line). A dark shadow a pixel below and right keeps yellow readable on the blue skin; red is
-// nearly as light as that blue, so red texts sit on a dark plate instead.
-enum class Backing { Shadow, Plate };
-
-void drawAnchored(QPainter &painter, QPointF anchor, Qt::Alignment side, const QString &text,
-                  Backing backing = Backing::Shadow)
-{
-    const qreal padding = painter.font().pixelSize() / 6.0;
-    anchor.rx() += side & Qt::AlignRight ? -padding : padding;
-    const int flags = int(side | Qt::AlignTop | Qt::TextDontClip);
-    const QRectF at(anchor, QSizeF(0, 0));
-    const QPen pen = painter.pen();
-    if (backing == Backing::Plate) {
-        const QRectF plate = painter.boundingRect(at, flags, text).adjusted(-2, 0, 2, 0);
-        painter.save();
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor::fromRgba(SkinColors::WeekendPlate));
-        painter.drawRoundedRect(plate, 3, 3);
-        painter.restore();
-    } else {
-        painter.setPen(QColor::fromRgba(SkinColors::TextShadow));
-        painter.drawText(at.translated(1, 1), flags, text);
-        painter.setPen(pen);
-    }
-    painter.drawText(at, flags, text);
 }
 
 } // namespace
@@ -411,7 +383,7 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
         painter.setPen(weight);
         const QString name = tr("Weight");
         const QPointF at(left - 4, geometry.plotTop() - 21.0);
-        drawAnchored(painter, at, Qt::AlignLeft, name);
+        ChartText::drawAnchored(painter, at, Qt::AlignLeft, name);
         if (!m_trendText.isEmpty()) {
             // Beside the title, on its baseline.
             const QFont small = skinFont(QStringLiteral("Arial"), 10);
@@ -421,14 +393,14 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
                                  at.y() + big.ascent() - metrics.ascent());
             painter.setFont(small);
             painter.setPen(QColor::fromRgba(ChartColors::Trend));
-            drawAnchored(painter, beside, Qt::AlignLeft, m_trendText);
+            ChartText::drawAnchored(painter, beside, Qt::AlignLeft, m_trendText);
             painter.setFont(title);
         }
     }
     if (m_hasCalories) {
         painter.setPen(calories);
-        drawAnchored(painter, {right + 4, geometry.plotTop() - 21.0}, Qt::AlignRight,
-                     tr("Calories"), Backing::Plate);
+        ChartText::drawAnchored(painter, {right + 4, geometry.plotTop() - 21.0}, Qt::AlignRight,
+                                tr("Calories"), ChartText::Backing::Plate);
     }
 
     painter.setFont(label);
@@ -436,16 +408,16 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
         const qreal y = geometry.GridLineY(row);
         if (m_hasWeight) {
             painter.setPen(weight);
-            drawAnchored(painter, {left, y}, Qt::AlignLeft,
-                         QString::fromStdString(
-                             ChartGeometry::ScaleLabel(m_weightTop, m_weightBottom, row)));
+            ChartText::drawAnchored(painter, {left, y}, Qt::AlignLeft,
+                                    QString::fromStdString(ChartGeometry::ScaleLabel(
+                                        m_weightTop, m_weightBottom, row)));
         }
         if (m_hasCalories) {
             painter.setPen(calories);
-            drawAnchored(painter, {right, y}, Qt::AlignRight,
-                         QString::fromStdString(
-                             ChartGeometry::ScaleLabel(m_calScale.top, m_calScale.bottom, row)),
-                         Backing::Plate);
+            ChartText::drawAnchored(painter, {right, y}, Qt::AlignRight,
+                                    QString::fromStdString(ChartGeometry::ScaleLabel(
+                                        m_calScale.top, m_calScale.bottom, row)),
+                                    ChartText::Backing::Plate);
         }
     }
 
@@ -457,7 +429,8 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
         const qreal y =
             m_goalY - height - 2 < geometry.plotTop() ? m_goalY + 3 : m_goalY - height - 2;
         painter.setPen(calories);
-        drawAnchored(painter, {right - 44, y}, Qt::AlignRight, goal, Backing::Plate);
+        ChartText::drawAnchored(painter, {right - 44, y}, Qt::AlignRight, goal,
+                                ChartText::Backing::Plate);
     }
 
     if (!m_hasWeight && !m_hasCalories) {
@@ -470,58 +443,6 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
             font.setPixelSize(int(font.pixelSize() * room / wide));
         painter.setFont(font);
         painter.setPen(QColor::fromRgba(ChartColors::NoData));
-        drawAnchored(painter, {60, 90}, Qt::AlignLeft, noData);
-    }
-}
-
-namespace {
-
-// The days the grid marks for a longer range: Mondays under daily bars, months under weekly
-// ones, and months or, when those would crowd, years under monthly ones.
-std::vector<int> calendarTicks(const ChartSpan &span, CalorieBins::Size size, double column)
-{
-    if (size == CalorieBins::Size::Day)
-        return span.mondays();
-    return span.monthStarts(size == CalorieBins::Size::Month && column * 30.5 < 28.0);
-}
-
-} // namespace
-
-void CCharts::paintCalendarGrid(QPainter &painter, const ChartGeometry &geometry) const
-{
-    const qreal half = geometry.ColumnWidth() / 2.0;
-    for (int index : calendarTicks(m_span, m_binSize, geometry.ColumnWidth())) {
-        const qreal x = std::round(geometry.IndexX(index) - half);
-        painter.drawLine(QLineF(x, geometry.plotTop(), x, geometry.plotBottom()));
-    }
-}
-
-void CCharts::paintCalendarLabels(QPainter &painter, const ChartGeometry &geometry) const
-{
-    const QFont label = skinFont(QStringLiteral("Arial"), 8);
-    const QFontMetricsF metrics(label);
-    const QLocale locale;
-    painter.setFont(label);
-    painter.setPen(QColor::fromRgba(ChartColors::Grid).lighter(170));
-    // Clear of the scales' lowest figures at both ends.
-    const qreal clear = metrics.horizontalAdvance(QStringLiteral("00000")) + 8;
-    qreal free = geometry.plotLeft() + clear;
-    const qreal half = geometry.ColumnWidth() / 2.0;
-    for (int index : calendarTicks(m_span, m_binSize, geometry.ColumnWidth())) {
-        const DayFiles::LocalDate day = DayFiles::LocalDateOf(m_span.day(index));
-        const QDate date(day.year, day.month, day.day);
-        QString text;
-        if (m_binSize == CalorieBins::Size::Day)
-            text = locale.toString(date, QStringLiteral("d MMM"));
-        else
-            text = locale.toString(date,
-                                   day.month == 1 ? QStringLiteral("yyyy") : QStringLiteral("MMM"));
-        const qreal x = std::round(geometry.IndexX(index) - half);
-        const qreal wide = metrics.horizontalAdvance(text) + 4;
-        if (x < free || x + wide > geometry.plotRight() - clear)
-            continue;
-        drawAnchored(painter, {x, geometry.plotBottom() + metrics.height() + 2.0}, Qt::AlignLeft,
-                     text);
-        free = x + wide + 6;
+        ChartText::drawAnchored(painter, {60, 90}, Qt::AlignLeft, noData);
     }
 }
