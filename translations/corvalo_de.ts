@@ -229,6 +229,14 @@
         <source>Report of the days shown</source>
         <translation>Bericht über die gezeigten Tage</translation>
     </message>
+    <message>
+        <source>Burned: %1</source>
+        <translation>Verbrannt: %1</translation>
+    </message>
+    <message>
+        <source>Burned: %1 a day on %2 days</source>
+        <translation>Verbrannt: %1 am Tag an %2 Tagen</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>

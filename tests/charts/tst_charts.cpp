@@ -210,6 +210,9 @@ void TestCharts::aYearInWeeksTellsAndOpensItsDays()
     QVERIFY(writeMeal(23, 11, 2026, 1000.0f) && writeMeal(25, 11, 2026, 2000.0f));
     QVERIFY(writeMeal(10, 3, 2026, 1800.0f));
     QVERIFY(writeWeight(24, 11, 2026, 72.0f) && writeWeight(26, 11, 2026, 73.0f));
+    // Burned beside the eaten: 380 and 200 kcal on two days of that week.
+    QVERIFY(FileIo::writeAtomically(sampleFile(24, 11, 2026, ".act"), "Cycling\t45\t380\n"));
+    QVERIFY(FileIo::writeAtomically(sampleFile(26, 11, 2026, ".act"), "Walk\t60\t200\n"));
     QVERIFY(!showCharts().isNull());
 
     // The box's fourth entry, chosen from the keyboard: a year up to today, 5 December 2026.
@@ -225,9 +228,10 @@ void TestCharts::aYearInWeeksTellsAndOpensItsDays()
     QTest::keyClick(m_charts, Qt::Key_End);
     QCOMPARE(m_charts->marks().size(), std::size_t(2));
     const QStringList lines = m_charts->markText(m_charts->focusedMark()).split(u'\n');
-    QVERIFY(lines.size() >= 3);
+    QVERIFY(lines.size() >= 4);
     QCOMPARE(lines[1], QStringLiteral("Calories: 1500 a day, 2 of 7 days logged"));
-    QCOMPARE(lines[2], QStringLiteral("Weight: 72.5 on average"));
+    QCOMPARE(lines[2], QStringLiteral("Burned: 290 a day on 2 days"));
+    QCOMPARE(lines[3], QStringLiteral("Weight: 72.5 on average"));
     QVERIFY(m_charts->accessibleDescription().startsWith(lines[0]));
 
     // Enter opens the week's last day with data, on the Food page.

@@ -15,6 +15,7 @@ inline constexpr std::uint32_t CalorieFill = 0x37C80000;
 inline constexpr std::uint32_t CalorieText = 0xFFFF3B30;
 // The weight's trend: a light green, apart from the yellow weights and the red calories.
 inline constexpr std::uint32_t Trend = 0xFF6CFF8E;
+inline constexpr std::uint32_t BurnedFill = 0x806CFF8E; // calories burned, beside the eaten
 inline constexpr std::uint32_t TrendShadow = 0x37000000;
 // The calorie goal: the calorie text's red, dashed, on a line of the plates' dark blue.
 inline constexpr std::uint32_t CalorieGoal = 0xFFFF3B30;

@@ -4,6 +4,7 @@
 #include "platform/DataFolders.h"
 #include "platform/FileLock.h"
 #include "platform/NumberText.h"
+#include "store/ActivityDay.h"
 #include "store/FolderStamp.h"
 #include "store/MealDayFile.h"
 #include "store/WeightFile.h"
@@ -473,6 +474,24 @@ HistoryScan::Series DayStore::CalorieSeries(std::int64_t firstDay, int dayCount)
 {
     return HistoryScan::LoadCalorieSeries(
         firstDay, dayCount, [this](const std::string &key) { return storedCalories(key + ".db"); });
+}
+
+std::vector<DaySample> DayStore::BurnedSeries(std::int64_t firstDay, int dayCount) const
+{
+    const ChartSpan span {firstDay, dayCount};
+    std::vector<DaySample> burned;
+    for (const std::string &name : listed(m_index.data, m_dataDirectory).names) {
+        const std::optional<std::int64_t> date =
+            HistoryScan::DateOfFileName(name, ActivityDay::Extension.substr(1));
+        if (!date || span.indexOf(*date) < 0 || span.indexOf(*date) >= dayCount)
+            continue;
+        ActivityDay day;
+        (void)ActivityDay::Load(m_dataDirectory / name, day);
+        if (day.burned() > 0.0)
+            burned.push_back({*date, float(day.burned())});
+    }
+    HistoryScan::SortByDate(burned);
+    return burned;
 }
 
 std::optional<ChartSpan::Extent> DayStore::DataExtent() const

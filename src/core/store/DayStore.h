@@ -172,6 +172,9 @@ public:
     HistoryScan::Series WeightSeries() const;
     // The calorie totals of the dayCount calendar days from the local date of firstDay.
     HistoryScan::Series CalorieSeries(std::int64_t firstDay, int dayCount) const;
+    // The calories burned on each day of the run that has activities (its ".act" file), as
+    // samples ascending by date; files that cannot be read count what could be read.
+    std::vector<DaySample> BurnedSeries(std::int64_t firstDay, int dayCount) const;
     // The first and last day with a meal file or a weight file; nothing for an empty diary.
     std::optional<ChartSpan::Extent> DataExtent() const;
 

@@ -258,6 +258,18 @@ void CCharts::BuildCalorieBars()
     LoadCalorieSeries();
     m_binSize = CalorieBins::sizeFor(dayCount(), chartGeometry().plotWidth());
     m_calorieBins = CalorieBins::make(m_calorieSeries, m_span, m_binSize);
+    const std::vector<DaySample> burned =
+        m_store ? m_store->BurnedSeries(firstDay(), dayCount()) : std::vector<DaySample> {};
+    m_burnedBins = CalorieBins::make(burned, m_span, m_binSize);
+    // The scale holds what was burned too, when there are eaten calories to stand beside.
+    for (const CalorieBins::Bin &bin : m_burnedBins) {
+        if (!m_hasCalories)
+            break;
+        m_calTop = std::max(m_calTop,
+                            HistoryScan::RoundedTop(float(bin.average), HistoryScan::CalorieStep));
+        m_calBottom = std::min(
+            m_calBottom, HistoryScan::RoundedBottom(float(bin.average), HistoryScan::CalorieStep));
+    }
     PlaceCalorieBars();
 }
 
@@ -273,6 +285,16 @@ void CCharts::PlaceCalorieBars()
     for (const ChartGeometry::Rect &bar :
          geometry.BinBars(m_calorieBins, m_binSize, m_calScale.top, m_calScale.bottom))
         m_calorieBars.append(QRectF(bar.x, bar.y, bar.width, bar.height));
+    // A third as wide as the eaten bar, against its right edge: beside it for a day, within it
+    // for a week or a month.
+    m_burnedBars.clear();
+    for (const ChartGeometry::Rect &bar :
+         geometry.BinBars(m_burnedBins, m_binSize, m_calScale.top, m_calScale.bottom)) {
+        const float width = std::max(2.0f, std::floor(bar.width / 3.0f));
+        const float left = m_binSize == CalorieBins::Size::Day ? bar.x + bar.width + 1.0f
+                                                               : bar.x + bar.width - width;
+        m_burnedBars.append(QRectF(left, bar.y, width, bar.height));
+    }
 }
 
 void CCharts::SetCalorieGoal(double kcal)
@@ -324,6 +346,17 @@ void CCharts::paintShapes(QPainter &painter, const ChartGeometry &geometry) cons
         const QPen outline(QColor::fromRgba(ChartColors::Calories), 1.0);
         const QBrush fill(QColor::fromRgba(ChartColors::CalorieFill));
         for (const QRectF &bar : m_calorieBars) {
+            painter.setPen(outline);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(bar);
+            painter.fillRect(bar, fill);
+        }
+    }
+
+    if (m_hasCalories && !m_burnedBars.isEmpty()) {
+        const QPen outline(QColor::fromRgba(ChartColors::Trend), 1.0);
+        const QBrush fill(QColor::fromRgba(ChartColors::BurnedFill));
+        for (const QRectF &bar : m_burnedBars) {
             painter.setPen(outline);
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(bar);

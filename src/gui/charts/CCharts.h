@@ -105,6 +105,9 @@ private:
     ChartSpan m_span {0, 29};
     CalorieBins::Size m_binSize = CalorieBins::Size::Day;
     std::vector<CalorieBins::Bin> m_calorieBins;
+    // Calories burned by activities, on the calorie scale beside the eaten ones.
+    std::vector<CalorieBins::Bin> m_burnedBins;
+    QVector<QRectF> m_burnedBars;
     std::vector<ChartMarks::Mark> m_marks;
     int m_focusMark = -1;
     QComboBox *m_rangeBox = nullptr;

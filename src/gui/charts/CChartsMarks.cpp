@@ -52,6 +52,13 @@ QString CCharts::markText(int index) const
                               .arg(kcal, QString::number(calories->logged),
                                    QString::number(calories->days)));
     }
+    for (const CalorieBins::Bin &burned : m_burnedBins) {
+        if (burned.firstIndex != mark.firstIndex)
+            continue;
+        const QString kcal = chartNumber(burned.average, 0);
+        lines << (daily ? tr("Burned: %1").arg(kcal)
+                        : tr("Burned: %1 a day on %2 days").arg(kcal).arg(burned.logged));
+    }
     if (const auto &weight = mark.weight) {
         const QString value = chartNumber(weight->average, 1);
         lines << (daily ? tr("Weight: %1").arg(value) : tr("Weight: %1 on average").arg(value));
