@@ -8,9 +8,9 @@
 #include "calendar/DayFiles.h"
 #include "calendar/DaySelection.h"
 #include "charts/CCharts.h"
-#include "meals/MealRecord.h"
 #include "food/FoodDatabase.h"
 #include "food/NutrientData.h"
+#include "meals/MealRecord.h"
 #include "nutrition/NutrientLookup.h"
 #include "nutrition/PeriodReport.h"
 #include "platform/Clock.h"
@@ -143,7 +143,9 @@ int main(int argc, char *argv[])
         DayStore::Meals meals = store.LoadMeals(day);
         return PeriodReport::DayMeals {std::move(meals.entries), meals.readable};
     };
-    sources.weight = [&store](const DayFiles::LocalDate &day) { return store.LoadWeight(day); };
+    sources.weight = [&store](const DayFiles::LocalDate &day) {
+        return store.LoadWeight(day);
+    };
     for (const Range &range : {Range {ChartSpan::Kind::Year, "report, a year", 20.0},
                                Range {ChartSpan::Kind::All, "report, ten years", 100.0}}) {
         chart.setRange(range.kind);
