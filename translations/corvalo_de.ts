@@ -1812,6 +1812,17 @@
         <source>none in these days</source>
         <translation>keines an diesen Tagen</translation>
     </message>
+    <message>
+        <source>Burned by activities</source>
+        <translation>Durch Aktivitäten verbrannt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kcal on %n day(s)</source>
+        <translation>
+            <numerusform>%1 kcal an %n Tag</numerusform>
+            <numerusform>%1 kcal an %n Tagen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SaveProblem</name>

@@ -207,6 +207,7 @@ Targets StoredTargets(const std::filesystem::path &diaryFolder, const std::optio
     targets.profile =
         given ? given : ReferenceIntakes::ParseProfile(settings.value("profile").value_or(""));
     targets.goals = settings.goals();
+    targets.addBurned = settings.addBurnedToGoal();
     targets.own = PersonalTargets::FromSettings(
         [&settings](const std::string &key) { return settings.value(key); });
     return targets;

@@ -57,6 +57,7 @@ struct Targets
     std::optional<ReferenceIntakes::Profile> profile;
     PersonalTargets own;
     NutrientGoals goals; // the panel's ten, as set in the window
+    bool addBurned = false; // the day's burned calories raise its calorie goal
 };
 
 // The person and targets kept in the diary's settings, as the window sets them; `given` (--sex

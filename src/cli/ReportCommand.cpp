@@ -94,6 +94,9 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
     sources.weight = [&store](const Day &day) {
         return store.LoadWeight(day);
     };
+    sources.burned = [&store](const Day &day) {
+        return store.BurnedOn(day);
+    };
     if (command.completeOnly)
         sources.complete = [&store](const Day &day) {
             return CompleteDays::IsComplete(store, day);
@@ -131,10 +134,13 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
                 << JsonString(NutrientCatalogue::info(NutrientCatalogue::fromStored(k)).key)
                 << ", \"goal\": " << PlainNumber(goals.goal(k))
                 << ", \"kind\": " << JsonString(NutrientGoals::kindText(goals.kind(k)))
-                << ", \"daysMet\": " << period.daysOnGoal(goals, k) << "}";
+                << ", \"daysMet\": " << report.daysOnGoal(goals, k, targets.addBurned) << "}";
             comma = true;
         }
-        out << "\n  ],\n  \"topFoods\": [" << jsonTopFoods(report, NutrientId::Energy);
+        out << "\n  ],\n  \"addBurnedToGoal\": " << (targets.addBurned ? "true" : "false")
+            << ",\n  \"burned\": {\"total\": " << PlainNumber(report.burnedTotal())
+            << ", \"days\": " << report.activeDays() << "}";
+        out << ",\n  \"topFoods\": [" << jsonTopFoods(report, NutrientId::Energy);
         if (command.nutrient >= 0 && command.nutrient != NutrientId::Energy)
             out << ", " << jsonTopFoods(report, command.nutrient);
         out << "],\n  \"weight\": ";
@@ -175,7 +181,7 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
                         << (command.completeOnly ? " complete days:\n" : " logged days:\n");
                 heading = true;
                 const bool limit = goals.kind(k) == NutrientGoals::Kind::Limit;
-                out << label(k) << period.daysOnGoal(goals, k)
+                out << label(k) << report.daysOnGoal(goals, k, targets.addBurned)
                     << (limit ? " (at most " : " (at least ") << panelTotal(k, goals.goal(k))
                     << ")\n";
             }
@@ -192,6 +198,10 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
         } else {
             out << "Weight: none in the range\n";
         }
+        if (report.activeDays() > 0)
+            out << "Burned: " << NumberText::fixed(report.burnedTotal(), 0) << " kcal on "
+                << report.activeDays() << (report.activeDays() == 1 ? " day" : " days")
+                << (targets.addBurned ? ", added to the calorie goal of each day" : "") << '\n';
     }
 
     for (const Day &day : report.unreadableDays())

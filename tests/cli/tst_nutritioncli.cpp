@@ -164,6 +164,21 @@ void TestNutritionCli::report()
     }
     QVERIFY(seen);
     QCOMPARE(report[QStringLiteral("perLoggedDay")].toArray().size(), NutrientCatalogue::Count);
+
+    // 250 kcal burned on the third day: with the setting its goal is 350, which 302 misses.
+    QCOMPARE(run({QStringLiteral("activity"), QStringLiteral("2026-04-03"), QStringLiteral("Run"),
+                  QStringLiteral("30"), QStringLiteral("250")})
+                 .status,
+             0);
+    QVERIFY(run(range).out.contains("\nCalories:       1 (at least 100)\n"));
+    QVERIFY(FileIo::writeAtomically(m_temp / "diary" / "settings.conf",
+                                    "Goals/Calories=100\nAddBurnedToGoal=true\n")
+                .ok());
+    const Outcome burned = run(range);
+    QVERIFY2(burned.out.contains("\nCalories:       0 (at least 100)\n"), burned.out.constData());
+    QVERIFY2(
+        burned.out.endsWith("Burned: 250 kcal on 1 day, added to the calorie goal of each day\n"),
+        burned.out.constData());
 }
 
 void TestNutritionCli::usageErrors()

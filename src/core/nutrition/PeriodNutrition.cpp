@@ -44,15 +44,19 @@ std::vector<PeriodNutrition::FoodShare> PeriodNutrition::sources(int id) const
     return shares;
 }
 
-int PeriodNutrition::daysOnGoal(const NutrientGoals &goals, int nutrient) const
+int PeriodNutrition::daysOnGoal(const NutrientGoals &goals, int nutrient,
+                                const std::vector<double> *burnedPerLoggedDay) const
 {
     if (!goals.hasGoal(nutrient))
         return 0;
     const bool limit = goals.kind(nutrient) == NutrientGoals::Kind::Limit;
-    return int(std::count_if(m_loggedDayTotals.begin(), m_loggedDayTotals.end(),
-                             [&](const Nutrients &totals) {
-                                 const NutrientGoals::Progress progress =
-                                     goals.progress(nutrient, double(totals[nutrient]));
-                                 return limit ? !progress.exceeded : progress.reached;
-                             }));
+    int met = 0;
+    for (std::size_t i = 0; i < m_loggedDayTotals.size(); ++i) {
+        const bool burned = burnedPerLoggedDay && i < burnedPerLoggedDay->size();
+        const NutrientGoals::Progress progress =
+            (burned ? goals.withBurned((*burnedPerLoggedDay)[i]) : goals)
+                .progress(nutrient, double(m_loggedDayTotals[i][nutrient]));
+        met += (limit ? !progress.exceeded : progress.reached) ? 1 : 0;
+    }
+    return met;
 }

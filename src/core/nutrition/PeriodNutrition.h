@@ -38,8 +38,11 @@ public:
     // run, largest first; equal amounts by name.
     std::vector<FoodShare> sources(int id) const;
     // The logged days that met the goal of one of the ten (`Nutrient::`): a target reached, a
-    // limit not passed, as the panel judges the day's totals. 0 without a goal.
-    int daysOnGoal(const NutrientGoals &goals, int nutrient) const;
+    // limit not passed, as the panel judges the day's totals. 0 without a goal. With
+    // `burnedPerLoggedDay` (one for each logged day, in order) each day's calorie goal is raised
+    // by what that day burned (NutrientGoals::withBurned).
+    int daysOnGoal(const NutrientGoals &goals, int nutrient,
+                   const std::vector<double> *burnedPerLoggedDay = nullptr) const;
 
 private:
     NutrientTotals m_totals;

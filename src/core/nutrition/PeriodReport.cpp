@@ -16,15 +16,21 @@ PeriodReport::PeriodReport(const Day &first, int dayCount, const Sources &source
               m_logged += meals.entries.empty() ? 0 : 1;
               if (sources.complete && !meals.entries.empty() && !sources.complete(day))
                   meals.entries.clear();
+              if (!meals.entries.empty())
+                  m_burnedPerCounted.push_back(sources.burned ? sources.burned(day) : 0.0);
               return std::move(meals.entries);
           },
           lookup)
 {
-    if (!sources.weight)
-        return;
     for (int i = 0; i < dayCount; ++i) {
         const Day day = DayStripModel::CellDate(first, i);
         if (day.year == 0)
+            continue;
+        if (const double burned = sources.burned ? sources.burned(day) : 0.0; burned > 0.0) {
+            m_burnedTotal += burned;
+            ++m_activeDays;
+        }
+        if (!sources.weight)
             continue;
         if (const std::optional<float> weight = sources.weight(day)) {
             if (!m_firstWeight)
@@ -39,6 +45,11 @@ std::optional<double> PeriodReport::weightChange() const
     if (!m_firstWeight)
         return std::nullopt;
     return std::round((double(m_lastWeight->weight) - m_firstWeight->weight) * 10.0) / 10.0 + 0.0;
+}
+
+int PeriodReport::daysOnGoal(const NutrientGoals &goals, int nutrient, bool addBurned) const
+{
+    return m_nutrition.daysOnGoal(goals, nutrient, addBurned ? &m_burnedPerCounted : nullptr);
 }
 
 std::vector<PeriodNutrition::FoodShare> PeriodReport::topFoods(int id) const

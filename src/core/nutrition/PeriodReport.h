@@ -28,6 +28,7 @@ public:
         std::function<DayMeals(const Day &)> meals;
         std::function<std::optional<float>(const Day &)> weight;
         std::function<bool(const Day &)> complete; // empty: every logged day counts
+        std::function<double(const Day &)> burned; // by activities; empty: none
     };
     struct Weighed
     {
@@ -52,6 +53,13 @@ public:
     // The last weight less the first, to a tenth as shown (never -0.0); none without a weight.
     std::optional<double> weightChange() const;
 
+    // Calories burned by activities over the range, and on how many days.
+    double burnedTotal() const { return m_burnedTotal; }
+    int activeDays() const { return m_activeDays; }
+    // The counted days that met a goal; with addBurned, each day's calorie goal raised by what
+    // it burned, as the Food page shows it with that setting.
+    int daysOnGoal(const NutrientGoals &goals, int nutrient, bool addBurned) const;
+
     // The foods that gave the most of a nutrient over the range, at most TopFoods.
     std::vector<PeriodNutrition::FoodShare> topFoods(int id) const;
 
@@ -59,6 +67,9 @@ private:
     int m_logged = 0;
     bool m_completeOnly = false;
     std::vector<Day> m_unreadable;
+    std::vector<double> m_burnedPerCounted; // one for each counted day, in order
+    double m_burnedTotal = 0.0;
+    int m_activeDays = 0;
     std::optional<Weighed> m_firstWeight;
     std::optional<Weighed> m_lastWeight;
     PeriodNutrition m_nutrition;

@@ -494,6 +494,13 @@ std::vector<DaySample> DayStore::BurnedSeries(std::int64_t firstDay, int dayCoun
     return burned;
 }
 
+double DayStore::BurnedOn(const Day &day) const
+{
+    ActivityDay activities;
+    (void)ActivityDay::Load(DataFilePath(day, ActivityDay::Extension), activities);
+    return activities.burned();
+}
+
 std::optional<ChartSpan::Extent> DayStore::DataExtent() const
 {
     std::optional<ChartSpan::Extent> extent;

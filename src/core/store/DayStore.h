@@ -175,6 +175,8 @@ public:
     // The calories burned on each day of the run that has activities (its ".act" file), as
     // samples ascending by date; files that cannot be read count what could be read.
     std::vector<DaySample> BurnedSeries(std::int64_t firstDay, int dayCount) const;
+    // The calories the day's activities burned; 0 without any (or without a readable file).
+    double BurnedOn(const Day &day) const;
     // The first and last day with a meal file or a weight file; nothing for an empty diary.
     std::optional<ChartSpan::Extent> DataExtent() const;
 

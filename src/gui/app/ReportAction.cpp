@@ -23,13 +23,17 @@ void open(QWidget *window, const DayStore &store, const NutrientsPage &nutrients
         sources.weight = [&store](const Day &day) {
             return store.LoadWeight(day);
         };
+        sources.burned = [&store](const Day &day) {
+            return store.BurnedOn(day);
+        };
         if (completeOnly)
             sources.complete = [&store](const Day &day) {
                 return CompleteDays::IsComplete(store, day);
             };
         return std::make_unique<PeriodReport>(first, dayCount, sources, lookup);
     };
-    ReportForm form(first, dayCount, make, AppSettings::readGoals(), window);
+    ReportForm form(first, dayCount, make, AppSettings::readGoals(),
+                    AppSettings::readAddBurnedToGoal(), window);
     form.exec();
 }
 

@@ -45,8 +45,9 @@ QString row(const QString &name, const QString &value)
 } // namespace
 
 ReportForm::ReportForm(const DayFiles::LocalDate &first, int dayCount, Make make,
-                       const NutrientGoals &goals, QWidget *parent)
-    : SkinForm(tr("Report"), tr("Close"), parent), m_make(std::move(make)), m_goals(goals)
+                       const NutrientGoals &goals, bool addBurned, QWidget *parent)
+    : SkinForm(tr("Report"), tr("Close"), parent), m_make(std::move(make)), m_goals(goals),
+      m_addBurned(addBurned)
 {
     cancelButton()->hide();
     const QLocale locale;
@@ -113,7 +114,7 @@ QString ReportForm::html(const PeriodReport &report) const
             goals += row(CoreText::nutrientName(k),
                          (m_goals.kind(k) == NutrientGoals::Kind::Limit ? tr("%1 (at most %2)")
                                                                         : tr("%1 (at least %2)"))
-                             .arg(report.nutrition().daysOnGoal(m_goals, k))
+                             .arg(report.daysOnGoal(m_goals, k, m_addBurned))
                              .arg(limit));
         }
         if (!goals.isEmpty())
@@ -150,6 +151,12 @@ QString ReportForm::html(const PeriodReport &report) const
     } else {
         right += tr("none in these days");
     }
+    if (report.activeDays() > 0)
+        right +=
+            QStringLiteral("<br><br><b>%1</b><br>%2")
+                .arg(tr("Burned by activities"),
+                     tr("%1 kcal on %n day(s)", nullptr, report.activeDays())
+                         .arg(QString::fromStdString(NumberText::fixed(report.burnedTotal(), 0))));
     return QStringLiteral("<table><tr><td valign=\"top\">%1</td><td width=\"24\"></td>"
                           "<td valign=\"top\">%2</td></tr></table>")
         .arg(left, right);

@@ -21,8 +21,10 @@ public:
     // Makes the report of the range, counting only complete days when asked.
     using Make = std::function<std::unique_ptr<PeriodReport>(bool completeOnly)>;
 
+    // addBurned: each day's calorie goal is raised by what it burned (the Settings page's
+    // choice).
     ReportForm(const DayFiles::LocalDate &first, int dayCount, Make make,
-               const NutrientGoals &goals, QWidget *parent = nullptr);
+               const NutrientGoals &goals, bool addBurned, QWidget *parent = nullptr);
 
     QCheckBox *completeOnlyBox() const { return m_completeOnly; }
     QString reportText() const;
@@ -36,6 +38,7 @@ private:
 
     Make m_make;
     NutrientGoals m_goals;
+    bool m_addBurned = false;
     QLabel *m_summary = nullptr;
     QCheckBox *m_completeOnly = nullptr;
     QLabel *m_report = nullptr;
