@@ -1,8 +1,10 @@
 // The commands that log a day: add, weight, complete, activity and note.
 #include "CommandSession.h"
 #include "DayCommands.h"
+#include "export/DiaryExport.h"
 #include "food/FoodFilter.h"
 #include "food/Portion.h"
+#include "meals/MealRowLayout.h"
 #include "meals/NutrientText.h"
 #include "platform/Clock.h"
 #include "platform/NumberText.h"
