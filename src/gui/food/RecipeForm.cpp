@@ -2,6 +2,7 @@
 
 #include "controls/SkinButton.h"
 #include "food/FoodDatabase.h"
+#include "food/FoodListView.h"
 #include "food/FoodPicker.h"
 #include "food/Portion.h"
 #include "food/TableText.h"
