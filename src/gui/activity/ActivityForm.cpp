@@ -152,3 +152,5 @@ bool ActivityForm::commit()
     // Open for the next one; Close ends.
     return false;
 }
+
+#include "moc_ActivityForm.cpp"

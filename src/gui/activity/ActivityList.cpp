@@ -112,3 +112,5 @@ void ActivityList::openForm()
     ActivityForm form(*this, m_button->window());
     form.exec();
 }
+
+#include "moc_ActivityList.cpp"

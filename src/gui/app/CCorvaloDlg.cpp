@@ -474,3 +474,5 @@ void CCorvaloDlg::mouseReleaseEvent(QMouseEvent *event)
     m_dragOffset.reset();
     QDialog::mouseReleaseEvent(event);
 }
+
+#include "moc_CCorvaloDlg.cpp"

@@ -136,3 +136,5 @@ void DiaryConnection::openMerge(const ConflictMerge::Found &found)
     m_window.loadDay();
     m_follower->checkConflicts();
 }
+
+#include "moc_DiaryConnection.cpp"

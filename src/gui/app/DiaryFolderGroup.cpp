@@ -122,3 +122,5 @@ void DiaryFolderGroup::paintEvent(QPaintEvent *)
                             SettingsPanels::Radius);
     m_texts.paint(painter);
 }
+
+#include "moc_DiaryFolderGroup.cpp"

@@ -125,3 +125,5 @@ void DiaryFollower::checkConflicts()
     m_notice->showNotice(conflictKey(), text);
     m_notice->setActionable(conflictKey(), tr("Click to merge"));
 }
+
+#include "moc_DiaryFollower.cpp"

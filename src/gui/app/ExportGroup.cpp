@@ -249,3 +249,5 @@ void ExportGroup::paintEvent(QPaintEvent *)
                             SettingsPanels::Radius);
     m_texts.paint(painter);
 }
+
+#include "moc_ExportGroup.cpp"

@@ -49,3 +49,5 @@ void FileNotices::reportFolder(const FileIo::Result &result)
                                   QString::fromStdString(SaveProblem::Reason(
                                       result, SaveProblem::Action::Save, CoreText::problem))));
 }
+
+#include "moc_FileNotices.cpp"

@@ -165,3 +165,5 @@ void FoodPage::SelectFood(int row)
 {
     m_portion->SelectFood(m_search->recordForRow(row));
 }
+
+#include "moc_FoodPage.cpp"

@@ -179,3 +179,5 @@ bool MergeForm::commit()
     }
     return false;
 }
+
+#include "moc_MergeForm.cpp"

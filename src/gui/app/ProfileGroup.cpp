@@ -65,3 +65,5 @@ void ProfileGroup::changed()
     setProfile(chosen);
     emit profileChanged(chosen);
 }
+
+#include "moc_ProfileGroup.cpp"

@@ -127,3 +127,5 @@ QString RecipeActions::store(const QString &name, double servings)
     m_parts.notices->reportSave(written);
     return written.ok() ? QString() : problem(written, SaveProblem::Action::Save);
 }
+
+#include "moc_RecipeActions.cpp"

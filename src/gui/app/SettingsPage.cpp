@@ -294,3 +294,5 @@ void SettingsPage::paintEvent(QPaintEvent *)
                                 SettingsPanels::Radius, SettingsPanels::Radius);
     m_texts.paint(painter);
 }
+
+#include "moc_SettingsPage.cpp"

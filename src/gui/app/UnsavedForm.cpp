@@ -70,3 +70,5 @@ bool UnsavedForm::commit()
         return true;
     }
 }
+
+#include "moc_UnsavedForm.cpp"

@@ -86,3 +86,5 @@ std::string WeightField::unsavedText() const
     });
     return texts;
 }
+
+#include "moc_WeightField.cpp"

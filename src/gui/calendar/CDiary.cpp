@@ -274,3 +274,5 @@ void CDiary::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
     }
 }
+
+#include "moc_CDiary.cpp"

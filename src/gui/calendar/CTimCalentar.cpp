@@ -403,3 +403,5 @@ void CTimCalentar::drawCell(QPainter &painter, const DayStripModel::DayCell &cel
             drawTaller(m_box, QPointF(x + 1, h / 2 + 1));
     }
 }
+
+#include "moc_CTimCalentar.cpp"

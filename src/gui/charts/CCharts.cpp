@@ -479,3 +479,5 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
         ChartText::drawAnchored(painter, {60, 90}, Qt::AlignLeft, noData);
     }
 }
+
+#include "moc_CCharts.cpp"

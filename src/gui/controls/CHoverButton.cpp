@@ -77,3 +77,5 @@ void CHoverButton::resizeEvent(QResizeEvent *event)
     refreshSnapshot();
     m_lastSize = event->size();
 }
+
+#include "moc_CHoverButton.cpp"

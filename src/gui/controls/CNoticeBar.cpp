@@ -214,3 +214,5 @@ void CNoticeBar::leaveEvent(QEvent *event)
     }
     QWidget::leaveEvent(event);
 }
+
+#include "moc_CNoticeBar.cpp"

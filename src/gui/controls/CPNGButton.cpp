@@ -36,3 +36,5 @@ void CPNGButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
 }
+
+#include "moc_CPNGButton.cpp"

@@ -101,3 +101,5 @@ void FocusRing::paint(QPainter &painter, const QRectF &rect)
     painter.drawRoundedRect(rect.adjusted(2.5, 2.5, -2.5, -2.5), 2, 2);
     painter.restore();
 }
+
+#include "moc_FocusRing.cpp"

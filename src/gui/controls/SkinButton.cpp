@@ -119,3 +119,5 @@ void SkinButton::leaveEvent(QEvent *event)
     update();
     QAbstractButton::leaveEvent(event);
 }
+
+#include "moc_SkinButton.cpp"

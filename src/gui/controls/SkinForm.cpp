@@ -191,3 +191,5 @@ void SkinForm::mouseReleaseEvent(QMouseEvent *event)
     m_dragOffset.reset();
     QDialog::mouseReleaseEvent(event);
 }
+
+#include "moc_SkinForm.cpp"

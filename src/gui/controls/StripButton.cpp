@@ -92,3 +92,5 @@ void StripButton::leaveEvent(QEvent *event)
     update();
     QAbstractButton::leaveEvent(event);
 }
+
+#include "moc_StripButton.cpp"

@@ -128,3 +128,5 @@ void FoodDatabaseLoader::mergeUserFoodsNow()
     emit userFoodsRead(read, QString::fromStdString(table.skippedNotice()));
     emit recipesRead(recipesFile, QString::fromStdString(book.skippedNotice()));
 }
+
+#include "moc_FoodDatabaseResource.cpp"

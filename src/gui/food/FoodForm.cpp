@@ -447,3 +447,5 @@ bool FoodForm::commit()
     }
     return true;
 }
+
+#include "moc_FoodForm.cpp"

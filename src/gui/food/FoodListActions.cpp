@@ -287,3 +287,5 @@ void FoodListActions::QuickAddToDay()
     if (form.exec() == QDialog::Accepted)
         m_parts.meals->AppendMeal(form.entry());
 }
+
+#include "moc_FoodListActions.cpp"

@@ -124,3 +124,5 @@ bool FoodListModel::isRecipe(int record) const
     return !m_recipes.isEmpty() && m_database.isUserFood(record) &&
         m_recipes.contains(Text8::toQString(m_database.name(record)));
 }
+
+#include "moc_FoodListModel.cpp"

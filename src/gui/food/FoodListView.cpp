@@ -177,3 +177,5 @@ void FoodListView::updateRowHeight()
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 }
+
+#include "moc_FoodListView.cpp"

@@ -142,3 +142,5 @@ void FoodPicker::enterOn(QWidget *focus)
     m_amount->setFocus(Qt::OtherFocusReason);
     m_amount->selectAll();
 }
+
+#include "moc_FoodPicker.cpp"

@@ -95,3 +95,5 @@ void FoodSearchController::searchTextChanged(const QString &text)
         break;
     }
 }
+
+#include "moc_FoodSearchController.cpp"

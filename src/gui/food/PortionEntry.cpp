@@ -103,3 +103,5 @@ void PortionEntry::AddPortion()
                            Text8::fromQString(m_controls.unitBox->currentText()));
     m_controls.meals->AppendMeal(entry);
 }
+
+#include "moc_PortionEntry.cpp"

@@ -76,3 +76,5 @@ bool QuickAddForm::commit()
     m_entry = *entry;
     return true;
 }
+
+#include "moc_QuickAddForm.cpp"

@@ -406,3 +406,5 @@ bool RecipeForm::commit()
     }
     return true;
 }
+
+#include "moc_RecipeForm.cpp"

@@ -176,3 +176,5 @@ void RecipeListActions::DeleteRecipe(int record)
     });
     emit changed({});
 }
+
+#include "moc_RecipeListActions.cpp"

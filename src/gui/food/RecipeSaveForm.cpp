@@ -57,3 +57,5 @@ bool RecipeSaveForm::commit()
     }
     return true;
 }
+
+#include "moc_RecipeSaveForm.cpp"

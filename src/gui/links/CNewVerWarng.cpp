@@ -42,3 +42,5 @@ void CNewVerWarng::paintEvent(QPaintEvent *)
     ResourceImage::smoothWhenScaled(painter, m_picture.image());
     painter.drawImage(QPoint(0, 0), m_picture.image());
 }
+
+#include "moc_CNewVerWarng.cpp"

@@ -230,3 +230,5 @@ void CElements::drawGoalBar(QPainter &painter, int nutrient, const QRect &row) c
     painter.fillRect(span(kept, std::max(now.fraction, after.fraction)), change);
     painter.restore();
 }
+
+#include "moc_CElements.cpp"

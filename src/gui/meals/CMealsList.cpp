@@ -493,3 +493,5 @@ void CMealsList::focusOutEvent(QFocusEvent *event)
     if (event->reason() != Qt::PopupFocusReason)
         emit focusLost();
 }
+
+#include "moc_CMealsList.cpp"

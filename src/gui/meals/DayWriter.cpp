@@ -193,3 +193,5 @@ void DayWriter::written(const DayStore::OutsideWrite &ticket, const FileIo::Resu
     if (copy)
         emit copied();
 }
+
+#include "moc_DayWriter.cpp"

@@ -146,3 +146,5 @@ void MealAmountEditor::Commit(CommitOn reason)
     emit ended();
     m_list->viewport()->update();
 }
+
+#include "moc_MealAmountEditor.cpp"

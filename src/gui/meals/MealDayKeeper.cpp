@@ -476,3 +476,5 @@ void MealDayKeeper::Append(const std::vector<MealEntry> &entries)
     m_writer->append(m_day, entries, false, m_generation);
     Load(m_day);
 }
+
+#include "moc_MealDayKeeper.cpp"

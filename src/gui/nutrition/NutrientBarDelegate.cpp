@@ -30,3 +30,5 @@ void NutrientBarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     text.displayAlignment = Qt::AlignCenter;
     QStyledItemDelegate::paint(painter, text, index);
 }
+
+#include "moc_NutrientBarDelegate.cpp"

@@ -398,3 +398,5 @@ void NutrientsPage::paintEvent(QPaintEvent *)
                             kNutrientsPanelRadius);
     m_texts.paint(painter);
 }
+
+#include "moc_NutrientsPage.cpp"

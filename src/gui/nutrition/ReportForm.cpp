@@ -161,3 +161,5 @@ QString ReportForm::html(const PeriodReport &report) const
                           "<td valign=\"top\">%2</td></tr></table>")
         .arg(left, right);
 }
+
+#include "moc_ReportForm.cpp"

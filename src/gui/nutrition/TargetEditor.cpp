@@ -106,3 +106,5 @@ void TargetEditor::typed()
     m_shown = target;
     emit targetChosen(m_id, target);
 }
+
+#include "moc_TargetEditor.cpp"

@@ -82,3 +82,5 @@ void DiaryWatcher::check()
     if (!paths.empty())
         emit changed(paths);
 }
+
+#include "moc_DiaryWatcher.cpp"

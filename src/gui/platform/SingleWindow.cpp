@@ -76,3 +76,5 @@ bool SingleWindow::claim(const std::filesystem::path &diaryFolder, const QString
     m_server.listen(name);
     return true;
 }
+
+#include "moc_SingleWindow.cpp"
