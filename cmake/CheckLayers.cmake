@@ -6,7 +6,7 @@
 #
 #   gui    app
 #          calendar  charts  links  nutrition
-#          food
+#          food  activity
 #          meals
 #          controls
 #          platform
