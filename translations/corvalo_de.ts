@@ -237,6 +237,14 @@
         <source>Burned: %1 a day on %2 days</source>
         <translation>Verbrannt: %1 am Tag an %2 Tagen</translation>
     </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>

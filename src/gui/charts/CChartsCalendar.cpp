@@ -49,7 +49,8 @@ void CCharts::paintCalendarLabels(QPainter &painter, const ChartGeometry &geomet
         const QDate date(day.year, day.month, day.day);
         QString text;
         if (m_binSize == CalorieBins::Size::Day)
-            text = locale.toString(date, QStringLiteral("d MMM"));
+            // The date pattern is the language's: "7 Dec", "7. Dez."
+            text = locale.toString(date, CCharts::tr("d MMM"));
         else
             text = locale.toString(date,
                                    day.month == 1 ? QStringLiteral("yyyy") : QStringLiteral("MMM"));

@@ -40,9 +40,8 @@ QString CCharts::markText(int index) const
         lines << locale.toString(first, QLocale::LongFormat);
     else if (m_binSize == CalorieBins::Size::Week)
         lines << tr("%1 to %2")
-                     .arg(locale.toString(first, QStringLiteral("d MMM")),
-                          locale.toString(first.addDays(mark.days - 1),
-                                          QStringLiteral("d MMM yyyy")));
+                     .arg(locale.toString(first, tr("d MMM")),
+                          locale.toString(first.addDays(mark.days - 1), tr("d MMM yyyy")));
     else
         lines << locale.toString(first, QStringLiteral("MMMM yyyy"));
     if (const auto &calories = mark.calories) {
