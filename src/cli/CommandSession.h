@@ -66,6 +66,8 @@ private:
     int where();
     bool loadFoods();
     std::vector<int> search(std::string_view text, bool bestMatchesFirst) const;
+    // Whether a food of the list is one of the recipes added to it (RecipeBook::records).
+    bool isRecipe(int index) const;
 
     int searchFoods();
     int showDay();

@@ -161,6 +161,13 @@ std::vector<int> Session::search(std::string_view text, bool bestMatchesFirst) c
     return records;
 }
 
+bool Session::isRecipe(int index) const
+{
+    const std::string_view name = m_foods.name(index);
+    const Recipe *recipe = m_recipes.find(name);
+    return recipe && m_foods.isUserFood(index) && recipe->name == name;
+}
+
 int Session::searchFoods()
 {
     if (!openDiary(false) || !loadFoods())
@@ -174,8 +181,7 @@ int Session::searchFoods()
     for (const int index : records) {
         const FoodRecord record = m_foods.record(index);
         m_context.out << TextCodec::ToUtf8(record.name()) << '\t' << unitList(record.units());
-        if (const Recipe *recipe = m_recipes.find(record.name());
-            recipe && m_foods.isUserFood(index) && recipe->name == record.name())
+        if (isRecipe(index))
             m_context.out << "\trecipe";
         m_context.out << '\n';
     }

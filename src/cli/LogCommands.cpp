@@ -58,6 +58,8 @@ int Session::add()
             message = CommandLine::InQuotes(wanted) +
                 " names more than one food; give one of them exactly:";
         } else {
+            // The recipes are suggested too, as the search lists them.
+            m_foods.addUserFoods(m_recipes.records());
             matches = search(wanted, true);
             message = "no food is called " + CommandLine::InQuotes(wanted);
             message += matches.empty() ? "; look for it with: corvalo-cli search WORDS"
@@ -67,7 +69,9 @@ int Session::add()
             matches.resize(std::size_t(CloseMatches));
         for (const int index : matches) {
             message += "\n  " + TextCodec::ToUtf8(m_foods.name(index));
-            if (m_foods.isUserFood(index))
+            if (isRecipe(index))
+                message += " (your recipe)";
+            else if (m_foods.isUserFood(index))
                 message += " (your own food)";
         }
         return fail(message);

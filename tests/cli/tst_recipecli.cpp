@@ -93,6 +93,9 @@ void TestRecipeCli::savedLoggedAndChanged()
     QCOMPARE(cli({"day", "2099-01-01", "--all"}).out, all.out);
     QCOMPARE(cli({"day", "2099-01-01"}).out, logged.out);
     QVERIFY(cli({"recipe", "show", "Apple and milk"}).out.contains("\nServings:       4\n"));
+    // A name that is no food suggests the recipe too.
+    const Outcome unknown = cli({"add", "2026-12-11", "apple milk", "1", "serving"});
+    QVERIFY2(unknown.err.contains("\n  Apple and milk (your recipe)"), unknown.err.constData());
 
     const std::string folder = (m_temp / "export").string();
     QCOMPARE(cli({"export", "--from", "2099-01-01", "--to", "2099-01-01", folder.c_str()}).status,
