@@ -1,11 +1,11 @@
 #include "ReportCommand.h"
 
 #include "export/DiaryExport.h"
+#include "export/DiaryReport.h"
 #include "meals/NutrientText.h"
 #include "nutrition/PeriodReport.h"
 #include "platform/NumberText.h"
 #include "platform/TextCodec.h"
-#include "store/CompleteDays.h"
 #include "store/DayStore.h"
 
 #include <algorithm>
@@ -86,22 +86,9 @@ int Run(const CommandLine::Command &command, const DayStore &store, const Foods 
     const long long from = DiaryExport::DayNumber(command.from);
     const long long to = DiaryExport::DayNumber(command.to);
     const int days = int(to - from + 1);
-    PeriodReport::Sources sources;
-    sources.meals = [&store](const Day &day) {
-        DayStore::Meals meals = store.LoadMeals(day);
-        return PeriodReport::DayMeals {std::move(meals.entries), meals.readable};
-    };
-    sources.weight = [&store](const Day &day) {
-        return store.LoadWeight(day);
-    };
-    sources.burned = [&store](const Day &day) {
-        return store.BurnedOn(day);
-    };
-    if (command.completeOnly)
-        sources.complete = [&store](const Day &day) {
-            return CompleteDays::IsComplete(store, day);
-        };
-    const PeriodReport report(command.from, days, sources, lookup.get());
+    const std::unique_ptr<PeriodReport> made =
+        DiaryReport::make(store, command.from, days, lookup.get(), command.completeOnly);
+    const PeriodReport &report = *made;
     const PeriodNutrition &period = report.nutrition();
     const int logged = report.loggedDays();
     const std::optional<PeriodReport::Weighed> &first = report.firstWeight();

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -131,32 +132,44 @@ FileIo::Result ActivityDay::Load(const std::filesystem::path &file, ActivityDay 
     return FileIo::Result::success(file);
 }
 
-FileIo::Result ActivityDay::Append(const std::filesystem::path &file, const Activity &activity)
+namespace {
+
+// Reads the day's file under its lock, applies `change` and writes the result back, keeping what
+// another writer put there; Problem::Changed when `change` finds nothing to do. A file left with
+// nothing in it goes when `dropEmpty`.
+FileIo::Result rewriteActivities(const std::filesystem::path &file,
+                                 const std::function<bool(ActivityDay &)> &change, bool dropEmpty)
 {
     FileIo::Result failure;
     const std::optional<FileLock> lock = FileLock::acquire(file, false, failure);
     if (!lock && failure.problem != FileIo::Problem::Missing)
         return failure;
     ActivityDay day;
-    if (const FileIo::Result read = Load(file, day); !read.ok())
+    if (const FileIo::Result read = ActivityDay::Load(file, day); !read.ok())
         return read;
-    day.add(activity);
-    return FileIo::writeAtomically(file, day.image());
+    if (!change(day))
+        return FileIo::Result::failure(file, FileIo::Problem::Changed);
+    const std::string bytes = day.image();
+    if (dropEmpty && bytes.find_first_not_of("\r\n") == std::string::npos)
+        return FileIo::remove(file);
+    return FileIo::writeAtomically(file, bytes);
+}
+
+} // namespace
+
+FileIo::Result ActivityDay::Append(const std::filesystem::path &file, const Activity &activity)
+{
+    return rewriteActivities(
+        file,
+        [&activity](ActivityDay &day) {
+            day.add(activity);
+            return true;
+        },
+        false);
 }
 
 FileIo::Result ActivityDay::Remove(const std::filesystem::path &file, const Activity &activity)
 {
-    FileIo::Result failure;
-    const std::optional<FileLock> lock = FileLock::acquire(file, false, failure);
-    if (!lock && failure.problem != FileIo::Problem::Missing)
-        return failure;
-    ActivityDay day;
-    if (const FileIo::Result read = Load(file, day); !read.ok())
-        return read;
-    if (!day.remove(activity))
-        return FileIo::Result::failure(file, FileIo::Problem::Changed);
-    const std::string bytes = day.image();
-    if (bytes.find_first_not_of("\r\n") == std::string::npos)
-        return FileIo::remove(file);
-    return FileIo::writeAtomically(file, bytes);
+    return rewriteActivities(
+        file, [&activity](ActivityDay &day) { return day.remove(activity); }, true);
 }
