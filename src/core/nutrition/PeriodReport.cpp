@@ -16,21 +16,23 @@ PeriodReport::PeriodReport(const Day &first, int dayCount, const Sources &source
               m_logged += meals.entries.empty() ? 0 : 1;
               if (sources.complete && !meals.entries.empty() && !sources.complete(day))
                   meals.entries.clear();
+              // Each day once, logged or not.
+              const double burned = sources.burned ? sources.burned(day) : 0.0;
+              if (burned > 0.0) {
+                  m_burnedTotal += burned;
+                  ++m_activeDays;
+              }
               if (!meals.entries.empty())
-                  m_burnedPerCounted.push_back(sources.burned ? sources.burned(day) : 0.0);
+                  m_burnedPerCounted.push_back(burned);
               return std::move(meals.entries);
           },
           lookup)
 {
+    if (!sources.weight)
+        return;
     for (int i = 0; i < dayCount; ++i) {
         const Day day = DayStripModel::CellDate(first, i);
         if (day.year == 0)
-            continue;
-        if (const double burned = sources.burned ? sources.burned(day) : 0.0; burned > 0.0) {
-            m_burnedTotal += burned;
-            ++m_activeDays;
-        }
-        if (!sources.weight)
             continue;
         if (const std::optional<float> weight = sources.weight(day)) {
             if (!m_firstWeight)

@@ -496,6 +496,10 @@ std::vector<DaySample> DayStore::BurnedSeries(std::int64_t firstDay, int dayCoun
 
 double DayStore::BurnedOn(const Day &day) const
 {
+    // Most days have no activities: the folder's listing says so without asking the disk.
+    const std::string name = Key(day) + std::string(ActivityDay::Extension);
+    if (!listed(m_index.data, m_dataDirectory).names.contains(name))
+        return 0.0;
     ActivityDay activities;
     (void)ActivityDay::Load(DataFilePath(day, ActivityDay::Extension), activities);
     return activities.burned();

@@ -141,6 +141,9 @@ void CCharts::placeSpan()
 
 void CCharts::UpdateCharts()
 {
+    m_stale = !isVisible();
+    if (m_stale)
+        return;
     placeSpan();
     BuildWeightLine();
     BuildCalorieBars();
@@ -295,6 +298,13 @@ void CCharts::PlaceCalorieBars()
                                                                : bar.x + bar.width - width;
         m_burnedBars.append(QRectF(left, bar.y, width, bar.height));
     }
+}
+
+void CCharts::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_stale)
+        UpdateCharts();
 }
 
 void CCharts::SetCalorieGoal(double kcal)

@@ -42,7 +42,8 @@ public:
     // Where the history comes from; not owned. Without a store the page has no data.
     void setStore(const DayStore *store) { m_store = store; }
 
-    // Rebuilds the series and shapes from the stored files and repaints.
+    // Rebuilds the series and shapes from the stored files and repaints; while the page is hidden,
+    // when it is next shown (a year of activity files is not read on every day switch).
     void UpdateCharts();
     // The daily calorie goal drawn across the bars; 0 for none. Reads no file.
     void SetCalorieGoal(double kcal);
@@ -71,6 +72,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -110,6 +112,7 @@ private:
     QVector<QRectF> m_burnedBars;
     std::vector<ChartMarks::Mark> m_marks;
     int m_focusMark = -1;
+    bool m_stale = true;
     QComboBox *m_rangeBox = nullptr;
     SkinButton *m_reportButton = nullptr;
 
