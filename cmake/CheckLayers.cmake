@@ -10,7 +10,7 @@
 #          meals
 #          controls
 #          platform
-#   core   export
+#   core   export  import
 #          store  links  nutrition
 #          recipes
 #          food  charts  goals
@@ -18,7 +18,8 @@
 #          platform  layout  skin
 
 set(core_floors "platform:0" "layout:0" "skin:0" "calendar:1" "meals:1" "food:2" "charts:2"
-                "goals:2" "recipes:3" "store:4" "links:4" "nutrition:4" "export:5")
+                "goals:2" "recipes:3" "store:4" "links:4" "nutrition:4" "export:5"
+                "import:5")
 set(gui_floors "platform:0" "controls:1" "meals:2" "food:3" "activity:3" "calendar:4" "charts:4" "links:4"
                "nutrition:4"
                "app:5")

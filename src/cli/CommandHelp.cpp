@@ -41,6 +41,8 @@ Commands:
   export --from DATE --to DATE DIR
                              write meals.csv, days.csv and notes.csv of the
                              days into DIR, and recipes.csv
+  import [--dry-run] FILE... add the days of Cronometer's, MyFitnessPal's or
+                             Corvalo's export files to the diary
   where                      print the diary folder and why it is that one
   help [COMMAND]             this text, or the help of a command
 
@@ -62,7 +64,7 @@ Exit status: 0 when done, 1 when something failed (the reason goes to standard
 error), 2 for a mistake in the command line.
 )";
 
-constexpr std::array<Topic, 13> Topics {{
+constexpr std::array<Topic, 14> Topics {{
     {"search", R"(Usage: corvalo-cli search [--best] TEXT
 
 Lists the foods the window lists for TEXT, in the same order, one a line: the
@@ -169,6 +171,20 @@ file is replaced whole; an existing one is never left half written. A day that
 cannot be read whole is named on standard error and the exit status is 1, with
 what could be read exported. Shows its progress on standard error when that is
 a terminal.
+)"},
+    {"import", R"(Usage: corvalo-cli import [--dry-run] FILE...
+
+Adds the days of another diary's export to this one. Reads Cronometer's
+servings.csv, biometrics.csv (the weights) and notes.csv, MyFitnessPal's
+Nutrition-Summary and Measurement-Summary files, and Corvalo's own meals.csv,
+days.csv (the weights) and notes.csv; the kind of each file is told by its
+first line. Prints first what it would write: the days, entries, weights and
+notes, the date range and the days that already have data. Each row becomes
+an entry with its own ten values, added after the day's entries, so that the
+day's totals are the file's; a day keeps a weight it has, and an imported note
+goes below the day's note. A file that cannot be read or is of no known kind
+stops the import before anything is written (exit status 1); rows that cannot
+be read are named and left out. --dry-run prints and writes nothing.
 )"},
     {"conflicts", R"(Usage: corvalo-cli conflicts
 

@@ -42,6 +42,8 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Complete;
     if (name == "activity")
         return Kind::Activity;
+    if (name == "import")
+        return Kind::Import;
     if (name == "help")
         return Kind::Help;
     return std::nullopt;
@@ -248,7 +250,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
              *kind == Kind::Report) ||
             ((option == "--servings" || option == "--weight" || option == "--from") &&
              *kind == Kind::Recipe) ||
-            ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge);
+            ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge) ||
+            (option == "--dry-run" && *kind == Kind::Import);
         if (!allowed)
             return usageError(name + " takes no option " + option, name);
     }
@@ -397,6 +400,10 @@ Parsed Parse(const std::vector<std::string> &arguments)
         } else if (error.empty() && rest[0] != "own-foods") {
             error = date(rest[0], command.date);
         }
+        break;
+    case Kind::Import:
+        error = count(1, rest.size());
+        command.files.assign(rest.begin(), rest.end());
         break;
     case Kind::Help:
     case Kind::Version:

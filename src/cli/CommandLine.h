@@ -31,7 +31,8 @@ enum class Kind {
     Report,
     Recipe,
     Complete,
-    Activity
+    Activity,
+    Import
 };
 
 struct Command
@@ -50,7 +51,8 @@ struct Command
     std::optional<std::string> weight; // weight: set to this; a weight above zero
     DayFiles::LocalDate from, to; // export, report
     std::filesystem::path folder; // export
-    bool dryRun = false; // merge: print, write nothing
+    bool dryRun = false; // merge, import: print, write nothing
+    std::vector<std::filesystem::path> files; // import
     std::string keep; // merge: "ours", "theirs", or empty to join both
     bool all = false; // day, report: every nutrient of the food data
     bool json = false; // report

@@ -3,6 +3,7 @@
 #include "CommandSession.h"
 #include "ConflictCommands.h"
 #include "DayCommands.h"
+#include "ImportCommand.h"
 #include "NutritionCommands.h"
 #include "RecipeCommands.h"
 #include "ReportCommand.h"
@@ -62,6 +63,10 @@ int Session::run()
                                                   {m_context.out, m_context.err});
         return ConflictCommands::Merge(m_root, m_command.date, m_command.dryRun, m_command.keep,
                                        {m_context.out, m_context.err});
+    case Kind::Import:
+        if (!openDiary(!m_command.dryRun))
+            return Failed;
+        return ImportCommand::Run(m_command, *m_store, {m_context.out, m_context.err});
     case Kind::Where:
         return where();
     case Kind::Recipe:

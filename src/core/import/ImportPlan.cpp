@@ -1,0 +1,207 @@
+#include "import/ImportPlan.h"
+
+#include "import/ImportRows.h"
+#include "platform/FileIo.h"
+#include "platform/NumberText.h"
+#include "platform/UiText.h"
+#include "store/DayStore.h"
+#include "store/SaveProblem.h"
+
+#include <cmath>
+#include <map>
+
+namespace ImportPlan {
+
+namespace {
+
+using ImportFile::WeightUnit;
+
+constexpr double kKilogramsPerPound = 0.45359237;
+
+// Export files are a few megabytes for decades of days; anything larger is not one.
+constexpr std::uintmax_t kMaxImportBytes = 256u * 1024 * 1024;
+
+std::int64_t planDayNumber(const Day &day)
+{
+    return DayFiles::DayNumber(day.year, day.month, day.day);
+}
+
+// The unit most weights give, when they give two; the others are converted to it.
+WeightUnit planWeightUnit(const std::vector<Source> &sources)
+{
+    std::size_t kilograms = 0;
+    std::size_t pounds = 0;
+    for (const Source &source : sources) {
+        for (const ImportFile::Weight &weight : source.content.weights) {
+            kilograms += weight.unit == WeightUnit::Kilograms;
+            pounds += weight.unit == WeightUnit::Pounds;
+        }
+    }
+    if (kilograms == 0 || pounds == 0)
+        return WeightUnit::Unknown;
+    return pounds > kilograms ? WeightUnit::Pounds : WeightUnit::Kilograms;
+}
+
+} // namespace
+
+std::vector<Source> ReadFiles(const std::vector<std::filesystem::path> &files,
+                              const Translate &translate)
+{
+    std::vector<Source> sources;
+    for (const std::filesystem::path &file : files) {
+        Source source;
+        source.name = file.filename().string();
+        std::string bytes;
+        if (const FileIo::Result read = FileIo::read(file, bytes, kMaxImportBytes); !read.ok()) {
+            source.content.problems.push_back(ImportRows::Phrase(
+                translate, CORVALO_UI_TEXT("ImportFile", "The file could not be read: %1."),
+                {SaveProblem::Reason(read, SaveProblem::Action::Load, translate)}));
+        } else {
+            source.content = ImportFile::Read(bytes, translate);
+        }
+        sources.push_back(std::move(source));
+    }
+    return sources;
+}
+
+MealEntry MakeEntry(const ImportFile::Entry &imported)
+{
+    MealEntry entry;
+    entry.name = imported.name;
+    // Corvalo's own rows keep their portion; the values are then per gram of it.
+    const bool portion = imported.grams && *imported.grams > 0.0 && imported.amount > 0.0 &&
+        IsStorableAmount(imported.amount) && IsStorableAmount(*imported.grams / imported.amount);
+    if (portion) {
+        entry.unit = imported.unit;
+        entry.amount = float(imported.amount);
+        entry.gramsPerUnit = float(*imported.grams / imported.amount);
+        bool fits = true;
+        for (int k = 0; k < Nutrient::Count; ++k) {
+            const std::optional<double> &value = imported.values[std::size_t(k)];
+            entry.nutrients[std::size_t(k)] = value ? float(*value / *imported.grams) : 0.0f;
+            fits = fits && std::isfinite(entry.contribution(k));
+        }
+        if (fits)
+            return entry;
+    }
+    entry.unit = "serving";
+    entry.amount = 1.0f;
+    entry.gramsPerUnit = 1.0f;
+    for (int k = 0; k < Nutrient::Count; ++k) {
+        const std::optional<double> &value = imported.values[std::size_t(k)];
+        entry.nutrients[std::size_t(k)] = value ? float(*value) : 0.0f;
+    }
+    return entry;
+}
+
+Plan Make(const DayStore &store, std::vector<Source> sources)
+{
+    Plan plan;
+    std::map<std::int64_t, DayPlan> days;
+    const auto dayOf = [&days](const Day &day) -> DayPlan & {
+        DayPlan &planned = days[planDayNumber(day)];
+        planned.day = day;
+        return planned;
+    };
+    const WeightUnit unit = planWeightUnit(sources);
+    plan.convertedTo = unit;
+    for (const Source &source : sources) {
+        if (source.content.format == ImportFile::Format::Unknown)
+            plan.refused = true;
+        for (const ImportFile::Entry &entry : source.content.entries)
+            dayOf(entry.day).entries.push_back(MakeEntry(entry));
+        for (const ImportFile::Weight &weight : source.content.weights) {
+            double value = weight.value;
+            if (unit != WeightUnit::Unknown && weight.unit != WeightUnit::Unknown &&
+                weight.unit != unit) {
+                value = unit == WeightUnit::Kilograms ? value * kKilogramsPerPound
+                                                      : value / kKilogramsPerPound;
+                ++plan.weightsConverted;
+            }
+            dayOf(weight.day).weight = value;
+        }
+        for (const ImportFile::Note &note : source.content.notes) {
+            std::string &text = dayOf(note.day).note;
+            if (text.find(note.text) != std::string::npos)
+                continue;
+            text += (text.empty() ? "" : "\n") + note.text;
+        }
+    }
+    plan.sources = std::move(sources);
+
+    for (auto &[number, day] : days) {
+        day.hadMeals = store.HasMeals(day.day);
+        const std::optional<float> weight = store.LoadWeight(day.day);
+        day.hadWeight = weight.has_value();
+        const NoteFile::Note note = store.LoadNote(day.day);
+        day.hadNote = !note.text.empty() || note.state == NoteFile::Note::State::Unreadable;
+        if (day.hadMeals || day.hadWeight || day.hadNote)
+            plan.daysWithData.push_back(day.day);
+
+        plan.entries += day.entries.size();
+        if (day.weight && day.hadWeight) {
+            day.weight.reset();
+            ++plan.weightsKept;
+        }
+        plan.weights += day.weight.has_value();
+        if (!day.note.empty() && note.text.find(day.note) != std::string::npos)
+            day.note.clear();
+        if (!day.note.empty()) {
+            ++plan.notes;
+            plan.notesAdded += day.hadNote;
+        }
+        plan.days.push_back(std::move(day));
+    }
+    return plan;
+}
+
+Outcome Apply(DayStore &store, const Plan &plan, const Translate &translate)
+{
+    Outcome outcome;
+    if (!plan.canApply())
+        return outcome;
+    const std::filesystem::path root = store.absoluteRootDirectory();
+    const auto said = [&](const FileIo::Result &result) {
+        outcome.problems.push_back(
+            SaveProblem::Describe(result, root, SaveProblem::Action::Save, translate));
+    };
+    for (const DayPlan &day : plan.days) {
+        if (!day.entries.empty()) {
+            if (const FileIo::Result result = store.AppendMeals(day.day, day.entries); result.ok())
+                outcome.entries += day.entries.size();
+            else
+                said(result);
+        }
+        if (day.weight) {
+            // Written only while the day has none: one stored meanwhile is kept.
+            if (const FileIo::Result result =
+                    store.SaveShownWeight(day.day, NumberText::fixed(*day.weight, 3), std::nullopt);
+                result.ok())
+                ++outcome.weights;
+            else
+                said(result);
+        }
+        if (!day.note.empty()) {
+            // Added to what the file holds now, under its lock; a change made in between is
+            // kept beside it by the note's writer.
+            const NoteFile::Note note = store.LoadNote(day.day);
+            if (note.state == NoteFile::Note::State::Unreadable) {
+                said(FileIo::Result::failure(store.NoteFile(day.day), FileIo::Problem::Unreadable));
+                continue;
+            }
+            if (note.text.find(day.note) != std::string::npos)
+                continue;
+            const std::string text = note.text.empty() ? day.note : note.text + "\n\n" + day.note;
+            const DayStore::NoteWrite write =
+                DayStore::WriteNote(store.NoteFile(day.day), text, {note.fingerprint});
+            store.NoteWritten(write);
+            if (write.result.ok())
+                ++outcome.notes;
+            else
+                said(write.result);
+        }
+    }
+    return outcome;
+}
+
+} // namespace ImportPlan
