@@ -293,21 +293,21 @@ std::string_view FormatName(Format format)
 {
     switch (format) {
     case Format::CronometerServings:
-        return "Cronometer servings";
+        return CORVALO_UI_TEXT("ImportFile", "Cronometer servings");
     case Format::CronometerBiometrics:
-        return "Cronometer biometrics";
+        return CORVALO_UI_TEXT("ImportFile", "Cronometer biometrics");
     case Format::CronometerNotes:
-        return "Cronometer notes";
+        return CORVALO_UI_TEXT("ImportFile", "Cronometer notes");
     case Format::MyFitnessPalMeals:
-        return "MyFitnessPal nutrition summary";
+        return CORVALO_UI_TEXT("ImportFile", "MyFitnessPal nutrition summary");
     case Format::MyFitnessPalWeights:
-        return "MyFitnessPal measurements";
+        return CORVALO_UI_TEXT("ImportFile", "MyFitnessPal measurements");
     case Format::CorvaloMeals:
-        return "Corvalo meals";
+        return CORVALO_UI_TEXT("ImportFile", "Corvalo meals");
     case Format::CorvaloDays:
-        return "Corvalo days";
+        return CORVALO_UI_TEXT("ImportFile", "Corvalo days");
     case Format::CorvaloNotes:
-        return "Corvalo notes";
+        return CORVALO_UI_TEXT("ImportFile", "Corvalo notes");
     case Format::Unknown:
         break;
     }

@@ -83,7 +83,7 @@ struct Content
 // The file's bytes, whatever they are; text that is not UTF-8 is read as Windows-1252.
 Content Read(std::string_view bytes, const Translate &translate = {});
 
-// The format's name for the preview ("Cronometer servings").
+// The format's name for the preview ("Cronometer servings"), marked for translation.
 std::string_view FormatName(Format format);
 
 } // namespace ImportFile

@@ -24,13 +24,16 @@ std::vector<Line> Lines(const ImportPlan::Plan &plan, const ImportPlan::Translat
     for (const ImportPlan::Source &source : plan.sources) {
         const bool known = source.content.format != ImportFile::Format::Unknown;
         lines.push_back(
-            {known ? Phrase(translate, CORVALO_UI_TEXT("ImportFile", "%1: %2"),
-                            {source.name, ImportFile::FormatName(source.content.format)})
-                   : Phrase(translate, CORVALO_UI_TEXT("ImportFile", "%1: refused"), {source.name}),
+            {known
+                 ? Phrase(translate, CORVALO_UI_TEXT("ImportFile", "%1: %2"),
+                          {source.name,
+                           Phrase(translate, ImportFile::FormatName(source.content.format).data())})
+                 : Phrase(translate, CORVALO_UI_TEXT("ImportFile", "%1: refused"), {source.name}),
              !known});
         for (const std::string &problem : source.content.problems)
             lines.push_back({"    " + problem, true});
     }
+    lines.push_back({});
     if (plan.refused) {
         lines.push_back({Phrase(translate,
                                 CORVALO_UI_TEXT("ImportFile",

@@ -146,7 +146,7 @@ Problems::~Problems()
 {
     if (m_count > kProblemsSaid)
         m_out.push_back(Phrase(m_translate,
-                               CORVALO_UI_TEXT("ImportFile", "%1 more lines are left out."),
+                               CORVALO_UI_TEXT("ImportFile", "More lines left out: %1"),
                                {std::to_string(m_count - kProblemsSaid)}));
 }
 
