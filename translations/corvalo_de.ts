@@ -828,6 +828,168 @@
     </message>
 </context>
 <context>
+    <name>ImportFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a date</source>
+        <translation>„%1“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; under %2 is not an amount</source>
+        <translation>„%1“ unter %2 ist keine Menge</translation>
+    </message>
+    <message>
+        <source>Measurements other than weight, not imported: %1</source>
+        <translation>Andere Messwerte als das Gewicht, nicht importiert: %1</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Not a file Corvalo can import: its first line names none of the columns of Cronometer&apos;s, MyFitnessPal&apos;s or Corvalo&apos;s export.</source>
+        <translation>Keine Datei, die Corvalo importieren kann: Ihre erste Zeile nennt keine der Spalten aus dem Export von Cronometer, MyFitnessPal oder Corvalo.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1.</source>
+        <translation>Die Datei konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: refused</source>
+        <translation>%1: abgelehnt</translation>
+    </message>
+    <message>
+        <source>Nothing is imported while a file is refused.</source>
+        <translation>Solange eine Datei abgelehnt ist, wird nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The files hold nothing to import.</source>
+        <translation>Die Dateien enthalten nichts zum Importieren.</translation>
+    </message>
+    <message>
+        <source>Days: %1, from %2 to %3</source>
+        <translation>Tage: %1, vom %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Entries: %1, added after the entries a day already has</source>
+        <translation>Einträge: %1, nach den Einträgen angefügt, die ein Tag schon hat</translation>
+    </message>
+    <message>
+        <source>Weights: %1</source>
+        <translation>Gewichte: %1</translation>
+    </message>
+    <message>
+        <source>Days that keep the weight they already have: %1</source>
+        <translation>Tage, die ihr vorhandenes Gewicht behalten: %1</translation>
+    </message>
+    <message>
+        <source>Weights converted from lbs to kg: %1</source>
+        <translation>Gewichte von lbs in kg umgerechnet: %1</translation>
+    </message>
+    <message>
+        <source>Weights converted from kg to lbs: %1</source>
+        <translation>Gewichte von kg in lbs umgerechnet: %1</translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation>Notizen: %1</translation>
+    </message>
+    <message>
+        <source>Added below the note a day already has: %1</source>
+        <translation>Unter die vorhandene Notiz eines Tages angefügt: %1</translation>
+    </message>
+    <message>
+        <source>No day of the range has data yet.</source>
+        <translation>Noch kein Tag des Zeitraums hat Daten.</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Days that already have data: %1</source>
+        <translation>Tage, die schon Daten haben: %1</translation>
+    </message>
+    <message>
+        <source>Line %1 is left out: %2.</source>
+        <translation>Zeile %1 wird ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>Cronometer servings</source>
+        <translation>Cronometer-Portionen</translation>
+    </message>
+    <message>
+        <source>Cronometer biometrics</source>
+        <translation>Cronometer-Körperwerte</translation>
+    </message>
+    <message>
+        <source>Cronometer notes</source>
+        <translation>Cronometer-Notizen</translation>
+    </message>
+    <message>
+        <source>MyFitnessPal nutrition summary</source>
+        <translation>MyFitnessPal-Nährwertübersicht</translation>
+    </message>
+    <message>
+        <source>MyFitnessPal measurements</source>
+        <translation>MyFitnessPal-Messwerte</translation>
+    </message>
+    <message>
+        <source>Corvalo meals</source>
+        <translation>Corvalo-Mahlzeiten</translation>
+    </message>
+    <message>
+        <source>Corvalo days</source>
+        <translation>Corvalo-Tage</translation>
+    </message>
+    <message>
+        <source>Corvalo notes</source>
+        <translation>Corvalo-Notizen</translation>
+    </message>
+    <message>
+        <source>More lines left out: %1</source>
+        <translation>Weitere ausgelassene Zeilen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportForm</name>
+    <message>
+        <source>Import which files?</source>
+        <translation>Welche Dateien importieren?</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.CSV);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.CSV);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Imported entries: %1, weights: %2, notes: %3.</source>
+        <translation>Importiert: %1 Einträge, %2 Gewichte, %3 Notizen.</translation>
+    </message>
+    <message>
+        <source>Import not complete: %1 %2</source>
+        <translation>Import nicht vollständig: %1 %2</translation>
+    </message>
+    <message>
+        <source>Import from another diary</source>
+        <translation>Aus einem anderen Tagebuch importieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>What the files hold</source>
+        <translation>Was die Dateien enthalten</translation>
+    </message>
+    <message>
+        <source>What the import would write</source>
+        <translation>Was der Import schreiben würde</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Weight</source>
@@ -1988,6 +2150,14 @@
     <message>
         <source>Add calories burned to the calorie goal</source>
         <translation>Verbrannte Kalorien zum Kalorienziel hinzuzählen</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Adds the days of another diary&apos;s export files: Cronometer&apos;s, MyFitnessPal&apos;s or Corvalo&apos;s own. You see what they hold first.</source>
+        <translation>Fügt die Tage aus den Exportdateien eines anderen Tagebuchs hinzu: von Cronometer, MyFitnessPal oder Corvalo selbst. Sie sehen zuerst, was sie enthalten.</translation>
     </message>
 </context>
 <context>

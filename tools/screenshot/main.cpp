@@ -1,7 +1,7 @@
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page]
-//       [edges|best|goal|goals|edges-goals|export|copy-menu|own-list|own-form|quick-add|
-//        activity|focus-list|focus-add]   (page 0: the prompt)
+//       [edges|best|goal|goals|edges-goals|export|import|copy-menu|own-list|own-form|
+//        quick-add|activity|focus-list|focus-add]   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
 // "focus-add" show the keyboard focus on the food list or on Add; "goal" sets a daily calorie
@@ -11,7 +11,8 @@
 // strip's context menu on the day before; "own-list" lists two foods of the user's own, one
 // chosen with its context menu open; "own-form" and "quick-add" show those forms, filled in, over
 // the window; "activity" shows the day's activities in their form, the calorie goal of 2000
-// raised by what they burned.
+// raised by what they burned; "import" shows the preview of an import of another diary's
+// servings, weights and notes over the Settings page.
 // It runs on a fixed date with a throw-away data folder, so the picture is reproducible; it is
 // in English unless the environment asks for a language the program has (LANGUAGE=de).
 #include "activity/ActivityForm.h"
@@ -19,6 +20,7 @@
 #include "app/CCorvaloApp.h"
 #include "app/CCorvaloDlg.h"
 #include "app/ExportGroup.h"
+#include "app/ImportAction.h"
 #include "app/SettingsPage.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
@@ -131,7 +133,7 @@ int main(int argc, char *argv[])
     }
     AppFolders::setExecutableFolderForTesting(folder.path().toStdString());
     Clock::setNowForTesting(kNow);
-    if (page == 2 || option == "copy-menu" || option == "export")
+    if (page == 2 || option == "copy-menu" || option == "export" || option == "import")
         writeHistory(folder.path().toStdString(), edges);
     const bool own = option == "own-list" || option == "own-form" || option == "quick-add";
     if (own &&
@@ -236,6 +238,46 @@ int main(int argc, char *argv[])
         form->reject();
     };
     QTimer::singleShot(200, &dialog, [&] {
+        if (option == "import") {
+            const std::filesystem::path from = folder.path().toStdString();
+            const bool written =
+                FileIo::writeAtomically(
+                    from / "servings.csv",
+                    "Day,Time,Group,Food Name,Amount,Energy (kcal),Protein (g),Carbs (g),"
+                    "Fat (g),Fiber (g),Sodium (mg),Category\n"
+                    "2026-12-03,08:05,Breakfast,\"Oats, rolled\",40.00 g,150,5.3,27,2.6,4,2,"
+                    "Cereal\n"
+                    "2026-12-03,12:40,Lunch,Lentil soup,1.00 bowl,230,14,35,3,11,640,Soups\n"
+                    "2026-12-04,08:00,Breakfast,Banana,1.00 medium,105,1.3,27,0.4,3.1,1,Fruit\n"
+                    "2026-12-06,19:20,Dinner,Pasta with tomato sauce,1.00 plate,520,,80,12,6,"
+                    "490,Pasta\n"
+                    "2026-12-31,19:20,Dinner,Cake,one slice,abc,,,,,,Dessert\n")
+                    .ok() &&
+                FileIo::writeAtomically(from / "biometrics.csv",
+                                        "Day,Time,Group,Metric,Unit,Amount\n"
+                                        "2026-12-04,07:00,,Weight,lbs,176.4\n"
+                                        "2026-12-06,07:00,,Weight,kg,79.9\n"
+                                        "2026-12-07,07:00,,Weight,kg,79.7\n")
+                    .ok() &&
+                FileIo::writeAtomically(from / "notes.csv",
+                                        "Day,Group,Note\n2026-12-06,,Long walk by the river\n")
+                    .ok();
+            if (!written)
+                std::fprintf(stderr, "could not write the sample import files\n");
+            ImportAction::setFileChooserForTesting([&folder] {
+                return QStringList {folder.filePath(QStringLiteral("servings.csv")),
+                                    folder.filePath(QStringLiteral("biometrics.csv")),
+                                    folder.filePath(QStringLiteral("notes.csv"))};
+            });
+            QTimer::singleShot(100, &dialog, [&] {
+                saveWithForm();
+                dialog.done(0);
+            });
+            static_cast<SettingsPage *>(dialog.control(PageTable::SettingsPageWindow))
+                ->importButton()
+                ->click();
+            return;
+        }
         if (option == "export") {
             auto *settings =
                 static_cast<SettingsPage *>(dialog.control(PageTable::SettingsPageWindow));

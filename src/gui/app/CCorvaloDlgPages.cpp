@@ -5,6 +5,7 @@
 #include "app/DiaryFolderGroup.h"
 #include "app/ExportGroup.h"
 #include "app/FileNotices.h"
+#include "app/ImportAction.h"
 #include "app/ReportAction.h"
 #include "app/SettingsPage.h"
 #include "app/SettingsWiring.h"
@@ -49,6 +50,13 @@ void CCorvaloDlg::createSettingsPage()
     m_pages.settings = new SettingsPage(this);
     m_parts.addPage(PageTable::SettingsPageWindow, m_pages.settings);
     m_pages.settings->setExportGroup(new ExportGroup(&m_store));
+    connect(m_pages.settings, &SettingsPage::importRequested, this, [this] {
+        ImportAction::open({this, &m_store, m_notice, [this] { FlushTyping(); },
+                            [this] {
+                                m_dayStrip->RefreshMarkers();
+                                LoadDay();
+                            }});
+    });
     SettingsWiring::connect(m_pages);
     connect(m_pages.settings->diaryFolderGroup(), &DiaryFolderGroup::chosen, this,
             [this](const std::filesystem::path &folder, bool move) {

@@ -199,6 +199,20 @@ void SettingsPage::setExportGroup(ExportGroup *group)
     group->setParent(this);
     group->setGeometry(kExportPanel);
     group->show();
+    // Bringing days in sits with taking them out.
+    auto *import = new SkinButton(tr("Import…"), this);
+    import->setObjectName(QStringLiteral("importButton"));
+    const QSize size = import->sizeHint();
+    import->setGeometry(kExportPanel.right() + 1 - SettingsPanels::Padding - size.width(),
+                        kExportPanel.top() + 6, size.width(), size.height());
+    const QString hint = tr("Adds the days of another diary's export files: Cronometer's, "
+                            "MyFitnessPal's or Corvalo's own. You see what they hold first.");
+    import->setToolTip(hint);
+    import->setAccessibleDescription(hint);
+    import->raise();
+    import->show();
+    connect(import, &QAbstractButton::clicked, this, &SettingsPage::importRequested);
+    m_import = import;
 }
 
 QLineEdit *SettingsPage::goalBox(int nutrient) const
@@ -226,7 +240,7 @@ QList<QWidget *> SettingsPage::tabOrder() const
     order << m_addBurned << m_bestMatches << m_profile->whoBox() << m_profile->ageBox();
     order.append(m_folderGroup->chooseButton());
     if (m_export)
-        order << m_export->fromBox() << m_export->toBox() << m_export->exportButton();
+        order << m_import << m_export->fromBox() << m_export->toBox() << m_export->exportButton();
     return order;
 }
 

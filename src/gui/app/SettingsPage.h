@@ -44,6 +44,8 @@ public:
     // The export group takes the page's free area, below the food list's order.
     void setExportGroup(ExportGroup *group);
     ExportGroup *exportGroup() const { return m_export; }
+    // "Import…", at the right of the export group's title; null until the group is there.
+    QAbstractButton *importButton() const { return m_import; }
     DiaryFolderGroup *diaryFolderGroup() const { return m_folderGroup; }
     ProfileGroup *profileGroup() const { return m_profile; }
 
@@ -52,6 +54,7 @@ signals:
     void bestMatchesFirstChanged(bool on);
     void addBurnedChanged(bool on);
     void profileChanged(const std::optional<ReferenceIntakes::Profile> &profile);
+    void importRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -70,6 +73,7 @@ private:
     QAbstractButton *m_bestMatches = nullptr;
     QAbstractButton *m_addBurned = nullptr;
     ExportGroup *m_export = nullptr;
+    QAbstractButton *m_import = nullptr;
     DiaryFolderGroup *m_folderGroup = nullptr;
     ProfileGroup *m_profile = nullptr;
 };
