@@ -184,7 +184,8 @@ an entry with its own ten values, added after the day's entries, so that the
 day's totals are the file's; a day keeps a weight it has, and an imported note
 goes below the day's note. A file that cannot be read or is of no known kind
 stops the import before anything is written (exit status 1); rows that cannot
-be read are named and left out. --dry-run prints and writes nothing.
+be read are left out and named on standard error. --dry-run prints and writes
+nothing.
 )"},
     {"conflicts", R"(Usage: corvalo-cli conflicts
 

@@ -10,8 +10,9 @@ namespace ImportCommand {
 int Run(const CommandLine::Command &command, DayStore &store, const Streams &streams)
 {
     const ImportPlan::Plan plan = ImportPlan::Make(store, ImportPlan::ReadFiles(command.files));
+    // What is refused or left out goes where a script's reader looks for trouble.
     for (const ImportPreview::Line &line : ImportPreview::Lines(plan))
-        streams.out << line.text << '\n';
+        (line.problem ? streams.err : streams.out) << line.text << '\n';
     if (plan.refused) {
         streams.err << CommandLine::Program << ": nothing imported: a file is refused\n";
         return Commands::Failed;

@@ -19,7 +19,8 @@
 //                biometrics.csv (Day, Time, Group, Metric, Unit, Amount; the "Weight" rows),
 //                notes.csv (Day, Group, Note)
 //   MyFitnessPal Nutrition-Summary (Date, Meal, Time?, Calories, ... one row of totals per meal;
-//                Vitamin A, C, Calcium and Iron are a share of a daily value and are left out),
+//                Vitamin A, C, Calcium and Iron are a share of a daily value and are left out;
+//                a Note cell is a note of the day),
 //                Measurement-Summary (Date, Weight, no unit)
 //   Corvalo      meals.csv, days.csv (its weights) and notes.csv as its export writes them
 //
