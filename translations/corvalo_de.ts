@@ -953,6 +953,10 @@
         <source>More lines left out: %1</source>
         <translation>Weitere ausgelassene Zeilen: %1</translation>
     </message>
+    <message>
+        <source>Not added again, as an earlier import brought them: %1</source>
+        <translation>Nicht noch einmal angefügt, da ein früherer Import sie brachte: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImportForm</name>

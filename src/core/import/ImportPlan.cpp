@@ -1,6 +1,7 @@
 #include "import/ImportPlan.h"
 
 #include "import/ImportRows.h"
+#include "meals/MealRecord.h"
 #include "platform/FileIo.h"
 #include "platform/NumberText.h"
 #include "platform/UiText.h"
@@ -40,6 +41,25 @@ WeightUnit planWeightUnit(const std::vector<Source> &sources)
     if (kilograms == 0 || pounds == 0)
         return WeightUnit::Unknown;
     return pounds > kilograms ? WeightUnit::Pounds : WeightUnit::Kilograms;
+}
+
+// Whether the day's entries hold the imported ones already, one after the other and byte for byte
+// as they would be written: the day was imported before.
+bool planHoldsAlready(const std::vector<MealEntry> &stored, const std::vector<MealEntry> &imported)
+{
+    std::string storedBytes;
+    for (const MealEntry &entry : stored)
+        storedBytes += MealRecord::Encode(entry);
+    std::string importedBytes;
+    for (const MealEntry &entry : imported)
+        importedBytes += MealRecord::Encode(entry);
+    // Found only where a record starts: at the start or right after a whole record.
+    for (std::size_t at = storedBytes.find(importedBytes); at != std::string::npos;
+         at = storedBytes.find(importedBytes, at + 1)) {
+        if (MealRecord::WholeBytes(std::string_view(storedBytes).substr(0, at)) == at)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -138,6 +158,11 @@ Plan Make(const DayStore &store, std::vector<Source> sources)
         if (day.hadMeals || day.hadWeight || day.hadNote)
             plan.daysWithData.push_back(day.day);
 
+        if (!day.entries.empty() && day.hadMeals &&
+            planHoldsAlready(store.LoadMeals(day.day).entries, day.entries)) {
+            plan.entriesAlready += day.entries.size();
+            day.entries.clear();
+        }
         plan.entries += day.entries.size();
         if (day.weight && day.hadWeight) {
             day.weight.reset();

@@ -14,7 +14,9 @@ class DayStore;
 // Files of another diary taken into this one: first a plan of what would be written, said to the
 // user, then its application. Nothing already in the diary is replaced:
 //   - imported entries are added after the entries a day already has; each carries its own ten
-//     values (one serving of one gram), so that the day's totals are the source's;
+//     values (one serving of one gram), so that the day's totals are the source's; a day that
+//     holds a day's imported entries already, one after the other, was imported before and gets
+//     none again;
 //   - a day that already has a weight keeps it (the imported one is counted as kept);
 //   - an imported note is added below a note the day already has, after a blank line, unless
 //     that note holds its text already (an import made twice adds it once).
@@ -52,6 +54,7 @@ struct Plan
     std::vector<Source> sources;
     std::vector<DayPlan> days; // in date order, only days with something to write or keep
     std::size_t entries = 0;
+    std::size_t entriesAlready = 0; // in days imported before: not added again
     std::size_t weights = 0; // to be written
     std::size_t weightsKept = 0; // days that keep the weight they have
     std::size_t weightsConverted = 0;

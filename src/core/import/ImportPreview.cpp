@@ -56,6 +56,13 @@ std::vector<Line> Lines(const ImportPlan::Plan &plan, const ImportPlan::Translat
         translate,
         CORVALO_UI_TEXT("ImportFile", "Entries: %1, added after the entries a day already has"),
         {previewCount(plan.entries)})});
+    if (plan.entriesAlready > 0)
+        lines.push_back(
+            {"    " +
+             Phrase(translate,
+                    CORVALO_UI_TEXT("ImportFile",
+                                    "Not added again, as an earlier import brought them: %1"),
+                    {previewCount(plan.entriesAlready)})});
     lines.push_back({Phrase(translate, CORVALO_UI_TEXT("ImportFile", "Weights: %1"),
                             {previewCount(plan.weights)})});
     if (plan.weightsKept > 0)
