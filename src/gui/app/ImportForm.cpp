@@ -4,6 +4,7 @@
 #include "import/ImportPreview.h"
 #include "platform/CoreText.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QPlainTextEdit>
@@ -42,7 +43,10 @@ bool ImportForm::commit()
 {
     if (!m_plan.canApply())
         return false;
+    // Ten years of days take a second or two on a slow disk.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     m_outcome = ImportPlan::Apply(m_store, m_plan, &ImportForm::translate);
+    QApplication::restoreOverrideCursor();
     return true;
 }
 
