@@ -245,6 +245,14 @@
         <source>d MMM yyyy</source>
         <translation>d. MMM yyyy</translation>
     </message>
+    <message>
+        <source>Calorie goal: %1 a day, more on days with calories burned.</source>
+        <translation>Kalorienziel: %1 am Tag, mehr an Tagen mit verbrannten Kalorien.</translation>
+    </message>
+    <message>
+        <source>Choose days…</source>
+        <translation>Tage wählen …</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>
@@ -300,6 +308,37 @@
     <message>
         <source>A new version of Corvalo is out</source>
         <translation>Eine neue Version von Corvalo ist erschienen</translation>
+    </message>
+</context>
+<context>
+    <name>DayRangeForm</name>
+    <message>
+        <source>Days shown</source>
+        <translation>Gezeigte Tage</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>The first day comes after the last.</source>
+        <translation>Der erste Tag liegt nach dem letzten.</translation>
     </message>
 </context>
 <context>
