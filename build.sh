@@ -10,8 +10,8 @@ packages=(cmake g++ make ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l
           libfontconfig-dev fonts-liberation2 fonts-comic-neue locales-all qt6-translations-l10n)
 
 # Only the test suite needs these: the sync test runs two Syncthing instances and talks to them
-# over their REST interface.
-test_packages=(syncthing curl jq)
+# over their REST interface; the spreadsheet test opens the export in LibreOffice Calc.
+test_packages=(syncthing curl jq python3 libreoffice-calc-nogui)
 
 # Only the package needs these: dpkg-shlibdeps works out the dependencies, and CPack uses file
 # to find the programs to inspect.

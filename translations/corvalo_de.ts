@@ -437,6 +437,10 @@
         <source>%1: the activities could not be read (%2)</source>
         <translation>%1: Die Aktivitäten konnten nicht gelesen werden (%2)</translation>
     </message>
+    <message>
+        <source>Could not write into the folder %1: %2</source>
+        <translation>Konnte nicht in den Ordner %1 schreiben: %2</translation>
+    </message>
 </context>
 <context>
     <name>DiaryFolderGroup</name>

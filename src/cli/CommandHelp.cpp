@@ -38,7 +38,7 @@ Commands:
   report --from DATE --to DATE [--all] [--json] [--nutrient KEY] [--complete]
                              averages per logged day, goals met, top foods
                              and the change of weight
-  export --from DATE --to DATE DIR
+  export --from DATE --to DATE DIR|-
                              write meals.csv, days.csv and notes.csv of the
                              days into DIR, and recipes.csv
   where                      print the diary folder and why it is that one
@@ -157,7 +157,8 @@ stop as the decimal point). What you ate on the day stays as it is.
 
 Prints the diary note of DATE as UTF-8 text; nothing when the day has no note.
 )"},
-    {"export", R"(Usage: corvalo-cli export --from DATE --to DATE DIR
+    {"export", R"(Usage: corvalo-cli export --from DATE --to DATE [--decimal-comma]
+                   [--decimal-point] [--file NAME] DIR|-
 
 Writes three CSV files of the days from --from to --to (both included) into
 DIR, which is made when missing: meals.csv (one line per meal), days.csv (one
@@ -169,6 +170,12 @@ file is replaced whole; an existing one is never left half written. A day that
 cannot be read whole is named on standard error and the exit status is 1, with
 what could be read exported. Shows its progress on standard error when that is
 a terminal.
+
+The files start with a UTF-8 byte order mark. Numbers have the decimal point of
+the locale (LC_ALL, LC_NUMERIC, LANG), as spreadsheets read them: 1,5 in
+German, quoted; --decimal-comma or --decimal-point chooses. With - for DIR,
+meals.csv goes to standard output without the mark; --file days, notes,
+recipes or activities prints that file instead.
 )"},
     {"conflicts", R"(Usage: corvalo-cli conflicts
 

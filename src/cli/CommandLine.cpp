@@ -155,7 +155,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
         }
         const bool takesValue = name == "--data" || name == "--from" || name == "--to" ||
             name == "--keep" || name == "--sex" || name == "--age" || name == "--servings" ||
-            name == "--weight" || name == "--nutrient";
+            name == "--weight" || name == "--nutrient" || name == "--file";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return usageError("the option " + name + " needs a value");
@@ -182,6 +182,17 @@ Parsed Parse(const std::vector<std::string> &arguments)
             if (*value != "ours" && *value != "theirs")
                 return usageError("--keep takes ours or theirs, not " + InQuotes(*value), "merge");
             command.keep = *value;
+            commandOptions.push_back(name);
+        } else if (name == "--decimal-comma" || name == "--decimal-point") {
+            command.decimalPoint = name == "--decimal-comma" ? ',' : '.';
+            commandOptions.push_back(name);
+        } else if (name == "--file") {
+            if (*value != "meals" && *value != "days" && *value != "notes" && *value != "recipes" &&
+                *value != "activities")
+                return usageError("--file takes meals, days, notes, recipes or activities, not " +
+                                      InQuotes(*value),
+                                  "export");
+            command.exportFile = *value;
             commandOptions.push_back(name);
         } else if (name == "--complete") {
             command.completeOnly = true;
@@ -248,7 +259,9 @@ Parsed Parse(const std::vector<std::string> &arguments)
              *kind == Kind::Report) ||
             ((option == "--servings" || option == "--weight" || option == "--from") &&
              *kind == Kind::Recipe) ||
-            ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge);
+            ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge) ||
+            ((option == "--decimal-comma" || option == "--decimal-point" || option == "--file") &&
+             *kind == Kind::Export);
         if (!allowed)
             return usageError(name + " takes no option " + option, name);
     }

@@ -49,7 +49,9 @@ struct Command
     std::string unit; // add
     std::optional<std::string> weight; // weight: set to this; a weight above zero
     DayFiles::LocalDate from, to; // export, report
-    std::filesystem::path folder; // export
+    std::filesystem::path folder; // export; "-" for standard output
+    std::string exportFile = "meals"; // export --file: the one file standard output gets
+    std::optional<char> decimalPoint; // export --decimal-comma or --decimal-point
     bool dryRun = false; // merge: print, write nothing
     std::string keep; // merge: "ours", "theirs", or empty to join both
     bool all = false; // day, report: every nutrient of the food data

@@ -251,43 +251,6 @@ int Session::showDay()
     return Done;
 }
 
-int Session::exportDays()
-{
-    std::error_code error;
-    const fs::path folder = fs::absolute(m_command.folder, error);
-    if (error)
-        return fail("the folder " + m_command.folder.string() + " cannot be used");
-    if (!openDiary(false))
-        return Failed;
-    // Without foods the export still has every stored value; what went wrong is said.
-    loadFoods();
-    m_store.reset(); // the export reads through a store of its own
-    const NutritionCommands::Lookup lookup({m_foods, m_context.nutrients, m_ownFoods, &m_recipes},
-                                           m_context.err);
-
-    int shown = -1;
-    const auto progress = [&](int done, int total) {
-        // A few hundred updates at most, however long the range.
-        const int step = std::max(1, total / 200);
-        if (m_context.showProgress && (done == total || done / step != shown)) {
-            shown = done / step;
-            m_context.err << "\rReading day " << done << " of " << total << std::flush;
-            if (done == total)
-                m_context.err << '\n';
-        }
-        return true;
-    };
-    const DiaryExport::Result result = DiaryExport::Write(m_root, m_command.from, m_command.to,
-                                                          folder, progress, {}, &lookup.get());
-    for (const fs::path &file : result.written)
-        m_context.out << "Wrote " << file.string() << '\n';
-    for (const std::string &problem : result.problems)
-        warn(problem);
-    if (!result.ok)
-        return fail("the export is not complete");
-    return result.problems.empty() ? Done : Failed;
-}
-
 int Session::recipe()
 {
     const bool writing = m_command.action == "save" || m_command.action == "delete";

@@ -24,6 +24,8 @@ inline Outcome RunCli(const std::filesystem::path &home, const QStringList &argu
     environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.string()));
     environment.insert(QStringLiteral("XDG_DATA_HOME"),
                        QString::fromStdString((home / "share").string()));
+    // The export's numbers follow the locale; the tests' expect the full stop.
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(CORVALO_CLI), arguments);
     if (!process.waitForFinished(20000))

@@ -264,6 +264,17 @@ void TestCli::activities()
     const Outcome day =
         run({QStringLiteral("--data"), data, QStringLiteral("day"), QStringLiteral("2026-12-07")});
     QVERIFY2(day.out.endsWith("Burned:         500 kcal\n"), day.out.constData());
+
+    // One file to standard output, without the byte order mark, numbers as asked.
+    const Outcome csv = run({QStringLiteral("--data"), data, QStringLiteral("export"),
+                             QStringLiteral("--from=2026-12-07"), QStringLiteral("--to=2026-12-07"),
+                             QStringLiteral("--file=activities"), QStringLiteral("--decimal-comma"),
+                             QStringLiteral("-")});
+    QCOMPARE(csv.status, 0);
+    QCOMPARE(csv.out,
+             QByteArray("Date,Activity,Minutes,Calories burned\r\n"
+                        "2026-12-07,Cycling,45,380\r\n"
+                        "2026-12-07,Walking the dog,\"30,5\",120\r\n"));
 }
 
 QTEST_MAIN(TestCli)
