@@ -148,18 +148,12 @@ std::string recipesText(const RecipeBook &book, char point)
 
 } // namespace
 
-// Howard Hinnant's days_from_civil and civil_from_days.
 long long DayNumber(const Day &day)
 {
-    const long long y = day.year - (day.month <= 2 ? 1 : 0);
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yearOfEra = y - era * 400;
-    const long long dayOfYear =
-        (153 * (day.month + (day.month > 2 ? -3 : 9)) + 2) / 5 + day.day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    return DayFiles::DayNumber(day.year, day.month, day.day);
 }
 
+// Howard Hinnant's civil_from_days, the inverse of DayFiles::DayNumber's days_from_civil.
 Day FromDayNumber(long long number)
 {
     number += 719468;
