@@ -41,6 +41,11 @@ int Session::run()
         return weight();
     case Kind::Note:
         return note();
+    case Kind::Delete:
+    case Kind::Edit:
+        if (!openDiary(true))
+            return Failed;
+        return DayCommands::ChangeEntry(m_command, diary());
     case Kind::Export:
         return exportDays();
     case Kind::Report:
@@ -78,11 +83,15 @@ int Session::run()
 }
 
 // The folder the window would use (DiaryLocation), or the one given with --data; db/ and note/
-// are made in it as the window makes them.
+// are made in it as the window makes them when the command writes.
 bool Session::openDiary(bool writing)
 {
-    const DiaryLocation::Resolved resolved = DiaryLocation::Resolve(
-        m_command.dataFolder, m_context.executableFolder, m_context.installed);
+    // A command that only reads makes no folder.
+    const DiaryLocation::Resolved resolved = writing
+        ? DiaryLocation::Resolve(m_command.dataFolder, m_context.executableFolder,
+                                 m_context.installed)
+        : DiaryLocation::ResolveToRead(m_command.dataFolder, m_context.executableFolder,
+                                       m_context.installed);
     if (resolved.folder.empty()) {
         fail("the data folder " + m_command.dataFolder.string() + " is not there");
         return false;
@@ -107,7 +116,7 @@ bool Session::openDiary(bool writing)
 
 int Session::where()
 {
-    const DiaryLocation::Resolved resolved = DiaryLocation::Resolve(
+    const DiaryLocation::Resolved resolved = DiaryLocation::ResolveToRead(
         m_command.dataFolder, m_context.executableFolder, m_context.installed);
     if (resolved.folder.empty())
         return fail("the data folder " + m_command.dataFolder.string() + " is not there");
@@ -204,8 +213,11 @@ int Session::showDay()
                           TextCodec::ToUtf8(entry.unit));
         widest = std::max(widest, std::size_t(FoodFilter::Characters(amounts.back())));
     }
+    // Numbered from 1, as del and edit take them.
+    const std::size_t numberWidth = std::to_string(meals.entries.size()).size();
     for (std::size_t i = 0; i < meals.entries.size(); ++i) {
-        out << "  " << amounts[i]
+        const std::string number = std::to_string(i + 1);
+        out << "  " << std::string(numberWidth - number.size(), ' ') << number << ". " << amounts[i]
             << std::string(widest - std::size_t(FoodFilter::Characters(amounts[i])) + 2, ' ')
             << TextCodec::ToUtf8(meals.entries[i].name) << '\n';
     }
