@@ -21,7 +21,8 @@ Reads and writes the diary of Corvalo, the food diary, from the shell.
 Commands:
   search [--best] WORDS...   the foods whose words begin with the WORDS, and
                              their units
-  day [DATE] [--all]         a day's meals, numbered, and totals
+  day [DATE] [--all|--json|--tsv]
+                             a day's meals, numbered, and totals
   add [DATE] FOOD... AMOUNT [UNIT...]
                              log a portion of a food or a recipe, as Add in the
                              window
@@ -101,6 +102,10 @@ Without DATE, today.
   --sex, --age  with --all: the person's daily target and upper limit beside
                 each nutrient (Dietary Reference Intakes, National Academies,
                 summary tables)
+  --json        the day as JSON: date, entries (number, food, amount, unit,
+                grams and what each adds of the ten), totals, weight, burned
+                and note; null where the day has none
+  --tsv         the entries as tab-separated lines under a header line
 )"},
     {"report", R"(Usage: corvalo-cli report --from DATE --to DATE [--all] [--json]
                           [--nutrient KEY] [--complete]

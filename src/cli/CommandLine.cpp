@@ -209,6 +209,9 @@ Parsed Parse(const std::vector<std::string> &arguments)
         } else if (name == "--all" || name == "--json") {
             (name == "--all" ? command.all : command.json) = true;
             commandOptions.push_back(name);
+        } else if (name == "--tsv") {
+            command.tsv = true;
+            commandOptions.push_back(name);
         } else if (name == "--sex" || name == "--age") {
             (name == "--sex" ? sex : age) = *value;
             commandOptions.push_back(name);
@@ -266,6 +269,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
              (*kind == Kind::Day || *kind == Kind::Report)) ||
             ((option == "--json" || option == "--nutrient" || option == "--complete") &&
              *kind == Kind::Report) ||
+            ((option == "--json" || option == "--tsv") && *kind == Kind::Day) ||
             ((option == "--servings" || option == "--weight" || option == "--from") &&
              *kind == Kind::Recipe) ||
             ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge) ||
@@ -317,6 +321,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
         error = count(0, 1);
         if (error.empty() && !rest.empty())
             error = date(rest[0], command.date);
+        if (error.empty() && int(command.json) + int(command.tsv) + int(command.all) > 1)
+            error = "day: choose one of --all, --json and --tsv";
         break;
     case Kind::Add:
         error = DailyArguments::Add(rest, command);

@@ -60,7 +60,8 @@ struct Command
     bool dryRun = false; // merge: print, write nothing
     std::string keep; // merge: "ours", "theirs", or empty to join both
     bool all = false; // day, report: every nutrient of the food data
-    bool json = false; // report
+    bool json = false; // day, report
+    bool tsv = false; // day: the entries as tab-separated lines
     bool completeOnly = false; // report --complete: only the days marked complete
     std::optional<bool> complete; // complete DATE yes|no: mark or unmark; nothing: print
     // activity DATE NAME MINUTES KCAL: the activity to add; nothing: print the day's

@@ -202,6 +202,11 @@ int Session::showDay()
     if (!openDiary(false) || (m_command.all && !loadFoods()))
         return Failed;
     const Day day = m_command.date.value_or(DayFiles::LocalDateOf(Clock::now()));
+    if (m_command.json || m_command.tsv) {
+        Command command = m_command;
+        command.date = day;
+        return DayCommands::PrintForPrograms(command, diary());
+    }
     const DayStore::Meals meals = m_store->LoadMeals(day);
     std::ostream &out = m_context.out;
     out << DiaryExport::IsoDate(day) << '\n';

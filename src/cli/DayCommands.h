@@ -14,4 +14,9 @@ int Activity(const CommandLine::Command &command, const RecipeCommands::Diary &d
 // another writer stored meanwhile stays, and an entry that changed meanwhile is left alone.
 int ChangeEntry(const CommandLine::Command &command, const RecipeCommands::Diary &diary);
 
+// day --json and day --tsv: the day for other programs. JSON: the date, the entries (numbered
+// as del and edit take them) with what each adds of the ten, the totals, the weight, the calories
+// burned and the note, null where there is none. TSV: a header line, then an entry a line.
+int PrintForPrograms(const CommandLine::Command &command, const RecipeCommands::Diary &diary);
+
 } // namespace DayCommands

@@ -334,6 +334,20 @@ void TestCli::dailyUse()
              QByteArray("Ate out.\nL\xc3\xb6"
                         "ffel\n"));
 
+    // For other programs: 100 g of banana is 89 kcal by the food data.
+    const QList<QByteArray> rows = cli(QStringLiteral("day 2026-12-07 --tsv")).out.split('\n');
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[0],
+             QByteArray("number\tfood\tamount\tunit\tgrams\tenergy\tcarbohydrates\t"
+                        "protein\tfat\tsaturated_fat\tcholesterol\tfiber\tsugars\t"
+                        "sodium\tcalcium"));
+    QVERIFY2(rows[2].startsWith("2\tBananas, raw\t100\tg\t100\t89\t"), rows[2].constData());
+    const QByteArray json = cli(QStringLiteral("day 2026-12-07 --json")).out;
+    QVERIFY2(json.contains("\"weight\": null,\n  \"burned\": null,\n  \"note\": \"Ate "
+                           "out.\\nL\xc3\xb6"
+                           "ffel\\n\"\n}\n"),
+             json.constData());
+
     // Reading a diary CORVALO_DATA names before anything is written makes nothing, anywhere.
     const QString unmade = QString::fromStdString((temp / "unmade").string());
     for (const char *line : {"day", "search apple", "where", "note", "weight", "conflicts"}) {
