@@ -10,8 +10,8 @@ packages=(cmake g++ make ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l
           libfontconfig-dev fonts-liberation2 fonts-comic-neue locales-all qt6-translations-l10n)
 
 # Only the test suite needs these: the sync test runs two Syncthing instances and talks to them
-# over their REST interface.
-test_packages=(syncthing curl jq)
+# over their REST interface; the spreadsheet test opens the export in LibreOffice Calc.
+test_packages=(syncthing curl jq python3 libreoffice-calc-nogui)
 
 # Only the package needs these: dpkg-shlibdeps works out the dependencies, and CPack uses file
 # to find the programs to inspect.
@@ -59,8 +59,14 @@ test)
 package)
     packages+=("${package_tools[@]}")
     install_missing
+    # The distribution's hardening (stack protector, fortify, full RELRO and BIND_NOW), and no
+    # RPATH: the libraries are the system's.
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+    ldflags=$(dpkg-buildflags --get LDFLAGS)
     cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCORVALO_INSTALLED=ON \
-        -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+        -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DCMAKE_SKIP_RPATH=ON \
+        -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
     cmake --build build-package --parallel "$(nproc)" --target corvalo corvalo-cli \
         corvalo_package_files
     (cd build-package && cpack -G DEB)

@@ -69,6 +69,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CORVALO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The fonts the skin asks for by name (Arial, Comic Sans MS) are matched to these; without them
+# the layout crowds. The libraries' packages are added to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
 # Qt's own German texts (standard context menus); the program's own are built in.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

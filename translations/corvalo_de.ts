@@ -52,10 +52,6 @@
         <translation>Nicht entfernt: %1</translation>
     </message>
     <message>
-        <source>%1: “%2” is no number. Type it like 45 or 12.5.</source>
-        <translation>%1: „%2“ ist keine Zahl. Geben Sie sie wie 45 oder 12,5 ein.</translation>
-    </message>
-    <message>
         <source>Type what you did, like Cycling.</source>
         <translation>Geben Sie ein, was Sie gemacht haben, etwa Radfahren.</translation>
     </message>
@@ -82,6 +78,10 @@
     <message>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -245,6 +245,14 @@
         <source>d MMM yyyy</source>
         <translation>d. MMM yyyy</translation>
     </message>
+    <message>
+        <source>Calorie goal: %1 a day, more on days with calories burned.</source>
+        <translation>Kalorienziel: %1 am Tag, mehr an Tagen mit verbrannten Kalorien.</translation>
+    </message>
+    <message>
+        <source>Choose days…</source>
+        <translation>Tage wählen …</translation>
+    </message>
 </context>
 <context>
     <name>CDiary</name>
@@ -300,6 +308,37 @@
     <message>
         <source>A new version of Corvalo is out</source>
         <translation>Eine neue Version von Corvalo ist erschienen</translation>
+    </message>
+</context>
+<context>
+    <name>DayRangeForm</name>
+    <message>
+        <source>Days shown</source>
+        <translation>Gezeigte Tage</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>The first day comes after the last.</source>
+        <translation>Der erste Tag liegt nach dem letzten.</translation>
     </message>
 </context>
 <context>
@@ -397,6 +436,10 @@
     <message>
         <source>%1: the activities could not be read (%2)</source>
         <translation>%1: Die Aktivitäten konnten nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>Could not write into the folder %1: %2</source>
+        <translation>Konnte nicht in den Ordner %1 schreiben: %2</translation>
     </message>
 </context>
 <context>
@@ -778,6 +821,14 @@
     <message>
         <source>Not changed: “%1” is no amount above zero</source>
         <translation>Nicht geändert: „%1“ ist keine Menge über null</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Nicht geändert: %1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is more than any amount (at most 100000)</source>
+        <translation>Nicht geändert: „%1“ ist mehr als jede Menge (höchstens 100000)</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2407,17 @@ zum Herunterladen bereit.</translation>
     </message>
 </context>
 <context>
+    <name>TypedNumber</name>
+    <message>
+        <source>%1 is not a number; type it as 72.5 or 72,5</source>
+        <translation>%1 ist keine Zahl; geben Sie sie wie 72,5 oder 72.5 ein</translation>
+    </message>
+    <message>
+        <source>the comma in %1 could be a thousands separator or a decimal comma; type the number without it, or with a point</source>
+        <translation>das Komma in %1 könnte ein Tausendertrennzeichen oder ein Dezimalkomma sein; geben Sie die Zahl ohne es ein oder mit einem Punkt</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedForm</name>
     <message>
         <source>Not everything is saved</source>
@@ -2399,6 +2461,14 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Not saved: the weight %1 was typed over one stored elsewhere meanwhile, which is shown now</source>
         <translation>Nicht gespeichert: Das Gewicht %1 wurde über ein inzwischen anderswo gespeichertes getippt, das jetzt angezeigt wird</translation>
+    </message>
+    <message>
+        <source>Weight not saved: %1</source>
+        <translation>Gewicht nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Weight not saved: “%1” is more than any body weight (at most 1000)</source>
+        <translation>Gewicht nicht gespeichert: „%1“ ist mehr als jedes Körpergewicht (höchstens 1000)</translation>
     </message>
 </context>
 </TS>

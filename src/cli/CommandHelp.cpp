@@ -19,16 +19,20 @@ constexpr std::string_view ProgramHelp =
 Reads and writes the diary of Corvalo, the food diary, from the shell.
 
 Commands:
-  search [--best] TEXT       the foods whose words begin with the words of
-                             TEXT, and their units
-  day [DATE] [--all]         a day's meals and totals (today without DATE)
-  add DATE FOOD AMOUNT UNIT  log a portion of a food or a recipe, as Add in the
+  search [--best] WORDS...   the foods whose words begin with the WORDS, and
+                             their units
+  day [DATE] [--all|--json|--tsv]
+                             a day's meals, numbered, and totals
+  add [DATE] FOOD... AMOUNT [UNIT...]
+                             log a portion of a food or a recipe, as Add in the
                              window
   recipe list | show NAME | save NAME --servings N --from DATE | delete NAME
                              your recipes: list, show, make of a day's meals
                              (or change), delete
-  weight DATE [VALUE]        print a day's weight, or store VALUE as it
-  note DATE                  print a day's diary note
+  weight [DATE] [VALUE]      print a day's weight, or store VALUE as it
+  note [DATE] [TEXT... | -]  print a day's diary note, or write it
+  del DATE N                 remove entry N of a day, as day numbers them
+  edit DATE N AMOUNT         change the amount of entry N of a day
   complete DATE [yes|no]     whether all of a day is logged, or mark it so
   activity DATE [NAME MINUTES KCAL]
                              a day's activities and calories burned, or add one
@@ -38,7 +42,7 @@ Commands:
   report --from DATE --to DATE [--all] [--json] [--nutrient KEY] [--complete]
                              averages per logged day, goals met, top foods
                              and the change of weight
-  export --from DATE --to DATE DIR
+  export --from DATE --to DATE DIR|-
                              write meals.csv, days.csv and notes.csv of the
                              days into DIR, and recipes.csv
   import [--dry-run] FILE... add the days of Cronometer's, MyFitnessPal's or
@@ -51,25 +55,36 @@ Options:
   -h, --help    help (after a command: the help of that command)
   --version     the version
 
-Dates are written YYYY-MM-DD.
+DATE is YYYY-MM-DD, today, yesterday, -N (N days back: -1 is yesterday) or a
+weekday (monday or mon: the most recent one, today counting, so monday on a
+Monday is today). Without DATE, add, weight, note and day take today.
+
+Numbers take a full stop or a comma as the decimal point (72.5 or 72,5); a
+comma before exactly three figures (1,000) could be a thousands separator and
+is refused, as is anything that is not wholly a number. Amounts are at most
+100000 and weights at most 1000.
 
 The diary folder is the first of: --data DIR; the folder named by the
-environment variable CORVALO_DATA (made when missing); the folder chosen in
-the window's Settings (remembered in ~/.config/Corvalo/diary-folder); db/ and
-note/ beside the program when both can be written; the per-user data folder
-~/.local/share/Corvalo/Corvalo ($XDG_DATA_HOME/Corvalo/Corvalo). An installed
-copy never uses the folder beside the program.
+environment variable CORVALO_DATA (made at the first write); the folder chosen
+in the window's Settings (remembered in ~/.config/Corvalo/diary-folder); db/
+and note/ beside the program when both can be written; the per-user data
+folder ~/.local/share/Corvalo/Corvalo ($XDG_DATA_HOME/Corvalo/Corvalo). An
+installed copy never uses the folder beside the program.
+
+Commands that only read (search, day, report, where, conflicts, note and
+weight without a new value) make no folder and no file.
 
 Exit status: 0 when done, 1 when something failed (the reason goes to standard
 error), 2 for a mistake in the command line.
 )";
 
-constexpr std::array<Topic, 14> Topics {{
-    {"search", R"(Usage: corvalo-cli search [--best] TEXT
+constexpr std::array<Topic, 16> Topics {{
+    {"search", R"(Usage: corvalo-cli search [--best] WORDS...
 
-Lists the foods the window lists for TEXT, in the same order, one a line: the
-name, a tab, and the food's units separated by " | ". A food is listed when
-each word of TEXT begins a word of its name; case does not matter for A to Z.
+Lists the foods the window lists for the WORDS (quoted or not), in the same
+order, one a line: the name, a tab, and the food's units separated by " | ". A
+food is listed when each word begins a word of its name; case does not matter
+for A to Z.
 Your own foods (myfoods.tsv) and recipes (recipes.tsv) are among them; a
 recipe's line has a third field, "recipe".
 
@@ -77,9 +92,10 @@ recipe's line has a third field, "recipe".
 )"},
     {"day", R"(Usage: corvalo-cli day [DATE] [--all [--sex female|male --age N]]
 
-Prints the meals of a day (amount, unit and food, in the order they were
-logged), the totals of the ten nutrients as the panel shows them, and the
-weight when the day has one. Without DATE, today.
+Prints the meals of a day (numbered from 1 as del and edit take them, with
+amount, unit and food, in the order they were logged), the totals of the ten
+nutrients as the panel shows them, and the weight when the day has one.
+Without DATE, today.
 
   --all         every nutrient the food data holds instead of the ten, by
                 group. "-" when no food of the day gives it; when only some
@@ -88,6 +104,10 @@ weight when the day has one. Without DATE, today.
   --sex, --age  with --all: the person's daily target and upper limit beside
                 each nutrient (Dietary Reference Intakes, National Academies,
                 summary tables)
+  --json        the day as JSON: date, entries (number, food, amount, unit,
+                grams and what each adds of the ten), totals, weight, burned
+                and note; null where the day has none
+  --tsv         the entries as tab-separated lines under a header line
 )"},
     {"report", R"(Usage: corvalo-cli report --from DATE --to DATE [--all] [--json]
                           [--nutrient KEY] [--complete]
@@ -105,20 +125,26 @@ calories, and the first and the last weight in the range with its change.
   --complete    count only the days marked complete (see complete)
   --sex, --age  with --all: the person's daily targets and upper limits
 )"},
-    {"add", R"(Usage: corvalo-cli add DATE FOOD AMOUNT UNIT
+    {"add", R"(Usage: corvalo-cli add [DATE] FOOD... AMOUNT [UNIT...]
 
-Logs AMOUNT UNIT of FOOD on DATE, exactly as Add in the window does. FOOD is
-the name as the food list shows it (quote it); A to Z may differ in case when
-that names one food only. When no food or more than one has the name, the
-closest matches are listed and nothing is logged. UNIT is one of the food's
-units (see search); AMOUNT is read as the window reads it, with a full stop as
-the decimal point, and must be above zero.
+Logs AMOUNT UNIT of FOOD on DATE (today without it), exactly as Add in the
+window does. AMOUNT is the first argument that is wholly a number; the words
+before it name the food, those after it the unit.
+
+FOOD is the name as the food list shows it (quoted), A to Z in either case,
+or some words of it (quoted or not): then the food the search puts first with
+best matches first, among those that have the unit, when it ranks above every
+other. When the choice is not clear, the candidates are listed and nothing is
+logged. UNIT is one of the food's units (see search) or its first words
+(medium, cup); without UNIT a food's only unit. AMOUNT is above zero and at
+most 100000, with a full stop or a comma as the decimal point.
 
 FOOD may also name one of your recipes (see recipe); its units are serving,
 whole recipe, g and oz. The entry keeps the recipe's values as they are now.
 
-Example: corvalo-cli add 2026-12-07 "Apples, raw, with skin" 2 oz
-         corvalo-cli add 2026-12-08 "Apple and milk" 1 serving
+Examples: corvalo-cli add banana 1 medium
+          corvalo-cli add yesterday apples raw 2 oz
+          corvalo-cli add 2026-12-08 "Apple and milk" 1 serving
 )"},
     {"recipe", R"(Usage: corvalo-cli recipe list
        corvalo-cli recipe show NAME
@@ -138,11 +164,11 @@ Your recipes, kept in recipes.tsv in the diary folder.
 Days already logged never change: an entry keeps its values, and its other
 nutrients come from the recipe as it was on that day. Log a recipe with add.
 )"},
-    {"weight", R"(Usage: corvalo-cli weight DATE [VALUE]
+    {"weight", R"(Usage: corvalo-cli weight [DATE] [VALUE]
 
-Prints the weight of DATE as the window shows it, or stores VALUE (a number
-above zero, with a full stop as the decimal point, in any unit you like) as the
-weight box does.
+Prints the weight of DATE (today without it) as the window shows it, or stores
+VALUE as the weight box does: a number above zero and at most 1000, with a
+full stop or a comma as the decimal point (72.8 or 72,8), in any unit you like.
 )"},
     {"complete", R"(Usage: corvalo-cli complete DATE [yes|no]
 
@@ -155,11 +181,29 @@ Prints the activities of DATE and the calories they burned, or adds one: its
 name, how many minutes and the calories it burned, as you know them (a full
 stop as the decimal point). What you ate on the day stays as it is.
 )"},
-    {"note", R"(Usage: corvalo-cli note DATE
+    {"note", R"(Usage: corvalo-cli note [DATE] [TEXT... | -]
 
-Prints the diary note of DATE as UTF-8 text; nothing when the day has no note.
+Prints the diary note of DATE (today without it) as UTF-8 text; nothing when
+the day has no note. With TEXT (its words joined by spaces), or - for the text
+of standard input, writes it as the day's note instead. The text it replaces
+is printed on standard error; a note another writer stores meanwhile is kept
+beside it as a conflict copy (see conflicts).
 )"},
-    {"export", R"(Usage: corvalo-cli export --from DATE --to DATE DIR
+    {"del", R"(Usage: corvalo-cli del DATE N
+
+Removes entry N of DATE as day DATE numbers them, and prints what it removed.
+What another writer added to the day meanwhile stays; when the entry itself
+changed or went meanwhile, nothing is removed and the exit status is 1.
+)"},
+    {"edit", R"(Usage: corvalo-cli edit DATE N AMOUNT
+
+Gives entry N of DATE (as day DATE numbers them) the new AMOUNT of its unit,
+as editing the amount in the window does. What another writer added to the day
+meanwhile stays; when the entry itself changed or went meanwhile, nothing is
+changed and the exit status is 1.
+)"},
+    {"export", R"(Usage: corvalo-cli export --from DATE --to DATE [--decimal-comma]
+                   [--decimal-point] [--file NAME] DIR|-
 
 Writes three CSV files of the days from --from to --to (both included) into
 DIR, which is made when missing: meals.csv (one line per meal), days.csv (one
@@ -171,6 +215,12 @@ file is replaced whole; an existing one is never left half written. A day that
 cannot be read whole is named on standard error and the exit status is 1, with
 what could be read exported. Shows its progress on standard error when that is
 a terminal.
+
+The files start with a UTF-8 byte order mark. Numbers have the decimal point of
+the locale (LC_ALL, LC_NUMERIC, LANG), as spreadsheets read them: 1,5 in
+German, quoted; --decimal-comma or --decimal-point chooses. With - for DIR,
+meals.csv goes to standard output without the mark; --file days, notes,
+recipes or activities prints that file instead.
 )"},
     {"import", R"(Usage: corvalo-cli import [--dry-run] FILE...
 

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "DailyArguments.h"
+#include "calendar/DateWords.h"
 #include "export/DiaryExport.h"
 #include "food/NutrientCatalogue.h"
 #include "meals/MealEntry.h"
@@ -26,6 +28,10 @@ std::optional<Kind> kindOf(std::string_view name)
         return Kind::Weight;
     if (name == "note")
         return Kind::Note;
+    if (name == "del")
+        return Kind::Delete;
+    if (name == "edit")
+        return Kind::Edit;
     if (name == "export")
         return Kind::Export;
     if (name == "report")
@@ -105,15 +111,18 @@ std::string recipeArguments(const std::vector<std::string> &rest, Command &comma
     }
     if (!servings || !from)
         return "recipe save: both --servings N and --from DATE are needed";
-    command.servings = NumberText::parse(*servings);
-    if (!IsStorableAmount(command.servings))
-        return "recipe save: " + InQuotes(*servings) +
-            " is not a number of servings; give a number above zero, as 4";
+    std::string kept;
+    if (std::string wrong = DailyArguments::TypedProblem(
+            "recipe save", *servings, "number of servings", "4", MaxTypedAmount, kept);
+        !wrong.empty())
+        return wrong;
+    command.servings = NumberText::parse(kept);
     if (weight) {
-        command.cookedWeight = NumberText::parse(*weight);
-        if (!IsStorableAmount(*command.cookedWeight))
-            return "recipe save: " + InQuotes(*weight) +
-                " is not a weight; give the cooked weight in grams, as 850";
+        if (std::string wrong = DailyArguments::TypedProblem(
+                "recipe save", *weight, "cooked weight in grams", "850", MaxTypedAmount, kept);
+            !wrong.empty())
+            return wrong;
+        command.cookedWeight = NumberText::parse(kept);
     }
     return {};
 }
@@ -122,7 +131,7 @@ std::string recipeArguments(const std::vector<std::string> &rest, Command &comma
 
 std::optional<DayFiles::LocalDate> ParseDate(std::string_view text)
 {
-    return DiaryExport::ParseIsoDate(text);
+    return DateWords::Read(text, DateWords::Today());
 }
 
 Parsed Parse(const std::vector<std::string> &arguments)
@@ -143,7 +152,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
                               arguments.end());
             break;
         }
-        if (argument.size() < 2 || argument[0] != '-') {
+        if (argument.size() < 2 || argument[0] != '-' || DailyArguments::DaysBack(argument)) {
             positional.push_back(argument);
             continue;
         }
@@ -157,7 +166,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
         }
         const bool takesValue = name == "--data" || name == "--from" || name == "--to" ||
             name == "--keep" || name == "--sex" || name == "--age" || name == "--servings" ||
-            name == "--weight" || name == "--nutrient";
+            name == "--weight" || name == "--nutrient" || name == "--file";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return usageError("the option " + name + " needs a value");
@@ -185,11 +194,25 @@ Parsed Parse(const std::vector<std::string> &arguments)
                 return usageError("--keep takes ours or theirs, not " + InQuotes(*value), "merge");
             command.keep = *value;
             commandOptions.push_back(name);
+        } else if (name == "--decimal-comma" || name == "--decimal-point") {
+            command.decimalPoint = name == "--decimal-comma" ? ',' : '.';
+            commandOptions.push_back(name);
+        } else if (name == "--file") {
+            if (*value != "meals" && *value != "days" && *value != "notes" && *value != "recipes" &&
+                *value != "activities")
+                return usageError("--file takes meals, days, notes, recipes or activities, not " +
+                                      InQuotes(*value),
+                                  "export");
+            command.exportFile = *value;
+            commandOptions.push_back(name);
         } else if (name == "--complete") {
             command.completeOnly = true;
             commandOptions.push_back(name);
         } else if (name == "--all" || name == "--json") {
             (name == "--all" ? command.all : command.json) = true;
+            commandOptions.push_back(name);
+        } else if (name == "--tsv") {
+            command.tsv = true;
             commandOptions.push_back(name);
         } else if (name == "--sex" || name == "--age") {
             (name == "--sex" ? sex : age) = *value;
@@ -248,9 +271,12 @@ Parsed Parse(const std::vector<std::string> &arguments)
              (*kind == Kind::Day || *kind == Kind::Report)) ||
             ((option == "--json" || option == "--nutrient" || option == "--complete") &&
              *kind == Kind::Report) ||
+            ((option == "--json" || option == "--tsv") && *kind == Kind::Day) ||
             ((option == "--servings" || option == "--weight" || option == "--from") &&
              *kind == Kind::Recipe) ||
             ((option == "--dry-run" || option == "--keep") && *kind == Kind::Merge) ||
+            ((option == "--decimal-comma" || option == "--decimal-point" || option == "--file") &&
+             *kind == Kind::Export) ||
             (option == "--dry-run" && *kind == Kind::Import);
         if (!allowed)
             return usageError(name + " takes no option " + option, name);
@@ -265,9 +291,10 @@ Parsed Parse(const std::vector<std::string> &arguments)
     };
     const auto date = [&](const std::string &text, std::optional<DayFiles::LocalDate> &out) {
         out = ParseDate(text);
-        return out
-            ? std::string()
-            : name + ": " + InQuotes(text) + " is not a date; write it YYYY-MM-DD, as 2026-12-07";
+        return out ? std::string()
+                   : name + ": " + InQuotes(text) +
+                " is not a date; write it YYYY-MM-DD (2026-12-07), today, yesterday, -N or a "
+                "weekday";
     };
 
     // --from and --to, both needed, in order.
@@ -289,42 +316,22 @@ Parsed Parse(const std::vector<std::string> &arguments)
     std::string error;
     switch (*kind) {
     case Kind::Search:
-        error = count(1, 1);
+        error = count(1, rest.size());
         if (error.empty())
-            command.text = rest[0];
+            command.text = DailyArguments::Joined(rest, 0, rest.size());
         break;
     case Kind::Day:
         error = count(0, 1);
         if (error.empty() && !rest.empty())
             error = date(rest[0], command.date);
+        if (error.empty() && int(command.json) + int(command.tsv) + int(command.all) > 1)
+            error = "day: choose one of --all, --json and --tsv";
         break;
     case Kind::Add:
-        error = count(4, 4);
-        if (error.empty())
-            error = date(rest[0], command.date);
-        if (error.empty()) {
-            command.text = rest[1];
-            command.amount = rest[2];
-            command.unit = rest[3];
-            if (command.text.empty())
-                error = "add: the food's name is empty";
-            else if (!IsStorableAmount(NumberText::parse(command.amount)))
-                error = "add: " + InQuotes(command.amount) +
-                    " is not an amount; give a number above zero, as 2 or 0.5";
-        }
+        error = DailyArguments::Add(rest, command);
         break;
     case Kind::Weight:
-        error = count(1, 2);
-        if (error.empty())
-            error = date(rest[0], command.date);
-        if (error.empty() && rest.size() == 2) {
-            const auto weight = static_cast<float>(NumberText::parse(rest[1]));
-            if (!(weight > 0.0f) || !std::isfinite(weight))
-                error = "weight: " + InQuotes(rest[1]) +
-                    " is not a weight; give a number above zero, as 72.5";
-            else
-                command.weight = rest[1];
-        }
+        error = DailyArguments::Weight(rest, command);
         break;
     case Kind::Activity:
         error = count(1, 4);
@@ -360,9 +367,11 @@ Parsed Parse(const std::vector<std::string> &arguments)
         }
         break;
     case Kind::Note:
-        error = count(1, 1);
-        if (error.empty())
-            error = date(rest[0], command.date);
+        error = DailyArguments::Note(rest, command);
+        break;
+    case Kind::Delete:
+    case Kind::Edit:
+        error = DailyArguments::Entry(rest, command);
         break;
     case Kind::Export: {
         error = count(1, 1);

@@ -24,6 +24,8 @@ enum class Kind {
     Add,
     Weight,
     Note,
+    Delete,
+    Edit,
     Export,
     Conflicts,
     Merge,
@@ -41,21 +43,27 @@ struct Command
     std::string topic; // Help: the command it is about, empty for the program
     std::filesystem::path dataFolder; // --data, empty for the usual rule
     bool bestMatchesFirst = false; // search --best
-    std::string text; // search: the text; add: the food's name; recipe: the recipe's name
+    std::string text; // search: the words; add: the food's name or words; recipe: its name
     std::string action; // recipe: list, show, save or delete
     double servings = 0.0; // recipe save: above zero
     std::optional<double> cookedWeight; // recipe save --weight: grams above zero
     std::optional<DayFiles::LocalDate> date; // day (nothing: today), add, weight, note, recipe save
-    std::string amount; // add: as typed; a storable amount
-    std::string unit; // add
+    std::string amount; // add: with a point; an amount that may be typed; edit: the same
+    std::string unit; // add: the unit's name or first words; empty when not given
+    std::size_t entry = 0; // del, edit: the entry's number as day lists it, from 1
+    std::optional<std::string> note; // note: the new text
+    bool noteFromInput = false; // note DATE -: the new text from standard input
     std::optional<std::string> weight; // weight: set to this; a weight above zero
     DayFiles::LocalDate from, to; // export, report
-    std::filesystem::path folder; // export
+    std::filesystem::path folder; // export; "-" for standard output
+    std::string exportFile = "meals"; // export --file: the one file standard output gets
+    std::optional<char> decimalPoint; // export --decimal-comma or --decimal-point
     bool dryRun = false; // merge, import: print, write nothing
     std::vector<std::filesystem::path> files; // import
     std::string keep; // merge: "ours", "theirs", or empty to join both
     bool all = false; // day, report: every nutrient of the food data
-    bool json = false; // report
+    bool json = false; // day, report
+    bool tsv = false; // day: the entries as tab-separated lines
     bool completeOnly = false; // report --complete: only the days marked complete
     std::optional<bool> complete; // complete DATE yes|no: mark or unmark; nothing: print
     // activity DATE NAME MINUTES KCAL: the activity to add; nothing: print the day's
@@ -80,7 +88,8 @@ inline std::string InQuotes(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
-// A real date written YYYY-MM-DD (years 1000 to 9999), else nothing.
+// A real date written YYYY-MM-DD (years 1000 to 9999), or a day named in words as DateWords
+// reads them (today, yesterday, -7, monday) by the clock; else nothing.
 std::optional<DayFiles::LocalDate> ParseDate(std::string_view text);
 
 // The help text for a command ("add"), or for the program when the topic is empty. Empty for an

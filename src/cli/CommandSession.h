@@ -74,6 +74,7 @@ private:
     int add();
     int weight();
     int note();
+    int writeNote();
     int complete();
     int activity();
     int exportDays();

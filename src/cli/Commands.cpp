@@ -42,6 +42,11 @@ int Session::run()
         return weight();
     case Kind::Note:
         return note();
+    case Kind::Delete:
+    case Kind::Edit:
+        if (!openDiary(true))
+            return Failed;
+        return DayCommands::ChangeEntry(m_command, diary());
     case Kind::Export:
         return exportDays();
     case Kind::Report:
@@ -83,11 +88,15 @@ int Session::run()
 }
 
 // The folder the window would use (DiaryLocation), or the one given with --data; db/ and note/
-// are made in it as the window makes them.
+// are made in it as the window makes them when the command writes.
 bool Session::openDiary(bool writing)
 {
-    const DiaryLocation::Resolved resolved = DiaryLocation::Resolve(
-        m_command.dataFolder, m_context.executableFolder, m_context.installed);
+    // A command that only reads makes no folder.
+    const DiaryLocation::Resolved resolved = writing
+        ? DiaryLocation::Resolve(m_command.dataFolder, m_context.executableFolder,
+                                 m_context.installed)
+        : DiaryLocation::ResolveToRead(m_command.dataFolder, m_context.executableFolder,
+                                       m_context.installed);
     if (resolved.folder.empty()) {
         fail("the data folder " + m_command.dataFolder.string() + " is not there");
         return false;
@@ -112,7 +121,7 @@ bool Session::openDiary(bool writing)
 
 int Session::where()
 {
-    const DiaryLocation::Resolved resolved = DiaryLocation::Resolve(
+    const DiaryLocation::Resolved resolved = DiaryLocation::ResolveToRead(
         m_command.dataFolder, m_context.executableFolder, m_context.installed);
     if (resolved.folder.empty())
         return fail("the data folder " + m_command.dataFolder.string() + " is not there");
@@ -198,6 +207,11 @@ int Session::showDay()
     if (!openDiary(false) || (m_command.all && !loadFoods()))
         return Failed;
     const Day day = m_command.date.value_or(DayFiles::LocalDateOf(Clock::now()));
+    if (m_command.json || m_command.tsv) {
+        Command command = m_command;
+        command.date = day;
+        return DayCommands::PrintForPrograms(command, diary());
+    }
     const DayStore::Meals meals = m_store->LoadMeals(day);
     std::ostream &out = m_context.out;
     out << DiaryExport::IsoDate(day) << '\n';
@@ -209,8 +223,11 @@ int Session::showDay()
                           TextCodec::ToUtf8(entry.unit));
         widest = std::max(widest, std::size_t(FoodFilter::Characters(amounts.back())));
     }
+    // Numbered from 1, as del and edit take them.
+    const std::size_t numberWidth = std::to_string(meals.entries.size()).size();
     for (std::size_t i = 0; i < meals.entries.size(); ++i) {
-        out << "  " << amounts[i]
+        const std::string number = std::to_string(i + 1);
+        out << "  " << std::string(numberWidth - number.size(), ' ') << number << ". " << amounts[i]
             << std::string(widest - std::size_t(FoodFilter::Characters(amounts[i])) + 2, ' ')
             << TextCodec::ToUtf8(meals.entries[i].name) << '\n';
     }
@@ -254,43 +271,6 @@ int Session::showDay()
         return fail("the weight of " + date + " could not be read (" +
                     SaveProblem::Reason(weightRead, SaveProblem::Action::Load) + ")");
     return Done;
-}
-
-int Session::exportDays()
-{
-    std::error_code error;
-    const fs::path folder = fs::absolute(m_command.folder, error);
-    if (error)
-        return fail("the folder " + m_command.folder.string() + " cannot be used");
-    if (!openDiary(false))
-        return Failed;
-    // Without foods the export still has every stored value; what went wrong is said.
-    loadFoods();
-    m_store.reset(); // the export reads through a store of its own
-    const NutritionCommands::Lookup lookup({m_foods, m_context.nutrients, m_ownFoods, &m_recipes},
-                                           m_context.err);
-
-    int shown = -1;
-    const auto progress = [&](int done, int total) {
-        // A few hundred updates at most, however long the range.
-        const int step = std::max(1, total / 200);
-        if (m_context.showProgress && (done == total || done / step != shown)) {
-            shown = done / step;
-            m_context.err << "\rReading day " << done << " of " << total << std::flush;
-            if (done == total)
-                m_context.err << '\n';
-        }
-        return true;
-    };
-    const DiaryExport::Result result = DiaryExport::Write(m_root, m_command.from, m_command.to,
-                                                          folder, progress, {}, &lookup.get());
-    for (const fs::path &file : result.written)
-        m_context.out << "Wrote " << file.string() << '\n';
-    for (const std::string &problem : result.problems)
-        warn(problem);
-    if (!result.ok)
-        return fail("the export is not complete");
-    return result.problems.empty() ? Done : Failed;
 }
 
 int Session::recipe()

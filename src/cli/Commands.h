@@ -25,6 +25,7 @@ struct Context
     std::span<const std::uint8_t> foodTable;
     std::span<const std::uint8_t> nutrients; // the nutrient side table
     bool showProgress = false; // the error stream is a terminal
+    std::istream *in = nullptr; // standard input, for note DATE -
 };
 
 int Run(const CommandLine::Command &command, const Context &context);

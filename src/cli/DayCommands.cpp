@@ -1,6 +1,9 @@
 #include "DayCommands.h"
 
 #include "export/DiaryExport.h"
+#include "meals/MealRowLayout.h"
+#include "platform/NumberText.h"
+#include "platform/TextCodec.h"
 #include "store/ActivityDay.h"
 #include "store/CompleteDays.h"
 #include "store/DayStore.h"
@@ -61,6 +64,49 @@ int Activity(const CommandLine::Command &command, const RecipeCommands::Diary &d
                   << (skipped == 1 ? " line of " : " lines of ") << file.filename().string()
                   << " could not be read" << (skipped == 1 ? "; it is kept" : "; they are kept")
                   << '\n';
+    return 0;
+}
+
+int ChangeEntry(const CommandLine::Command &command, const RecipeCommands::Diary &diary)
+{
+    const DayFiles::LocalDate day = *command.date;
+    const std::string date = DiaryExport::IsoDate(day);
+    const auto said = [&](const std::string &message) {
+        diary.err << CommandLine::Program << ": " << message << '\n';
+        return 1;
+    };
+    const DayStore::Meals meals = diary.store.LoadMeals(day);
+    if (!meals.readable)
+        return said("the meals of " + date + " could not be read; nothing is changed");
+    if (command.entry > meals.entries.size())
+        return said(date + " has " + std::to_string(meals.entries.size()) +
+                    (meals.entries.size() == 1 ? " entry" : " entries") + ", no entry " +
+                    std::to_string(command.entry) + "; day " + date + " lists them");
+    const std::size_t index = command.entry - 1;
+    const MealEntry &entry = meals.entries[index];
+    const std::string shown = MealRowLayout::amountText(entry.amount) + ' ' +
+        TextCodec::ToUtf8(entry.unit) + ' ' + TextCodec::ToUtf8(entry.name);
+    const bool removing = command.kind == CommandLine::Kind::Delete;
+    const float amount = static_cast<float>(NumberText::parse(command.amount));
+    const FileIo::Result result = removing
+        ? diary.store.RemoveMeals(day, meals.entries, {index})
+        : diary.store.ChangeMealAmount(day, meals.entries, index, amount);
+    if (result.problem == FileIo::Problem::Changed)
+        return said("entry " + std::to_string(command.entry) + " of " + date +
+                    " was changed elsewhere just now; nothing is changed. Look again with: "
+                    "corvalo-cli day " +
+                    date);
+    if (!result.ok())
+        return failed(diary, result, SaveProblem::Action::Save);
+    if (removing)
+        diary.out << "Removed from " << date << ": " << shown << '\n';
+    else
+        diary.out << "Changed on " << date << ": " << shown << " is now "
+                  << MealRowLayout::amountText(amount) << ' ' << TextCodec::ToUtf8(entry.unit)
+                  << '\n';
+    if (result.changedElsewhere)
+        diary.err << CommandLine::Program << ": " << date
+                  << " was changed elsewhere meanwhile; what was stored there is kept\n";
     return 0;
 }
 

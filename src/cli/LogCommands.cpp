@@ -2,6 +2,7 @@
 #include "CommandSession.h"
 #include "DayCommands.h"
 #include "export/DiaryExport.h"
+#include "food/FoodByWords.h"
 #include "food/FoodFilter.h"
 #include "food/Portion.h"
 #include "meals/MealRowLayout.h"
@@ -11,6 +12,7 @@
 #include "store/ActivityDay.h"
 
 #include <algorithm>
+#include <istream>
 
 namespace Commands {
 
@@ -45,10 +47,29 @@ int Session::add()
         return fail(CommandLine::InQuotes(wanted) + " names a food and your recipe " +
                     CommandLine::InQuotes(TextCodec::ToUtf8(recipe->name)) +
                     ", so nothing is logged; save the recipe under another name");
+    // Else the words as the search finds them, recipes among the foods as the list shows them,
+    // when one is clearly the best match.
+    std::vector<int> matches = exact.empty() ? folded : exact;
+    bool unclear = false;
+    bool recipesListed = false;
+    if (!food && exact.empty() && folded.empty()) {
+        m_foods.addUserFoods(m_recipes.records());
+        recipesListed = true;
+        const FoodByWords::Choice choice = FoodByWords::Find(m_foods, wanted, m_command.unit);
+        if (choice.record >= 0 && isRecipe(choice.record))
+            return RecipeCommands::Log(*m_recipes.find(m_foods.name(choice.record)), m_command,
+                                       diary());
+        if (choice.record >= 0)
+            food = choice.record;
+        unclear = choice.candidates.size() > 1;
+        matches = choice.candidates;
+    }
     if (!food) {
         std::string message;
-        std::vector<int> matches = exact.empty() ? folded : exact;
-        if (exact.size() > 1) {
+        if (unclear) {
+            message = CommandLine::InQuotes(wanted) +
+                " could be more than one food, so nothing is logged; give more of the name:";
+        } else if (exact.size() > 1) {
             const bool own = std::any_of(exact.begin(), exact.end(),
                                          [&](int index) { return m_foods.isUserFood(index); });
             message = CommandLine::InQuotes(wanted) +
@@ -59,7 +80,8 @@ int Session::add()
                 " names more than one food; give one of them exactly:";
         } else {
             // The recipes are suggested too, as the search lists them.
-            m_foods.addUserFoods(m_recipes.records());
+            if (!recipesListed)
+                m_foods.addUserFoods(m_recipes.records());
             matches = search(wanted, true);
             message = "no food is called " + CommandLine::InQuotes(wanted);
             message += matches.empty() ? "; look for it with: corvalo-cli search WORDS"
@@ -80,19 +102,28 @@ int Session::add()
     const FoodRecord record = m_foods.record(*food);
     const FoodUnits units = record.units();
     std::optional<int> unit;
-    std::vector<int> unitsFolded;
     for (int i = 0; i < units.count && !unit; ++i) {
-        const std::string name = TextCodec::ToUtf8(units.items[std::size_t(i)].name);
-        if (name == m_command.unit)
+        if (TextCodec::ToUtf8(units.items[std::size_t(i)].name) == m_command.unit)
             unit = i;
-        else if (FoodFilter::Lowered(name) == FoodFilter::Lowered(m_command.unit))
-            unitsFolded.push_back(i);
     }
-    if (!unit && unitsFolded.size() == 1)
-        unit = unitsFolded.front();
+    const std::vector<int> named = FoodByWords::Units(units, m_command.unit);
+    if (!unit && named.size() == 1)
+        unit = named.front();
+    if (!unit && m_command.unit.empty() && units.count == 1)
+        unit = 0;
     if (!unit) {
-        return fail(CommandLine::InQuotes(m_command.unit) + " is not a unit of " +
-                    CommandLine::InQuotes(TextCodec::ToUtf8(record.name())) +
+        const std::string food = CommandLine::InQuotes(TextCodec::ToUtf8(record.name()));
+        if (m_command.unit.empty())
+            return fail("give the unit after the amount; the units of " + food +
+                        " are: " + unitList(units));
+        if (named.size() > 1) {
+            FoodUnits some;
+            for (const int i : named)
+                some.items[std::size_t(some.count++)] = units.items[std::size_t(i)];
+            return fail(CommandLine::InQuotes(m_command.unit) + " could be more than one unit of " +
+                        food + ", so nothing is logged: " + unitList(some));
+        }
+        return fail(CommandLine::InQuotes(m_command.unit) + " is not a unit of " + food +
                     "; its units are: " + unitList(units));
     }
 
@@ -154,8 +185,11 @@ int Session::activity()
 
 int Session::note()
 {
-    if (!openDiary(false))
+    const bool writing = m_command.note || m_command.noteFromInput;
+    if (!openDiary(writing))
         return Failed;
+    if (writing)
+        return writeNote();
     const Day day = *m_command.date;
     const NoteFile::Note note = m_store->LoadNote(day);
     if (note.state == NoteFile::Note::State::Unreadable) {
@@ -171,6 +205,47 @@ int Session::note()
     m_context.out << text;
     if (text.back() != '\n')
         m_context.out << '\n';
+    return Done;
+}
+
+int Session::writeNote()
+{
+    const Day day = *m_command.date;
+    const std::string date = DiaryExport::IsoDate(day);
+    std::string text = m_command.note.value_or(std::string());
+    if (m_command.noteFromInput) {
+        if (!m_context.in)
+            return fail("the note cannot be read from standard input");
+        // Read up to one byte more than a note may hold, which tells a text too long for one.
+        char chunk[65536];
+        while (text.size() <= NoteFile::MaxBytes &&
+               m_context.in->read(chunk, sizeof chunk).gcount() > 0)
+            text.append(chunk, std::size_t(m_context.in->gcount()));
+        if (m_context.in->bad())
+            return fail("the note could not be read from standard input");
+        if (text.size() > NoteFile::MaxBytes)
+            return fail("the text is too long for a note; nothing is written");
+    }
+    const NoteFile::Note before = m_store->LoadNote(day);
+    if (before.state == NoteFile::Note::State::Unreadable)
+        return fail("the note of " + date +
+                    " could not be read, so it is not replaced; nothing is written");
+    // A text another writer stores between the look and the write is kept beside the note.
+    const NoteWrite write = DayStore::WriteNote(m_store->NoteFile(day), text, {before.fingerprint});
+    m_store->NoteWritten(write);
+    if (!write.result.ok())
+        return fail(failure(write.result, SaveProblem::Action::Save));
+    m_context.out << "Wrote the note of " << date << '\n';
+    // Replaced by the user's own wish, but not out of sight: its start at least.
+    if (!before.text.empty() && before.text != text) {
+        constexpr std::size_t shown = 2000;
+        std::string replaced = TextCodec::ToUtf8(before.text.substr(0, shown));
+        if (before.text.size() > shown)
+            replaced += "\n[" + std::to_string(before.text.size() - shown) + " more bytes]";
+        warn("the note it replaces was:\n" + replaced);
+    }
+    if (!write.keptAside.empty())
+        warn("another note was stored meanwhile; it is kept in " + write.keptAside.string());
     return Done;
 }
 

@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
             .foodTable = EmbeddedFoods::Table(),
             .nutrients = EmbeddedFoods::Nutrients(),
             .showProgress = CORVALO_STDERR_IS_TERMINAL(),
+            .in = &std::cin,
         };
         status = Commands::Run(command, context);
     }

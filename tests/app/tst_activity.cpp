@@ -80,7 +80,7 @@ void TestActivity::addedAndRemovedInTheForm()
         form.commitButton()->click();
         QCOMPARE(form.problem(),
                  QStringLiteral("Calories burned: \u201c"
-                                "abc\u201d is no number. Type it like 45 or 12.5."));
+                                "abc\u201d is not a number; type it as 72.5 or 72,5"));
         type(form.caloriesBox(), QStringLiteral("250"));
         FileIo::setOpenErrorForTesting(EROFS);
         form.commitButton()->click();

@@ -190,10 +190,10 @@ void TestFoodPage::amountsAsTyped_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<float>("stored");
-    // The reading rules are the number parser's (tst_numbertext); here only that the box uses
+    // The reading rules are TypedNumber's (tst_quickadd); here only that the box uses
     // it, with a full stop whatever the locale.
     QTest::newRow("point") << QStringLiteral("2.5") << 2.5f;
-    QTest::newRow("comma stops the number") << QStringLiteral("72,5") << 72.0f;
+    QTest::newRow("decimal comma") << QStringLiteral("72,5") << 72.5f;
 }
 
 void TestFoodPage::amountsAsTyped()

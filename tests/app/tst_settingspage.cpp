@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSettings>
 #include <QtTest>
 
@@ -171,9 +172,12 @@ void TestSettingsPage::exportFromTheSettingsPage()
     QVERIFY(!QFile::exists(target.filePath(QStringLiteral("meals.csv"))));
 
     group->fromBox()->setText(QStringLiteral("2026-12-04"));
+    // Numbers as a spreadsheet set to German reads them.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QSignalSpy finished(group, &ExportGroup::finished);
     QTest::mouseClick(group->exportButton(), Qt::LeftButton);
     QVERIFY(finished.wait());
+    QLocale::setDefault(QLocale::c());
     QCOMPARE(finished.first().first().toBool(), true);
     QCOMPARE(group->statusLabel()->text(),
              QStringLiteral("Exported 2 days to %1.").arg(QDir::toNativeSeparators(target.path())));
@@ -184,7 +188,7 @@ void TestSettingsPage::exportFromTheSettingsPage()
     QCOMPARE(lines.size(), 3); // header, the tea, and the empty rest after the last CR LF
     // No food of that name: each of the 62 other nutrients is an empty cell.
     QCOMPARE(lines[1],
-             QByteArray("2026-12-05,\"Tea, \"\"green\"\"\",2,cup,480,4.8,0,0,0,0,0,0,0,0,0") +
+             QByteArray("2026-12-05,\"Tea, \"\"green\"\"\",2,cup,480,\"4,8\",0,0,0,0,0,0,0,0,0") +
                  QByteArray(62, ',') + '\r');
     ExportGroup::setFolderChooserForTesting({});
 }

@@ -97,11 +97,12 @@ void TestWeightBox::textsAsEntered_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("stored");
 
-    // The rules are the number parser's and the store's (tst_numbertext, tst_daystore); here
+    // The rules are TypedNumber's and the store's (tst_quickadd, tst_daystore); here
     // only that the box hands its text on: an earlier 80 stays for text that is no weight.
     QTest::newRow("negative") << QStringLiteral("-3") << 80.0f;
-    QTest::newRow("blanks and a unit") << QStringLiteral(" 72.5 kg") << 72.5f;
-    QTest::newRow("comma stops the number") << QStringLiteral("72,5") << 72.0f;
+    QTest::newRow("a unit after it") << QStringLiteral(" 72.5 kg") << 80.0f;
+    QTest::newRow("decimal comma") << QStringLiteral(" 72,5") << 72.5f;
+    QTest::newRow("over the limit") << QStringLiteral("1000.5") << 80.0f;
 }
 
 void TestWeightBox::textsAsEntered()

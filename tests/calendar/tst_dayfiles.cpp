@@ -1,4 +1,6 @@
+#include "calendar/DateWords.h"
 #include "calendar/DayFiles.h"
+#include "platform/Clock.h"
 
 #include <QtTest>
 #include <ctime>
@@ -19,6 +21,7 @@ private slots:
     void unconvertibleTimestamps();
     void dateKeys_data();
     void dateKeys();
+    void dateWords();
 
 private:
     static void setZone(const char *zone);
@@ -162,6 +165,32 @@ void TestDayFiles::dateKeys()
     QFETCH(int, year);
     QFETCH(QString, key);
     QCOMPARE(QString::fromStdString(DayFiles::DateKey(day, month, year)), key);
+}
+
+// Days named in words, counted from the clock's today: Wednesday 9 December 2026 in UTC.
+void TestDayFiles::dateWords()
+{
+    Clock::setNowForTesting(1796817600); // 2026-12-09 12:00:00 UTC
+    const DayFiles::LocalDate today = DateWords::Today();
+    Clock::setNowForTesting(std::nullopt);
+    QVERIFY(today == (DayFiles::LocalDate {9, 12, 2026}));
+    const auto read = [&](const char *text) {
+        return DateWords::Read(text, today);
+    };
+    QVERIFY(read("today") == today);
+    QVERIFY(read("Yesterday") == (DayFiles::LocalDate {8, 12, 2026}));
+    QVERIFY(read("-1") == (DayFiles::LocalDate {8, 12, 2026}));
+    QVERIFY(read("-0") == today);
+    QVERIFY(read("-9") == (DayFiles::LocalDate {30, 11, 2026}));
+    QVERIFY(read("-365") == (DayFiles::LocalDate {9, 12, 2025}));
+    // The most recent such day, today counting.
+    QVERIFY(read("wednesday") == today);
+    QVERIFY(read("Tue") == (DayFiles::LocalDate {8, 12, 2026}));
+    QVERIFY(read("thursday") == (DayFiles::LocalDate {3, 12, 2026}));
+    QVERIFY(read("2024-02-29") == (DayFiles::LocalDate {29, 2, 2024}));
+    QVERIFY(DateWords::Read("-1", {1, 3, 2024}) == (DayFiles::LocalDate {29, 2, 2024}));
+    for (const char *none : {"tomorrow", "-", "--1", "+1", "wed ", "thurs", "2026-12-32"})
+        QVERIFY2(!read(none), none);
 }
 
 QTEST_GUILESS_MAIN(TestDayFiles)

@@ -5,12 +5,14 @@
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "charts/CCharts.h"
+#include "charts/DayRangeForm.h"
 #include "controls/SkinButton.h"
 #include "layout/PageTable.h"
 #include "nutrition/ReportForm.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -72,6 +74,7 @@ private slots:
     void goalLineAndTrend();
     void aYearInWeeksTellsAndOpensItsDays();
     void theReportCountsTheDaysShown();
+    void daysOfOwnChoiceAndTheGoalBurnedCaloriesRaise();
 
 private:
     QImage showCharts();
@@ -260,6 +263,48 @@ void TestCharts::theReportCountsTheDaysShown()
     QVERIFY2(text.contains(QStringLiteral("Calories</td><td align=\"right\">&nbsp;&nbsp;1500<")),
              qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("change -0.6")), qPrintable(text));
+}
+
+void TestCharts::daysOfOwnChoiceAndTheGoalBurnedCaloriesRaise()
+{
+    QVERIFY(writeMeal(23, 11, 2026, 1000.0f) && writeMeal(25, 11, 2026, 2000.0f));
+    QVERIFY(FileIo::writeAtomically(sampleFile(25, 11, 2026, ".act"), "Walk\t60\t300\n"));
+    QVERIFY(!showCharts().isNull());
+
+    // The box's last entry asks for the days; the last one offered is today, 5 December.
+    QDate offered;
+    QTimer::singleShot(0, this, [&offered] {
+        auto *form = qobject_cast<DayRangeForm *>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        offered = form->last();
+        form->firstBox()->setDate(QDate(2026, 11, 22));
+        form->lastBox()->setDate(QDate(2026, 11, 25));
+        form->tryCommit();
+    });
+    QComboBox *range = m_charts->rangeBox();
+    range->setFocus();
+    QTest::keyClick(range, Qt::Key_End);
+    QCOMPARE(offered, QDate(2026, 12, 5));
+    QCOMPARE(m_charts->range(), ChartSpan::Kind::Custom);
+    QCOMPARE(m_charts->dayCount(), 4);
+
+    m_charts->SetCalorieGoal(2000);
+    QVERIFY(!m_charts->accessibleDescription().contains(QStringLiteral("more on days")));
+    m_charts->SetAddBurnedToGoal(true);
+    QVERIFY2(m_charts->accessibleDescription().endsWith(
+                 QStringLiteral("Calorie goal: 2000 a day, more on days with calories burned.")),
+             qPrintable(m_charts->accessibleDescription()));
+
+    // The report covers the days chosen.
+    QString text;
+    QTimer::singleShot(0, this, [&text] {
+        auto *form = qobject_cast<ReportForm *>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        text = form->reportText();
+        form->tryCommit();
+    });
+    QTest::mouseClick(m_charts->reportButton(), Qt::LeftButton);
+    QVERIFY2(text.startsWith(QStringLiteral("2 of 4 days logged")), qPrintable(text));
 }
 
 QTEST_MAIN(TestCharts)

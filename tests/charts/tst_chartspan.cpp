@@ -78,6 +78,10 @@ void TestChartSpan::spansEndOnTheDay()
         QCOMPARE(dateText(span.lastDay()), dateText(last));
     // An empty diary shows the last 4 weeks.
     QCOMPARE(ChartSpan::of(ChartSpan::Kind::All, strip, last, std::nullopt).dayCount, 28);
+    // A chosen range holds both its ends, given in either order.
+    const ChartSpan chosen = ChartSpan::between(noon(31, 3, 2026), noon(28, 3, 2026));
+    QCOMPARE(dateText(chosen.firstDay), QStringLiteral("2026-03-28"));
+    QCOMPARE(chosen.dayCount, 4);
 }
 
 void TestChartSpan::barsAverageTheLoggedDays()
@@ -114,6 +118,14 @@ void TestChartSpan::barsAverageTheLoggedDays()
     QCOMPARE(months[0].lastLogged, 8);
     QCOMPARE(dateText(months[1].firstDay), QStringLiteral("2026-12-01"));
     QCOMPARE(months[1].days, 1);
+
+    // Burned on a logged day and on one not logged: the week's goal grows by 450 over its three
+    // logged days; the first week burned nothing.
+    const std::vector<DaySample> burned {{noon(10, 11, 2026), 300.0f},
+                                         {noon(11, 11, 2026), 150.0f}};
+    const std::vector<double> raises =
+        CalorieBins::goalRaises(weeks, CalorieBins::make(burned, span, CalorieBins::Size::Week));
+    QCOMPARE(raises, (std::vector<double> {0.0, 150.0, 0.0}));
 
     // A day's column of 598 / 28 pixels reads as days; a year's as weeks; ten years' as months.
     QCOMPARE(CalorieBins::sizeFor(28, 598), CalorieBins::Size::Day);

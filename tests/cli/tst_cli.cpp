@@ -41,6 +41,7 @@ private slots:
     void namesItCannotPlace();
     void exitStatuses();
     void activities();
+    void dailyUse();
 
 private:
     Outcome run(const QStringList &arguments) const;
@@ -142,13 +143,24 @@ void TestCli::namesItCannotPlace()
     const fs::path root = diary(temp, "diary");
     const QString data = QString::fromStdString(root.string());
 
-    const Outcome unknown =
+    // Words that two foods answer equally well (the database's and the user's): the best
+    // matches named, nothing stored.
+    const Outcome unclear =
         run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
              QStringLiteral("apple raw"), QStringLiteral("1"), QStringLiteral("oz")});
-    QCOMPARE(unknown.status, 1);
-    QVERIFY2(unknown.err.startsWith("corvalo-cli: no food is called \"apple raw\"; the closest "
-                                    "matches are:\n  Apples, raw, with skin\n"),
-             unknown.err.constData());
+    QCOMPARE(unclear.status, 1);
+    QVERIFY2(unclear.err.startsWith("corvalo-cli: \"apple raw\" could be more than one food, so "
+                                    "nothing is logged; give more of the name:\n  Apples, raw, "
+                                    "with skin\n  apples, raw, with skin (your own food)\n"),
+             unclear.err.constData());
+    // A unit's first word that starts two of its units.
+    const Outcome unclearUnit =
+        run({QStringLiteral("--data"), data, QStringLiteral("add"), QStringLiteral("2026-12-07"),
+             QStringLiteral("banana"), QStringLiteral("1"), QStringLiteral("cup")});
+    QCOMPARE(unclearUnit.status, 1);
+    QCOMPARE(unclearUnit.err,
+             QByteArray("corvalo-cli: \"cup\" could be more than one unit of \"Bananas, raw\", "
+                        "so nothing is logged: cup, mashed | cup, sliced\n"));
 
     // The database's food and the user's differ only in case.
     const Outcome ambiguous =
@@ -264,6 +276,87 @@ void TestCli::activities()
     const Outcome day =
         run({QStringLiteral("--data"), data, QStringLiteral("day"), QStringLiteral("2026-12-07")});
     QVERIFY2(day.out.endsWith("Burned:         500 kcal\n"), day.out.constData());
+
+    // One file to standard output, without the byte order mark, numbers as asked.
+    const Outcome csv = run({QStringLiteral("--data"), data, QStringLiteral("export"),
+                             QStringLiteral("--from=2026-12-07"), QStringLiteral("--to=2026-12-07"),
+                             QStringLiteral("--file=activities"), QStringLiteral("--decimal-comma"),
+                             QStringLiteral("-")});
+    QCOMPARE(csv.status, 0);
+    QCOMPARE(csv.out,
+             QByteArray("Date,Activity,Minutes,Calories burned\r\n"
+                        "2026-12-07,Cycling,45,380\r\n"
+                        "2026-12-07,Walking the dog,\"30,5\",120\r\n"));
+}
+
+// The shell user's day: a food by its words and a unit by its first word, the entries numbered,
+// one changed and one removed, a note from standard input; reading makes no folder.
+void TestCli::dailyUse()
+{
+    const TempFolder temp;
+    const QString data = QString::fromStdString(diary(temp, "diary").string());
+    const auto cli = [&](const QString &line, const QByteArray &input = {}) {
+        return RunCli(m_home.path(),
+                      QStringList {QStringLiteral("--data"), data} + line.split(QLatin1Char(' ')),
+                      input);
+    };
+    const Outcome banana = cli(QStringLiteral("add 2026-12-07 banana 1,5 medium"));
+    QCOMPARE(banana.status, 0);
+    QCOMPARE(banana.out,
+             QByteArray("Added to 2026-12-07: 1.5 medium (7\" to 7-7/8\" long) Bananas, raw\n"));
+    QCOMPARE(cli(QStringLiteral("add 2026-12-07 apples raw without skin 2 oz")).status, 0);
+    QCOMPARE(cli(QStringLiteral("add 2026-12-07 banana 100 g")).status, 0);
+
+    const Outcome edited = cli(QStringLiteral("edit 2026-12-07 2 3"));
+    QCOMPARE(edited.status, 0);
+    QCOMPARE(edited.out,
+             QByteArray("Changed on 2026-12-07: 2.0 oz Apples, raw, without skin is "
+                        "now 3.0 oz\n"));
+    QCOMPARE(
+        cli(QStringLiteral("del 2026-12-07 1")).out,
+        QByteArray("Removed from 2026-12-07: 1.5 medium (7\" to 7-7/8\" long) Bananas, raw\n"));
+    const Outcome gone = cli(QStringLiteral("del 2026-12-07 3"));
+    QCOMPARE(gone.status, 1);
+    QCOMPARE(gone.err,
+             QByteArray("corvalo-cli: 2026-12-07 has 2 entries, no entry 3; day "
+                        "2026-12-07 lists them\n"));
+    const Outcome day = cli(QStringLiteral("day 2026-12-07"));
+    QVERIFY2(day.out.startsWith("2026-12-07\n  1. 3.0 oz  Apples, raw, without skin\n  2. 100 g   "
+                                "Bananas, raw\nCalories:       "),
+             day.out.constData());
+
+    QCOMPARE(cli(QStringLiteral("note 2026-12-07 -"),
+                 "Ate out.\nL\xc3\xb6"
+                 "ffel\n")
+                 .status,
+             0);
+    QCOMPARE(cli(QStringLiteral("note 2026-12-07")).out,
+             QByteArray("Ate out.\nL\xc3\xb6"
+                        "ffel\n"));
+
+    // For other programs: 100 g of banana is 89 kcal by the food data.
+    const QList<QByteArray> rows = cli(QStringLiteral("day 2026-12-07 --tsv")).out.split('\n');
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[0],
+             QByteArray("number\tfood\tamount\tunit\tgrams\tenergy\tcarbohydrates\t"
+                        "protein\tfat\tsaturated_fat\tcholesterol\tfiber\tsugars\t"
+                        "sodium\tcalcium"));
+    QVERIFY2(rows[2].startsWith("2\tBananas, raw\t100\tg\t100\t89\t"), rows[2].constData());
+    const QByteArray json = cli(QStringLiteral("day 2026-12-07 --json")).out;
+    QVERIFY2(json.contains("\"weight\": null,\n  \"burned\": null,\n  \"note\": \"Ate "
+                           "out.\\nL\xc3\xb6"
+                           "ffel\\n\"\n}\n"),
+             json.constData());
+
+    // Reading a diary CORVALO_DATA names before anything is written makes nothing, anywhere.
+    const QString unmade = QString::fromStdString((temp / "unmade").string());
+    for (const char *line : {"day", "search apple", "where", "note", "weight", "conflicts"}) {
+        const Outcome read =
+            RunCli(m_home.path(), QString::fromLatin1(line).split(QLatin1Char(' ')), {}, unmade);
+        QVERIFY2(read.status == 0, line);
+    }
+    QVERIFY(!fs::exists(temp / "unmade"));
+    QVERIFY(!fs::exists(m_home.path() / "share"));
 }
 
 QTEST_MAIN(TestCli)

@@ -79,7 +79,32 @@ void TestCommandLine::commands()
         QVERIFY2(parsed.command && parsed.command->kind == Kind::Help, line);
         QCOMPARE(parsed.command->topic, std::string("add"));
     }
-    QVERIFY(CommandLine::Help("add").starts_with("Usage: corvalo-cli add DATE FOOD AMOUNT UNIT"));
+    QVERIFY(CommandLine::Help("add").starts_with("Usage: corvalo-cli add [DATE] FOOD..."));
+
+    // Words unquoted; the amount is the first argument that is a number, with either point.
+    parsed = CommandLine::Parse(split("add|-2|apple|raw|1,5|cup|slices"));
+    QVERIFY(parsed.command && parsed.command->date);
+    QCOMPARE(parsed.command->text, std::string("apple raw"));
+    QCOMPARE(parsed.command->amount, std::string("1.5"));
+    QCOMPARE(parsed.command->unit, std::string("cup slices"));
+    parsed = CommandLine::Parse(split("weight|72,8"));
+    QVERIFY(parsed.command && parsed.command->date && parsed.command->weight == "72.8");
+    parsed = CommandLine::Parse(split("search|apple|raw"));
+    QVERIFY(parsed.command && parsed.command->text == "apple raw");
+
+    // Every line of every help within 80 columns.
+    for (const char *topic :
+         {"", "search", "day", "report", "add", "recipe", "weight", "complete", "activity", "note",
+          "del", "edit", "export", "conflicts", "merge", "where"}) {
+        const std::string help = CommandLine::Help(topic);
+        QVERIFY2(!help.empty(), topic);
+        std::size_t start = 0;
+        while (start < help.size()) {
+            const std::size_t end = std::min(help.find('\n', start), help.size());
+            QVERIFY2(end - start <= 80, help.substr(start, end - start).c_str());
+            start = end + 1;
+        }
+    }
     parsed = CommandLine::Parse(split("--version"));
     QVERIFY(parsed.command && parsed.command->kind == Kind::Version);
 }
@@ -100,22 +125,31 @@ void TestCommandLine::usageErrors_data()
                                    << "the option --data needs a value";
     QTest::newRow("bad date")
         << "day|7.12.2026"
-        << "day: \"7.12.2026\" is not a date; write it YYYY-MM-DD, as 2026-12-07";
+        << "day: \"7.12.2026\" is not a date; write it YYYY-MM-DD (2026-12-07), today, "
+           "yesterday, -N or a weekday";
     QTest::newRow("no real date") << "note|2026-02-30"
                                   << "note: \"2026-02-30\" is not a date;";
-    QTest::newRow("too few") << "add|2026-12-07|Apples|2"
+    QTest::newRow("too few") << "add"
                              << "add: too few arguments";
-    QTest::newRow("too many") << "note|2026-12-07|x"
-                              << "note: too many arguments (\"x\"";
+    QTest::newRow("too many") << "del|2026-12-07|1|x"
+                              << "del: too many arguments (\"x\"";
     QTest::newRow("no amount") << "add|2026-12-07|Apples|none|oz"
-                               << "add: \"none\" is not an amount";
+                               << "add: the amount is missing";
     QTest::newRow("zero amount") << "add|2026-12-07|Apples|0|oz"
-                                 << "add: \"0\" is not an amount";
+                                 << "add: \"0\" is no amount";
     // Above zero, but 0 in the day file's float.
     QTest::newRow("amount below a float") << "add|2026-12-07|Apples|1e-46|oz"
-                                          << "add: \"1e-46\" is not an amount";
+                                          << "add: \"1e-46\" is no amount";
     QTest::newRow("bad weight") << "weight|2026-12-07|heavy"
-                                << "weight: \"heavy\" is not a weight";
+                                << "weight: \"heavy\" is not a number";
+    QTest::newRow("thousands") << "add|banana|1,000|g"
+                               << "add: the comma in \"1,000\" could be a thousands separator";
+    QTest::newRow("amount over the limit") << "add|banana|100001|g"
+                                           << "add: \"100001\" is more than any amount";
+    QTest::newRow("weight over the limit") << "weight|1000.5"
+                                           << "weight: \"1000.5\" is more than any weight";
+    QTest::newRow("no entry 0") << "del|today|0"
+                                << "del: \"0\" is not an entry's number";
     QTest::newRow("export without range") << "export|out"
                                           << "export: both --from DATE and --to";
     QTest::newRow("export backwards") << "export|--from|2026-12-08|--to|2026-12-07|out"

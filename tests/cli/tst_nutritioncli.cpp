@@ -192,7 +192,7 @@ void TestNutritionCli::usageErrors()
          QStringLiteral("other"), QStringLiteral("--age"), QStringLiteral("30")},
         {QStringLiteral("day"), QStringLiteral("--all"), QStringLiteral("--sex"),
          QStringLiteral("male"), QStringLiteral("--age"), QStringLiteral("0")},
-        {QStringLiteral("day"), QStringLiteral("--json")},
+        {QStringLiteral("day"), QStringLiteral("--json"), QStringLiteral("--all")},
         {QStringLiteral("report"), QStringLiteral("--from"), QStringLiteral("2026-04-01")},
         {QStringLiteral("report"), QStringLiteral("--from"), QStringLiteral("2026-04-02"),
          QStringLiteral("--to"), QStringLiteral("2026-04-01")},

@@ -75,7 +75,7 @@ void TestRecipeCli::savedLoggedAndChanged()
     QCOMPARE(cli({"add", "2099-01-01", "apple and milk", "1", "serving"}).status, 0);
     QVERIFY(cli({"day", "2026-12-07"}).out.contains("\nCalories:       243\n"));
     const Outcome logged = cli({"day", "2099-01-01"});
-    QVERIFY2(logged.out.contains("\n  1.0 serving  Apple and milk\nCalories:       122\n"),
+    QVERIFY2(logged.out.contains("\n  1. 1.0 serving  Apple and milk\nCalories:       122\n"),
              logged.out.constData());
     const Outcome all = cli({"day", "2099-01-01", "--all"});
     const QString allText = QString::fromUtf8(all.out);
@@ -93,9 +93,9 @@ void TestRecipeCli::savedLoggedAndChanged()
     QCOMPARE(cli({"day", "2099-01-01", "--all"}).out, all.out);
     QCOMPARE(cli({"day", "2099-01-01"}).out, logged.out);
     QVERIFY(cli({"recipe", "show", "Apple and milk"}).out.contains("\nServings:       4\n"));
-    // A name that is no food suggests the recipe too.
-    const Outcome unknown = cli({"add", "2026-12-11", "apple milk", "1", "serving"});
-    QVERIFY2(unknown.err.contains("\n  Apple and milk (your recipe)"), unknown.err.constData());
+    // Words of a name find the recipe as they find a food.
+    const Outcome byWords = cli({"add", "2026-12-11", "apple milk", "1", "serving"});
+    QCOMPARE(byWords.out, QByteArray("Added to 2026-12-11: 1.0 serving Apple and milk (recipe)\n"));
 
     const std::string folder = (m_temp / "export").string();
     QCOMPARE(cli({"export", "--from", "2099-01-01", "--to", "2099-01-01", folder.c_str()}).status,

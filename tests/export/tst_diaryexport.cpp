@@ -165,7 +165,7 @@ void TestDiaryExport::rangeWrittenWhole()
     QVERIFY(store.AppendMeal(seventh,
                              entry("Caf\xe9 au lait", "mug, 250 mL", 0.5f, 250,
                                    {{Nutrient::Calories, 0.5f}, {Nutrient::Calcium, 1.0f}})));
-    QVERIFY(store.SaveNote(seventh, "Line one\n  indented, with comma"));
+    QVERIFY(store.SaveNote(seventh, "-Line one\n  indented, with comma"));
     QVERIFY(store.SaveWeight(eighth, "72.35"));
     // A day whose meals are larger than any reader takes in.
     QVERIFY(FileIo::writeAtomically(store.MealFile(sixth), "x"));
@@ -192,22 +192,29 @@ void TestDiaryExport::rangeWrittenWhole()
              std::string("2026-12-06: the weight could not be read (a folder, pipe or device "
                          "sits where the file should be)"));
 
+    // A byte order mark first, so that spreadsheets read UTF-8.
     QCOMPARE(withoutMore(fileText(temp / "out/meals.csv")),
-             "Date,Food,Amount,Unit,Grams," + header +
+             "\xEF\xBB\xBF"
+             "Date,Food,Amount,Unit,Grams," +
+                 header +
                  "\r\n"
                  "2026-12-07,\"Soup, \"\"tomato\"\", canned\",2,cup,200,100,25,12.5,50,0,0,0,0,"
                  "500,0\r\n"
                  "2026-12-07,Caf\xc3\xa9 au lait,0.5,\"mug, 250 mL\",125,62.5,0,0,0,0,0,0,0,0,"
                  "125\r\n");
     QCOMPARE(withoutMore(fileText(temp / "out/days.csv")),
-             "Date," + header +
+             "\xEF\xBB\xBF"
+             "Date," +
+                 header +
                  ",Weight,Note\r\n"
-                 "2026-12-06,0,0,0,0,0,0,0,0,0,0,,no\r\n"
+                 "2026-12-06,,,,,,,,,,,,no\r\n"
                  "2026-12-07,162.5,25,12.5,50,0,0,0,0,500,125,,yes\r\n"
-                 "2026-12-08,0,0,0,0,0,0,0,0,0,0,72.35,no\r\n");
+                 "2026-12-08,,,,,,,,,,,72.35,no\r\n");
+    // A note that a spreadsheet would take for a formula is marked as text.
     QCOMPARE(fileText(temp / "out/notes.csv"),
-             std::string("Date,Text\r\n"
-                         "2026-12-07,\"Line one\r\n  indented, with comma\"\r\n"));
+             std::string("\xEF\xBB\xBF"
+                         "Date,Text\r\n"
+                         "2026-12-07,\"'-Line one\r\n  indented, with comma\"\r\n"));
 
     // A cancel writes nothing; the thread-safe overload reads the same folder.
     const DiaryExport::Result cancelled = DiaryExport::Write(
@@ -233,7 +240,8 @@ void TestDiaryExport::rangeWrittenWhole()
     const DiaryExport::Result active = DiaryExport::Write(store, seventh, eighth, temp / "active");
     QCOMPARE(active.written.size(), std::size_t(4));
     QCOMPARE(fileText(temp / "active/activities.csv"),
-             std::string("Date,Activity,Minutes,Calories burned\r\n"
+             std::string("\xEF\xBB\xBF"
+                         "Date,Activity,Minutes,Calories burned\r\n"
                          "2026-12-08,\"Walk, brisk\",40,180.5\r\n"));
 }
 
@@ -289,7 +297,11 @@ void TestDiaryExport::oneDayAndOddRanges()
     QVERIFY(one.ok);
     QCOMPARE(steps, (std::vector<std::pair<int, int>> {{1, 1}}));
     QVERIFY(withoutMore(fileText(temp / "one/days.csv"))
-                .ends_with(",Weight,Note\r\n2026-01-07,0,0,0,0,0,0,0,0,0,0,80.125,no\r\n"));
+                .ends_with(",Weight,Note\r\n2026-01-07,,,,,,,,,,,80.125,no\r\n"));
+    // With the decimal comma, a number is a field of its own in quotes.
+    QVERIFY(DiaryExport::Write(store, day, day, temp / "comma", {}, {}, nullptr, {','}).ok);
+    QVERIFY(withoutMore(fileText(temp / "comma/days.csv"))
+                .ends_with("\r\n2026-01-07,,,,,,,,,,,\"80,125\",no\r\n"));
 
     // A range ending on a day that does not exist is refused, whichever end it is.
     const DiaryExport::Result badEnd = DiaryExport::Write(store, day, {30, 2, 2026}, temp / "x");

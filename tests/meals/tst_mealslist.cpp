@@ -30,8 +30,8 @@ private slots:
     void editorOpensStrictlyInsideTheCell();
     void editInPlaceRewritesOnlyThatRecord();
     void leavingTheEditorUntouched();
-    void typedAmountsReadLikeAtof_data();
-    void typedAmountsReadLikeAtof();
+    void typedAmounts_data();
+    void typedAmounts();
     void wheelScrollsOneRowPerNotch();
     void deleteTickedRows();
     void selectionAndFocus();
@@ -268,21 +268,22 @@ void TestMealsList::leavingTheEditorUntouched()
     QCOMPARE(fileBytes(), open);
 }
 
-void TestMealsList::typedAmountsReadLikeAtof_data()
+void TestMealsList::typedAmounts_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<float>("stored");
     QTest::addColumn<bool>("enter");
-    // The reading rules are the number parser's (tst_numbertext); here only the wiring.
-    QTest::newRow("decimal comma") << "72,5" << 72.0f << true;
+    // The reading rules are TypedNumber's (tst_quickadd); here only the wiring.
+    QTest::newRow("decimal comma") << "72,5" << 72.5f << true;
     QTest::newRow("on focus loss") << "4" << 4.0f << false;
     // An amount that is no number above zero is refused: the entry keeps its 5.
     QTest::newRow("negative refused") << "-1" << 5.0f << true;
     QTest::newRow("zero refused") << "0" << 5.0f << true;
-    QTest::newRow("cut at 7 characters") << "12345678" << 1234567.0f << true;
+    QTest::newRow("over the limit refused") << "12345678" << 5.0f << true;
+    QTest::newRow("not wholly a number refused") << "3 cups" << 5.0f << true;
 }
 
-void TestMealsList::typedAmountsReadLikeAtof()
+void TestMealsList::typedAmounts()
 {
     QFETCH(QString, typed);
     QFETCH(float, stored);

@@ -1,3 +1,4 @@
+#include "meals/MealEntry.h"
 #include "meals/QuickAdd.h"
 #include "platform/TypedNumber.h"
 
@@ -43,13 +44,28 @@ void TestQuickAdd::typedNumbers()
     QCOMPARE(TypedNumber::read("  ").kind, Kind::Empty);
     QCOMPARE(TypedNumber::read("abc").kind, Kind::NotANumber);
     QCOMPARE(TypedNumber::read("-").kind, Kind::NotANumber);
-    QCOMPARE(TypedNumber::read(",5").kind, Kind::NotANumber);
     QCOMPARE(TypedNumber::read(" 12.5").value, 12.5);
     QCOMPARE(TypedNumber::read(".5").value, 0.5);
     QCOMPARE(TypedNumber::read("-3").value, -3.0);
-    // As atof reads it: the number at the start counts.
-    QCOMPARE(TypedNumber::read("1,5").value, 1.0);
-    QCOMPARE(TypedNumber::read("2e2 g").value, 200.0);
+    // A decimal comma is the point, in any language.
+    QCOMPARE(TypedNumber::read("72,8").value, 72.8);
+    QCOMPARE(TypedNumber::read("1,5 ").value, 1.5);
+    QCOMPARE(TypedNumber::read(",5").value, 0.5);
+    QCOMPARE(TypedNumber::read("0,250").value, 0.25);
+    QCOMPARE(TypedNumber::withPoint(" 72,8"), std::string("72.8"));
+    // Anything that is not wholly a number is refused, never cut short; a comma before three
+    // figures could be a thousands separator.
+    for (const char *refused : {"72abc", "2e2 g", "1,5,0", "1.5,0", "1,000", "12,345", "1 000"}) {
+        const TypedNumber typed = TypedNumber::read(refused);
+        QVERIFY2(typed.kind == Kind::NotANumber && typed.problem, refused);
+        QCOMPARE(typed.thousands,
+                 refused == std::string_view("1,000") || refused == std::string_view("12,345"));
+    }
+    QCOMPARE(TypedNumber::read("1,000").problemText("\"1,000\""),
+             std::string("the comma in \"1,000\" could be a thousands separator or a decimal "
+                         "comma; type the number without it, or with a point"));
+    // Above the limits a user may type.
+    QVERIFY(IsTypedAmount(100000.0) && !IsTypedAmount(100000.5));
 }
 
 QTEST_GUILESS_MAIN(TestQuickAdd)

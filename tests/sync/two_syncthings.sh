@@ -309,9 +309,10 @@ add() { # add SIDE DATE AMOUNT
     "$cli" --data "${diaries[$1]}" add "$2" "$food" "$3" "$unit" >/dev/null
 }
 
-# The meal rows of `day`: indented, the amount first; "no meals" is not one.
+# The meal rows of `day` without their numbers: indented, numbered, the amount first; "no
+# meals" is not one.
 rows_in() { # rows_in DIARY DATE
-    "$cli" --data "$1" day "$2" | sed -n 's/^  \([0-9].*\)$/\1/p'
+    "$cli" --data "$1" day "$2" | sed -n 's/^ *[0-9][0-9]*\. \([0-9].*\)$/\1/p'
 }
 
 meal_rows() { # meal_rows SIDE DATE

@@ -61,4 +61,18 @@ std::vector<Bin> make(const std::vector<DaySample> &daily, const ChartSpan &span
     return bins;
 }
 
+std::vector<double> goalRaises(const std::vector<Bin> &eaten, const std::vector<Bin> &burned)
+{
+    std::vector<double> raises(eaten.size(), 0.0);
+    // Both ascend by their first index, so one pass pairs them.
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < eaten.size(); ++i) {
+        while (next < burned.size() && burned[next].firstIndex < eaten[i].firstIndex)
+            ++next;
+        if (next < burned.size() && burned[next].firstIndex == eaten[i].firstIndex)
+            raises[i] = burned[next].average * burned[next].logged / eaten[i].logged;
+    }
+    return raises;
+}
+
 } // namespace CalorieBins

@@ -34,4 +34,9 @@ struct Bin
 // weights; days outside the span are left out. Only bins with a logged day are made.
 std::vector<Bin> make(const std::vector<DaySample> &daily, const ChartSpan &span, Size size);
 
+// How far each of `eaten`'s bins raises the calorie goal when the calories burned count against
+// it: the calories burned in the bin per day logged in it, 0 where nothing was burned. Both sets
+// of bins are made over the same span and size.
+std::vector<double> goalRaises(const std::vector<Bin> &eaten, const std::vector<Bin> &burned);
+
 } // namespace CalorieBins

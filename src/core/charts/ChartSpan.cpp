@@ -27,12 +27,14 @@ std::int64_t dayAfterMonthsBack(std::int64_t lastDay, int months)
     return DayFiles::NoonOf(day + 1, month, year);
 }
 
-ChartSpan between(std::int64_t first, std::int64_t last)
+} // namespace
+
+ChartSpan ChartSpan::between(std::int64_t first, std::int64_t last)
 {
+    if (ChartGeometry::DaysBetween(first, last) < 0)
+        std::swap(first, last);
     return {first, int(ChartGeometry::DaysBetween(first, last)) + 1};
 }
-
-} // namespace
 
 ChartSpan ChartSpan::of(Kind kind, ChartSpan strip, std::int64_t lastDay,
                         const std::optional<Extent> &diary)
@@ -52,6 +54,7 @@ ChartSpan ChartSpan::of(Kind kind, ChartSpan strip, std::int64_t lastDay,
         }
         [[fallthrough]];
     case Kind::FourWeeks:
+    case Kind::Custom: // made by between(), as it has no rule of its own
         break;
     }
     return between(ChartDays::added(lastDay, -27), lastDay);

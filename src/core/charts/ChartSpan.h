@@ -9,9 +9,9 @@
 //   ChartSpan span = ChartSpan::of(ChartSpan::Kind::Year, strip, today, diaryDays);
 struct ChartSpan
 {
-    enum class Kind { Strip, FourWeeks, ThreeMonths, Year, All };
-    static constexpr Kind Kinds[] = {Kind::Strip, Kind::FourWeeks, Kind::ThreeMonths, Kind::Year,
-                                     Kind::All};
+    enum class Kind { Strip, FourWeeks, ThreeMonths, Year, All, Custom };
+    static constexpr Kind Kinds[] = {Kind::Strip, Kind::FourWeeks, Kind::ThreeMonths,
+                                     Kind::Year,  Kind::All,       Kind::Custom};
 
     std::int64_t firstDay = 0;
     int dayCount = 0;
@@ -29,6 +29,8 @@ struct ChartSpan
     // whichever is later (the last 28 days for an empty diary).
     static ChartSpan of(Kind kind, ChartSpan strip, std::int64_t lastDay,
                         const std::optional<Extent> &diary);
+    // The days from `first` to `last`, both included, in either order.
+    static ChartSpan between(std::int64_t first, std::int64_t last);
 
     std::int64_t lastDay() const;
     // The day `index` days after the first, at 12:00:01 local time.

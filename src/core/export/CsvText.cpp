@@ -36,7 +36,7 @@ std::string Record(const std::vector<std::string> &fields)
     return record;
 }
 
-std::string Number(double value, int maxDecimals)
+std::string Number(double value, int maxDecimals, char decimalPoint)
 {
     if (!std::isfinite(value))
         return {};
@@ -49,7 +49,16 @@ std::string Number(double value, int maxDecimals)
     }
     if (text == "-0")
         return "0";
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text[point] = decimalPoint;
     return text;
+}
+
+std::string Text(std::string_view text)
+{
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        return '\'' + std::string(text);
+    return std::string(text);
 }
 
 } // namespace CsvText

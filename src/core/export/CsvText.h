@@ -15,9 +15,17 @@ std::string Field(std::string_view text);
 // The fields as one record, CR LF included.
 std::string Record(const std::vector<std::string> &fields);
 
-// A number with a full stop whatever the locale, rounded to at most `maxDecimals` decimals,
-// without trailing zeros or a trailing full stop ("2.5", "130", "0.125"); "-0" is "0". Empty for
-// infinity or not a number.
-std::string Number(double value, int maxDecimals);
+// A number with a full stop whatever the locale (or `decimalPoint`), rounded to at most
+// `maxDecimals` decimals, without trailing zeros or a trailing full stop ("2.5", "130", "0.125");
+// "-0" is "0". Empty for infinity or not a number.
+std::string Number(double value, int maxDecimals, char decimalPoint = '.');
+
+// Text the user typed, as a spreadsheet must take it: one that starts with =, +, -, @, a tab or
+// a CR would be read as a formula, so it gets a leading apostrophe, the spreadsheets' own mark
+// of text (shown by some).
+std::string Text(std::string_view text);
+
+// The UTF-8 byte order mark, from which spreadsheets learn that a file is UTF-8.
+inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace CsvText

@@ -10,6 +10,7 @@
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
 
+#include <algorithm>
 #include <array>
 #include <system_error>
 
@@ -40,10 +41,16 @@ std::string nutrientHeader(int nutrient)
     return label;
 }
 
-void appendNutrients(std::vector<std::string> &fields, const Nutrients &values)
+void appendNutrients(std::vector<std::string> &fields, const Nutrients &values, char point)
 {
     for (const int k : screenOrder())
-        fields.push_back(CsvText::Number(values[k], 2));
+        fields.push_back(CsvText::Number(values[k], 2, point));
+}
+
+// A day without meals has unknown totals, not zeros, so that averages over the cells stay true.
+void appendNoNutrients(std::vector<std::string> &fields)
+{
+    fields.insert(fields.end(), Nutrient::Count, std::string());
 }
 
 bool isMore(const NutrientInfo &info)
@@ -58,14 +65,23 @@ void appendMoreHeaders(std::vector<std::string> &fields)
             fields.push_back(std::string(info.name) + " (" + std::string(info.unit) + ")");
 }
 
-template<typename Amount> void appendMore(std::vector<std::string> &fields, const Amount &amount)
+template<typename Amount>
+void appendMore(std::vector<std::string> &fields, const Amount &amount, char point)
 {
     for (const NutrientInfo &info : NutrientCatalogue::all()) {
         if (!isMore(info))
             continue;
         const std::optional<double> value = amount(info.id);
-        fields.push_back(value ? CsvText::Number(*value, 3) : std::string());
+        fields.push_back(value ? CsvText::Number(*value, 3, point) : std::string());
     }
+}
+
+// A figure kept as typed ("1.5"), in the file's numbers.
+std::string figure(std::string text, char point)
+{
+    if (const std::size_t at = text.find('.'); at != std::string::npos)
+        text[at] = point;
+    return text;
 }
 
 // The note's LF breaks as CR LF, the record break RFC 4180 uses.
@@ -101,7 +117,7 @@ bool realDate(const Day &day)
 }
 
 // The recipes as they are now, one record per ingredient; empty when there are none.
-std::string recipesText(const RecipeBook &book)
+std::string recipesText(const RecipeBook &book, char point)
 {
     const std::vector<Recipe> recipes = book.recipes();
     if (recipes.empty())
@@ -114,15 +130,16 @@ std::string recipesText(const RecipeBook &book)
     for (const Recipe &recipe : recipes) {
         for (const MealEntry &ingredient : recipe.ingredients) {
             std::vector<std::string> fields {
-                TextCodec::ToUtf8(recipe.name),
+                CsvText::Text(TextCodec::ToUtf8(recipe.name)),
                 IsoDate(recipe.since),
-                CsvText::Number(recipe.servings, 3),
-                CsvText::Number(recipe.totalGrams(), 2),
-                TextCodec::ToUtf8(ingredient.name),
-                CsvText::Number(ingredient.amount, 3),
-                TextCodec::ToUtf8(ingredient.unit),
-                CsvText::Number(double(ingredient.amount) * double(ingredient.gramsPerUnit), 2)};
-            appendNutrients(fields, ingredient.contributions());
+                CsvText::Number(recipe.servings, 3, point),
+                CsvText::Number(recipe.totalGrams(), 2, point),
+                CsvText::Text(TextCodec::ToUtf8(ingredient.name)),
+                CsvText::Number(ingredient.amount, 3, point),
+                CsvText::Text(TextCodec::ToUtf8(ingredient.unit)),
+                CsvText::Number(double(ingredient.amount) * double(ingredient.gramsPerUnit), 2,
+                                point)};
+            appendNutrients(fields, ingredient.contributions(), point);
             text += CsvText::Record(fields);
         }
     }
@@ -131,18 +148,12 @@ std::string recipesText(const RecipeBook &book)
 
 } // namespace
 
-// Howard Hinnant's days_from_civil and civil_from_days.
 long long DayNumber(const Day &day)
 {
-    const long long y = day.year - (day.month <= 2 ? 1 : 0);
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yearOfEra = y - era * 400;
-    const long long dayOfYear =
-        (153 * (day.month + (day.month > 2 ? -3 : 9)) + 2) / 5 + day.day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    return DayFiles::DayNumber(day.year, day.month, day.day);
 }
 
+// Howard Hinnant's civil_from_days, the inverse of DayFiles::DayNumber's days_from_civil.
 Day FromDayNumber(long long number)
 {
     number += 719468;
@@ -158,15 +169,16 @@ Day FromDayNumber(long long number)
     return {day, month, year};
 }
 
-Result Write(const DayStore &store, const Day &from, const Day &to, const fs::path &folder,
-             const Progress &progress, const Translate &translate, const NutrientLookup *lookup)
+Texts Make(const DayStore &store, const Day &from, const Day &to, const Progress &progress,
+           const Translate &translate, const NutrientLookup *lookup, const Format &format)
 {
+    const char point = format.decimalPoint;
     const FoodDatabase noFoods;
     const NutrientData noData;
     const NutrientLookup noLookup(noFoods, noData);
     if (!lookup)
         lookup = &noLookup;
-    Result result;
+    Texts result;
     if (!realDate(from) || !realDate(to)) {
         result.problems.push_back(
             phrase(translate,
@@ -224,14 +236,19 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         for (std::size_t i = 0; i < loaded.entries.size(); ++i) {
             const MealEntry &entry = loaded.entries[i];
             std::vector<std::string> fields {
-                date, TextCodec::ToUtf8(entry.name), CsvText::Number(entry.amount, 3),
-                TextCodec::ToUtf8(entry.unit),
-                CsvText::Number(double(entry.amount) * double(entry.gramsPerUnit), 2)};
-            appendNutrients(fields, entry.contributions());
+                date, CsvText::Text(TextCodec::ToUtf8(entry.name)),
+                CsvText::Number(entry.amount, 3, point),
+                CsvText::Text(TextCodec::ToUtf8(entry.unit)),
+                CsvText::Number(double(entry.amount) * double(entry.gramsPerUnit), 2, point)};
+            appendNutrients(fields, entry.contributions(), point);
             const FoodNutrients &amounts = nutrition.entries()[i].amounts;
-            appendMore(fields, [&amounts](int id) {
-                return amounts.known(id) ? std::optional(double(amounts.value(id))) : std::nullopt;
-            });
+            appendMore(
+                fields,
+                [&amounts](int id) {
+                    return amounts.known(id) ? std::optional(double(amounts.value(id)))
+                                             : std::nullopt;
+                },
+                point);
             meals += CsvText::Record(fields);
         }
 
@@ -241,7 +258,7 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
                 translate, CORVALO_UI_TEXT("DiaryExport", "%1: the note could not be read"), date));
         const bool hasNote = !note.text.empty();
         if (hasNote)
-            notes += CsvText::Record({date, withCrLf(TextCodec::ToUtf8(note.text))});
+            notes += CsvText::Record({date, CsvText::Text(withCrLf(TextCodec::ToUtf8(note.text)))});
 
         ActivityDay active;
         if (const FileIo::Result read =
@@ -253,13 +270,16 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
                        date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
         for (const Activity &activity : active.activities()) {
             anyActivity = true;
-            activities += CsvText::Record({date, TextCodec::ToUtf8(activity.name),
-                                           ActivityDay::Figure(activity.minutes),
-                                           ActivityDay::Figure(activity.calories)});
+            activities += CsvText::Record({date, CsvText::Text(TextCodec::ToUtf8(activity.name)),
+                                           figure(ActivityDay::Figure(activity.minutes), point),
+                                           figure(ActivityDay::Figure(activity.calories), point)});
         }
 
         std::vector<std::string> fields {date};
-        appendNutrients(fields, loaded.totals);
+        if (loaded.entries.empty())
+            appendNoNutrients(fields);
+        else
+            appendNutrients(fields, loaded.totals, point);
         const std::optional<float> weight = store.LoadWeight(day);
         if (const FileIo::Result read =
                 weight ? FileIo::Result::success({}) : Unreadable(store.WeightFile(day));
@@ -267,9 +287,10 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
             result.problems.push_back(phrase(
                 translate, CORVALO_UI_TEXT("DiaryExport", "%1: the weight could not be read (%2)"),
                 date, SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
-        fields.push_back(weight ? CsvText::Number(*weight, 3) : std::string());
+        fields.push_back(weight ? CsvText::Number(*weight, 3, point) : std::string());
         fields.push_back(hasNote ? "yes" : "no");
-        appendMore(fields, [&nutrition](int id) { return nutrition.totals().amount(id); });
+        appendMore(
+            fields, [&nutrition](int id) { return nutrition.totals().amount(id); }, point);
         days += CsvText::Record(fields);
 
         if (progress && !progress(int(number - first + 1), total)) {
@@ -283,7 +304,29 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
         result.problems.push_back(
             phrase(translate, CORVALO_UI_TEXT("DiaryExport", "The recipes could not be read (%1)"),
                    SaveProblem::Reason(read, SaveProblem::Action::Load, translate)));
-    const std::string recipes = recipesText(book);
+    const std::string recipes = recipesText(book, point);
+
+    for (std::string *text : {&meals, &days, &notes})
+        text->insert(0, CsvText::ByteOrderMark);
+    result.files = {
+        {MealsFile, std::move(meals)}, {DaysFile, std::move(days)}, {NotesFile, std::move(notes)}};
+    if (!recipes.empty())
+        result.files.emplace_back(RecipesFile, std::string(CsvText::ByteOrderMark) + recipes);
+    if (anyActivity)
+        result.files.emplace_back(ActivitiesFile, std::string(CsvText::ByteOrderMark) + activities);
+    return result;
+}
+
+Result Write(const DayStore &store, const Day &from, const Day &to, const fs::path &folder,
+             const Progress &progress, const Translate &translate, const NutrientLookup *lookup,
+             const Format &format)
+{
+    Texts texts = Make(store, from, to, progress, translate, lookup, format);
+    Result result;
+    result.cancelled = texts.cancelled;
+    result.problems = std::move(texts.problems);
+    if (texts.cancelled || texts.files.empty())
+        return result;
 
     std::error_code error;
     fs::create_directories(folder, error);
@@ -297,19 +340,27 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
     }
     result.ok = true;
     std::vector<FileIo::Result> failed;
-    std::vector<std::pair<const char *, const std::string *>> files {
-        {MealsFile, &meals}, {DaysFile, &days}, {NotesFile, &notes}};
-    if (!recipes.empty())
-        files.emplace_back(RecipesFile, &recipes);
-    if (anyActivity)
-        files.emplace_back(ActivitiesFile, &activities);
-    for (const auto &[name, bytes] : files) {
+    for (const auto &[name, bytes] : texts.files) {
         const fs::path file = folder / name;
-        const FileIo::Result written = FileIo::writeAtomically(file, *bytes);
+        const FileIo::Result written = FileIo::writeAtomically(file, bytes);
         if (written.ok())
             result.written.push_back(file);
         else
             failed.push_back(written);
+    }
+    // None written, all for one reason: the folder is what failed (no permission, a full disk).
+    const auto reason = [&translate](const FileIo::Result &written) {
+        return SaveProblem::Reason(written, SaveProblem::Action::Save, translate);
+    };
+    if (result.written.empty() && !failed.empty() &&
+        std::all_of(failed.begin(), failed.end(), [&](const FileIo::Result &written) {
+            return reason(written) == reason(failed.front());
+        })) {
+        result.ok = false;
+        result.problems.push_back(phrase(
+            translate, CORVALO_UI_TEXT("DiaryExport", "Could not write into the folder %1: %2"),
+            folder.string(), reason(failed.front())));
+        return result;
     }
     // Each file that failed by name, and whether the others were written.
     for (const FileIo::Result &written : failed) {
@@ -335,10 +386,11 @@ Result Write(const DayStore &store, const Day &from, const Day &to, const fs::pa
 }
 
 Result Write(const fs::path &dataRoot, const Day &from, const Day &to, const fs::path &folder,
-             const Progress &progress, const Translate &translate, const NutrientLookup *lookup)
+             const Progress &progress, const Translate &translate, const NutrientLookup *lookup,
+             const Format &format)
 {
     const DayStore store(dataRoot);
-    return Write(store, from, to, folder, progress, translate, lookup);
+    return Write(store, from, to, folder, progress, translate, lookup, format);
 }
 
 FileIo::Result Unreadable(const fs::path &file, bool known)

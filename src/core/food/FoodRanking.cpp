@@ -214,7 +214,7 @@ bool FoodRanking::matches(std::string_view searchText) const
 }
 
 void FoodRanking::findMatches(const FoodDatabase &database, const std::vector<std::string> &words,
-                              std::vector<std::int32_t> &matches)
+                              std::vector<std::int32_t> &matches, std::vector<std::uint32_t> *ranks)
 {
     const int count = database.recordCount();
     const FoodRanking ranking(words);
@@ -222,6 +222,8 @@ void FoodRanking::findMatches(const FoodDatabase &database, const std::vector<st
         const std::size_t first = matches.size();
         matches.resize(first + std::size_t(count));
         std::iota(matches.begin() + std::ptrdiff_t(first), matches.end(), 0);
+        if (ranks)
+            ranks->resize(ranks->size() + std::size_t(count), 0);
         return;
     }
 
@@ -260,8 +262,11 @@ void FoodRanking::findMatches(const FoodDatabase &database, const std::vector<st
         }
     }
     std::sort(keys.begin(), keys.end());
-    for (const std::uint64_t key : keys)
+    for (const std::uint64_t key : keys) {
         matches.push_back(std::int32_t(key & 0xffffffffu));
+        if (ranks)
+            ranks->push_back(std::uint32_t(key >> 32));
+    }
 }
 
 std::vector<std::string> FoodRanking::otherNumbers(std::string_view word)

@@ -36,13 +36,19 @@ public:
     bool matches(std::string_view searchText) const;
 
     // Appends every record the words match, best match first. No words: every record, in
-    // database order.
+    // database order. `ranks`, when given, receives each match's place by the keys 1 to 3: two
+    // matches that tie there are equally good.
     static void findMatches(const FoodDatabase &database, const std::vector<std::string> &words,
-                            std::vector<std::int32_t> &matches);
+                            std::vector<std::int32_t> &matches,
+                            std::vector<std::uint32_t> *ranks = nullptr);
 
     // The word's singular and plural forms by the English rules: -s, -es, -ies for -y, -ves for
     // -f and -fe, each way. Nothing for words under three letters.
     static std::vector<std::string> otherNumbers(std::string_view word);
+    // Whether a rank findMatches gave is of a name that only mentions the words (key 1), not
+    // one made of them or starting with the first.
+    static bool MentionsOnly(std::uint32_t rank) { return (rank >> 12) >= NamingMentioned; }
+
     // name: as stored, with its capitals, which tell makers' names.
     static Kind kindOf(std::string_view name);
     // searchText: as for matches().
@@ -50,6 +56,7 @@ public:
 
 private:
     enum class Naming { ByTheWords, FirstWordFirst, Mentioned };
+    static constexpr std::uint32_t NamingMentioned = std::uint32_t(Naming::Mentioned);
 
     struct Form
     {

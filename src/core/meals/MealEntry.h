@@ -15,6 +15,14 @@ inline bool IsStorableAmount(double amount)
         amount <= double(std::numeric_limits<float>::max());
 }
 
+// The most a user may type as an amount, in any unit: more is a slip of the keyboard. Stored
+// files are read without this limit.
+inline constexpr double MaxTypedAmount = 100000.0;
+inline bool IsTypedAmount(double amount)
+{
+    return IsStorableAmount(amount) && amount <= MaxTypedAmount;
+}
+
 // One logged portion of a day. Texts are 8-bit, as in the food database.
 struct MealEntry
 {

@@ -157,4 +157,37 @@ Choice Choose(const fs::path &home, const fs::path &perUser)
     return {folder, writable};
 }
 
+FileIo::Result Look(const fs::path &folder)
+{
+    std::error_code error;
+    if (fs::is_directory(folder / "db", error) && fs::is_directory(folder / "note", error))
+        return canWriteBoth(folder);
+    if (fs::is_directory(folder, error))
+        return FileIo::canWriteInto(folder);
+    return FileIo::Result::success(folder);
+}
+
+Choice ChooseToRead(const fs::path &home, const fs::path &perUser)
+{
+    if (home.empty())
+        return {home, FileIo::Result::failure(home, FileIo::Problem::Missing)};
+    std::error_code error;
+    const fs::path folder = fs::absolute(home, error);
+    if (error)
+        return {home, FileIo::Result::failure(home, error.value())};
+    const auto hasFolders = [](const fs::path &root) {
+        std::error_code ignored;
+        return fs::is_directory(root / "db", ignored) || fs::is_directory(root / "note", ignored);
+    };
+    const fs::path fallback = perUser.empty() ? fs::path() : fs::absolute(perUser, error);
+    if (hasFolders(folder) || fallback.empty() || error)
+        return {folder, Look(folder)};
+    if (hasFolders(fallback))
+        return {fallback, Look(fallback)};
+    FileIo::Result writable = Look(folder);
+    if (writable.ok() && fs::is_directory(folder, error))
+        return {folder, writable};
+    return {fallback, Look(fallback)};
+}
+
 } // namespace DataFolders

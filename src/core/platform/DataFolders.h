@@ -59,4 +59,13 @@ FileIo::Result Prepare(const std::filesystem::path &folder);
 // while `home` holds no diary; else `home`, so that existing days never seem to vanish.
 Choice Choose(const std::filesystem::path &home, const std::filesystem::path &perUser);
 
+// For reading only, making nothing: whether files could be written into db/ and note/ of
+// `folder`, or into the folder while they are missing (a probe file, removed at once); ok
+// while the folder is not there either.
+FileIo::Result Look(const std::filesystem::path &folder);
+// The folder Choose would choose, without making anything: `home` when it holds db/ or note/,
+// else the per-user folder when that does, else `home` when it could be written, else the
+// per-user folder.
+Choice ChooseToRead(const std::filesystem::path &home, const std::filesystem::path &perUser);
+
 } // namespace DataFolders

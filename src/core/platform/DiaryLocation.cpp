@@ -78,9 +78,15 @@ FileIo::Result Forget(const DataFolders::Environment &environment)
     return FileIo::remove(ChoiceFile(environment));
 }
 
-Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, bool installed,
-                 const DataFolders::Environment &environment)
+namespace {
+
+Resolved diaryLocationResolve(const fs::path &dataOption, const fs::path &executableFolder,
+                              bool installed, const DataFolders::Environment &environment,
+                              bool making)
 {
+    const auto prepare = [making](const fs::path &folder) {
+        return making ? DataFolders::Prepare(folder) : DataFolders::Look(folder);
+    };
     Resolved resolved;
     if (!dataOption.empty()) {
         resolved.source = Source::DataOption;
@@ -90,7 +96,7 @@ Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, b
             return resolved;
         }
         resolved.folder = folder;
-        resolved.writable = DataFolders::Prepare(folder);
+        resolved.writable = prepare(folder);
         return resolved;
     }
 
@@ -100,11 +106,13 @@ Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, b
         // Made when missing: setting the variable is how a new diary folder is started.
         const fs::path folder = absoluteOf(fromUtf8(*named));
         std::error_code error;
-        fs::create_directories(folder, error);
-        if (isFolder(folder)) {
+        if (making)
+            fs::create_directories(folder, error);
+        // Read before it is made, it is a diary without days yet.
+        if (isFolder(folder) || (!making && !fs::exists(fs::symlink_status(folder, error)))) {
             resolved.source = Source::Environment;
             resolved.folder = folder;
-            resolved.writable = DataFolders::Prepare(folder);
+            resolved.writable = prepare(folder);
             return resolved;
         }
         resolved.notice = CORVALO_UI_TEXT("DiaryLocation",
@@ -116,7 +124,7 @@ Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, b
     if (remembered.read.ok() && remembered.folder.is_absolute() && isFolder(remembered.folder)) {
         resolved.source = Source::Chosen;
         resolved.folder = absoluteOf(remembered.folder);
-        resolved.writable = DataFolders::Prepare(resolved.folder);
+        resolved.writable = prepare(resolved.folder);
         return resolved;
     }
     if (resolved.notice != nullptr) {
@@ -137,8 +145,9 @@ Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, b
     }
 
     const fs::path perUser = DataFolders::PerUser(environment);
+    const fs::path home = DataFolders::Home(executableFolder, installed, perUser);
     const DataFolders::Choice choice =
-        DataFolders::Choose(DataFolders::Home(executableFolder, installed, perUser), perUser);
+        making ? DataFolders::Choose(home, perUser) : DataFolders::ChooseToRead(home, perUser);
     resolved.folder = choice.folder;
     resolved.writable = choice.writable;
     std::error_code error;
@@ -146,6 +155,20 @@ Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, b
         fs::equivalent(choice.folder, executableFolder, error);
     resolved.source = beside ? Source::BesideProgram : Source::PerUser;
     return resolved;
+}
+
+} // namespace
+
+Resolved Resolve(const fs::path &dataOption, const fs::path &executableFolder, bool installed,
+                 const DataFolders::Environment &environment)
+{
+    return diaryLocationResolve(dataOption, executableFolder, installed, environment, true);
+}
+
+Resolved ResolveToRead(const fs::path &dataOption, const fs::path &executableFolder, bool installed,
+                       const DataFolders::Environment &environment)
+{
+    return diaryLocationResolve(dataOption, executableFolder, installed, environment, false);
 }
 
 std::string NoticeText(const Resolved &resolved)

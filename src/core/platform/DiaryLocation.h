@@ -74,6 +74,13 @@ Resolved Resolve(const std::filesystem::path &dataOption,
                  const std::filesystem::path &executableFolder, bool installed,
                  const DataFolders::Environment &environment = DataFolders::SystemEnvironment);
 
+// The folder Resolve would give, for commands that only read: nothing is made, not even the
+// folder CORVALO_DATA names (a diary without days until the first write makes it).
+Resolved
+ResolveToRead(const std::filesystem::path &dataOption,
+              const std::filesystem::path &executableFolder, bool installed,
+              const DataFolders::Environment &environment = DataFolders::SystemEnvironment);
+
 // Why the folder was chosen, e.g. "chosen in Settings", "set by CORVALO_DATA".
 std::string_view SourceText(Source source);
 

@@ -72,7 +72,7 @@ RecipeInput::Result RecipeInput::read() const
         entry.amount = 0.0f;
         if (amount.kind != TypedNumber::Kind::Number)
             fail(Problem::AmountNotANumber, int(i));
-        else if (!IsStorableAmount(amount.value))
+        else if (!IsTypedAmount(amount.value))
             fail(Problem::AmountNotAboveZero, int(i));
         else
             entry.amount = float(amount.value);

@@ -211,6 +211,8 @@ private:
     bool hasContent(Folder &folder, const std::filesystem::path &directory,
                     const std::string &name) const;
     std::optional<float> storedWeight(const std::string &name) const;
+    static std::optional<std::int64_t> weightDate(const std::string &name);
+    static bool usableWeight(const std::optional<float> &weight);
     std::optional<double> storedCalories(const std::string &name) const;
     // After a write: what was learnt of the file is read again when next needed.
     // wasCurrent: the folder showed no change by others just before the write.

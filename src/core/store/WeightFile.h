@@ -10,6 +10,10 @@
 // stored plain. No unit is kept. Only weights above zero are ever written.
 namespace WeightFile {
 
+// The most a user may type as a weight, in kilograms or pounds alike; stored files are read
+// without this limit.
+inline constexpr double MaxTyped = 1000.0;
+
 // The weight the file's bytes hold: the first four, whatever follows; nothing when fewer.
 std::optional<float> Decode(std::string_view bytes);
 

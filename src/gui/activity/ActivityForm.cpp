@@ -3,7 +3,7 @@
 #include "activity/ActivityList.h"
 #include "controls/SkinButton.h"
 #include "platform/CoreText.h"
-#include "platform/NumberText.h"
+#include "platform/TypedNumber.h"
 #include "store/SaveProblem.h"
 
 #include <QGridLayout>
@@ -93,20 +93,17 @@ void ActivityForm::removeChosen()
 
 std::optional<double> ActivityForm::typedNumber(QLineEdit *box, const Said &said, double most)
 {
-    QString text = box->text().trimmed();
+    const QString text = box->text().trimmed();
     if (text.isEmpty()) {
         showProblem(said.empty, box);
         return std::nullopt;
     }
-    // A decimal comma reads as a point.
-    const std::optional<double> value =
-        NumberText::whole(text.replace(QLatin1Char(','), QLatin1Char('.')).toStdString());
-    if (!value) {
-        showProblem(tr("%1: \u201c%2\u201d is no number. Type it like 45 or 12.5.")
-                        .arg(said.name, box->text().trimmed()),
-                    box);
+    const TypedNumber typed = TypedNumber::read(text.toStdString());
+    if (typed.kind != TypedNumber::Kind::Number) {
+        showProblem(tr("%1: %2").arg(said.name, CoreText::numberProblem(typed, text)), box);
         return std::nullopt;
     }
+    const std::optional<double> value = typed.value;
     if (*value < 0.0 || *value > most) {
         showProblem(said.range, box);
         return std::nullopt;

@@ -95,6 +95,8 @@ CCorvaloApp::CCorvaloApp(int &argc, char **argv) : m_application(beforeApplicati
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(QStringLiteral("Corvalo"));
     QApplication::setApplicationName(QStringLiteral("Corvalo"));
+    // Docks and task bars match the window to its launcher and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvalo.Corvalo"));
     LoadUserLanguage();
 }
 

@@ -24,6 +24,7 @@ void CCorvaloDlg::createChartsPage()
     m_pages.charts->setStore(&m_store);
     m_pages.charts->setDays(m_dayStrip);
     m_pages.charts->SetCalorieGoal(AppSettings::readGoals().goal(Nutrient::Calories));
+    m_pages.charts->SetAddBurnedToGoal(AppSettings::readAddBurnedToGoal());
     connect(m_pages.charts, &CCharts::dayOpened, this, [this](const DayFiles::LocalDate &day) {
         ShowDay(day);
         SwitchPage(PageTable::Food);

@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QProgressBar>
 
@@ -146,6 +147,9 @@ void ExportGroup::exportTo(const QString &folder)
         (void)recipes.load(root / RecipeBook::FileName);
         lookup.setRecipes(recipes);
         int shown = -1;
+        // Numbers as the computer's spreadsheets read them: 1,5 where the comma is the point.
+        const DiaryExport::Format format {QLocale().decimalPoint() == QStringLiteral(",") ? ','
+                                                                                          : '.'};
         const DiaryExport::Result result = DiaryExport::Write(
             root, from, to, target,
             [&](int done, int total) {
@@ -159,7 +163,7 @@ void ExportGroup::exportTo(const QString &folder)
                 }
                 return !m_cancel.load();
             },
-            CoreText::problem, &lookup);
+            CoreText::problem, &lookup, format);
         QStringList problems;
         for (const std::string &problem : result.problems)
             problems << QString::fromStdString(problem);

@@ -14,7 +14,11 @@
 #include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
+#include "meals/MealEntry.h"
 #include "platform/AppSettings.h"
+#include "platform/CoreText.h"
+#include "platform/Text8.h"
+#include "platform/TypedNumber.h"
 #include "store/DayStore.h"
 
 #include <QAbstractButton>
@@ -34,9 +38,16 @@ FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
     connect(m_controls.meals, &CMealsList::opened, diary.notices, &FileNotices::reportOpen);
     connect(m_controls.meals, &CMealsList::amountRefused, this,
             [notice = diary.notice](const QString &typed) {
+                const TypedNumber number = TypedNumber::read(Text8::fromQString(typed));
+                const QString shown = typed.trimmed();
                 notice->showNotice(
                     QStringLiteral("amount"),
-                    tr("Not changed: \u201c%1\u201d is no amount above zero").arg(typed.trimmed()));
+                    number.kind == TypedNumber::Kind::NotANumber
+                        ? tr("Not changed: %1").arg(CoreText::numberProblem(number, shown))
+                        : number.value > MaxTypedAmount
+                        ? tr("Not changed: \u201c%1\u201d is more than any amount (at most 100000)")
+                              .arg(shown)
+                        : tr("Not changed: \u201c%1\u201d is no amount above zero").arg(shown));
             });
     connect(m_controls.meals, &CMealsList::copied, this, &FoodPage::copied);
 

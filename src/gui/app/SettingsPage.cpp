@@ -11,6 +11,7 @@
 #include "platform/CoreText.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
+#include "platform/TypedNumber.h"
 #include "skin/SkinColors.h"
 
 #include <QCheckBox>
@@ -269,7 +270,12 @@ void SettingsPage::setBestMatchesFirst(bool on)
 
 void SettingsPage::goalTyped(int nutrient)
 {
-    m_goals.setGoalText(nutrient, Text8::fromQString(m_goalBoxes[nutrient]->text()));
+    // A goal typed with a decimal comma is kept with the point; text that is no number is none.
+    const std::string typed = Text8::fromQString(m_goalBoxes[nutrient]->text());
+    m_goals.setGoalText(nutrient,
+                        TypedNumber::read(typed).kind == TypedNumber::Kind::Number
+                            ? TypedNumber::withPoint(typed)
+                            : std::string());
     markGoalBox(nutrient);
     emit goalsChanged(m_goals);
 }

@@ -58,6 +58,8 @@ void connect(const WindowPages &pages)
     QObject::connect(settings, &SettingsPage::addBurnedChanged, settings, [&pages](bool on) {
         if (pages.food)
             pages.food->setAddBurned(on);
+        if (pages.charts)
+            pages.charts->SetAddBurnedToGoal(on);
         reportStored(pages, AppSettings::writeAddBurnedToGoal(on));
     });
     QObject::connect(

@@ -2,9 +2,12 @@
 
 #include "controls/CNoticeBar.h"
 #include "export/DiaryExport.h"
+#include "platform/CoreText.h"
 #include "platform/NumberText.h"
 #include "platform/Text8.h"
+#include "platform/TypedNumber.h"
 #include "store/DayStore.h"
+#include "store/WeightFile.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -45,7 +48,26 @@ void WeightField::flush()
 void WeightField::save()
 {
     m_timer.stop();
-    const std::string text = Text8::fromQString(m_box->text());
+    const std::string typed = Text8::fromQString(m_box->text());
+    const TypedNumber number = TypedNumber::read(typed);
+    const QString key = QStringLiteral("weight-typed");
+    if (number.kind == TypedNumber::Kind::NotANumber) {
+        m_notice->showNotice(key,
+                             tr("Weight not saved: %1")
+                                 .arg(CoreText::numberProblem(number, m_box->text().trimmed())));
+        return;
+    }
+    if (number.kind == TypedNumber::Kind::Number && number.value > WeightFile::MaxTyped) {
+        m_notice->showNotice(key,
+                             tr("Weight not saved: \u201c%1\u201d is more than any body weight "
+                                "(at most 1000)")
+                                 .arg(m_box->text().trimmed()));
+        return;
+    }
+    m_notice->clearNotice(key);
+    // Stored with the point whatever the user's language.
+    const std::string text =
+        number.kind == TypedNumber::Kind::Number ? TypedNumber::withPoint(typed) : typed;
     const FileIo::Result result = m_store.SaveShownWeight(m_day, text, m_shown);
     if (result.problem == FileIo::Problem::Changed) {
         // Another writer stored a weight meanwhile: it is shown, and the one typed is said.

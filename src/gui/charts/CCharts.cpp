@@ -75,8 +75,12 @@ CCharts::CCharts(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     m_rangeBox = new QComboBox(this);
     fillRangeBox();
-    connect(m_rangeBox, &QComboBox::activated, this,
-            [this](int index) { setRange(ChartSpan::Kinds[index]); });
+    connect(m_rangeBox, &QComboBox::activated, this, [this](int index) {
+        if (ChartSpan::Kinds[index] == ChartSpan::Kind::Custom)
+            chooseDays();
+        else
+            setRange(ChartSpan::Kinds[index]);
+    });
     m_reportButton = new SkinButton(tr("Report…"), this);
     m_reportButton->setCaptionPoints(9);
     m_reportButton->setAccessibleName(tr("Report of the days shown"));
@@ -84,59 +88,9 @@ CCharts::CCharts(QWidget *parent) : QWidget(parent)
     placeTopControls();
 }
 
-void CCharts::placeTopControls()
-{
-    m_reportButton->adjustSize();
-    // Right of the weight's title and its trend, left of the calories' title.
-    const int gap = 6;
-    const int title =
-        int(QFontMetricsF(skinFont(QStringLiteral("Arial"), 16)).horizontalAdvance(tr("Calories")));
-    const int left =
-        width() - 20 - title - 16 - m_reportButton->width() - gap - m_rangeBox->width();
-    m_rangeBox->move(left, 1);
-    m_reportButton->setGeometry(left + m_rangeBox->width() + gap, 1, m_reportButton->width(),
-                                m_rangeBox->height());
-}
-
-void CCharts::fillRangeBox()
-{
-    const QSignalBlocker quiet(m_rangeBox);
-    m_rangeBox->clear();
-    m_rangeBox->addItems({tr("Days of the strip"), tr("Last 4 weeks"), tr("Last 3 months"),
-                          tr("Last year"), tr("All of the diary")});
-    m_rangeBox->setCurrentIndex(int(m_kind));
-    m_rangeBox->setAccessibleName(tr("Days shown"));
-    m_rangeBox->adjustSize();
-    if (m_reportButton)
-        placeTopControls();
-    setAccessibleName(m_kind == ChartSpan::Kind::Strip
-                          ? tr("Weight and calories of the days on the strip")
-                          : tr("Weight and calories: %1").arg(m_rangeBox->currentText()));
-}
-
-void CCharts::setRange(ChartSpan::Kind kind)
-{
-    m_kind = kind;
-    fillRangeBox();
-    m_focusMark = -1;
-    UpdateCharts();
-}
-
 ChartGeometry CCharts::chartGeometry() const
 {
     return ChartGeometry(width(), height(), firstDay(), dayCount());
-}
-
-void CCharts::placeSpan()
-{
-    const ChartSpan strip {m_days->m_firstDay, m_days->m_dayCount};
-    if (m_kind == ChartSpan::Kind::Strip) {
-        m_span = strip;
-        return;
-    }
-    const DayFiles::LocalDate today = DayFiles::LocalDateOf(Clock::now());
-    m_span = ChartSpan::of(m_kind, strip, DayFiles::NoonOf(today.day, today.month, today.year),
-                           m_store ? m_store->DataExtent() : std::nullopt);
 }
 
 void CCharts::UpdateCharts()
@@ -190,7 +144,10 @@ void CCharts::describe()
     if (!m_trendText.isEmpty())
         parts << m_trendText + QLatin1Char('.');
     if (m_hasGoal)
-        parts << tr("Calorie goal: %1 a day.").arg(number(float(m_calorieGoal), 0));
+        parts << (m_raisedGoals.isEmpty()
+                      ? tr("Calorie goal: %1 a day.").arg(number(float(m_calorieGoal), 0))
+                      : tr("Calorie goal: %1 a day, more on days with calories burned.")
+                            .arg(number(float(m_calorieGoal), 0)));
     setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
 
@@ -280,7 +237,14 @@ void CCharts::PlaceCalorieBars()
 {
     // Without bars there is no calorie scale for a goal to stand on.
     const double goal = m_hasCalories ? m_calorieGoal : 0.0;
+    const std::vector<double> raises = m_addBurned && goal > 0.0
+        ? CalorieBins::goalRaises(m_calorieBins, m_burnedBins)
+        : std::vector<double>(m_calorieBins.size(), 0.0);
+    const double highest =
+        goal + (raises.empty() ? 0.0 : *std::max_element(raises.begin(), raises.end()));
     m_calScale = ChartGeometry::CalorieScaleWithGoal(m_calTop, m_calBottom, goal);
+    // The highest raised goal stretches the top only.
+    m_calScale = ChartGeometry::CalorieScaleWithGoal(m_calScale.top, m_calScale.bottom, highest);
     m_hasGoal = goal > 0.0 && goal >= double(m_calScale.bottom) && goal <= double(m_calScale.top);
     const ChartGeometry geometry = chartGeometry();
     m_goalY = m_hasGoal ? geometry.ValueToY(float(goal), m_calScale.top, m_calScale.bottom) : 0.0f;
@@ -298,6 +262,20 @@ void CCharts::PlaceCalorieBars()
                                                                : bar.x + bar.width - width;
         m_burnedBars.append(QRectF(left, bar.y, width, bar.height));
     }
+    m_raisedGoals.clear();
+    if (!m_hasGoal || highest > double(m_calScale.top))
+        return;
+    for (std::size_t i = 0; i < raises.size(); ++i) {
+        if (!(raises[i] > 0.0))
+            continue;
+        // Over the eaten bar, and the burned one beside it when a bar is a day.
+        const QRectF &bar = m_calorieBars[qsizetype(i)];
+        const float y =
+            geometry.ValueToY(float(goal + raises[i]), m_calScale.top, m_calScale.bottom);
+        const qreal right =
+            bar.right() + (m_binSize == CalorieBins::Size::Day ? bar.width() / 3 + 1 : 0);
+        m_raisedGoals.append(QLineF(bar.left() - 1, y, right + 1, y));
+    }
 }
 
 void CCharts::showEvent(QShowEvent *event)
@@ -310,6 +288,14 @@ void CCharts::showEvent(QShowEvent *event)
 void CCharts::SetCalorieGoal(double kcal)
 {
     m_calorieGoal = kcal > 0.0 ? kcal : 0.0;
+    PlaceCalorieBars();
+    describe();
+    update();
+}
+
+void CCharts::SetAddBurnedToGoal(bool on)
+{
+    m_addBurned = on;
     PlaceCalorieBars();
     describe();
     update();
@@ -382,6 +368,10 @@ void CCharts::paintShapes(QPainter &painter, const ChartGeometry &geometry) cons
         dashes.setCapStyle(Qt::FlatCap);
         painter.setPen(dashes);
         painter.drawLine(across);
+        painter.setPen(QPen(QColor::fromRgba(ChartColors::CalorieGoalUnder), GoalWidth + 2));
+        painter.drawLines(m_raisedGoals);
+        painter.setPen(QPen(QColor::fromRgba(ChartColors::CalorieGoal), GoalWidth));
+        painter.drawLines(m_raisedGoals);
     }
 
     // Under the weights, so that each day's weight stays in sight where the two meet.

@@ -9,6 +9,7 @@
 #include "charts/DaySample.h"
 #include "controls/BackgroundSlice.h"
 
+#include <QLineF>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRectF>
@@ -16,6 +17,7 @@
 #include <QVector>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class DayStore;
@@ -47,6 +49,8 @@ public:
     void UpdateCharts();
     // The daily calorie goal drawn across the bars; 0 for none. Reads no file.
     void SetCalorieGoal(double kcal);
+    // Whether a day's calorie goal grows by the calories it burned.
+    void SetAddBurnedToGoal(bool on);
     // "Trend: -0.4 per week", "Trend: steady", or empty when no trend is shown.
     const QString &trendText() const { return m_trendText; }
 
@@ -57,6 +61,8 @@ public:
     int dayCount() const { return m_span.dayCount; }
 
     void setRange(ChartSpan::Kind kind);
+    // The days from `first` to `last`, as a range of the user's own.
+    void showDays(std::int64_t first, std::int64_t last);
     ChartSpan::Kind range() const { return m_kind; }
     QComboBox *rangeBox() const { return m_rangeBox; }
     SkinButton *reportButton() const { return m_reportButton; }
@@ -83,6 +89,7 @@ private:
     ChartGeometry chartGeometry() const;
     void placeSpan();
     void fillRangeBox();
+    void chooseDays();
     void placeTopControls();
     void focusMark(int mark);
     void openMark(int mark);
@@ -105,6 +112,7 @@ private:
 
     ChartSpan::Kind m_kind = ChartSpan::Kind::Strip;
     ChartSpan m_span {0, 29};
+    std::optional<ChartSpan> m_custom;
     CalorieBins::Size m_binSize = CalorieBins::Size::Day;
     std::vector<CalorieBins::Bin> m_calorieBins;
     // Calories burned by activities, on the calorie scale beside the eaten ones.
@@ -137,6 +145,9 @@ private:
     double m_calorieGoal = 0.0;
     bool m_hasGoal = false;
     float m_goalY = 0.0f;
+    bool m_addBurned = false;
+    // The goal over each bar that burned calories raise it for.
+    QVector<QLineF> m_raisedGoals;
     QPainterPath m_trendLine;
     QString m_trendText;
 };

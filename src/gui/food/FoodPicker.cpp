@@ -101,7 +101,7 @@ void FoodPicker::updateAddButton()
 {
     const TypedNumber amount = TypedNumber::read(Text8::fromQString(m_amount->text()));
     m_add->setEnabled(m_chosen >= 0 && m_unit->currentIndex() >= 0 &&
-                      amount.kind == TypedNumber::Kind::Number && IsStorableAmount(amount.value));
+                      amount.kind == TypedNumber::Kind::Number && IsTypedAmount(amount.value));
 }
 
 bool FoodPicker::portion(MealEntry &entry, QString &why, QWidget *&box) const
@@ -113,7 +113,7 @@ bool FoodPicker::portion(MealEntry &entry, QString &why, QWidget *&box) const
         box = m_search;
         return false;
     }
-    if (amount.kind != TypedNumber::Kind::Number || !IsStorableAmount(amount.value)) {
+    if (amount.kind != TypedNumber::Kind::Number || !IsTypedAmount(amount.value)) {
         why = tr("Type an amount above 0 to add, like 2 or 0.5.");
         box = m_amount;
         return false;

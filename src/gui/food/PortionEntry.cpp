@@ -4,8 +4,9 @@
 #include "food/Portion.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
-#include "platform/NumberText.h"
+#include "meals/MealEntry.h"
 #include "platform/Text8.h"
+#include "platform/TypedNumber.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,9 +15,12 @@
 
 namespace {
 
+// 0, which no portion is, when the box holds no amount that may be logged.
 double parseAmount(const QLineEdit *box)
 {
-    return NumberText::parse(Text8::fromQString(box->text()));
+    const TypedNumber typed = TypedNumber::read(Text8::fromQString(box->text()));
+    return typed.kind == TypedNumber::Kind::Number && IsTypedAmount(typed.value) ? typed.value
+                                                                                 : 0.0;
 }
 
 } // namespace

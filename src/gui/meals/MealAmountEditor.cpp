@@ -4,6 +4,7 @@
 #include "meals/MealEntry.h"
 #include "platform/NumberText.h"
 #include "platform/Text8.h"
+#include "platform/TypedNumber.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -136,9 +137,10 @@ void MealAmountEditor::Commit(CommitOn reason)
     // precision cannot hold (12.3) always counts as a change and rewrites the same value.
     // An amount that cannot be logged (no number, zero, negative, too large) is refused: the
     // entry keeps its old one.
-    const double typed = NumberText::parse(Text8::fromQString(text));
+    const TypedNumber number = TypedNumber::read(Text8::fromQString(text));
+    const double typed = number.kind == TypedNumber::Kind::Number ? number.value : 0.0;
     if (m_edit->isModified() && typed != double(m_list->entries()[std::size_t(index)].amount)) {
-        if (!IsStorableAmount(typed))
+        if (!IsTypedAmount(typed))
             emit refused(text);
         else
             emit changed(index, toStoredAmount(typed));

@@ -1,6 +1,7 @@
 #include "platform/CoreText.h"
 
 #include "meals/NutrientText.h"
+#include "platform/TypedNumber.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +16,14 @@ std::string problem(const char *phrase)
             return translated.toStdString();
     }
     return phrase;
+}
+
+QString numberProblem(const TypedNumber &number, const QString &typed)
+{
+    if (number.problem == nullptr)
+        return {};
+    return QCoreApplication::translate("TypedNumber", number.problem)
+        .arg(QStringLiteral("\u201c%1\u201d").arg(typed));
 }
 
 QString nutrientName(int nutrient)

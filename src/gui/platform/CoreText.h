@@ -3,12 +3,17 @@
 #include <QString>
 #include <string>
 
+struct TypedNumber;
+
 // The core's phrases in the user's language, looked up under the context the core marked them
 // with: what its problem reports are made of (the save and load problems, the export's), and the
 // nutrients' names.
 namespace CoreText {
 
 std::string problem(const char *phrase);
+
+// Why a typed number was refused, in the user's language, with the text as typed.
+QString numberProblem(const TypedNumber &number, const QString &typed);
 
 // A nutrient's name as the panel labels it, without the label's colon ("Saturated fat").
 QString nutrientName(int nutrient);
