@@ -197,15 +197,18 @@ void TestDiaryImport::ownExportRoundTrip()
     soup.nutrients[Nutrient::Calories] = 0.5f;
     soup.nutrients[Nutrient::Sodium] = 2.5f;
     MealEntry cafe = soup;
-    cafe.name = "Caf\xc3\xa9 au lait";
+    cafe.name = "-Caf\xc3\xa9 au lait";
     cafe.unit = "mug, 250 mL";
     cafe.amount = 0.5f;
     cafe.gramsPerUnit = 250.0f;
     cafe.nutrients[Nutrient::Calcium] = 1.0f;
     QVERIFY(from.store->AppendMeals(seventh, {soup, cafe}));
     QVERIFY(from.store->SaveWeight(eighth, "72.35"));
-    QVERIFY(from.store->SaveNote(seventh, "Line one\n  indented, with comma"));
-    QVERIFY(DiaryExport::Write(*from.store, seventh, eighth, from.temp / "out").ok);
+    QVERIFY(from.store->SaveNote(seventh, "=Line one\n  indented, with comma"));
+    // Written as a German spreadsheet reads it: a comma as the decimal point.
+    QVERIFY(
+        DiaryExport::Write(*from.store, seventh, eighth, from.temp / "out", {}, {}, nullptr, {','})
+            .ok);
 
     Diary to;
     const ImportPlan::Plan plan = ImportPlan::Make(
@@ -217,7 +220,7 @@ void TestDiaryImport::ownExportRoundTrip()
 
     const DayStore::Meals meals = to.store->LoadMeals(seventh);
     QCOMPARE(meals.entries.size(), std::size_t(2));
-    QCOMPARE(meals.entries[1].name, std::string("Caf\xc3\xa9 au lait"));
+    QCOMPARE(meals.entries[1].name, std::string("-Caf\xc3\xa9 au lait"));
     QCOMPARE(meals.entries[1].unit, std::string("mug, 250 mL"));
     QCOMPARE(meals.entries[1].amount, 0.5f);
     QCOMPARE(meals.entries[0].amount * meals.entries[0].gramsPerUnit, 200.0f);
@@ -226,7 +229,7 @@ void TestDiaryImport::ownExportRoundTrip()
     QVERIFY(qAbs(meals.totals[Nutrient::Calcium] - 125.0f) < 0.001f);
     QCOMPARE(to.store->LoadWeight(eighth), std::optional(72.35f));
     QCOMPARE(to.store->LoadWeight(seventh), std::nullopt);
-    QCOMPARE(to.store->LoadNote(seventh).text, std::string("Line one\n  indented, with comma"));
+    QCOMPARE(to.store->LoadNote(seventh).text, std::string("=Line one\n  indented, with comma"));
 }
 
 // Entries added after the day's own, its weight kept, the note added below its note once.

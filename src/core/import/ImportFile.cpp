@@ -104,12 +104,13 @@ std::optional<Day> importDate(const CsvReader::Record &record, int column,
 }
 
 // A cell of a number at or above 0 (blank: unknown); false when the row must be left out.
+// Corvalo's own files may be written with a decimal comma, and never group thousands.
 bool importCell(const CsvReader::Record &record, const Header &header, int column,
-                std::optional<double> &out, ImportRows::Problems &problems)
+                std::optional<double> &out, ImportRows::Problems &problems, bool own)
 {
     if (column < 0)
         return true;
-    const ImportRows::Number number = ImportRows::ParseNumber(Field(record, column));
+    const ImportRows::Number number = ImportRows::ParseNumber(Field(record, column), own);
     if (!number.ok || (number.value && *number.value > double(std::numeric_limits<float>::max()))) {
         problems.rowLeftOut(
             record.line,
@@ -150,17 +151,17 @@ void importEntries(const std::vector<CsvReader::Record> &records, const Header &
         bool whole = true;
         for (int k = 0; k < Nutrient::Count && whole; ++k)
             whole = importCell(record, header, columns[std::size_t(k)],
-                               entry.values[std::size_t(k)], problems);
+                               entry.values[std::size_t(k)], problems, own);
         if (whole && kilojoules >= 0) {
             std::optional<double> energy;
-            whole = importCell(record, header, kilojoules, energy, problems);
+            whole = importCell(record, header, kilojoules, energy, problems, false);
             if (energy)
                 entry.values[Nutrient::Calories] = *energy / 4.184;
         }
         std::optional<double> amount;
         if (whole && own) {
-            whole = importCell(record, header, amountColumn, amount, problems) &&
-                importCell(record, header, gramsColumn, entry.grams, problems);
+            whole = importCell(record, header, amountColumn, amount, problems, own) &&
+                importCell(record, header, gramsColumn, entry.grams, problems, own);
         }
         if (!whole)
             continue;
@@ -172,10 +173,10 @@ void importEntries(const std::vector<CsvReader::Record> &records, const Header &
             if (!eaten.empty())
                 entry.name += " (" + std::string(eaten) + ")";
         } else if (own) {
-            entry.name = name.empty() ? std::string("Food") : name;
+            entry.name = name.empty() ? std::string("Food") : ImportRows::Unmarked(name);
             if (amount && *amount > 0.0) {
                 entry.amount = *amount;
-                entry.unit = std::string(Field(record, unitColumn));
+                entry.unit = ImportRows::Unmarked(Field(record, unitColumn));
             }
         } else {
             entry.name = (name.empty() ? std::string("Meal") : name) + " (imported)";
@@ -214,7 +215,8 @@ void importWeights(const std::vector<CsvReader::Record> &records, const Header &
         if (!day)
             continue;
         std::optional<double> value;
-        if (!importCell(record, header, valueColumn, value, problems))
+        if (!importCell(record, header, valueColumn, value, problems,
+                        format == Format::CorvaloDays))
             continue;
         // The export of a day without a weight leaves the cell empty.
         if (!value || !(*value > 0.0))
@@ -241,7 +243,9 @@ void importNotes(const std::vector<CsvReader::Record> &records, const Header &he
         const std::optional<Day> day = importDate(record, dateColumn, problems);
         if (!day)
             continue;
-        std::string text = NoteFile::FromFileBytes(Field(record, textColumn));
+        const std::string_view field = Field(record, textColumn);
+        std::string text =
+            NoteFile::FromFileBytes(cronometer ? std::string(field) : ImportRows::Unmarked(field));
         if (!text.empty())
             content.notes.push_back({*day, std::move(text)});
     }

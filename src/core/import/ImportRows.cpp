@@ -3,6 +3,7 @@
 #include "platform/NumberText.h"
 #include "platform/UiText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ImportRows {
@@ -103,15 +104,26 @@ std::optional<ImportFile::Day> ParseDate(std::string_view text)
     return ImportFile::Day {*day, *month, *year};
 }
 
-Number ParseNumber(std::string_view text)
+Number ParseNumber(std::string_view text, bool decimalComma)
 {
     text = importTrimmed(text);
     if (text.empty())
         return {};
-    const std::optional<double> value = NumberText::whole(text);
+    std::string copy(text);
+    if (decimalComma)
+        std::replace(copy.begin(), copy.end(), ',', '.');
+    const std::optional<double> value = NumberText::whole(copy);
     if (!value || !std::isfinite(*value) || *value < 0.0)
         return {false, std::nullopt};
     return {true, *value == 0.0 ? 0.0 : *value};
+}
+
+std::string Unmarked(std::string_view text)
+{
+    if (text.size() > 1 && text.front() == '\'' &&
+        std::string_view("=+-@\t\r").find(text[1]) != std::string_view::npos)
+        text.remove_prefix(1);
+    return std::string(text);
 }
 
 std::string Phrase(const ImportFile::Translate &translate, const char *english,

@@ -40,7 +40,12 @@ struct Number
     bool ok = true; // false: the cell holds something that is not a number at or above 0
     std::optional<double> value; // nothing for a blank cell
 };
-Number ParseNumber(std::string_view text);
+// With `decimalComma` a comma is read as the decimal point.
+Number ParseNumber(std::string_view text, bool decimalComma = false);
+
+// Corvalo's export marks text that a spreadsheet would take for a formula (=, +, -, @, a tab or a
+// CR first) with a leading apostrophe: the text without that mark.
+std::string Unmarked(std::string_view text);
 
 // The phrase in the user's language with "%1", "%2", "%3" filled in.
 std::string Phrase(const ImportFile::Translate &translate, const char *english,
