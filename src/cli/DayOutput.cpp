@@ -5,6 +5,7 @@
 #include "export/DiaryExport.h"
 #include "food/NutrientCatalogue.h"
 #include "meals/NutrientText.h"
+#include "platform/TextCodec.h"
 #include "store/ActivityDay.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
