@@ -79,16 +79,22 @@ error), 2 for a mistake in the command line.
 )";
 
 constexpr std::array<Topic, 16> Topics {{
-    {"search", R"(Usage: corvalo-cli search [--best] WORDS...
+    {"search", R"(Usage: corvalo-cli search [--best | --az] WORDS...
 
 Lists the foods the window lists for the WORDS (quoted or not), in the same
 order, one a line: the name, a tab, and the food's units separated by " | ". A
 food is listed when each word begins a word of its name; case does not matter
 for A to Z.
 Your own foods (myfoods.tsv) and recipes (recipes.tsv) are among them; a
-recipe's line has a third field, "recipe".
+recipe's line has a further field, "recipe".
+When the words find fewer than five foods, the foods found by other spellings
+("yoghurt", "milch") and by words a letter or two away ("chiken") follow;
+their lines end with a further field, "close".
 
-  --best    best matches first, as with BestMatchesFirst=true in the window
+The order is the window's on this diary: best matches first unless
+BestMatchesFirst=false was chosen there.
+  --best    best matches first
+  --az      A to Z
 )"},
     {"day", R"(Usage: corvalo-cli day [DATE] [--all [--sex female|male --age N]]
 

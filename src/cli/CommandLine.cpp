@@ -183,8 +183,8 @@ Parsed Parse(const std::vector<std::string> &arguments)
             if (value->empty())
                 return usageError("the option --data needs a folder");
             command.dataFolder = *value;
-        } else if (name == "--best") {
-            command.bestMatchesFirst = true;
+        } else if (name == "--best" || name == "--az") {
+            command.bestMatchesFirst = name == "--best";
             commandOptions.push_back(name);
         } else if (name == "--dry-run") {
             command.dryRun = true;
@@ -264,7 +264,7 @@ Parsed Parse(const std::vector<std::string> &arguments)
 
     command.kind = *kind;
     for (const std::string &option : commandOptions) {
-        const bool allowed = (option == "--best" && *kind == Kind::Search) ||
+        const bool allowed = ((option == "--best" || option == "--az") && *kind == Kind::Search) ||
             ((option == "--from" || option == "--to") &&
              (*kind == Kind::Export || *kind == Kind::Report)) ||
             ((option == "--all" || option == "--sex" || option == "--age") &&

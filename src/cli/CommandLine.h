@@ -42,7 +42,7 @@ struct Command
     Kind kind = Kind::Help;
     std::string topic; // Help: the command it is about, empty for the program
     std::filesystem::path dataFolder; // --data, empty for the usual rule
-    bool bestMatchesFirst = false; // search --best
+    std::optional<bool> bestMatchesFirst; // search --best or --az; else the diary's setting
     std::string text; // search: the words; add: the food's name or words; recipe: its name
     std::string action; // recipe: list, show, save or delete
     double servings = 0.0; // recipe save: above zero

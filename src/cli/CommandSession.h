@@ -65,7 +65,10 @@ private:
     bool openDiary(bool writing);
     int where();
     bool loadFoods();
-    std::vector<int> search(std::string_view text, bool bestMatchesFirst) const;
+    // `exact`, when given, receives how many of the foods the words found as typed: the close
+    // matches follow them.
+    std::vector<int> search(std::string_view text, bool bestMatchesFirst,
+                            std::size_t *exact = nullptr) const;
     // Whether a food of the list is one of the recipes added to it (RecipeBook::records).
     bool isRecipe(int index) const;
 

@@ -20,6 +20,7 @@
 #include "platform/TextCodec.h"
 #include "store/ActivityDay.h"
 #include "store/DayStore.h"
+#include "store/DiarySettings.h"
 #include "store/SaveProblem.h"
 
 #include <algorithm>
@@ -163,15 +164,19 @@ bool Session::loadFoods()
     return true;
 }
 
-std::vector<int> Session::search(std::string_view text, bool bestMatchesFirst) const
+std::vector<int> Session::search(std::string_view text, bool bestMatchesFirst,
+                                 std::size_t *exact) const
 {
     FoodFilter filter(m_foods);
     filter.setBestMatchesFirst(bestMatchesFirst);
     filter.setTypedText(text);
     std::vector<int> records;
     records.reserve(std::size_t(filter.rowCount()));
-    for (int row = 0; row < filter.rowCount(); ++row)
+    for (int row = 0; row < filter.rowCount(); ++row) {
         records.push_back(filter.recordForRow(row));
+        if (exact && !filter.isCloseMatch(row))
+            *exact = records.size();
+    }
     return records;
 }
 
@@ -189,14 +194,29 @@ int Session::searchFoods()
     // The recipes among the foods, as the window lists them; a third field marks them, so the
     // first two mean what they always did.
     m_foods.addUserFoods(m_recipes.records());
-    const std::vector<int> records = search(m_command.text, m_command.bestMatchesFirst);
+    // The order the window uses on this diary, unless the command says.
+    bool bestFirst = true;
+    if (m_command.bestMatchesFirst) {
+        bestFirst = *m_command.bestMatchesFirst;
+    } else {
+        DiarySettings settings;
+        if (const FileIo::Result read = settings.load(DiarySettings::FileIn(m_root)); !read.ok())
+            warn("the diary's settings cannot be read (" +
+                 std::string(SaveProblem::Reason(read, SaveProblem::Action::Load)) +
+                 "); best matches come first");
+        bestFirst = settings.bestMatchesFirst();
+    }
+    std::size_t exact = 0;
+    const std::vector<int> records = search(m_command.text, bestFirst, &exact);
     if (records.empty())
         return fail("no food matches " + CommandLine::InQuotes(m_command.text));
-    for (const int index : records) {
-        const FoodRecord record = m_foods.record(index);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const FoodRecord record = m_foods.record(records[i]);
         m_context.out << TextCodec::ToUtf8(record.name()) << '\t' << unitList(record.units());
-        if (isRecipe(index))
+        if (isRecipe(records[i]))
             m_context.out << "\trecipe";
+        if (i >= exact)
+            m_context.out << "\tclose";
         m_context.out << '\n';
     }
     return Done;

@@ -80,8 +80,9 @@ void TestFoodFilter::matching()
     if (text.trimmed().isEmpty())
         filter.setSearchText("zzz", 3);
     filter.setSearchText(bytes, int(bytes.size()));
+    // The foods the words find as typed: the close matches after them are not this test's.
     QList<int> rows;
-    for (int row = 0; row < filter.rowCount(); ++row)
+    for (int row = 0; row < filter.rowCount() && !filter.isCloseMatch(row); ++row)
         rows << filter.recordForRow(row);
     QCOMPARE(rows, records);
     QVERIFY(filter.isFiltering());

@@ -22,6 +22,7 @@ private slots:
     void switching();
     void everydayQueries_data();
     void everydayQueries();
+    void closeMatches();
     void otherNumbers_data();
     void otherNumbers();
     void kinds_data();
@@ -105,6 +106,10 @@ void TestFoodRanking::wideMatching()
     filter.setBestMatchesFirst(true);
     filter.setSearchText(text.toStdString(), int(text.size()));
     QByteArrayList names = rows(m_small, filter);
+    int exact = 0;
+    while (exact < filter.rowCount() && !filter.isCloseMatch(exact))
+        ++exact;
+    names = names.mid(0, exact); // the close matches after them are not this test's
     std::sort(names.begin(), names.end());
     QCOMPARE(names, found);
 }
@@ -192,6 +197,18 @@ void TestFoodRanking::everydayQueries_data()
     QTest::newRow("strawberries") << QByteArray("Strawberries, raw");
     QTest::newRow("grapes") << QByteArray(
         "Grapes, red or green (European type, such as Thompson seedless), raw");
+    // Typos, other spellings and German words.
+    QTest::newRow("bananna") << QByteArray("Bananas, raw");
+    QTest::newRow("yoghurt") << QByteArray(
+        "Yogurt, plain, whole milk, 8 grams protein per 8 ounce");
+    QTest::newRow("chiken") << QByteArray("Chicken, ground, raw");
+    QTest::newRow("brocoli") << QByteArray("Broccoli, raw");
+    QTest::newRow("spagetti") << QByteArray("Spaghetti, cooked, enriched, without added salt");
+    QTest::newRow("chedar") << QByteArray("Cheese, cheddar");
+    QTest::newRow("tomatos") << QByteArray("Tomatoes, red, ripe, raw, year round average");
+    QTest::newRow("avacado") << QByteArray("Avocados, raw, all commercial varieties");
+    QTest::newRow("milch") << QByteArray("Milk, whole, 3.25% milkfat, with added vitamin D");
+    QTest::newRow("K\xc3\xa4se") << QByteArray("Cheese, cheddar");
 }
 
 void TestFoodRanking::everydayQueries()
@@ -202,9 +219,30 @@ void TestFoodRanking::everydayQueries()
     const std::string text = QTest::currentDataTag();
     FoodFilter filter(m_real);
     filter.setBestMatchesFirst(true);
-    filter.setSearchText(text, int(text.size()));
+    filter.setTypedText(text);
     const QByteArrayList shown = rows(m_real, filter).mid(0, VisibleRows);
     QVERIFY2(shown.contains(meant), shown.join('\n').constData());
+}
+
+void TestFoodRanking::closeMatches()
+{
+    FoodFilter filter(m_real);
+    filter.setBestMatchesFirst(true);
+    // Two names begin with "tee"; tea, its German word, follows them as a close match.
+    filter.setTypedText("tee");
+    QVERIFY(filter.rowCount() > 3);
+    QVERIFY(!filter.isCloseMatch(0) && !filter.isCloseMatch(1));
+    QVERIFY(filter.isCloseMatch(2));
+    QVERIFY(m_real.name(filter.recordForRow(2)).starts_with("Tea, "));
+    // No near words for three letters: "mlk" is not "milk".
+    filter.setTypedText("mlk");
+    QCOMPARE(filter.rowCount(), 0);
+    // Alphabetical: the close matches in A to Z order after the others, too.
+    filter.setBestMatchesFirst(false);
+    filter.setTypedText("brocoli");
+    QCOMPARE(m_real.name(filter.recordForRow(0)),
+             std::string_view("Babyfood, dinner, broccoli and chicken, junior"));
+    QVERIFY(filter.isCloseMatch(0));
 }
 
 void TestFoodRanking::otherNumbers_data()

@@ -29,27 +29,27 @@ void TestDiarySettings::rewriteKeepsWhatItDoesNotKnow()
     QCOMPARE(settings.skippedNotice(),
              std::string("line 4 of settings.conf could not be read (no key=value) and are kept "
                          "as they are"));
-    QVERIFY(!settings.bestMatchesFirst());
+    QVERIFY(settings.bestMatchesFirst()); // not chosen: best matches first
 
     QVERIFY(DiarySettings::Update(temp.path(), [](DiarySettings &s) {
         NutrientGoals goals = s.goals();
         goals.setGoalText(Nutrient::Calories, "2100");
         goals.setGoalText(Nutrient::Protein, "90");
         s.setGoals(goals);
-        s.setBestMatchesFirst(true);
+        s.setBestMatchesFirst(false);
     }));
     // The first line of a key counts and is the one changed; new keys go to the end.
     QCOMPARE(FileIo::readAll(temp / "settings.conf").value(),
              std::string("# goals\nGoals/Calories=2100\nWeekStart=monday\nno equals sign\n"
                          "Note=caf\xe9\nGoals/CarbohydratesKind=target\nGoals/FatKind=limit\n"
-                         "Goals/Protein=90\nBestMatchesFirst=true\n"));
+                         "Goals/Protein=90\nBestMatchesFirst=false\n"));
     DiarySettings again;
     QVERIFY(again.load(temp / "settings.conf"));
     QCOMPARE(again.goals().goalText(Nutrient::Calories), std::string("2100"));
     QCOMPARE(again.goals().goalText(Nutrient::Protein), std::string("90"));
     QCOMPARE(again.value("WeekStart"), std::optional<std::string>("monday"));
     QCOMPARE(again.value("Note"), std::optional<std::string>("caf\xe9"));
-    QVERIFY(again.bestMatchesFirst());
+    QVERIFY(!again.bestMatchesFirst()); // A to Z, once chosen, is kept
 }
 
 void TestDiarySettings::goalsMoveInOnce()

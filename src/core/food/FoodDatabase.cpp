@@ -56,6 +56,7 @@ bool FoodDatabase::load(std::span<const std::uint8_t> stored, std::span<const st
 
 void FoodDatabase::clear()
 {
+    ++m_generation;
     m_buffer.reset();
     m_searchCopy.reset();
     m_size = 0;
@@ -268,6 +269,7 @@ int FoodDatabase::addUserFoods(const std::vector<std::vector<std::uint8_t>> &rec
     m_count = total;
     m_recordsEnd = size;
     m_userFoods = std::move(userFoods);
+    ++m_generation;
     for (std::size_t i = 0; i < added.size(); ++i)
         indexRecord(addedOffsets[i], addedOffsets[i] + added[i].bytes->size());
     return int(added.size());

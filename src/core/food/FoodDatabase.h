@@ -54,6 +54,10 @@ public:
 
     static constexpr std::size_t UserFoodRoom = 256 * 1024; // thousands of foods
 
+    // Changes whenever the records do (load, clear, own foods merged in), so that what is
+    // built from them knows when to build anew.
+    std::uint64_t generation() const { return m_generation; }
+
     int size() const { return m_size; }
     int recordCount() const { return m_count; }
     // What the offset table claims, sound or not.
@@ -94,4 +98,5 @@ private:
     std::size_t m_recordsEnd = 0;
     std::size_t m_capacity = 0; // of both buffers
     std::vector<int> m_userFoods; // indices, rising
+    std::uint64_t m_generation = 0;
 };

@@ -1,14 +1,19 @@
 #include "food/FoodFilter.h"
 
 #include "food/FindBytes.h"
+#include "food/FoodCloseMatches.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodRanking.h"
+#include "food/FoodSpelling.h"
+#include "food/FoodWordIndex.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
 
 FoodFilter::FoodFilter(const FoodDatabase &database) : m_database(database) { }
+
+FoodFilter::~FoodFilter() = default;
 
 std::string FoodFilter::Lowered(std::string_view typed)
 {
@@ -81,6 +86,13 @@ void FoodFilter::runFilter(std::vector<std::string> words)
         FoodRanking::findMatches(m_database, words, m_filtered);
     else
         findMatches(m_database, words, m_filtered);
+    m_exactCount = m_filtered.size();
+    if (m_exactCount < CloseMatchesBelow && !words.empty()) {
+        if (!m_wordIndex || m_wordIndex->generation() != m_database.generation())
+            m_wordIndex = std::make_unique<FoodWordIndex>(m_database);
+        FoodCloseMatches::Find(m_database, *m_wordIndex, FoodSpelling::Shipped(), words,
+                               m_bestMatchesFirst, m_filtered);
+    }
     m_filtering = true;
     m_previousWords = std::move(words);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class FoodDatabase;
+class FoodWordIndex;
 
 // Which records the food list shows for the text in the search box.
 //
@@ -16,6 +18,9 @@ class FoodDatabase;
 // typed after them.
 //
 // With best matches first, the words match and the rows are ordered as FoodRanking says.
+//
+// When the words find fewer than CloseMatchesBelow foods, the foods FoodCloseMatches finds
+// for them follow, marked as close matches.
 class FoodFilter
 {
 public:
@@ -26,6 +31,11 @@ public:
     };
 
     explicit FoodFilter(const FoodDatabase &database);
+    ~FoodFilter();
+    FoodFilter(const FoodFilter &) = delete;
+    FoodFilter &operator=(const FoodFilter &) = delete;
+
+    static constexpr std::size_t CloseMatchesBelow = 5;
 
     // loweredText: the search box text, its letters lowered by the code page's rules;
     // characters: the length of the text as typed.
@@ -51,8 +61,13 @@ public:
     int rowCount() const;
     // The record shown in a row; -1 for a row outside the list.
     int recordForRow(int row) const;
-    // In database order, or best match first.
+    // In database order, or best match first; the close matches after the others.
     const std::vector<std::int32_t> &filteredRecords() const { return m_filtered; }
+    // Whether the row shows a food found only as a close match.
+    bool isCloseMatch(int row) const
+    {
+        return m_filtering && row >= int(m_exactCount) && row < int(m_filtered.size());
+    }
 
     // Each word of the text as " word", in order; runs of spaces make no empty words.
     static std::vector<std::string> searchWords(std::string_view text);
@@ -69,4 +84,6 @@ private:
     int m_previousCharacters = 0;
     std::vector<std::string> m_previousWords;
     std::vector<std::int32_t> m_filtered;
+    std::size_t m_exactCount = 0; // the rows before the close matches
+    std::unique_ptr<FoodWordIndex> m_wordIndex; // built when first needed
 };

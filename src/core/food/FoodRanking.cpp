@@ -178,7 +178,7 @@ FoodRanking::FoodRanking(const std::vector<std::string> &words)
         std::vector<Form> forms;
         const auto addForms = [&](const std::string &typed) {
             forms.push_back({typed, false});
-            for (std::string &other : otherNumbers(typed))
+            for (std::string &other : numberForms(typed))
                 forms.push_back({std::move(other), true});
         };
         addForms(std::string(word));
@@ -199,7 +199,7 @@ FoodRanking::FoodRanking(const std::vector<std::string> &words)
 
         forEachPiece(word, [&](std::string_view piece) {
             m_headWords.emplace_back(piece);
-            for (std::string &other : otherNumbers(piece))
+            for (std::string &other : numberForms(piece))
                 m_headWords.push_back(std::move(other));
         });
     }
@@ -304,6 +304,20 @@ std::vector<std::string> FoodRanking::otherNumbers(std::string_view word)
         add(std::string(word) + "es");
     else if (!word.ends_with('s'))
         add(std::string(word) + "s");
+    return forms;
+}
+
+std::vector<std::string> FoodRanking::numberForms(std::string_view word)
+{
+    std::vector<std::string> forms = otherNumbers(word);
+    // A plural misspelt by a rule ("tomatos") reaches the right one through its singular.
+    const std::size_t direct = forms.size();
+    for (std::size_t i = 0; i < direct; ++i) {
+        for (std::string &again : otherNumbers(forms[i])) {
+            if (again != word && std::find(forms.begin(), forms.end(), again) == forms.end())
+                forms.push_back(std::move(again));
+        }
+    }
     return forms;
 }
 

@@ -45,6 +45,8 @@ public:
     // The word's singular and plural forms by the English rules: -s, -es, -ies for -y, -ves for
     // -f and -fe, each way. Nothing for words under three letters.
     static std::vector<std::string> otherNumbers(std::string_view word);
+    // The other numbers, and theirs in turn: "tomatos" also gives "tomatoes".
+    static std::vector<std::string> numberForms(std::string_view word);
     // Whether a rank findMatches gave is of a name that only mentions the words (key 1), not
     // one made of them or starting with the first.
     static bool MentionsOnly(std::uint32_t rank) { return (rank >> 12) >= NamingMentioned; }

@@ -158,7 +158,7 @@ std::optional<bool> DiarySettings::storedBestMatchesFirst() const
 
 bool DiarySettings::bestMatchesFirst() const
 {
-    return storedBestMatchesFirst().value_or(false);
+    return storedBestMatchesFirst().value_or(true);
 }
 
 void DiarySettings::setBestMatchesFirst(bool on)

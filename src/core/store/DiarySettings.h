@@ -57,7 +57,7 @@ public:
     void setGoals(const NutrientGoals &goals);
     bool hasGoals() const;
 
-    bool bestMatchesFirst() const; // off unless set
+    bool bestMatchesFirst() const; // on unless set
     std::optional<bool> storedBestMatchesFirst() const;
     void setBestMatchesFirst(bool on);
     bool addBurnedToGoal() const; // off unless set

@@ -117,7 +117,7 @@ FileIo::Result useDiary(const std::filesystem::path &diaryFolder)
 bool readBestMatchesFirst()
 {
     if (s_diary.empty())
-        return open()->value(kBestMatchesFirstKey, false).toBool();
+        return open()->value(kBestMatchesFirstKey, true).toBool();
     return diarySettings().bestMatchesFirst();
 }
 
