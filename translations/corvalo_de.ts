@@ -808,6 +808,10 @@
         <source>%1 (recipe)</source>
         <translation>%1 (Rezept)</translation>
     </message>
+    <message>
+        <source>%1 (close match)</source>
+        <translation>%1 (ähnlicher Treffer)</translation>
+    </message>
 </context>
 <context>
     <name>FoodListView</name>
@@ -2150,6 +2154,25 @@
     <message>
         <source>a file sits where its folder should be</source>
         <translation>wo ihr Ordner sein sollte, liegt eine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SearchOrderSwitch</name>
+    <message>
+        <source>Best matches first</source>
+        <translation>Beste Treffer zuerst</translation>
+    </message>
+    <message>
+        <source>Best matches first, or all foods A to Z: click to switch</source>
+        <translation>Beste Treffer zuerst oder alle Lebensmittel von A bis Z: zum Umschalten klicken</translation>
+    </message>
+    <message>
+        <source>Best first</source>
+        <translation>Beste zuerst</translation>
+    </message>
+    <message>
+        <source>A–Z</source>
+        <translation>A–Z</translation>
     </message>
 </context>
 <context>

@@ -2,17 +2,20 @@
 // amount, preview it, add it, edit it in place, tick and delete, clear.
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
+#include "app/SettingsPage.h"
 #include "calendar/CTimCalentar.h"
 #include "calendar/DayFiles.h"
 #include "controls/CNoticeBar.h"
 #include "food/FoodListView.h"
 #include "food/PortionEntry.h"
 #include "layout/DialogLayout.h"
+#include "layout/PageTable.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
 #include "meals/MealRecord.h"
 #include "platform/FileIo.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -324,6 +327,7 @@ void TestFoodPage::searchTypedBeforeTheDatabaseIsReady()
     QCOMPARE(allFoods->rowCount(), 0); // no event handled yet: nothing handed over
     QTRY_VERIFY(allFoods->rowCount() > 8000);
 
+    AppSettings::writeBestMatchesFirst(false); // A to Z: the rows below in database order
     CCorvaloDlg early;
     QTest::keyClicks(controlAs<QLineEdit>(early, SearchBox), QStringLiteral("apple raw"));
     const QAbstractItemModel *model = controlAs<FoodListView>(early, FoodList)->model();
@@ -350,14 +354,25 @@ void TestFoodPage::bestMatchesFirstFromTheSettings()
             names << model->index(row, 0).data().toString();
         return names;
     };
-    search(QStringLiteral("eggs")); // off unless set: alphabetical, and "eggs" is not "Egg"
-    QVERIFY(!firstRows().contains(egg));
+    search(QStringLiteral("eggs")); // on unless set: "eggs" finds "Egg"
+    QVERIFY(firstRows().contains(egg));
 
-    AppSettings::writeBestMatchesFirst(true);
+    // A to Z chosen beside the search box: the Settings page follows, and the next start
+    // keeps it.
+    auto *order =
+        m_window.dialog->findChild<QAbstractButton *>(QStringLiteral("searchOrderButton"));
+    QVERIFY(order && order->isVisible() && order->isChecked());
+    QTest::mouseClick(order, Qt::LeftButton);
+    QVERIFY(!firstRows().contains(egg));
+    m_window.dialog->SwitchPage(PageTable::Settings);
+    auto *settings = m_window.dialog->findChild<SettingsPage *>();
+    QVERIFY(settings && !settings->bestMatchesBox()->isChecked());
+    QVERIFY(!order->isVisible());
+
     m_window.dialog = std::make_unique<CCorvaloDlg>();
     m_window.dialog->show();
     search(QStringLiteral("eggs"));
-    QVERIFY(firstRows().contains(egg));
+    QVERIFY(!firstRows().contains(egg));
 }
 
 void TestFoodPage::ownFoodsJoinTheList()

@@ -68,6 +68,8 @@ private slots:
     void cleanup();
     void accessibilityTreeNamesControlsDaysAndRows();
     void wholeFoodPageFromTheKeyboard();
+    // A new user's first food: best matches come first.
+    void bananaFromTheKeyboard();
     void focusedImageButtonShowsARing();
 
 private:
@@ -254,6 +256,27 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
     press(Qt::Key_Space);
     QVERIFY(dayEntries(6).empty());
     QVERIFY(dayEntries(5).empty());
+
+    // Then the list's order, switched with Space.
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->objectName(), QStringLiteral("searchOrderButton"));
+    QVERIFY(static_cast<QAbstractButton *>(focused())->isChecked());
+    press(Qt::Key_Space);
+    QVERIFY(!static_cast<QAbstractButton *>(focused())->isChecked());
+}
+
+void TestKeyboardAccess::bananaFromTheKeyboard()
+{
+    CCorvaloDlg &dialog = *m_window.dialog;
+    for (int i = 0; i < 3; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(focused(), dialog.control(SearchBox));
+    QTest::keyClicks(focused(), QStringLiteral("banana"));
+    for (const int key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})
+        press(key);
+    const std::vector<MealEntry> entries = dayEntries(5);
+    QCOMPARE(entries.size(), std::size_t(1));
+    QCOMPARE(entries[0].name, std::string("Bananas, raw"));
 }
 
 void TestKeyboardAccess::focusedImageButtonShowsARing()

@@ -114,23 +114,26 @@ void TestSettingsPage::goalsAndOrderFromTheSettingsPage()
     QVERIFY(goalBarPixel(*panel, 0) != QRgb(0xFFB300));
     QVERIFY(goalBarPixel(*panel, 0) != QRgb(0xFFFFFF));
 
-    // Best matches first reorders the list at once, and is stored.
+    // Best matches first unless chosen; A to Z reorders the list at once, and is stored.
     dialog.SwitchPage(PageTable::Food);
     QTest::keyClicks(dialog.control(SearchBox), QStringLiteral("milk"));
     QCOMPARE(firstFood(dialog),
-             QStringLiteral("Babyfood, cereal, barley, prepared with whole milk"));
+             QStringLiteral("Milk, fluid, 1% fat, without added vitamin A and vitamin D"));
     dialog.SwitchPage(PageTable::Settings);
+    QVERIFY(page->bestMatchesBox()->isChecked());
     QTest::mouseClick(page->bestMatchesBox(), Qt::LeftButton);
     QCOMPARE(firstFood(dialog),
-             QStringLiteral("Milk, fluid, 1% fat, without added vitamin A and vitamin D"));
-    QCOMPARE(stored("BestMatchesFirst"), std::optional<std::string>("true"));
+             QStringLiteral("Babyfood, cereal, barley, prepared with whole milk"));
+    QCOMPARE(stored("BestMatchesFirst"), std::optional<std::string>("false"));
+    auto *order = dialog.findChild<QAbstractButton *>(QStringLiteral("searchOrderButton"));
+    QVERIFY(order && !order->isChecked());
 
     // The next start shows what was stored.
     m_window.dialog = std::make_unique<CCorvaloDlg>();
     m_window.dialog->show();
     page = static_cast<SettingsPage *>(m_window.dialog->control(PageTable::SettingsPageWindow));
     QCOMPARE(page->goalBox(Nutrient::Calories)->text(), QStringLiteral("2000"));
-    QVERIFY(page->bestMatchesBox()->isChecked());
+    QVERIFY(!page->bestMatchesBox()->isChecked());
     panel = static_cast<CElements *>(m_window.dialog->control(NutrientPanel));
     QVERIFY(panel->goals().hasGoal(Nutrient::Sodium));
 

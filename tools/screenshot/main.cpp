@@ -1,9 +1,10 @@
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page]
-//       [edges|best|goal|goals|edges-goals|export|import|copy-menu|own-list|own-form|
+//       [edges|best|close|goal|goals|edges-goals|export|import|copy-menu|own-list|own-form|
 //        quick-add|activity|focus-list|focus-add]   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
-// "best" shows the food list with best matches first, searched for "milk"; "focus-list" and
+// "best" shows the food list with best matches first, searched for "milk"; "close" searched for
+// "kohl", a German word, whose close matches follow the few foods it begins; "focus-list" and
 // "focus-add" show the keyboard focus on the food list or on Add; "goal" sets a daily calorie
 // goal of 2000 (the chart's goal line); "goals" sets daily goals (fat's limit exceeded) for the
 // nutrient panel and the Settings page; "edges-goals" does both; "export" exports the history
@@ -110,11 +111,12 @@ int main(int argc, char *argv[])
     const bool edges = option == "edges" || option == "edges-goals";
     const bool goals = option == "goals" || option == "edges-goals";
     const bool best = option == "best";
+    const bool close = option == "close";
 
     QTemporaryDir folder;
     AppSettings::useFileForTesting(folder.filePath(QStringLiteral("settings.ini")));
     AppSettings::writeTabs(page);
-    AppSettings::writeBestMatchesFirst(best);
+    AppSettings::writeBestMatchesFirst(best || close);
     if (option == "goal") {
         NutrientGoals calories;
         calories.setGoalText(Nutrient::Calories, "2000");
@@ -204,6 +206,8 @@ int main(int argc, char *argv[])
         }
         if (best)
             search("milk", 1);
+        else if (close)
+            search("kohl", 0);
         else if (own) {
             search("apple", 0);
             auto *list = static_cast<QAbstractItemView *>(dialog.control(DialogLayout::FoodList));

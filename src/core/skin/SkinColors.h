@@ -32,6 +32,7 @@ inline constexpr std::uint32_t GoalReached = 0xFF62D872;
 inline constexpr std::uint32_t GoalExceeded = 0xFFFFB300;
 // Boxes, drop-down lists, tables and tooltips: dark ink on white, edged in the panel's blue.
 inline constexpr std::uint32_t FieldText = 0xFF12325A;
+inline constexpr std::uint32_t CloseMatchText = 0xFF56698A; // 5.6:1 on white, plainly lighter
 inline constexpr std::uint32_t FieldSelection = 0xFF2F8CFF;
 inline constexpr std::uint32_t TableGrid = 0xFFD6E8FF;
 inline constexpr std::uint32_t TooltipPlate = 0xFFFFFBE6;

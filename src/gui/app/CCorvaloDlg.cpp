@@ -252,6 +252,7 @@ void CCorvaloDlg::wireFoodPage()
                                       : AppSettings::readBestMatchesFirst(),
                      this);
     connect(m_pages.food, &FoodPage::copied, this, &CCorvaloDlg::showCopied);
+    SettingsWiring::connectFood(m_pages);
 }
 
 void CCorvaloDlg::SelectFood(int row)

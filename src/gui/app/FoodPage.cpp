@@ -11,6 +11,7 @@
 #include "food/FoodListView.h"
 #include "food/FoodSearchController.h"
 #include "food/PortionEntry.h"
+#include "food/SearchOrderSwitch.h"
 #include "layout/DialogLayout.h"
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
@@ -58,6 +59,12 @@ FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
     m_search =
         new FoodSearchController(diary.foods, m_controls.searchBox, m_controls.foodList, this);
     m_search->setBestMatchesFirst(bestMatchesFirst);
+    m_order = new SearchOrderSwitch(m_controls.searchBox, window);
+    m_order->setBestMatchesFirst(bestMatchesFirst);
+    connect(m_order, &SearchOrderSwitch::bestMatchesFirstChosen, this, [this](bool on) {
+        m_search->setBestMatchesFirst(on);
+        emit bestMatchesFirstChosen(on);
+    });
     m_portion = new PortionEntry(diary.foods,
                                  {m_controls.amountBox, m_controls.unitBox, m_controls.addButton,
                                   m_controls.panel, m_controls.meals},
@@ -170,6 +177,7 @@ void FoodPage::setAddBurned(bool on)
 void FoodPage::setBestMatchesFirst(bool on)
 {
     m_search->setBestMatchesFirst(on);
+    m_order->setBestMatchesFirst(on);
 }
 
 void FoodPage::SelectFood(int row)

@@ -23,6 +23,7 @@ class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QWidget;
+class SearchOrderSwitch;
 class WeightField;
 
 // The Food page's wiring: the search and its list, the portion and Add, the day's list with its
@@ -76,6 +77,8 @@ public:
 signals:
     // Meals were copied to another day: the strip's markers and the chart follow.
     void copied();
+    // The order was switched beside the search box.
+    void bestMatchesFirstChosen(bool on);
 
 private:
     void connectList();
@@ -85,6 +88,7 @@ private:
 
     Controls m_controls;
     FoodSearchController *m_search = nullptr;
+    SearchOrderSwitch *m_order = nullptr;
     PortionEntry *m_portion = nullptr;
     FoodListActions *m_actions = nullptr;
     WeightField *m_weight = nullptr;

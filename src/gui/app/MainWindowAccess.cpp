@@ -90,7 +90,11 @@ void setUp(CCorvaloDlg &window)
         if (id != DialogLayout::DayStrip)
             order += focusableIn(window.control(id));
         // The food list's own actions after the day's list: the main path stays short.
+        // The list's order among them: from the search box, Tab still leads to the list.
         if (id == DialogLayout::ClearListButton && window.foodActions()) {
+            if (auto *orderSwitch =
+                    window.findChild<QWidget *>(QStringLiteral("searchOrderButton")))
+                order << orderSwitch;
             order << window.foodActions()->newFoodButton()
                   << window.foodActions()->quickAddButton();
             if (auto *activity = window.findChild<QWidget *>(QStringLiteral("activityButton")))

@@ -73,6 +73,15 @@ void connect(const WindowPages &pages)
         });
 }
 
+void connectFood(const WindowPages &pages)
+{
+    QObject::connect(pages.food, &FoodPage::bestMatchesFirstChosen, pages.food, [&pages](bool on) {
+        if (pages.settings)
+            pages.settings->setBestMatchesFirst(on);
+        reportStored(pages, AppSettings::writeBestMatchesFirst(on));
+    });
+}
+
 void connectNutrients(const WindowPages &pages)
 {
     NutrientsPage *nutrients = pages.nutrients;

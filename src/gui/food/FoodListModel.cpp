@@ -5,6 +5,7 @@
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPixmap>
 #include <functional>
@@ -88,11 +89,25 @@ QVariant FoodListModel::data(const QModelIndex &index, int role) const
         const int record = m_filter.recordForRow(index.row());
         if (record < 0)
             return {};
-        const QString name = Text8::toQString(m_database.name(record));
+        QString name = Text8::toQString(m_database.name(record));
         if (isRecipe(record))
-            return tr("%1 (recipe)").arg(name);
-        return m_database.isUserFood(record) ? tr("%1 (own food)").arg(name) : name;
+            name = tr("%1 (recipe)").arg(name);
+        else if (m_database.isUserFood(record))
+            name = tr("%1 (own food)").arg(name);
+        return m_filter.isCloseMatch(index.row()) ? tr("%1 (close match)").arg(name) : name;
     }
+    // Close matches look set apart from the foods the words name as typed.
+    case Qt::FontRole: {
+        if (!m_filter.isCloseMatch(index.row()))
+            return {};
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
+    case Qt::ForegroundRole:
+        if (!m_filter.isCloseMatch(index.row()))
+            return {};
+        return QColor::fromRgba(SkinColors::CloseMatchText);
     case Qt::DecorationRole: {
         const int record = m_filter.recordForRow(index.row());
         if (record < 0 || !m_database.isUserFood(record))
