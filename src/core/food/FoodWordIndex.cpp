@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -21,13 +23,14 @@ constexpr std::size_t WordIndexLongest = 40;
 
 FoodWordIndex::FoodWordIndex(const FoodDatabase &database) : m_generation(database.generation())
 {
+    // Each word once, with the names that hold it: far fewer than the words of all names.
     struct Seen
     {
-        std::string_view word;
-        int record;
+        int names;
+        int lastRecord;
     };
-    std::vector<Seen> seen;
-    seen.reserve(std::size_t(database.recordCount()) * 6);
+    std::unordered_map<std::string_view, Seen> seen;
+    seen.reserve(16384);
     for (int record = 0; record < database.recordCount(); ++record) {
         const std::string_view text = database.searchText(record);
         std::size_t i = 0;
@@ -39,26 +42,28 @@ FoodWordIndex::FoodWordIndex(const FoodDatabase &database) : m_generation(databa
             std::size_t end = i;
             while (end < text.size() && wordIndexLetter(text[end]))
                 ++end;
-            if (end - i >= 3 && end - i <= WordIndexLongest)
-                seen.push_back({text.substr(i, end - i), record});
+            if (end - i >= 3 && end - i <= WordIndexLongest) {
+                Seen &word = seen.try_emplace(text.substr(i, end - i), Seen {0, -1}).first->second;
+                if (word.lastRecord != record) {
+                    ++word.names;
+                    word.lastRecord = record;
+                }
+            }
             i = end;
         }
     }
-    std::sort(seen.begin(), seen.end(), [](const Seen &a, const Seen &b) {
-        return a.word != b.word ? a.word < b.word : a.record < b.record;
-    });
-    for (std::size_t i = 0; i < seen.size();) {
-        std::size_t end = i;
-        int names = 0;
-        for (int last = -1; end < seen.size() && seen[end].word == seen[i].word; ++end) {
-            names += seen[end].record != last;
-            last = seen[end].record;
-        }
+    std::vector<std::pair<std::string_view, int>> words;
+    words.reserve(seen.size());
+    for (const auto &[word, counts] : seen)
+        words.emplace_back(word, counts.names);
+    std::sort(words.begin(), words.end());
+    m_starts.reserve(words.size());
+    m_names.reserve(words.size());
+    for (const auto &[word, names] : words) {
         m_starts.push_back(std::uint32_t(m_text.size()));
         m_names.push_back(std::uint32_t(names));
-        m_text.append(seen[i].word);
+        m_text.append(word);
         m_text += '\0';
-        i = end;
     }
 }
 
