@@ -134,6 +134,10 @@ void TestRecipeCli::keepsBrokenLinesAndRefuses()
     QVERIFY2(found.contains("\nSnack\tserving | whole recipe | oz | g\trecipe\n") &&
                  found.count("recipe\n") == 1,
              found.constData());
+    // Swapped letters find it as a close match, marked last: the fields before keep their place.
+    const QByteArray close = "\n" + cli({"search", "snakc"}).out;
+    QVERIFY2(close.contains("\nSnack\tserving | whole recipe | oz | g\trecipe\tclose\n"),
+             close.constData());
 
     const Outcome notAUnit = cli({"add", "2026-12-08", "Snack", "1", "cup"});
     QCOMPARE(notAUnit.status, 1);
