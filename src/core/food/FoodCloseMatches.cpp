@@ -16,6 +16,8 @@ namespace {
 // one pass over the names.
 constexpr std::size_t CloseReadings = 3;
 constexpr std::size_t CloseWays = 6;
+// More words than a food's name has are a pasted text, not a search to read otherwise.
+constexpr std::size_t CloseWordsAtMost = 8;
 
 struct Reading
 {
@@ -70,7 +72,7 @@ std::vector<Reading> closeReadings(const FoodWordIndex &index, const FoodSpellin
 void Find(const FoodDatabase &database, const FoodWordIndex &index, const FoodSpelling &spelling,
           const std::vector<std::string> &words, bool bestFirst, std::vector<std::int32_t> &matches)
 {
-    if (words.empty())
+    if (words.empty() || words.size() > CloseWordsAtMost)
         return;
     std::vector<std::vector<Reading>> readings;
     for (const std::string &word : words)

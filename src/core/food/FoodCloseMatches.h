@@ -16,7 +16,8 @@ class FoodWordIndex;
 //  - when it is made of letters only and no name has a word that begins with it: the names'
 //    words and the list's other spellings within FoodWordIndex::AllowedEdits of it ("chiken"
 //    is "chicken").
-// The words are tried together in the ways with the fewest edits first, a few ways at most.
+// The words are tried together in the ways with the fewest edits first, a few ways at most;
+// more than eight words are not read otherwise at all.
 namespace FoodCloseMatches {
 
 // Appends the records found so that are not in `matches` yet: with `bestFirst`, way by way,
