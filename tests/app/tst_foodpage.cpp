@@ -356,6 +356,14 @@ void TestFoodPage::bestMatchesFirstFromTheSettings()
     };
     search(QStringLiteral("eggs")); // on unless set: "eggs" finds "Egg"
     QVERIFY(firstRows().contains(egg));
+    // A typo: the food meant first, said to be a close match and set apart.
+    search(QStringLiteral("bananna"));
+    const QModelIndex first =
+        controlAs<FoodListView>(*m_window.dialog, FoodList)->model()->index(0, 0);
+    QCOMPARE(first.data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("Bananas, raw (close match)"));
+    QVERIFY(first.data(Qt::FontRole).value<QFont>().italic());
+    search(QStringLiteral("eggs"));
 
     // A to Z chosen beside the search box: the Settings page follows, and the next start
     // keeps it.

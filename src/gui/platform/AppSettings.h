@@ -10,7 +10,7 @@
 
 // The program's stored settings. This computer's: the page last shown ("Settings"/"Tabs"). The
 // diary's, kept in its folder so that they travel with it (DiarySettings): whether the food
-// list puts the best matches first (off unless set) and the daily goals (see NutrientGoals).
+// list puts the best matches first (on unless set) and the daily goals (see NutrientGoals).
 namespace AppSettings {
 
 // The diary whose settings (goals, the food list's order) are read and written from now on; on
