@@ -2,6 +2,7 @@
 
 #include "platform/CoreText.h"
 #include "platform/NumberText.h"
+#include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 #include "store/NoteFile.h"
 #include "store/SaveProblem.h"
@@ -19,7 +20,7 @@ namespace {
 QString weightText(const std::string &bytes)
 {
     const std::optional<float> weight = WeightFile::Decode(bytes);
-    return weight ? Text8::toQString(NumberText::fixed(*weight, 1)) : MergeForm::tr("no weight");
+    return weight ? ShownNumber::fixed(*weight, 1) : MergeForm::tr("no weight");
 }
 
 } // namespace
@@ -130,12 +131,11 @@ void MergeForm::fillMeals()
         const QString side = merged.side == DayMerge::Side::Both ? tr("both")
             : merged.side == DayMerge::Side::Ours                ? tr("this computer")
                                                                  : tr("other computer");
-        auto *item = new QListWidgetItem(
-            tr("%1 %2  %3  (%4)")
-                .arg(Text8::toQString(NumberText::fixed(merged.entry.amount, 1)),
-                     Text8::toQString(merged.entry.unit), Text8::toQString(merged.entry.name),
-                     side),
-            m_meals);
+        auto *item = new QListWidgetItem(tr("%1 %2  %3  (%4)")
+                                             .arg(ShownNumber::fixed(merged.entry.amount, 1),
+                                                  Text8::toQString(merged.entry.unit),
+                                                  Text8::toQString(merged.entry.name), side),
+                                         m_meals);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }

@@ -1,5 +1,6 @@
 #include "meals/MealRowPainter.h"
 
+#include "platform/ShownNumber.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
@@ -114,11 +115,11 @@ void MealRowPainter::draw(QPainter &painter, const MealRowLayout &layout, const 
     const QFontMetricsF metrics(amountFont);
     const qreal room = frame.width() - 2;
     QString amount =
-        Text8::toQString(MealRowLayout::amountText(entry.amount, [&](const std::string &text) {
-            return metrics.horizontalAdvance(Text8::toQString(text)) <= room;
+        ShownNumber::text(MealRowLayout::amountText(entry.amount, [&](const std::string &text) {
+            return metrics.horizontalAdvance(ShownNumber::text(text)) <= room;
         }));
     if (amount.isEmpty())
-        amount = metrics.elidedText(Text8::toQString(MealRowLayout::amountText(entry.amount)),
+        amount = metrics.elidedText(ShownNumber::text(MealRowLayout::amountText(entry.amount)),
                                     Qt::ElideRight, room);
     const qreal centre = layout.amountCentreX();
     painter.drawText(QRectF(centre - AmountTextWidth / 2, top, AmountTextWidth, AmountTextWidth),
