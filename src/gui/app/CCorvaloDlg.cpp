@@ -17,6 +17,7 @@
 #include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
+#include "controls/StripButton.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodListActions.h"
 #include "food/FoodListView.h"
@@ -309,8 +310,11 @@ void CCorvaloDlg::showPage(int page)
     m_dayStrip->InvalidateWithErase();
     m_dayStrip->repaint();
 
-    for (int p = PageTable::Food; p <= PageTable::Settings; ++p)
+    for (int p = PageTable::Food; p <= PageTable::Settings; ++p) {
         control(PageTable::ButtonOf(p))->setEnabled(true);
+        if (auto *button = qobject_cast<StripButton *>(control(PageTable::ButtonOf(p))))
+            button->setCurrent(p == page);
+    }
     // Pages not built yet have nothing to hide.
     for (int id : PageTable::AllPageControls) {
         if (QWidget *widget = control(id))

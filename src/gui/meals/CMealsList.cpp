@@ -31,6 +31,8 @@ constexpr int WheelNotch = 120;
 
 CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
 {
+    // Before anything below makes a reader ask for the list: the answer is kept for its life.
+    MealsListAccessible::install();
     m_keeper = new MealDayKeeper(this);
     connect(m_keeper, &MealDayKeeper::saved, this, &CMealsList::saved);
     connect(m_keeper, &MealDayKeeper::opened, this, &CMealsList::opened);
@@ -54,7 +56,6 @@ CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
             RefreshFromFile();
     });
 
-    MealsListAccessible::install();
     setAccessibleName(tr("Meals of the day"));
     m_editor->lineEdit()->setAccessibleName(tr("Amount eaten"));
     m_focusRing = FocusRing::follow(this, viewport());
