@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,9 +52,9 @@ QWidget *focused()
     return QApplication::focusWidget();
 }
 
-void press(int key)
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QTest::keyClick(focused(), Qt::Key(key));
+    QTest::keyClick(focused(), Qt::Key(key), modifiers);
 }
 
 } // namespace
@@ -149,12 +150,28 @@ void TestKeyboardAccess::accessibilityTreeNamesControlsDaysAndRows()
     m_window.dialog->SelectFood(foods->indexOfChild(apple));
     static_cast<QAbstractButton *>(m_window.dialog->control(AddButton))->click();
     QAccessibleInterface *meals = findByName(window, QStringLiteral("Meals of the day"));
+    QCOMPARE(meals->role(), QAccessible::List);
     QAccessibleInterface *row = meals->child(0);
+    // A medium apple of 182 g at 52 kcal per 100 g.
     QCOMPARE(row->text(QAccessible::Name),
-             QStringLiteral("Apples, raw, with skin, 1.0 medium (3\" dia)"));
+             QStringLiteral("Apples, raw, with skin, 1.0 medium (3\" dia), 95 kcal"));
     QCOMPARE(row->role(), QAccessible::ListItem);
     QVERIFY(row->state().checkable);
     QVERIFY(!row->state().checked);
+    row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(row->state().checked);
+    QVERIFY(static_cast<CMealsList *>(m_window.dialog->control(MealList))->entries()[0].ticked);
+
+    // The totals read as texts; the unit box keeps its name whatever unit it shows.
+    QAccessibleInterface *panel = findByName(window, QStringLiteral("Nutrients of the day"));
+    QCOMPARE(panel->child(0)->text(QAccessible::Name), QStringLiteral("Calories: 95"));
+    QCOMPARE(panel->child(0)->role(), QAccessible::StaticText);
+    QAccessibleInterface *unit = findByName(window, QStringLiteral("Unit"));
+    QCOMPARE(unit->text(QAccessible::Value), QStringLiteral("medium (3\" dia)"));
+
+    // The button of the page on show is the selected one.
+    QVERIFY(findByName(window, QStringLiteral("Food"))->state().selected);
+    QVERIFY(!findByName(window, QStringLiteral("Charts"))->state().selected);
 
     // The chart says what it shows; the notice bar is an alert that reads its message.
     QAccessibleInterface *chart =
@@ -187,6 +204,8 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
     QCOMPARE(focused(), dialog.dayStrip()->prevButton());
     press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.dayStrip()->nextButton());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->accessibleName(), QStringLiteral("New food"));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.control(SearchBox));
     QTest::keyClicks(focused(), QStringLiteral("apple raw"));
@@ -251,6 +270,9 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
 
     press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.control(ClearListButton));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->accessibleName(), QStringLiteral("Quick add"));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
     press(Qt::Key_Space);
     QVERIFY(dayEntries(6).empty());
     QVERIFY(dayEntries(5).empty());
