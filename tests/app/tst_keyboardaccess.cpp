@@ -1,6 +1,7 @@
 // The main window for keyboard and assistive-tool users: what the accessibility tree names and
 // how it reads the painted lists, the whole Food page worked with keys alone, and the focus
 // ring over an image button.
+#include "Contrast.h"
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
@@ -70,6 +71,7 @@ private slots:
     void accessibilityTreeNamesControlsDaysAndRows();
     void wholeFoodPageFromTheKeyboard();
     void focusedImageButtonShowsARing();
+    void focusedBoxStandsOutFromItsWhiteAndTheBlue();
 
 private:
     std::vector<MealEntry> dayEntries(int day) const;
@@ -287,9 +289,30 @@ void TestKeyboardAccess::focusedImageButtonShowsARing()
     QCOMPARE(focused(), arrow);
     const QImage focusedLook = arrow->grab().toImage();
     QVERIFY(focusedLook != unfocused);
-    // Light yellow on the edge, where the image alone has none.
-    QCOMPARE(focusedLook.pixelColor(focusedLook.width() / 2, 1), QColor(0xFF, 0xE0, 0x66));
-    QVERIFY(unfocused.pixelColor(unfocused.width() / 2, 1) != QColor(0xFF, 0xE0, 0x66));
+    // Pale yellow on the edge, where the image alone has none.
+    QCOMPARE(focusedLook.pixelColor(focusedLook.width() / 2, 1), QColor(0xFF, 0xF5, 0xB3));
+    QVERIFY(unfocused.pixelColor(unfocused.width() / 2, 1) != QColor(0xFF, 0xF5, 0xB3));
+}
+
+void TestKeyboardAccess::focusedBoxStandsOutFromItsWhiteAndTheBlue()
+{
+    // WCAG 2.2 focus appearance: each line of the focus edge 3:1 or more from what it touches,
+    // on the left edge of a text box and of the unit box, halfway down.
+    for (const int id : {int(SearchBox), int(UnitBox)}) {
+        QWidget *box = m_window.dialog->control(id);
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        const QImage window = m_window.dialog->grab().toImage();
+        const QPoint left = box->mapTo(m_window.dialog.get(), QPoint(0, box->height() / 2));
+        const QColor outside = window.pixelColor(left - QPoint(1, 0));
+        const QColor ring = window.pixelColor(left);
+        const QColor line = window.pixelColor(left + QPoint(2, 0));
+        const QColor inside = window.pixelColor(left + QPoint(3, 0));
+        QCOMPARE(inside, QColor(Qt::white));
+        QVERIFY2(Contrast::ratio(ring, outside) >= 3.0, qPrintable(outside.name()));
+        QVERIFY2(Contrast::ratio(line, ring) >= 3.0, qPrintable(line.name()));
+        QVERIFY2(Contrast::ratio(line, inside) >= 3.0, qPrintable(line.name()));
+    }
 }
 
 QTEST_MAIN(TestKeyboardAccess)

@@ -17,6 +17,7 @@
 #include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
+#include "controls/FieldFocusFrame.h"
 #include "controls/StripButton.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodListActions.h"
@@ -70,6 +71,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
     setWindowIcon(QIcon(QPixmap::fromImage(ResourceImage(128, "ICON").image())));
     setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
     setStyleSheet(SkinStyle::styleSheet());
+    FieldFocusFrame::install();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     if (!whole) {
