@@ -910,19 +910,19 @@
     </message>
     <message>
         <source>Food</source>
-        <translation>Lebensmittel</translation>
+        <translation>Essen</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation>Diagramme</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Diary</source>
-        <translation>Tagebuch</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Community</source>
@@ -930,7 +930,7 @@
     </message>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
 </context>
 <context>
@@ -1386,7 +1386,7 @@
     <name>NutrientsPage</name>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
     <message>
         <source>This day</source>
@@ -2138,19 +2138,19 @@ zum Herunterladen bereit.</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation>Lebensmittel</translation>
+        <translation>Essen</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation>Diagramme</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Diary</source>
-        <translation>Tagebuch</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Delete Selected</source>
@@ -2178,7 +2178,7 @@ zum Herunterladen bereit.</translation>
     </message>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
 </context>
 <context>
