@@ -294,6 +294,10 @@
         <source>Copy meals from the previous day</source>
         <translation>Mahlzeiten vom Vortag kopieren</translation>
     </message>
+    <message>
+        <source>%1, %2 %3, %4 kcal</source>
+        <translation>%1, %2 %3, %4 kcal</translation>
+    </message>
 </context>
 <context>
     <name>CNewVerWarng</name>
@@ -2038,6 +2042,17 @@
     <message>
         <source>Settings not saved: the file cannot be written</source>
         <translation>Einstellungen nicht gespeichert: Datei nicht schreibbar</translation>
+    </message>
+</context>
+<context>
+    <name>ShownMeal</name>
+    <message>
+        <source>Quick add</source>
+        <translation>Schnelleintrag</translation>
+    </message>
+    <message>
+        <source>serving</source>
+        <translation>Portion</translation>
     </message>
 </context>
 <context>

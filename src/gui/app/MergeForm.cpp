@@ -1,5 +1,6 @@
 #include "app/MergeForm.h"
 
+#include "meals/ShownMeal.h"
 #include "platform/CoreText.h"
 #include "platform/NumberText.h"
 #include "platform/ShownNumber.h"
@@ -131,11 +132,12 @@ void MergeForm::fillMeals()
         const QString side = merged.side == DayMerge::Side::Both ? tr("both")
             : merged.side == DayMerge::Side::Ours                ? tr("this computer")
                                                                  : tr("other computer");
-        auto *item = new QListWidgetItem(tr("%1 %2  %3  (%4)")
-                                             .arg(ShownNumber::fixed(merged.entry.amount, 1),
-                                                  Text8::toQString(merged.entry.unit),
-                                                  Text8::toQString(merged.entry.name), side),
-                                         m_meals);
+        auto *item = new QListWidgetItem(
+            tr("%1 %2  %3  (%4)")
+                .arg(ShownNumber::fixed(merged.entry.amount, 1),
+                     ShownMeal::unit(merged.entry.name, merged.entry.unit),
+                     ShownMeal::name(merged.entry.name, merged.entry.unit), side),
+            m_meals);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }

@@ -1,5 +1,6 @@
 #include "meals/MealRowPainter.h"
 
+#include "meals/ShownMeal.h"
 #include "platform/ShownNumber.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
@@ -95,12 +96,12 @@ void MealRowPainter::draw(QPainter &painter, const MealRowLayout &layout, const 
     painter.setPen(textPen);
     const QFont &textFont = selected ? m_selectedTextFont : m_textFont;
     painter.setFont(textFont);
-    drawLines(
-        painter, toRect(layout.nameBox(top)),
-        fitLines(textFont, Text8::toQString(entry.name), layout.nameBox(top).width, NameLines));
+    drawLines(painter, toRect(layout.nameBox(top)),
+              fitLines(textFont, ShownMeal::name(entry.name, entry.unit), layout.nameBox(top).width,
+                       NameLines));
     const MealRowLayout::Box unit = layout.unitBox(top, width);
     drawLines(painter, toRect(unit),
-              fitLines(textFont, Text8::toQString(entry.unit), unit.width, UnitLines));
+              fitLines(textFont, ShownMeal::unit(entry.name, entry.unit), unit.width, UnitLines));
 
     // Half a pixel in, so the 1-pixel frame covers whole pixels.
     const QRectF frame = toRect(layout.amountFrame(top));
@@ -134,11 +135,11 @@ QString MealRowPainter::cutText(const MealRowLayout &layout, const MealEntry &en
     const MealRowLayout::Box unit = layout.unitBox(top, width);
     QString whole;
     if (toRect(name).contains(at)) {
-        whole = Text8::toQString(entry.name);
+        whole = ShownMeal::name(entry.name, entry.unit);
         if (!fitLines(font, whole, name.width, NameLines).elided)
             whole.clear();
     } else if (toRect(unit).contains(at)) {
-        whole = Text8::toQString(entry.unit);
+        whole = ShownMeal::unit(entry.name, entry.unit);
         if (!fitLines(font, whole, unit.width, UnitLines).elided)
             whole.clear();
     }

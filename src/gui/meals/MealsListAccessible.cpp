@@ -2,6 +2,7 @@
 
 #include "meals/CMealsList.h"
 #include "meals/NutrientText.h"
+#include "meals/ShownMeal.h"
 #include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 
@@ -48,9 +49,9 @@ QString MealsListAccessible::itemName(int item) const
     const std::string calories = NutrientText::Figure(entry.contribution(Nutrient::Calories));
     // The amount as the row shows it; the calories as the panel counts them.
     return CMealsList::tr("%1, %2 %3, %4 kcal")
-        .arg(Text8::toQString(entry.name),
+        .arg(ShownMeal::name(entry.name, entry.unit),
              ShownNumber::text(MealRowLayout::amountText(entry.amount)),
-             Text8::toQString(entry.unit),
+             ShownMeal::unit(entry.name, entry.unit),
              calories.empty() ? QStringLiteral("0") : ShownNumber::text(calories));
 }
 

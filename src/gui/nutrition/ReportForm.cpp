@@ -3,6 +3,7 @@
 #include "controls/SkinButton.h"
 #include "food/NutrientCatalogue.h"
 #include "meals/NutrientText.h"
+#include "meals/ShownMeal.h"
 #include "platform/CoreText.h"
 #include "platform/NumberText.h"
 #include "platform/ShownNumber.h"
@@ -127,7 +128,7 @@ QString ReportForm::html(const PeriodReport &report) const
         for (const PeriodNutrition::FoodShare &food : report.topFoods(NutrientId::Energy)) {
             const int share =
                 energy && *energy > 0.0 ? int(std::lround(food.amount / *energy * 100)) : 0;
-            QString name = Text8::toQString(food.name);
+            QString name = ShownMeal::foodName(food.name);
             if (name.size() > 28)
                 name = name.left(27) + QChar(0x2026);
             right +=
