@@ -298,6 +298,10 @@
         <source>%1, %2 %3, %4 kcal</source>
         <translation>%1, %2 %3, %4 kcal</translation>
     </message>
+    <message>
+        <source>Space ticks a row, F2 changes its amount; Delete Selected removes the ticked rows.</source>
+        <translation>Leertaste hakt eine Zeile ab, F2 ändert ihre Menge; „Auswahl löschen“ entfernt die abgehakten Zeilen.</translation>
+    </message>
 </context>
 <context>
     <name>CNewVerWarng</name>

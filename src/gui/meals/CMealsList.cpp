@@ -57,6 +57,8 @@ CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
     });
 
     setAccessibleName(tr("Meals of the day"));
+    setAccessibleDescription(tr("Space ticks a row, F2 changes its amount; Delete Selected "
+                                "removes the ticked rows."));
     m_editor->lineEdit()->setAccessibleName(tr("Amount eaten"));
     m_focusRing = FocusRing::follow(this, viewport());
 
