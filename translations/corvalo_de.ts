@@ -294,6 +294,14 @@
         <source>Copy meals from the previous day</source>
         <translation>Mahlzeiten vom Vortag kopieren</translation>
     </message>
+    <message>
+        <source>%1, %2 %3, %4 kcal</source>
+        <translation>%1, %2 %3, %4 kcal</translation>
+    </message>
+    <message>
+        <source>Space ticks a row, F2 changes its amount; Delete Selected removes the ticked rows.</source>
+        <translation>Leertaste hakt eine Zeile ab, F2 ändert ihre Menge; „Auswahl löschen“ entfernt die abgehakten Zeilen.</translation>
+    </message>
 </context>
 <context>
     <name>CNewVerWarng</name>
@@ -1084,19 +1092,19 @@
     </message>
     <message>
         <source>Food</source>
-        <translation>Lebensmittel</translation>
+        <translation>Essen</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation>Diagramme</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Diary</source>
-        <translation>Tagebuch</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Community</source>
@@ -1104,7 +1112,7 @@
     </message>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
 </context>
 <context>
@@ -1560,7 +1568,7 @@
     <name>NutrientsPage</name>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
     <message>
         <source>This day</source>
@@ -2223,6 +2231,17 @@
     </message>
 </context>
 <context>
+    <name>ShownMeal</name>
+    <message>
+        <source>Quick add</source>
+        <translation>Schnelleintrag</translation>
+    </message>
+    <message>
+        <source>serving</source>
+        <translation>Portion</translation>
+    </message>
+</context>
+<context>
     <name>Skin</name>
     <message>
         <source>Weight</source>
@@ -2320,19 +2339,19 @@ zum Herunterladen bereit.</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation>Lebensmittel</translation>
+        <translation>Essen</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation>Diagramme</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Diary</source>
-        <translation>Tagebuch</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Delete Selected</source>
@@ -2360,7 +2379,7 @@ zum Herunterladen bereit.</translation>
     </message>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
 </context>
 <context>
