@@ -36,6 +36,7 @@ void TestLanguage::foodPageFollowsTheLanguage()
         QString foodButton;
         QString quickAddRow;
         QString fatRow;
+        QString weight;
     };
     const Case cases[] = {
         {{QStringLiteral("de-DE"), QStringLiteral("en-US")},
@@ -44,7 +45,8 @@ void TestLanguage::foodPageFollowsTheLanguage()
          QStringLiteral("Auswahl l\u00f6schen"),
          QStringLiteral("Essen"),
          QStringLiteral("Schnelleintrag, 1,0 Portion, 250 kcal"),
-         QStringLiteral("Fett: 8,5 g")},
+         QStringLiteral("Fett: 8,5 g"),
+         QStringLiteral("72,8")},
         // English first: German further down the list is not taken.
         {{QStringLiteral("en-GB"), QStringLiteral("de-DE")},
          QString(),
@@ -52,7 +54,8 @@ void TestLanguage::foodPageFollowsTheLanguage()
          QStringLiteral("Delete Selected"),
          QStringLiteral("Food"),
          QStringLiteral("Quick add, 1.0 serving, 250 kcal"),
-         QStringLiteral("Fat: 8.5 g")},
+         QStringLiteral("Fat: 8.5 g"),
+         QStringLiteral("72.8")},
     };
     QList<QImage> foodButtons;
     for (const Case &c : cases) {
@@ -60,6 +63,9 @@ void TestLanguage::foodPageFollowsTheLanguage()
         MainWindowUnderTest window;
         QVERIFY(window.open(1));
         CCorvaloDlg &dialog = *window.dialog;
+        QVERIFY(dialog.store().SaveWeight({5, 12, 2026}, "72.8").ok());
+        dialog.LoadDay();
+        QCOMPARE(static_cast<QLineEdit *>(dialog.control(WeightBox))->text(), c.weight);
 
         FileIo::setWritesFailForTesting(true); // a full disk
         static_cast<QLineEdit *>(dialog.control(WeightBox))->setText(QStringLiteral("72.5"));
