@@ -294,6 +294,14 @@
         <source>Copy meals from the previous day</source>
         <translation>Mahlzeiten vom Vortag kopieren</translation>
     </message>
+    <message>
+        <source>%1, %2 %3, %4 kcal</source>
+        <translation>%1, %2 %3, %4 kcal</translation>
+    </message>
+    <message>
+        <source>Space ticks a row, F2 changes its amount; Delete Selected removes the ticked rows.</source>
+        <translation>Leertaste hakt eine Zeile ab, F2 ändert ihre Menge; „Auswahl löschen“ entfernt die abgehakten Zeilen.</translation>
+    </message>
 </context>
 <context>
     <name>CNewVerWarng</name>
@@ -1088,19 +1096,19 @@
     </message>
     <message>
         <source>Food</source>
-        <translation>Lebensmittel</translation>
+        <translation>Essen</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation>Diagramme</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Diary</source>
-        <translation>Tagebuch</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Community</source>
@@ -1108,7 +1116,7 @@
     </message>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
 </context>
 <context>
@@ -1564,7 +1572,7 @@
     <name>NutrientsPage</name>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
     <message>
         <source>This day</source>
@@ -2246,6 +2254,17 @@
     </message>
 </context>
 <context>
+    <name>ShownMeal</name>
+    <message>
+        <source>Quick add</source>
+        <translation>Schnelleintrag</translation>
+    </message>
+    <message>
+        <source>serving</source>
+        <translation>Portion</translation>
+    </message>
+</context>
+<context>
     <name>Skin</name>
     <message>
         <source>Weight</source>
@@ -2343,19 +2362,19 @@ zum Herunterladen bereit.</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation>Lebensmittel</translation>
+        <translation>Essen</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation>Diagramme</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Diary</source>
-        <translation>Tagebuch</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Delete Selected</source>
@@ -2383,7 +2402,7 @@ zum Herunterladen bereit.</translation>
     </message>
     <message>
         <source>Nutrients</source>
-        <translation>Nährstoffe</translation>
+        <translation>Nährwerte</translation>
     </message>
 </context>
 <context>

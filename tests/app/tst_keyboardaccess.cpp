@@ -1,6 +1,7 @@
 // The main window for keyboard and assistive-tool users: what the accessibility tree names and
 // how it reads the painted lists, the whole Food page worked with keys alone, and the focus
 // ring over an image button.
+#include "Contrast.h"
 #include "MainWindowUnderTest.h"
 #include "app/CCorvaloDlg.h"
 #include "calendar/CTimCalentar.h"
@@ -14,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,9 +53,9 @@ QWidget *focused()
     return QApplication::focusWidget();
 }
 
-void press(int key)
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QTest::keyClick(focused(), Qt::Key(key));
+    QTest::keyClick(focused(), Qt::Key(key), modifiers);
 }
 
 } // namespace
@@ -71,6 +73,7 @@ private slots:
     // A new user's first food: best matches come first.
     void bananaFromTheKeyboard();
     void focusedImageButtonShowsARing();
+    void focusedBoxStandsOutFromItsWhiteAndTheBlue();
 
 private:
     std::vector<MealEntry> dayEntries(int day) const;
@@ -151,12 +154,28 @@ void TestKeyboardAccess::accessibilityTreeNamesControlsDaysAndRows()
     m_window.dialog->SelectFood(foods->indexOfChild(apple));
     static_cast<QAbstractButton *>(m_window.dialog->control(AddButton))->click();
     QAccessibleInterface *meals = findByName(window, QStringLiteral("Meals of the day"));
+    QCOMPARE(meals->role(), QAccessible::List);
     QAccessibleInterface *row = meals->child(0);
+    // A medium apple of 182 g at 52 kcal per 100 g.
     QCOMPARE(row->text(QAccessible::Name),
-             QStringLiteral("Apples, raw, with skin, 1.0 medium (3\" dia)"));
+             QStringLiteral("Apples, raw, with skin, 1.0 medium (3\" dia), 95 kcal"));
     QCOMPARE(row->role(), QAccessible::ListItem);
     QVERIFY(row->state().checkable);
     QVERIFY(!row->state().checked);
+    row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(row->state().checked);
+    QVERIFY(static_cast<CMealsList *>(m_window.dialog->control(MealList))->entries()[0].ticked);
+
+    // The totals read as texts; the unit box keeps its name whatever unit it shows.
+    QAccessibleInterface *panel = findByName(window, QStringLiteral("Nutrients of the day"));
+    QCOMPARE(panel->child(0)->text(QAccessible::Name), QStringLiteral("Calories: 95"));
+    QCOMPARE(panel->child(0)->role(), QAccessible::StaticText);
+    QAccessibleInterface *unit = findByName(window, QStringLiteral("Unit"));
+    QCOMPARE(unit->text(QAccessible::Value), QStringLiteral("medium (3\" dia)"));
+
+    // The button of the page on show is the selected one.
+    QVERIFY(findByName(window, QStringLiteral("Food"))->state().selected);
+    QVERIFY(!findByName(window, QStringLiteral("Charts"))->state().selected);
 
     // The chart says what it shows; the notice bar is an alert that reads its message.
     QAccessibleInterface *chart =
@@ -189,6 +208,8 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
     QCOMPARE(focused(), dialog.dayStrip()->prevButton());
     press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.dayStrip()->nextButton());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->accessibleName(), QStringLiteral("New food"));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.control(SearchBox));
     QTest::keyClicks(focused(), QStringLiteral("apple raw"));
@@ -253,22 +274,26 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
 
     press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.control(ClearListButton));
-    press(Qt::Key_Space);
-    QVERIFY(dayEntries(6).empty());
-    QVERIFY(dayEntries(5).empty());
-
-    // Then the list's order, switched with Space.
+    // Then the list's order, switched with Space, and Quick Add.
     press(Qt::Key_Tab);
     QCOMPARE(focused()->objectName(), QStringLiteral("searchOrderButton"));
     QVERIFY(static_cast<QAbstractButton *>(focused())->isChecked());
     press(Qt::Key_Space);
     QVERIFY(!static_cast<QAbstractButton *>(focused())->isChecked());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->accessibleName(), QStringLiteral("Quick add"));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Space);
+    QVERIFY(dayEntries(6).empty());
+    QVERIFY(dayEntries(5).empty());
 }
 
 void TestKeyboardAccess::bananaFromTheKeyboard()
 {
     CCorvaloDlg &dialog = *m_window.dialog;
-    for (int i = 0; i < 3; ++i)
+    // Past the strip's arrows and + New.
+    for (int i = 0; i < 6 && focused() != dialog.control(SearchBox); ++i)
         press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.control(SearchBox));
     QTest::keyClicks(focused(), QStringLiteral("banana"));
@@ -288,9 +313,30 @@ void TestKeyboardAccess::focusedImageButtonShowsARing()
     QCOMPARE(focused(), arrow);
     const QImage focusedLook = arrow->grab().toImage();
     QVERIFY(focusedLook != unfocused);
-    // Light yellow on the edge, where the image alone has none.
-    QCOMPARE(focusedLook.pixelColor(focusedLook.width() / 2, 1), QColor(0xFF, 0xE0, 0x66));
-    QVERIFY(unfocused.pixelColor(unfocused.width() / 2, 1) != QColor(0xFF, 0xE0, 0x66));
+    // Pale yellow on the edge, where the image alone has none.
+    QCOMPARE(focusedLook.pixelColor(focusedLook.width() / 2, 1), QColor(0xFF, 0xF5, 0xB3));
+    QVERIFY(unfocused.pixelColor(unfocused.width() / 2, 1) != QColor(0xFF, 0xF5, 0xB3));
+}
+
+void TestKeyboardAccess::focusedBoxStandsOutFromItsWhiteAndTheBlue()
+{
+    // WCAG 2.2 focus appearance: each line of the focus edge 3:1 or more from what it touches,
+    // on the left edge of a text box and of the unit box, halfway down.
+    for (const int id : {int(SearchBox), int(UnitBox)}) {
+        QWidget *box = m_window.dialog->control(id);
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        const QImage window = m_window.dialog->grab().toImage();
+        const QPoint left = box->mapTo(m_window.dialog.get(), QPoint(0, box->height() / 2));
+        const QColor outside = window.pixelColor(left - QPoint(1, 0));
+        const QColor ring = window.pixelColor(left);
+        const QColor line = window.pixelColor(left + QPoint(2, 0));
+        const QColor inside = window.pixelColor(left + QPoint(3, 0));
+        QCOMPARE(inside, QColor(Qt::white));
+        QVERIFY2(Contrast::ratio(ring, outside) >= 3.0, qPrintable(outside.name()));
+        QVERIFY2(Contrast::ratio(line, ring) >= 3.0, qPrintable(line.name()));
+        QVERIFY2(Contrast::ratio(line, inside) >= 3.0, qPrintable(line.name()));
+    }
 }
 
 QTEST_MAIN(TestKeyboardAccess)

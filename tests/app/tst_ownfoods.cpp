@@ -155,7 +155,11 @@ void TestOwnFoods::newEditAndDeleteOwnFood()
     QCOMPARE(dayEntries()[0].contribution(Nutrient::Calories), 300.0f);
 
     // Deleted after asking: gone from the list, and from the file but for what it was (#<) for
-    // the days logged with it; the day keeps its entry.
+    // the days logged with it; the day keeps its entry. Its units and its preview go with it.
+    auto *unitBox = static_cast<QComboBox *>(dialog.control(UnitBox));
+    auto *panel = static_cast<CElements *>(dialog.control(NutrientPanel));
+    QCOMPARE(unitBox->currentText(), QStringLiteral("bowl"));
+    QCOMPARE(panel->previewMode(), CElements::PreviewAdd);
     whenOpen<SkinForm>([](SkinForm &confirm) { confirm.commitButton()->click(); });
     trigger(porridge, QStringLiteral("Delete food"));
     QVERIFY(myFoods().find("\nPorridge") == std::string::npos &&
@@ -163,6 +167,8 @@ void TestOwnFoods::newEditAndDeleteOwnFood()
     QCOMPARE(dialog.foods().recordCount(), shipped);
     QCOMPARE(dialog.foods().userFoodCount(), 0);
     QVERIFY(!dialog.portionEntry()->hasCurrentFood());
+    QCOMPARE(unitBox->count(), 0);
+    QCOMPARE(panel->previewMode(), CElements::PreviewNone);
     QCOMPARE(dayEntries().size(), std::size_t(1));
     QCOMPARE(dayEntries()[0].name, std::string("Porridge, my own"));
     QCOMPARE(dayEntries()[0].contribution(Nutrient::Calories), 300.0f);

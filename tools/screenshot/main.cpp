@@ -1,11 +1,12 @@
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page]
 //       [edges|best|close|goal|goals|edges-goals|export|import|copy-menu|own-list|own-form|
-//        quick-add|activity|focus-list|focus-add]   (page 0: the prompt)
+//        quick-add|activity|focus-list|focus-add|focus-box]   (page 0: the prompt)
 // "edges" adds the awkward cases: a long unit, amounts and a weight too long for their places;
 // "best" shows the food list with best matches first, searched for "milk"; "close" searched for
-// "kohl", a German word, whose close matches follow the few foods it begins; "focus-list" and
-// "focus-add" show the keyboard focus on the food list or on Add; "goal" sets a daily calorie
+// "kohl", a German word, whose close matches follow the few foods it begins; "focus-list",
+// "focus-add" and "focus-box" show the keyboard focus on the food list, on Add or on the search
+// box; "goal" sets a daily calorie
 // goal of 2000 (the chart's goal line); "goals" sets daily goals (fat's limit exceeded) for the
 // nutrient panel and the Settings page; "edges-goals" does both; "export" exports the history
 // from the Settings page (page 5) and shows its outcome; "copy-menu" opens the day
@@ -391,13 +392,18 @@ int main(int argc, char *argv[])
             dialog.foodActions()->QuickAddToDay();
             return;
         }
-        if (option != "focus-list" && option != "focus-add") {
+        if (option != "focus-list" && option != "focus-add" && option != "focus-box") {
             save();
             return;
         }
         // Tab from the control before, as the user would, once the window is active.
         dialog.activateWindow();
         QTimer::singleShot(200, &dialog, [&] {
+            if (option == "focus-box") {
+                dialog.control(DialogLayout::SearchBox)->setFocus(Qt::TabFocusReason);
+                QTimer::singleShot(100, &dialog, save);
+                return;
+            }
             dialog
                 .control(option == "focus-add" ? DialogLayout::AmountBox : DialogLayout::SearchBox)
                 ->setFocus(Qt::OtherFocusReason);

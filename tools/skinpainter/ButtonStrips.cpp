@@ -10,6 +10,7 @@
 #include <QPen>
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 using namespace PaintKit;
 
@@ -174,9 +175,56 @@ int pageFrameWidth(DialogLayout::ControlId id)
     return 0;
 }
 
+// The captions of the buttons in the window's top right: the pages, and Community beside them.
+struct TopCaption
+{
+    int frameWidth;
+    Margins margins;
+    QString text;
+};
+
+std::vector<TopCaption> topCaptions()
+{
+    const auto page = [](DialogLayout::ControlId id, const char *text) {
+        return TopCaption {pageFrameWidth(id), pageButtonMargins(id),
+                           QCoreApplication::translate("Skin", text)};
+    };
+    return {page(DialogLayout::FoodButton, "Food"),
+            page(DialogLayout::ChartsButton, "Charts"),
+            page(DialogLayout::DiaryButton, "Diary"),
+            page(DialogLayout::CommunityButton, "Community"),
+            {64, {}, QCoreApplication::translate("Skin", "Nutrients")},
+            {55, {}, QCoreApplication::translate("Skin", "Settings")}};
+}
+
+// One size for all of them, the largest at which each fits its face: a short word drawn smaller
+// than its neighbours looks like a lesser button.
+double topCaptionPoints()
+{
+    static const double points = [] {
+        double size = 8;
+        const auto allFit = [](double candidate) {
+            const QFontMetricsF metrics(arial(candidate, true));
+            for (const TopCaption &caption : topCaptions()) {
+                // The face as strip() and caption() leave it.
+                const qreal room =
+                    caption.frameWidth - caption.margins.left - caption.margins.right - 2 - 4;
+                if (metrics.horizontalAdvance(caption.text) > room)
+                    return false;
+            }
+            return true;
+        };
+        while (!allFit(size) && arial(size, true).pixelSize() > 9)
+            size -= 0.5;
+        return size;
+    }();
+    return points;
+}
+
 QImage pageStrip(DialogLayout::ControlId id, const QString &text)
 {
-    return captionStrip(pageFrameWidth(id), 16, text, 8, Blue, pageButtonMargins(id));
+    return captionStrip(pageFrameWidth(id), 16, text, topCaptionPoints(), Blue,
+                        pageButtonMargins(id));
 }
 
 // Glyphs are stroked twice: a dark pass one pixel lower, then white.
@@ -252,12 +300,14 @@ QImage diary()
 
 QImage ovulation()
 {
-    return captionStrip(64, 16, QCoreApplication::translate("Skin", "Nutrients"), 8);
+    return captionStrip(64, 16, QCoreApplication::translate("Skin", "Nutrients"),
+                        topCaptionPoints());
 }
 
 QImage settings()
 {
-    return captionStrip(55, 16, QCoreApplication::translate("Skin", "Settings"), 8);
+    return captionStrip(55, 16, QCoreApplication::translate("Skin", "Settings"),
+                        topCaptionPoints());
 }
 
 QImage deleteSelected()

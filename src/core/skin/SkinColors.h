@@ -20,9 +20,10 @@ inline constexpr std::uint32_t DiaryScrollHandle = 0x801258A5;
 inline constexpr std::uint32_t NoticePlate = 0xFFFFC83D;
 inline constexpr std::uint32_t NoticeEdge = 0xFFD98200;
 inline constexpr std::uint32_t NoticeText = 0xFF2B1D00;
-// The keyboard focus: a light yellow ring (over 7:1 on the deep blue) with a dark inner line, so
-// that it also shows on a light button face or a white list.
-inline constexpr std::uint32_t FocusRing = 0xFFFFE066;
+// The keyboard focus: a pale yellow ring with a dark inner line, so that it shows on a light button
+// face or a white box as well as on the blue: the ring stands 3:1 or more from the lightest blue
+// behind a box (3.3:1), the line from the box's white (14:1).
+inline constexpr std::uint32_t FocusRing = 0xFFFFF5B3;
 inline constexpr std::uint32_t FocusRingInner = 0xFF00266B;
 // Goal progress on the nutrient panel: a light track, a white bar; a reached target green, an
 // exceeded limit amber (both light enough for the deep blue, amber also for its figures).

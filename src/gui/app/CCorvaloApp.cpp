@@ -9,6 +9,7 @@
 #include "platform/DiaryLocation.h"
 #include "platform/FontSetUp.h"
 #include "platform/Resources.h"
+#include "platform/ShownNumber.h"
 #include "platform/SingleWindow.h"
 
 #include <QFile>
@@ -40,6 +41,7 @@ QString CCorvaloApp::LoadTranslations(const QStringList &uiLanguages)
     QCoreApplication::removeTranslator(&own);
     QCoreApplication::removeTranslator(&standard);
     Resources::setLanguage(QString());
+    ShownNumber::setLanguage(QString());
 
     for (const QString &uiLanguage : uiLanguages) {
         const QString language =
@@ -56,6 +58,7 @@ QString CCorvaloApp::LoadTranslations(const QStringList &uiLanguages)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&standard);
         Resources::setLanguage(language);
+        ShownNumber::setLanguage(language);
         return language;
     }
     return {};

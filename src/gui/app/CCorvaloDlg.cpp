@@ -17,6 +17,8 @@
 #include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
+#include "controls/FieldFocusFrame.h"
+#include "controls/StripButton.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodListActions.h"
 #include "food/FoodListView.h"
@@ -69,6 +71,7 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
     setWindowIcon(QIcon(QPixmap::fromImage(ResourceImage(128, "ICON").image())));
     setFixedSize(DialogLayout::WindowWidth, DialogLayout::WindowHeight);
     setStyleSheet(SkinStyle::styleSheet());
+    FieldFocusFrame::install();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     if (!whole) {
@@ -310,8 +313,11 @@ void CCorvaloDlg::showPage(int page)
     m_dayStrip->InvalidateWithErase();
     m_dayStrip->repaint();
 
-    for (int p = PageTable::Food; p <= PageTable::Settings; ++p)
+    for (int p = PageTable::Food; p <= PageTable::Settings; ++p) {
         control(PageTable::ButtonOf(p))->setEnabled(true);
+        if (auto *button = qobject_cast<StripButton *>(control(PageTable::ButtonOf(p))))
+            button->setCurrent(p == page);
+    }
     // Pages not built yet have nothing to hide.
     for (int id : PageTable::AllPageControls) {
         if (QWidget *widget = control(id))

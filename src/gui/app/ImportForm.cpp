@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 ImportForm::ImportForm(DayStore &store, ImportPlan::Plan plan, QWidget *parent)

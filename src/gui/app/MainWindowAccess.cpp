@@ -87,16 +87,19 @@ void setUp(CCorvaloDlg &window)
     CTimCalentar *strip = window.dayStrip();
     order << strip << strip->prevButton() << strip->nextButton();
     for (const int id : kTabOrder) {
+        // "+ New" stands left of the search box and Quick Add right of Clear List: each is
+        // reached where it is seen.
+        if (id == DialogLayout::SearchBox && window.foodActions())
+            order << window.foodActions()->newFoodButton();
         if (id != DialogLayout::DayStrip)
             order += focusableIn(window.control(id));
-        // The food list's own actions after the day's list: the main path stays short.
-        // The list's order among them: from the search box, Tab still leads to the list.
+        // The switch of the list's order is seen beside the search box, yet from there Tab leads
+        // to the list: the main path stays short.
         if (id == DialogLayout::ClearListButton && window.foodActions()) {
             if (auto *orderSwitch =
                     window.findChild<QWidget *>(QStringLiteral("searchOrderButton")))
                 order << orderSwitch;
-            order << window.foodActions()->newFoodButton()
-                  << window.foodActions()->quickAddButton();
+            order << window.foodActions()->quickAddButton();
             if (auto *activity = window.findChild<QWidget *>(QStringLiteral("activityButton")))
                 order << activity;
         }

@@ -1,7 +1,9 @@
 #include "app/MergeForm.h"
 
+#include "meals/ShownMeal.h"
 #include "platform/CoreText.h"
 #include "platform/NumberText.h"
+#include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 #include "store/NoteFile.h"
 #include "store/SaveProblem.h"
@@ -19,7 +21,7 @@ namespace {
 QString weightText(const std::string &bytes)
 {
     const std::optional<float> weight = WeightFile::Decode(bytes);
-    return weight ? Text8::toQString(NumberText::fixed(*weight, 1)) : MergeForm::tr("no weight");
+    return weight ? ShownNumber::fixed(*weight, 1) : MergeForm::tr("no weight");
 }
 
 } // namespace
@@ -132,9 +134,9 @@ void MergeForm::fillMeals()
                                                                  : tr("other computer");
         auto *item = new QListWidgetItem(
             tr("%1 %2  %3  (%4)")
-                .arg(Text8::toQString(NumberText::fixed(merged.entry.amount, 1)),
-                     Text8::toQString(merged.entry.unit), Text8::toQString(merged.entry.name),
-                     side),
+                .arg(ShownNumber::fixed(merged.entry.amount, 1),
+                     ShownMeal::unit(merged.entry.name, merged.entry.unit),
+                     ShownMeal::name(merged.entry.name, merged.entry.unit), side),
             m_meals);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);

@@ -61,7 +61,8 @@ QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical {
 QString styleSheet()
 {
     // %1 field, %2 ink, %3 edge, %4 selection, %5 focus, %6 grid, %7 tooltip. The skinned parts
-    // come last: they refine the rules above.
+    // come last: they refine the rules above. The focused box's edge is dark against its white;
+    // FieldFocusFrame lays the light outer ring over it.
     return QStringLiteral(R"(
 QLineEdit, QComboBox, QDateEdit {
     background: %1;
@@ -97,7 +98,7 @@ QToolTip {
 }
 )")
                .arg(hex(SkinColors::White), hex(SkinColors::FieldText), hex(SkinColors::PanelEdge),
-                    hex(SkinColors::FieldSelection), hex(SkinColors::FocusRing),
+                    hex(SkinColors::FieldSelection), hex(SkinColors::FocusRingInner),
                     hex(SkinColors::TableGrid), hex(SkinColors::TooltipPlate)) +
         skinnedParts();
 }

@@ -4,6 +4,7 @@
 #include "export/DiaryExport.h"
 #include "platform/CoreText.h"
 #include "platform/NumberText.h"
+#include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 #include "platform/TypedNumber.h"
 #include "store/DayStore.h"
@@ -33,10 +34,11 @@ void WeightField::show(const DayFiles::LocalDate &day)
     m_shown = weight;
     // A weight that could not be saved yet is shown as typed, not the stored one.
     const std::string *unsaved = m_unsaved.find(day);
-    const std::string text =
-        unsaved ? *unsaved : (weight ? NumberText::fixed(*weight, 1) : std::string());
+    // In the window's decimal mark, which the box reads back as well.
+    const QString text = unsaved ? Text8::toQString(*unsaved)
+                                 : (weight ? ShownNumber::fixed(*weight, 1) : QString());
     const QSignalBlocker quiet(m_box);
-    m_box->setText(Text8::toQString(text));
+    m_box->setText(text);
 }
 
 void WeightField::flush()

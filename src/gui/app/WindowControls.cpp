@@ -4,6 +4,7 @@
 #include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
+#include "controls/NamedComboBox.h"
 #include "food/FoodListView.h"
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
@@ -92,7 +93,7 @@ void WindowControls::create(bool base, bool food, int page)
         add(DialogLayout::FoodList, new FoodListView(window), page);
         add(DialogLayout::AmountBox, new QLineEdit(window), page);
         add(DialogLayout::NutrientPanel, new CElements(window), page);
-        auto *unitBox = new QComboBox(window);
+        auto *unitBox = new NamedComboBox(window);
         add(DialogLayout::UnitBox, unitBox, page);
         // A drop-down list: the template's height is that of the open list.
         unitBox->setFixedHeight(rectOf(DialogLayout::AmountBox).height() + 2);

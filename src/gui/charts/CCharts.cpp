@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/CompactNumber.h"
 #include "platform/NumberText.h"
+#include "platform/ShownNumber.h"
 #include "platform/SkinFont.h"
 #include "skin/ChartColors.h"
 #include "skin/SkinColors.h"
@@ -124,7 +125,7 @@ void CCharts::describe()
         return days;
     };
     const auto number = [](float value, int decimals) {
-        return QString::fromStdString(NumberText::fixed(value, decimals));
+        return ShownNumber::fixed(value, decimals);
     };
     float low = 0, high = 0;
     QStringList parts;
@@ -456,8 +457,8 @@ void CCharts::paintTexts(QPainter &painter, const ChartGeometry &geometry) const
 
     if (m_hasGoal) {
         // Above its line, left of the scale's labels; below it when the line runs along the top.
-        const QString goal = tr("Goal %1").arg(QString::fromStdString(
-            CompactNumber::fit(m_calorieGoal, 0, ChartGeometry::MaxLabelChars)));
+        const QString goal = tr("Goal %1").arg(
+            ShownNumber::text(CompactNumber::fit(m_calorieGoal, 0, ChartGeometry::MaxLabelChars)));
         const qreal height = QFontMetricsF(label).height();
         const qreal y =
             m_goalY - height - 2 < geometry.plotTop() ? m_goalY + 3 : m_goalY - height - 2;

@@ -2,6 +2,7 @@
 // day a click or Enter opens.
 #include "charts/CCharts.h"
 #include "platform/NumberText.h"
+#include "platform/ShownNumber.h"
 #include "skin/SkinColors.h"
 
 #include <QComboBox>
@@ -22,7 +23,7 @@ QDate qDateOf(std::int64_t day)
 
 QString chartNumber(double value, int decimals)
 {
-    return QString::fromStdString(NumberText::fixed(value, decimals));
+    return ShownNumber::fixed(value, decimals);
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 namespace {
 
 // One painted item. It asks the list's interface for everything, so it never holds a stale copy.
-class PaintedItem : public QAccessibleInterface
+class PaintedItem : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
     PaintedItem(QWidget *widget, int item) : m_widget(widget), m_item(item) { }
@@ -67,8 +67,27 @@ public:
         return state;
     }
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface
+            ? static_cast<QAccessibleActionInterface *>(this)
+            : nullptr;
+    }
+    QStringList actionNames() const override
+    {
+        const PaintedListAccessible *owner = list();
+        return owner && isValid() ? owner->itemActions(m_item) : QStringList();
+    }
+    void doAction(const QString &action) override
+    {
+        if (PaintedListAccessible *owner = list();
+            owner && isValid() && owner->itemActions(m_item).contains(action))
+            owner->doItemAction(m_item, action);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
 private:
-    const PaintedListAccessible *list() const
+    PaintedListAccessible *list() const
     {
         return m_widget
             ? dynamic_cast<PaintedListAccessible *>(QAccessible::queryAccessibleInterface(m_widget))

@@ -21,6 +21,9 @@ public:
     // The item the keyboard is on, or -1.
     virtual int currentItem() const = 0;
     virtual QAccessible::Role itemRole() const { return QAccessible::ListItem; }
+    // The actions an item offers (QAccessibleActionInterface names), and doing one.
+    virtual QStringList itemActions(int) const { return {}; }
+    virtual void doItemAction(int, const QString &) { }
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;

@@ -1,14 +1,32 @@
 #include "controls/StripButton.h"
 
 #include "controls/FocusRing.h"
+#include "controls/StripButtonAccessible.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 StripButton::StripButton(QWidget *parent) : QAbstractButton(parent)
 {
+    // Before anything below makes a reader ask for the button: the answer is kept for its life.
+    StripButtonAccessible::install();
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
     m_focusRing = FocusRing::follow(this, this);
+}
+
+void StripButton::setCurrent(bool current)
+{
+    if (m_current == current)
+        return;
+    m_current = current;
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.selected = true;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 bool StripButton::LoadStrip(int imageId, const char *type)

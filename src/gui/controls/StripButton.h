@@ -27,6 +27,10 @@ public:
     int frameHeight() const { return m_frameHeight; }
     bool isHovering() const { return m_hover; }
 
+    // The button of the page on show: assistive tools hear it as the selected one.
+    void setCurrent(bool current);
+    bool isCurrent() const { return m_current; }
+
     // The look the button shows now; the first match of disabled, pressed, hover wins.
     Frame currentFrame() const;
 
@@ -50,6 +54,7 @@ private:
     QRect framePixels(const QImage &image, int frame) const;
 
     bool m_hover = false;
+    bool m_current = false;
     FocusRing *m_focusRing = nullptr;
     ResourceImage m_strip;
     int m_frameWidth = 0;

@@ -273,12 +273,14 @@ void FoodListActions::DeleteFood(int record)
                         tr("Delete"), m_window);
     if (confirm.exec() != QDialog::Accepted)
         return;
-    change(
+    const QString refused = change(
         [&name](UserFoodTable &now) {
             now.remove(name);
             return QString();
         },
         {});
+    if (refused.isEmpty())
+        m_parts.portion->ForgetFood();
 }
 
 void FoodListActions::QuickAddToDay()

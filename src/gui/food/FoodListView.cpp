@@ -1,8 +1,10 @@
 #include "food/FoodListView.h"
 
 #include "controls/FocusRing.h"
+#include "controls/PaintedListAccessible.h"
 #include "food/FoodListAccessible.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,6 +14,8 @@
 
 FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
 {
+    // Before anything below makes a reader ask for the list: the answer is kept for its life.
+    FoodListAccessible::install();
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -38,7 +42,6 @@ FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
     setPalette(colours);
 
-    FoodListAccessible::install();
     setAccessibleName(tr("Foods"));
     m_focusRing = FocusRing::follow(this, viewport());
 }
@@ -153,6 +156,33 @@ void FoodListView::changeEvent(QEvent *event)
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         updateRowHeight();
+}
+
+// The table's own events count its header cells, so a reader would announce a food some rows
+// further down; the list's accessible items are its rows, and are told by row.
+void FoodListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    if (current.isValid())
+        PaintedListAccessible::notifyCurrent(this, current.row());
+}
+
+void FoodListView::selectionChanged(const QItemSelection &selected,
+                                    const QItemSelection &deselected)
+{
+    QAbstractItemView::selectionChanged(selected, deselected);
+    if (!QAccessible::isActive())
+        return;
+    for (const QModelIndex &index : selected.indexes()) {
+        QAccessibleEvent event(this, QAccessible::SelectionAdd);
+        event.setChild(index.row());
+        QAccessible::updateAccessibility(&event);
+    }
+    for (const QModelIndex &index : deselected.indexes()) {
+        QAccessibleEvent event(this, QAccessible::SelectionRemove);
+        event.setChild(index.row());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void FoodListView::selectOnly(int row)

@@ -69,6 +69,17 @@ void PortionEntry::ClearCurrentFood()
     updateAddButton();
 }
 
+void PortionEntry::ForgetFood()
+{
+    ClearCurrentFood();
+    {
+        const QSignalBlocker quiet(m_controls.unitBox);
+        m_controls.unitBox->clear();
+    }
+    m_unitFactors.fill(0.0f);
+    m_controls.panel->EndPreview();
+}
+
 void PortionEntry::updateAddButton()
 {
     m_controls.addButton->setEnabled(hasCurrentFood() &&

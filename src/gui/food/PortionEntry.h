@@ -38,6 +38,8 @@ public:
     void SelectFood(int recordIndex);
     // After the food list is filtered anew: no current food, Add disabled.
     void ClearCurrentFood();
+    // The current food is gone for good (deleted): also its units and its preview.
+    void ForgetFood();
     void UpdatePortionPreview();
     void AddPortion();
 

@@ -1,10 +1,14 @@
 #include "meals/CElements.h"
 
+#include "meals/NutrientPanelAccessible.h"
 #include "meals/NutrientText.h"
+#include "platform/CoreText.h"
+#include "platform/ShownNumber.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,7 +25,7 @@ constexpr int GoalBarHeight = 3;
 QString figureOrZero(double value)
 {
     const std::string figure = NutrientText::Figure(float(value));
-    return figure.empty() ? QStringLiteral("0") : Text8::toQString(figure);
+    return figure.empty() ? QStringLiteral("0") : ShownNumber::text(figure);
 }
 
 QColor goalColour(const NutrientGoals::Progress &progress)
@@ -38,6 +42,8 @@ CElements::CElements(QWidget *parent)
       m_totalFont(skinFont(QStringLiteral("Arial"), 10)),
       m_previewFont(skinFont(QStringLiteral("Arial"), 9))
 {
+    // Before anything below makes a reader ask for the panel: the answer is kept for its life.
+    NutrientPanelAccessible::install();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -81,25 +87,49 @@ void CElements::SetGoals(const NutrientGoals &goals)
     update();
 }
 
+QString CElements::spokenRow(int nutrient) const
+{
+    if (nutrient < 0 || nutrient >= Nutrient::Count)
+        return {};
+    const QString progress = progressText(nutrient);
+    QString row = CoreText::nutrientName(nutrient) + QStringLiteral(": ") +
+        (progress.isEmpty() ? totalText(nutrient).trimmed() : progress);
+    if (const QString preview = previewText(nutrient); !preview.isEmpty())
+        row += QStringLiteral(" (%1)").arg(preview);
+    return row;
+}
+
+QRect CElements::rowRect(int nutrient) const
+{
+    const int rowHeight = height() / Nutrient::Count;
+    return QRect(0, rowHeight * NutrientText::ScreenRow(nutrient), width(), rowHeight);
+}
+
 void CElements::describe()
 {
     QStringList rows(Nutrient::Count);
-    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient) {
-        const QString progress = progressText(nutrient);
-        QString row = Text8::toQString(NutrientText::Label(nutrient)) + QLatin1Char(' ') +
-            (progress.isEmpty() ? totalText(nutrient).trimmed() : progress);
-        if (const QString preview = previewText(nutrient); !preview.isEmpty())
-            row += QStringLiteral(" (%1)").arg(preview);
-        rows[NutrientText::ScreenRow(nutrient)] = row;
-    }
+    for (int nutrient = 0; nutrient < Nutrient::Count; ++nutrient)
+        rows[NutrientText::ScreenRow(nutrient)] = spokenRow(nutrient);
     setAccessibleDescription(rows.join(QStringLiteral("; ")));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void CElements::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The labels are the window's language.
+    if (event->type() == QEvent::LanguageChange)
+        describe();
 }
 
 QString CElements::totalText(int nutrient) const
 {
     if (nutrient < 0 || nutrient >= Nutrient::Count)
         return {};
-    return Text8::toQString(NutrientText::Total(nutrient, m_totals[nutrient]));
+    return ShownNumber::text(NutrientText::Total(nutrient, m_totals[nutrient]));
 }
 
 QString CElements::previewText(int nutrient) const
@@ -108,9 +138,9 @@ QString CElements::previewText(int nutrient) const
         return {};
     switch (m_previewMode) {
     case PreviewRemove:
-        return Text8::toQString(NutrientText::FormatDelta("-", m_removePreview[nutrient]));
+        return ShownNumber::text(NutrientText::FormatDelta("-", m_removePreview[nutrient]));
     case PreviewAdd:
-        return Text8::toQString(NutrientText::FormatDelta("+", m_addPreview[nutrient]));
+        return ShownNumber::text(NutrientText::FormatDelta("+", m_addPreview[nutrient]));
     case PreviewNone:
         break;
     }
@@ -147,11 +177,8 @@ void CElements::paintEvent(QPaintEvent *)
     m_background.paint(painter, this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
-    const int rowHeight = height() / Nutrient::Count;
-    for (int k = 0; k < Nutrient::Count; ++k) {
-        const QRect row(0, rowHeight * NutrientText::ScreenRow(k), width(), rowHeight);
-        drawNutrient(painter, k, row);
-    }
+    for (int k = 0; k < Nutrient::Count; ++k)
+        drawNutrient(painter, k, rowRect(k));
 }
 
 void CElements::drawNutrient(QPainter &painter, int nutrient, const QRect &row) const

@@ -38,9 +38,13 @@ public:
     QString previewText(int nutrient) const;
     // "515 of 2000", "45 of 70 g"; empty without a goal.
     QString progressText(int nutrient) const;
+    // A nutrient's row as a reader says it: "Fat: 8.5 g (+1.2)", in the window's language.
+    QString spokenRow(int nutrient) const;
+    QRect rowRect(int nutrient) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void drawNutrient(QPainter &painter, int nutrient, const QRect &row) const;

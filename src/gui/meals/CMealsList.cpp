@@ -31,6 +31,8 @@ constexpr int WheelNotch = 120;
 
 CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
 {
+    // Before anything below makes a reader ask for the list: the answer is kept for its life.
+    MealsListAccessible::install();
     m_keeper = new MealDayKeeper(this);
     connect(m_keeper, &MealDayKeeper::saved, this, &CMealsList::saved);
     connect(m_keeper, &MealDayKeeper::opened, this, &CMealsList::opened);
@@ -54,8 +56,9 @@ CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
             RefreshFromFile();
     });
 
-    MealsListAccessible::install();
     setAccessibleName(tr("Meals of the day"));
+    setAccessibleDescription(tr("Space ticks a row, F2 changes its amount; Delete Selected "
+                                "removes the ticked rows."));
     m_editor->lineEdit()->setAccessibleName(tr("Amount eaten"));
     m_focusRing = FocusRing::follow(this, viewport());
 

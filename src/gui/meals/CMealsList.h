@@ -78,6 +78,8 @@ public:
 
     // Adds a row for the entry and returns its index.
     int AppendEntry(const MealEntry &entry);
+    // Ticks the row, or unticks it, as Space or a click on its box does.
+    void toggleTick(int index);
     // The selected entry's contribution to each nutrient; false, `out` untouched, without one.
     bool GetSelectedContribution(Nutrients &out) const;
 
@@ -133,7 +135,6 @@ private:
     // Before the keeper replaces the rows, and once they are there.
     void replacing();
     void placeRows(MealDayKeeper::Shown how, const Nutrients &totals, int selected);
-    void toggleTick(int index);
     bool isRowSelected(int row) const;
     // Rows that fit the viewport whole.
     int wholeRowsShown() const;

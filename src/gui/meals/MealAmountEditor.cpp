@@ -3,6 +3,7 @@
 #include "meals/CMealsList.h"
 #include "meals/MealEntry.h"
 #include "platform/NumberText.h"
+#include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 #include "platform/TypedNumber.h"
 
@@ -112,8 +113,7 @@ void MealAmountEditor::Begin(int index, int visibleRow, bool fromKeys)
 
     // Always one decimal, also where the row shows none. The length limit is for typing: a
     // longer stored amount is shown whole, not cut into another number.
-    const QString text =
-        Text8::toQString(NumberText::fixed(m_list->entries()[std::size_t(index)].amount, 1));
+    const QString text = ShownNumber::fixed(m_list->entries()[std::size_t(index)].amount, 1);
     m_edit->setMaxLength(std::max<int>(MinimumEditorLength, text.size()));
     m_edit->setText(text);
     m_edit->selectAll();

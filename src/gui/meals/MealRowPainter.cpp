@@ -1,5 +1,7 @@
 #include "meals/MealRowPainter.h"
 
+#include "meals/ShownMeal.h"
+#include "platform/ShownNumber.h"
 #include "platform/SkinFont.h"
 #include "platform/Text8.h"
 #include "skin/SkinColors.h"
@@ -94,12 +96,12 @@ void MealRowPainter::draw(QPainter &painter, const MealRowLayout &layout, const 
     painter.setPen(textPen);
     const QFont &textFont = selected ? m_selectedTextFont : m_textFont;
     painter.setFont(textFont);
-    drawLines(
-        painter, toRect(layout.nameBox(top)),
-        fitLines(textFont, Text8::toQString(entry.name), layout.nameBox(top).width, NameLines));
+    drawLines(painter, toRect(layout.nameBox(top)),
+              fitLines(textFont, ShownMeal::name(entry.name, entry.unit), layout.nameBox(top).width,
+                       NameLines));
     const MealRowLayout::Box unit = layout.unitBox(top, width);
     drawLines(painter, toRect(unit),
-              fitLines(textFont, Text8::toQString(entry.unit), unit.width, UnitLines));
+              fitLines(textFont, ShownMeal::unit(entry.name, entry.unit), unit.width, UnitLines));
 
     // Half a pixel in, so the 1-pixel frame covers whole pixels.
     const QRectF frame = toRect(layout.amountFrame(top));
@@ -114,11 +116,11 @@ void MealRowPainter::draw(QPainter &painter, const MealRowLayout &layout, const 
     const QFontMetricsF metrics(amountFont);
     const qreal room = frame.width() - 2;
     QString amount =
-        Text8::toQString(MealRowLayout::amountText(entry.amount, [&](const std::string &text) {
-            return metrics.horizontalAdvance(Text8::toQString(text)) <= room;
+        ShownNumber::text(MealRowLayout::amountText(entry.amount, [&](const std::string &text) {
+            return metrics.horizontalAdvance(ShownNumber::text(text)) <= room;
         }));
     if (amount.isEmpty())
-        amount = metrics.elidedText(Text8::toQString(MealRowLayout::amountText(entry.amount)),
+        amount = metrics.elidedText(ShownNumber::text(MealRowLayout::amountText(entry.amount)),
                                     Qt::ElideRight, room);
     const qreal centre = layout.amountCentreX();
     painter.drawText(QRectF(centre - AmountTextWidth / 2, top, AmountTextWidth, AmountTextWidth),
@@ -133,11 +135,11 @@ QString MealRowPainter::cutText(const MealRowLayout &layout, const MealEntry &en
     const MealRowLayout::Box unit = layout.unitBox(top, width);
     QString whole;
     if (toRect(name).contains(at)) {
-        whole = Text8::toQString(entry.name);
+        whole = ShownMeal::name(entry.name, entry.unit);
         if (!fitLines(font, whole, name.width, NameLines).elided)
             whole.clear();
     } else if (toRect(unit).contains(at)) {
-        whole = Text8::toQString(entry.unit);
+        whole = ShownMeal::unit(entry.name, entry.unit);
         if (!fitLines(font, whole, unit.width, UnitLines).elided)
             whole.clear();
     }

@@ -1,6 +1,9 @@
 #include "meals/MealsListAccessible.h"
 
 #include "meals/CMealsList.h"
+#include "meals/NutrientText.h"
+#include "meals/ShownMeal.h"
+#include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 
 #include <QItemSelectionModel>
@@ -43,11 +46,13 @@ int MealsListAccessible::itemCount() const
 QString MealsListAccessible::itemName(int item) const
 {
     const MealEntry &entry = list()->entries()[item];
-    // The amount as the row shows it.
-    return QStringLiteral("%1, %2 %3")
-        .arg(Text8::toQString(entry.name),
-             Text8::toQString(MealRowLayout::amountText(entry.amount)),
-             Text8::toQString(entry.unit));
+    const std::string calories = NutrientText::Figure(entry.contribution(Nutrient::Calories));
+    // The amount as the row shows it; the calories as the panel counts them.
+    return CMealsList::tr("%1, %2 %3, %4 kcal")
+        .arg(ShownMeal::name(entry.name, entry.unit),
+             ShownNumber::text(MealRowLayout::amountText(entry.amount)),
+             ShownMeal::unit(entry.name, entry.unit),
+             calories.empty() ? QStringLiteral("0") : ShownNumber::text(calories));
 }
 
 QRect MealsListAccessible::itemRect(int item) const
@@ -70,6 +75,22 @@ QAccessible::State MealsListAccessible::itemState(int item) const
     state.selected = selection && selection->isRowSelected(item, QModelIndex());
     state.focused = item == currentItem() && list()->hasFocus();
     return state;
+}
+
+QStringList MealsListAccessible::itemActions(int) const
+{
+    return {QAccessibleActionInterface::toggleAction(),
+            QAccessibleActionInterface::setFocusAction()};
+}
+
+void MealsListAccessible::doItemAction(int item, const QString &action)
+{
+    if (action == QAccessibleActionInterface::toggleAction()) {
+        list()->toggleTick(item);
+    } else if (action == QAccessibleActionInterface::setFocusAction()) {
+        list()->setFocus(Qt::OtherFocusReason);
+        list()->setCurrentRow(item);
+    }
 }
 
 int MealsListAccessible::currentItem() const

@@ -5,7 +5,7 @@
 class CMealsList;
 
 // The day's meal list as assistive tools read it: one list item a row, named "food, amount
-// unit", checkable by its tick box.
+// unit, calories", checkable by its tick box and ticked by its toggle action.
 class MealsListAccessible : public PaintedListAccessible
 {
 public:
@@ -19,6 +19,8 @@ public:
     QRect itemRect(int item) const override;
     QAccessible::State itemState(int item) const override;
     int currentItem() const override;
+    QStringList itemActions(int item) const override;
+    void doItemAction(int item, const QString &action) override;
 
 private:
     CMealsList *list() const;

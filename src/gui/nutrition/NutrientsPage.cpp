@@ -4,6 +4,7 @@
 #include "food/NutrientCatalogue.h"
 #include "food/NutrientData.h"
 #include "food/UserFoodTable.h"
+#include "meals/ShownMeal.h"
 #include "nutrition/NutrientBarDelegate.h"
 #include "nutrition/NutrientLookup.h"
 #include "nutrition/PeriodNutrition.h"
@@ -374,7 +375,7 @@ void NutrientsPage::showSources()
                                 : tr("Foods that gave %1, per logged day").arg(nutrientName(info)));
     for (const PeriodNutrition::FoodShare &share : m_shown->sources(info.id)) {
         auto *row = new QTreeWidgetItem(m_sources);
-        row->setText(0, Text8::toQString(share.name));
+        row->setText(0, ShownMeal::foodName(share.name));
         row->setText(1, amountText(share.amount / days, info));
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }

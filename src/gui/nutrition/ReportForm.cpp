@@ -3,8 +3,10 @@
 #include "controls/SkinButton.h"
 #include "food/NutrientCatalogue.h"
 #include "meals/NutrientText.h"
+#include "meals/ShownMeal.h"
 #include "platform/CoreText.h"
 #include "platform/NumberText.h"
+#include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 
 #include <QCheckBox>
@@ -24,7 +26,7 @@ QDate reportDate(const DayFiles::LocalDate &day)
 
 QString reportTotal(int nutrient, double amount)
 {
-    return Text8::toQString(NutrientText::Total(nutrient, float(amount))).trimmed();
+    return ShownNumber::text(NutrientText::Total(nutrient, float(amount))).trimmed();
 }
 
 // The ten in the order the Food page's panel lists them.
@@ -126,13 +128,11 @@ QString ReportForm::html(const PeriodReport &report) const
         for (const PeriodNutrition::FoodShare &food : report.topFoods(NutrientId::Energy)) {
             const int share =
                 energy && *energy > 0.0 ? int(std::lround(food.amount / *energy * 100)) : 0;
-            QString name = Text8::toQString(food.name);
+            QString name = ShownMeal::foodName(food.name);
             if (name.size() > 28)
                 name = name.left(27) + QChar(0x2026);
-            right += row(name,
-                         tr("%1 kcal, %2 %")
-                             .arg(QString::fromStdString(NumberText::fixed(food.amount, 0)))
-                             .arg(share));
+            right +=
+                row(name, tr("%1 kcal, %2 %").arg(ShownNumber::fixed(food.amount, 0)).arg(share));
         }
         right += QStringLiteral("</table><br>");
     }
@@ -141,22 +141,21 @@ QString ReportForm::html(const PeriodReport &report) const
     if (const std::optional<double> change = report.weightChange()) {
         const auto at = [&](const PeriodReport::Weighed &weighed) {
             return tr("%1 on %2")
-                .arg(QString::fromStdString(NumberText::fixed(weighed.weight, 1)),
+                .arg(ShownNumber::fixed(weighed.weight, 1),
                      locale.toString(reportDate(weighed.day), QLocale::ShortFormat));
         };
         right += tr("%1, %2: change %3")
                      .arg(at(*report.firstWeight()), at(*report.lastWeight()),
                           (*change > 0 ? QStringLiteral("+") : QString()) +
-                              QString::fromStdString(NumberText::fixed(*change, 1)));
+                              ShownNumber::fixed(*change, 1));
     } else {
         right += tr("none in these days");
     }
     if (report.activeDays() > 0)
-        right +=
-            QStringLiteral("<br><br><b>%1</b><br>%2")
-                .arg(tr("Burned by activities"),
-                     tr("%1 kcal on %n day(s)", nullptr, report.activeDays())
-                         .arg(QString::fromStdString(NumberText::fixed(report.burnedTotal(), 0))));
+        right += QStringLiteral("<br><br><b>%1</b><br>%2")
+                     .arg(tr("Burned by activities"),
+                          tr("%1 kcal on %n day(s)", nullptr, report.activeDays())
+                              .arg(ShownNumber::fixed(report.burnedTotal(), 0)));
     return QStringLiteral("<table><tr><td valign=\"top\">%1</td><td width=\"24\"></td>"
                           "<td valign=\"top\">%2</td></tr></table>")
         .arg(left, right);
