@@ -255,6 +255,13 @@
     </message>
 </context>
 <context>
+    <name>CCorvaloDlg</name>
+    <message>
+        <source>No web browser could be started to open %1.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um %1 zu öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>CDiary</name>
     <message>
         <source>Diary note of the day</source>
@@ -386,6 +393,61 @@
     <message>
         <source>Day complete: all eaten is logged</source>
         <translation>Tag vollständig: alles Gegessene ist eingetragen</translation>
+    </message>
+</context>
+<context>
+    <name>DayWriter</name>
+    <message>
+        <source>Cleared the list of 1 meal.</source>
+        <translation>Liste mit 1 Mahlzeit geleert.</translation>
+    </message>
+    <message>
+        <source>Cleared the list of %1 meals.</source>
+        <translation>Liste mit %1 Mahlzeiten geleert.</translation>
+    </message>
+    <message>
+        <source>Deleted 1 meal.</source>
+        <translation>1 Mahlzeit gelöscht.</translation>
+    </message>
+    <message>
+        <source>Deleted %1 meals.</source>
+        <translation>%1 Mahlzeiten gelöscht.</translation>
+    </message>
+    <message>
+        <source>Changed an amount.</source>
+        <translation>Eine Menge geändert.</translation>
+    </message>
+    <message>
+        <source>Changed the list.</source>
+        <translation>Die Liste geändert.</translation>
+    </message>
+    <message>
+        <source>Added 1 meal.</source>
+        <translation>1 Mahlzeit hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Added %1 meals.</source>
+        <translation>%1 Mahlzeiten hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>%1 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Copied 1 meal to today.</source>
+        <translation>1 Mahlzeit nach heute kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied %1 meals to today.</source>
+        <translation>%1 Mahlzeiten nach heute kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied 1 meal to %1.</source>
+        <translation>1 Mahlzeit auf %1 kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied %1 meals to %2.</source>
+        <translation>%1 Mahlzeiten auf %2 kopiert.</translation>
     </message>
 </context>
 <context>
@@ -805,6 +867,10 @@
         <source>This food was changed elsewhere meanwhile. Close the form and open it again.</source>
         <translation>Dieses Lebensmittel wurde inzwischen anderswo geändert. Schließen Sie das Formular und öffnen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Deleted your food “%1”.</source>
+        <translation>Ihr Lebensmittel „%1“ gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>FoodListModel</name>
@@ -841,6 +907,10 @@
     <message>
         <source>Not changed: “%1” is more than any amount (at most 100000)</source>
         <translation>Nicht geändert: „%1“ ist mehr als jede Menge (höchstens 100000)</translation>
+    </message>
+    <message>
+        <source>Nothing deleted: tick the meals to delete (click their boxes or press Space), then press Delete Selected.</source>
+        <translation>Nichts gelöscht: Haken Sie die zu löschenden Mahlzeiten an (Kästchen anklicken oder Leertaste), dann „Auswahl löschen“ drücken.</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +1995,10 @@
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Deleted the recipe “%1”.</source>
+        <translation>Das Rezept „%1“ gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>RecipeSaveForm</name>
@@ -2457,6 +2531,25 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>the comma in %1 could be a thousands separator or a decimal comma; type the number without it, or with a point</source>
         <translation>das Komma in %1 könnte ein Tausendertrennzeichen oder ein Dezimalkomma sein; geben Sie die Zahl ohne es ein oder mit einem Punkt</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>%1 Click here or press Ctrl+Z to undo.</source>
+        <translation>%1 Hier klicken oder Strg+Z drücken, um es rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Not undone: %1 was changed meanwhile by another program, and its change is kept.</source>
+        <translation>Nicht rückgängig gemacht: %1 wurde inzwischen von einem anderen Programm geändert, und diese Änderung bleibt.</translation>
+    </message>
+    <message>
+        <source>Not undone: %1</source>
+        <translation>Nicht rückgängig gemacht: %1</translation>
     </message>
 </context>
 <context>

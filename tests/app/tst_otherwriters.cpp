@@ -1,5 +1,6 @@
 #include "MainWindowUnderTest.h"
 #include "app/MergeForm.h"
+#include "app/UndoOffer.h"
 #include "calendar/CDiary.h"
 #include "controls/CNoticeBar.h"
 #include "layout/DialogLayout.h"
@@ -30,6 +31,7 @@ private slots:
     void aConflictCopyIsSaidAndMerged();
     void aNoteChangedElsewhereWhileTypingIsKeptAside();
     void recipesFromAnotherComputerAreJoined();
+    void undoPutsBackTheBytesUnlessAnotherWroteMeanwhile();
 
 private:
     CMealsList *meals() const
@@ -148,6 +150,41 @@ void TestOtherWriters::recipesFromAnotherComputerAreJoined()
     RecipeBook joined;
     QVERIFY(joined.load(m_window.folder() / "recipes.tsv").ok());
     QVERIFY(joined.find("Soup") && joined.find("Stew"));
+}
+
+void TestOtherWriters::undoPutsBackTheBytesUnlessAnotherWroteMeanwhile()
+{
+    QVERIFY(m_window.open(1, [this](const fs::path &) {
+        fs::create_directories(m_window.folder() / "db");
+        QVERIFY(FileIo::writeAtomically(
+            today("db", ".db"), MealDayFile::ImageOf({sampleEntry("A", 1), sampleEntry("B", 2)})));
+    }));
+    const std::optional<std::string> before = FileIo::readAll(today("db", ".db"));
+    QVERIFY(before);
+    CNoticeBar *bar = m_window.dialog->noticeBar();
+
+    // Clear List, then Ctrl+Z: the file as it was, byte for byte.
+    QTest::mouseClick(m_window.dialog->control(ClearListButton), Qt::LeftButton);
+    QCOMPARE(meals()->count(), 0);
+    QCOMPARE(bar->text(),
+             QStringLiteral("Cleared the list of 2 meals. Click here or press Ctrl+Z to undo."));
+    m_window.dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.dialog.get()));
+    meals()->setFocus();
+    QTest::keyClick(meals(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(FileIo::readAll(today("db", ".db")), before);
+    QCOMPARE(meals()->count(), 2);
+    QVERIFY(!m_window.dialog->undoOffer()->canUndo());
+
+    // Delete Selected, then the command line adds: undoing would drop its entry, so it is not.
+    const_cast<MealEntry &>(meals()->entries().front()).ticked = true;
+    QTest::mouseClick(m_window.dialog->control(DeleteSelectedButton), Qt::LeftButton);
+    QCOMPARE(bar->text(), QStringLiteral("Deleted 1 meal. Click here or press Ctrl+Z to undo."));
+    QVERIFY(MealDayFile::AppendMealRecord(today("db", ".db"), sampleEntry("C", 3)));
+    m_window.dialog->undoOffer()->undo();
+    QCOMPARE(storedNames(), (std::vector<std::string> {"B", "C"}));
+    QVERIFY2(bar->text().startsWith(QStringLiteral("Not undone: 12-05-2026.db was changed")),
+             qPrintable(bar->text()));
 }
 
 QTEST_MAIN(TestOtherWriters)

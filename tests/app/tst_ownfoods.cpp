@@ -3,6 +3,7 @@
 // the day.
 #include "MainWindowUnderTest.h"
 #include "OpenForms.h"
+#include "app/UndoOffer.h"
 #include "calendar/CTimCalentar.h"
 #include "controls/CNoticeBar.h"
 #include "controls/SkinButton.h"
@@ -160,6 +161,14 @@ void TestOwnFoods::newEditAndDeleteOwnFood()
     auto *panel = static_cast<CElements *>(dialog.control(NutrientPanel));
     QCOMPARE(unitBox->currentText(), QStringLiteral("bowl"));
     QCOMPARE(panel->previewMode(), CElements::PreviewAdd);
+    const std::string kept = myFoods();
+    whenOpen<SkinForm>([](SkinForm &confirm) { confirm.commitButton()->click(); });
+    trigger(porridge, QStringLiteral("Delete food"));
+    // Undo brings the file back byte for byte, and the food into the list.
+    QVERIFY(dialog.undoOffer()->canUndo());
+    dialog.undoOffer()->undo();
+    QCOMPARE(myFoods(), kept);
+    QCOMPARE(dialog.foods().userFoodCount(), 1);
     whenOpen<SkinForm>([](SkinForm &confirm) { confirm.commitButton()->click(); });
     trigger(porridge, QStringLiteral("Delete food"));
     QVERIFY(myFoods().find("\nPorridge") == std::string::npos &&

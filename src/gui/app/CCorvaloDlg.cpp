@@ -9,6 +9,7 @@
 #include "app/SettingsPage.h"
 #include "app/SettingsWiring.h"
 #include "app/SkinStyle.h"
+#include "app/UndoOffer.h"
 #include "app/UnsavedForm.h"
 #include "app/WeightField.h"
 #include "calendar/CDiary.h"
@@ -255,6 +256,17 @@ void CCorvaloDlg::wireFoodPage()
                                       : AppSettings::readBestMatchesFirst(),
                      this);
     connect(m_pages.food, &FoodPage::copied, this, &CCorvaloDlg::showCopied);
+    m_undo = new UndoOffer(m_notice, this, [this](const std::filesystem::path &file) {
+        if (file == m_store.OwnFoodsFile() || file == m_store.RecipesFile()) {
+            m_pages.food->actions()->ReloadOwnFoods();
+            return;
+        }
+        m_store.Forget(file);
+        m_pages.food->meals()->RefreshFromFile();
+        showCopied();
+    });
+    connect(m_pages.food->meals(), &CMealsList::undoable, m_undo, &UndoOffer::offer);
+    connect(m_pages.food->actions(), &FoodListActions::undoable, m_undo, &UndoOffer::offer);
     SettingsWiring::connectFood(m_pages);
 }
 
@@ -295,7 +307,10 @@ bool CCorvaloDlg::CheckForNewVersion()
 
 void CCorvaloDlg::OnCommunity()
 {
-    OpenInBrowser(Resources::string(142), 5);
+    const QString address = Resources::string(142);
+    if (!OpenInBrowser(address, 5))
+        m_notice->showNotice(QStringLiteral("browser"),
+                             tr("No web browser could be started to open %1.").arg(address));
 }
 
 void CCorvaloDlg::SwitchPage(int page)

@@ -21,6 +21,7 @@ class CElements;
 class CHoverButton;
 class CMealsList;
 class CNoticeBar;
+class UndoOffer;
 class NutrientsPage;
 class CPNGButton;
 class CTimCalentar;
@@ -84,6 +85,7 @@ public:
     QWidget *control(int id) const { return m_parts.control(id); }
     CTimCalentar *dayStrip() const { return m_dayStrip; }
     CNoticeBar *noticeBar() const { return m_notice; }
+    UndoOffer *undoOffer() const { return m_undo; }
     DayFiles::LocalDate selectedDay() const;
     DayStore &store() { return m_store; }
     // The food database, waited for when it is still being loaded.
@@ -144,6 +146,7 @@ private:
     QByteArray m_nutrientBytes;
     NutrientData m_nutrientData;
     CNoticeBar *m_notice = nullptr;
+    UndoOffer *m_undo = nullptr;
 
     // Where the window was grabbed, while it is moved by hand (window systems that refuse
     // to move it themselves).

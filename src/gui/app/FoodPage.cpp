@@ -25,6 +25,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
                    bool bestMatchesFirst, QWidget *window)
@@ -36,6 +37,17 @@ FoodPage::FoodPage(Controls controls, Diary diary, const NutrientGoals &goals,
     m_controls.meals->setPanel(m_controls.panel);
     m_controls.meals->setStore(&diary.store);
     connect(m_controls.meals, &CMealsList::saved, diary.notices, &FileNotices::reportSave);
+    // Delete Selected removes the ticked rows only: a row merely selected is not one of them.
+    connect(m_controls.deleteSelected, &QAbstractButton::clicked, this,
+            [meals = m_controls.meals, notice = diary.notice] {
+                const std::vector<MealEntry> &rows = meals->entries();
+                const bool ticked = std::any_of(rows.begin(), rows.end(),
+                                                [](const MealEntry &row) { return row.ticked; });
+                if (!ticked && !rows.empty())
+                    notice->showNotice(QStringLiteral("delete-how"),
+                                       tr("Nothing deleted: tick the meals to delete (click their "
+                                          "boxes or press Space), then press Delete Selected."));
+            });
     connect(m_controls.meals, &CMealsList::opened, diary.notices, &FileNotices::reportOpen);
     connect(m_controls.meals, &CMealsList::amountRefused, this,
             [notice = diary.notice](const QString &typed) {

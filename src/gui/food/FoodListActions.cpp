@@ -67,6 +67,7 @@ FoodListActions::FoodListActions(Parts parts, std::filesystem::path file, QWidge
     m_recipes = new RecipeListActions(*m_parts.database, m_parts.loader, page, this);
     connect(m_recipes, &RecipeListActions::saved, this, &FoodListActions::saved);
     connect(m_recipes, &RecipeListActions::opened, this, &FoodListActions::opened);
+    connect(m_recipes, &RecipeListActions::undoable, this, &FoodListActions::undoable);
     connect(m_recipes, &RecipeListActions::changed, this, [this](const std::string &chosen) {
         UserFoodTable table;
         QString why;
@@ -273,14 +274,19 @@ void FoodListActions::DeleteFood(int record)
                         tr("Delete"), m_window);
     if (confirm.exec() != QDialog::Accepted)
         return;
+    const std::optional<UndoStep::State> before = UndoStep::State::Of(m_file);
     const QString refused = change(
         [&name](UserFoodTable &now) {
             now.remove(name);
             return QString();
         },
         {});
-    if (refused.isEmpty())
-        m_parts.portion->ForgetFood();
+    if (!refused.isEmpty())
+        return;
+    m_parts.portion->ForgetFood();
+    if (std::optional<UndoStep> step = UndoStep::Made(m_file, before))
+        emit undoable(std::make_shared<const UndoStep>(std::move(*step)),
+                      tr("Deleted your food \u201c%1\u201d.").arg(Text8::toQString(name)));
 }
 
 void FoodListActions::QuickAddToDay()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/FileIo.h"
+#include "store/UndoStep.h"
 
 #include <QObject>
 #include <QPointer>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 class CMealsList;
@@ -69,6 +71,8 @@ signals:
     void opened(const FileIo::Result &result);
     // The recipes were read again for the list: the notice for lines skipped, empty for none.
     void recipesRead(const QString &skipped);
+    // A food or a recipe deleted, which can be taken back.
+    void undoable(const std::shared_ptr<const UndoStep> &step, const QString &what);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -170,11 +170,15 @@ void RecipeListActions::DeleteRecipe(int record)
                         tr("Delete"), m_window);
     if (confirm.exec() != QDialog::Accepted)
         return;
+    const std::optional<UndoStep::State> before = UndoStep::State::Of(m_file);
     (void)change([&name](RecipeBook &book) {
         book.remove(name, recipeToday());
         return QString();
     });
     emit changed({});
+    if (std::optional<UndoStep> step = UndoStep::Made(m_file, before))
+        emit undoable(std::make_shared<const UndoStep>(std::move(*step)),
+                      tr("Deleted the recipe \u201c%1\u201d.").arg(Text8::toQString(name)));
 }
 
 #include "moc_RecipeListActions.cpp"

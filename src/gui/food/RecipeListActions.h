@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/FileIo.h"
+#include "store/UndoStep.h"
 
 #include <QObject>
 #include <QPointer>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 class FoodDatabase;
@@ -45,6 +47,8 @@ signals:
     void opened(const FileIo::Result &result);
     // The file changed: the list shows it again, with that recipe chosen (empty for none).
     void changed(const std::string &chosen);
+    // A recipe deleted, which can be taken back.
+    void undoable(const std::shared_ptr<const UndoStep> &step, const QString &what);
 
 private:
     // The book as the file holds it now; false, and said, when it cannot be read.

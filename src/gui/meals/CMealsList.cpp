@@ -37,6 +37,7 @@ CMealsList::CMealsList(QWidget *parent) : QAbstractItemView(parent)
     connect(m_keeper, &MealDayKeeper::saved, this, &CMealsList::saved);
     connect(m_keeper, &MealDayKeeper::opened, this, &CMealsList::opened);
     connect(m_keeper, &MealDayKeeper::copied, this, &CMealsList::copied);
+    connect(m_keeper, &MealDayKeeper::undoable, this, &CMealsList::undoable);
     connect(m_keeper, &MealDayKeeper::replacing, this, &CMealsList::replacing);
     connect(m_keeper, &MealDayKeeper::shown, this, &CMealsList::placeRows);
     setModel(m_keeper->model());

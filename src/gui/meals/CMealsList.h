@@ -107,6 +107,8 @@ signals:
     void amountRefused(const QString &typed);
     // A copy (CopyMeals, AppendMealsTo) is in its day's file, or failed and said so.
     void copied();
+    // A change to the day's file that can be taken back; `what` says what it did.
+    void undoable(const std::shared_ptr<const UndoStep> &step, const QString &what);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,8 +1,12 @@
 #include "meals/DayWriter.h"
 
 #include "meals/MealRecord.h"
+#include "platform/Clock.h"
+#include "platform/Text8.h"
 #include "store/MealDayFile.h"
 
+#include <QDate>
+#include <QLocale>
 #include <string>
 #include <utility>
 
@@ -43,21 +47,33 @@ void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector
             std::vector<std::size_t> all(rows.size());
             for (std::size_t i = 0; i < all.size(); ++i)
                 all[i] = i;
-            emit saved(m_store->RemoveMeals(day, rows, all));
+            emit saved(
+                undoably(day,
+                         (rows.size() == 1 ? tr("Cleared the list of 1 meal.")
+                                           : tr("Cleared the list of %1 meals.").arg(rows.size())),
+                         [&] { return m_store->RemoveMeals(day, rows, all); }));
             break;
         }
         case Rewrite::Kind::RemoveTicked:
-            emit saved(m_store->RemoveMeals(day, rows, change.removed));
+            emit saved(undoably(day,
+                                (change.removed.size() == 1
+                                     ? tr("Deleted 1 meal.")
+                                     : tr("Deleted %1 meals.").arg(change.removed.size())),
+                                [&] { return m_store->RemoveMeals(day, rows, change.removed); }));
             break;
         case Rewrite::Kind::ChangeAmount:
-            emit saved(m_store->ChangeMealAmount(day, rows, change.index, change.amount));
+            emit saved(undoably(day, tr("Changed an amount."), [&] {
+                return m_store->ChangeMealAmount(day, rows, change.index, change.amount);
+            }));
             break;
         case Rewrite::Kind::Replace: {
-            const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
-            const FileIo::Result result = MealDayFile::ReplaceShown(
-                ticket.path, MealDayFile::ImageOf(rows), change.index, change.replacement);
-            m_store->EndMealWrite(ticket, result, std::nullopt);
-            emit saved(result);
+            emit saved(undoably(day, tr("Changed the list."), [&] {
+                const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
+                const FileIo::Result result = MealDayFile::ReplaceShown(
+                    ticket.path, MealDayFile::ImageOf(rows), change.index, change.replacement);
+                m_store->EndMealWrite(ticket, result, std::nullopt);
+                return result;
+            }));
             break;
         }
         }
@@ -111,7 +127,10 @@ void DayWriter::append(const Day &day, const std::vector<MealEntry> &entries, bo
             tag, copy);
         return;
     }
-    emit saved(m_store->AppendMeals(day, entries));
+    const QString what = copy
+        ? copiedText(entries.size(), day)
+        : (entries.size() == 1 ? tr("Added 1 meal.") : tr("Added %1 meals.").arg(entries.size()));
+    emit saved(undoably(day, what, [&] { return m_store->AppendMeals(day, entries); }));
     if (copy)
         emit copied();
 }
@@ -119,7 +138,8 @@ void DayWriter::append(const Day &day, const std::vector<MealEntry> &entries, bo
 void DayWriter::appendOne(const Day &day, const MealEntry &entry)
 {
     if (m_store)
-        emit saved(m_store->AppendMeal(day, entry));
+        emit saved(undoably(day, tr("Added %1.").arg(Text8::toQString(entry.name)),
+                            [&] { return m_store->AppendMeal(day, entry); }));
 }
 
 void DayWriter::copy(const Day &from, const Day &to, bool queued, std::uint64_t tag)
@@ -138,8 +158,33 @@ void DayWriter::copy(const Day &from, const Day &to, bool queued, std::uint64_t 
             tag, true);
         return;
     }
-    tell(m_store->CopyMeals(from, to), m_store->MealFile(to));
+    const QString what = copiedText(m_store->LoadMeals(from).entries.size(), to);
+    tell(undoably(to, what, [&] { return m_store->CopyMeals(from, to); }), m_store->MealFile(to));
     emit copied();
+}
+
+QString DayWriter::copiedText(std::size_t count, const Day &to)
+{
+    const DayFiles::LocalDate today = DayFiles::LocalDateOf(Clock::now());
+    if (to == today)
+        return count == 1 ? tr("Copied 1 meal to today.")
+                          : tr("Copied %1 meals to today.").arg(count);
+    const QString day = QLocale().toString(QDate(to.year, to.month, to.day), QLocale::LongFormat);
+    return count == 1 ? tr("Copied 1 meal to %1.").arg(day)
+                      : tr("Copied %1 meals to %2.").arg(QString::number(count), day);
+}
+
+FileIo::Result DayWriter::undoably(const Day &day, const QString &what,
+                                   const std::function<FileIo::Result()> &write)
+{
+    const std::filesystem::path file = m_store->MealFile(day);
+    const std::optional<UndoStep::State> before = UndoStep::State::Of(file);
+    const FileIo::Result result = write();
+    if (result.ok()) {
+        if (std::optional<UndoStep> step = UndoStep::Made(file, before))
+            emit undoable(std::make_shared<const UndoStep>(std::move(*step)), what);
+    }
+    return result;
 }
 
 void DayWriter::tell(const FileIo::Result &result, const std::filesystem::path &target)

@@ -4,6 +4,7 @@
 #include "meals/MealEntry.h"
 #include "platform/FileIo.h"
 #include "store/DayStore.h"
+#include "store/UndoStep.h"
 
 #include <QObject>
 #include <QThreadPool>
@@ -98,9 +99,15 @@ signals:
     void writeFailed(std::uint64_t tag, const std::filesystem::path &file);
     // A copy is in its day's file, or failed and said so.
     void copied();
+    // A write made at once that can be taken back; `what` says what it did, in the user's words.
+    void undoable(const std::shared_ptr<const UndoStep> &step, const QString &what);
 
 private:
     using Write = std::function<FileIo::Result(const std::filesystem::path &)>;
+    // Runs `write` on the day's file and offers what it changed as undoable().
+    FileIo::Result undoably(const Day &day, const QString &what,
+                            const std::function<FileIo::Result()> &write);
+    static QString copiedText(std::size_t count, const Day &to);
     void queue(const Day &day, Write write, std::uint64_t tag, bool copy);
     void written(const DayStore::OutsideWrite &ticket, const FileIo::Result &result,
                  std::optional<double> calories, std::uint64_t tag, bool copy);

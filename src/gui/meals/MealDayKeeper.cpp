@@ -96,6 +96,7 @@ MealDayKeeper::MealDayKeeper(QObject *parent) : QObject(parent)
                     Load(m_day);
             });
     connect(m_writer, &DayWriter::copied, this, &MealDayKeeper::copied);
+    connect(m_writer, &DayWriter::undoable, this, &MealDayKeeper::undoable);
     m_writer->setShownCalories([this](const std::filesystem::path &file,
                                       std::uint64_t generation) -> std::optional<double> {
         if (!showsFile(file, generation) || m_loading)

@@ -3,10 +3,12 @@
 #include "calendar/DayFiles.h"
 #include "meals/MealEntry.h"
 #include "platform/FileIo.h"
+#include "store/UndoStep.h"
 
 #include <QObject>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -92,6 +94,8 @@ signals:
     void opened(const FileIo::Result &result);
     // A copy (Copy, AppendTo) is in its day's file, or failed and said so.
     void copied();
+    // A write made at once that can be taken back (DayWriter::undoable).
+    void undoable(const std::shared_ptr<const UndoStep> &step, const QString &what);
 
 private:
     class Rows;

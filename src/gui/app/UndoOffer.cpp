@@ -1,0 +1,69 @@
+#include "app/UndoOffer.h"
+
+#include "controls/CNoticeBar.h"
+#include "platform/CoreText.h"
+#include "store/SaveProblem.h"
+
+#include <QShortcut>
+#include <QWidget>
+
+namespace {
+
+const QString kUndoKey = QStringLiteral("undo");
+
+} // namespace
+
+UndoOffer::UndoOffer(CNoticeBar *bar, QWidget *window,
+                     std::function<void(const std::filesystem::path &)> restored)
+    : QObject(window), m_bar(bar), m_restored(std::move(restored))
+{
+    m_expiry.setSingleShot(true);
+    m_expiry.setInterval(OfferMilliseconds);
+    connect(&m_expiry, &QTimer::timeout, this, &UndoOffer::withdraw);
+    connect(m_bar, &CNoticeBar::activated, this, [this](const QString &key) {
+        if (key == kUndoKey)
+            undo();
+    });
+    auto *shortcut = new QShortcut(QKeySequence::Undo, window);
+    connect(shortcut, &QShortcut::activated, this, &UndoOffer::undo);
+}
+
+void UndoOffer::offer(const std::shared_ptr<const UndoStep> &step, const QString &what)
+{
+    m_step = step;
+    m_bar->showNotice(kUndoKey, tr("%1 Click here or press Ctrl+Z to undo.").arg(what));
+    m_bar->setActionable(kUndoKey, tr("Undo"));
+    m_expiry.start();
+}
+
+void UndoOffer::undo()
+{
+    if (!m_step)
+        return;
+    const std::shared_ptr<const UndoStep> step = std::move(m_step);
+    m_expiry.stop();
+    m_bar->clearNotice(kUndoKey);
+    const FileIo::Result result = step->restore();
+    const QString name = QString::fromStdString(step->file().filename().string());
+    if (result.problem == FileIo::Problem::Changed) {
+        m_bar->showNotice(QString::fromStdString(step->file().string()),
+                          tr("Not undone: %1 was changed meanwhile by another program, and its "
+                             "change is kept.")
+                              .arg(name));
+    } else if (!result.ok()) {
+        m_bar->showNotice(QString::fromStdString(step->file().string()),
+                          tr("Not undone: %1")
+                              .arg(QString::fromStdString(SaveProblem::Reason(
+                                  result, SaveProblem::Action::Save, CoreText::problem))));
+    }
+    if (m_restored)
+        m_restored(step->file());
+}
+
+void UndoOffer::withdraw()
+{
+    m_step.reset();
+    m_bar->clearNotice(kUndoKey);
+}
+
+#include "moc_UndoOffer.cpp"

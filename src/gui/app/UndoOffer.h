@@ -1,0 +1,41 @@
+#pragma once
+
+#include "store/UndoStep.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class CNoticeBar;
+class QWidget;
+
+// Offers to take back the window's last change to a stored file, for half a minute: in the notice
+// bar, whose text says what was done and is clicked to undo, and with Ctrl+Z (a text box keeps
+// Ctrl+Z for its own text). Undone means the file holds exactly what it held before; a file
+// another writer changed meanwhile is left alone and said so (UndoStep).
+class UndoOffer : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int OfferMilliseconds = 30000;
+
+    // `restored` is called with the file after it was put back, to show it again.
+    UndoOffer(CNoticeBar *bar, QWidget *window,
+              std::function<void(const std::filesystem::path &)> restored);
+
+    void offer(const std::shared_ptr<const UndoStep> &step, const QString &what);
+    bool canUndo() const { return m_step != nullptr; }
+    void undo();
+
+private:
+    void withdraw();
+
+    CNoticeBar *m_bar = nullptr;
+    std::function<void(const std::filesystem::path &)> m_restored;
+    std::shared_ptr<const UndoStep> m_step;
+    QTimer m_expiry;
+};
