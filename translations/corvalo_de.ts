@@ -2536,8 +2536,8 @@ zum Herunterladen bereit.</translation>
 <context>
     <name>UndoOffer</name>
     <message>
-        <source>%1 Click here or press Ctrl+Z to undo.</source>
-        <translation>%1 Hier klicken oder Strg+Z drücken, um es rückgängig zu machen.</translation>
+        <source>%1 Click to undo (Ctrl+Z).</source>
+        <translation>%1 Klicken macht es rückgängig (Strg+Z).</translation>
     </message>
     <message>
         <source>Undo</source>

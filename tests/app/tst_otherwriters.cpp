@@ -166,8 +166,7 @@ void TestOtherWriters::undoPutsBackTheBytesUnlessAnotherWroteMeanwhile()
     // Clear List, then Ctrl+Z: the file as it was, byte for byte.
     QTest::mouseClick(m_window.dialog->control(ClearListButton), Qt::LeftButton);
     QCOMPARE(meals()->count(), 0);
-    QCOMPARE(bar->text(),
-             QStringLiteral("Cleared the list of 2 meals. Click here or press Ctrl+Z to undo."));
+    QCOMPARE(bar->text(), QStringLiteral("Cleared the list of 2 meals. Click to undo (Ctrl+Z)."));
     m_window.dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.dialog.get()));
     meals()->setFocus();
@@ -179,7 +178,7 @@ void TestOtherWriters::undoPutsBackTheBytesUnlessAnotherWroteMeanwhile()
     // Delete Selected, then the command line adds: undoing would drop its entry, so it is not.
     const_cast<MealEntry &>(meals()->entries().front()).ticked = true;
     QTest::mouseClick(m_window.dialog->control(DeleteSelectedButton), Qt::LeftButton);
-    QCOMPARE(bar->text(), QStringLiteral("Deleted 1 meal. Click here or press Ctrl+Z to undo."));
+    QCOMPARE(bar->text(), QStringLiteral("Deleted 1 meal. Click to undo (Ctrl+Z)."));
     QVERIFY(MealDayFile::AppendMealRecord(today("db", ".db"), sampleEntry("C", 3)));
     m_window.dialog->undoOffer()->undo();
     QCOMPARE(storedNames(), (std::vector<std::string> {"B", "C"}));

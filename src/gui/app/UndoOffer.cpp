@@ -31,7 +31,7 @@ UndoOffer::UndoOffer(CNoticeBar *bar, QWidget *window,
 void UndoOffer::offer(const std::shared_ptr<const UndoStep> &step, const QString &what)
 {
     m_step = step;
-    m_bar->showNotice(kUndoKey, tr("%1 Click here or press Ctrl+Z to undo.").arg(what));
+    m_bar->showNotice(kUndoKey, tr("%1 Click to undo (Ctrl+Z).").arg(what));
     m_bar->setActionable(kUndoKey, tr("Undo"));
     m_expiry.start();
 }
