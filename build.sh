@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ./build.sh run   installs what is missing, builds (Release) and starts Corvalo
 # ./build.sh test  the same set-up, then the whole test suite headless
 # ./build.sh package  the same set-up, then a Debian package of an installed copy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The real main window's surroundings for a benchmark: a throw-away data folder and settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's longest freeze while it opens a very large day, while Add, Delete Selected and an
 // amount edit change it, and while its meals are copied to other days: a timer asks to run every
 // 5 ms, and the longest gap between its runs is how long the window could not answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day and page switches of the real main window over a long history, offscreen: a data folder of
 // `years` * 365 days, each with a meal file and a weight, every seventh with a note. For each
 // switch, the CPU time of the process and the wall time until the weight box has repainted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Food database timings, each against its bare minimum measured in the same run:
 //   start-up load (copy, decode, checks, search copy) vs a copy and one table pass;
 //   a merge of 100 user foods vs two plain copies of the database;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Response times of the real main window, offscreen: from a key press in the search box until
 // the food list has repainted (alphabetical, and with best matches first), and from a click on
 // Add until the nutrient panel has repainted the new totals. Each figure is the median (and worst)

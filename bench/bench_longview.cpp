@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Charts page over a long diary, the real widget offscreen: ten years of days (3,650, 10
 // entries each, a weight every third day that drifts and swings as a body's does), written as plain
 // day files. Timed per range, after the first look at the data (the first update reads every file

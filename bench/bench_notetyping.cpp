@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing at the end of a long diary note, offscreen: the time each key takes to be handled (key
 // event sent until the event loop is idle again), and the time from the last key until the note
 // file holds everything typed. Then steady typing, a key every 60 ms for two seconds, with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nutrition timings on the shipped food data, each against its target:
 //   loading the nutrient side table (all checks) beside loading the food database it goes with;
 //   one day of 10 and of 50 entries in full (every nutrient, coverage, sources): within 5 ms;

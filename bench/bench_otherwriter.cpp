@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How soon the real main window shows what another writer stored: from an entry appended to the
 // shown day's file (as corvalo-cli add writes it), a weight and a note replaced (as a sync engine
 // writes them), until the window shows them. Median and worst over many rounds.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the include rules of the two layers, run as a test:
 #   cmake -DSOURCE_DIR=<repo>/src -P cmake/CheckLayers.cmake
 # Within a layer an area includes only areas on a lower floor of the house below; areas on the

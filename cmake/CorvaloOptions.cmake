@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One interface target carries the language level, warnings and the sanitizer switches.
 option(CORVALO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(CORVALO_FUZZ "Build the libFuzzer targets (needs clang)" OFF)

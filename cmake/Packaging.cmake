@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules and the Debian package (cpack -G DEB, or ./build.sh package).
 include(GNUInstallDirs)
 

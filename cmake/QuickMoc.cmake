@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # moc reads every header a class's header includes, Qt's and the standard library's, some 450
 # files and half a second for each header it runs on, and needs none of them: it knows Qt's
 # macros itself and writes the same code from the class alone. AUTOMOC runs it through a wrapper

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings translations/<name>.ts up to date with the texts of the source, or checks that it has a
 # translation for every one of them:
 #   cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<repo> -DWORK_DIR=<dir> -DTS_FILE=<ts> [-DCHECK=ON]

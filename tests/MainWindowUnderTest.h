@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The real main window for widget tests: a throw-away data folder and settings file, a fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A throw-away folder for the file tests, removed with everything in it when the test ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of a test executable that holds several QtTest files (tests/CMakeLists.txt). The build
 // renames each file's own main (QTEST_MAIN) to <file>_main and lists the files in TestList.inc.
 //   <executable>                        every file in turn

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the core's Windows code paths with MinGW, syntax only, so that they are not dead text
 # on a Linux machine: FileIo with its Windows half, and the core files that have #ifdef _WIN32
 # branches. Needs x86_64-w64-mingw32-g++ (Debian: g++-mingw-w64-x86-64-posix).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the start benchmark: a bare Qt frameless 640x480 window that paints one
 // gradient and nothing else.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start time of the real executable against a bare Qt window, interleaved in one run under Xvfb:
 # launch to the main window mapped and to its last paint, median of the rounds, and the ratios.
 # A second build of the program (say, of an older commit) can run in the same rounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program under an X server and reports, in milliseconds from the launch, when its
 // first top-level window was mapped and when that window's last paint landed before it stayed
 // still for the quiet period; then ends the program.

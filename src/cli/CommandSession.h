@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One run of corvalo-cli: the command, the diary it opens and the foods it reads. The commands

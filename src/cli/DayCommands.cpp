@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DayCommands.h"
 
 #include "export/DiaryExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvalo-cli day --json and day --tsv: a day for other programs to read.
 #include "DayCommands.h"
 #include "NutritionCommands.h"

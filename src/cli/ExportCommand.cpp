@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvalo-cli export: the diary's days as CSV files in a folder, or one of them on standard output.
 #include "CommandSession.h"
 #include "NutritionCommands.h"

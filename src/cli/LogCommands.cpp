@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that log a day: add, weight, complete, activity and note.
 #include "CommandSession.h"
 #include "DayCommands.h"

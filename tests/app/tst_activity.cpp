@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Activity in the window: added and removed in its form through the day's file, a failed write
 // said with the typing kept, the calorie goal raised by what was burned only while the setting
 // is on, and a day marked complete from the strip's menu.

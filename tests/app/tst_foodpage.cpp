@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A day on the Food page, driven through the real main window: find a food, choose a unit and an
 // amount, preview it, add it, edit it in place, tick and delete, clear.
 #include "MainWindowUnderTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a screen of two device pixels per pixel: the skin shows its 2x painting
 // pixel for pixel, and every control keeps its place and size.
 #include "MainWindowUnderTest.h"

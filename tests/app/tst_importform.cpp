@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import from the Settings page: the files chosen are previewed in the form, written on Import
 // and said in the notice bar; a file of no known kind offers nothing to import.
 #include "MainWindowUnderTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window for keyboard and assistive-tool users: what the accessibility tree names and
 // how it reads the painted lists, the whole Food page worked with keys alone, and the focus
 // ring over an image button.

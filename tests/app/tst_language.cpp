@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window speaks German when the user's languages put German first, and exactly its English
 // otherwise: the notice bar, the buttons' tooltips and the skin's captions.
 #include "MainWindowUnderTest.h"

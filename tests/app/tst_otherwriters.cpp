@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowUnderTest.h"
 #include "app/MergeForm.h"
 #include "app/UndoOffer.h"

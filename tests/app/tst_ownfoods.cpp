@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own foods and quick add, driven through the real main window: the forms opened
 // from the food list's menu and the Food page's buttons, what the files then hold, the list and
 // the day.

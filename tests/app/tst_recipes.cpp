@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recipes in the window, driven through the real main window: found, marked and logged from the
 // food list, and followed when another writer changes the recipe file.
 #include "MainWindowUnderTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window does when a save fails: it says so in the notice bar, keeps what was typed,
 // and saves it again once the problem is gone; a pipe where a day file should be never hangs it.
 #include "MainWindowUnderTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Settings page from the real window: its button, goals typed there reaching the settings
 // file and the nutrient panel, the food list's order, and the export.
 #include "MainWindowUnderTest.h"

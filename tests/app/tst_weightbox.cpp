@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight box in the real main window: a change of its text saves a positive number to the
 // selected day's weight file shortly after (at once when the day or the window goes), and each day
 // load fills it from that file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/DateWords.h"
 #include "calendar/DayFiles.h"
 #include "platform/Clock.h"

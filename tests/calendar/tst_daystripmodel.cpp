@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day strip's arithmetic: which days the cells show, their markers, what a click means and
 // how the selection and the strip move.
 #include "calendar/DayStripModel.h"

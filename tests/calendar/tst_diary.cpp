@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Diary page in the real main window: edits rewrite the day's note file shortly after the
 // first key (at once when the day, the page or the window goes), with CR LF between lines, and
 // each day load shows that day's note without writing it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day strip in the real main window: clicks pick the day and the page, the arrow keys and
 // the end buttons move the selection, and every move reloads the day.
 #include "Contrast.h"

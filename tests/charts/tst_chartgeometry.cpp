@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chart geometry on the page's real size (638 x 382): values to rows, days to columns under the
 // strip's cells, the grid, the bars and the scale labels.
 #include "calendar/DayFiles.h"

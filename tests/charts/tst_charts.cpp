@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Charts page in the real main window, checked by its pixels: bars and the weight line at
 // their days, the titles of the series present, and "No Data" when there is nothing to draw.
 #include "ChartSamples.h"

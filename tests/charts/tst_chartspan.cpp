@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's longer ranges and their bars: calendar spans ending on a day, bars of a week or a
 // month averaged over the days logged, and the column the pointer stands on.
 #include "calendar/DayFiles.h"

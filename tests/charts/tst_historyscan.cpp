@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history scan: every weight file whatever its date, the meal files of the strip's days,
 // bounds widened to whole steps, and files that are not days left alone.
 #include "ChartSamples.h"

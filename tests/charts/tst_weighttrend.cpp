@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight trend (a moving average carried over days without a weight), its rate in words,
 // and the calorie scale stretched to show a goal.
 #include "calendar/DayFiles.h"

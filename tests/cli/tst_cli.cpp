@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real corvalo-cli on a diary of its own: an add writes the very bytes the real window's Add
 // writes for the same food, unit and amount (the user's foods merged in both), names it cannot
 // place are answered with the closest foods, and every outcome has its exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvalo-cli's arguments: what each command takes, and a usage error in words for the rest;
 // and the diary it finds without them, which must be the window's.
 #include "CommandLine.h"

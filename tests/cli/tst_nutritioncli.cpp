@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real corvalo-cli on every nutrient: day --all with its unknowns, coverage and targets, and
 // report as text and as JSON.
 #include "CliProcess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real corvalo-cli on recipes: a day's meals saved as a recipe and logged on another day,
 // which keeps its values when the recipe changes; the file's unreadable lines kept; mistakes.
 #include "CliProcess.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The export as a spreadsheet sees it: a small diary is exported by the real corvalo-cli under an
 English and a German locale, and each export is converted by LibreOffice Calc, headless, under the
 same locale, with the character set the files' byte order mark names (UTF-8). In the cells:

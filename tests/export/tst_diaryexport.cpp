@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV export: quoting as RFC 4180 has it, numbers without the locale, and a small range
 // written out whole, a day that cannot be read reported rather than dropped.
 #include "TempFolder.h"

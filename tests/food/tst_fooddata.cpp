@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "food/FoodDatabase.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FoodTestData.h"
 #include "food/FoodDatabase.h"
 #include "food/FoodFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving in from another diary: the peers' export files read by column name, a day's totals the
 // same as the file's, nothing already in the diary replaced, and a file that is none of them
 // refused with words.

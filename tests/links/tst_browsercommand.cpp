@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registered browser command lines turned into a program and arguments, and when the start-up
 // prompt shows.
 #include "links/BrowserCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outdated-version prompt and the browser launch behind it and the Community button.
 #include "app/CCorvaloDlg.h"
 #include "calendar/DayFiles.h"

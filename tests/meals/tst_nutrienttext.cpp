@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "meals/MealEntry.h"
 #include "meals/NutrientText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "food/FoodTestData.h"
 #include "food/NutrientDataWriter.h"
 #include "food/UserFoodTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which folder holds the diary: --data, then CORVALO_DATA, then the folder chosen in Settings
 // while it is there, then the folder beside the program (the per-user one for an installed copy).
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background writer: writes run one at a time in the order they were asked for, a newer
 // write of a file takes the place of one still waiting, and a flush or the writer's end waits
 // for every write.

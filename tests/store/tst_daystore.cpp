@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day store: where a day's files live and what they are called, the folder it keeps them
 // in, and every write's outcome, failures included.
 #include "TempFolder.h"

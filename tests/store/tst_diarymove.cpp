@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving a diary onto a folder that may hold one already: nothing in either folder is lost, a
 // day both hold is joined, and the old folder keeps its files until the move is complete.
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings that travel with the diary: what this version does not know survives a rewrite,
 // and this computer's goals move into the diary once, never lost on the way.
 #include "TempFolder.h"

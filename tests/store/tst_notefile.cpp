@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diary note file: the note's bytes with CR LF line breaks, rewritten whole, never lost to a
 // file that could not be read.
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight file: four plain bytes, written whole, read back only when whole.
 #include "TempFolder.h"
 #include "platform/FileIo.h"

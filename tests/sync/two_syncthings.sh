@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two Syncthing instances on loopback share one diary folder, and corvalo-cli writes on each
 # side: entries made while the two are apart arrive on both, a real conflict copy is found and
 # merged back without losing or doubling an entry, and appends made while syncing all survive.

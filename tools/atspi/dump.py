@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what a screen reader hears of a running Corvalo: the accessible tree of its window
 through AT-SPI, one object a line (role, name, description, states that matter).
 Usage: dump.py [name filter]  -- only the subtrees whose name contains the filter."""

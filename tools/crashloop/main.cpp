@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crash loop: a child process writes day files the way the program does, as fast as it can,
 // and is killed (SIGKILL) at a random moment; then every file must still be whole.
 //   corvalo_crashloop <folder> <kills> [seed]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the food database resources from the text food table:
 //   corvalo_foodbuild TABLE DB137 DB138 [--nutrients NUTRIENTS DB139] [--size BYTES]
 // DB137 receives the records, every byte stored through the table written to DB138. With

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-License-Identifier: MIT
 """Turns the USDA SR24 archive into Corvalo's text food table (res/foods/foods.tsv).
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Mutation run: do the tests notice a plausible fault in the core?
 
 Applies the single mutations listed in mutations.txt to the source one at a time, builds the

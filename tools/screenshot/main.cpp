@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the real main window into a PNG, for the README:
 //   corvalo_screenshot <out.png> [page]
 //       [edges|best|close|goal|goals|edges-goals|export|import|copy-menu|own-list|own-form|

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints every skin image and writes them as <type>-<id>.png into the folder given, and again at
 // twice the pixels as <type>-<id>@2x.png for high-density screens; with a second folder, also the
 // desktop icon as hicolor/<n>x<n>/apps/corvalo.png in the sizes themes look for.

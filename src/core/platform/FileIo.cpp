@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What FileIo does the same on every system; the system calls are in FileIoPosix.cpp and
 // FileIoWindows.cpp, one of which is built.
 #include "platform/FileIo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The POSIX half of FileIo: non-blocking opens of regular files only, writes synced to the disk,
 // a rewrite renamed into place and its folder synced after.
 #include "platform/FileIoNative.h"

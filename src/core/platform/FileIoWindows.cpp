@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows half of FileIo, through the standard library's streams and file system calls.
 #include "platform/FileIoNative.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Marks English text that the window shows in the user's language. The text itself stays as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diary's days as the chart and the report read them: series of weights, calories and
 // calories burned, and the days the diary spans.
 #include "store/ActivityDay.h"

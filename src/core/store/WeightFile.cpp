@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/WeightFile.h"
 
 #include "platform/FileIo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activity/ActivityList.h"
 
 #include "activity/ActivityForm.h"

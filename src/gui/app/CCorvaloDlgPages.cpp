@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's pages other than the Food page, each built when first needed and wired to the
 // window: the chart, the diary, the Settings and the Nutrients pages.
 #include "app/CCorvaloDlg.h"

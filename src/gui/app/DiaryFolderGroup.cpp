@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DiaryFolderGroup.h"
 
 #include "app/SettingsPanels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SkinStyle.h"
 
 #include "skin/SkinColors.h"

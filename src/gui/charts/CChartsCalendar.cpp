@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Charts page's calendar for ranges longer than the strip: grid lines at Mondays, months or
 // years, and their dates below the plot.
 #include "charts/CCharts.h"

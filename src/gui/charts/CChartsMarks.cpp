@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Charts page's marks: what the pointer and the arrow keys stand on, what they say, and the
 // day a click or Enter opens.
 #include "charts/CCharts.h"

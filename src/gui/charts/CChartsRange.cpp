@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Charts page's range: the box that chooses the days shown, the days it stands for, and the
 // form that asks for a range of the user's own.
 #include "charts/CCharts.h"

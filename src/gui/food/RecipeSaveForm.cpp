@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "food/RecipeSaveForm.h"
 
 #include "platform/Text8.h"

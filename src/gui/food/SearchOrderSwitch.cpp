@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "food/SearchOrderSwitch.h"
 
 #include "controls/SkinButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "meals/MealsListAccessible.h"
 
 #include "meals/CMealsList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the food database loader: any bytes, through either an identity table or
 // one the input carries, must load without reading past them, and every record the loader
 // accepts must read whole: name, nutrients, units and a search over the copy, alphabetical and

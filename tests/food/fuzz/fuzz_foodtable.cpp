@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the food table text the build reads: any text parses without reading past
 // it, every food it accepts is well formed, sorting keeps every food, and the database written
 // from the foods loads back with the same names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the nutrient side table: any bytes load or are refused without reading past
 // them, and a loaded table hands out finite amounts that are not negative for every food. The
 // same bytes as nutrient table text parse, and what they give writes and loads back unchanged.

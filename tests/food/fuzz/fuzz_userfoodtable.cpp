@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the user's food table: any bytes parse, the text written back reads as the
 // same table and is written back unchanged, some definition of what the foods were is in force on
 // any day, and the foods merge into a database in name order, each marked as the user's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for a file handed to the import: any bytes give records or a refusal, and
 // every entry read is one a day file can hold, with no value below zero.
 #include "import/CsvReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the meal day file reader: any bytes must decode without reading past them,
 // and whatever decodes must encode back to the same whole records.
 #include "meals/MealRebase.h"

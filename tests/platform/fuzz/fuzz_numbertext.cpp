@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for typed numbers: any text parses without reading past it, and text made of
 // the characters a decimal number uses parses to what the C library's strtod gives in the "C"
 // locale, bit for bit, overflow, underflow and the sign of zero included.

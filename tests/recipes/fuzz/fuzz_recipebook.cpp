@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the recipe file: any bytes parse, the text written back reads as the same
 // book and is written back unchanged, every recipe read can be logged, split and defined again, no
 // name leads into an endless look-up, and two halves joined lose no line of either.

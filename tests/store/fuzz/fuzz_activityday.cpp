@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for a day's activities file: any bytes parse, every line is kept (a rewrite
 // after an added activity starts with the old bytes), and what is read keeps the limits an added
 // activity must keep.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the history scan's file names: any name gives a day only when it is that
 // day's own key plus the extension, and never reads past the name.
 #include "calendar/DayFiles.h"

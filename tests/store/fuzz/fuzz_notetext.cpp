@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for note text: any file bytes become valid UTF-8 editor text without line
 // feeds of the other kinds, no byte of a non-UTF-8 file is lost, and the text written back reads
 // back the same.

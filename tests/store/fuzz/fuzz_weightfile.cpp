@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the weight file's bytes: any bytes decode without reading past them, fewer
 // than four give nothing, and the weight is exactly the first four bytes, little-endian.
 #include "store/WeightFile.h"
