@@ -10,22 +10,6 @@ namespace DateWords {
 
 namespace {
 
-// The date of a day number (days from 1 January 1970), by the proleptic Gregorian calendar.
-DayFiles::LocalDate dateWordsCivil(long long number)
-{
-    number += 719468;
-    const long long era = (number >= 0 ? number : number - 146096) / 146097;
-    const long long dayOfEra = number - era * 146097;
-    const long long yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long long shifted = (5 * dayOfYear + 2) / 153;
-    const int day = int(dayOfYear - (153 * shifted + 2) / 5 + 1);
-    const int month = int(shifted < 10 ? shifted + 3 : shifted - 9);
-    const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    return {day, month, int(year)};
-}
-
 std::string dateWordsLowered(std::string_view text)
 {
     std::string lowered(text);
@@ -43,7 +27,7 @@ std::optional<DayFiles::LocalDate> DaysBefore(const DayFiles::LocalDate &date, l
     if (days > 4'000'000 || days < -4'000'000)
         return std::nullopt;
     const DayFiles::LocalDate result =
-        dateWordsCivil(DayFiles::DayNumber(date.year, date.month, date.day) - days);
+        DayFiles::DateOfDayNumber(DayFiles::DayNumber(date.year, date.month, date.day) - days);
     if (result.year < 1000 || result.year > 9999)
         return std::nullopt;
     return result;

@@ -118,6 +118,21 @@ std::int64_t DayNumber(std::int64_t year, int month, int day)
     return era * 146097 + dayOfEra - 719468;
 }
 
+LocalDate DateOfDayNumber(std::int64_t number)
+{
+    // Howard Hinnant's civil_from_days.
+    number += 719468;
+    const std::int64_t era = (number >= 0 ? number : number - 146096) / 146097;
+    const std::int64_t dayOfEra = number - era * 146097;
+    const std::int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t shifted = (5 * dayOfYear + 2) / 153;
+    const int day = int(dayOfYear - (153 * shifted + 2) / 5 + 1);
+    const int month = int(shifted < 10 ? shifted + 3 : shifted - 9);
+    return {day, month, int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0))};
+}
+
 std::int64_t NoonOf(int day, int month, int year)
 {
     // mktime takes microseconds a call, and a long chart asks for thousands of days. The local

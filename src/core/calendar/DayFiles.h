@@ -39,7 +39,10 @@ struct LocalDate
     int year = 0;
     bool operator==(const LocalDate &) const = default;
 };
+
 LocalDate LocalDateOf(std::int64_t timestamp);
+// The date of a day number, the inverse of DayNumber.
+LocalDate DateOfDayNumber(std::int64_t number);
 
 // "YYYY-MM-DD" of a date, and back: exactly that shape, and a real date (DateKey's years).
 std::string IsoDate(const LocalDate &date);

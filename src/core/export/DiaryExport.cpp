@@ -154,20 +154,9 @@ long long DayNumber(const Day &day)
     return DayFiles::DayNumber(day.year, day.month, day.day);
 }
 
-// Howard Hinnant's civil_from_days, the inverse of DayFiles::DayNumber's days_from_civil.
 Day FromDayNumber(long long number)
 {
-    number += 719468;
-    const long long era = (number >= 0 ? number : number - 146096) / 146097;
-    const long long dayOfEra = number - era * 146097;
-    const long long yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long long mp = (5 * dayOfYear + 2) / 153;
-    const int day = int(dayOfYear - (153 * mp + 2) / 5 + 1);
-    const int month = int(mp < 10 ? mp + 3 : mp - 9);
-    const int year = int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-    return {day, month, year};
+    return DayFiles::DateOfDayNumber(number);
 }
 
 Texts Make(const DayStore &store, const Day &from, const Day &to, const Progress &progress,
