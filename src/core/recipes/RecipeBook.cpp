@@ -312,6 +312,9 @@ bool RecipeBook::remove(std::string_view name, const Day &since)
 
 std::string RecipeBook::join(std::string_view ours, std::string_view theirs)
 {
+    // Two empty files join to an empty one, not to a header.
+    if (ours.empty() && theirs.empty())
+        return {};
     RecipeBook joined, other;
     joined.parse(ours);
     other.parse(theirs);
