@@ -464,6 +464,10 @@
         <source>Diary opened in %1</source>
         <translation>Tagebuch in %1 geöffnet</translation>
     </message>
+    <message>
+        <source>Merged the copy of %1.</source>
+        <translation>Die Kopie von %1 zusammengeführt.</translation>
+    </message>
 </context>
 <context>
     <name>DiaryExport</name>

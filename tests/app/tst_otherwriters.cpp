@@ -115,6 +115,12 @@ void TestOtherWriters::aConflictCopyIsSaidAndMerged()
     QVERIFY(!fs::exists(copy));
     QCOMPARE(meals()->count(), 2);
     QVERIFY(!notice->hasNotice(QStringLiteral("conflicts")));
+
+    // Undone: the day and its copy as they were, the copy to merge again.
+    m_window.dialog->undoOffer()->undo();
+    QCOMPARE(storedNames(), (std::vector<std::string> {"A"}));
+    QCOMPARE(MealDayFile::Load(copy).entries.size(), std::size_t(2));
+    QCOMPARE(meals()->count(), 1);
 }
 
 void TestOtherWriters::aNoteChangedElsewhereWhileTypingIsKeptAside()

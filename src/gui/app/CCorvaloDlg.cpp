@@ -140,6 +140,10 @@ CCorvaloDlg::CCorvaloDlg(QWidget *parent, Build build)
     window.location = [this]() -> const DiaryLocation::Resolved & {
         return m_location;
     };
+    window.offerUndo = [this](const UndoOffer::Steps &steps, const QString &what) {
+        if (m_undo)
+            m_undo->offerAll(steps, what);
+    };
     m_connection =
         new DiaryConnection(m_store, m_pages, m_files, m_dayStrip, std::move(window), this);
     m_connection->showFolder();
@@ -262,8 +266,10 @@ void CCorvaloDlg::wireFoodPage()
             m_pages.food->actions()->ReloadOwnFoods();
             return;
         }
+        // A day's file, or a conflict copy a merge had removed.
         m_store.Forget(file);
-        m_pages.food->meals()->RefreshFromFile();
+        m_store.Rescan();
+        LoadDay();
         showCopied();
     });
     connect(m_pages.food->meals(), &CMealsList::undoable, m_undo, &UndoOffer::offer);

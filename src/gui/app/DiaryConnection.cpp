@@ -129,9 +129,24 @@ void DiaryConnection::openMerge(const ConflictMerge::Found &found)
         const DayFiles::LocalDate day = DayFiles::LocalDateOf(*found.copy.day);
         dayName = QLocale().toString(QDate(day.year, day.month, day.day), QLocale::LongFormat);
     }
+    // Both files as they are, so that the merge can be taken back: the day and its copy.
+    const std::optional<UndoStep::State> original = UndoStep::State::Of(found.original);
+    const std::optional<UndoStep::State> copy = UndoStep::State::Of(found.path);
     MergeForm form(found, dayName, m_parent);
-    if (form.exec() == QDialog::Accepted)
+    if (form.exec() == QDialog::Accepted) {
         m_files->tell(form.result(), SaveProblem::Action::Save);
+        std::vector<std::shared_ptr<const UndoStep>> steps;
+        for (const auto &[file, before] :
+             {std::pair {found.original, original}, {found.path, copy}})
+            if (std::optional<UndoStep> step = UndoStep::Made(file, before))
+                steps.push_back(std::make_shared<const UndoStep>(std::move(*step)));
+        if (form.result().ok() && m_window.offerUndo)
+            m_window.offerUndo(steps,
+                               tr("Merged the copy of %1.")
+                                   .arg(dayName.isEmpty() ? QString::fromStdString(
+                                                                found.original.filename().string())
+                                                          : dayName));
+    }
     // What the merge wrote, and what is left to merge.
     m_store.Rescan();
     m_window.loadDay();

@@ -5,10 +5,13 @@
 #include "platform/DiaryLocation.h"
 #include "platform/FileIo.h"
 #include "store/ConflictMerge.h"
+#include "store/UndoStep.h"
 
 #include <QObject>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class CTimCalentar;
 class DayStore;
@@ -30,6 +33,9 @@ public:
         // Opens the diary where the remembered location says; whether it can be written.
         std::function<FileIo::Result()> reopen;
         std::function<const DiaryLocation::Resolved &()> location;
+        // A change to the files that can be taken back (UndoOffer).
+        std::function<void(const std::vector<std::shared_ptr<const UndoStep>> &, const QString &)>
+            offerUndo;
     };
 
     DiaryConnection(DayStore &store, const WindowPages &pages, FileNotices *files,

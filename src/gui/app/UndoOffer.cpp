@@ -31,7 +31,14 @@ UndoOffer::UndoOffer(CNoticeBar *bar, QWidget *window,
 
 void UndoOffer::offer(const std::shared_ptr<const UndoStep> &step, const QString &what)
 {
-    m_step = step;
+    offerAll({step}, what);
+}
+
+void UndoOffer::offerAll(const Steps &steps, const QString &what)
+{
+    if (steps.empty())
+        return;
+    m_steps = steps;
     m_bar->showNotice(kUndoKey, tr("%1 Click to undo (Ctrl+Z).").arg(what));
     m_bar->setActionable(kUndoKey, tr("Undo"));
     m_expiry.start();
@@ -39,31 +46,36 @@ void UndoOffer::offer(const std::shared_ptr<const UndoStep> &step, const QString
 
 void UndoOffer::undo()
 {
-    if (!m_step)
+    if (m_steps.empty())
         return;
-    const std::shared_ptr<const UndoStep> step = std::move(m_step);
+    const Steps steps = std::move(m_steps);
+    m_steps.clear();
     m_expiry.stop();
     m_bar->clearNotice(kUndoKey);
-    const FileIo::Result result = step->restore();
-    const QString name = QString::fromStdString(step->file().filename().string());
-    if (result.problem == FileIo::Problem::Changed) {
-        m_bar->showNotice(QString::fromStdString(step->file().string()),
-                          tr("Not undone: %1 was changed meanwhile by another program, and its "
-                             "change is kept.")
-                              .arg(name));
-    } else if (!result.ok()) {
-        m_bar->showNotice(QString::fromStdString(step->file().string()),
-                          tr("Not undone: %1")
-                              .arg(QString::fromStdString(SaveProblem::Reason(
-                                  result, SaveProblem::Action::Save, CoreText::problem))));
+    for (const std::shared_ptr<const UndoStep> &step : steps) {
+        const FileIo::Result result = step->restore();
+        const QString name = QString::fromStdString(step->file().filename().string());
+        if (result.problem == FileIo::Problem::Changed) {
+            m_bar->showNotice(QString::fromStdString(step->file().string()),
+                              tr("Not undone: %1 was changed meanwhile by another program, and "
+                                 "its change is kept.")
+                                  .arg(name));
+        } else if (!result.ok()) {
+            m_bar->showNotice(QString::fromStdString(step->file().string()),
+                              tr("Not undone: %1")
+                                  .arg(QString::fromStdString(SaveProblem::Reason(
+                                      result, SaveProblem::Action::Save, CoreText::problem))));
+        }
+        if (m_restored)
+            m_restored(step->file());
+        if (!result.ok())
+            break;
     }
-    if (m_restored)
-        m_restored(step->file());
 }
 
 void UndoOffer::withdraw()
 {
-    m_step.reset();
+    m_steps.clear();
     m_bar->clearNotice(kUndoKey);
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CNoticeBar;
 class QWidget;
@@ -28,8 +29,11 @@ public:
     UndoOffer(CNoticeBar *bar, QWidget *window,
               std::function<void(const std::filesystem::path &)> restored);
 
+    using Steps = std::vector<std::shared_ptr<const UndoStep>>;
     void offer(const std::shared_ptr<const UndoStep> &step, const QString &what);
-    bool canUndo() const { return m_step != nullptr; }
+    // A change to several files, taken back in order; a refusal stops it there.
+    void offerAll(const Steps &steps, const QString &what);
+    bool canUndo() const { return !m_steps.empty(); }
     void undo();
 
 private:
@@ -37,6 +41,6 @@ private:
 
     CNoticeBar *m_bar = nullptr;
     std::function<void(const std::filesystem::path &)> m_restored;
-    std::shared_ptr<const UndoStep> m_step;
+    Steps m_steps;
     QTimer m_expiry;
 };
