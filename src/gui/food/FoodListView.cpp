@@ -11,12 +11,24 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
+#include <QTimer>
 
 FoodListView::FoodListView(QWidget *parent) : QTableView(parent)
 {
     // Before anything below makes a reader ask for the list: the answer is kept for its life.
     FoodListAccessible::install();
+    // Close matches are set in italics: their face is read from disk a while after the start
+    // rather than on the key press that first shows one.
+    QTimer::singleShot(1500, this, [this] {
+        QFont italic = font();
+        italic.setItalic(true);
+        QPixmap scratch(1, 1);
+        QPainter painter(&scratch);
+        painter.setFont(italic);
+        painter.drawText(0, 0, QStringLiteral("Aa"));
+    });
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
