@@ -155,9 +155,12 @@ QString FoodListActions::change(const std::function<QString(UserFoodTable &)> &e
 {
     FileIo::Result locked;
     const std::optional<FileLock> lock = FileLock::acquire(m_file, false, locked);
-    if (!lock && locked.problem != FileIo::Problem::Missing)
+    if (!lock && locked.problem != FileIo::Problem::Missing) {
+        // Said in the notice bar too: a delete has no form to say it in.
+        emit saved(locked);
         return QString::fromStdString(SaveProblem::Describe(
             locked, m_file.parent_path(), SaveProblem::Action::Save, CoreText::problem));
+    }
     UserFoodTable table;
     QString why;
     if (!loadTable(table, &why))
