@@ -6,6 +6,7 @@
 #include "meals/CElements.h"
 #include "meals/CMealsList.h"
 #include "meals/MealEntry.h"
+#include "platform/ShownNumber.h"
 #include "platform/Text8.h"
 #include "platform/TypedNumber.h"
 
@@ -45,7 +46,7 @@ void PortionEntry::SelectFood(int recordIndex)
         return;
     }
 
-    m_controls.amountBox->setText(QStringLiteral("1.0"));
+    m_controls.amountBox->setText(ShownNumber::text("1.0"));
     m_current = record;
     updateAddButton();
     m_nutrients = record.nutrients();
