@@ -1799,10 +1799,6 @@
         <translation>Geben Sie die Kalorien ein.</translation>
     </message>
     <message>
-        <source>%1: “%2” is no number. Type it like 12.5.</source>
-        <translation>%1: „%2“ ist keine Zahl. Geben Sie sie wie 12.5 ein.</translation>
-    </message>
-    <message>
         <source>The calories must be more than 0.</source>
         <translation>Die Kalorien müssen über 0 liegen.</translation>
     </message>
@@ -1813,6 +1809,10 @@
     <message>
         <source>A number is too large.</source>
         <translation>Eine Zahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2042,12 +2042,12 @@
         <translation>Gib ein, wie viele Portionen das Rezept ergibt.</translation>
     </message>
     <message>
-        <source>Servings: “%1” is no number. Type it like 2 or 1.5.</source>
-        <translation>Portionen: „%1“ ist keine Zahl. Gib sie wie 2 oder 1,5 ein.</translation>
-    </message>
-    <message>
         <source>The servings must be more than 0.</source>
         <translation>Die Portionen müssen mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Servings: %1</source>
+        <translation>Portionen: %1</translation>
     </message>
 </context>
 <context>

@@ -56,8 +56,8 @@ bool QuickAddForm::commit()
             return false;
         }
         if (typed.kind == TypedNumber::Kind::NotANumber) {
-            showProblem(tr("%1: \u201c%2\u201d is no number. Type it like 12.5.").arg(name, text),
-                        m_boxes[i]);
+            // Why, in the reader's words: not a number, or a comma that could be thousands.
+            showProblem(tr("%1: %2").arg(name, CoreText::numberProblem(typed, text)), m_boxes[i]);
             return false;
         }
         if (i == 0 ? !(typed.value > 0.0) : typed.value < 0.0) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "food/RecipeSaveForm.h"
 
+#include "platform/CoreText.h"
 #include "platform/Text8.h"
 #include "platform/TypedNumber.h"
 
@@ -44,8 +45,7 @@ bool RecipeSaveForm::commit()
         return false;
     }
     if (typed.kind == TypedNumber::Kind::NotANumber) {
-        showProblem(tr("Servings: \u201c%1\u201d is no number. Type it like 2 or 1.5.").arg(text),
-                    m_servings);
+        showProblem(tr("Servings: %1").arg(CoreText::numberProblem(typed, text)), m_servings);
         return false;
     }
     if (!(typed.value > 0.0)) {
