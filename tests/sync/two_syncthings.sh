@@ -142,17 +142,21 @@ rest() { # rest SIDE METHOD PATH [CURL-ARGUMENTS]
 write_config() { # write_config SIDE
     local me=$1 peer=$((1 - $1))
     # Everything that could reach beyond this machine is off: discovery, relays, NAT traversal,
-    # usage and crash reports, upgrades. The peer is dialled at its loopback address only, again
-    # every 5 s (the least Syncthing takes) while apart. Syncthing keeps its usual priority, as
-    # the test waits for it. The shared folder is added later through REST, where Syncthing's
-    # own defaults fill it in.
+    # usage and crash reports, upgrades. Only A dials, at B's loopback address, again every 5 s
+    # (the least Syncthing takes) while apart: B knows no address of A. Syncthing greets new
+    # connections one at a time, so when both dial at once each waits for the other's greeting
+    # on its own call and both give up after 20 s. Syncthing keeps its usual priority, as the
+    # test waits for it. The shared folder is added later through REST, where Syncthing's own
+    # defaults fill it in.
+    local peer_address=dynamic
+    [ "$me" -eq 0 ] && peer_address="tcp://127.0.0.1:${listen_ports[$peer]}"
     cat >"${homes[$me]}/config.xml" <<EOF
 <configuration version="36">
     <device id="${ids[$me]}" name="${names[$me]}" compression="metadata">
         <address>tcp://127.0.0.1:${listen_ports[$me]}</address>
     </device>
     <device id="${ids[$peer]}" name="${names[$peer]}" compression="metadata">
-        <address>tcp://127.0.0.1:${listen_ports[$peer]}</address>
+        <address>$peer_address</address>
     </device>
     <gui enabled="true" tls="false">
         <address>127.0.0.1:${gui_ports[$me]}</address>
@@ -256,9 +260,8 @@ wait_connection() { # wait_connection yes|no
     return 1
 }
 
-# A pauses B, which parts them both ways: A refuses B's calls until it resumes B. Pausing on
-# both sides would make both dial at once on resuming, and Syncthing then often drops the
-# connection that won and waits 5 s for the next.
+# A pauses B, which parts them both ways: A neither dials B nor takes its calls until it resumes
+# B. Pausing on both sides would gain nothing, as B never dials.
 pause_both() {
     rest 0 POST "/rest/system/pause?device=${ids[1]}" >/dev/null &&
         wait_connection no || give_up "the two did not part when paused"
