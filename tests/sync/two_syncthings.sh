@@ -11,6 +11,10 @@
 set -u -o pipefail
 
 cli=${1:?usage: $0 path/to/corvalo-cli}
+if [ ! -x "$cli" ]; then
+    echo "sync: $cli is not a program that can be run"
+    exit 1
+fi
 for tool in syncthing curl jq; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "sync: skipped, $tool is not installed"
