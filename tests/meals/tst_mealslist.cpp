@@ -501,7 +501,13 @@ void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
     // 1.25 kcal per gram of each one-letter sample: records - 1 times 1 g, 2 g of B, 4 g of D.
     QCOMPARE(m_panel->totals()[Nutrient::Calories], float(records + 5) * 1.25f);
 
-    // Delete Selected, an amount edit and an Add change the rows at once and the file after.
+    // Delete Selected, an amount edit and an Add change the rows at once and the file after;
+    // each can be taken back once written.
+    std::vector<std::pair<QString, std::shared_ptr<const UndoStep>>> offered;
+    connect(m_list, &CMealsList::undoable, this,
+            [&](const std::shared_ptr<const UndoStep> &step, const QString &what) {
+                offered.emplace_back(what, step);
+            });
     click(at(4, 10)); // "D"
     click(at(2, 10));
     m_list->SaveMeals(true);
@@ -520,6 +526,22 @@ void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
     QCOMPARE(stored[records - 2].name, std::string("B"));
     QCOMPARE(stored[records - 2].amount, 7.0f);
     QCOMPARE(stored.back().name, std::string("E"));
+
+    // Clear List, then Undo: the file's bytes are back.
+    const std::optional<std::string> full = FileIo::readAll(m_path);
+    QVERIFY(full);
+    QTRY_COMPARE(offered.size(), std::size_t(3));
+    m_list->ClearMeals();
+    QTRY_COMPARE(offered.size(), std::size_t(4));
+    QVERIFY(!fs::exists(m_path));
+    const QStringList said = {offered[0].first, offered[1].first, offered[2].first,
+                              offered[3].first};
+    QCOMPARE(said,
+             QStringList({QStringLiteral("Deleted 2 meals."), QStringLiteral("Changed an amount."),
+                          QStringLiteral("Added 1 meal."),
+                          QStringLiteral("Cleared the list of %1 meals.").arg(records)}));
+    QVERIFY(offered[3].second->restore().ok());
+    QCOMPARE(FileIo::readAll(m_path), full);
 }
 
 QTEST_MAIN(TestMealsList)

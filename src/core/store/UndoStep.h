@@ -34,6 +34,8 @@ public:
                                         const std::optional<State> &before);
 
     const std::filesystem::path &file() const { return m_file; }
+    const State &before() const { return m_before; }
+    const State &after() const { return m_after; }
 
     // Puts the file back as it was before the change (removed when it was not there).
     FileIo::Result restore() const;

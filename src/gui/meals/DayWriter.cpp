@@ -8,8 +8,18 @@
 
 #include <QDate>
 #include <QLocale>
+#include <cstddef>
 #include <string>
 #include <utility>
+
+namespace {
+
+std::ptrdiff_t recordsIn(const UndoStep::State &state)
+{
+    return std::ptrdiff_t(MealRecord::Decode(state.bytes).entries.size());
+}
+
+} // namespace
 
 DayWriter::DayWriter(QObject *parent) : QObject(parent)
 {
@@ -48,27 +58,21 @@ void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector
             std::vector<std::size_t> all(rows.size());
             for (std::size_t i = 0; i < all.size(); ++i)
                 all[i] = i;
-            emit saved(
-                undoably(day,
-                         (rows.size() == 1 ? tr("Cleared the list of 1 meal.")
-                                           : tr("Cleared the list of %1 meals.").arg(rows.size())),
-                         [&] { return m_store->RemoveMeals(day, rows, all); }));
+            emit saved(undoably(day, clearedText(rows.size()),
+                                [&] { return m_store->RemoveMeals(day, rows, all); }));
             break;
         }
         case Rewrite::Kind::RemoveTicked:
-            emit saved(undoably(day,
-                                (change.removed.size() == 1
-                                     ? tr("Deleted 1 meal.")
-                                     : tr("Deleted %1 meals.").arg(change.removed.size())),
+            emit saved(undoably(day, deletedText(change.removed.size()),
                                 [&] { return m_store->RemoveMeals(day, rows, change.removed); }));
             break;
         case Rewrite::Kind::ChangeAmount:
-            emit saved(undoably(day, tr("Changed an amount."), [&] {
+            emit saved(undoably(day, changedAmountText(), [&] {
                 return m_store->ChangeMealAmount(day, rows, change.index, change.amount);
             }));
             break;
         case Rewrite::Kind::Replace: {
-            emit saved(undoably(day, tr("Changed the list."), [&] {
+            emit saved(undoably(day, changedListText(), [&] {
                 const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
                 const FileIo::Result result = MealDayFile::ReplaceShown(
                     ticket.path, MealDayFile::ImageOf(rows), change.index, change.replacement);
@@ -88,7 +92,7 @@ void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector
              before = change.expected](const std::filesystem::path &file) {
                 return MealDayFile::RemoveRecords(file, removed, before);
             },
-            tag, false);
+            tag, false, [](std::ptrdiff_t records) { return deletedText(std::size_t(-records)); });
         break;
     case Rewrite::Kind::ChangeAmount:
         queue(
@@ -97,10 +101,11 @@ void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector
              expected = change.expected](const std::filesystem::path &file) {
                 return MealDayFile::ChangeAmount(file, index, amount, expected);
             },
-            tag, false);
+            tag, false, [](std::ptrdiff_t) { return changedAmountText(); });
         break;
     case Rewrite::Kind::Clear:
-        queue(day, MealDayFile::Clear, tag, false);
+        queue(day, MealDayFile::Clear, tag, false,
+              [](std::ptrdiff_t records) { return clearedText(std::size_t(-records)); });
         break;
     case Rewrite::Kind::Replace:
         queue(
@@ -109,7 +114,7 @@ void DayWriter::rewrite(const Day &day, const Rewrite &change, const std::vector
              entries = change.replacement](const std::filesystem::path &file) {
                 return MealDayFile::ReplaceShown(file, shown, index, entries);
             },
-            tag, false);
+            tag, false, [](std::ptrdiff_t) { return changedListText(); });
         break;
     }
 }
@@ -125,12 +130,14 @@ void DayWriter::append(const Day &day, const std::vector<MealEntry> &entries, bo
             [entries, end](const std::filesystem::path &file) {
                 return MealDayFile::AppendMealRecords(file, entries, end);
             },
-            tag, copy);
+            tag, copy,
+            [day, copy](std::ptrdiff_t records) {
+                return copy ? copiedText(std::size_t(records), day)
+                            : addedText(std::size_t(records));
+            });
         return;
     }
-    const QString what = copy
-        ? copiedText(entries.size(), day)
-        : (entries.size() == 1 ? tr("Added 1 meal.") : tr("Added %1 meals.").arg(entries.size()));
+    const QString what = copy ? copiedText(entries.size(), day) : addedText(entries.size());
     emit saved(undoably(day, what, [&] { return m_store->AppendMeals(day, entries); }));
     if (copy)
         emit copied();
@@ -156,12 +163,39 @@ void DayWriter::copy(const Day &from, const Day &to, bool queued, std::uint64_t 
                     return FileIo::Result::failure(source, FileIo::Problem::Unreadable);
                 return MealDayFile::AppendMealRecords(file, day.entries);
             },
-            tag, true);
+            tag, true,
+            [to](std::ptrdiff_t records) { return copiedText(std::size_t(records), to); });
         return;
     }
     const QString what = copiedText(m_store->LoadMeals(from).entries.size(), to);
     tell(undoably(to, what, [&] { return m_store->CopyMeals(from, to); }), m_store->MealFile(to));
     emit copied();
+}
+
+QString DayWriter::clearedText(std::size_t count)
+{
+    return count == 1 ? tr("Cleared the list of 1 meal.")
+                      : tr("Cleared the list of %1 meals.").arg(count);
+}
+
+QString DayWriter::deletedText(std::size_t count)
+{
+    return count == 1 ? tr("Deleted 1 meal.") : tr("Deleted %1 meals.").arg(count);
+}
+
+QString DayWriter::addedText(std::size_t count)
+{
+    return count == 1 ? tr("Added 1 meal.") : tr("Added %1 meals.").arg(count);
+}
+
+QString DayWriter::changedAmountText()
+{
+    return tr("Changed an amount.");
+}
+
+QString DayWriter::changedListText()
+{
+    return tr("Changed the list.");
 }
 
 QString DayWriter::copiedText(std::size_t count, const Day &to)
@@ -197,12 +231,22 @@ void DayWriter::tell(const FileIo::Result &result, const std::filesystem::path &
         emit saved(result);
 }
 
-void DayWriter::queue(const Day &day, Write write, std::uint64_t tag, bool copy)
+void DayWriter::queue(const Day &day, Write write, std::uint64_t tag, bool copy, Said what)
 {
     const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
     ++m_pending[ticket.path];
-    m_worker.start([this, ticket, write = std::move(write), tag, copy] {
+    m_worker.start([this, ticket, write = std::move(write), tag, copy, what = std::move(what)] {
+        const std::optional<UndoStep::State> before = UndoStep::State::Of(ticket.path);
         const FileIo::Result result = write(ticket.path);
+        // What the write changed can be taken back, as a small day's change at once can.
+        std::shared_ptr<const UndoStep> step;
+        std::ptrdiff_t records = 0;
+        if (result.ok()) {
+            if (std::optional<UndoStep> made = UndoStep::Made(ticket.path, before)) {
+                records = recordsIn(made->after()) - recordsIn(*before);
+                step = std::make_shared<const UndoStep>(std::move(*made));
+            }
+        }
         // The day's calories, as the chart asks for them next, learnt here rather than by
         // reading a large day again on the window's thread.
         std::optional<double> calories;
@@ -212,8 +256,10 @@ void DayWriter::queue(const Day &day, Write write, std::uint64_t tag, bool copy)
         }
         QMetaObject::invokeMethod(
             this,
-            [this, ticket, result, calories, tag, copy] {
+            [this, ticket, result, calories, tag, copy, step, records, what] {
                 written(ticket, result, calories, tag, copy);
+                if (step)
+                    emit undoable(step, what(records));
             },
             Qt::QueuedConnection);
     });

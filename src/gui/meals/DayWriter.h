@@ -25,7 +25,8 @@ struct Day;
 // The one way from the meal list to the day files. A large day is read and written on one
 // worker thread, so reads and writes of a file run in the order they were handed over and never
 // hold up the window; a small day is written at once through the store. Every outcome is told
-// by signals: what was read, what was saved or could not be opened, and which write failed.
+// by signals: what was read, what was saved or could not be opened, which write failed, and
+// what can be taken back.
 //
 // Each read or write carries the tag of the view that asked for it, so that the view can tell
 // an answer for what it shows from one that comes too late.
@@ -100,7 +101,7 @@ signals:
     void writeFailed(std::uint64_t tag, const std::filesystem::path &file);
     // A copy is in its day's file, or failed and said so.
     void copied();
-    // A write made at once that can be taken back; `what` says what it did, in the user's words.
+    // A write that can be taken back; `what` says what it did, in the user's words.
     void undoable(const std::shared_ptr<const UndoStep> &step, const QString &what);
 
 private:
@@ -108,8 +109,16 @@ private:
     // Runs `write` on the day's file and offers what it changed as undoable().
     FileIo::Result undoably(const Day &day, const QString &what,
                             const std::function<FileIo::Result()> &write);
+    // What a change did, in the user's words, given how many records it added (less than
+    // none when it removed some).
+    using Said = std::function<QString(std::ptrdiff_t records)>;
+    static QString clearedText(std::size_t count);
+    static QString deletedText(std::size_t count);
+    static QString addedText(std::size_t count);
+    static QString changedAmountText();
+    static QString changedListText();
     static QString copiedText(std::size_t count, const Day &to);
-    void queue(const Day &day, Write write, std::uint64_t tag, bool copy);
+    void queue(const Day &day, Write write, std::uint64_t tag, bool copy, Said what);
     void written(const DayStore::OutsideWrite &ticket, const FileIo::Result &result,
                  std::optional<double> calories, std::uint64_t tag, bool copy);
 

@@ -95,7 +95,7 @@ signals:
     void opened(const FileIo::Result &result);
     // A copy (Copy, AppendTo) is in its day's file, or failed and said so.
     void copied();
-    // A write made at once that can be taken back (DayWriter::undoable).
+    // A write that can be taken back (DayWriter::undoable).
     void undoable(const std::shared_ptr<const UndoStep> &step, const QString &what);
 
 private:
