@@ -15,6 +15,7 @@
 #include "platform/FileIo.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
@@ -298,7 +299,19 @@ void TestKeyboardAccess::bananaFromTheKeyboard()
         press(Qt::Key_Tab);
     QCOMPARE(focused(), dialog.control(SearchBox));
     QTest::keyClicks(focused(), QStringLiteral("banana"));
-    for (const int key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})
+
+    // The food a screen reader announces is the list's focused item: the one selected.
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    QAccessibleInterface *foods = QAccessible::queryAccessibleInterface(dialog.control(FoodList));
+    QAccessibleInterface *announced = foods->focusChild();
+    QVERIFY(announced);
+    QCOMPARE(announced->text(QAccessible::Name), QStringLiteral("Bananas, raw"));
+    QVERIFY(announced->state().selected);
+    QCOMPARE(foods->indexOfChild(announced),
+             static_cast<QAbstractItemView *>(dialog.control(FoodList))->currentIndex().row());
+
+    for (const int key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})
         press(key);
     const std::vector<MealEntry> entries = dayEntries(5);
     QCOMPARE(entries.size(), std::size_t(1));
