@@ -490,6 +490,13 @@ void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
     QCOMPARE(m_list->entries().back().name, std::string("C"));
     QCOMPARE(m_list->topRow(), records - 5);
 
+    // Each write can be taken back once it is done.
+    std::vector<std::pair<QString, std::shared_ptr<const UndoStep>>> offered;
+    connect(m_list, &CMealsList::undoable, this,
+            [&](const std::shared_ptr<const UndoStep> &step, const QString &what) {
+                offered.emplace_back(what, step);
+            });
+
     // An Add while the day loads is written after the read and shown with its rows.
     m_list->LoadMeals(Day);
     m_list->AppendMeal(sampleEntry("D", 4.0f));
@@ -501,13 +508,7 @@ void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
     // 1.25 kcal per gram of each one-letter sample: records - 1 times 1 g, 2 g of B, 4 g of D.
     QCOMPARE(m_panel->totals()[Nutrient::Calories], float(records + 5) * 1.25f);
 
-    // Delete Selected, an amount edit and an Add change the rows at once and the file after;
-    // each can be taken back once written.
-    std::vector<std::pair<QString, std::shared_ptr<const UndoStep>>> offered;
-    connect(m_list, &CMealsList::undoable, this,
-            [&](const std::shared_ptr<const UndoStep> &step, const QString &what) {
-                offered.emplace_back(what, step);
-            });
+    // Delete Selected, an amount edit and an Add change the rows at once and the file after.
     click(at(4, 10)); // "D"
     click(at(2, 10));
     m_list->SaveMeals(true);
@@ -530,17 +531,18 @@ void TestMealsList::largeDayLoadsAndChangesAwayFromTheWindow()
     // Clear List, then Undo: the file's bytes are back.
     const std::optional<std::string> full = FileIo::readAll(m_path);
     QVERIFY(full);
-    QTRY_COMPARE(offered.size(), std::size_t(3));
-    m_list->ClearMeals();
     QTRY_COMPARE(offered.size(), std::size_t(4));
+    m_list->ClearMeals();
+    QTRY_COMPARE(offered.size(), std::size_t(5));
     QVERIFY(!fs::exists(m_path));
-    const QStringList said = {offered[0].first, offered[1].first, offered[2].first,
-                              offered[3].first};
+    QStringList said;
+    for (const auto &offer : offered)
+        said.append(offer.first);
     QCOMPARE(said,
-             QStringList({QStringLiteral("Deleted 2 meals."), QStringLiteral("Changed an amount."),
-                          QStringLiteral("Added 1 meal."),
+             QStringList({QStringLiteral("Added 1 meal."), QStringLiteral("Deleted 2 meals."),
+                          QStringLiteral("Changed an amount."), QStringLiteral("Added 1 meal."),
                           QStringLiteral("Cleared the list of %1 meals.").arg(records)}));
-    QVERIFY(offered[3].second->restore().ok());
+    QVERIFY(offered.back().second->restore().ok());
     QCOMPARE(FileIo::readAll(m_path), full);
 }
 
