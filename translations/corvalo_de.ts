@@ -820,6 +820,14 @@
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>“%1”: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
 </context>
 <context>
     <name>FoodListActions</name>

@@ -106,6 +106,12 @@ void TestOwnFoods::newEditAndDeleteOwnFood()
         QCOMPARE(form.problem(),
                  QStringLiteral("Fat: \u201cfive\u201d is no number. Type it "
                                 "like 12.5, or leave the box empty."));
+        type(form.nutrientBox(Nutrient::Fat), QStringLiteral("1,000"));
+        form.commitButton()->click();
+        QCOMPARE(form.problem(),
+                 QStringLiteral("Fat: the comma in \u201c1,000\u201d could be a thousands "
+                                "separator or a decimal comma; type the number without it, or "
+                                "with a point"));
         type(form.nutrientBox(Nutrient::Fat), QStringLiteral("5"));
         type(form.unitNameBox(0), QStringLiteral("bowl"));
         type(form.unitAmountBox(0), QStringLiteral("250"));

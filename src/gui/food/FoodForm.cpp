@@ -374,6 +374,8 @@ QString FoodForm::describe(const UserFoodInput::Result &result, const UserFoodIn
         return tr("A serving must have more than 0 %1.").arg(unit);
     case Problem::NutrientNotANumber:
     case Problem::MoreNotANumber:
+        if (const QString comma = CoreText::thousandsProblem(typedText); !comma.isEmpty())
+            return tr("%1: %2").arg(nutrient, comma);
         return tr("%1: \u201c%2\u201d is no number. Type it like 12.5, or leave the box empty.")
             .arg(nutrient, typedText);
     case Problem::NutrientNegative:
@@ -386,6 +388,8 @@ QString FoodForm::describe(const UserFoodInput::Result &result, const UserFoodIn
     case Problem::UnitNoAmount:
         return tr("Type how many %1 one \u201c%2\u201d has.").arg(unit, unitName);
     case Problem::UnitAmountNotANumber:
+        if (const QString comma = CoreText::thousandsProblem(typedText); !comma.isEmpty())
+            return tr("\u201c%1\u201d: %2").arg(unitName, comma);
         return tr("\u201c%1\u201d: \u201c%2\u201d is no number.").arg(unitName, typedText);
     case Problem::UnitAmountNotAboveZero:
         return tr("One \u201c%1\u201d must have more than 0 %2.").arg(unitName, unit);

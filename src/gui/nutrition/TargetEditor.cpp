@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nutrition/TargetEditor.h"
 
+#include "platform/CoreText.h"
 #include "platform/Text8.h"
 #include "platform/TypedNumber.h"
 
@@ -97,8 +98,11 @@ void TargetEditor::typed()
         }
         target = typed.value;
     } else if (typed.kind == TypedNumber::Kind::NotANumber) {
-        QToolTip::showText(m_box->mapToGlobal(QPoint(0, m_box->height())),
-                           tr("Type a number, or leave the box empty for no target"), m_box);
+        const QString comma = CoreText::thousandsProblem(m_box->text());
+        QToolTip::showText(
+            m_box->mapToGlobal(QPoint(0, m_box->height())),
+            comma.isEmpty() ? tr("Type a number, or leave the box empty for no target") : comma,
+            m_box);
         m_box->setText(m_shown ? numberText(*m_shown) : QString());
         return;
     }

@@ -2,6 +2,7 @@
 #include "platform/CoreText.h"
 
 #include "meals/NutrientText.h"
+#include "platform/Text8.h"
 #include "platform/TypedNumber.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,12 @@ QString numberProblem(const TypedNumber &number, const QString &typed)
         return {};
     return QCoreApplication::translate("TypedNumber", number.problem)
         .arg(QStringLiteral("\u201c%1\u201d").arg(typed));
+}
+
+QString thousandsProblem(const QString &typed)
+{
+    const TypedNumber number = TypedNumber::read(Text8::fromQString(typed.trimmed()));
+    return number.thousands ? numberProblem(number, typed.trimmed()) : QString();
 }
 
 QString nutrientName(int nutrient)

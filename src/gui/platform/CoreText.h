@@ -15,6 +15,9 @@ std::string problem(const char *phrase);
 
 // Why a typed number was refused, in the user's language, with the text as typed.
 QString numberProblem(const TypedNumber &number, const QString &typed);
+// The same for a comma that could be a thousands separator ("1,000"); empty for any other text,
+// so that a form's own words for "no number" stand.
+QString thousandsProblem(const QString &typed);
 
 // A nutrient's name as the panel labels it, without the label's colon ("Saturated fat").
 QString nutrientName(int nutrient);
