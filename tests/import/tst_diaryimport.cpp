@@ -204,6 +204,15 @@ void TestDiaryImport::ownExportRoundTrip()
     cafe.gramsPerUnit = 250.0f;
     cafe.nutrients[Nutrient::Calcium] = 1.0f;
     QVERIFY(from.store->AppendMeals(seventh, {soup, cafe}));
+    // Numbers the export rounds: 1.5 of 118 g at 0.8912 kcal a gram is written as 157.74 kcal.
+    MealEntry banana;
+    banana.name = "Bananas, raw";
+    banana.unit = "medium";
+    banana.amount = 1.5f;
+    banana.gramsPerUnit = 118.0f;
+    banana.nutrients[Nutrient::Calories] = 0.8912f;
+    banana.nutrients[Nutrient::Protein] = 0.01093f;
+    QVERIFY(from.store->AppendMeals(eighth, {banana}));
     QVERIFY(from.store->SaveWeight(eighth, "72.35"));
     QVERIFY(from.store->SaveNote(seventh, "=Line one\n  indented, with comma"));
     // Written as a German spreadsheet reads it: a comma as the decimal point.
@@ -231,6 +240,12 @@ void TestDiaryImport::ownExportRoundTrip()
     QCOMPARE(to.store->LoadWeight(eighth), std::optional(72.35f));
     QCOMPARE(to.store->LoadWeight(seventh), std::nullopt);
     QCOMPARE(to.store->LoadNote(seventh).text, std::string("=Line one\n  indented, with comma"));
+
+    // Imported back into the diary it came from, the export adds nothing twice.
+    const ImportPlan::Plan back =
+        ImportPlan::Make(*from.store, ImportPlan::ReadFiles({from.temp / "out/meals.csv"}));
+    QCOMPARE(back.entries, std::size_t(0));
+    QCOMPARE(back.entriesAlready, std::size_t(3));
 }
 
 // Entries added after the day's own, its weight kept, the note added below its note once.

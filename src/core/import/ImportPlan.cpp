@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/ImportPlan.h"
 
+#include "export/CsvText.h"
 #include "import/ImportRows.h"
-#include "meals/MealRecord.h"
 #include "platform/FileIo.h"
 #include "platform/NumberText.h"
+#include "platform/TextCodec.h"
 #include "platform/UiText.h"
 #include "store/DayStore.h"
 #include "store/SaveProblem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -44,23 +46,31 @@ WeightUnit planWeightUnit(const std::vector<Source> &sources)
     return pounds > kilograms ? WeightUnit::Pounds : WeightUnit::Kilograms;
 }
 
-// Whether the day's entries hold the imported ones already, one after the other and byte for byte
-// as they would be written: the day was imported before.
+// An entry as the export writes it: name, unit, amount, grams and the ten rounded as there. A
+// diary's own export, imported again, is told by it though its numbers were rounded.
+std::string planExportedKey(const MealEntry &entry)
+{
+    std::string key = TextCodec::ToUtf8(entry.name) + '\t' + TextCodec::ToUtf8(entry.unit) + '\t' +
+        CsvText::Number(entry.amount, 3) + '\t' +
+        CsvText::Number(double(entry.amount) * double(entry.gramsPerUnit), 2);
+    const Nutrients contributions = entry.contributions();
+    for (int k = 0; k < Nutrient::Count; ++k)
+        key += '\t' + CsvText::Number(contributions[std::size_t(k)], 2);
+    return key;
+}
+
+// Whether the day's entries hold the imported ones already, one after the other, as the export
+// would write them: the day was imported before.
 bool planHoldsAlready(const std::vector<MealEntry> &stored, const std::vector<MealEntry> &imported)
 {
-    std::string storedBytes;
+    std::vector<std::string> storedKeys;
     for (const MealEntry &entry : stored)
-        storedBytes += MealRecord::Encode(entry);
-    std::string importedBytes;
+        storedKeys.push_back(planExportedKey(entry));
+    std::vector<std::string> importedKeys;
     for (const MealEntry &entry : imported)
-        importedBytes += MealRecord::Encode(entry);
-    // Found only where a record starts: at the start or right after a whole record.
-    for (std::size_t at = storedBytes.find(importedBytes); at != std::string::npos;
-         at = storedBytes.find(importedBytes, at + 1)) {
-        if (MealRecord::WholeBytes(std::string_view(storedBytes).substr(0, at)) == at)
-            return true;
-    }
-    return false;
+        importedKeys.push_back(planExportedKey(entry));
+    return std::search(storedKeys.begin(), storedKeys.end(), importedKeys.begin(),
+                       importedKeys.end()) != storedKeys.end();
 }
 
 } // namespace

@@ -16,8 +16,8 @@ class DayStore;
 // user, then its application. Nothing already in the diary is replaced:
 //   - imported entries are added after the entries a day already has; each carries its own ten
 //     values (one serving of one gram), so that the day's totals are the source's; a day that
-//     holds a day's imported entries already, one after the other, was imported before and gets
-//     none again;
+//     holds a day's imported entries already, one after the other and equal as the export
+//     writes them (rounded), was imported before and gets none again;
 //   - a day that already has a weight keeps it (the imported one is counted as kept);
 //   - an imported note is added below a note the day already has, after a blank line, unless
 //     that note holds its text already (an import made twice adds it once).
