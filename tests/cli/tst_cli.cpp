@@ -306,6 +306,16 @@ void TestCli::dailyUse()
     QCOMPARE(banana.out,
              QByteArray("Added to 2026-12-07: 1.5 medium (7\" to 7-7/8\" long) Bananas, raw\n"));
     QCOMPARE(cli(QStringLiteral("add 2026-12-07 apples raw without skin 2 oz")).status, 0);
+    // Of two foods ranked alike, the one named by exactly the words: "with" is not "without"
+    // (in a diary without the own food of the same name).
+    const QString plain = QString::fromStdString(temp.make("plain").string());
+    QCOMPARE(
+        RunCli(
+            m_home.path(),
+            QStringList {QStringLiteral("--data"), plain} +
+                QStringLiteral("add 2026-12-08 apples raw with skin 1 oz").split(QLatin1Char(' ')))
+            .out,
+        QByteArray("Added to 2026-12-08: 1.0 oz Apples, raw, with skin\n"));
     QCOMPARE(cli(QStringLiteral("add 2026-12-07 banana 100 g")).status, 0);
 
     const Outcome edited = cli(QStringLiteral("edit 2026-12-07 2 3"));

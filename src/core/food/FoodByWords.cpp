@@ -6,6 +6,7 @@
 #include "food/FoodRanking.h"
 #include "platform/TextCodec.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -28,6 +29,23 @@ std::string foodByWordsNormal(std::string_view text)
     while (!normal.empty() && normal.back() == ' ')
         normal.pop_back();
     return normal;
+}
+
+// The words of a text, lowered, in A to Z order: letters and digits (and any non-ASCII
+// character) between the rest.
+std::vector<std::string> foodByWordsSet(std::string_view text)
+{
+    std::vector<std::string> words(1);
+    for (const char c : FoodFilter::Lowered(text)) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80)
+            words.back() += c;
+        else if (!words.back().empty())
+            words.emplace_back();
+    }
+    if (words.back().empty())
+        words.pop_back();
+    std::sort(words.begin(), words.end());
+    return words;
 }
 
 } // namespace
@@ -76,6 +94,22 @@ Choice Find(const FoodDatabase &database, std::string_view words, std::string_vi
     if (kept.size() == 1 || kept[0] < kept[1]) {
         choice.record = choice.candidates.front();
         choice.candidates = {choice.record};
+        return choice;
+    }
+    // Among those ranked first, the one food named by exactly the typed words is meant: "apples
+    // raw with skin" is not "Apples, raw, without skin".
+    const std::vector<std::string> typed = foodByWordsSet(words);
+    int named = -1;
+    for (std::size_t i = 0; i < kept.size() && kept[i] == kept[0]; ++i) {
+        if (foodByWordsSet(TextCodec::ToUtf8(database.name(choice.candidates[i]))) != typed)
+            continue;
+        if (named >= 0)
+            return choice; // two foods of the same words: the user must tell them apart
+        named = choice.candidates[i];
+    }
+    if (named >= 0) {
+        choice.record = named;
+        choice.candidates = {named};
     }
     return choice;
 }

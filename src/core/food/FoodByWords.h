@@ -12,7 +12,8 @@ class FoodDatabase;
 // search finds it with best matches first, the unit by its name or its first words ("medium"
 // for "medium (7" to 7-7/8" long)", "cup" for "cup, sliced"). A choice is clear only when one
 // candidate ranks above every other and its name is made of the words or starts with the
-// first; otherwise the candidates are given and nothing is chosen.
+// first, or when, of those ranked first, one alone is named by exactly the words; otherwise the
+// candidates are given and nothing is chosen.
 namespace FoodByWords {
 
 // The units whose name is the typed text or begins with its words, A to Z in either case; the
