@@ -141,6 +141,19 @@ void FoodListView::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
+void FoodListView::focusInEvent(QFocusEvent *event)
+{
+    m_focusArriving = true;
+    QTableView::focusInEvent(event);
+    m_focusArriving = false;
+    // A screen reader hears the list take the focus after this event: the food it is on comes
+    // after that, or the list's name would be the last thing said.
+    QTimer::singleShot(0, this, [this] {
+        if (currentIndex().isValid())
+            PaintedListAccessible::notifyCurrent(this, currentIndex().row());
+    });
+}
+
 void FoodListView::focusOutEvent(QFocusEvent *event)
 {
     QTableView::focusOutEvent(event);
@@ -176,7 +189,7 @@ void FoodListView::changeEvent(QEvent *event)
 void FoodListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QAbstractItemView::currentChanged(current, previous);
-    if (current.isValid())
+    if (current.isValid() && !m_focusArriving)
         PaintedListAccessible::notifyCurrent(this, current.row());
 }
 
@@ -201,8 +214,13 @@ void FoodListView::selectionChanged(const QItemSelection &selected,
 void FoodListView::selectOnly(int row)
 {
     const QModelIndex index = model()->index(row, 0);
+    // Taking the focus made the first row current without choosing it; the key that chooses it
+    // then changes no current row, and is told here instead.
+    const bool wasCurrent = index == currentIndex();
     selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (wasCurrent)
+        PaintedListAccessible::notifyCurrent(this, row);
     scrollTo(index);
 }
 

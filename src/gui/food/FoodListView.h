@@ -43,6 +43,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -55,4 +56,6 @@ private:
     void updateRowHeight();
 
     FocusRing *m_focusRing = nullptr;
+    // Within focusInEvent: the row made current there is told once the list's own focus is.
+    bool m_focusArriving = false;
 };
