@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/ImportPlan.h"
 
-#include "export/CsvText.h"
 #include "import/ImportRows.h"
 #include "platform/FileIo.h"
 #include "platform/NumberText.h"
@@ -51,11 +50,11 @@ WeightUnit planWeightUnit(const std::vector<Source> &sources)
 std::string planExportedKey(const MealEntry &entry)
 {
     std::string key = TextCodec::ToUtf8(entry.name) + '\t' + TextCodec::ToUtf8(entry.unit) + '\t' +
-        CsvText::Number(entry.amount, 3) + '\t' +
-        CsvText::Number(double(entry.amount) * double(entry.gramsPerUnit), 2);
+        NumberText::fixed(entry.amount, 3) + '\t' +
+        NumberText::fixed(double(entry.amount) * double(entry.gramsPerUnit), 2);
     const Nutrients contributions = entry.contributions();
     for (int k = 0; k < Nutrient::Count; ++k)
-        key += '\t' + CsvText::Number(contributions[std::size_t(k)], 2);
+        key += '\t' + NumberText::fixed(contributions[std::size_t(k)], 2);
     return key;
 }
 
