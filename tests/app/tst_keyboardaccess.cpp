@@ -244,6 +244,13 @@ void TestKeyboardAccess::wholeFoodPageFromTheKeyboard()
     // In the day's list: the second row's amount becomes 5; F2 opens, Enter keeps.
     press(Qt::Key_Tab);
     QCOMPARE(focused(), meals);
+    // Entering the list chooses the row the keys work on, where a reader's focus is too.
+    QCOMPARE(meals->currentRow(), 0);
+    QVERIFY(meals->selectionModel()->isRowSelected(0, {}));
+    QVERIFY(QAccessible::queryAccessibleInterface(meals)
+                ->focusChild()
+                ->text(QAccessible::Name)
+                .startsWith(food + QStringLiteral(", 2.0 ") + unit));
     press(Qt::Key_Home);
     press(Qt::Key_Down);
     press(Qt::Key_F2);

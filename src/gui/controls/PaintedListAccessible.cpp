@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/PaintedListAccessible.h"
 
+#include <QAbstractItemView>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -165,6 +167,14 @@ void PaintedListAccessible::notifyCurrent(QWidget *widget, int item)
     QAccessibleEvent event(widget, QAccessible::Focus);
     event.setChild(item);
     QAccessible::updateAccessibility(&event);
+}
+
+void PaintedListAccessible::notifyCurrentAfterFocus(QAbstractItemView *view)
+{
+    QTimer::singleShot(0, view, [view] {
+        if (view->currentIndex().isValid())
+            notifyCurrent(view, view->currentIndex().row());
+    });
 }
 
 void PaintedListAccessible::notifyChecked(QWidget *widget, int item)

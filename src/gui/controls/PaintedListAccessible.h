@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
+class QAbstractItemView;
+
 // What assistive tools see of a widget that paints a list of items itself (days, meal rows,
 // foods): the items come first among its children, each with a name, a place and a state, then
 // the widget's own child widgets. Subclasses only answer for the items as they are shown now.
@@ -34,6 +36,9 @@ public:
 
     // Tells assistive tools that the keyboard is now on this item of the widget.
     static void notifyCurrent(QWidget *widget, int item);
+    // The same for the item a view is on once the view's own focus has been told, which follows
+    // its focusInEvent: an item told within that event would be talked over by the view's name.
+    static void notifyCurrentAfterFocus(QAbstractItemView *view);
     // Tells assistive tools that an item's checked state changed.
     static void notifyChecked(QWidget *widget, int item);
 

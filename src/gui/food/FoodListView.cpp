@@ -146,12 +146,7 @@ void FoodListView::focusInEvent(QFocusEvent *event)
     m_focusArriving = true;
     QTableView::focusInEvent(event);
     m_focusArriving = false;
-    // A screen reader hears the list take the focus after this event: the food it is on comes
-    // after that, or the list's name would be the last thing said.
-    QTimer::singleShot(0, this, [this] {
-        if (currentIndex().isValid())
-            PaintedListAccessible::notifyCurrent(this, currentIndex().row());
-    });
+    PaintedListAccessible::notifyCurrentAfterFocus(this);
 }
 
 void FoodListView::focusOutEvent(QFocusEvent *event)

@@ -118,7 +118,9 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
@@ -145,6 +147,8 @@ private:
     CElements *m_panel = nullptr;
     MealRowLayout m_layout;
     bool m_reloading = false;
+    // Within focusInEvent: the row made current there is told once the list's own focus is.
+    bool m_focusArriving = false;
     // The top row when the keeper began replacing the rows.
     int m_topBefore = -1;
     BackgroundSlice m_background;
