@@ -399,11 +399,11 @@
     <name>DayWriter</name>
     <message>
         <source>Cleared the list of 1 meal.</source>
-        <translation>Liste mit 1 Mahlzeit geleert.</translation>
+        <translation>Liste geleert, 1 Mahlzeit.</translation>
     </message>
     <message>
         <source>Cleared the list of %1 meals.</source>
-        <translation>Liste mit %1 Mahlzeiten geleert.</translation>
+        <translation>Liste geleert, %1 Mahlzeiten.</translation>
     </message>
     <message>
         <source>Deleted 1 meal.</source>
@@ -448,6 +448,10 @@
     <message>
         <source>Copied %1 meals to %2.</source>
         <translation>%1 Mahlzeiten auf %2 kopiert.</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d. MMM</translation>
     </message>
 </context>
 <context>
@@ -2548,10 +2552,6 @@ zum Herunterladen bereit.</translation>
 <context>
     <name>UndoOffer</name>
     <message>
-        <source>%1 Click to undo (Ctrl+Z).</source>
-        <translation>%1 Klicken macht es rückgängig (Strg+Z).</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -2562,6 +2562,10 @@ zum Herunterladen bereit.</translation>
     <message>
         <source>Not undone: %1</source>
         <translation>Nicht rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Click to undo (Ctrl+Z).</source>
+        <translation>Rückgängig: Klick/Strg+Z</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,14 @@ void TestNoticeBar::longTextElidedWholeInTooltip()
     bar.resize(624, 22);
     bar.showNotice(u"db/12-07-2026.wth"_s, u"Not saved: the disk is full (db/12-07-2026.wth)"_s);
     QCOMPARE(bar.displayedText(), bar.text());
+
+    // What a click does is never cut: the text before it is.
+    bar.resize(200, 22);
+    bar.showNotice(u"undo"_s, u"Added Apples, raw, with skin, 1.0 medium (3\" dia)."_s,
+                   u"Click to undo."_s);
+    QCOMPARE(bar.text(), u"Added Apples, raw, with skin, 1.0 medium (3\" dia). Click to undo."_s);
+    QVERIFY(bar.displayedText().startsWith(u"Added"_s));
+    QVERIFY(bar.displayedText().endsWith(QStringLiteral("\u2026 Click to undo.")));
 }
 
 void TestNoticeBar::neverTakesFocusAndClosesWithItsCross()

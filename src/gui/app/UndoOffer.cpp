@@ -39,7 +39,7 @@ void UndoOffer::offerAll(const Steps &steps, const QString &what)
     if (steps.empty())
         return;
     m_steps = steps;
-    m_bar->showNotice(kUndoKey, tr("%1 Click to undo (Ctrl+Z).").arg(what));
+    m_bar->showNotice(kUndoKey, what, tr("Click to undo (Ctrl+Z)."));
     m_bar->setActionable(kUndoKey, tr("Undo"));
     m_expiry.start();
 }

@@ -32,14 +32,14 @@ CNoticeBar::CNoticeBar(QWidget *parent)
     hide();
 }
 
-void CNoticeBar::showNotice(const QString &key, const QString &text)
+void CNoticeBar::showNotice(const QString &key, const QString &text, const QString &tail)
 {
     for (qsizetype i = 0; i < m_notices.size(); ++i)
         if (m_notices[i].key == key) {
             m_notices.remove(i);
             break;
         }
-    m_notices.append({key, text});
+    m_notices.append({key, text, tail});
     refresh();
 }
 
@@ -69,13 +69,20 @@ bool CNoticeBar::hasNotice(const QString &key) const
 
 QString CNoticeBar::text() const
 {
-    return m_notices.isEmpty() ? QString() : m_notices.last().text;
+    return m_notices.isEmpty() ? QString() : m_notices.last().whole();
 }
 
 QString CNoticeBar::displayedText() const
 {
-    // The middle goes first: the start says what failed, the end names the file.
-    return QFontMetrics(m_font).elidedText(text(), Qt::ElideMiddle, textRect().width());
+    const QFontMetrics metrics(m_font);
+    if (m_notices.isEmpty() || m_notices.last().tail.isEmpty()) {
+        // The middle goes first: the start says what failed, the end names the file.
+        return metrics.elidedText(text(), Qt::ElideMiddle, textRect().width());
+    }
+    const Notice &notice = m_notices.last();
+    const QString tail = QLatin1Char(' ') + notice.tail;
+    const int room = textRect().width() - metrics.horizontalAdvance(tail);
+    return metrics.elidedText(notice.text, Qt::ElideRight, qMax(0, room)) + tail;
 }
 
 QRect CNoticeBar::markRect() const
@@ -112,7 +119,7 @@ void CNoticeBar::refresh()
     // The tooltip holds every notice still standing, the latest first.
     QStringList lines;
     for (qsizetype i = m_notices.size() - 1; i >= 0; --i)
-        lines.append(m_notices[i].text);
+        lines.append(m_notices[i].whole());
     if (const auto hint = m_actionHints.constFind(currentKey()); hint != m_actionHints.cend())
         lines.prepend(*hint + QLatin1Char(':'));
     setToolTip(lines.join(QLatin1Char('\n')));

@@ -18,8 +18,10 @@ class CNoticeBar : public QWidget
 public:
     explicit CNoticeBar(QWidget *parent = nullptr);
 
-    // Shows `text` under `key`, replacing an earlier notice of the same key.
-    void showNotice(const QString &key, const QString &text);
+    // Shows `text` under `key`, replacing an earlier notice of the same key. A `tail` (what a
+    // click does, say) follows the text after a space and is always shown whole: the text is cut
+    // short before it.
+    void showNotice(const QString &key, const QString &text, const QString &tail = {});
     // Removes the notice of `key`; the bar goes back to the one before, or hides.
     void clearNotice(const QString &key);
     void clearAll();
@@ -57,6 +59,9 @@ private:
     {
         QString key;
         QString text;
+        QString tail;
+
+        QString whole() const { return tail.isEmpty() ? text : text + QLatin1Char(' ') + tail; }
     };
 
     QRect markRect() const;

@@ -204,7 +204,8 @@ QString DayWriter::copiedText(std::size_t count, const Day &to)
     if (to == today)
         return count == 1 ? tr("Copied 1 meal to today.")
                           : tr("Copied %1 meals to today.").arg(count);
-    const QString day = QLocale().toString(QDate(to.year, to.month, to.day), QLocale::LongFormat);
+    // Short, so that the notice bar has room for the offer to undo: "7 Dec", "7. Dez."
+    const QString day = QLocale().toString(QDate(to.year, to.month, to.day), tr("d MMM"));
     return count == 1 ? tr("Copied 1 meal to %1.").arg(day)
                       : tr("Copied %1 meals to %2.").arg(QString::number(count), day);
 }
