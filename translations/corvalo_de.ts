@@ -595,6 +595,26 @@
         <source>CORVALO_DATA names %1, which is not a folder and cannot be made one; the usual folder is used.</source>
         <translation>CORVALO_DATA nennt %1, das kein Ordner ist und keiner werden kann; der übliche Ordner wird verwendet.</translation>
     </message>
+    <message>
+        <source>given with --data</source>
+        <translation>mit --data angegeben</translation>
+    </message>
+    <message>
+        <source>set by CORVALO_DATA</source>
+        <translation>durch CORVALO_DATA bestimmt</translation>
+    </message>
+    <message>
+        <source>chosen in Settings</source>
+        <translation>in den Optionen gewählt</translation>
+    </message>
+    <message>
+        <source>beside the program</source>
+        <translation>neben dem Programm</translation>
+    </message>
+    <message>
+        <source>the per-user data folder</source>
+        <translation>der Datenordner des Benutzers</translation>
+    </message>
 </context>
 <context>
     <name>ExportGroup</name>

@@ -187,15 +187,15 @@ std::string_view SourceText(Source source)
 {
     switch (source) {
     case Source::DataOption:
-        return "given with --data";
+        return CORVALO_UI_TEXT("DiaryLocation", "given with --data");
     case Source::Environment:
-        return "set by CORVALO_DATA";
+        return CORVALO_UI_TEXT("DiaryLocation", "set by CORVALO_DATA");
     case Source::Chosen:
-        return "chosen in Settings";
+        return CORVALO_UI_TEXT("DiaryLocation", "chosen in Settings");
     case Source::BesideProgram:
-        return "beside the program";
+        return CORVALO_UI_TEXT("DiaryLocation", "beside the program");
     case Source::PerUser:
-        return "the per-user data folder";
+        return CORVALO_UI_TEXT("DiaryLocation", "the per-user data folder");
     }
     return {};
 }

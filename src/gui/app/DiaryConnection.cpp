@@ -21,6 +21,7 @@
 #include "store/DayStore.h"
 #include "store/DiaryMove.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -118,7 +119,8 @@ void DiaryConnection::showFolder()
     const DiaryLocation::Resolved &location = m_window.location();
     m_pages.settings->diaryFolderGroup()->setFolder(
         location.folder,
-        QString::fromStdString(std::string(DiaryLocation::SourceText(location.source))));
+        QCoreApplication::translate(
+            "DiaryLocation", std::string(DiaryLocation::SourceText(location.source)).c_str()));
 }
 
 void DiaryConnection::openMerge(const ConflictMerge::Found &found)
