@@ -5,6 +5,7 @@
 #include "app/ImportAction.h"
 #include "app/ImportForm.h"
 #include "app/SettingsPage.h"
+#include "app/UndoOffer.h"
 #include "controls/CNoticeBar.h"
 #include "controls/SkinButton.h"
 #include "layout/PageTable.h"
@@ -79,10 +80,16 @@ void TestImportForm::importPreviewedAndSaid()
     QVERIFY(couldImport);
     QVERIFY(preview.contains(QStringLiteral("Days: 1, from 2026-12-05 to 2026-12-05\n")));
     QCOMPARE(dialog.noticeBar()->text(),
-             QStringLiteral("Imported entries: 1, weights: 0, notes: 0."));
+             QStringLiteral("Imported entries: 1, weights: 0, notes: 0. Click to undo (Ctrl+Z)."));
     const DayStore::Meals meals = dialog.store().LoadMeals({5, 12, 2026});
     QCOMPARE(meals.entries.size(), std::size_t(1));
     QCOMPARE(meals.totals[Nutrient::Calories], 612.5f);
+
+    // Undo takes the import back.
+    QVERIFY(dialog.undoOffer()->canUndo());
+    dialog.undoOffer()->undo();
+    QVERIFY(!std::filesystem::exists(m_window.dayFile("db", 5, 12, 2026, ".db")));
+    QVERIFY(!dialog.store().HasMeals({5, 12, 2026}));
 }
 
 QTEST_MAIN(TestImportForm)

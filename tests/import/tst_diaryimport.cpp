@@ -226,7 +226,8 @@ void TestDiaryImport::ownExportRoundTrip()
         ImportPlan::ReadFiles({from.temp / "out/meals.csv", from.temp / "out/days.csv",
                                from.temp / "out/notes.csv"}));
     QVERIFY(plan.canApply());
-    QVERIFY(ImportPlan::Apply(*to.store, plan).ok());
+    const ImportPlan::Outcome applied = ImportPlan::Apply(*to.store, plan);
+    QVERIFY(applied.ok());
 
     const DayStore::Meals meals = to.store->LoadMeals(seventh);
     QCOMPARE(meals.entries.size(), std::size_t(2));
@@ -246,6 +247,14 @@ void TestDiaryImport::ownExportRoundTrip()
         ImportPlan::Make(*from.store, ImportPlan::ReadFiles({from.temp / "out/meals.csv"}));
     QCOMPARE(back.entries, std::size_t(0));
     QCOMPARE(back.entriesAlready, std::size_t(3));
+
+    // Taken back, the import leaves the diary it went into as it was: empty.
+    QCOMPARE(applied.changed.size(), std::size_t(4));
+    for (const UndoStep &step : applied.changed)
+        QVERIFY(step.restore().ok());
+    for (const fs::path &file : {to.store->MealFile(seventh), to.store->MealFile(eighth),
+                                 to.store->WeightFile(eighth), to.store->NoteFile(seventh)})
+        QVERIFY2(!fs::exists(file), file.string().c_str());
 }
 
 // Entries added after the day's own, its weight kept, the note added below its note once.

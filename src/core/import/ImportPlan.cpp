@@ -200,21 +200,28 @@ Outcome Apply(DayStore &store, const Plan &plan, const Translate &translate)
         outcome.problems.push_back(
             SaveProblem::Describe(result, root, SaveProblem::Action::Save, translate));
     };
+    // What a file held before the import wrote it is kept, so that the import can be taken back.
+    std::optional<UndoStep::State> before;
+    const auto keep = [&](const std::filesystem::path &file, const FileIo::Result &result) {
+        if (!result.ok())
+            said(result);
+        else if (std::optional<UndoStep> step = UndoStep::Made(file, before))
+            outcome.changed.push_back(std::move(*step));
+        return result.ok();
+    };
     for (const DayPlan &day : plan.days) {
         if (!day.entries.empty()) {
-            if (const FileIo::Result result = store.AppendMeals(day.day, day.entries); result.ok())
+            before = UndoStep::State::Of(store.MealFile(day.day));
+            if (keep(store.MealFile(day.day), store.AppendMeals(day.day, day.entries)))
                 outcome.entries += day.entries.size();
-            else
-                said(result);
         }
         if (day.weight) {
             // Written only while the day has none: one stored meanwhile is kept.
-            if (const FileIo::Result result =
-                    store.SaveShownWeight(day.day, NumberText::fixed(*day.weight, 3), std::nullopt);
-                result.ok())
+            before = UndoStep::State::Of(store.WeightFile(day.day));
+            if (keep(store.WeightFile(day.day),
+                     store.SaveShownWeight(day.day, NumberText::fixed(*day.weight, 3),
+                                           std::nullopt)))
                 ++outcome.weights;
-            else
-                said(result);
         }
         if (!day.note.empty()) {
             // Added to what the file holds now, under its lock; a change made in between is
@@ -227,13 +234,12 @@ Outcome Apply(DayStore &store, const Plan &plan, const Translate &translate)
             if (note.text.find(day.note) != std::string::npos)
                 continue;
             const std::string text = note.text.empty() ? day.note : note.text + "\n\n" + day.note;
+            before = UndoStep::State::Of(store.NoteFile(day.day));
             const DayStore::NoteWrite write =
                 DayStore::WriteNote(store.NoteFile(day.day), text, {note.fingerprint});
             store.NoteWritten(write);
-            if (write.result.ok())
+            if (keep(store.NoteFile(day.day), write.result))
                 ++outcome.notes;
-            else
-                said(write.result);
         }
     }
     return outcome;

@@ -3,6 +3,7 @@
 
 #include "import/ImportFile.h"
 #include "meals/MealEntry.h"
+#include "store/UndoStep.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -80,6 +81,8 @@ struct Outcome
     std::size_t weights = 0;
     std::size_t notes = 0;
     std::vector<std::string> problems; // in user words; empty when all was written
+    // Each file the import changed, to take it back with (UndoStep).
+    std::vector<UndoStep> changed;
     bool ok() const { return problems.empty(); }
 };
 

@@ -261,14 +261,21 @@ void CCorvaloDlg::wireFoodPage()
                                       : AppSettings::readBestMatchesFirst(),
                      this);
     connect(m_pages.food, &FoodPage::copied, this, &CCorvaloDlg::showCopied);
-    m_undo = new UndoOffer(m_notice, this, [this](const std::filesystem::path &file) {
-        if (file == m_store.OwnFoodsFile() || file == m_store.RecipesFile()) {
-            m_pages.food->actions()->ReloadOwnFoods();
-            return;
+    m_undo = new UndoOffer(m_notice, this, [this](const std::vector<std::filesystem::path> &files) {
+        bool days = false;
+        for (const std::filesystem::path &file : files) {
+            if (file == m_store.OwnFoodsFile() || file == m_store.RecipesFile()) {
+                m_pages.food->actions()->ReloadOwnFoods();
+                continue;
+            }
+            // A day's file, or a conflict copy a merge had removed.
+            m_store.Forget(file);
+            days = true;
         }
-        // A day's file, or a conflict copy a merge had removed.
-        m_store.Forget(file);
+        if (!days)
+            return;
         m_store.Rescan();
+        m_dayStrip->RefreshMarkers();
         LoadDay();
         showCopied();
     });

@@ -53,11 +53,13 @@ void CCorvaloDlg::createSettingsPage()
     m_parts.addPage(PageTable::SettingsPageWindow, m_pages.settings);
     m_pages.settings->setExportGroup(new ExportGroup(&m_store));
     connect(m_pages.settings, &SettingsPage::importRequested, this, [this] {
+        BuildRest(); // the day shown afterwards, and the offer to undo
         ImportAction::open({this, &m_store, m_notice, [this] { FlushTyping(); },
                             [this] {
                                 m_dayStrip->RefreshMarkers();
                                 LoadDay();
-                            }});
+                            },
+                            m_undo});
     });
     SettingsWiring::connect(m_pages);
     connect(m_pages.settings->diaryFolderGroup(), &DiaryFolderGroup::chosen, this,

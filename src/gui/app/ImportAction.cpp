@@ -2,10 +2,12 @@
 #include "app/ImportAction.h"
 
 #include "app/ImportForm.h"
+#include "app/UndoOffer.h"
 #include "controls/CNoticeBar.h"
 #include "store/DayStore.h"
 
 #include <QFileDialog>
+#include <memory>
 
 namespace ImportAction {
 
@@ -63,6 +65,13 @@ void importFiles(const Window &window, const QStringList &files)
     window.store->Rescan();
     if (window.reload)
         window.reload();
+    if (window.undo && !outcome.changed.empty()) {
+        UndoOffer::Steps steps;
+        for (const UndoStep &step : outcome.changed)
+            steps.push_back(std::make_shared<const UndoStep>(step));
+        window.notice->clearNotice(kImportNotice);
+        window.undo->offerAll(steps, text);
+    }
 }
 
 } // namespace ImportAction

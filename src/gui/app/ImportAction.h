@@ -7,10 +7,11 @@
 class CNoticeBar;
 class DayStore;
 class QWidget;
+class UndoOffer;
 
 // Settings' "Import…": the files chosen (several at once), read into a plan that the import form
 // shows, and written when the user says so; what was imported, or what failed, is said in the
-// notice bar.
+// notice bar, with the offer to take it back.
 namespace ImportAction {
 
 struct Window
@@ -20,6 +21,7 @@ struct Window
     CNoticeBar *notice = nullptr;
     std::function<void()> flushTyping; // typing still waiting for its save goes first
     std::function<void()> reload; // the shown day and the strip, as the files now are
+    UndoOffer *undo = nullptr; // offers to take the import back
 };
 
 void open(const Window &window);

@@ -14,8 +14,7 @@ const QString kUndoKey = QStringLiteral("undo");
 
 } // namespace
 
-UndoOffer::UndoOffer(CNoticeBar *bar, QWidget *window,
-                     std::function<void(const std::filesystem::path &)> restored)
+UndoOffer::UndoOffer(CNoticeBar *bar, QWidget *window, Restored restored)
     : QObject(window), m_bar(bar), m_restored(std::move(restored))
 {
     m_expiry.setSingleShot(true);
@@ -52,8 +51,10 @@ void UndoOffer::undo()
     m_steps.clear();
     m_expiry.stop();
     m_bar->clearNotice(kUndoKey);
+    std::vector<std::filesystem::path> files;
     for (const std::shared_ptr<const UndoStep> &step : steps) {
         const FileIo::Result result = step->restore();
+        files.push_back(step->file());
         const QString name = QString::fromStdString(step->file().filename().string());
         if (result.problem == FileIo::Problem::Changed) {
             m_bar->showNotice(QString::fromStdString(step->file().string()),
@@ -66,11 +67,11 @@ void UndoOffer::undo()
                                   .arg(QString::fromStdString(SaveProblem::Reason(
                                       result, SaveProblem::Action::Save, CoreText::problem))));
         }
-        if (m_restored)
-            m_restored(step->file());
         if (!result.ok())
             break;
     }
+    if (m_restored)
+        m_restored(files);
 }
 
 void UndoOffer::withdraw()

@@ -25,9 +25,10 @@ class UndoOffer : public QObject
 public:
     static constexpr int OfferMilliseconds = 30000;
 
-    // `restored` is called with the file after it was put back, to show it again.
-    UndoOffer(CNoticeBar *bar, QWidget *window,
-              std::function<void(const std::filesystem::path &)> restored);
+    // `restored` is called once an undo is done, with the files it put back or tried to, to
+    // show them again.
+    using Restored = std::function<void(const std::vector<std::filesystem::path> &)>;
+    UndoOffer(CNoticeBar *bar, QWidget *window, Restored restored);
 
     using Steps = std::vector<std::shared_ptr<const UndoStep>>;
     void offer(const std::shared_ptr<const UndoStep> &step, const QString &what);
@@ -40,7 +41,7 @@ private:
     void withdraw();
 
     CNoticeBar *m_bar = nullptr;
-    std::function<void(const std::filesystem::path &)> m_restored;
+    Restored m_restored;
     Steps m_steps;
     QTimer m_expiry;
 };
