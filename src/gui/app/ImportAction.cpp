@@ -70,7 +70,7 @@ void importFiles(const Window &window, const QStringList &files)
         for (const UndoStep &step : outcome.changed)
             steps.push_back(std::make_shared<const UndoStep>(step));
         window.notice->clearNotice(kImportNotice);
-        window.undo->offerAll(steps, text);
+        window.undo->offerAll(steps, text, true);
     }
 }
 

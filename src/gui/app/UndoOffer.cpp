@@ -33,11 +33,12 @@ void UndoOffer::offer(const std::shared_ptr<const UndoStep> &step, const QString
     offerAll({step}, what);
 }
 
-void UndoOffer::offerAll(const Steps &steps, const QString &what)
+void UndoOffer::offerAll(const Steps &steps, const QString &what, bool independent)
 {
     if (steps.empty())
         return;
     m_steps = steps;
+    m_independent = independent;
     m_bar->showNotice(kUndoKey, what, tr("Click to undo (Ctrl+Z)."));
     m_bar->setActionable(kUndoKey, tr("Undo"));
     m_expiry.start();
@@ -67,7 +68,7 @@ void UndoOffer::undo()
                                   .arg(QString::fromStdString(SaveProblem::Reason(
                                       result, SaveProblem::Action::Save, CoreText::problem))));
         }
-        if (!result.ok())
+        if (!result.ok() && !m_independent)
             break;
     }
     if (m_restored)

@@ -32,8 +32,10 @@ public:
 
     using Steps = std::vector<std::shared_ptr<const UndoStep>>;
     void offer(const std::shared_ptr<const UndoStep> &step, const QString &what);
-    // A change to several files, taken back in order; a refusal stops it there.
-    void offerAll(const Steps &steps, const QString &what);
+    // A change to several files, taken back in order; a refusal stops it there, unless the
+    // files are `independent` of each other (an import's days): then each other one is still
+    // taken back.
+    void offerAll(const Steps &steps, const QString &what, bool independent = false);
     bool canUndo() const { return !m_steps.empty(); }
     void undo();
 
@@ -43,5 +45,6 @@ private:
     CNoticeBar *m_bar = nullptr;
     Restored m_restored;
     Steps m_steps;
+    bool m_independent = false;
     QTimer m_expiry;
 };
