@@ -262,22 +262,22 @@ void CCorvaloDlg::wireFoodPage()
                      this);
     connect(m_pages.food, &FoodPage::copied, this, &CCorvaloDlg::showCopied);
     m_undo = new UndoOffer(m_notice, this, [this](const std::vector<std::filesystem::path> &files) {
+        // Own foods and recipes are read again; a day's file, or a conflict copy a merge had
+        // removed, is shown again.
         bool days = false;
         for (const std::filesystem::path &file : files) {
             if (file == m_store.OwnFoodsFile() || file == m_store.RecipesFile()) {
                 m_pages.food->actions()->ReloadOwnFoods();
-                continue;
+            } else {
+                m_store.Forget(file);
+                days = true;
             }
-            // A day's file, or a conflict copy a merge had removed.
-            m_store.Forget(file);
-            days = true;
         }
-        if (!days)
-            return;
-        m_store.Rescan();
-        m_dayStrip->RefreshMarkers();
-        LoadDay();
-        showCopied();
+        if (days) {
+            m_store.Rescan();
+            LoadDay();
+            showCopied();
+        }
     });
     connect(m_pages.food->meals(), &CMealsList::undoable, m_undo, &UndoOffer::offer);
     connect(m_pages.food->actions(), &FoodListActions::undoable, m_undo, &UndoOffer::offer);
