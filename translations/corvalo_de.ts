@@ -1992,6 +1992,14 @@
         <source>The amount of %1 must be more than 0.</source>
         <translation>Die Menge von %1 muss mehr als 0 sein.</translation>
     </message>
+    <message>
+        <source>Servings: %1</source>
+        <translation>Portionen: %1</translation>
+    </message>
+    <message>
+        <source>Cooked weight: %1</source>
+        <translation>Gekocht: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecipeListActions</name>

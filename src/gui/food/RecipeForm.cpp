@@ -334,11 +334,15 @@ QString RecipeForm::describe(const RecipeInput::Result &result) const
     case Problem::ServingsEmpty:
         return tr("Type how many servings the recipe makes.");
     case Problem::ServingsNotANumber:
+        if (const QString comma = CoreText::thousandsProblem(m_servings->text()); !comma.isEmpty())
+            return tr("Servings: %1").arg(comma);
         return tr("Servings: \u201c%1\u201d is no number. Type it like 2 or 1.5.")
             .arg(m_servings->text().trimmed());
     case Problem::ServingsNotAboveZero:
         return tr("The servings must be more than 0.");
     case Problem::CookedNotANumber:
+        if (const QString comma = CoreText::thousandsProblem(m_cooked->text()); !comma.isEmpty())
+            return tr("Cooked weight: %1").arg(comma);
         return tr("Cooked weight: \u201c%1\u201d is no number. Type the grams, or leave the box "
                   "empty for the ingredients' weight.")
             .arg(m_cooked->text().trimmed());
