@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 
 namespace ImportPlan {
@@ -200,29 +201,27 @@ Outcome Apply(DayStore &store, const Plan &plan, const Translate &translate)
         outcome.problems.push_back(
             SaveProblem::Describe(result, root, SaveProblem::Action::Save, translate));
     };
-    // What a file held before the import wrote it is kept, so that the import can be taken back.
-    std::optional<UndoStep::State> before;
-    const auto keep = [&](const std::filesystem::path &file, const FileIo::Result &result) {
-        if (!result.ok())
-            said(result);
-        else if (std::optional<UndoStep> step = UndoStep::Made(file, before))
-            outcome.changed.push_back(std::move(*step));
-        return result.ok();
+    // Each write keeps what its file held before, so that the import can be taken back.
+    const auto written = [&](const std::filesystem::path &file,
+                             const std::function<FileIo::Result()> &write) {
+        UndoStep::Done done = UndoStep::Run(file, write);
+        if (!done.result.ok())
+            said(done.result);
+        else if (done.step)
+            outcome.changed.push_back(std::move(*done.step));
+        return done.result.ok();
     };
     for (const DayPlan &day : plan.days) {
-        if (!day.entries.empty()) {
-            before = UndoStep::State::Of(store.MealFile(day.day));
-            if (keep(store.MealFile(day.day), store.AppendMeals(day.day, day.entries)))
-                outcome.entries += day.entries.size();
-        }
-        if (day.weight) {
-            // Written only while the day has none: one stored meanwhile is kept.
-            before = UndoStep::State::Of(store.WeightFile(day.day));
-            if (keep(store.WeightFile(day.day),
-                     store.SaveShownWeight(day.day, NumberText::fixed(*day.weight, 3),
-                                           std::nullopt)))
-                ++outcome.weights;
-        }
+        if (!day.entries.empty() && written(store.MealFile(day.day), [&] {
+                return store.AppendMeals(day.day, day.entries);
+            }))
+            outcome.entries += day.entries.size();
+        // Written only while the day has none: one stored meanwhile is kept.
+        if (day.weight && written(store.WeightFile(day.day), [&] {
+                return store.SaveShownWeight(day.day, NumberText::fixed(*day.weight, 3),
+                                             std::nullopt);
+            }))
+            ++outcome.weights;
         if (!day.note.empty()) {
             // Added to what the file holds now, under its lock; a change made in between is
             // kept beside it by the note's writer.
@@ -234,11 +233,12 @@ Outcome Apply(DayStore &store, const Plan &plan, const Translate &translate)
             if (note.text.find(day.note) != std::string::npos)
                 continue;
             const std::string text = note.text.empty() ? day.note : note.text + "\n\n" + day.note;
-            before = UndoStep::State::Of(store.NoteFile(day.day));
-            const DayStore::NoteWrite write =
-                DayStore::WriteNote(store.NoteFile(day.day), text, {note.fingerprint});
-            store.NoteWritten(write);
-            if (keep(store.NoteFile(day.day), write.result))
+            if (written(store.NoteFile(day.day), [&] {
+                    const DayStore::NoteWrite write =
+                        DayStore::WriteNote(store.NoteFile(day.day), text, {note.fingerprint});
+                    store.NoteWritten(write);
+                    return write.result;
+                }))
                 ++outcome.notes;
         }
     }

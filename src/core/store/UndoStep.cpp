@@ -26,6 +26,16 @@ std::optional<UndoStep> UndoStep::Made(const std::filesystem::path &file,
     return UndoStep(file, *before, std::move(*after));
 }
 
+UndoStep::Done UndoStep::Run(const std::filesystem::path &file,
+                             const std::function<FileIo::Result()> &change)
+{
+    const std::optional<State> before = State::Of(file);
+    Done done {change(), std::nullopt};
+    if (done.result.ok())
+        done.step = Made(file, before);
+    return done;
+}
+
 FileIo::Result UndoStep::restore() const
 {
     FileIo::Result failure = FileIo::Result::success(m_file);

@@ -4,6 +4,7 @@
 #include "platform/FileIo.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,9 +13,8 @@
 // the file still holds what the change left, checked under the writers' lock (FileLock): a file
 // that another writer (the command line, a synced computer) changed meanwhile is left as it is,
 // and the refusal says so (Problem::Changed), so that nothing anyone wrote is lost.
-//   const auto before = UndoStep::State::Of(file);   // before the change
-//   ... change the file ...
-//   if (auto step = UndoStep::Made(file, before)) step->restore();
+//   const UndoStep::Done done = UndoStep::Run(file, [&] { return ... change the file ...; });
+//   if (done.step) done.step->restore();
 class UndoStep
 {
 public:
@@ -33,6 +33,12 @@ public:
     static std::optional<UndoStep> Made(const std::filesystem::path &file,
                                         const std::optional<State> &before);
 
+    // Makes `change` to `file`, and gives its outcome with the step that takes it back: none when
+    // the change failed or left the file as it was.
+    struct Done;
+    static Done Run(const std::filesystem::path &file,
+                    const std::function<FileIo::Result()> &change);
+
     const std::filesystem::path &file() const { return m_file; }
     const State &before() const { return m_before; }
     const State &after() const { return m_after; }
@@ -49,4 +55,10 @@ private:
     std::filesystem::path m_file;
     State m_before;
     State m_after;
+};
+
+struct UndoStep::Done
+{
+    FileIo::Result result;
+    std::optional<UndoStep> step;
 };

@@ -213,14 +213,10 @@ QString DayWriter::copiedText(std::size_t count, const Day &to)
 FileIo::Result DayWriter::undoably(const Day &day, const QString &what,
                                    const std::function<FileIo::Result()> &write)
 {
-    const std::filesystem::path file = m_store->MealFile(day);
-    const std::optional<UndoStep::State> before = UndoStep::State::Of(file);
-    const FileIo::Result result = write();
-    if (result.ok()) {
-        if (std::optional<UndoStep> step = UndoStep::Made(file, before))
-            emit undoable(std::make_shared<const UndoStep>(std::move(*step)), what);
-    }
-    return result;
+    UndoStep::Done done = UndoStep::Run(m_store->MealFile(day), write);
+    if (done.step)
+        emit undoable(std::make_shared<const UndoStep>(std::move(*done.step)), what);
+    return done.result;
 }
 
 void DayWriter::tell(const FileIo::Result &result, const std::filesystem::path &target)
@@ -237,21 +233,22 @@ void DayWriter::queue(const Day &day, Write write, std::uint64_t tag, bool copy,
     const DayStore::OutsideWrite ticket = m_store->BeginMealWrite(day);
     ++m_pending[ticket.path];
     m_worker.start([this, ticket, write = std::move(write), tag, copy, what = std::move(what)] {
-        const std::optional<UndoStep::State> before = UndoStep::State::Of(ticket.path);
-        const FileIo::Result result = write(ticket.path);
         // What the write changed can be taken back, as a small day's change at once can.
+        UndoStep::Done done = UndoStep::Run(ticket.path, [&] { return write(ticket.path); });
+        const FileIo::Result result = done.result;
         std::shared_ptr<const UndoStep> step;
         std::ptrdiff_t records = 0;
-        if (result.ok()) {
-            if (std::optional<UndoStep> made = UndoStep::Made(ticket.path, before)) {
-                records = recordsIn(made->after()) - recordsIn(*before);
-                step = std::make_shared<const UndoStep>(std::move(*made));
-            }
+        if (done.step) {
+            records = recordsIn(done.step->after()) - recordsIn(done.step->before());
+            step = std::make_shared<const UndoStep>(std::move(*done.step));
         }
         // The day's calories, as the chart asks for them next, learnt here rather than by
-        // reading a large day again on the window's thread.
+        // reading a large day again on the window's thread; a copy that changed the file holds
+        // its bytes already.
         std::optional<double> calories;
-        if (copy && result.ok()) {
+        if (copy && step) {
+            calories = MealRecord::DayCalories(step->after().bytes);
+        } else if (copy && result.ok()) {
             if (const std::optional<std::string> bytes = FileIo::readAll(ticket.path))
                 calories = MealRecord::DayCalories(*bytes);
         }
