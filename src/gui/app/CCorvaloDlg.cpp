@@ -16,20 +16,17 @@
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "charts/CCharts.h"
-#include "controls/CHoverButton.h"
 #include "controls/CNoticeBar.h"
 #include "controls/CPNGButton.h"
 #include "controls/FieldFocusFrame.h"
 #include "controls/StripButton.h"
 #include "food/FoodDatabaseResource.h"
 #include "food/FoodListActions.h"
-#include "food/FoodListView.h"
 #include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
 #include "links/BrowserLauncher.h"
 #include "links/CNewVerWarng.h"
 #include "links/NewVersionCheck.h"
-#include "meals/CElements.h"
 #include "meals/CMealsList.h"
 #include "nutrition/NutrientsPage.h"
 #include "platform/AppFolders.h"
@@ -44,9 +41,7 @@
 #include "store/CompleteDays.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -237,51 +232,6 @@ void CCorvaloDlg::connectButtons()
     }
     connect(static_cast<CPNGButton *>(control(DialogLayout::CommunityButton)),
             &QAbstractButton::clicked, this, &CCorvaloDlg::OnCommunity);
-}
-
-void CCorvaloDlg::wireFoodPage()
-{
-    using namespace DialogLayout;
-    const FoodPage::Controls controls {
-        m_parts.as<QLineEdit>(WeightBox),
-        m_parts.as<CMealsList>(MealList),
-        m_parts.as<QLineEdit>(SearchBox),
-        m_parts.as<FoodListView>(FoodList),
-        m_parts.as<QLineEdit>(AmountBox),
-        m_parts.as<CElements>(NutrientPanel),
-        m_parts.as<QComboBox>(UnitBox),
-        m_parts.as<CHoverButton>(AddButton),
-        m_parts.as<QAbstractButton>(DeleteSelectedButton),
-        m_parts.as<QAbstractButton>(ClearListButton),
-    };
-    m_pages.food =
-        new FoodPage(controls, {m_foods, m_foodLoader, m_store, m_files, m_notice},
-                     m_pages.settings ? m_pages.settings->goals() : AppSettings::readGoals(),
-                     m_pages.settings ? m_pages.settings->bestMatchesBox()->isChecked()
-                                      : AppSettings::readBestMatchesFirst(),
-                     this);
-    connect(m_pages.food, &FoodPage::copied, this, &CCorvaloDlg::showCopied);
-    m_undo = new UndoOffer(m_notice, this, [this](const std::vector<std::filesystem::path> &files) {
-        // Own foods and recipes are read again; a day's file, or a conflict copy a merge had
-        // removed, is shown again.
-        bool days = false;
-        for (const std::filesystem::path &file : files) {
-            if (file == m_store.OwnFoodsFile() || file == m_store.RecipesFile()) {
-                m_pages.food->actions()->ReloadOwnFoods();
-            } else {
-                m_store.Forget(file);
-                days = true;
-            }
-        }
-        if (days) {
-            m_store.Rescan();
-            LoadDay();
-            showCopied();
-        }
-    });
-    connect(m_pages.food->meals(), &CMealsList::undoable, m_undo, &UndoOffer::offer);
-    connect(m_pages.food->actions(), &FoodListActions::undoable, m_undo, &UndoOffer::offer);
-    SettingsWiring::connectFood(m_pages);
 }
 
 void CCorvaloDlg::SelectFood(int row)

@@ -1,22 +1,81 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's pages other than the Food page, each built when first needed and wired to the
-// window: the chart, the diary, the Settings and the Nutrients pages.
+// The window's pages, each built when first needed and wired to the window: the Food page (with
+// the offer to undo its changes), the chart, the diary, the Settings and the Nutrients pages.
 #include "app/CCorvaloDlg.h"
 #include "app/DiaryConnection.h"
 #include "app/DiaryFolderGroup.h"
 #include "app/ExportGroup.h"
 #include "app/FileNotices.h"
+#include "app/FoodPage.h"
 #include "app/ImportAction.h"
 #include "app/ReportAction.h"
 #include "app/SettingsPage.h"
 #include "app/SettingsWiring.h"
+#include "app/UndoOffer.h"
 #include "calendar/CDiary.h"
 #include "calendar/CTimCalentar.h"
 #include "charts/CCharts.h"
+#include "controls/CHoverButton.h"
 #include "food/FoodDatabaseResource.h"
+#include "food/FoodListActions.h"
+#include "food/FoodListView.h"
+#include "layout/DialogLayout.h"
 #include "layout/PageTable.h"
+#include "meals/CElements.h"
+#include "meals/CMealsList.h"
 #include "nutrition/NutrientsPage.h"
 #include "platform/AppSettings.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <filesystem>
+#include <vector>
+
+void CCorvaloDlg::wireFoodPage()
+{
+    using namespace DialogLayout;
+    const FoodPage::Controls controls {
+        m_parts.as<QLineEdit>(WeightBox),
+        m_parts.as<CMealsList>(MealList),
+        m_parts.as<QLineEdit>(SearchBox),
+        m_parts.as<FoodListView>(FoodList),
+        m_parts.as<QLineEdit>(AmountBox),
+        m_parts.as<CElements>(NutrientPanel),
+        m_parts.as<QComboBox>(UnitBox),
+        m_parts.as<CHoverButton>(AddButton),
+        m_parts.as<QAbstractButton>(DeleteSelectedButton),
+        m_parts.as<QAbstractButton>(ClearListButton),
+    };
+    m_pages.food =
+        new FoodPage(controls, {m_foods, m_foodLoader, m_store, m_files, m_notice},
+                     m_pages.settings ? m_pages.settings->goals() : AppSettings::readGoals(),
+                     m_pages.settings ? m_pages.settings->bestMatchesBox()->isChecked()
+                                      : AppSettings::readBestMatchesFirst(),
+                     this);
+    connect(m_pages.food, &FoodPage::copied, this, &CCorvaloDlg::showCopied);
+    m_undo = new UndoOffer(m_notice, this, [this](const std::vector<std::filesystem::path> &files) {
+        // Own foods and recipes are read again; a day's file, or a conflict copy a merge had
+        // removed, is shown again.
+        bool days = false;
+        for (const std::filesystem::path &file : files) {
+            if (file == m_store.OwnFoodsFile() || file == m_store.RecipesFile()) {
+                m_pages.food->actions()->ReloadOwnFoods();
+            } else {
+                m_store.Forget(file);
+                days = true;
+            }
+        }
+        if (days) {
+            m_store.Rescan();
+            LoadDay();
+            showCopied();
+        }
+    });
+    connect(m_pages.food->meals(), &CMealsList::undoable, m_undo, &UndoOffer::offer);
+    connect(m_pages.food->actions(), &FoodListActions::undoable, m_undo, &UndoOffer::offer);
+    SettingsWiring::connectFood(m_pages);
+}
 
 void CCorvaloDlg::createChartsPage()
 {
